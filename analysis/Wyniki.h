@@ -1,0 +1,103 @@
+#pragma once
+// The result tables of the analysis (sign convention: analysis/Konwencje.h).
+#include <cstdint>
+#include <vector>
+
+struct TDaneZadania;
+
+using MacierzWektor = std::vector<double>;
+using MacierzKwad = std::vector<std::vector<double>>;
+
+struct TMomentyPrzesla {
+    double MomentUtwL = 0; // fixed-end moments
+    double MomentUtwP = 0;
+    double MomentL = 0; // final end moments
+    double MomentP = 0;
+};
+
+struct TSilyPrzesla {
+    double ReakcjaUtwL = 0; // fixed-end reactions, upward
+    double ReakcjaUtwP = 0;
+    double TL = 0; // final end forces: minus the upward end reactions
+    double TP = 0;
+};
+
+struct TPunktWykresu {
+    float X = 0; // m from the span's left end
+    float Wartosc = 0;
+};
+
+struct TEkstrema {
+    uint8_t JestMax = 0;
+    uint8_t JestMin = 0;
+    double Max = 0;
+    double Min = 0;
+    double Skala = 0;
+    double XMax = 0;
+    double XMin = 0;
+    int32_t IloscPunktow = 0; // for envelopes: the index of the last point
+};
+
+struct TReakcjaObwiedni {
+    float Max = 0;
+    float Min = 0;
+};
+
+struct TMomentyPodporoweObwiedni {
+    float MaxL = 0; // MomentL of the first span
+    float MinL = 0;
+    float MaxP = 0; // MomentP of the last span
+    float MinP = 0;
+};
+
+struct TWyniki {
+    // The equation system of the combination assembled and solved last.
+    MacierzKwad MacierzK;
+    MacierzKwad MacierzKOdwrotna;
+    MacierzWektor WektorQ;
+    MacierzWektor WektorX;
+
+    // [combination][span]
+    std::vector<std::vector<TMomentyPrzesla>> MomentyKoncowe;
+    std::vector<std::vector<TSilyPrzesla>> SilyKoncowe;
+    // [combination][span][point]; the first Ekstrema*[c][s].IloscPunktow points are valid.
+    std::vector<std::vector<std::vector<TPunktWykresu>>> WykresM;
+    std::vector<std::vector<std::vector<TPunktWykresu>>> WykresT;
+    std::vector<std::vector<TEkstrema>> EkstremaM;
+    std::vector<std::vector<TEkstrema>> EkstremaT;
+    int32_t PojemnoscM = 0;
+    int32_t PojemnoscT = 0;
+    float NajwiekszyM = 0.01f; // largest Skala over all combinations and spans
+    float NajwiekszyT = 0.01f;
+    std::vector<TPunktWykresu> WykresRoboczyM;
+    std::vector<TPunktWykresu> WykresRoboczyT;
+
+    // Envelopes: [span][k], k = 0 … trunc(100·L), one point per centimetre.
+    std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxM;
+    std::vector<std::vector<TPunktWykresu>> ObwiedniaMinM;
+    std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxT;
+    std::vector<std::vector<TPunktWykresu>> ObwiedniaMinT;
+    std::vector<TEkstrema> EkstremaObwiedniM;
+    std::vector<TEkstrema> EkstremaObwiedniT;
+    std::vector<TReakcjaObwiedni> ObwiedniaReakcji; // [support], IloscPrzesel + 1 entries
+    TMomentyPodporoweObwiedni ObwiedniaMomentowPodporowych;
+
+    // How many combinations the per-combination tables hold: 0 until an analysis
+    // has run and after an analysis refused the task.
+    int32_t IloscPoliczonych = 0;
+};
+
+// Zeroes the first n entries of the vectors and the leading n × n block of the matrices.
+void ZerujUklad(TWyniki& wyn, int32_t n);
+// Gives the equation system order n and zeroes it.
+void UstawRozmiarUkladu(TWyniki& wyn, int32_t n);
+// Sizes MomentyKoncowe and SilyKoncowe: MaxKombinacji rows of IloscPrzesel spans.
+void DopasujWyniki(const TDaneZadania& zad, TWyniki& wyn);
+// Sizes the sampled diagram and envelope tables from the longest span and the point-load counts.
+void DopasujProbki(const TDaneZadania& zad, TWyniki& wyn);
+// The result side of a change of the span count: the reaction envelope, the
+// equation system and DopasujWyniki.
+void DopasujDoIlosciPrzesel(const TDaneZadania& zad, TWyniki& wyn);
+
+// Support reaction k (0 … N, upward) of combination c from the end forces.
+double Reakcja(const TWyniki& wyn, int32_t c, int32_t k, int32_t iloscPrzesel);

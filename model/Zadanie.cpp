@@ -1,0 +1,153 @@
+#include "model/Zadanie.h"
+
+#include <algorithm>
+
+namespace {
+
+// "Stałe" in code page 1250 (ł = 0xB3).
+const std::string NazwaStale = "Sta\xB3" "e";
+constexpr int32_t Bialy = 0xFFFFFF;
+
+template <class T, size_t N>
+void ZwolnijSloty(std::array<T, N>& tablica)
+{
+    for (T& r : tablica) {
+        const int32_t grupa = r.Grupa; // a new task leaves the group index as it was
+        r = T{};
+        r.Grupa = grupa;
+    }
+}
+
+} // namespace
+
+std::string PrzytnijNazwe(std::string_view nazwa)
+{
+    return std::string(nazwa.substr(0, MaxDlugoscNazwy));
+}
+
+void NowyTemat(TDaneZadania& zad)
+{
+    ZwolnijSloty(zad.SilyKomb);
+    ZwolnijSloty(zad.Sily);
+    ZwolnijSloty(zad.LinioweKomb);
+    ZwolnijSloty(zad.Liniowe);
+    ZwolnijSloty(zad.TrojkatyKomb);
+    ZwolnijSloty(zad.Trojkaty);
+    ZwolnijSloty(zad.MomentyKomb);
+    ZwolnijSloty(zad.Momenty);
+
+    zad.Przesla.clear();
+
+    for (size_t g = 0; g < zad.Grupy.size(); ++g) {
+        TGrupa& grupa = zad.Grupy[g];
+        grupa.Uzyta = g == 0;
+        grupa.Nazwa = g == 0 ? NazwaStale : std::string();
+        grupa.Kolor = g == 0 ? 0 : Bialy;
+    }
+    for (size_t c = 0; c < zad.Kombinacje.size(); ++c) {
+        TWariant& komb = zad.Kombinacje[c];
+        komb.Uzyta = c == 0;
+        komb.Nazwa = c == 0 ? NazwaStale : std::string();
+    }
+    zad.Wspolczynniki[0][0] = 1.0f;
+
+    zad.SkalaX = 100;
+    zad.SkalaY = 100;
+    zad.IloscPrzesel = -1;
+
+    TNastawy& n = zad.Nastawy;
+    const TNastawy domyslne;
+    const float wspGrubosci = n.WspGrubosci;
+    const bool arkuszUzytkownika = n.ArkuszUzytkownika;
+    const float arkuszL = n.ArkuszL;
+    const float arkuszH = n.ArkuszH;
+    n = domyslne;
+    n.WspGrubosci = wspGrubosci;
+    n.ArkuszUzytkownika = arkuszUzytkownika;
+    n.ArkuszL = arkuszL;
+    n.ArkuszH = arkuszH;
+
+    zad.PolozenieKombinacji[0] = {0, 0};
+}
+
+void UstawIloscPrzesel(TDaneZadania& zad)
+{
+    zad.Przesla.resize(size_t(std::clamp(zad.IloscPrzesel, 0, MaxPrzesel)));
+    for (TPrzeslo& p : zad.Przesla) {
+        p.L = 4.0f;
+        p.Rezerwa[0] = p.Rezerwa[1] = p.Rezerwa[4] = p.Rezerwa[5] = 0;
+        p.TypPrzesla = 0;
+    }
+}
+
+int32_t PoliczKombinacje(TDaneZadania& zad)
+{
+    zad.IloscKombinacji = IloscUzytych(zad.Kombinacje);
+    return zad.IloscKombinacji;
+}
+
+bool SaObciazenia(const TDaneZadania& zad)
+{
+    return zad.Sily[0].Uzyta || zad.Liniowe[0].Uzyta || zad.Trojkaty[0].Uzyta || zad.Momenty[0].Uzyta;
+}
+
+void UstawKodyPrzesel(TDaneZadania& zad)
+{
+    const int32_t n = int32_t(zad.Przesla.size());
+    float x0 = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        TPrzeslo& p = zad.Przesla[i];
+        p.X0 = x0;
+        x0 += p.L;
+        p.NiewiadomaLewa = i;
+        p.NiewiadomaPrawa = i + 1;
+        const bool pierwsze = i == 0;
+        const bool ostatnie = i == n - 1;
+        const bool lewyPrzegub = pierwsze && zad.LewyPrzegub;
+        const bool prawyPrzegub = ostatnie && zad.PrawyPrzegub;
+        if (n == 1) {
+            p.TypPrzesla = lewyPrzegub ? (prawyPrzegub ? 1 : 3) : (prawyPrzegub ? 2 : 4);
+            p.TypPodpor = p.TypPrzesla;
+            continue;
+        }
+        if (pierwsze)
+            p.NiewiadomaLewa = -1;
+        if (ostatnie)
+            p.NiewiadomaPrawa = -1;
+        if (lewyPrzegub) {
+            p.TypPrzesla = 3;
+            p.TypPodpor = 1;
+        } else if (prawyPrzegub) {
+            p.TypPrzesla = 2;
+            p.TypPodpor = 1;
+        } else {
+            p.TypPrzesla = 4;
+            p.TypPodpor = pierwsze ? 2 : (ostatnie ? 3 : 1);
+        }
+    }
+
+    const auto x0Przesla = [&](int32_t s) { return s >= 0 && s < n ? zad.Przesla[s].X0 : 0.0f; };
+    for (TSila& f : zad.Sily)
+        if (f.Uzyta)
+            f.XAbs = f.X + x0Przesla(f.Przeslo);
+    for (TMoment& m : zad.Momenty)
+        if (m.Uzyta)
+            m.XAbs = m.X + x0Przesla(m.Przeslo);
+    for (TLiniowe& q : zad.Liniowe)
+        if (q.Uzyta) {
+            q.X1Abs = q.X1 + x0Przesla(q.Przeslo);
+            q.X2Abs = q.X2 + x0Przesla(q.Przeslo);
+        }
+    for (TTrojkat& t : zad.Trojkaty)
+        if (t.Uzyta) {
+            t.X1Abs = t.X1 + x0Przesla(t.Przeslo);
+            t.X2Abs = t.X2 + x0Przesla(t.Przeslo);
+        }
+}
+
+void UstawWartosciTrojkata(TTrojkat& t, float q1, float q2)
+{
+    t.WartoscStala = std::min(q1, q2);
+    t.WartoscMalejaca = q2 < q1 ? q1 - q2 : 0.0f;
+    t.WartoscRosnaca = q2 >= q1 ? q2 - q1 : 0.0f;
+}

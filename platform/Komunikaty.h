@@ -1,0 +1,30 @@
+#pragma once
+// Message boxes and Yes/No questions as the program's code sees them.
+// The window build shows them in Qt dialogs, the command line writes them to
+// stderr, and tests record them instead of blocking.
+#include <string>
+#include <vector>
+
+class IKomunikaty {
+public:
+    virtual ~IKomunikaty() = default;
+    // A plain message with an OK button; text in UTF-8.
+    virtual void Komunikat(const std::string& tekst) = 0;
+    // A question with Yes and No; true means Yes.
+    virtual bool Pytanie(const std::string& tekst) = 0;
+};
+
+// Keeps every message and question; answers questions with a preset reply.
+class TRejestrKomunikatow : public IKomunikaty {
+public:
+    std::vector<std::string> Komunikaty;
+    std::vector<std::string> Pytania;
+    bool Odpowiedz = true;
+
+    void Komunikat(const std::string& tekst) override { Komunikaty.push_back(tekst); }
+    bool Pytanie(const std::string& tekst) override
+    {
+        Pytania.push_back(tekst);
+        return Odpowiedz;
+    }
+};

@@ -1,0 +1,5 @@
+#pragma once
+#include "platform/Regionalne.h"
+
+// The settings of the system locale.
+TRegionalne RegionalneSystemu();
