@@ -1,0 +1,112 @@
+// The file side of the project file: dates, QSaveFile, QFile.
+#include "projectfile/DataZapisu.h"
+#include "projectfile/PlikZadania.h"
+
+#include "platform/Cp1250.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace {
+
+// A project file holds a few thousand lines; anything far larger is not one.
+constexpr qint64 NajwiekszyPlik = 16 * 1024 * 1024;
+
+std::string Nazwa(const std::string& nazwaPliku)
+{
+    return "„" + nazwaPliku + "”";
+}
+
+} // namespace
+
+TChwila ChwilaTeraz()
+{
+    const QDateTime teraz = QDateTime::currentDateTime();
+    const QDate d = teraz.date();
+    const QTime t = teraz.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+std::string LiniaDatyZapisu(const TRegionalne& regionalne, const TChwila& chwila)
+{
+    const QLocale locale;
+    const QDate data(chwila.Rok, chwila.Miesiac, chwila.Dzien);
+    const QTime czas(chwila.Godzina, chwila.Minuta, chwila.Sekunda);
+    const QString d = locale.toString(data, QString::fromStdString(regionalne.FormatDaty));
+    const QString c = locale.toString(czas, QString::fromStdString(regionalne.FormatCzasu));
+    return "Data zapisu " + Utf8NaCp1250(d.toStdString()) + ", godz. " + Utf8NaCp1250(c.toStdString());
+}
+
+bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,
+                std::string& blad)
+{
+    return ZapiszPlik(nazwaPliku, zad, regionalne, ChwilaTeraz(), blad);
+}
+
+bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,
+                const TChwila& chwila, std::string& blad)
+{
+    std::string tekst;
+    if (!ZapiszDoTekstu(zad, regionalne, chwila, tekst, blad))
+        return false;
+
+    // The temporary file is renamed over the old one only after a complete write;
+    // no fallback to writing in place, which could leave half a file behind.
+    QSaveFile plik(QString::fromStdString(nazwaPliku));
+    plik.setDirectWriteFallback(false);
+    const auto niepowodzenie = [&] {
+        blad = "Nie można zapisać pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
+        return false;
+    };
+    if (!plik.open(QIODevice::WriteOnly))
+        return niepowodzenie();
+    if (plik.write(tekst.data(), qint64(tekst.size())) != qint64(tekst.size())) {
+        const bool wynik = niepowodzenie();
+        plik.cancelWriting();
+        return wynik;
+    }
+    if (!plik.commit())
+        return niepowodzenie();
+    blad.clear();
+    return true;
+}
+
+TOdczyt CzytajPlik(const std::string& nazwaPliku)
+{
+    TOdczyt wynik;
+    QFile plik(QString::fromStdString(nazwaPliku));
+    if (!plik.open(QIODevice::ReadOnly)) {
+        wynik.Blad = "Nie można otworzyć pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
+        return wynik;
+    }
+    if (plik.size() > NajwiekszyPlik) {
+        wynik.Blad = "Plik " + Nazwa(nazwaPliku) + " jest za duży (" + std::to_string(plik.size()) +
+                     " bajtów) jak na plik zadania.";
+        return wynik;
+    }
+    const QByteArray bajty = plik.read(NajwiekszyPlik + 1);
+    if (plik.error() != QFileDevice::NoError) {
+        wynik.Blad = "Nie można odczytać pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
+        return wynik;
+    }
+    if (bajty.size() > NajwiekszyPlik) {
+        wynik.Blad = "Plik " + Nazwa(nazwaPliku) + " jest za duży jak na plik zadania.";
+        return wynik;
+    }
+    return CzytajTekst(std::string_view(bajty.constData(), size_t(bajty.size())));
+}
+
+bool CzytajPlik(const std::string& nazwaPliku, TDaneZadania& zadanie, TWidokiZPliku& widoki, std::string& blad)
+{
+    TOdczyt odczyt = CzytajPlik(nazwaPliku);
+    if (!odczyt.Zadanie) {
+        blad = odczyt.Blad;
+        return false;
+    }
+    PrzyjmijWczytane(zadanie, std::move(*odczyt.Zadanie));
+    widoki = std::move(odczyt.Widoki);
+    blad.clear();
+    return true;
+}
