@@ -71,6 +71,15 @@ struct TWyniki {
     float NajwiekszyT = 0.01f;
     std::vector<TPunktWykresu> WykresRoboczyM;
     std::vector<TPunktWykresu> WykresRoboczyT;
+    // The sampling grid x_i = i/100 m, kept between spans: x_i itself and the
+    // single-precision sections at, just left of and just right of it.
+    struct TWezel {
+        long double X;
+        float Xf;
+        float Lewy;
+        float Prawy;
+    };
+    std::vector<TWezel> Siatka;
 
     // Envelopes: [span][k], k = 0 … trunc(100·L), one point per centimetre.
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxM;

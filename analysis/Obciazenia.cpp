@@ -1,0 +1,212 @@
+#include "analysis/Obciazenia.h"
+
+#include "model/Zadanie.h"
+
+#include <array>
+
+namespace {
+
+// A group index outside the table contributes nothing rather than reading past it.
+float Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t grupa)
+{
+    if (c < 0 || c >= TDaneZadania::MaxKombinacji || grupa < 0 || grupa >= TDaneZadania::MaxGrup)
+        return 0;
+    return zad.Wspolczynniki[c][grupa];
+}
+
+template <class T, size_t N, class Mnozenie>
+void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<T, N>& cel, int32_t c, int32_t s,
+            Mnozenie pomnoz)
+{
+    for (T& r : cel)
+        r.Uzyta = 0;
+    size_t wolny = 0;
+    for (const T& r : zrodlo) {
+        if (!r.Uzyta || (s >= 0 && r.Przeslo != s))
+            continue;
+        const float wsp = Wspolczynnik(zad, c, r.Grupa);
+        if (!(wsp > 0)) // 0 or below drops the load; it never reverses it
+            continue;
+        T kopia = r;
+        pomnoz(kopia, wsp);
+        cel[wolny++] = kopia;
+    }
+}
+
+void ZbierzWszystkie(TDaneZadania& zad, int32_t c, int32_t s)
+{
+    const auto wartosc = [](auto& r, float wsp) { r.Wartosc *= wsp; };
+    Zbierz(zad, zad.Sily, zad.SilyKomb, c, s, wartosc);
+    Zbierz(zad, zad.Liniowe, zad.LinioweKomb, c, s, wartosc);
+    Zbierz(zad, zad.Trojkaty, zad.TrojkatyKomb, c, s, [](TTrojkat& t, float wsp) {
+        t.WartoscStala *= wsp;
+        t.WartoscMalejaca *= wsp;
+        t.WartoscRosnaca *= wsp;
+    });
+    Zbierz(zad, zad.Momenty, zad.MomentyKomb, c, s, wartosc);
+}
+
+// The fixed-end moments of a span from δ1 and δ2, the end rotations (times EJ)
+// the load causes in the simply supported span.
+TParaKoncow ZUgiec(double d1, double d2, double L, int32_t kod)
+{
+    switch (kod) {
+    case 4:
+        return {-(4 * d1 - 2 * d2) / L, (4 * d2 - 2 * d1) / L};
+    case 3:
+        return {0, 3 * d2 / L};
+    case 2:
+        return {-3 * d1 / L, 0};
+    default:
+        return {};
+    }
+}
+
+// δ1 and δ2 of a line load q(t) = q0 + q1·t over t ∈ [0, c], t measured from x1.
+// A unit point load at ξ gives δ1 = ξ(L−ξ)(2L−ξ)/(6L) and δ2 = ξ(L−ξ)(L+ξ)/(6L);
+// integrating q against these cubics, written in powers of t, is exact.
+TParaKoncow UgieciaObciazeniaLiniowego(double q0, double q1, double x1, double c, double L)
+{
+    const double a = x1;
+    const std::array<double, 4> f1 = {2 * L * L * a - 3 * L * a * a + a * a * a, 2 * L * L - 6 * L * a + 3 * a * a,
+                                      -3 * L + 3 * a, 1};
+    const std::array<double, 4> f2 = {L * L * a - a * a * a, L * L - 3 * a * a, -3 * a, -1};
+    double d1 = 0;
+    double d2 = 0;
+    double ck1 = c; // c^(k+1)
+    for (int k = 0; k < 4; ++k) {
+        const double ck2 = ck1 * c;
+        const double calka = q0 * ck1 / (k + 1) + q1 * ck2 / (k + 2);
+        d1 += f1[k] * calka;
+        d2 += f2[k] * calka;
+        ck1 = ck2;
+    }
+    return {d1 / (6 * L), d2 / (6 * L)};
+}
+
+} // namespace
+
+void ObciazeniaPrzesla(TDaneZadania& zad, int32_t c, int32_t s)
+{
+    ZbierzWszystkie(zad, c, s);
+}
+
+void ObciazeniaKombinacji(TDaneZadania& zad, int32_t c)
+{
+    ZbierzWszystkie(zad, c, -1);
+}
+
+TParaKoncow MomentyOdSily(double P, double a, double L, int32_t kod)
+{
+    const double b = L - a;
+    const double L2 = L * L;
+    switch (kod) {
+    case 4:
+        return {-P * a * b * b / L2, P * a * a * b / L2};
+    case 3:
+        return {0, P * a * b * (L + a) / (2 * L2)};
+    case 2:
+        return {-P * a * b * (L + b) / (2 * L2), 0};
+    default:
+        return {};
+    }
+}
+
+TParaKoncow MomentyOdMomentu(double M, double a, double L, int32_t kod)
+{
+    const double b = L - a;
+    const double L2 = L * L;
+    switch (kod) {
+    case 4:
+        return {M * b * (2 * a - b) / L2, M * a * (2 * b - a) / L2};
+    case 3:
+        return {0, M * (L2 - 3 * a * a) / (2 * L2)};
+    case 2:
+        return {M * (L2 - 3 * b * b) / (2 * L2), 0};
+    default:
+        return {};
+    }
+}
+
+TParaKoncow MomentyOdRownomiernego(double q, double x1, double x2, double L, int32_t kod)
+{
+    const TParaKoncow d = UgieciaObciazeniaLiniowego(q, 0, x1, x2 - x1, L);
+    return ZUgiec(d.L, d.P, L, kod);
+}
+
+TParaKoncow MomentyOdTrojkata(double qMalejaca, double qRosnaca, double x1, double x2, double L, int32_t kod)
+{
+    const double c = x2 - x1;
+    if (!(c > 0))
+        return {};
+    TParaKoncow d;
+    if (qMalejaca == 0 && qRosnaca > 0)
+        d = UgieciaObciazeniaLiniowego(0, qRosnaca / c, x1, c, L);
+    else if (qMalejaca > 0 && qRosnaca == 0)
+        d = UgieciaObciazeniaLiniowego(qMalejaca, -qMalejaca / c, x1, c, L);
+    else
+        return {};
+    return ZUgiec(d.L, d.P, L, kod);
+}
+
+TParaKoncow MomentyUtwierdzenia(const TDaneZadania& zad, int32_t kod, float L)
+{
+    TParaKoncow wynik;
+    if (kod != 2 && kod != 3 && kod != 4)
+        return wynik;
+    const auto dodaj = [&](TParaKoncow m) {
+        wynik.L += m.L;
+        wynik.P += m.P;
+    };
+    for (const TSila& f : zad.SilyKomb)
+        if (f.Uzyta)
+            dodaj(MomentyOdSily(f.Wartosc, f.X, L, kod));
+    for (const TMoment& m : zad.MomentyKomb)
+        if (m.Uzyta)
+            dodaj(MomentyOdMomentu(m.Wartosc, m.X, L, kod));
+    for (const TLiniowe& q : zad.LinioweKomb)
+        if (q.Uzyta)
+            dodaj(MomentyOdRownomiernego(q.Wartosc, q.X1, q.X2, L, kod));
+    for (const TTrojkat& t : zad.TrojkatyKomb)
+        if (t.Uzyta) {
+            dodaj(MomentyOdRownomiernego(t.WartoscStala, t.X1, t.X2, L, kod));
+            dodaj(MomentyOdTrojkata(t.WartoscMalejaca, t.WartoscRosnaca, t.X1, t.X2, L, kod));
+        }
+    return wynik;
+}
+
+TParaKoncow ReakcjeUtwierdzenia(const TDaneZadania& zad, double momentUtwL, double momentUtwP, float L)
+{
+    const double Lp = L == 0 ? 1.0 : double(L);
+    double lewa = 0;  // Σ resultant · (L′ − position)
+    double prawa = 0; // Σ resultant · position
+    double momenty = 0;
+    const auto wypadkowa = [&](double R, double x) {
+        lewa += R * (Lp - x);
+        prawa += R * x;
+    };
+    for (const TSila& f : zad.SilyKomb)
+        if (f.Uzyta)
+            wypadkowa(f.Wartosc, f.X);
+    for (const TMoment& m : zad.MomentyKomb)
+        if (m.Uzyta)
+            momenty += m.Wartosc;
+    for (const TLiniowe& q : zad.LinioweKomb)
+        if (q.Uzyta)
+            wypadkowa(double(q.Wartosc) * (double(q.X2) - q.X1), (double(q.X1) + q.X2) / 2);
+    for (const TTrojkat& t : zad.TrojkatyKomb) {
+        if (!t.Uzyta)
+            continue;
+        const double x1 = t.X1;
+        const double c = double(t.X2) - x1;
+        wypadkowa(double(t.WartoscStala) * c, (x1 + double(t.X2)) / 2);
+        double polozenie = (x1 + double(t.X2)) / 2;
+        if (t.WartoscMalejaca > t.WartoscRosnaca)
+            polozenie = x1 + c / 3;
+        else if (t.WartoscRosnaca > t.WartoscMalejaca)
+            polozenie = x1 + 2 * c / 3;
+        wypadkowa((double(t.WartoscMalejaca) + t.WartoscRosnaca) / 2 * c, polozenie);
+    }
+    const double konce = momentUtwL + momentUtwP;
+    return {(lewa - momenty - konce) / Lp, (prawa + momenty + konce) / Lp};
+}

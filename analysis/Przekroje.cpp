@@ -1,0 +1,543 @@
+// Internal forces along one span: the section evaluators, the sampling of
+// M(x) and T(x) into polylines, their extremes and the look-ups.
+#include "analysis/Analiza.h"
+#include "model/Zadanie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Sampling grid: one sample per centimetre; a load within the tolerance of a
+// sample marks it, and jumps are read the offset left and right of it.
+constexpr float Tolerancja = 0.005f;
+constexpr float Przesuniecie = 0.001f;
+constexpr long double NajwiecejProbek = 100000; // 1000 m, the longest span analysed
+
+enum Znacznik : uint8_t {
+    ZnMoment = 1,
+    ZnSila = 2,
+    ZnWewnatrz = 4,
+    ZnKraniec = 8,
+};
+
+// Number of inner samples x_i = i/100, i = 1 … n, of a span of length L.
+int32_t IloscProbek(float L)
+{
+    return int32_t(std::clamp<long double>(std::trunc(100.0L * L), 0, NajwiecejProbek)) - 1;
+}
+
+const std::vector<TWyniki::TWezel>& Siatka(TWyniki& wyn, int32_t n)
+{
+    for (int32_t i = int32_t(wyn.Siatka.size()); i <= n; ++i) {
+        const long double x = i / 100.0L;
+        wyn.Siatka.push_back({x, float(x), float(x - Przesuniecie), float(x + Przesuniecie)});
+    }
+    return wyn.Siatka;
+}
+
+// The samples i that can lie in [od, do_] (sample units), within 1 … n.
+std::pair<int32_t, int32_t> Zakres(int32_t n, long double od, long double do_)
+{
+    // Clamped before the conversion: a load far outside its span must not overflow the index.
+    od = std::clamp<long double>(od, -1, n + 1);
+    do_ = std::clamp<long double>(do_, -1, n + 1);
+    return {std::max<int32_t>(1, int32_t(std::floor(od)) - 1), std::min<int32_t>(n, int32_t(std::ceil(do_)) + 1)};
+}
+
+// The marks of one span's samples, and for the point loads that make a jump
+// at a sample the leftmost and rightmost of them: the jump is read just left
+// of the one and just right of the other. Reading it at a fixed offset from
+// the sample missed a load lying between the offset and the tolerance, and
+// the diagram then sloped on to the next sample instead of jumping.
+class TZnaczniki {
+public:
+    TZnaczniki(const std::vector<TWyniki::TWezel>& siatka, int32_t n)
+        : siatka_(siatka)
+        , n_(n)
+        , znak_(size_t(n) + 1, 0)
+        , od_(size_t(n) + 1, INFINITY)
+        , do_(size_t(n) + 1, -INFINITY)
+    {
+    }
+
+    uint8_t operator[](int32_t i) const { return znak_[i]; }
+
+    // Samples within the tolerance of a point at a.
+    void Punkt(float a, uint8_t znak, bool skok)
+    {
+        const long double t = Tolerancja;
+        Oznacz(100.0L * (a - t), 100.0L * (a + t), [&](int32_t i, long double x) {
+            if (!(x - t < a && a < x + t))
+                return;
+            znak_[i] |= znak;
+            if (skok) {
+                od_[i] = std::min(od_[i], a);
+                do_[i] = std::max(do_[i], a);
+            }
+        });
+    }
+
+    // Samples whose tolerance lies wholly inside (x1, x2).
+    void Wewnatrz(float x1, float x2)
+    {
+        const long double t = Tolerancja;
+        Oznacz(100.0L * (x1 + t), 100.0L * (x2 - t), [&](int32_t i, long double x) {
+            if (x1 < x - t && x + t < x2)
+                znak_[i] |= ZnWewnatrz;
+        });
+    }
+
+    // Samples whose tolerance touches [x1, x2].
+    void Dotyka(float x1, float x2)
+    {
+        const long double t = Tolerancja;
+        Oznacz(100.0L * (x1 - t), 100.0L * (x2 + t), [&](int32_t i, long double x) {
+            if (x + t >= x1 && x - t <= x2)
+                znak_[i] |= ZnWewnatrz;
+        });
+    }
+
+    // Sections just left and right of the jump at sample i (a load counts where a ≤ x).
+    float Lewy(int32_t i) const
+    {
+        const float lewy = siatka_[i].Lewy;
+        return lewy < od_[i] ? lewy : float(od_[i] - (long double)Przesuniecie);
+    }
+    float Prawy(int32_t i) const
+    {
+        const float prawy = siatka_[i].Prawy;
+        return prawy >= do_[i] ? prawy : float(do_[i] + (long double)Przesuniecie);
+    }
+
+private:
+    template <class Dzialanie>
+    void Oznacz(long double od, long double do_, Dzialanie dzialanie)
+    {
+        const auto [i0, i1] = Zakres(n_, od, do_);
+        for (int32_t i = i0; i <= i1; ++i)
+            dzialanie(i, siatka_[i].X);
+    }
+
+    const std::vector<TWyniki::TWezel>& siatka_;
+    int32_t n_;
+    std::vector<uint8_t> znak_;
+    std::vector<float> od_;
+    std::vector<float> do_;
+};
+
+// The used records of the working tables of one span, in table order, with
+// their numbers widened once. Evaluating a section walks these instead of the
+// slot tables; the arithmetic and its single-precision roundings are the same.
+class TObciazeniaSpanu {
+public:
+    explicit TObciazeniaSpanu(const TDaneZadania& zad)
+    {
+        for (const TMoment& m : zad.MomentyKomb) {
+            if (!m.Uzyta)
+                break;
+            momenty_.push_back({m.X, m.X, m.Wartosc});
+        }
+        for (const TSila& f : zad.SilyKomb) {
+            if (!f.Uzyta)
+                break;
+            sily_.push_back({f.X, f.X, f.Wartosc});
+        }
+        for (const TLiniowe& q : zad.LinioweKomb) {
+            if (!q.Uzyta)
+                break;
+            liniowe_.push_back({q.X1, q.X2, q.Wartosc});
+        }
+        for (const TTrojkat& t : zad.TrojkatyKomb) {
+            if (!t.Uzyta)
+                break;
+            trojkaty_.push_back({t.X1, t.X2, t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca});
+        }
+    }
+
+    template <class Dzialanie>
+    void KazdaSila(Dzialanie d) const
+    {
+        for (const auto& f : sily_)
+            d(f.a);
+    }
+    template <class Dzialanie>
+    void KazdyMoment(Dzialanie d) const
+    {
+        for (const auto& m : momenty_)
+            d(m.a);
+    }
+    template <class Dzialanie>
+    void KazdeLiniowe(Dzialanie d) const
+    {
+        for (const auto& q : liniowe_)
+            d(float(q.x1), float(q.x2));
+    }
+    template <class Dzialanie>
+    void KazdyTrojkat(Dzialanie d) const
+    {
+        for (const auto& t : trojkaty_)
+            d(float(t.x1), float(t.x2));
+    }
+
+    float Moment(float ML, float TL, float x) const
+    {
+        float M;
+        Momenty<1>(ML, TL, &x, &M);
+        return M;
+    }
+
+    float Tnaca(float TL, float x) const
+    {
+        float T;
+        Tnace<1>(TL, &x, &T);
+        return T;
+    }
+
+    // M at B sections at once. Each section keeps its own chain of
+    // single-precision roundings in load order, so the result of every
+    // section is that of evaluating it alone; interleaving the independent
+    // chains only lets the processor overlap them.
+    template <int B>
+    void Momenty(float ML, float TL, const float* x, float* wynik) const
+    {
+        double xd[B];
+        float M[B];
+        for (int b = 0; b < B; ++b) {
+            xd[b] = x[b];
+            M[b] = float(ML - double(TL) * xd[b]);
+        }
+        // Written as selections rather than jumps, so the compiler can work on
+        // several sections in one instruction; an unselected value is dropped.
+        for (const TPunktowe& m : momenty_)
+            for (int b = 0; b < B; ++b) {
+                const float nowy = float(M[b] + m.wartosc);
+                M[b] = m.a <= x[b] ? nowy : M[b];
+            }
+        for (const TPunktowe& f : sily_)
+            for (int b = 0; b < B; ++b) {
+                const float nowy = float(M[b] - f.wartosc * (xd[b] - f.ad));
+                M[b] = f.a <= x[b] ? nowy : M[b];
+            }
+        for (const TLinioweD& q : liniowe_)
+            for (int b = 0; b < B; ++b) {
+                const float wewnatrz = float(M[b] - q.q * (xd[b] - q.x1) * (xd[b] - q.x1) / 2);
+                const float za = float(M[b] - q.q * (q.x2 - q.x1) * (xd[b] - (q.x1 + q.x2) / 2));
+                M[b] = (q.x1 <= xd[b] && xd[b] <= q.x2) ? wewnatrz : (xd[b] > q.x2 ? za : M[b]);
+            }
+        for (const TTrojkatD& t : trojkaty_) {
+            const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
+            for (int b = 0; b < B; ++b) {
+                const double d = xd[b] - t.x1;
+                if (t.x1 <= xd[b] && xd[b] <= t.x2) {
+                    M[b] = float(M[b] - u * d * d / 2);
+                    if (!(c > 0)) // a stretch of no length carries nothing
+                        continue;
+                    if (m < r) {
+                        const float qx = float(d / c * r);
+                        M[b] = float(M[b] - (qx / 2.0) * d * d / 3);
+                    } else {
+                        const float qx = float((t.x2 - xd[b]) / c * m);
+                        M[b] = float(M[b] - qx * d * d / 2);
+                        M[b] = float(M[b] - ((m - qx) / 2) * d * (2.0 / 3) * d);
+                    }
+                } else if (xd[b] > t.x2) {
+                    M[b] = float(M[b] - u * c * (xd[b] - (t.x1 + t.x2) / 2));
+                    if (m < r)
+                        M[b] = float(M[b] - ((m + r) / 2) * c * (xd[b] - t.x2 + c / 3));
+                    else
+                        M[b] = float(M[b] - ((m + r) / 2) * c * (xd[b] - t.x2 + 2 * c / 3));
+                }
+            }
+        }
+        for (int b = 0; b < B; ++b)
+            wynik[b] = M[b];
+    }
+
+    // T at B sections at once, as Momenty.
+    template <int B>
+    void Tnace(float TL, const float* x, float* wynik) const
+    {
+        double xd[B];
+        float T[B];
+        for (int b = 0; b < B; ++b) {
+            xd[b] = x[b];
+            T[b] = -TL;
+        }
+        for (const TPunktowe& f : sily_)
+            for (int b = 0; b < B; ++b) {
+                const float nowy = float(T[b] - f.wartosc);
+                T[b] = f.a <= x[b] ? nowy : T[b];
+            }
+        for (const TLinioweD& q : liniowe_)
+            for (int b = 0; b < B; ++b) {
+                const float wewnatrz = float(T[b] - q.q * (xd[b] - q.x1));
+                const float za = float(T[b] - q.q * (q.x2 - q.x1));
+                T[b] = (q.x1 <= xd[b] && xd[b] <= q.x2) ? wewnatrz : (xd[b] > q.x2 ? za : T[b]);
+            }
+        for (const TTrojkatD& t : trojkaty_) {
+            const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
+            for (int b = 0; b < B; ++b) {
+                const double d = xd[b] - t.x1;
+                if (t.x1 <= xd[b] && xd[b] <= t.x2) {
+                    T[b] = float(T[b] - u * d);
+                    if (!(c > 0))
+                        continue;
+                    if (m < r) {
+                        const float qx = float(d / c * r);
+                        T[b] = float(T[b] - (qx / 2.0) * d);
+                    } else {
+                        const float qx = float((t.x2 - xd[b]) / c * m);
+                        T[b] = float(T[b] - qx * d);
+                        T[b] = float(T[b] - ((m - qx) / 2) * d);
+                    }
+                } else if (xd[b] > t.x2) {
+                    T[b] = float(T[b] - u * c);
+                    T[b] = float(T[b] - ((m + r) / 2) * c);
+                }
+            }
+        }
+        for (int b = 0; b < B; ++b)
+            wynik[b] = T[b];
+    }
+
+private:
+    struct TPunktowe {
+        float a; // compared in single precision, as stored
+        double ad;
+        double wartosc;
+    };
+    struct TLinioweD {
+        double x1, x2, q;
+    };
+    struct TTrojkatD {
+        double x1, x2, u, m, r;
+    };
+    std::vector<TPunktowe> momenty_;
+    std::vector<TPunktowe> sily_;
+    std::vector<TLinioweD> liniowe_;
+    std::vector<TTrojkatD> trojkaty_;
+};
+
+// The polyline of one span: first the abscissa of every point and the section
+// its value is read at, then all values in batches.
+class TBudowaWykresu {
+public:
+    explicit TBudowaWykresu(std::vector<TPunktWykresu>& wykres, size_t ilosc)
+        : wykres_(wykres)
+    {
+        wykres_.clear();
+        wykres_.reserve(ilosc);
+        przekroje_.reserve(ilosc);
+    }
+
+    void Punkt(float x, float przekroj)
+    {
+        wykres_.push_back({x, 0});
+        przekroje_.push_back(przekroj);
+    }
+
+    // Fills the values with licz(sections, values) called on batches of Paczka sections.
+    template <class Licz>
+    void Wartosci(Licz licz)
+    {
+        const size_t n = przekroje_.size();
+        size_t i = 0;
+        float wynik[Paczka];
+        for (; i + Paczka <= n; i += Paczka) {
+            licz(&przekroje_[i], wynik);
+            for (size_t b = 0; b < Paczka; ++b)
+                wykres_[i + b].Wartosc = wynik[b];
+        }
+        if (i < n) {
+            float reszta[Paczka];
+            for (size_t b = 0; b < Paczka; ++b)
+                reszta[b] = przekroje_[std::min(i + b, n - 1)];
+            licz(reszta, wynik);
+            for (size_t b = 0; i + b < n; ++b)
+                wykres_[i + b].Wartosc = wynik[b];
+        }
+    }
+
+    static constexpr int Paczka = 8;
+
+private:
+    std::vector<TPunktWykresu>& wykres_;
+    std::vector<float> przekroje_;
+};
+
+} // namespace
+
+float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x)
+{
+    return TObciazeniaSpanu(zad).Moment(ML, TL, x);
+}
+
+float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x)
+{
+    return TObciazeniaSpanu(zad).Tnaca(TL, x);
+}
+
+void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL)
+{
+    const int32_t n = std::max(IloscProbek(L), 0);
+    const auto& siatka = Siatka(wyn, n);
+    const TObciazeniaSpanu obc(zad);
+    TZnaczniki znaczniki(siatka, n);
+    obc.KazdyMoment([&](float a) { znaczniki.Punkt(a, ZnMoment, true); });
+    obc.KazdaSila([&](float a) { znaczniki.Punkt(a, ZnSila, false); });
+    obc.KazdeLiniowe([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
+    obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
+
+    TBudowaWykresu wykres(wyn.WykresRoboczyM, size_t(n) + 2);
+    wykres.Punkt(0, 0);
+    for (int32_t i = 1; i <= n; ++i) {
+        const float x = siatka[i].Xf;
+        if (znaczniki[i] & ZnMoment) {
+            wykres.Punkt(x, znaczniki.Lewy(i));
+            wykres.Punkt(x, znaczniki.Prawy(i));
+        } else if (znaczniki[i]) {
+            wykres.Punkt(x, x);
+        }
+    }
+    wykres.Wartosci([&](const float* x, float* M) { obc.Momenty<TBudowaWykresu::Paczka>(ML, TL, x, M); });
+    // The ends are the end moments themselves.
+    wyn.WykresRoboczyM.front().Wartosc = ML;
+    wyn.WykresRoboczyM.push_back({L, -MP});
+}
+
+void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float /*TP: the last point is evaluated*/, float TL)
+{
+    const int32_t n = std::max(IloscProbek(L), 0);
+    const auto& siatka = Siatka(wyn, n);
+    const TObciazeniaSpanu obc(zad);
+    TZnaczniki znaczniki(siatka, n);
+    obc.KazdaSila([&](float a) { znaczniki.Punkt(a, ZnSila, true); });
+    obc.KazdeLiniowe([&](float x1, float x2) {
+        znaczniki.Punkt(x1, ZnKraniec, false);
+        znaczniki.Punkt(x2, ZnKraniec, false);
+    });
+    obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Dotyka(x1, x2); });
+
+    TBudowaWykresu wykres(wyn.WykresRoboczyT, size_t(n) + 2);
+    wykres.Punkt(0, Przesuniecie);
+    for (int32_t i = 1; i <= n; ++i) {
+        const float x = siatka[i].Xf;
+        if (znaczniki[i] & ZnSila) {
+            wykres.Punkt(x, znaczniki.Lewy(i));
+            wykres.Punkt(x, znaczniki.Prawy(i));
+        } else if (znaczniki[i]) {
+            wykres.Punkt(x, x);
+        }
+    }
+    wykres.Punkt(L, float(L - (long double)Przesuniecie));
+    wykres.Wartosci([&](const float* x, float* T) { obc.Tnace<TBudowaWykresu::Paczka>(TL, x, T); });
+}
+
+TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
+{
+    TEkstrema e;
+    n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
+    for (int32_t i = 0; i < n; ++i) {
+        const TPunktWykresu& p = punkty[i];
+        if (e.Max < p.Wartosc) {
+            e.Max = p.Wartosc;
+            e.XMax = p.X;
+            e.JestMax = 1;
+        }
+        if (e.Min > p.Wartosc) {
+            e.Min = p.Wartosc;
+            e.XMin = p.X;
+            e.JestMin = 1;
+        }
+    }
+    e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
+    if (std::fabs(e.Skala) < 1e-7)
+        e.Skala = 1.0;
+    e.IloscPunktow = n;
+    return e;
+}
+
+TOdczytKolejny::TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double przesuniecie)
+    : punkty_(punkty)
+    , ilosc_(std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size())))
+    , L_(L)
+    , przesuniecie_(przesuniecie)
+{
+}
+
+float TOdczytKolejny::operator()(double x)
+{
+    if (ilosc_ <= 0)
+        return 0;
+    if (x <= 0)
+        return punkty_[0].Wartosc;
+    const TPunktWykresu& ostatni = punkty_[size_t(ilosc_) - 1];
+    if (x >= L_)
+        return ostatni.Wartosc;
+    const double xp = x + przesuniecie_;
+    // The first point k ≥ 1 with X ≥ x′: the abscissae never decrease, so it
+    // lies at or after the one found for a smaller x.
+    if (kursor_ > 1 && !(double(punkty_[kursor_ - 1].X) < xp))
+        kursor_ = 1; // x went back: search from the start
+    while (kursor_ < ilosc_ && double(punkty_[kursor_].X) < xp)
+        ++kursor_;
+    if (kursor_ >= ilosc_)
+        return ostatni.Wartosc;
+    const TPunktWykresu& a = punkty_[kursor_ - 1];
+    const TPunktWykresu& b = punkty_[kursor_];
+    if (b.X == a.X)
+        return b.Wartosc;
+    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
+}
+
+namespace {
+
+float ZWykresu(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie)
+{
+    ilosc = std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size()));
+    if (ilosc <= 0)
+        return 0;
+    if (x <= 0)
+        return punkty[0].Wartosc;
+    const TPunktWykresu& ostatni = punkty[size_t(ilosc) - 1];
+    if (x >= L)
+        return ostatni.Wartosc;
+    const double xp = x + przesuniecie;
+    // The abscissae never decrease, so the first point at or right of x′ is found by bisection.
+    const auto koniec = punkty.begin() + ilosc;
+    const auto k = std::lower_bound(punkty.begin() + 1, koniec, xp,
+                                    [](const TPunktWykresu& p, double v) { return double(p.X) < v; });
+    if (k == koniec)
+        return ostatni.Wartosc;
+    const TPunktWykresu& a = *(k - 1);
+    const TPunktWykresu& b = *k;
+    if (b.X == a.X)
+        return b.Wartosc;
+    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
+}
+
+constexpr double PrzesuniecieM = 1e-5;
+constexpr double PrzesuniecieT = 1e-10;
+
+} // namespace
+
+float MomentZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
+{
+    return ZWykresu(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow, zad.Przesla[s].L, x, PrzesuniecieM);
+}
+
+float TnacaZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
+{
+    return ZWykresu(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow, zad.Przesla[s].L, x, PrzesuniecieT);
+}
+
+TOdczytKolejny OdczytMomentow(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+{
+    return TOdczytKolejny(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow, zad.Przesla[s].L, PrzesuniecieM);
+}
+
+TOdczytKolejny OdczytTnacych(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+{
+    return TOdczytKolejny(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow, zad.Przesla[s].L, PrzesuniecieT);
+}

@@ -1,0 +1,90 @@
+// The whole recomputation of the largest task, and the solver on its own.
+#include "NajwiekszeZadanie.h"
+#include "Rekurencja.h"
+
+#include "analysis/Analiza.h"
+#include "analysis/Obwiednie.h"
+#include "analysis/Uklad.h"
+#include "platform/Komunikaty.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void AnalizaIObwiednie(benchmark::State& state)
+{
+    TDaneZadania zad;
+    NajwiekszeZadanie(zad);
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+    for (auto _ : state) {
+        if (!Analiza(zad, wyn, kom))
+            state.SkipWithError("analysis refused the task");
+        ObwiedniaM(zad, wyn);
+        ObwiedniaT(zad, wyn);
+        LiczObwiedniaReakcji(zad, wyn);
+        benchmark::DoNotOptimize(wyn.EkstremaObwiedniM.data());
+    }
+}
+BENCHMARK(AnalizaIObwiednie)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void SamaAnaliza(benchmark::State& state)
+{
+    TDaneZadania zad;
+    NajwiekszeZadanie(zad);
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Analiza(zad, wyn, kom));
+}
+BENCHMARK(SamaAnaliza)->Unit(benchmark::kMillisecond);
+
+// The stiffness matrix of a beam of n + 1 spans.
+MacierzKwad MacierzBelki(int32_t n)
+{
+    TDaneZadania zad;
+    NajwiekszeZadanie(zad);
+    zad.Przesla.resize(size_t(n) + 1);
+    zad.IloscPrzesel = n + 1;
+    UstawKodyPrzesel(zad);
+    TWyniki wyn;
+    DopasujDoIlosciPrzesel(zad, wyn);
+    BudujUklad(zad, wyn, 0);
+    return wyn.MacierzK;
+}
+
+void RozwiazUkladPamiec(benchmark::State& state)
+{
+    const int32_t n = int32_t(state.range(0));
+    const MacierzKwad K = MacierzBelki(n);
+    TWyniki wyn;
+    UstawRozmiarUkladu(wyn, n);
+    TRejestrKomunikatow kom;
+    for (auto _ : state) {
+        wyn.MacierzK = K;
+        wyn.WektorQ.assign(size_t(n), 1.0);
+        RozwiazUklad(wyn, n, kom);
+        benchmark::DoNotOptimize(wyn.WektorX.data());
+    }
+}
+BENCHMARK(RozwiazUkladPamiec)->Arg(9)->Arg(10)->Arg(11)->Unit(benchmark::kMicrosecond);
+
+// The same solve by the plain recursion that builds fresh minors at every level.
+void RozwiazUkladRekurencja(benchmark::State& state)
+{
+    const int32_t n = int32_t(state.range(0));
+    const MacierzKwad K = MacierzBelki(n);
+    for (auto _ : state) {
+        const MacierzKwad inv = OdwrotnaRekurencyjna(K, n);
+        MacierzWektor x(size_t(n), 0.0);
+        for (int32_t c = 0; c < n; ++c)
+            for (int32_t r = 0; r < n; ++r)
+                x[r] += inv[r][c] * 1.0;
+        benchmark::DoNotOptimize(x.data());
+    }
+}
+BENCHMARK(RozwiazUkladRekurencja)->Arg(9)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,233 @@
+#include "analysis/Obciazenia.h"
+#include "model/Budowa.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double q = 10.0;
+constexpr double L = 6.0;
+
+void ExpectPara(TParaKoncow wynik, double lewy, double prawy)
+{
+    const double tol = 1e-12 * (1 + std::abs(lewy) + std::abs(prawy));
+    EXPECT_NEAR(wynik.L, lewy, tol);
+    EXPECT_NEAR(wynik.P, prawy, tol);
+}
+
+// A line load of density q(x) replaced by many point forces: an independent
+// evaluation of the fixed-end moments through the point-force formulas.
+template <class Gestosc>
+TParaKoncow JakoSilySkupione(Gestosc gestosc, double x1, double x2, double dlugosc, int32_t kod)
+{
+    const int n = 20000;
+    const double h = (x2 - x1) / n;
+    TParaKoncow suma;
+    for (int i = 0; i < n; ++i) {
+        const double x = x1 + (i + 0.5) * h;
+        const TParaKoncow m = MomentyOdSily(gestosc(x) * h, x, dlugosc, kod);
+        suma.L += m.L;
+        suma.P += m.P;
+    }
+    return suma;
+}
+
+} // namespace
+
+TEST(MomentyUtwierdzenia, PointForceGivesTheTextbookValues)
+{
+    const double P = 12;
+    ExpectPara(MomentyOdSily(P, L / 2, L, 4), -P * L / 8, P * L / 8); // fixed-fixed, load at midspan
+    ExpectPara(MomentyOdSily(P, 0, L, 4), 0, 0);                      // load on the support
+    ExpectPara(MomentyOdSily(P, L, L, 4), 0, 0);
+    ExpectPara(MomentyOdSily(P, L / 2, L, 3), 0, 3 * P * L / 16); // propped, hinge at the left
+    ExpectPara(MomentyOdSily(P, L / 2, L, 2), -3 * P * L / 16, 0);
+    ExpectPara(MomentyOdSily(P, L / 2, L, 1), 0, 0);
+}
+
+TEST(MomentyUtwierdzenia, PointMomentAtMidspanAndAtAThird)
+{
+    const double M = 9;
+    ExpectPara(MomentyOdMomentu(M, L / 2, L, 4), M / 4, M / 4);
+    ExpectPara(MomentyOdMomentu(M, L / 3, L, 4), 0, M / 3);
+    ExpectPara(MomentyOdMomentu(M, 0, L, 3), 0, M / 2); // moment on the hinge: half carried over
+    ExpectPara(MomentyOdMomentu(M, L, L, 2), M / 2, 0);
+}
+
+TEST(MomentyUtwierdzenia, WholeSpanLineLoadsGiveTheCheckValuesForEveryEndCode)
+{
+    ExpectPara(MomentyOdRownomiernego(q, 0, L, L, 4), -q * L * L / 12, q * L * L / 12);
+    ExpectPara(MomentyOdRownomiernego(q, 0, L, L, 3), 0, q * L * L / 8);
+    ExpectPara(MomentyOdRownomiernego(q, 0, L, L, 2), -q * L * L / 8, 0);
+    ExpectPara(MomentyOdRownomiernego(q, 0, L, L, 1), 0, 0);
+
+    // triangle with its height at the left end
+    ExpectPara(MomentyOdTrojkata(q, 0, 0, L, L, 4), -q * L * L / 20, q * L * L / 30);
+    ExpectPara(MomentyOdTrojkata(q, 0, 0, L, L, 3), 0, 7 * q * L * L / 120);
+    ExpectPara(MomentyOdTrojkata(q, 0, 0, L, L, 2), -q * L * L / 15, 0);
+    // triangle with its height at the right end
+    ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 4), -q * L * L / 30, q * L * L / 20);
+    ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 3), 0, q * L * L / 15);
+    ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 2), -7 * q * L * L / 120, 0);
+}
+
+TEST(MomentyUtwierdzenia, PartialStretchesAgreeWithASumOfPointForces)
+{
+    for (const int32_t kod : {4, 3, 2}) {
+        SCOPED_TRACE(kod);
+        const TParaKoncow rown = MomentyOdRownomiernego(q, 1.3, 4.1, L, kod);
+        const TParaKoncow rownRef = JakoSilySkupione([](double) { return q; }, 1.3, 4.1, L, kod);
+        EXPECT_NEAR(rown.L, rownRef.L, 1e-6);
+        EXPECT_NEAR(rown.P, rownRef.P, 1e-6);
+
+        const TParaKoncow rosn = MomentyOdTrojkata(0, q, 2.0, 5.5, L, kod);
+        const TParaKoncow rosnRef = JakoSilySkupione([](double x) { return q * (x - 2.0) / 3.5; }, 2.0, 5.5, L, kod);
+        EXPECT_NEAR(rosn.L, rosnRef.L, 1e-6);
+        EXPECT_NEAR(rosn.P, rosnRef.P, 1e-6);
+
+        const TParaKoncow mal = MomentyOdTrojkata(q, 0, 0.5, 2.5, L, kod);
+        const TParaKoncow malRef = JakoSilySkupione([](double x) { return q * (2.5 - x) / 2.0; }, 0.5, 2.5, L, kod);
+        EXPECT_NEAR(mal.L, malRef.L, 1e-6);
+        EXPECT_NEAR(mal.P, malRef.P, 1e-6);
+    }
+}
+
+TEST(MomentyUtwierdzenia, FallingTriangleIsAUniformLoadLessARisingTriangle)
+{
+    // height q at x1 = 1 m falling to 0 at x2 = 3 m on a 6 m span
+    const TParaKoncow spadek = MomentyOdTrojkata(q, 0, 1, 3, L, 4);
+    const TParaKoncow rown = MomentyOdRownomiernego(q, 1, 3, L, 4);
+    const TParaKoncow wzrost = MomentyOdTrojkata(0, q, 1, 3, L, 4);
+    ExpectPara(spadek, rown.L - wzrost.L, rown.P - wzrost.P);
+}
+
+TEST(MomentyUtwierdzenia, TriangleWithBothOrNeitherPartCountsAsAbsent)
+{
+    ExpectPara(MomentyOdTrojkata(q, q, 0, L, L, 4), 0, 0);
+    ExpectPara(MomentyOdTrojkata(0, 0, 0, L, L, 4), 0, 0);
+    ExpectPara(MomentyOdTrojkata(q, 0, 2, 2, L, 4), 0, 0); // a stretch of no length
+}
+
+namespace {
+
+// One span of 6 m with one load of each kind in group 0.
+TDaneZadania ZadanieJednoprzeslowe(bool lewy, bool prawy)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {6}, lewy, prawy);
+    DodajSile(zad, 0, 1.5f, 20);
+    DodajMoment(zad, 0, 2.0f, -7);
+    DodajLiniowe(zad, 0, 0.5f, 4.0f, 3);
+    DodajTrojkat(zad, 0, 1.0f, 5.0f, 6, 2);
+    DodajTrojkat(zad, 0, 2.0f, 6.0f, 0, 4);
+    return zad;
+}
+
+double SumaObciazen(const TDaneZadania& zad)
+{
+    double suma = 0;
+    for (const TSila& f : zad.SilyKomb)
+        if (f.Uzyta)
+            suma += f.Wartosc;
+    for (const TLiniowe& l : zad.LinioweKomb)
+        if (l.Uzyta)
+            suma += double(l.Wartosc) * (l.X2 - l.X1);
+    for (const TTrojkat& t : zad.TrojkatyKomb)
+        if (t.Uzyta)
+            suma += (t.WartoscStala + (double(t.WartoscMalejaca) + t.WartoscRosnaca) / 2) * (t.X2 - t.X1);
+    return suma;
+}
+
+} // namespace
+
+TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
+{
+    const struct {
+        bool lewy, prawy;
+    } konce[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    for (const auto& k : konce) {
+        TDaneZadania zad = ZadanieJednoprzeslowe(k.lewy, k.prawy);
+        ObciazeniaPrzesla(zad, 0, 0);
+        const int32_t kod = zad.Przesla[0].TypPrzesla;
+        const TParaKoncow m = MomentyUtwierdzenia(zad, kod, 6.0f);
+        const TParaKoncow r = ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f);
+        EXPECT_NEAR(r.L + r.P, SumaObciazen(zad), 1e-9) << "code " << kod;
+    }
+}
+
+TEST(ReakcjeUtwierdzenia, ProppedCantileverUnderUniformLoadTakesFiveEighthsAtTheClamp)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {6}, false, true);
+    DodajLiniowe(zad, 0, 0, 6, 10);
+    ObciazeniaPrzesla(zad, 0, 0);
+    const TParaKoncow m = MomentyUtwierdzenia(zad, 2, 6.0f);
+    ExpectPara(m, -q * L * L / 8, 0);
+    const TParaKoncow r = ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f);
+    ExpectPara(r, 5 * q * L / 8, 3 * q * L / 8);
+}
+
+TEST(ReakcjeUtwierdzenia, ClockwisePointMomentPushesTheLeftEndDown)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4}, true, true);
+    DodajMoment(zad, 0, 1.0f, 8);
+    ObciazeniaPrzesla(zad, 0, 0);
+    const TParaKoncow r = ReakcjeUtwierdzenia(zad, 0, 0, 4.0f);
+    ExpectPara(r, -8.0 / 4, 8.0 / 4);
+}
+
+TEST(ReakcjeUtwierdzenia, SpanOfNoLengthDividesByOne)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4}, true, true);
+    DodajSile(zad, 0, 0, 5);
+    ObciazeniaPrzesla(zad, 0, 0);
+    const TParaKoncow r = ReakcjeUtwierdzenia(zad, 0, 0, 0.0f);
+    ExpectPara(r, 5, 0);
+}
+
+TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsTheRest)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4, 5}, false, false);
+    const int32_t uzytkowe = DodajGrupe(zad, "U\xBFytkowe", 0xFF);
+    const int32_t wiatr = DodajGrupe(zad, "Wiatr", 0xFF00);
+    DodajSile(zad, 0, 1, 10, 0);
+    DodajSile(zad, 1, 2, 20, uzytkowe);
+    DodajSile(zad, 1, 3, 30, wiatr);
+    DodajTrojkat(zad, 1, 1, 4, 6, 2, uzytkowe);
+    zad.Wspolczynniki[0] = {};
+    zad.Wspolczynniki[0][0] = 1.35f;
+    zad.Wspolczynniki[0][uzytkowe] = 1.5f;
+    zad.Wspolczynniki[0][wiatr] = -1.0f; // never reverses a load
+
+    ObciazeniaKombinacji(zad, 0);
+    ASSERT_EQ(IloscUzytych(zad.SilyKomb), 2);
+    EXPECT_FLOAT_EQ(zad.SilyKomb[0].Wartosc, 13.5f);
+    EXPECT_FLOAT_EQ(zad.SilyKomb[1].Wartosc, 30.0f);
+    EXPECT_FLOAT_EQ(zad.TrojkatyKomb[0].WartoscStala, 3.0f);
+    EXPECT_FLOAT_EQ(zad.TrojkatyKomb[0].WartoscMalejaca, 6.0f);
+    EXPECT_EQ(zad.Sily[1].Wartosc, 20.0f) << "the task's own loads stay as entered";
+
+    ObciazeniaPrzesla(zad, 0, 1);
+    ASSERT_EQ(IloscUzytych(zad.SilyKomb), 1);
+    EXPECT_EQ(zad.SilyKomb[0].Przeslo, 1);
+
+    zad.Wspolczynniki[0] = {};
+    ObciazeniaKombinacji(zad, 0);
+    EXPECT_EQ(IloscUzytych(zad.SilyKomb), 0);
+    EXPECT_EQ(IloscUzytych(zad.TrojkatyKomb), 0);
+    const TParaKoncow m = MomentyUtwierdzenia(zad, 4, 5.0f);
+    ExpectPara(m, 0, 0);
+    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 5.0f), 0, 0);
+}
+
+TEST(ObciazeniaKombinacji, LoadInAGroupOutsideTheTableIsLeftOut)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4}, false, false);
+    DodajSile(zad, 0, 1, 10, 57);
+    ObciazeniaKombinacji(zad, 0);
+    EXPECT_EQ(IloscUzytych(zad.SilyKomb), 0);
+}

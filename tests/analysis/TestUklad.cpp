@@ -1,0 +1,185 @@
+#include "Rekurencja.h"
+
+#include "analysis/Uklad.h"
+#include "model/Budowa.h"
+#include "platform/Komunikaty.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// The system of a task with the given fixed-end moments in combination 0.
+TWyniki Uklad(const TDaneZadania& zad, const std::vector<TMomentyPrzesla>& utw = {})
+{
+    TWyniki wyn;
+    DopasujDoIlosciPrzesel(zad, wyn);
+    for (size_t s = 0; s < utw.size(); ++s)
+        wyn.MomentyKoncowe[0][s] = utw[s];
+    BudujUklad(zad, wyn, 0);
+    return wyn;
+}
+
+MacierzKwad Losowa(std::mt19937& gen, int32_t n)
+{
+    std::uniform_real_distribution<double> d(-10, 10);
+    MacierzKwad A(size_t(n), MacierzWektor(size_t(n), 0.0));
+    for (auto& wiersz : A)
+        for (double& a : wiersz)
+            a = d(gen);
+    return A;
+}
+
+} // namespace
+
+TEST(BudujUklad, TwoEqualClampedSpansGiveEightEJOverL)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {6, 6}, false, false);
+    TMomentyPrzesla m0, m1;
+    m0.MomentUtwP = 30;
+    m1.MomentUtwL = -4;
+    const TWyniki wyn = Uklad(zad, {m0, m1});
+    ASSERT_EQ(wyn.MacierzK.size(), 1u);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[0][0], 8.0 / 6);
+    EXPECT_DOUBLE_EQ(wyn.WektorQ[0], -(30 + -4.0));
+}
+
+TEST(BudujUklad, HingedEndsUseTheModifiedStiffness)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4, 5}, true, true);
+    zad.Przesla[0].E = 2;
+    const TWyniki wyn = Uklad(zad);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[0][0], 3.0 * 2 / 4 + 3.0 / 5);
+    EXPECT_EQ(wyn.WektorQ[0], 0.0) << "a span without load adds nothing to Q";
+}
+
+TEST(BudujUklad, ThreeContinuousSpansGiveASymmetricTridiagonalMatrix)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {5, 5, 5}, true, true);
+    const TWyniki wyn = Uklad(zad);
+    const double k = 1.0 / 5;
+    ASSERT_EQ(wyn.MacierzK.size(), 2u);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[0][0], 3 * k + 4 * k);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[1][1], 4 * k + 3 * k);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[0][1], 2 * k);
+    EXPECT_DOUBLE_EQ(wyn.MacierzK[1][0], 2 * k);
+
+    UstawGeometrie(zad, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, false, false);
+    const TWyniki duzy = Uklad(zad);
+    ASSERT_EQ(duzy.MacierzK.size(), 11u) << "twelve spans have eleven unknowns";
+    for (size_t i = 0; i < 11; ++i)
+        for (size_t j = 0; j < 11; ++j) {
+            EXPECT_EQ(duzy.MacierzK[i][j], duzy.MacierzK[j][i]);
+            if (i > j + 1 || j > i + 1) {
+                EXPECT_EQ(duzy.MacierzK[i][j], 0.0);
+            }
+        }
+}
+
+TEST(Wyznacznik, MatchesThePlainRecursionToTheBitOnRandomMatrices)
+{
+    std::mt19937 gen(20261206);
+    for (int32_t n = 1; n <= 8; ++n)
+        for (int proba = 0; proba < 5; ++proba) {
+            const MacierzKwad A = Losowa(gen, n);
+            EXPECT_EQ(Wyznacznik(A, n), WyznacznikRekurencyjny(A, n)) << "order " << n;
+            if (n >= 2) {
+                const MacierzKwad inv = MacierzOdwrotna(A, n);
+                const MacierzKwad ref = OdwrotnaRekurencyjna(A, n);
+                for (int32_t i = 0; i < n; ++i)
+                    for (int32_t j = 0; j < n; ++j)
+                        EXPECT_EQ(inv[i][j], ref[i][j]) << "order " << n << " at " << i << "," << j;
+            }
+        }
+}
+
+TEST(Wyznacznik, MatchesThePlainRecursionToTheBitOnAssembledBeams)
+{
+    for (int32_t przesla = 2; przesla <= 9; ++przesla) {
+        TDaneZadania zad;
+        UstawGeometrie(zad, {3.5f, 6, 4.25f, 7, 5, 2.8f, 6.6f, 4.1f, 5.3f}, przesla % 2 == 0, przesla % 3 == 0);
+        zad.Przesla.resize(size_t(przesla));
+        zad.IloscPrzesel = przesla;
+        UstawKodyPrzesel(zad);
+        for (int32_t s = 0; s < przesla; ++s)
+            zad.Przesla[s].J = 1.0f + 0.37f * float(s);
+        const TWyniki wyn = Uklad(zad);
+        const int32_t n = przesla - 1;
+        EXPECT_EQ(Wyznacznik(wyn.MacierzK, n), WyznacznikRekurencyjny(wyn.MacierzK, n)) << przesla << " spans";
+        if (n >= 2) {
+            EXPECT_EQ(MacierzOdwrotna(wyn.MacierzK, n), OdwrotnaRekurencyjna(wyn.MacierzK, n)) << przesla << " spans";
+        }
+    }
+}
+
+TEST(Wyznacznik, OrdersTwoAndThreeUseTheClosedForms)
+{
+    const MacierzKwad A2 = {{3, 1}, {4, 2}};
+    EXPECT_EQ(Wyznacznik(A2, 2), 3.0 * 2 - 1.0 * 4);
+    const MacierzKwad A3 = {{2, 0, 1}, {1, 3, 2}, {1, 1, 1}};
+    EXPECT_DOUBLE_EQ(Wyznacznik(A3, 3), 2 * (3 - 2) - 0 + 1 * (1 - 3));
+    const MacierzKwad A4 = {{1, 0, 0, 0}, {0, 2, 0, 0}, {0, 0, 3, 0}, {0, 0, 0, 4}};
+    EXPECT_EQ(Wyznacznik(A4, 4), 24.0);
+    EXPECT_EQ(Wyznacznik(A4, 2), 2.0) << "the leading block only";
+}
+
+TEST(RozwiazUklad, InverseOfASymmetricStiffnessMatrixIsSymmetricAndInvertsIt)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {3, 7, 4, 6, 5, 4.5f}, false, true);
+    TWyniki wyn = Uklad(zad);
+    const int32_t n = 5;
+    for (int32_t i = 0; i < n; ++i)
+        wyn.WektorQ[i] = 1.0 + i;
+    TRejestrKomunikatow kom;
+    ASSERT_TRUE(RozwiazUklad(wyn, n, kom));
+    EXPECT_TRUE(kom.Komunikaty.empty());
+    for (int32_t i = 0; i < n; ++i) {
+        double kx = 0;
+        for (int32_t j = 0; j < n; ++j) {
+            EXPECT_NEAR(wyn.MacierzKOdwrotna[i][j], wyn.MacierzKOdwrotna[j][i], 1e-12);
+            double kinv = 0;
+            for (int32_t m = 0; m < n; ++m)
+                kinv += wyn.MacierzK[i][m] * wyn.MacierzKOdwrotna[m][j];
+            EXPECT_NEAR(kinv, i == j ? 1.0 : 0.0, 1e-12);
+            kx += wyn.MacierzK[i][j] * wyn.WektorX[j];
+        }
+        EXPECT_NEAR(kx, wyn.WektorQ[i], 1e-10) << "K·x = Q";
+    }
+}
+
+TEST(RozwiazUklad, OneUnknownIsQOverK)
+{
+    TWyniki wyn;
+    UstawRozmiarUkladu(wyn, 1);
+    wyn.MacierzK[0][0] = 8.0 / 6;
+    wyn.WektorQ[0] = -30;
+    TRejestrKomunikatow kom;
+    EXPECT_TRUE(RozwiazUklad(wyn, 1, kom));
+    EXPECT_DOUBLE_EQ(wyn.WektorX[0], -30 / (8.0 / 6));
+    EXPECT_DOUBLE_EQ(wyn.MacierzKOdwrotna[0][0], 6.0 / 8);
+}
+
+TEST(RozwiazUklad, ZeroDeterminantIsReportedAndChangesNothing)
+{
+    TWyniki wyn;
+    UstawRozmiarUkladu(wyn, 2);
+    wyn.MacierzK = {{1, 2}, {2, 4}};
+    wyn.WektorQ = {1, 1};
+    TRejestrKomunikatow kom;
+    EXPECT_FALSE(RozwiazUklad(wyn, 2, kom));
+    ASSERT_EQ(kom.Komunikaty.size(), 1u);
+    EXPECT_EQ(kom.Komunikaty[0], "det A = 0; Macierz osobliwa ");
+    EXPECT_EQ(wyn.WektorX, (MacierzWektor{0, 0}));
+
+    // Regression: one unknown with no stiffness used to divide by zero.
+    UstawRozmiarUkladu(wyn, 1);
+    wyn.WektorQ[0] = 5;
+    EXPECT_FALSE(RozwiazUklad(wyn, 1, kom));
+    EXPECT_EQ(kom.Komunikaty.size(), 2u);
+    EXPECT_EQ(wyn.WektorX[0], 0.0);
+}
