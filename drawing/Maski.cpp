@@ -1,0 +1,165 @@
+#include "drawing/Maski.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// |value| as decimal digits: the integer part without leading zeros (empty
+// for zero) and enough fraction digits that rounding at the first few
+// places sees the binary value exactly.
+struct TCyfry {
+    std::string Calkowite;
+    std::string Ulamek;
+};
+
+constexpr int CyfryUlamka = 60;
+
+TCyfry Rozloz(double modul)
+{
+    // %.60f expands a double exactly far enough for our roundings: a double
+    // cannot lie within 1e-60 of a decimal tie without being the tie itself.
+    char bufor[400 + CyfryUlamka];
+    std::snprintf(bufor, sizeof bufor, "%.*f", CyfryUlamka, modul);
+    const std::string s(bufor);
+    const size_t kropka = s.find('.');
+    TCyfry c;
+    c.Calkowite = s.substr(0, kropka);
+    c.Ulamek = s.substr(kropka + 1);
+    const size_t pierwsza = c.Calkowite.find_first_not_of('0');
+    c.Calkowite = pierwsza == std::string::npos ? std::string() : c.Calkowite.substr(pierwsza);
+    return c;
+}
+
+// Keeps `miejsca` fraction digits, rounding half away from zero.
+void Zaokraglij(TCyfry& c, int miejsca)
+{
+    miejsca = std::clamp(miejsca, 0, CyfryUlamka - 1);
+    const bool wGore = c.Ulamek[size_t(miejsca)] >= '5';
+    c.Ulamek.resize(size_t(miejsca));
+    if (!wGore)
+        return;
+    std::string wszystkie = c.Calkowite + c.Ulamek;
+    int i = int(wszystkie.size()) - 1;
+    for (; i >= 0; --i) {
+        if (wszystkie[size_t(i)] == '9') {
+            wszystkie[size_t(i)] = '0';
+        } else {
+            ++wszystkie[size_t(i)];
+            break;
+        }
+    }
+    size_t dlugoscCalkowitych = c.Calkowite.size();
+    if (i < 0) {
+        wszystkie.insert(wszystkie.begin(), '1');
+        ++dlugoscCalkowitych;
+    }
+    c.Calkowite = wszystkie.substr(0, dlugoscCalkowitych);
+    c.Ulamek = wszystkie.substr(dlugoscCalkowitych);
+}
+
+bool Zero(const TCyfry& c)
+{
+    return c.Calkowite.find_first_not_of('0') == std::string::npos &&
+           c.Ulamek.find_first_not_of('0') == std::string::npos;
+}
+
+std::string NieLiczba(double wartosc)
+{
+    if (std::isnan(wartosc))
+        return "NAN";
+    return wartosc < 0 ? "-INF" : "INF";
+}
+
+// d,dddE+XX with up to `cyfry` significant digits, trailing zeros dropped.
+std::string Wykladniczo(double wartosc, int cyfry, char separator)
+{
+    char bufor[64];
+    std::snprintf(bufor, sizeof bufor, "%.*E", std::max(cyfry - 1, 0), std::fabs(wartosc));
+    std::string s(bufor);
+    const size_t e = s.find('E');
+    std::string mantysa = s.substr(0, e);
+    std::string wykladnik = s.substr(e + 1); // sign and at least two digits
+    if (mantysa.find('.') != std::string::npos) {
+        while (mantysa.back() == '0')
+            mantysa.pop_back();
+        if (mantysa.back() == '.')
+            mantysa.pop_back();
+    }
+    std::replace(mantysa.begin(), mantysa.end(), '.', separator);
+    return (wartosc < 0 ? "-" : "") + mantysa + "E" + wykladnik;
+}
+
+} // namespace
+
+std::string FormatujMaska(double wartosc, std::string_view maska, char separator)
+{
+    if (!std::isfinite(wartosc))
+        return NieLiczba(wartosc);
+    const size_t kropka = maska.find('.');
+    const std::string_view czescCalkowita = maska.substr(0, kropka);
+    const std::string_view czescUlamkowa = kropka == std::string_view::npos ? std::string_view() : maska.substr(kropka + 1);
+
+    const int miejsca = int(std::count_if(czescUlamkowa.begin(), czescUlamkowa.end(),
+                                          [](char z) { return z == '#' || z == '0'; }));
+    const size_t ostatniaZero = czescUlamkowa.rfind('0');
+    const size_t minUlamka = ostatniaZero == std::string_view::npos ? 0 : ostatniaZero + 1;
+    const size_t pierwszaZero = czescCalkowita.find('0');
+    const size_t minCalkowitych = pierwszaZero == std::string_view::npos ? 0 : czescCalkowita.size() - pierwszaZero;
+
+    TCyfry c = Rozloz(std::fabs(wartosc));
+    Zaokraglij(c, miejsca);
+    const bool ujemna = wartosc < 0 && !Zero(c);
+
+    while (c.Ulamek.size() > minUlamka && c.Ulamek.back() == '0')
+        c.Ulamek.pop_back();
+    if (c.Calkowite.size() < minCalkowitych)
+        c.Calkowite.insert(0, minCalkowitych - c.Calkowite.size(), '0');
+    // A mask of '#' only would write nothing for zero; a label needs its number.
+    if (c.Calkowite.empty() && c.Ulamek.empty())
+        c.Calkowite = "0";
+
+    std::string wynik = ujemna ? "-" : "";
+    wynik += c.Calkowite;
+    if (!c.Ulamek.empty()) {
+        wynik += separator;
+        wynik += c.Ulamek;
+    }
+    return wynik;
+}
+
+std::string FormatujStale(double wartosc, int miejsca, int cyfry, char separator)
+{
+    if (!std::isfinite(wartosc))
+        return NieLiczba(wartosc);
+    miejsca = std::clamp(miejsca, 0, 18);
+    cyfry = std::clamp(cyfry, 1, 18);
+    TCyfry c = Rozloz(std::fabs(wartosc));
+    if (int(c.Calkowite.size()) > cyfry)
+        return Wykladniczo(wartosc, cyfry, separator);
+
+    // Significant digits count from the first non-zero digit.
+    int dostepne;
+    if (!c.Calkowite.empty()) {
+        dostepne = cyfry - int(c.Calkowite.size());
+    } else {
+        const size_t pierwsza = c.Ulamek.find_first_not_of('0');
+        dostepne = pierwsza == std::string::npos ? miejsca : int(pierwsza) + cyfry;
+    }
+    Zaokraglij(c, std::min(miejsca, dostepne));
+    if (int(c.Calkowite.size()) > cyfry) // 999…9.5 rounded up past the digit count
+        return Wykladniczo(wartosc, cyfry, separator);
+    const bool ujemna = wartosc < 0 && !Zero(c);
+    c.Ulamek.resize(size_t(miejsca), '0');
+    if (c.Calkowite.empty())
+        c.Calkowite = "0";
+
+    std::string wynik = ujemna ? "-" : "";
+    wynik += c.Calkowite;
+    if (miejsca > 0) {
+        wynik += separator;
+        wynik += c.Ulamek;
+    }
+    return wynik;
+}

@@ -1,0 +1,89 @@
+#include "drawing/PowierzchniaZapis.h"
+
+#include <cmath>
+
+TPowierzchniaZapis::TPowierzchniaZapis(int32_t szerokosc, int32_t wysokosc) : RozmiarP{szerokosc, wysokosc} {}
+
+std::vector<TOperacja> TPowierzchniaZapis::Rodzaju(TOperacja::Rodzaj co) const
+{
+    std::vector<TOperacja> wynik;
+    for (const TOperacja& o : Operacje)
+        if (o.Co == co)
+            wynik.push_back(o);
+    return wynik;
+}
+
+std::vector<TOperacja> TPowierzchniaZapis::Linie() const
+{
+    return Rodzaju(TOperacja::Rodzaj::Linia);
+}
+
+void TPowierzchniaZapis::UstawPioro(const TPioro& pioro)
+{
+    Biezace = pioro;
+    TOperacja o;
+    o.Co = TOperacja::Rodzaj::Pioro;
+    o.Pioro = pioro;
+    Operacje.push_back(o);
+}
+
+void TPowierzchniaZapis::Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    TOperacja o;
+    o.Co = TOperacja::Rodzaj::Linia;
+    o.Pioro = Biezace;
+    o.X1 = x1;
+    o.Y1 = y1;
+    o.X2 = x2;
+    o.Y2 = y2;
+    Operacje.push_back(o);
+}
+
+void TPowierzchniaZapis::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie)
+{
+    TOperacja o;
+    o.Co = TOperacja::Rodzaj::Prostokat;
+    o.Pioro = Biezace;
+    o.X1 = x1;
+    o.Y1 = y1;
+    o.X2 = x2;
+    o.Y2 = y2;
+    o.Wypelnienie = wypelnienie;
+    Operacje.push_back(o);
+}
+
+void TPowierzchniaZapis::Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
+                               int32_t wysokosc, int32_t kolor)
+{
+    TOperacja o;
+    o.Co = TOperacja::Rodzaj::Napis;
+    o.Pioro = Biezace;
+    o.X1 = x;
+    o.Y1 = y;
+    o.Tekst = tekst;
+    o.KrojPisma = krojPisma;
+    o.Wysokosc = wysokosc;
+    o.KolorTekstu = kolor;
+    Operacje.push_back(o);
+}
+
+int32_t TPowierzchniaZapis::SzerokoscNapisu(const std::string& tekst, const std::string&, int32_t wysokosc)
+{
+    size_t znaki = 0;
+    for (const char c : tekst)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // count UTF-8 lead bytes only
+            ++znaki;
+    return int32_t(std::lround(double(znaki) * SzerokoscZnaku * wysokosc));
+}
+
+void TPowierzchniaZapis::ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    TOperacja o;
+    o.Co = TOperacja::Rodzaj::ProstokatXor;
+    o.Pioro = Biezace;
+    o.X1 = x1;
+    o.Y1 = y1;
+    o.X2 = x2;
+    o.Y2 = y2;
+    Operacje.push_back(o);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What every drawing routine needs, passed by reference as its first argument.
+#include "drawing/Czcionka.h"
+#include "drawing/Powierzchnia.h"
+#include "drawing/Widok.h"
+
+struct TNastawy;
+
+struct TRysowanie {
+    IPowierzchnia* Ekran = nullptr; // the screen picture; nullptr draws nothing there
+    IPowierzchnia* Druk = nullptr;  // the printer page; nullptr draws nothing there
+    const TWidok& Widok;
+    const TCzcionka& Czcionka;
+    const TNastawy& Nastawy;
+    char Separator = ',';           // the user's decimal separator
+};
+
+// The last step of every line: pixel ends already truncated, as doubles of
+// any size. A segment wholly outside the surface (widened by the pen) is
+// skipped; one reaching far beyond it is clipped to the surface's
+// neighbourhood before the ends are narrowed to 32 bits, so no zoom can
+// overflow the coordinates or flood the painter.
+void OdcinekNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, double y2);
+
+// A rectangle with corners clamped to the surface's neighbourhood; the
+// visible part is unchanged.
+void ProstokatNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, double y2, int32_t wypelnienie);

@@ -1,0 +1,303 @@
+#include "drawing/Symbole.h"
+
+#include "drawing/Tekst.h"
+#include "model/Zadanie.h"
+
+#include <cmath>
+#include <numbers>
+
+void Linia(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double GruboscMm,
+           bool Druk)
+{
+    const TWidok& w = r.Widok;
+    if (Druk && r.Druk) {
+        r.Druk->UstawPioro({Kolor, w.GruboscDruk(GruboscMm)});
+        OdcinekNaPowierzchni(*r.Druk, w.NaDrukXD(X1), w.NaDrukYD(Y1), w.NaDrukXD(X2), w.NaDrukYD(Y2));
+    }
+    if (Ekran && r.Ekran) {
+        r.Ekran->UstawPioro({Kolor, w.GruboscEkran(GruboscMm)});
+        OdcinekNaPowierzchni(*r.Ekran, w.NaEkranXD(X1), w.NaEkranYD(-Y1), w.NaEkranXD(X2), w.NaEkranYD(-Y2));
+    }
+}
+
+namespace {
+
+// One symbol's strokes share colour, outputs and pen.
+struct TKreslarz {
+    TRysowanie& r;
+    int32_t Kolor;
+    bool Ekran, Druk;
+    double Grubosc;
+
+    void operator()(double x1, double y1, double x2, double y2) const
+    {
+        Linia(r, Kolor, Ekran, x1, y1, x2, y2, Grubosc, Druk);
+    }
+};
+
+void Trojkat(const TKreslarz& k, double X, double Y, double Szer, double Wys)
+{
+    k(X, Y, X + Szer / 2, Y + Wys);
+    k(X + Szer / 2, Y + Wys, X - Szer / 2, Y + Wys);
+    k(X - Szer / 2, Y + Wys, X, Y);
+}
+
+// s = +1 hatches towards +x, −1 towards −x.
+void Utwierdzenie(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                  double Grubosc, double Grubosc2, bool Druk, double s)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    Linia(r, Kolor, Ekran, X, Y + Wys, X, Y - Wys, Grubosc2, Druk);
+    k(X + s * Szer / 2, Y - Wys, X + s * Szer, Y - Wys / 2);
+    k(X, Y - Wys, X + s * Szer, Y);
+    k(X, Y - Wys / 2, X + s * Szer, Y + Wys / 2);
+    k(X, Y, X + s * Szer, Y + Wys);
+    k(X, Y + Wys / 2, X + s * Szer / 2, Y + Wys);
+}
+
+// The arcs: the point at angle a and radius factor f is
+// (X + sx·f·Szer·cos a, Y + sy·f·Wys·sin a); sx = −1 runs over the left
+// side, +1 over the right; sy = −1 puts a = π/2 at the top, +1 at the bottom.
+// The arc runs from a = π/2 down in 17 chords of 0.157 rad, the last angle
+// above −0.35π, so it ends about 63° past the horizontal; the tip is at −π/2.
+constexpr int IloscCieciw = 17;
+constexpr double KrokLuku = 0.157;
+constexpr double KatPoczatku = std::numbers::pi / 2;
+constexpr double KatKonca = KatPoczatku - IloscCieciw * KrokLuku;
+constexpr double KatGrotu = -std::numbers::pi / 2;
+static_assert(KatKonca > -0.35 * std::numbers::pi && KatKonca - KrokLuku <= -0.35 * std::numbers::pi);
+
+struct TLuk {
+    const TKreslarz& k;
+    double X, Y, Szer, Wys, sx, sy;
+
+    double Px(double f, double a) const { return X + sx * f * Szer * std::cos(a); }
+    double Py(double f, double a) const { return Y + sy * f * Wys * std::sin(a); }
+    void Odcinek(double f1, double a1, double f2, double a2) const { k(Px(f1, a1), Py(f1, a1), Px(f2, a2), Py(f2, a2)); }
+    void Cieciwy(double f) const
+    {
+        for (int i = 0; i < IloscCieciw; ++i)
+            Odcinek(f, KatPoczatku - i * KrokLuku, f, KatPoczatku - (i + 1) * KrokLuku);
+    }
+};
+
+void MomentPojedynczy(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                      double Grubosc, bool Druk, double sx)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const TLuk l{k, X, Y, Szer, Wys, sx, -1};
+    k(X, Y, l.Px(1, KatPoczatku), l.Py(1, KatPoczatku));
+    l.Cieciwy(1);
+    l.Odcinek(0.8, KatKonca, 1.2, KatKonca);
+    l.Odcinek(0.8, KatKonca, 1, KatGrotu);
+    l.Odcinek(1.2, KatKonca, 1, KatGrotu);
+}
+
+void MomentPodwojny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                    double Grubosc, bool Druk, double sx, double sy)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const TLuk l{k, X, Y, Szer, Wys, sx, sy};
+    l.Odcinek(0.9, KatPoczatku, 1.1, KatPoczatku);
+    l.Cieciwy(0.9);
+    l.Cieciwy(1.1);
+    // The gap between the two lines stays open into the head.
+    l.Odcinek(0.75, KatKonca, 0.9, KatKonca);
+    l.Odcinek(1.1, KatKonca, 1.25, KatKonca);
+    l.Odcinek(0.75, KatKonca, 1, KatGrotu);
+    l.Odcinek(1.25, KatKonca, 1, KatGrotu);
+}
+
+// A down-pointing arrow of a load row at x; its head scaled by f.
+void StrzalkaRzedu(const TKreslarz& k, double x, double Y, double h, double Szer, double Wys, double f)
+{
+    k(x, Y - 0.2 * f * Wys, x, Y - h);
+    k(x + 0.08 * f * Szer, Y - 0.2 * f * Wys, x - 0.08 * f * Szer, Y - 0.2 * f * Wys);
+    k(x, Y, x - 0.08 * f * Szer, Y - 0.2 * f * Wys);
+    k(x, Y, x + 0.08 * f * Szer, Y - 0.2 * f * Wys);
+}
+
+// Spaces between the arrows of a row over [X1, X2] with arrows about Wys
+// apart: trunc(|X2 − X1| / |Wys|) + 1, never more than the cap; 0 when the
+// row has no sensible arrows (Wys of zero, a non-number).
+int64_t OdstepyRzedu(double X1, double X2, double Wys)
+{
+    const double ile = std::trunc(std::fabs(X2 - X1) / std::fabs(Wys)) + 1;
+    if (!std::isfinite(ile) || ile < 1)
+        return 0;
+    return ile > double(MaxStrzalekRzedu - 1) ? MaxStrzalekRzedu - 1 : int64_t(ile);
+}
+
+} // namespace
+
+void PodporaStala(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                  double Grubosc, double, bool Druk)
+{
+    Trojkat({r, Kolor, Ekran, Druk, Grubosc}, X, Y, Szer, Wys);
+}
+
+void PodporaPrzesuwna(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                      double Grubosc, double, bool Druk)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    Trojkat(k, X, Y, Szer, Wys);
+    k(X + Szer / 2, Y + 1.2 * Wys, X - Szer / 2, Y + 1.2 * Wys);
+}
+
+void UtwierdzeniePrawe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                       double Grubosc, double Grubosc2, bool Druk)
+{
+    Utwierdzenie(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Grubosc2, Druk, +1);
+}
+
+void UtwierdzenieLewe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                      double Grubosc, double Grubosc2, bool Druk)
+{
+    Utwierdzenie(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Grubosc2, Druk, -1);
+}
+
+void StrzalkaSily(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                  double Grubosc, double, bool Druk)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    k(X, Y, X + 0.06 * Szer, Y - 0.2 * Wys);
+    k(X + 0.06 * Szer, Y - 0.2 * Wys, X - 0.06 * Szer, Y - 0.2 * Wys);
+    k(X - 0.06 * Szer, Y - 0.2 * Wys, X, Y);
+    k(X, Y - 0.2 * Wys, X, Y - Wys);
+}
+
+void StrzalkaReakcji(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                     double Grubosc, double, bool Druk)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double glowa = 0.1 * Szer, trzon = 0.03 * Szer, y2 = Y + 0.2 * Wys, y3 = Y + Wys;
+    k(X, Y, X + glowa, y2);
+    k(X + glowa, y2, X + trzon, y2);
+    k(X + trzon, y2, X + trzon, y3);
+    k(X + trzon, y3, X - trzon, y3);
+    k(X - trzon, y3, X - trzon, y2);
+    k(X - trzon, y2, X - glowa, y2);
+    k(X - glowa, y2, X, Y);
+}
+
+void MomentLewoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                       double Grubosc, double, bool Druk)
+{
+    MomentPojedynczy(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1);
+}
+
+void MomentPrawoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                        double Grubosc, double, bool Druk)
+{
+    MomentPojedynczy(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1);
+}
+
+void MomentPodwojnyA(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                     double Grubosc, double, bool Druk)
+{
+    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1, +1);
+}
+
+void MomentPodwojnyB(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                     double Grubosc, double, bool Druk)
+{
+    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1, -1);
+}
+
+void MomentPodwojnyC(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                     double Grubosc, double, bool Druk)
+{
+    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1, +1);
+}
+
+void MomentPodwojnyD(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
+                     double Grubosc, double, bool Druk)
+{
+    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1, -1);
+}
+
+void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double Szer,
+                           double Wys, double Grubosc, double, bool Druk)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    k(X1, Y - Wys, X2, Y - Wys);
+    // Counted on magnitudes, so a negative load (arrows under the base line,
+    // pointing up at it) and a row given right to left get their arrows too.
+    const int64_t n = OdstepyRzedu(X1, X2, Wys);
+    const double krok = n > 0 ? (X2 - X1) / double(n) : 0;
+    for (int64_t i = 0; i <= n && n > 0; ++i)
+        StrzalkaRzedu(k, X1 + double(i) * krok, Y, Wys, Szer, Wys, 1);
+}
+
+void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double H1,
+                         double H2, double Szer, double Wys, double Grubosc, double, bool Druk)
+{
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    k(X1, Y - H1, X2, Y - H2);
+    const int64_t n = OdstepyRzedu(X1, X2, Wys);
+    // Heads are sized relative to the end of larger magnitude; with both
+    // ends zero there is nothing to show.
+    const double wieksza = std::fabs(H2) >= std::fabs(H1) ? H2 : H1;
+    if (n <= 0 || wieksza == 0 || !std::isfinite(wieksza))
+        return;
+    const double krok = (X2 - X1) / double(n);
+    for (int64_t i = 0; i <= n; ++i) {
+        const double x = X1 + double(i) * krok;
+        // The height at x, taken from the arrow's place in the row: the same
+        // as interpolating over X2 − X1, without dividing by it.
+        const double h = H1 + (H2 - H1) * double(i) / double(n);
+        StrzalkaRzedu(k, x, Y, h, Szer, Wys, h / wieksza);
+    }
+}
+
+void Kratka(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double Krok,
+            double GruboscMm, bool Druk)
+{
+    if (!(Krok > 0) || !std::isfinite(Krok))
+        return;
+    // A hair's breadth keeps a line that lands on the far edge by rounding off it.
+    const double luz = Krok * 1e-9;
+    for (int64_t i = 1; i <= MaxLiniiKratki; ++i) {
+        const double y = Y1 + double(i) * Krok;
+        if (!(y < Y2 - luz))
+            break;
+        Linia(r, Kolor, Ekran, X1 + 0.05, y, X2 - 0.05, y, GruboscMm, Druk);
+    }
+    for (int64_t i = 1; i <= MaxLiniiKratki; ++i) {
+        const double x = X1 + double(i) * Krok;
+        if (!(x < X2 - luz))
+            break;
+        Linia(r, Kolor, Ekran, x, Y1 + 0.05, x, Y2 - 0.05, GruboscMm, Druk);
+    }
+}
+
+void RamkaArkusza(TRysowanie& r, double X, double Y)
+{
+    if (!r.Ekran)
+        return;
+    IPowierzchnia& e = *r.Ekran;
+    const TWidok& w = r.Widok;
+    const double szer = w.ArkuszSzerokosc, wys = w.ArkuszWysokosc;
+    e.UstawPioro({Kolor::CiemnySzary, 1});
+    ProstokatNaPowierzchni(e, w.NaEkranXD(X + 0.3), w.NaEkranYD(-(Y + 0.3)), w.NaEkranXD(X + szer + 0.3),
+                           w.NaEkranYD(-(Y + wys + 0.3)), Kolor::CiemnySzary);
+    e.UstawPioro({Kolor::Czarny, 1});
+    ProstokatNaPowierzchni(e, w.NaEkranXD(X), w.NaEkranYD(-Y), w.NaEkranXD(X + szer), w.NaEkranYD(-(Y + wys)),
+                           Kolor::Bialy);
+}
+
+void Wymiar(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X1, double X2, double Y, double Grubosc,
+            double Grubosc2, bool Ekran, bool Druk)
+{
+    const TNastawy& n = r.Nastawy;
+    const double w = DlugoscTekstu(r.Czcionka, Tresc, n.WysokoscCzcionki);
+    Tekst(r, Tresc, Kolor, (X1 + X2) / 2 - w / 2, Y - 0.05, n.WysokoscCzcionki, n.SzerokoscCzcionki, Grubosc, 0, Ekran,
+          Druk);
+    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    k(X1 - 0.5, Y, X2 + 0.5, Y);
+    k(X1, Y - 0.25, X1, Y + 0.25);
+    k(X2, Y - 0.25, X2, Y + 0.25);
+    const TKreslarz k2{r, Kolor, Ekran, Druk, Grubosc2};
+    k2(X1 + 0.15, Y - 0.15, X1 - 0.15, Y + 0.15);
+    k2(X2 + 0.15, Y - 0.15, X2 - 0.15, Y + 0.15);
+}
