@@ -51,11 +51,17 @@ bool Przytnij(const TProstokat& r, double& x1, double& y1, double& x2, double& y
         if (t0 > t1)
             return false;
     }
+    // An end that needs no clipping keeps its exact value: far ends make
+    // dx too coarse to land on it again.
     const double ax = x1, ay = y1;
-    x1 = ax + t0 * dx;
-    y1 = ay + t0 * dy;
-    x2 = ax + t1 * dx;
-    y2 = ay + t1 * dy;
+    if (t0 > 0) {
+        x1 = ax + t0 * dx;
+        y1 = ay + t0 * dy;
+    }
+    if (t1 < 1) {
+        x2 = ax + t1 * dx;
+        y2 = ay + t1 * dy;
+    }
     return true;
 }
 

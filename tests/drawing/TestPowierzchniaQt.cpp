@@ -28,19 +28,6 @@ constexpr QRgb CzarnyQ = 0x000000, BialyQ = 0xFFFFFF, CzerwonyQ = 0xFF0000, Nieb
 
 } // namespace
 
-TEST(PowierzchniaQt, ColoursAreStoredBlueGreenRed)
-{
-    static_assert(Rgb(255, 0, 0) == 0x0000FF);
-    static_assert(Rgb(0, 0, 128) == 0x800000);
-    QImage obraz = Bialy(10, 10);
-    {
-        TPowierzchniaQt p(obraz);
-        p.UstawPioro({Rgb(255, 0, 0), 0});
-        p.Linia(0, 5, 9, 5);
-    }
-    EXPECT_EQ(Piksel(obraz, 4, 5), CzerwonyQ);
-}
-
 TEST(PowierzchniaQt, ALineIsCrispAndCoversItsPixelsOnly)
 {
     QImage obraz = Bialy(100, 100);
@@ -121,19 +108,6 @@ TEST(PowierzchniaQt, TheFocusRectangleErasesItselfWhenDrawnTwice)
         p.ProstokatXor(10, 10, 40, 40);
     }
     EXPECT_EQ(obraz, przed);
-}
-
-TEST(PowierzchniaQt, AfterZakonczNothingMoreIsDrawn)
-{
-    QImage obraz = Bialy(20, 20);
-    TPowierzchniaQt p(obraz);
-    p.UstawPioro({Rgb(0, 0, 0), 1});
-    p.Linia(0, 5, 19, 5);
-    p.Zakoncz();
-    EXPECT_EQ(Piksel(obraz, 10, 5), CzarnyQ);
-    p.Linia(0, 15, 19, 15);
-    p.Zakoncz();
-    EXPECT_EQ(Piksel(obraz, 10, 15), BialyQ);
 }
 
 // System-font texts need the font database of a GUI application.

@@ -80,6 +80,11 @@ TEST(Linia, SkipsSegmentsWhollyOutsideThePictureAndClipsFarEnds)
     EXPECT_GT(l[0].X2, 100000);
     EXPECT_GT(l[0].X1, -100);
     EXPECT_LT(l[0].X2, 100100);
+    // The end inside the picture stays exactly where it was, however far the other one lies.
+    S.Ekran.Wyczysc();
+    Linia(S.R, Kolor::Czarny, true, -1e15, 5, 5, 5, 0.1, false);
+    ASSERT_EQ(S.Ekran.Linie().size(), 1u);
+    EXPECT_EQ(S.Ekran.Linie()[0].X2, 5000);
 }
 
 TEST(Podpory, APinnedSupportIsATriangleUnderItsApexAndARollerAddsALine)

@@ -154,17 +154,6 @@ TEST_F(Napisy, PrintedTextKeepsItsSizeOnEveryResolution)
     }
 }
 
-TEST_F(Napisy, PrintedTextAtThreeHundredDpiMatchesTheScreenSizeFormula)
-{
-    UstawDruk(S.Widok, 300, 300);
-    Tekst(S.R, "I", Kolor::Czarny, 1, 2, 0.3, 0.3, 0.1, 0, false, true);
-    const auto l = S.Druk.Linie();
-    ASSERT_EQ(l.size(), 1u);
-    // sy = 1.4 · (trunc(DpiX · Wysokosc / 2.54) · 2.54 / DpiY) printer pixels per unit
-    const double sy = 1.4 * (std::trunc(300 * 0.3 / 2.54) * 2.54 / 300);
-    EXPECT_NEAR(l[0].Y1 - l[0].Y2, 100 * sy, 1);
-}
-
 TEST_F(Napisy, ATitleOnScreenIsWrittenInTheDefaultFaceAboveItsBaseCorner)
 {
     // h = trunc(Wysokosc · 1200 / SkalaWidoku) = 600 pixels

