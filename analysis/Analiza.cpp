@@ -188,12 +188,14 @@ bool Analiza(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)
     wyn.NajwiekszyM = 0.01f;
     wyn.NajwiekszyT = 0.01f;
     const int32_t n = zad.IloscPrzesel;
+    wyn.Obroty.assign(size_t(zad.IloscKombinacji), MacierzWektor(size_t(n - 1), 0.0));
     for (int32_t c = 0; c < zad.IloscKombinacji; ++c) {
         StanUtwierdzenia(zad, wyn, c);
         if (n >= 2) {
             BudujUklad(zad, wyn, c);
             RozwiazUklad(wyn, n - 1, kom);
             ObliczKonce(zad, wyn, c);
+            wyn.Obroty[c] = wyn.WektorX;
         } else {
             TMomentyPrzesla& m = wyn.MomentyKoncowe[c][0];
             TSilyPrzesla& f = wyn.SilyKoncowe[c][0];

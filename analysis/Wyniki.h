@@ -57,6 +57,8 @@ struct TWyniki {
     MacierzWektor WektorQ;
     MacierzWektor WektorX;
 
+    // [combination][unknown]: the joint rotations (clockwise), kept per combination.
+    std::vector<MacierzWektor> Obroty;
     // [combination][span]
     std::vector<std::vector<TMomentyPrzesla>> MomentyKoncowe;
     std::vector<std::vector<TSilyPrzesla>> SilyKoncowe;

@@ -1,6 +1,7 @@
 #include "model/Zadanie.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -150,4 +151,36 @@ void UstawWartosciTrojkata(TTrojkat& t, float q1, float q2)
     t.WartoscStala = std::min(q1, q2);
     t.WartoscMalejaca = q2 < q1 ? q1 - q2 : 0.0f;
     t.WartoscRosnaca = q2 >= q1 ? q2 - q1 : 0.0f;
+}
+
+float SkalaSilSchematu(const TDaneZadania& zad, TSkalowanieSil rodzaj, float dlugosc)
+{
+    float fmax = 0.01f;
+    const auto uwzglednij = [&](float v) {
+        if (std::isfinite(v))
+            fmax = std::max(fmax, std::fabs(v));
+    };
+    for (const TSila& f : zad.Sily)
+        if (f.Uzyta)
+            uwzglednij(f.Wartosc);
+    for (const TLiniowe& q : zad.Liniowe)
+        if (q.Uzyta)
+            uwzglednij(q.Wartosc);
+    for (const TTrojkat& t : zad.Trojkaty)
+        if (t.Uzyta) {
+            uwzglednij(t.WartoscStala + t.WartoscMalejaca);
+            uwzglednij(t.WartoscStala + t.WartoscRosnaca);
+        }
+    for (const TMoment& m : zad.Momenty)
+        if (m.Uzyta)
+            uwzglednij(m.Wartosc);
+    switch (rodzaj) {
+    case TSkalowanieSil::NajwiekszaDo:
+        return dlugosc / fmax;
+    case TSkalowanieSil::Sila100kNDo:
+        return dlugosc / 100;
+    case TSkalowanieSil::Automatyczne:
+        break;
+    }
+    return fmax >= 100 ? 2.0f / fmax : 0.04f;
 }

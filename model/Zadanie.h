@@ -198,5 +198,14 @@ bool SaObciazenia(const TDaneZadania& zad);
 // and refreshes the absolute positions of every load.
 void UstawKodyPrzesel(TDaneZadania& zad);
 
+// How the load arrows of the scheme are scaled.
+enum class TSkalowanieSil {
+    Automatyczne, // the largest load at 2 cm when it is 100 or more, else 0.04 cm per unit
+    NajwiekszaDo, // the largest load drawn `dlugosc` cm long
+    Sila100kNDo,  // a 100 kN load drawn `dlugosc` cm long
+};
+// Sheet cm per kN (kN/m, kNm) of the load arrows, from the largest load in use.
+float SkalaSilSchematu(const TDaneZadania& zad, TSkalowanieSil rodzaj, float dlugosc = 0);
+
 // The linearly varying load of values q1 at X1 and q2 at X2, split into its parts.
 void UstawWartosciTrojkata(TTrojkat& t, float q1, float q2);

@@ -72,6 +72,7 @@ TEST(Analiza, TwoClampedSpansWithOneLoadedGiveTheWorkedExample)
     EXPECT_DOUBLE_EQ(p.wyn.MacierzK[0][0], 8.0 / 6);
     EXPECT_DOUBLE_EQ(p.wyn.WektorQ[0], -30.0);
     EXPECT_DOUBLE_EQ(p.wyn.WektorX[0], -22.5);
+    EXPECT_EQ(p.wyn.Obroty[0], p.wyn.WektorX);
     EXPECT_NEAR(p.M(0).MomentL, -37.5, 1e-5);
     EXPECT_NEAR(p.M(0).MomentP, 15.0, 1e-5);
     EXPECT_NEAR(p.F(0).TL, -33.75, 1e-5);
@@ -283,13 +284,15 @@ TEST(Probkowanie, EverySampledValueIsTheSectionEvaluatedOnItsOwn)
             const float ML = float(p.M(s, c).MomentL), TL = float(p.F(s, c).TL);
             const auto& m = p.wyn.WykresM[c][s];
             for (size_t k = 1; k + 1 < m.size(); ++k) {
-                if (m[k - 1].X != m[k].X && m[k + 1].X != m[k].X) // not a jump
+                if (m[k - 1].X != m[k].X && m[k + 1].X != m[k].X) { // not a jump
                     ASSERT_EQ(m[k].Wartosc, MomentWPrzekroju(p.zad, ML, TL, m[k].X)) << c << " " << s << " " << k;
+                }
             }
             const auto& t = p.wyn.WykresT[c][s];
             for (size_t k = 1; k + 1 < t.size(); ++k) {
-                if (t[k - 1].X != t[k].X && t[k + 1].X != t[k].X)
+                if (t[k - 1].X != t[k].X && t[k + 1].X != t[k].X) {
                     ASSERT_EQ(t[k].Wartosc, TnacaWPrzekroju(p.zad, TL, t[k].X)) << c << " " << s << " " << k;
+                }
             }
         }
 }

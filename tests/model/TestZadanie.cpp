@@ -155,3 +155,16 @@ TEST(Geometria, LoadPositionsFollowTheSpanStarts)
     EXPECT_EQ(zad.Trojkaty[0].X1Abs, 7.0f);
     EXPECT_EQ(zad.Trojkaty[0].X2Abs, 9.0f);
 }
+
+TEST(SkalaSil, AutomaticScaleDrawsLargeLoadsTwoCentimetresLong)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {6}, false, false);
+    DodajSile(zad, 0, 1, 50);
+    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 0.04f); // 50 kN → 2 cm
+    DodajTrojkat(zad, 0, 1, 3, 20, 200);
+    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 2.0f / 200); // 200 kN/m → 2 cm
+    DodajMoment(zad, 0, 1, -400);
+    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::NajwiekszaDo, 1.0f), 1.0f / 400);
+    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Sila100kNDo, 1.0f), 0.01f) << "100 kN is 1 cm";
+}

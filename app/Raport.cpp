@@ -1,0 +1,208 @@
+#include "app/Raport.h"
+
+#include "analysis/Wyniki.h"
+#include "drawing/Maski.h"
+#include "model/Zadanie.h"
+#include "platform/Cp1250.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+// Supports are named as on the drawings: A, 1 … N−1, B.
+std::string NazwaPodpory(int32_t k, int32_t n)
+{
+    if (k == 0)
+        return "A";
+    if (k == n)
+        return "B";
+    return std::to_string(k);
+}
+
+class TTekst {
+public:
+    TTekst(std::ostream& out, char separator)
+        : out_(out)
+        , sep_(separator)
+    {
+    }
+
+    std::string L(double v) const { return FormatujMaska(v, "0.00", sep_); }
+
+    void Ekstremum(const char* nazwa, bool jest, double wartosc, double x, const char* jednostka) const
+    {
+        out_ << nazwa << " = ";
+        if (jest)
+            out_ << L(wartosc) << ' ' << jednostka << " w x = " << L(x) << " m";
+        else
+            out_ << "—";
+    }
+
+    void Ekstrema(const TEkstrema& m, const TEkstrema& t) const
+    {
+        out_ << "    ";
+        Ekstremum("Mmax", m.JestMax, m.Max, m.XMax, "kNm");
+        out_ << ";  ";
+        Ekstremum("Mmin", m.JestMin, m.Min, m.XMin, "kNm");
+        out_ << "\n    ";
+        Ekstremum("Tmax", t.JestMax, t.Max, t.XMax, "kN");
+        out_ << ";  ";
+        Ekstremum("Tmin", t.JestMin, t.Min, t.XMin, "kN");
+        out_ << '\n';
+    }
+
+private:
+    std::ostream& out_;
+    char sep_;
+};
+
+} // namespace
+
+void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, char separator,
+                const std::string& nazwaPliku)
+{
+    const TTekst f(out, separator);
+    const int32_t n = zad.IloscPrzesel;
+    out << "QUARVI — wyniki obliczeń statycznych belki ciągłej\n";
+    out << "Plik: " << nazwaPliku << "\n";
+    out << "Belka: " << n << (n == 1 ? " przęsło" : (n < 5 ? " przęsła" : " przęseł"))
+        << "; lewa skrajna podpora " << (zad.LewyPrzegub ? "przegubowa" : "utwierdzona") << ", prawa "
+        << (zad.PrawyPrzegub ? "przegubowa" : "utwierdzona") << "\n";
+    for (int32_t s = 0; s < n; ++s) {
+        const TPrzeslo& p = zad.Przesla[s];
+        out << "  przęsło " << s + 1 << ":  L = " << f.L(p.L) << " m,  x0 = " << f.L(p.X0)
+            << " m,  E = " << FormatujStale(p.E, 2, 15, separator) << " kN/m2,  J = " << FormatujStale(p.J, 6, 15, separator)
+            << " m4\n";
+    }
+    out << "Znaki: momenty na końcach prętów i obroty dodatnie zgodnie z ruchem wskazówek zegara;\n"
+           "M(x) dodatni, gdy rozciąga spód belki; T(x) dodatnia, gdy lewą część pcha w górę;\n"
+           "reakcje dodatnie w górę; x mierzone od lewego końca przęsła.\n";
+
+    for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c) {
+        out << "\nKOMBINACJA " << c + 1 << " — " << Cp1250NaUtf8(zad.Kombinacje[c].Nazwa) << "\n";
+        for (int32_t s = 0; s < n; ++s) {
+            const TMomentyPrzesla& m = wyn.MomentyKoncowe[c][s];
+            const TSilyPrzesla& t = wyn.SilyKoncowe[c][s];
+            out << "  Przęsło " << s + 1 << "\n";
+            out << "    momenty utwierdzenia:  ML = " << f.L(m.MomentUtwL) << " kNm,  MP = " << f.L(m.MomentUtwP)
+                << " kNm\n";
+            out << "    momenty końcowe:       ML = " << f.L(m.MomentL) << " kNm,  MP = " << f.L(m.MomentP)
+                << " kNm\n";
+            out << "    siły końcowe:          TL = " << f.L(t.TL) << " kN,  TP = " << f.L(t.TP) << " kN\n";
+            f.Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]);
+        }
+        out << "  Reakcje [kN]:";
+        for (int32_t k = 0; k <= n; ++k)
+            out << "  " << NazwaPodpory(k, n) << ": " << f.L(Reakcja(wyn, c, k, n));
+        out << '\n';
+        if (n >= 2 && c < int32_t(wyn.Obroty.size())) {
+            out << "  Obroty podpór (przy E·J z pliku):";
+            for (size_t i = 0; i < wyn.Obroty[c].size(); ++i)
+                out << "  " << i + 1 << ": " << FormatujStale(wyn.Obroty[c][i], 6, 15, separator);
+            out << '\n';
+        }
+    }
+
+    if (wyn.IloscPoliczonych < 2)
+        return;
+    out << "\nOBWIEDNIE (kombinacje 1–" << wyn.IloscPoliczonych << ")\n";
+    out << "  Reakcje [kN]:";
+    for (int32_t k = 0; k <= n; ++k)
+        out << "  " << NazwaPodpory(k, n) << ": max " << f.L(wyn.ObwiedniaReakcji[k].Max) << ", min "
+            << f.L(wyn.ObwiedniaReakcji[k].Min) << ';';
+    out << '\n';
+    const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
+    out << "  Momenty na skrajnych podporach [kNm]:  A: max " << f.L(mp.MaxL) << ", min " << f.L(mp.MinL)
+        << ";  B: max " << f.L(mp.MaxP) << ", min " << f.L(mp.MinP) << '\n';
+    for (int32_t s = 0; s < n; ++s) {
+        out << "  Przęsło " << s + 1 << '\n';
+        f.Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]);
+    }
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A single-precision value as the 9 significant digits that identify it.
+Json F32(double v)
+{
+    char bufor[32];
+    std::snprintf(bufor, sizeof bufor, "%.9g", v);
+    double krotka = 0;
+    std::from_chars(bufor, bufor + std::char_traits<char>::length(bufor), krotka);
+    return krotka;
+}
+
+Json F64(double v)
+{
+    return v;
+}
+
+Json Ekstrema(const TEkstrema& m, const TEkstrema& t)
+{
+    return Json{{"Mmax", F64(m.Max)}, {"XMmax", F64(m.XMax)}, {"Mmin", F64(m.Min)}, {"XMmin", F64(m.XMin)},
+                {"Tmax", F64(t.Max)}, {"XTmax", F64(t.XMax)}, {"Tmin", F64(t.Min)}, {"XTmin", F64(t.XMin)}};
+}
+
+} // namespace
+
+std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
+{
+    const int32_t n = zad.IloscPrzesel;
+    Json przesla = Json::array();
+    for (int32_t s = 0; s < n; ++s) {
+        const TPrzeslo& p = zad.Przesla[s];
+        przesla.push_back({{"L", F32(p.L)}, {"X0", F32(p.X0)}, {"E", F32(p.E)}, {"J", F32(p.J)}});
+    }
+
+    Json kombinacje = Json::array();
+    for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c) {
+        Json pk = Json::array();
+        for (int32_t s = 0; s < n; ++s) {
+            const TMomentyPrzesla& m = wyn.MomentyKoncowe[c][s];
+            const TSilyPrzesla& t = wyn.SilyKoncowe[c][s];
+            Json j = {{"MomentUtwL", F64(m.MomentUtwL)}, {"MomentUtwP", F64(m.MomentUtwP)},
+                      {"ReakcjaUtwL", F64(t.ReakcjaUtwL)}, {"ReakcjaUtwP", F64(t.ReakcjaUtwP)},
+                      {"MomentL", F64(m.MomentL)},         {"MomentP", F64(m.MomentP)},
+                      {"TL", F64(t.TL)},                   {"TP", F64(t.TP)}};
+            j.update(Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]));
+            pk.push_back(std::move(j));
+        }
+        Json reakcje = Json::array();
+        for (int32_t k = 0; k <= n; ++k)
+            reakcje.push_back(F64(Reakcja(wyn, c, k, n)));
+        Json obroty = Json::array();
+        if (c < int32_t(wyn.Obroty.size()))
+            for (const double x : wyn.Obroty[c])
+                obroty.push_back(F64(x));
+        kombinacje.push_back({{"numer", c + 1},
+                              {"nazwa", Cp1250NaUtf8(zad.Kombinacje[c].Nazwa)},
+                              {"przesla", std::move(pk)},
+                              {"reakcje", std::move(reakcje)},
+                              {"obroty", std::move(obroty)}});
+    }
+
+    Json obwiednie = nullptr;
+    if (wyn.IloscPoliczonych >= 2) {
+        Json reakcje = Json::array();
+        for (int32_t k = 0; k <= n; ++k)
+            reakcje.push_back({{"max", F32(wyn.ObwiedniaReakcji[k].Max)}, {"min", F32(wyn.ObwiedniaReakcji[k].Min)}});
+        const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
+        Json pe = Json::array();
+        for (int32_t s = 0; s < n; ++s)
+            pe.push_back(Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]));
+        obwiednie = {{"reakcje", std::move(reakcje)},
+                     {"momentyPodporowe",
+                      {{"MaxL", F32(mp.MaxL)}, {"MinL", F32(mp.MinL)}, {"MaxP", F32(mp.MaxP)}, {"MinP", F32(mp.MinP)}}},
+                     {"przesla", std::move(pe)}};
+    }
+
+    const Json wynik = {{"przesla", std::move(przesla)}, {"kombinacje", std::move(kombinacje)},
+                        {"obwiednie", std::move(obwiednie)}};
+    return wynik.dump(1) + "\n";
+}

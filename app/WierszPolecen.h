@@ -1,0 +1,33 @@
+#pragma once
+// The command line of the program: results, JSON and rendered sheets of a
+// task file, without a window.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct TDaneZadania;
+struct TWyniki;
+struct TRegionalne;
+
+struct TPolecenie {
+    enum class TRodzaj { Okno, Pomoc, Wyniki, Json, Pdf, Png, Blad };
+    TRodzaj Rodzaj = TRodzaj::Okno;
+    std::string Plik;    // the task file
+    std::string Wyjscie; // the PDF or PNG to write
+    int Szerokosc = 1600;
+    int Wysokosc = 1000;
+    std::string Blad; // what is wrong with the arguments (TRodzaj::Blad)
+};
+
+TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty);
+
+extern const char* const TekstPomocy;
+
+// Reads the task file and analyses it as opening it in the window does, with
+// the envelopes when there are two or more combinations. Messages go to
+// `bledy`; false when the file or the task was refused.
+bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy);
+
+// --wyniki and --json: the exit code of the program.
+int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,
+                    std::ostream& bledy);
