@@ -180,128 +180,137 @@ public:
             d(float(t.x1), float(t.x2));
     }
 
+    // M at one section: the loads in table order, the running value rounded
+    // to single precision after every step.
     float Moment(float ML, float TL, float x) const
     {
         float M;
-        Momenty<1>(ML, TL, &x, &M);
+        Momenty(ML, TL, &x, &M, 1);
         return M;
     }
 
     float Tnaca(float TL, float x) const
     {
         float T;
-        Tnace<1>(TL, &x, &T);
+        Tnace(TL, &x, &T, 1);
         return T;
     }
 
-    // M at B sections at once. Each section keeps its own chain of
-    // single-precision roundings in load order, so the result of every
-    // section is that of evaluating it alone; interleaving the independent
-    // chains only lets the processor overlap them.
-    template <int B>
-    void Momenty(float ML, float TL, const float* x, float* wynik) const
+    // M at n sections given in ascending order. Each section still meets the
+    // loads in table order with the same roundings, so its value is the one
+    // Moment gives; but a load is applied to the whole run of sections it
+    // reaches at once, which skips the sections before it and lets the
+    // compiler work on several sections per instruction.
+    void Momenty(float ML, float TL, const float* x, float* M, size_t n) const
     {
-        double xd[B];
-        float M[B];
-        for (int b = 0; b < B; ++b) {
-            xd[b] = x[b];
-            M[b] = float(ML - double(TL) * xd[b]);
-        }
-        // Written as selections rather than jumps, so the compiler can work on
-        // several sections in one instruction; an unselected value is dropped.
+        std::vector<double> xd(x, x + n);
+        for (size_t i = 0; i < n; ++i)
+            M[i] = float(ML - double(TL) * xd[i]);
         for (const TPunktowe& m : momenty_)
-            for (int b = 0; b < B; ++b) {
-                const float nowy = float(M[b] + m.wartosc);
-                M[b] = m.a <= x[b] ? nowy : M[b];
-            }
+            for (size_t i = Od(x, n, m.a); i < n; ++i)
+                M[i] = float(M[i] + m.wartosc);
         for (const TPunktowe& f : sily_)
-            for (int b = 0; b < B; ++b) {
-                const float nowy = float(M[b] - f.wartosc * (xd[b] - f.ad));
-                M[b] = f.a <= x[b] ? nowy : M[b];
-            }
-        for (const TLinioweD& q : liniowe_)
-            for (int b = 0; b < B; ++b) {
-                const float wewnatrz = float(M[b] - q.q * (xd[b] - q.x1) * (xd[b] - q.x1) / 2);
-                const float za = float(M[b] - q.q * (q.x2 - q.x1) * (xd[b] - (q.x1 + q.x2) / 2));
-                M[b] = (q.x1 <= xd[b] && xd[b] <= q.x2) ? wewnatrz : (xd[b] > q.x2 ? za : M[b]);
-            }
+            for (size_t i = Od(x, n, f.a); i < n; ++i)
+                M[i] = float(M[i] - f.wartosc * (xd[i] - f.ad));
+        for (const TLinioweD& q : liniowe_) {
+            const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
+            for (size_t i = wewnatrz; i < za; ++i)
+                M[i] = float(M[i] - q.q * (xd[i] - q.x1) * (xd[i] - q.x1) / 2);
+            for (size_t i = za; i < n; ++i)
+                M[i] = float(M[i] - q.q * (q.x2 - q.x1) * (xd[i] - (q.x1 + q.x2) / 2));
+        }
         for (const TTrojkatD& t : trojkaty_) {
             const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
-            for (int b = 0; b < B; ++b) {
-                const double d = xd[b] - t.x1;
-                if (t.x1 <= xd[b] && xd[b] <= t.x2) {
-                    M[b] = float(M[b] - u * d * d / 2);
-                    if (!(c > 0)) // a stretch of no length carries nothing
-                        continue;
-                    if (m < r) {
+            const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
+            for (size_t i = wewnatrz; i < za; ++i) {
+                const double d = xd[i] - t.x1;
+                M[i] = float(M[i] - u * d * d / 2);
+            }
+            if (c > 0) { // a stretch of no length carries nothing more
+                if (m < r) {
+                    for (size_t i = wewnatrz; i < za; ++i) {
+                        const double d = xd[i] - t.x1;
                         const float qx = float(d / c * r);
-                        M[b] = float(M[b] - (qx / 2.0) * d * d / 3);
-                    } else {
-                        const float qx = float((t.x2 - xd[b]) / c * m);
-                        M[b] = float(M[b] - qx * d * d / 2);
-                        M[b] = float(M[b] - ((m - qx) / 2) * d * (2.0 / 3) * d);
+                        M[i] = float(M[i] - (qx / 2.0) * d * d / 3);
                     }
-                } else if (xd[b] > t.x2) {
-                    M[b] = float(M[b] - u * c * (xd[b] - (t.x1 + t.x2) / 2));
-                    if (m < r)
-                        M[b] = float(M[b] - ((m + r) / 2) * c * (xd[b] - t.x2 + c / 3));
-                    else
-                        M[b] = float(M[b] - ((m + r) / 2) * c * (xd[b] - t.x2 + 2 * c / 3));
+                } else {
+                    for (size_t i = wewnatrz; i < za; ++i) {
+                        const double d = xd[i] - t.x1;
+                        const float qx = float((t.x2 - xd[i]) / c * m);
+                        M[i] = float(M[i] - qx * d * d / 2);
+                        M[i] = float(M[i] - ((m - qx) / 2) * d * (2.0 / 3) * d);
+                    }
                 }
             }
+            const double ramie = m < r ? c / 3 : 2 * c / 3;
+            for (size_t i = za; i < n; ++i) {
+                M[i] = float(M[i] - u * c * (xd[i] - (t.x1 + t.x2) / 2));
+                M[i] = float(M[i] - ((m + r) / 2) * c * (xd[i] - t.x2 + ramie));
+            }
         }
-        for (int b = 0; b < B; ++b)
-            wynik[b] = M[b];
     }
 
-    // T at B sections at once, as Momenty.
-    template <int B>
-    void Tnace(float TL, const float* x, float* wynik) const
+    // T at n sections given in ascending order, as Momenty.
+    void Tnace(float TL, const float* x, float* T, size_t n) const
     {
-        double xd[B];
-        float T[B];
-        for (int b = 0; b < B; ++b) {
-            xd[b] = x[b];
-            T[b] = -TL;
-        }
+        std::vector<double> xd(x, x + n);
+        for (size_t i = 0; i < n; ++i)
+            T[i] = -TL;
         for (const TPunktowe& f : sily_)
-            for (int b = 0; b < B; ++b) {
-                const float nowy = float(T[b] - f.wartosc);
-                T[b] = f.a <= x[b] ? nowy : T[b];
-            }
-        for (const TLinioweD& q : liniowe_)
-            for (int b = 0; b < B; ++b) {
-                const float wewnatrz = float(T[b] - q.q * (xd[b] - q.x1));
-                const float za = float(T[b] - q.q * (q.x2 - q.x1));
-                T[b] = (q.x1 <= xd[b] && xd[b] <= q.x2) ? wewnatrz : (xd[b] > q.x2 ? za : T[b]);
-            }
+            for (size_t i = Od(x, n, f.a); i < n; ++i)
+                T[i] = float(T[i] - f.wartosc);
+        for (const TLinioweD& q : liniowe_) {
+            const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
+            for (size_t i = wewnatrz; i < za; ++i)
+                T[i] = float(T[i] - q.q * (xd[i] - q.x1));
+            for (size_t i = za; i < n; ++i)
+                T[i] = float(T[i] - q.q * (q.x2 - q.x1));
+        }
         for (const TTrojkatD& t : trojkaty_) {
             const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
-            for (int b = 0; b < B; ++b) {
-                const double d = xd[b] - t.x1;
-                if (t.x1 <= xd[b] && xd[b] <= t.x2) {
-                    T[b] = float(T[b] - u * d);
-                    if (!(c > 0))
-                        continue;
-                    if (m < r) {
+            const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
+            for (size_t i = wewnatrz; i < za; ++i)
+                T[i] = float(T[i] - u * (xd[i] - t.x1));
+            if (c > 0) {
+                if (m < r) {
+                    for (size_t i = wewnatrz; i < za; ++i) {
+                        const double d = xd[i] - t.x1;
                         const float qx = float(d / c * r);
-                        T[b] = float(T[b] - (qx / 2.0) * d);
-                    } else {
-                        const float qx = float((t.x2 - xd[b]) / c * m);
-                        T[b] = float(T[b] - qx * d);
-                        T[b] = float(T[b] - ((m - qx) / 2) * d);
+                        T[i] = float(T[i] - (qx / 2.0) * d);
                     }
-                } else if (xd[b] > t.x2) {
-                    T[b] = float(T[b] - u * c);
-                    T[b] = float(T[b] - ((m + r) / 2) * c);
+                } else {
+                    for (size_t i = wewnatrz; i < za; ++i) {
+                        const double d = xd[i] - t.x1;
+                        const float qx = float((t.x2 - xd[i]) / c * m);
+                        T[i] = float(T[i] - qx * d);
+                        T[i] = float(T[i] - ((m - qx) / 2) * d);
+                    }
                 }
             }
+            for (size_t i = za; i < n; ++i) {
+                T[i] = float(T[i] - u * c);
+                T[i] = float(T[i] - ((m + r) / 2) * c);
+            }
         }
-        for (int b = 0; b < B; ++b)
-            wynik[b] = T[b];
     }
 
 private:
+    // The first of the ascending sections at or right of a point load at a.
+    static size_t Od(const float* x, size_t n, float a)
+    {
+        return size_t(std::partition_point(x, x + n, [a](float xi) { return !(a <= xi); }) - x);
+    }
+
+    // The ascending sections inside [x1, x2] are [wewnatrz, za); those right of x2 start at za.
+    static std::pair<size_t, size_t> Przedzialy(const std::vector<double>& xd, double x1, double x2)
+    {
+        const size_t za = size_t(std::partition_point(xd.begin(), xd.end(), [x2](double xi) { return !(xi > x2); }) -
+                                 xd.begin());
+        const size_t wewnatrz =
+            size_t(std::partition_point(xd.begin(), xd.end(), [x1](double xi) { return xi < x1; }) - xd.begin());
+        return {std::min(wewnatrz, za), za};
+    }
+
     struct TPunktowe {
         float a; // compared in single precision, as stored
         double ad;
@@ -320,7 +329,7 @@ private:
 };
 
 // The polyline of one span: first the abscissa of every point and the section
-// its value is read at, then all values in batches.
+// its value is read at, then all values at once.
 class TBudowaWykresu {
 public:
     explicit TBudowaWykresu(std::vector<TPunktWykresu>& wykres, size_t ilosc)
@@ -337,29 +346,31 @@ public:
         przekroje_.push_back(przekroj);
     }
 
-    // Fills the values with licz(sections, values) called on batches of Paczka sections.
+    // Fills the values with licz(sections, values, count), the sections in ascending order.
     template <class Licz>
     void Wartosci(Licz licz)
     {
         const size_t n = przekroje_.size();
-        size_t i = 0;
-        float wynik[Paczka];
-        for (; i + Paczka <= n; i += Paczka) {
-            licz(&przekroje_[i], wynik);
-            for (size_t b = 0; b < Paczka; ++b)
-                wykres_[i + b].Wartosc = wynik[b];
+        std::vector<float> wartosci(n);
+        if (std::is_sorted(przekroje_.begin(), przekroje_.end())) {
+            licz(przekroje_.data(), wartosci.data(), n);
+        } else {
+            // Loads close together can put a jump's right section past the next one's left.
+            std::vector<size_t> kolejnosc(n);
+            for (size_t i = 0; i < n; ++i)
+                kolejnosc[i] = i;
+            std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
+                             [&](size_t a, size_t b) { return przekroje_[a] < przekroje_[b]; });
+            std::vector<float> posortowane(n), wyniki(n);
+            for (size_t i = 0; i < n; ++i)
+                posortowane[i] = przekroje_[kolejnosc[i]];
+            licz(posortowane.data(), wyniki.data(), n);
+            for (size_t i = 0; i < n; ++i)
+                wartosci[kolejnosc[i]] = wyniki[i];
         }
-        if (i < n) {
-            float reszta[Paczka];
-            for (size_t b = 0; b < Paczka; ++b)
-                reszta[b] = przekroje_[std::min(i + b, n - 1)];
-            licz(reszta, wynik);
-            for (size_t b = 0; i + b < n; ++b)
-                wykres_[i + b].Wartosc = wynik[b];
-        }
+        for (size_t i = 0; i < n; ++i)
+            wykres_[i].Wartosc = wartosci[i];
     }
-
-    static constexpr int Paczka = 8;
 
 private:
     std::vector<TPunktWykresu>& wykres_;
@@ -400,7 +411,7 @@ void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, fl
             wykres.Punkt(x, x);
         }
     }
-    wykres.Wartosci([&](const float* x, float* M) { obc.Momenty<TBudowaWykresu::Paczka>(ML, TL, x, M); });
+    wykres.Wartosci([&](const float* x, float* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
     // The ends are the end moments themselves.
     wyn.WykresRoboczyM.front().Wartosc = ML;
     wyn.WykresRoboczyM.push_back({L, -MP});
@@ -431,7 +442,7 @@ void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float /*TP: th
         }
     }
     wykres.Punkt(L, float(L - (long double)Przesuniecie));
-    wykres.Wartosci([&](const float* x, float* T) { obc.Tnace<TBudowaWykresu::Paczka>(TL, x, T); });
+    wykres.Wartosci([&](const float* x, float* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
 }
 
 TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
