@@ -32,6 +32,11 @@ void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, floa
 
 // Extremes of the first n points of a polyline.
 TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
+// The rule behind it, one point at a time: a value strictly above Max or below
+// Min replaces it (the first of equal extremes wins; they never cross 0) ...
+void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
+// ... and at the end the scale: the larger magnitude, 1 when that is about 0.
+void UstalSkale(TEkstrema& e);
 
 // M and T read off the sampled lines of combination c, span s, at local x (m);
 // at a jump the value just right of it.

@@ -11,21 +11,6 @@ namespace {
 
 using Odczyt = TOdczytKolejny (*)(const TDaneZadania&, const TWyniki&, int32_t, int32_t);
 
-// Applies the extreme rule of a single line to one more point.
-void Uwzglednij(TEkstrema& e, const TPunktWykresu& p)
-{
-    if (e.Max < p.Wartosc) {
-        e.Max = p.Wartosc;
-        e.XMax = p.X;
-        e.JestMax = 1;
-    }
-    if (e.Min > p.Wartosc) {
-        e.Min = p.Wartosc;
-        e.XMin = p.X;
-        e.JestMin = 1;
-    }
-}
-
 void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector<std::vector<TPunktWykresu>>& maks,
                std::vector<std::vector<TPunktWykresu>>& mini, std::vector<TEkstrema>& ekstrema)
 {
@@ -60,12 +45,10 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector
         }
         TEkstrema e;
         for (int32_t k = 0; k <= K; ++k) {
-            Uwzglednij(e, mini[s][k]);
-            Uwzglednij(e, maks[s][k]);
+            DodajDoEkstremow(e, mini[s][k]);
+            DodajDoEkstremow(e, maks[s][k]);
         }
-        e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
-        if (std::fabs(e.Skala) < 1e-7)
-            e.Skala = 1.0;
+        UstalSkale(e);
         e.IloscPunktow = K; // the index of the last point
         ekstrema[s] = e;
     }

@@ -445,26 +445,34 @@ void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float /*TP: th
     wykres.Wartosci([&](const float* x, float* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
 }
 
+void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
+{
+    if (e.Max < p.Wartosc) {
+        e.Max = p.Wartosc;
+        e.XMax = p.X;
+        e.JestMax = 1;
+    }
+    if (e.Min > p.Wartosc) {
+        e.Min = p.Wartosc;
+        e.XMin = p.X;
+        e.JestMin = 1;
+    }
+}
+
+void UstalSkale(TEkstrema& e)
+{
+    e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
+    if (std::fabs(e.Skala) < 1e-7)
+        e.Skala = 1.0;
+}
+
 TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
 {
     TEkstrema e;
     n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
-    for (int32_t i = 0; i < n; ++i) {
-        const TPunktWykresu& p = punkty[i];
-        if (e.Max < p.Wartosc) {
-            e.Max = p.Wartosc;
-            e.XMax = p.X;
-            e.JestMax = 1;
-        }
-        if (e.Min > p.Wartosc) {
-            e.Min = p.Wartosc;
-            e.XMin = p.X;
-            e.JestMin = 1;
-        }
-    }
-    e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
-    if (std::fabs(e.Skala) < 1e-7)
-        e.Skala = 1.0;
+    for (int32_t i = 0; i < n; ++i)
+        DodajDoEkstremow(e, punkty[i]);
+    UstalSkale(e);
     e.IloscPunktow = n;
     return e;
 }

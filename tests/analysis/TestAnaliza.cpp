@@ -1,3 +1,5 @@
+#include "SumaObciazen.h"
+
 #include "analysis/Analiza.h"
 #include "analysis/Obciazenia.h"
 #include "model/Budowa.h"
@@ -164,22 +166,6 @@ void BogateZadanie(TDaneZadania& zad)
     }
 }
 
-double SumaObciazen(TDaneZadania& zad, int32_t c)
-{
-    ObciazeniaKombinacji(zad, c);
-    double suma = 0;
-    for (const TSila& f : zad.SilyKomb)
-        if (f.Uzyta)
-            suma += f.Wartosc;
-    for (const TLiniowe& l : zad.LinioweKomb)
-        if (l.Uzyta)
-            suma += double(l.Wartosc) * (l.X2 - l.X1);
-    for (const TTrojkat& t : zad.TrojkatyKomb)
-        if (t.Uzyta)
-            suma += (t.WartoscStala + (double(t.WartoscMalejaca) + t.WartoscRosnaca) / 2) * (double(t.X2) - t.X1);
-    return suma;
-}
-
 } // namespace
 
 TEST(Analiza, EveryCombinationOfARichTaskIsInEquilibrium)
@@ -194,7 +180,8 @@ TEST(Analiza, EveryCombinationOfARichTaskIsInEquilibrium)
         double reakcje = 0;
         for (int32_t k = 0; k <= 5; ++k)
             reakcje += p.R(k, c);
-        const double obciazenie = SumaObciazen(p.zad, c);
+        ObciazeniaKombinacji(p.zad, c);
+        const double obciazenie = SumaObciazenRoboczych(p.zad);
         // Rotations pass through single precision, hence the tolerances.
         EXPECT_NEAR(reakcje, obciazenie, 1e-7 * std::abs(obciazenie)) << "ΣR = ΣP";
         for (int32_t s = 0; s + 1 < 5; ++s) {

@@ -1,3 +1,5 @@
+#include "SumaObciazen.h"
+
 #include "analysis/Obciazenia.h"
 #include "model/Budowa.h"
 
@@ -123,21 +125,6 @@ TDaneZadania ZadanieJednoprzeslowe(bool lewy, bool prawy)
     return zad;
 }
 
-double SumaObciazen(const TDaneZadania& zad)
-{
-    double suma = 0;
-    for (const TSila& f : zad.SilyKomb)
-        if (f.Uzyta)
-            suma += f.Wartosc;
-    for (const TLiniowe& l : zad.LinioweKomb)
-        if (l.Uzyta)
-            suma += double(l.Wartosc) * (l.X2 - l.X1);
-    for (const TTrojkat& t : zad.TrojkatyKomb)
-        if (t.Uzyta)
-            suma += (t.WartoscStala + (double(t.WartoscMalejaca) + t.WartoscRosnaca) / 2) * (t.X2 - t.X1);
-    return suma;
-}
-
 } // namespace
 
 TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
@@ -151,7 +138,7 @@ TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
         const int32_t kod = zad.Przesla[0].TypPrzesla;
         const TParaKoncow m = MomentyUtwierdzenia(zad, kod, 6.0f);
         const TParaKoncow r = ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f);
-        EXPECT_NEAR(r.L + r.P, SumaObciazen(zad), 1e-9) << "code " << kod;
+        EXPECT_NEAR(r.L + r.P, SumaObciazenRoboczych(zad), 1e-9) << "code " << kod;
     }
 }
 
