@@ -1,8 +1,28 @@
 // The program: the command line runs without a window; the window comes later.
+#include "app/Renderowanie.h"
 #include "app/WierszPolecen.h"
 #include "platform/RegionalneQt.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include <iostream>
+#include <memory>
+
+namespace {
+
+// Drawing the sheets needs fonts and a painter, not a display.
+int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplikacja(argc, argv);
+    auto czcionka = std::make_unique<TCzcionka>();
+    WczytajCzcionkeProgramu(QCoreApplication::applicationDirPath().toStdString(), *czcionka, std::cerr);
+    return WykonajRysunek(polecenie, *czcionka, RegionalneSystemu(), std::cerr);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,8 +40,7 @@ int main(int argc, char** argv)
         return WykonajTekstowe(polecenie, RegionalneSystemu(), std::cout, std::cerr);
     case TPolecenie::TRodzaj::Pdf:
     case TPolecenie::TRodzaj::Png:
-        std::cerr << "Rysowanie arkuszy nie jest jeszcze dostępne.\n";
-        return 1;
+        return Rysunek(polecenie, argc, argv);
     }
     return 1;
 }

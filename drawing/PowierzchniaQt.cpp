@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLine>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -90,6 +91,16 @@ void TPowierzchniaQt::Zakoncz()
     Oproznij();
     D->Painter.end();
     D->Aktywna = false;
+}
+
+bool TPowierzchniaQt::NowaStrona()
+{
+    auto* strony = dynamic_cast<QPagedPaintDevice*>(&D->Urzadzenie);
+    if (!D->Aktywna || !strony)
+        return false;
+    // The lines collected so far belong to the page being finished.
+    Oproznij();
+    return strony->newPage();
 }
 
 void TPowierzchniaQt::Oproznij()

@@ -23,6 +23,10 @@ public:
     bool Aktywna() const;
     // Draws what is waiting and ends painting; later calls draw nothing.
     void Zakoncz();
+    // On a printer or PDF writer: draws what is waiting on the current page
+    // and begins the next one of the same document. False on other devices,
+    // after Zakoncz, or when the device refuses.
+    bool NowaStrona();
 
     void UstawPioro(const TPioro& pioro) override;
     TPioro Pioro() const override;

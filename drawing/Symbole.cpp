@@ -3,6 +3,7 @@
 #include "drawing/Tekst.h"
 #include "model/Zadanie.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -128,6 +129,56 @@ int64_t OdstepyRzedu(double X1, double X2, double Wys)
     return ile > double(MaxStrzalekRzedu - 1) ? MaxStrzalekRzedu - 1 : int64_t(ile);
 }
 
+// Arrows 0 … n of a row starting at X1, `krok` apart, each reaching `zasieg`
+// beside its shaft. On screen only those that can reach the picture are
+// drawn (the others would be culled stroke by stroke), and where they would
+// stand less than a pixel apart only about one per pixel column, the last
+// always: the others would paint the same columns again, and a long row of
+// a small load would send thousands of strokes into a few pixels. The
+// printer gets every arrow.
+template <class Strzalka>
+void StrzalkiRzedu(TRysowanie& r, const TKreslarz& k, int64_t n, double X1, double krok, double zasieg,
+                   Strzalka strzalka)
+{
+    if (n <= 0)
+        return;
+    if (!(k.Ekran && r.Ekran)) {
+        for (int64_t i = 0; i <= n; ++i)
+            strzalka(k, i);
+        return;
+    }
+    const TWidok& w = r.Widok;
+    const double piksele = std::fabs(krok) * 1000 / w.SkalaWidoku;
+    const int64_t co = piksele > 0 && piksele < 1 ? int64_t(std::min(1 / piksele, double(n) + 1)) : 1;
+    // The arrows whose strokes can reach the picture, widened by a pen's width.
+    const double margines = w.GruboscEkran(std::fabs(k.Grubosc)) + 4.0;
+    const double a = w.ZEkranuX(-margines) - std::fabs(zasieg);
+    const double b = w.ZEkranuX(r.Ekran->Rozmiar().Szerokosc + margines) + std::fabs(zasieg);
+    double od = 0, do_ = double(n);
+    if (krok != 0) {
+        const double i1 = (a - X1) / krok, i2 = (b - X1) / krok;
+        od = std::max(std::floor(std::min(i1, i2)), 0.0);
+        do_ = std::min(std::ceil(std::max(i1, i2)), double(n));
+    } else if (!(X1 >= a && X1 <= b)) {
+        od = 1, do_ = 0;
+    }
+    if (std::isnan(od) || std::isnan(do_))
+        od = 1, do_ = 0;
+    const TKreslarz ekran{k.r, k.Kolor, true, false, k.Grubosc};
+    // Thinned arrows keep their places in the row wherever the view stands.
+    const int64_t pierwsza = od <= do_ ? int64_t(od) / co * co : 1;
+    const int64_t ostatnia = od <= do_ ? int64_t(do_) : 0;
+    for (int64_t i = pierwsza; i <= ostatnia; i += co)
+        strzalka(ekran, i);
+    if (co > 1 && ostatnia == n && n % co != 0)
+        strzalka(ekran, n);
+    if (k.Druk) {
+        const TKreslarz druk{k.r, k.Kolor, false, true, k.Grubosc};
+        for (int64_t i = 0; i <= n; ++i)
+            strzalka(druk, i);
+    }
+}
+
 } // namespace
 
 void PodporaStala(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
@@ -225,8 +276,9 @@ void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, 
     // pointing up at it) and a row given right to left get their arrows too.
     const int64_t n = OdstepyRzedu(X1, X2, Wys);
     const double krok = n > 0 ? (X2 - X1) / double(n) : 0;
-    for (int64_t i = 0; i <= n && n > 0; ++i)
-        StrzalkaRzedu(k, X1 + double(i) * krok, Y, Wys, Szer, Wys, 1);
+    StrzalkiRzedu(r, k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
+        StrzalkaRzedu(kk, X1 + double(i) * krok, Y, Wys, Szer, Wys, 1);
+    });
 }
 
 void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double H1,
@@ -241,13 +293,13 @@ void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, do
     if (n <= 0 || wieksza == 0 || !std::isfinite(wieksza))
         return;
     const double krok = (X2 - X1) / double(n);
-    for (int64_t i = 0; i <= n; ++i) {
+    StrzalkiRzedu(r, k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
         const double x = X1 + double(i) * krok;
         // The height at x, taken from the arrow's place in the row: the same
         // as interpolating over X2 − X1, without dividing by it.
         const double h = H1 + (H2 - H1) * double(i) / double(n);
-        StrzalkaRzedu(k, x, Y, h, Szer, Wys, h / wieksza);
-    }
+        StrzalkaRzedu(kk, x, Y, h, Szer, Wys, h / wieksza);
+    });
 }
 
 void Kratka(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double Krok,

@@ -1,0 +1,219 @@
+#include "drawing/Arkusze.h"
+
+#include "analysis/Analiza.h"
+#include "analysis/Obciazenia.h"
+#include "analysis/Obwiednie.h"
+#include "analysis/Wyniki.h"
+#include "drawing/Maski.h"
+#include "drawing/Schemat.h"
+#include "drawing/Symbole.h"
+#include "drawing/Tekst.h"
+#include "drawing/Widocznosc.h"
+#include "drawing/Wykresy.h"
+#include "drawing/WykresyObwiedni.h"
+#include "model/Zadanie.h"
+#include "platform/Cp1250.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Where the sheets not printed wait during a print: far off the paper.
+constexpr TPunktArkusza PozaPapierem{1000, 1000};
+
+void Kratki(TRysowanie& r, const TPasWidoczny& pas, double X, double Y, bool Ekran, bool Druk)
+{
+    const TWidok& w = r.Widok;
+    const TWyjscia na = pas.Wyjscia(X, X + w.ArkuszSzerokosc, 0.1, Ekran, Druk);
+    if (na)
+        Kratka(r, Kolor::Kratka, na.Ekran, X, Y, X + w.ArkuszSzerokosc, Y + w.ArkuszWysokosc, 0.5, 0.01, na.Druk);
+}
+
+} // namespace
+
+void OdswiezDrukarke(TKompozycja& k)
+{
+    k.Drukarka = ZapytajDrukarke();
+    k.DrukarkaZnana = true;
+}
+
+void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok)
+{
+    const int32_t N = IloscPrzeselRysunku(zad);
+    float X0 = 0, L = 0; // of the last span; a beam without spans has no length
+    if (N > 0) {
+        X0 = zad.Przesla[size_t(N) - 1].X0;
+        L = zad.Przesla[size_t(N) - 1].L;
+    }
+    // Single precision, as the positions are kept; the offset is added in metres.
+    const float potrzebna = (zad.Nastawy.SchematyPretowX + X0 + L) * float(widok.SkalaRysunkuX) + 1;
+    double szerokosc = std::isfinite(widok.ArkuszSzerokosc) ? widok.ArkuszSzerokosc : 0;
+    // A beam of no finite length cannot widen the sheets.
+    if (std::isfinite(potrzebna) && potrzebna > szerokosc)
+        szerokosc = potrzebna;
+    const double krok = szerokosc + 1;
+    for (int32_t c = 0; c < TDaneZadania::MaxKombinacji; ++c)
+        zad.PolozenieKombinacji[size_t(c)] = {float(c * krok), 0};
+    zad.PolozenieObwiedni = {float(-krok - 4), 0};
+}
+
+void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekran, double X, double Y, bool Druk)
+{
+    if (c < 0 || c >= TDaneZadania::MaxKombinacji)
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    if (pas.TekstNaEkranie(X) || pas.NaDruku(X)) {
+        const std::string naglowek = Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " +
+                                     zad.Kombinacje[size_t(c)].Nazwa;
+        TekstNaPasie(r, pas, naglowek, Kolor::Czarny, X, Y, 0.4, 0.5, 0.6, Ekran, Druk);
+    }
+    for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+        const TGrupa& grupa = zad.Grupy[size_t(g)];
+        if (!grupa.Uzyta)
+            continue;
+        const double y = Y - (g + 1) * 0.48 - 0.5;
+        if (pas.TekstNaEkranie(X) || pas.NaDruku(X))
+            TekstNaPasie(r, pas, std::to_string(g + 1) + "  " + grupa.Nazwa, grupa.Kolor, X, y, 0.4, 0.5, 0.3, Ekran,
+                         Druk);
+        Etykieta(r, pas, zad.Wspolczynniki[size_t(c)][size_t(g)], "#######0.00", "", grupa.Kolor, X + 6, y, 0.4, 0.5,
+                 0.3, 0, Ekran, Druk);
+    }
+}
+
+TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk)
+{
+    TDaneZadania& zad = k.Zadanie;
+    TWyniki& wyn = k.Wyniki;
+    TWidok& widok = k.Widok;
+    TSkutekKompozycji skutek;
+
+    if (ekran) {
+        const TRozmiarPowierzchni rozmiar = ekran->Rozmiar();
+        widok.EkranSrodekX = rozmiar.Szerokosc / 2.0;
+        widok.EkranSrodekY = rozmiar.Wysokosc / 2.0;
+        ekran->UstawPioro({Kolor::Czarny, 1});
+        ekran->Prostokat(0, 0, rozmiar.Szerokosc, rozmiar.Wysokosc, Kolor::JasnySzary);
+    }
+    if (!k.DrukarkaZnana)
+        OdswiezDrukarke(k);
+    UstawRozmiarArkusza(widok, k.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
+    if (druk)
+        UstawDruk(widok, druk->DpiX, druk->DpiY);
+
+    PoliczKombinacje(zad);
+    const bool obciazenia = zad.IloscPrzesel > 0 && SaObciazenia(zad);
+    if (obciazenia && zad.DoPrzeliczenia) {
+        skutek.Przeliczono = true;
+        if (Analiza(zad, wyn, k.Komunikaty) && zad.IloscKombinacji > 1) {
+            ObwiedniaM(zad, wyn);
+            ObwiedniaT(zad, wyn);
+            LiczObwiedniaReakcji(zad, wyn);
+        }
+    }
+
+    TRysowanie r{ekran, druk ? &druk->Powierzchnia : nullptr, widok, k.Czcionka, zad.Nastawy, k.Separator};
+    const bool E = ekran != nullptr, D = druk != nullptr;
+    const TPasWidoczny pas = PasWidoczny(r, E, D);
+    const TNastawy& n = zad.Nastawy;
+    const TPokazuj& pokaz = k.Pokazuj;
+    const int32_t K = zad.IloscKombinacji;
+
+    for (int32_t c = 0; c < K; ++c) {
+        const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+        RamkaArkusza(r, P.x, P.y);
+        if (n.RysujKratke)
+            Kratki(r, pas, P.x, P.y, E, D);
+        if (zad.IloscPrzesel > 0 && pokaz.SchematStatyczny) {
+            const double Ox = P.x + n.SchematX, Oy = P.y + n.SchematY;
+            ObciazeniaKombinacji(zad, c);
+            if (n.RozbijSilyGrupy)
+                ObciazeniaSchematGrupami(r, zad, E, D, Ox, Oy, 0.3, 0.2, 0.3);
+            else
+                ObciazeniaSchemat(r, zad, E, D, Ox, Oy, 0.3, 0.2, 0.3);
+            SchematBelki(r, zad, Kolor::Czarny, E, Ox, Oy, 0.1, 0.5, 0.3, D);
+        }
+    }
+
+    if (obciazenia) {
+        for (int32_t c = 0; c < K; ++c) {
+            const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+            if (pokaz.Reakcje)
+                WykresReakcji(r, zad, wyn, c, Kolor::Granatowy, Kolor::Zielony, E, D, P.x + n.ReakcjeX,
+                              P.y + n.ReakcjeY);
+            if (pokaz.Momenty)
+                WykresMomentow(r, zad, wyn, c, Kolor::Bordowy, E, D, P.x + n.MomentyX, P.y + n.MomentyY);
+            if (pokaz.SilyPoprzeczne)
+                WykresSilPoprzecznych(r, zad, wyn, c, Kolor::Bordowy, E, D, P.x + n.PoprzeczneX, P.y + n.PoprzeczneY);
+            if (pokaz.SchematyPretow) {
+                const double Ox = P.x + n.SchematyPretowX, Oy = P.y + n.SchematyPretowY;
+                SchematPretow(r, zad, Kolor::Szary, E, Ox, Oy, 0.1, 0.2, 0.3, D);
+                SilyPretow(r, zad, wyn, Kolor::Zielony, c, E, Ox, Oy, 0.1, 0.2, 0.3, D);
+            }
+            OpisKombinacji(r, zad, c, E, P.x + n.SchematyPretowX + 4, -1, D);
+        }
+        if (K > 1) {
+            const TPunktArkusza P = zad.PolozenieObwiedni;
+            RamkaArkusza(r, P.x, P.y);
+            if (n.RysujKratke)
+                Kratki(r, pas, P.x, P.y, E, D);
+            // Envelopes exist only where an analysis of two or more
+            // combinations produced them; a refused task has none.
+            if (wyn.IloscPoliczonych > 1) {
+                WykresObwiedniMomentow(r, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, E, D, P.x + n.MomentyX,
+                                       P.y + n.MomentyY);
+                WykresObwiedniSilPoprzecznych(r, zad, wyn, Kolor::Bordowy, Kolor::Zielony, E, D, P.x + n.PoprzeczneX,
+                                              P.y + n.PoprzeczneY);
+                WykresObwiedniReakcji(r, zad, wyn, Kolor::Granatowy, Kolor::Zielony, E, D, P.x + n.ReakcjeX,
+                                      P.y + n.ReakcjeY);
+            }
+        }
+    }
+
+    const std::string wymiary = "Wymiary arkusza X = " + FormatujMaska(widok.ArkuszSzerokosc, "###.##", k.Separator) +
+                                " ; Y = " + FormatujMaska(widok.ArkuszWysokosc, "###.##", k.Separator);
+    TekstNaPasie(r, pas, wymiary, Kolor::Szary, 1, -0.5, 0.3, 0.3, 0.1, E, D);
+
+    if (ekran)
+        ekran->UstawPioro({ekran->Pioro().Kolor, 1});
+    zad.DoPrzeliczenia = false;
+    skutek.DaneNieZapisane = zad.NieZapisane;
+    return skutek;
+}
+
+int32_t IloscStronWydruku(TDaneZadania& zad)
+{
+    const int32_t K = PoliczKombinacje(zad);
+    return K > 1 ? K + 1 : K;
+}
+
+int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
+{
+    TDaneZadania& zad = k.Zadanie;
+    const int32_t K = PoliczKombinacje(zad);
+    int32_t strony = 0;
+    const auto strona = [&] {
+        const TStronaDruku* s = wydruk.Strona(strony);
+        if (!s)
+            return false;
+        Przerysuj(k, nullptr, s);
+        wydruk.KoniecStrony(strony);
+        ++strony;
+        return true;
+    };
+    bool dalej = true;
+    for (int32_t c = 0; c < K && dalej; ++c) {
+        for (int32_t i = 0; i < K; ++i)
+            zad.PolozenieKombinacji[size_t(i)] = i == c ? TPunktArkusza{0, 0} : PozaPapierem;
+        zad.PolozenieObwiedni = PozaPapierem;
+        dalej = strona();
+    }
+    if (K > 1 && dalej) {
+        zad.PolozenieObwiedni = {0, 0};
+        for (int32_t i = 0; i < K; ++i)
+            zad.PolozenieKombinacji[size_t(i)] = PozaPapierem;
+        strona();
+    }
+    RozmiescArkusze(zad, k.Widok);
+    return strony;
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The composition of the sheets: one sheet per combination in use side by
+// side, the envelope sheet left of them, each block drawn at its offset from
+// its sheet's corner. Przerysuj is the one routine that turns the task into
+// a picture: every command ends with it, and printing calls it once per page.
+#include "drawing/Rysowanie.h"
+#include "platform/Drukarka.h"
+
+#include <cstdint>
+#include <optional>
+
+struct TDaneZadania;
+struct TWyniki;
+class IKomunikaty;
+
+// Which drawings the combination sheets show: the "show" check boxes of the
+// settings. The envelope sheet shows all of its own always.
+struct TPokazuj {
+    bool SchematStatyczny = true; // "Schemat statyczny"
+    bool Reakcje = true;          // "Reakcje"
+    bool SilyPoprzeczne = true;   // "Siły Poprzeczne"
+    bool Momenty = true;          // "Momenty"
+    bool SchematyPretow = false;  // "Schematy prętów"
+};
+
+// What a composition works on; the application owns all of it.
+struct TKompozycja {
+    TDaneZadania& Zadanie;
+    TWyniki& Wyniki;
+    TWidok& Widok;
+    const TCzcionka& Czcionka;
+    IKomunikaty& Komunikaty; // where the analysis reports a task it refuses
+    TPokazuj Pokazuj;
+    char Separator = ','; // the user's decimal separator
+    // The default printer as last asked; nothing when there is none. Asking
+    // is slow, so a composition asks only while DrukarkaZnana is false;
+    // OdswiezDrukarke asks again.
+    std::optional<TInformacjaDrukarki> Drukarka;
+    bool DrukarkaZnana = false;
+};
+
+void OdswiezDrukarke(TKompozycja& k);
+
+// The page printed on and its resolution.
+struct TStronaDruku {
+    IPowierzchnia& Powierzchnia;
+    int32_t DpiX = 300;
+    int32_t DpiY = 300;
+};
+
+struct TSkutekKompozycji {
+    bool Przeliczono = false;    // the analysis ran
+    bool DaneNieZapisane = false; // the status bar shows "  Dane nie zapisane!"
+};
+
+// Draws every sheet into the screen picture `ekran` and/or onto the printer
+// page `druk` (either may be nullptr; the grey desk and the frames exist on
+// the screen only). First recounts the combinations and, when DoPrzeliczenia
+// is set and the task has a span and a load, recomputes the analysis and,
+// with two or more combinations, the envelopes; clears DoPrzeliczenia.
+// Results are drawn only as far as the analysis produced them.
+TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk = nullptr);
+
+// Lays the sheets out: combination c at (c · pitch, 0), the envelope sheet at
+// (−pitch − 4, 0), the pitch one more than the wider of the sheet and of the
+// beam with the bar schemes' offset. Uses the sheet size and the drawing
+// scale of the view as the last composition set them.
+void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok);
+
+// The heading of combination c's sheet at (X, Y) with its groups and their
+// coefficients stacked above it.
+void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekran, double X, double Y, bool Druk);
+
+// Where the pages of a print go: a print job of its own for every page (the
+// window's print command) or all pages in one document (the preview, the
+// PDF of the command line).
+class IWydruk {
+public:
+    virtual ~IWydruk() = default;
+    // Begins page `strona` (from 0) and gives its surface; nullptr stops the print.
+    virtual const TStronaDruku* Strona(int32_t strona) = 0;
+    // Page `strona` has been drawn.
+    virtual void KoniecStrony(int32_t strona) = 0;
+};
+
+// The pages a print has: one per combination in use and, with two or more,
+// one more for the envelopes.
+int32_t IloscStronWydruku(TDaneZadania& zad);
+
+// Prints every page: the sheet printed moved to (0, 0) and the other sheets
+// in use, the envelope sheet among them, to (1000, 1000), far off the paper;
+// afterwards the sheets are laid out again. Returns the number of pages drawn.
+int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);

@@ -1,0 +1,344 @@
+#include "drawing/Wykresy.h"
+
+#include "analysis/Analiza.h"
+#include "analysis/Wyniki.h"
+#include "drawing/Symbole.h"
+#include "drawing/Widocznosc.h"
+#include "model/Zadanie.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr std::string_view MaskaWartosci = "#######0.00";
+constexpr double PioroOsi = 0.2;
+constexpr double PioroLinii = 0.1;
+constexpr double PioroEtykiet = 0.15;
+constexpr double KatEtykiet = 90;
+// Room beside a span for the symbols and the label starts standing at its ends.
+constexpr double Zapas = 1.5;
+
+// Sampled points of a line that can be read: never more than it holds.
+int32_t Punkty(const std::vector<TPunktWykresu>& linia, int32_t ilosc)
+{
+    return std::clamp<int32_t>(ilosc, 0, int32_t(linia.size()));
+}
+
+// The coefficient of group g in combination c; a group outside the table counts nothing.
+float Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t g)
+{
+    if (c < 0 || c >= TDaneZadania::MaxKombinacji || g < 0 || g >= TDaneZadania::MaxGrup)
+        return 0;
+    return zad.Wspolczynniki[size_t(c)][size_t(g)];
+}
+
+// What one diagram kind differs in: its line, its scale and which way up it is drawn.
+struct TRodzajWykresu {
+    const TDaneZadania& zad;
+    const TWyniki& wyn;
+    int32_t c, s;
+    bool Momenty; // else shear forces
+
+    const std::vector<TPunktWykresu>& Linia() const
+    {
+        return Momenty ? wyn.WykresM[size_t(c)][size_t(s)] : wyn.WykresT[size_t(c)][size_t(s)];
+    }
+    int32_t Ilosc() const
+    {
+        const TEkstrema& e = Momenty ? wyn.EkstremaM[size_t(c)][size_t(s)] : wyn.EkstremaT[size_t(c)][size_t(s)];
+        return Punkty(Linia(), e.IloscPunktow);
+    }
+    double Wartosc(double p) const
+    {
+        return Momenty ? MomentZWykresu(zad, wyn, c, s, p) : TnacaZWykresu(zad, wyn, c, s, p);
+    }
+};
+
+// Sheet position of a diagram point: x(p), and y(V) positive down for
+// moments, up for shear forces.
+struct TUklad {
+    double xs, oy, sx, ky;
+    double X(double p) const { return xs + p * sx; }
+    double Y(double v) const { return oy + v * ky; }
+};
+
+void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, int32_t K, bool Ekran, bool Druk, double oy, double xs,
+                double k)
+{
+    const TWidok& w = r.Widok;
+    const double L = rodzaj.zad.Przesla[size_t(rodzaj.s)].L;
+    const TUklad u{xs, oy, w.SkalaRysunkuX, (rodzaj.Momenty ? 1.0 : -1.0) * w.SkalaRysunkuY * k};
+    const double xk = u.X(L);
+    Linia(r, Kolor::Czarny, Ekran, xs, oy, xk, oy, PioroOsi, Druk);
+    const std::vector<TPunktWykresu>& p = rodzaj.Linia();
+    const int32_t n = rodzaj.Ilosc();
+    if (n < 2)
+        return;
+    TLamana obrys(r, K, PioroLinii, Ekran, Druk);
+    obrys.Punkt(xs, oy);
+    for (int32_t i = 0; i < n; ++i)
+        obrys.Punkt(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc));
+    obrys.Punkt(xk, oy);
+    obrys.Koniec();
+}
+
+// The labels of one span: `Pod` tells for a value whether it lies on the
+// far side of the axis, where its label starts 1.25 of its length down.
+struct TOpis {
+    TRysowanie& r;
+    const TPasWidoczny& pas;
+    const TRodzajWykresu& rodzaj;
+    int32_t K;
+    bool Ekran, Druk;
+    TUklad u;
+
+    void operator()(double p, double v, TPolozenieEtykiety polozenie) const
+    {
+        const double h = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
+        Etykieta(r, pas, v, MaskaWartosci, "", K, u.X(p) + 0.5 * h, u.Y(v), h, w, PioroEtykiet, KatEtykiet, Ekran,
+                 Druk, polozenie);
+    }
+    // Below the axis means a positive moment or a negative shear force.
+    void WgZnaku(double p, double v) const
+    {
+        const bool pod = rodzaj.Momenty ? v > 0 : v < 0;
+        (*this)(p, v, pod ? TPolozenieEtykiety::PodRzedna : TPolozenieEtykiety::NaRzednej);
+    }
+    void Przekroj(double p, double odczyt) const { WgZnaku(p, rodzaj.Wartosc(odczyt)); }
+};
+
+// Loads of the task on span s whose group counts in combination c.
+template <class T, size_t N, class Dzialanie>
+void Liczone(const TDaneZadania& zad, const std::array<T, N>& tablica, int32_t c, int32_t s, Dzialanie dzialanie)
+{
+    for (const T& r : tablica)
+        if (r.Uzyta && r.Przeslo == s && Wspolczynnik(zad, c, r.Grupa) != 0)
+            dzialanie(r);
+}
+
+bool Policzona(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+{
+    return c >= 0 && c < IloscWynikow(zad, wyn) && s >= 0 && s < IloscPrzeselRysunku(zad);
+}
+
+} // namespace
+
+double SkalaRzednych(double wysokosc, float najwiekszy)
+{
+    const double n = std::isfinite(najwiekszy) && najwiekszy >= 0.01f ? najwiekszy : 0.01;
+    return wysokosc / n;
+}
+
+int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
+{
+    const int32_t N = IloscPrzeselRysunku(zad);
+    if (N < 1)
+        return 0;
+    int32_t n = std::clamp<int32_t>(std::min(zad.IloscKombinacji, wyn.IloscPoliczonych), 0,
+                                    TDaneZadania::MaxKombinacji);
+    const auto obetnij = [&](const auto& tablica) {
+        n = std::min<int32_t>(n, int32_t(tablica.size()));
+        for (int32_t c = 0; c < n; ++c)
+            if (int32_t(tablica[size_t(c)].size()) < N) {
+                n = c;
+                break;
+            }
+    };
+    obetnij(wyn.MomentyKoncowe);
+    obetnij(wyn.SilyKoncowe);
+    obetnij(wyn.WykresM);
+    obetnij(wyn.WykresT);
+    obetnij(wyn.EkstremaM);
+    obetnij(wyn.EkstremaT);
+    return n;
+}
+
+void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K, bool Ekran,
+                    bool Druk, double ox, double oy)
+{
+    if (c < 0 || c >= IloscWynikow(zad, wyn))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
+    const double s = r.Widok.SkalaRysunkuX;
+    for (int32_t i = 0; i < IloscPrzeselRysunku(zad); ++i) {
+        const TPrzeslo& p = zad.Przesla[size_t(i)];
+        const double xs = p.X0 * s + ox;
+        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * s, Zapas, Ekran, Druk);
+        if (!na)
+            continue;
+        LiniaMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
+        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, p.L);
+    }
+}
+
+void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
+                   bool Druk, int32_t K, double oy, double xs)
+{
+    if (!Policzona(zad, wyn, c, s))
+        return;
+    RysujLinie(r, {zad, wyn, c, s, true}, K, Ekran, Druk, oy, xs,
+               SkalaRzednych(r.Nastawy.WysokoscMomentow, wyn.NajwiekszyM));
+}
+
+void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
+                  bool Druk, int32_t K, double oy, double xs, double L)
+{
+    if (!Policzona(zad, wyn, c, s))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TRodzajWykresu rodzaj{zad, wyn, c, s, true};
+    const double k = SkalaRzednych(r.Nastawy.WysokoscMomentow, wyn.NajwiekszyM);
+    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, {xs, oy, r.Widok.SkalaRysunkuX, r.Widok.SkalaRysunkuY * k}};
+
+    const double poczatek = rodzaj.Wartosc(0.00001);
+    if (std::fabs(poczatek) > 0.01)
+        opis.WgZnaku(0, poczatek);
+    const double koniec = rodzaj.Wartosc(L - 0.00001);
+    if (std::fabs(koniec) > 0.01)
+        opis.WgZnaku(L, koniec);
+    Liczone(zad, zad.Sily, c, s, [&](const TSila& f) { opis.Przekroj(f.X, f.X); });
+    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
+        opis.Przekroj(q.X1, q.X1);
+        opis.Przekroj(q.X2, q.X2);
+    });
+    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) {
+        opis.Przekroj(q.X1, q.X1);
+        opis.Przekroj(q.X2, q.X2);
+    });
+    // Both values of the jump, one above the other.
+    Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) {
+        opis(m.X, rodzaj.Wartosc(double(m.X) - 0.001), TPolozenieEtykiety::NaRzednej);
+        opis(m.X, rodzaj.Wartosc(double(m.X) + 0.001), TPolozenieEtykiety::PodRzedna);
+    });
+    // Extremes where the shear force changes sign between two sampled
+    // sections; the steps under point forces are too short to count.
+    const std::vector<TPunktWykresu>& T = wyn.WykresT[size_t(c)][size_t(s)];
+    const int32_t n = Punkty(T, wyn.EkstremaT[size_t(c)][size_t(s)].IloscPunktow);
+    for (int32_t i = 0; i + 1 < n; ++i) {
+        const TPunktWykresu& a = T[size_t(i)];
+        const TPunktWykresu& b = T[size_t(i) + 1];
+        if (!(std::fabs(double(b.X) - a.X) > 0.005) || !(double(a.Wartosc) * b.Wartosc < 0))
+            continue;
+        const double ta = std::fabs(a.Wartosc), tb = std::fabs(b.Wartosc);
+        const double p = (ta * b.X + tb * a.X) / (ta + tb);
+        opis.Przekroj(p, p);
+    }
+}
+
+void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K,
+                           bool Ekran, bool Druk, double ox, double oy)
+{
+    if (c < 0 || c >= IloscWynikow(zad, wyn))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", ox + 1.0, oy - 3.5, 0.5,
+             Ekran, Druk);
+    const double s = r.Widok.SkalaRysunkuX;
+    for (int32_t i = 0; i < IloscPrzeselRysunku(zad); ++i) {
+        const TPrzeslo& p = zad.Przesla[size_t(i)];
+        const double xs = p.X0 * s + ox;
+        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * s, Zapas, Ekran, Druk);
+        if (!na)
+            continue;
+        LiniaSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
+        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, p.L);
+    }
+}
+
+void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
+                          bool Ekran, bool Druk, int32_t K, double oy, double xs)
+{
+    if (!Policzona(zad, wyn, c, s))
+        return;
+    RysujLinie(r, {zad, wyn, c, s, false}, K, Ekran, Druk, oy, xs,
+               SkalaRzednych(r.Nastawy.WysokoscPoprzecznych, wyn.NajwiekszyT));
+}
+
+void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
+                         bool Ekran, bool Druk, int32_t K, double oy, double xs, double L)
+{
+    if (!Policzona(zad, wyn, c, s))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
+    const double k = SkalaRzednych(r.Nastawy.WysokoscPoprzecznych, wyn.NajwiekszyT);
+    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, {xs, oy, r.Widok.SkalaRysunkuX, -r.Widok.SkalaRysunkuY * k}};
+
+    const double poczatek = rodzaj.Wartosc(0.001);
+    if (std::fabs(poczatek) > 0.01)
+        opis.WgZnaku(0, poczatek);
+    const double koniec = rodzaj.Wartosc(L - 0.001);
+    if (std::fabs(koniec) > 0.01)
+        opis.WgZnaku(L, koniec);
+    // Both values of the jump under a force, one above the other.
+    Liczone(zad, zad.Sily, c, s, [&](const TSila& f) {
+        opis(f.X, rodzaj.Wartosc(double(f.X) - 0.001), TPolozenieEtykiety::NaRzednej);
+        opis(f.X, rodzaj.Wartosc(double(f.X) + 0.001), TPolozenieEtykiety::PodRzedna);
+    });
+    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
+        opis.Przekroj(q.X1, double(q.X1) + 0.001);
+        opis.Przekroj(q.X2, double(q.X2) - 0.001);
+    });
+    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) {
+        opis.Przekroj(q.X1, double(q.X1) + 0.001);
+        opis.Przekroj(q.X2, double(q.X2) - 0.001);
+    });
+    Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) { opis.Przekroj(m.X, m.X); });
+}
+
+void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t KPlus,
+                   int32_t KMinus, bool Ekran, bool Druk, double ox, double oy)
+{
+    if (c < 0 || c >= IloscWynikow(zad, wyn))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TNastawy& n = r.Nastawy;
+    const double h = n.WysokoscCzcionki, w = n.SzerokoscCzcionki;
+    const double s = r.Widok.SkalaRysunkuX;
+    const int32_t N = IloscPrzeselRysunku(zad);
+    const auto podpora = [&](int32_t j) {
+        return j == 0 ? ox : (double(zad.Przesla[size_t(j) - 1].X0) + zad.Przesla[size_t(j) - 1].L) * s + ox;
+    };
+    const double xN = podpora(N);
+    Naglowek(r, pas, "REAKCJE", ox + 1.0, oy - 1.0, 0.5, Ekran, Druk);
+    Linia(r, Kolor::Czarny, Ekran, ox, oy, xN, oy, PioroOsi, Druk);
+
+    const std::string_view kN = n.PiszJednostki ? " kN" : "";
+    for (int32_t j = 0; j <= N; ++j) {
+        const double xj = podpora(j);
+        const TWyjscia na = pas.Wyjscia(xj, xj, Zapas, Ekran, Druk);
+        if (!na)
+            continue;
+        const bool ekran = na.Ekran, druk = na.Druk;
+        const double R = Reakcja(wyn, c, j, N);
+        const int32_t kol = R >= 0 ? KPlus : KMinus;
+        if (R >= 0)
+            StrzalkaReakcji(r, kol, ekran, xj, oy + 0.2, 1.2, 1.2, 0.2, 0.2, druk);
+        else
+            StrzalkaReakcji(r, kol, ekran, xj, oy + 1.4, 1.2, -1.2, 0.2, 0.2, druk);
+        Etykieta(r, pas, R, MaskaWartosci, kN, kol, xj + 0.3, oy + 1.5, h, w, 0.2, 0, ekran, druk);
+    }
+
+    const std::string_view kNm = n.PiszJednostki ? " kNm" : "";
+    const double ML = wyn.MomentyKoncowe[size_t(c)][0].MomentL;
+    const double MR = wyn.MomentyKoncowe[size_t(c)][size_t(N) - 1].MomentP;
+    if (std::fabs(ML) > 0.001) {
+        const int32_t kol = ML < 0 ? KMinus : KPlus;
+        if (ML < 0)
+            MomentPodwojnyB(r, kol, Ekran, ox - 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+        else
+            MomentPodwojnyA(r, kol, Ekran, ox - 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+        Etykieta(r, pas, ML, MaskaWartosci, kNm, kol, ox - 1.0, oy - 0.75, h, w, 0.2, 0, Ekran, Druk);
+    }
+    if (std::fabs(MR) > 0.001) {
+        const int32_t kol = MR < 0 ? KMinus : KPlus;
+        if (MR < 0)
+            MomentPodwojnyC(r, kol, Ekran, xN + 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+        else
+            MomentPodwojnyD(r, kol, Ekran, xN + 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+        Etykieta(r, pas, MR, MaskaWartosci, kNm, kol, xN, oy - 0.75, h, w, 0.2, 0, Ekran, Druk);
+    }
+}

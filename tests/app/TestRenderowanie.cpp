@@ -1,0 +1,172 @@
+#include "app/Renderowanie.h"
+#include "app/WierszPolecen.h"
+#include "drawing/Widok.h"
+#include "model/Budowa.h"
+#include "platform/Regionalne.h"
+#include "projectfile/PlikZadania.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A page object of the PDF, not its page tree ("/Type /Pages").
+int StronyPdf(const std::string& plik)
+{
+    QFile f(QString::fromStdString(plik));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray dane = f.readAll();
+    int strony = 0;
+    for (qsizetype i = dane.indexOf("/Type /Page"); i >= 0; i = dane.indexOf("/Type /Page", i + 1))
+        if (dane.mid(i + 11, 1) != "s")
+            ++strony;
+    return strony;
+}
+
+std::string Czytaj(const fs::path& plik)
+{
+    std::ifstream f(plik);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class Renderowanie : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nazwa[] = "test_app";
+        static char* argv[] = {nazwa, nullptr};
+        Aplikacja = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static inline std::unique_ptr<QGuiApplication> Aplikacja;
+
+    void SetUp() override
+    {
+        katalog_ = fs::temp_directory_path() /
+                   ("quarvi-rys-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(katalog_);
+        ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka_), "");
+    }
+    void TearDown() override { fs::remove_all(katalog_); }
+
+    std::string Zapisz(const TDaneZadania& zad, const std::string& nazwa)
+    {
+        const std::string plik = (katalog_ / nazwa).string();
+        std::string blad;
+        EXPECT_TRUE(ZapiszPlik(plik, zad, TRegionalne{}, blad)) << blad;
+        return plik;
+    }
+    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+
+    int Uruchom(const std::vector<std::string>& argumenty)
+    {
+        bledy_.str("");
+        return WykonajRysunek(RozbierzPolecenie(argumenty), *czcionka_, TRegionalne{}, bledy_);
+    }
+
+    // One hinged span of 6 m, 10 kN/m, and `ile` combinations.
+    static TDaneZadania Belka(int ile)
+    {
+        TDaneZadania zad;
+        UstawGeometrie(zad, {6}, true, true);
+        DodajLiniowe(zad, 0, 0, 6, 10);
+        for (int c = 1; c < ile; ++c) {
+            DodajKombinacje(zad, "K" + std::to_string(c + 1));
+            zad.Wspolczynniki[size_t(c)][0] = 1.0f + c;
+        }
+        return zad;
+    }
+
+    fs::path katalog_;
+    std::ostringstream bledy_;
+    std::unique_ptr<TCzcionka> czcionka_ = std::make_unique<TCzcionka>();
+};
+
+} // namespace
+
+TEST_F(Renderowanie, APdfHasAPagePerCombinationAndOneForTheEnvelopes)
+{
+    const std::string trzy = Zapisz(Belka(3), "trzy.qvr");
+    ASSERT_EQ(Uruchom({"--pdf", Sciezka("trzy.pdf"), trzy}), 0) << bledy_.str();
+    EXPECT_EQ(StronyPdf(Sciezka("trzy.pdf")), 3 + 1);
+
+    const std::string jedna = Zapisz(Belka(1), "jedna.qvr");
+    ASSERT_EQ(Uruchom({"--pdf", Sciezka("jedna.pdf"), jedna}), 0) << bledy_.str();
+    EXPECT_EQ(StronyPdf(Sciezka("jedna.pdf")), 1);
+}
+
+TEST_F(Renderowanie, APngShowsTheDeskTheSheetsAndTheBeamWhereTheWindowWould)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
+    ASSERT_EQ(Uruchom({"--png", Sciezka("dwie.png"), plik, "--rozmiar", "1600x1000"}), 0) << bledy_.str();
+    const QImage obraz(QString::fromStdString(Sciezka("dwie.png")));
+    ASSERT_EQ(obraz.width(), 1600);
+    ASSERT_EQ(obraz.height(), 1000);
+    // The view of zoom all, as the window sets it.
+    TWidok w;
+    ZoomWszystko(w, 1600, 1000);
+    w.EkranSrodekX = 800;
+    w.EkranSrodekY = 500;
+    const auto kolor = [&](double x, double y) { return obraz.pixel(w.NaEkranX(x), w.NaEkranY(-y)) & 0xFFFFFF; };
+    // Pitch max((3 + 6) + 1, 20.5) + 1 = 21.5: the envelope sheet spans −25.5 … −5.
+    EXPECT_EQ(kolor(-3, 15), 0xDCDCDCu);  // the desk between the envelope sheet and the first
+    EXPECT_EQ(kolor(15, 2), 0xFFFFFFu);   // the first sheet
+    EXPECT_EQ(kolor(-10, 3), 0xFFFFFFu);  // the envelope sheet
+    EXPECT_EQ(kolor(20.65, 15), 0x505050u); // the first sheet's shadow
+    EXPECT_EQ(kolor(6, 6), 0x000000u);    // the beam's axis, 3 cm into it, 6 cm down
+    EXPECT_EQ(obraz.pixel(800, 0) & 0xFFFFFF, 0x000000u); // the desk's black outline, just above the sheet
+}
+
+TEST_F(Renderowanie, AMissingTaskOrAnUnwritableOutputEndsWithAMessageAndCodeOne)
+{
+    EXPECT_EQ(Uruchom({"--pdf", Sciezka("a.pdf"), Sciezka("brak.qvr")}), 1);
+    EXPECT_NE(bledy_.str().find("brak.qvr"), std::string::npos) << bledy_.str();
+    EXPECT_FALSE(fs::exists(Sciezka("a.pdf")));
+
+    const std::string plik = Zapisz(Belka(1), "jedna.qvr");
+    const std::string zly = (katalog_ / "nie-ma-takiego-folderu" / "w.pdf").string();
+    EXPECT_EQ(Uruchom({"--pdf", zly, plik}), 1);
+    EXPECT_EQ(bledy_.str(), "Nie można zapisać pliku " + zly + ".\n");
+    const std::string zlyPng = (katalog_ / "nie-ma-takiego-folderu" / "w.png").string();
+    EXPECT_EQ(Uruchom({"--png", zlyPng, plik}), 1);
+    EXPECT_EQ(bledy_.str(), "Nie można zapisać pliku " + zlyPng + ".\n");
+}
+
+TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
+    const fs::path wyjscie = katalog_ / "z programu.png";
+    const fs::path bledy = katalog_ / "bledy.txt";
+    const auto uruchom = [&](const fs::path& program) {
+        const std::string polecenie = "env -u QT_QPA_PLATFORM \"" + program.string() + "\" --png \"" +
+                                      wyjscie.string() + "\" \"" + plik + "\" --rozmiar 400x300 2>\"" +
+                                      bledy.string() + "\"";
+        return std::system(polecenie.c_str());
+    };
+    ASSERT_EQ(uruchom(QUARVI_PROGRAM), 0) << Czytaj(bledy);
+    EXPECT_EQ(QImage(QString::fromStdString(wyjscie.string())).size(), QSize(400, 300));
+
+    // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
+    const fs::path kopia = katalog_ / "quarvi";
+    fs::copy_file(QUARVI_PROGRAM, kopia);
+    fs::remove(wyjscie);
+    ASSERT_EQ(uruchom(kopia), 0) << Czytaj(bledy);
+    EXPECT_NE(Czytaj(bledy).find("Romans100.Lzs"), std::string::npos) << Czytaj(bledy);
+    EXPECT_TRUE(fs::exists(wyjscie));
+}
