@@ -112,32 +112,32 @@ TEST(Analiza, EqualSpansUnderUniformLoadGiveTheTextbookSupportMoments)
     }
 }
 
-TEST(Analiza, ProppedCantileverCarriesThreeEighthsAtTheHinge)
+TEST(Analiza, ProppedCantileverAndFixedFixedSpanGiveTheTextbookValues)
 {
-    TPoliczone p;
-    const double q = 8, L = 5;
-    UstawGeometrie(p.zad, {5}, false, true);
-    DodajLiniowe(p.zad, 0, 0, 5, 8);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
-    EXPECT_NEAR(p.M(0).MomentL, -q * L * L / 8, 1e-5);
-    EXPECT_NEAR(p.R(1), 3 * q * L / 8, 1e-5);
-    EXPECT_NEAR(p.wyn.EkstremaM[0][0].Max, 9 * q * L * L / 128, 1e-3); // max sagging at 5L/8 from the clamp
-    EXPECT_NEAR(p.wyn.EkstremaM[0][0].XMax, 5 * L / 8, 0.006);
-}
-
-TEST(Analiza, FixedFixedSpanWithAPointLoad)
-{
-    TPoliczone p;
-    const double P = 40, L = 5, a = 2, b = 3;
-    UstawGeometrie(p.zad, {5}, false, false);
-    DodajSile(p.zad, 0, 2, 40);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
-    EXPECT_NEAR(p.M(0).MomentL, -P * a * b * b / (L * L), 1e-9);
-    EXPECT_NEAR(p.M(0).MomentP, P * a * a * b / (L * L), 1e-9);
-    EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 0, a), 2 * P * a * a * b * b / (L * L * L), 1e-3);
-    EXPECT_NEAR(p.R(0), P * b * b * (3 * a + b) / (L * L * L), 1e-9);
+    {
+        TPoliczone p;
+        const double q = 8, L = 5;
+        UstawGeometrie(p.zad, {5}, false, true);
+        DodajLiniowe(p.zad, 0, 0, 5, 8);
+        p.Licz();
+        ASSERT_TRUE(p.ok);
+        EXPECT_NEAR(p.M(0).MomentL, -q * L * L / 8, 1e-5);
+        EXPECT_NEAR(p.R(1), 3 * q * L / 8, 1e-5);
+        EXPECT_NEAR(p.wyn.EkstremaM[0][0].Max, 9 * q * L * L / 128, 1e-3); // max sagging at 5L/8 from the clamp
+        EXPECT_NEAR(p.wyn.EkstremaM[0][0].XMax, 5 * L / 8, 0.006);
+    }
+    {
+        TPoliczone p;
+        const double P = 40, L = 5, a = 2, b = 3;
+        UstawGeometrie(p.zad, {5}, false, false);
+        DodajSile(p.zad, 0, 2, 40);
+        p.Licz();
+        ASSERT_TRUE(p.ok);
+        EXPECT_NEAR(p.M(0).MomentL, -P * a * b * b / (L * L), 1e-9);
+        EXPECT_NEAR(p.M(0).MomentP, P * a * a * b / (L * L), 1e-9);
+        EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 0, a), 2 * P * a * a * b * b / (L * L * L), 1e-3);
+        EXPECT_NEAR(p.R(0), P * b * b * (3 * a + b) / (L * L * L), 1e-9);
+    }
 }
 
 namespace {
@@ -284,28 +284,21 @@ TEST(Probkowanie, EverySampledValueIsTheSectionEvaluatedOnItsOwn)
         }
 }
 
-TEST(Probkowanie, UnloadedSpanIsAStraightLineOfTwoPoints)
+TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
 {
     TPoliczone p;
-    UstawGeometrie(p.zad, {4, 3}, true, true);
+    UstawGeometrie(p.zad, {4, 3, 0.015f}, true, true);
     DodajLiniowe(p.zad, 0, 0, 4, 5);
+    DodajLiniowe(p.zad, 2, 0, 0.015f, 5);
     p.Licz();
     ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.wyn.EkstremaM[0][1].IloscPunktow, 2);
-    EXPECT_EQ(p.wyn.EkstremaT[0][1].IloscPunktow, 2);
+    for (const int32_t s : {1, 2}) {
+        EXPECT_EQ(p.wyn.EkstremaM[0][s].IloscPunktow, 2);
+        EXPECT_EQ(p.wyn.EkstremaT[0][s].IloscPunktow, 2);
+    }
     EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 1, 0), p.M(1).MomentL, 1e-5);
     EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 1, 3), -p.M(1).MomentP, 1e-5);
-    EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 1, 1.5), p.M(1).MomentL / 2, 1e-4);
-}
-
-TEST(Probkowanie, ShortSpanHasOnlyItsEnds)
-{
-    TPoliczone p;
-    UstawGeometrie(p.zad, {0.015f}, true, true);
-    DodajLiniowe(p.zad, 0, 0, 0.015f, 5);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.wyn.EkstremaM[0][0].IloscPunktow, 2);
+    EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 1, 1.5), (p.M(1).MomentL - p.M(1).MomentP) / 2, 1e-4);
 }
 
 TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
@@ -377,50 +370,42 @@ TEST(Analiza, SingularSystemIsReportedOncePerCombinationAndKeepsFixedEndMoments)
     EXPECT_NEAR(p.M(1, 1).MomentL, -2 * 6.0 * 16 / 12, 1e-9);
 }
 
-TEST(Analiza, RefusesImpossibleGeometryNamingTheSpanAndLeavesNoResults)
-{
-    TPoliczone p;
-    UstawGeometrie(p.zad, {4, 5}, false, false);
-    DodajSile(p.zad, 0, 1, 10);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
-    ASSERT_EQ(p.wyn.IloscPoliczonych, 1);
-
-    p.zad.Przesla[1].L = 0;
-    p.Licz();
-    EXPECT_FALSE(p.ok);
-    ASSERT_EQ(p.kom.Komunikaty.size(), 1u);
-    EXPECT_EQ(p.kom.Komunikaty[0], "Przęsło 2 ma długość 0 — podaj dodatnią rozpiętość.");
-    EXPECT_EQ(p.wyn.IloscPoliczonych, 0);
-
-    p.zad.Przesla[1].L = -3;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Przęsło 2 ma ujemną długość — podaj dodatnią rozpiętość.");
-    p.zad.Przesla[1].L = std::nanf("");
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Przęsło 2 ma nieokreśloną długość — podaj dodatnią rozpiętość.");
-    p.zad.Przesla[1].L = 5;
-    p.zad.Przesla[0].J = INFINITY;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Przęsło 1 ma nieokreślony moment bezwładności J.");
-    p.zad.Przesla[0].J = 1;
-    EXPECT_EQ(SprawdzZadanie(p.zad), std::nullopt);
-}
-
-TEST(Analiza, RefusesLoadsWithoutAValueOrOutsideTheTables)
+TEST(Analiza, RefusesWhatCannotBeAnalysedNamingItAndLeavesNoResults)
 {
     TPoliczone p;
     UstawGeometrie(p.zad, {4, 5}, false, false);
     DodajSile(p.zad, 0, 1, 10);
     DodajTrojkat(p.zad, 1, 1, 2, 3, 4);
-    p.zad.Trojkaty[0].WartoscRosnaca = NAN;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Obciążenie liniowo zmienne nr 1 ma nieokreśloną wartość.");
-    p.zad.Trojkaty[0].WartoscRosnaca = 1;
-    p.zad.Sily[0].Przeslo = 2;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Siła skupiona nr 1 leży na przęśle 3, którego nie ma.");
-    p.zad.Sily[0].Przeslo = 0;
-    p.zad.Sily[0].Grupa = 10;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Siła skupiona nr 1 należy do grupy 11, której nie ma.");
-    p.zad.Sily[0].Grupa = 0;
-    p.zad.Wspolczynniki[0][3] = NAN;
-    EXPECT_EQ(SprawdzZadanie(p.zad), "Współczynnik kombinacji 1 dla grupy 4 nie jest liczbą.");
+    p.Licz();
+    ASSERT_TRUE(p.ok);
+    ASSERT_EQ(p.wyn.IloscPoliczonych, 1);
+
+    const struct {
+        void (*psuj)(TDaneZadania&);
+        const char* komunikat;
+    } przypadki[] = {
+        {[](TDaneZadania& z) { z.Przesla[1].L = 0; }, "Przęsło 2 ma długość 0 — podaj dodatnią rozpiętość."},
+        {[](TDaneZadania& z) { z.Przesla[1].L = -3; }, "Przęsło 2 ma ujemną długość — podaj dodatnią rozpiętość."},
+        {[](TDaneZadania& z) { z.Przesla[1].L = NAN; },
+         "Przęsło 2 ma nieokreśloną długość — podaj dodatnią rozpiętość."},
+        {[](TDaneZadania& z) { z.Przesla[0].J = INFINITY; }, "Przęsło 1 ma nieokreślony moment bezwładności J."},
+        {[](TDaneZadania& z) { z.Trojkaty[0].WartoscRosnaca = NAN; },
+         "Obciążenie liniowo zmienne nr 1 ma nieokreśloną wartość."},
+        {[](TDaneZadania& z) { z.Sily[0].Przeslo = 2; }, "Siła skupiona nr 1 leży na przęśle 3, którego nie ma."},
+        {[](TDaneZadania& z) { z.Sily[0].Grupa = 10; }, "Siła skupiona nr 1 należy do grupy 11, której nie ma."},
+        {[](TDaneZadania& z) { z.Wspolczynniki[0][3] = NAN; },
+         "Współczynnik kombinacji 1 dla grupy 4 nie jest liczbą."},
+    };
+    for (const auto& przypadek : przypadki) {
+        TPoliczone zly;
+        zly.zad = p.zad;
+        zly.wyn = p.wyn;
+        przypadek.psuj(zly.zad);
+        zly.Licz();
+        EXPECT_FALSE(zly.ok);
+        EXPECT_EQ(zly.kom.Komunikaty, std::vector<std::string>{przypadek.komunikat});
+        EXPECT_EQ(zly.wyn.IloscPoliczonych, 0) << przypadek.komunikat;
+    }
 }
 
 TEST(Analiza, LoadsAddedAfterTheTablesWereSizedAreSampledInFull)

@@ -36,20 +36,15 @@ TParaKoncow JakoSilySkupione(Gestosc gestosc, double x1, double x2, double dlugo
 
 } // namespace
 
-TEST(MomentyUtwierdzenia, PointForceGivesTheTextbookValues)
+TEST(MomentyUtwierdzenia, PointLoadsGiveTheTextbookValues)
 {
-    const double P = 12;
+    const double P = 12, M = 9;
     ExpectPara(MomentyOdSily(P, L / 2, L, 4), -P * L / 8, P * L / 8); // fixed-fixed, load at midspan
     ExpectPara(MomentyOdSily(P, 0, L, 4), 0, 0);                      // load on the support
     ExpectPara(MomentyOdSily(P, L, L, 4), 0, 0);
     ExpectPara(MomentyOdSily(P, L / 2, L, 3), 0, 3 * P * L / 16); // propped, hinge at the left
     ExpectPara(MomentyOdSily(P, L / 2, L, 2), -3 * P * L / 16, 0);
     ExpectPara(MomentyOdSily(P, L / 2, L, 1), 0, 0);
-}
-
-TEST(MomentyUtwierdzenia, PointMomentAtMidspanAndAtAThird)
-{
-    const double M = 9;
     ExpectPara(MomentyOdMomentu(M, L / 2, L, 4), M / 4, M / 4);
     ExpectPara(MomentyOdMomentu(M, L / 3, L, 4), 0, M / 3);
     ExpectPara(MomentyOdMomentu(M, 0, L, 3), 0, M / 2); // moment on the hinge: half carried over
@@ -101,10 +96,7 @@ TEST(MomentyUtwierdzenia, FallingTriangleIsAUniformLoadLessARisingTriangle)
     const TParaKoncow rown = MomentyOdRownomiernego(q, 1, 3, L, 4);
     const TParaKoncow wzrost = MomentyOdTrojkata(0, q, 1, 3, L, 4);
     ExpectPara(spadek, rown.L - wzrost.L, rown.P - wzrost.P);
-}
-
-TEST(MomentyUtwierdzenia, TriangleWithBothOrNeitherPartCountsAsAbsent)
-{
+    // with both parts or neither the triangle counts as absent
     ExpectPara(MomentyOdTrojkata(q, q, 0, L, L, 4), 0, 0);
     ExpectPara(MomentyOdTrojkata(0, 0, 0, L, L, 4), 0, 0);
     ExpectPara(MomentyOdTrojkata(q, 0, 2, 2, L, 4), 0, 0); // a stretch of no length
@@ -154,24 +146,14 @@ TEST(ReakcjeUtwierdzenia, ProppedCantileverUnderUniformLoadTakesFiveEighthsAtThe
     ExpectPara(r, 5 * q * L / 8, 3 * q * L / 8);
 }
 
-TEST(ReakcjeUtwierdzenia, ClockwisePointMomentPushesTheLeftEndDown)
+TEST(ReakcjeUtwierdzenia, ClockwisePointMomentPushesTheLeftEndDownAndASpanOfNoLengthDividesByOne)
 {
     TDaneZadania zad;
     UstawGeometrie(zad, {4}, true, true);
     DodajMoment(zad, 0, 1.0f, 8);
     ObciazeniaPrzesla(zad, 0, 0);
-    const TParaKoncow r = ReakcjeUtwierdzenia(zad, 0, 0, 4.0f);
-    ExpectPara(r, -8.0 / 4, 8.0 / 4);
-}
-
-TEST(ReakcjeUtwierdzenia, SpanOfNoLengthDividesByOne)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {4}, true, true);
-    DodajSile(zad, 0, 0, 5);
-    ObciazeniaPrzesla(zad, 0, 0);
-    const TParaKoncow r = ReakcjeUtwierdzenia(zad, 0, 0, 0.0f);
-    ExpectPara(r, 5, 0);
+    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
+    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 0.0f), -8.0, 8.0);
 }
 
 TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsTheRest)
