@@ -6,7 +6,7 @@
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/Widok.h"
 #include "model/Zadanie.h"
-#include "platform/Komunikaty.h"
+#include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 
 #include <QImage>
@@ -23,23 +23,6 @@ namespace {
 
 constexpr int DpiPdf = 300;
 
-// Messages of the analysis go where the user reads them.
-class TKomunikatyStrumien : public IKomunikaty {
-public:
-    explicit TKomunikatyStrumien(std::ostream& out)
-        : out_(out)
-    {
-    }
-    void Komunikat(const std::string& tekst) override { out_ << tekst << '\n'; }
-    bool Pytanie(const std::string& tekst) override
-    {
-        out_ << tekst << '\n';
-        return false;
-    }
-
-private:
-    std::ostream& out_;
-};
 
 QString NazwaPliku(const std::string& utf8)
 {

@@ -4,31 +4,13 @@
 #include "analysis/Obwiednie.h"
 #include "app/Raport.h"
 #include "model/Zadanie.h"
-#include "platform/Komunikaty.h"
+#include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 #include "projectfile/PlikZadania.h"
 
 #include <ostream>
 
 namespace {
-
-// Messages of the analysis go where the user reads them.
-class TKomunikatyStrumien : public IKomunikaty {
-public:
-    explicit TKomunikatyStrumien(std::ostream& out)
-        : out_(out)
-    {
-    }
-    void Komunikat(const std::string& tekst) override { out_ << tekst << '\n'; }
-    bool Pytanie(const std::string& tekst) override
-    {
-        out_ << tekst << '\n';
-        return false;
-    }
-
-private:
-    std::ostream& out_;
-};
 
 bool RozmiarObrazu(const std::string& tekst, int& szer, int& wys)
 {
