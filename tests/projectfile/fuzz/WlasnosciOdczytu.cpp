@@ -4,47 +4,21 @@
 
 namespace {
 
+// What is wrong with a slot table read from a file, or null.
 template <class T, size_t N>
-bool JedenCiag(const std::array<T, N>& t)
+const char* BladTablicy(const std::array<T, N>& t, int32_t przesel, int32_t grup)
 {
-    size_t uzyte = 0;
-    for (const T& r : t)
+    int32_t uzyte = 0;
+    for (const T& r : t) {
         uzyte += r.Uzyta ? 1 : 0;
-    return int32_t(uzyte) == IloscUzytych(t);
-}
-
-template <class T, size_t N>
-bool OdwolaniaIstnieja(const std::array<T, N>& t, int32_t przesel, int32_t grup)
-{
-    for (const T& r : t)
-        if (r.Uzyta && (r.Przeslo < 0 || r.Przeslo >= przesel || r.Grupa < 0 || r.Grupa >= grup))
-            return false;
-    return true;
-}
-
-std::string SprawdzZadanie(const TOdczyt& o)
-{
-    const TDaneZadania& z = *o.Zadanie;
-    const int32_t n = z.IloscPrzesel;
-    if (!(n == -1 || (n >= 1 && n <= MaxPrzesel)) || z.Przesla.size() != size_t(n < 0 ? 0 : n))
-        return "span count outside the tables";
-    if (!JedenCiag(z.Grupy) || !JedenCiag(z.Kombinacje) || !JedenCiag(z.Sily) || !JedenCiag(z.Liniowe) ||
-        !JedenCiag(z.Trojkaty) || !JedenCiag(z.Momenty))
-        return "used slots are not one run from slot 0";
-    const int32_t grup = IloscUzytych(z.Grupy);
-    const int32_t przesel = int32_t(z.Przesla.size());
-    if (!OdwolaniaIstnieja(z.Sily, przesel, grup) || !OdwolaniaIstnieja(z.Liniowe, przesel, grup) ||
-        !OdwolaniaIstnieja(z.Trojkaty, przesel, grup) || !OdwolaniaIstnieja(z.Momenty, przesel, grup))
-        return "a load refers to a span or group that does not exist";
-    for (const TGrupa& g : z.Grupy)
-        if (g.Nazwa.size() > size_t(MaxDlugoscNazwy))
-            return "group name longer than 20";
-    if (o.Widoki.ListaGrup.empty() || o.Widoki.ListaGrup[0] != "1 Stale" ||
-        o.Widoki.ListaGrup.size() > size_t(TDaneZadania::MaxGrup))
-        return "group list of the load dialogs";
-    if (o.Widoki.DlugosciPrzesel.size() != z.Przesla.size())
-        return "length row of the geometry dialog";
-    return {};
+        if constexpr (requires { r.Nazwa; })
+            if (r.Nazwa.size() > size_t(MaxDlugoscNazwy))
+                return "name longer than 20";
+        if constexpr (requires { r.Przeslo; })
+            if (r.Uzyta && (r.Przeslo < 0 || r.Przeslo >= przesel || r.Grupa < 0 || r.Grupa >= grup))
+                return "a load refers to a span or group that does not exist";
+    }
+    return uzyte == IloscUzytych(t) ? nullptr : "used slots are not one run from slot 0";
 }
 
 } // namespace
@@ -53,23 +27,30 @@ std::string SprawdzOdczyt(std::string_view bajty)
 {
     const TOdczyt o = CzytajTekst(bajty);
     if (!o.Zadanie)
-        return o.Blad.empty() ? "refused without a message" : std::string();
+        return o.Blad.empty() ? "refused without a message" : "";
     if (!o.Blad.empty())
         return "a task and a message";
-    std::string blad = SprawdzZadanie(o);
-    if (!blad.empty())
-        return blad;
+    const TDaneZadania& z = *o.Zadanie;
+    const int32_t n = z.IloscPrzesel, p = int32_t(z.Przesla.size()), g = IloscUzytych(z.Grupy);
+    if (!(n == -1 || (n >= 1 && n <= MaxPrzesel)) || p != (n < 0 ? 0 : n))
+        return "span count outside the tables";
+    for (const char* blad : {BladTablicy(z.Grupy, p, g), BladTablicy(z.Kombinacje, p, g), BladTablicy(z.Sily, p, g),
+                             BladTablicy(z.Liniowe, p, g), BladTablicy(z.Trojkaty, p, g), BladTablicy(z.Momenty, p, g)})
+        if (blad)
+            return blad;
+    const auto& lista = o.Widoki.ListaGrup;
+    if (lista.empty() || lista[0] != "1 Stale" || lista.size() > size_t(TDaneZadania::MaxGrup) ||
+        o.Widoki.DlugosciPrzesel.size() != z.Przesla.size())
+        return "the group list of the load dialogs or the length row of the geometry dialog";
 
-    TRegionalne r;
     const TChwila chwila{2024, 2, 29, 23, 59, 59};
-    std::string pierwszy;
-    if (!ZapiszDoTekstu(*o.Zadanie, r, chwila, pierwszy, blad))
+    std::string pierwszy, drugi, blad;
+    if (!ZapiszDoTekstu(z, TRegionalne{}, chwila, pierwszy, blad))
         return "a task read cannot be written: " + blad;
     const TOdczyt ponownie = CzytajTekst(pierwszy);
     if (!ponownie.Zadanie)
         return "a written task cannot be read: " + ponownie.Blad;
-    std::string drugi;
-    if (!ZapiszDoTekstu(*ponownie.Zadanie, r, chwila, drugi, blad) || drugi != pierwszy)
+    if (!ZapiszDoTekstu(*ponownie.Zadanie, TRegionalne{}, chwila, drugi, blad) || drugi != pierwszy)
         return "writing, reading and writing again changes the file";
     return {};
 }
