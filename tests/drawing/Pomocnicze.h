@@ -1,13 +1,14 @@
 #pragma once
-// A drawing set-up for tests: recording screen and printer surfaces and a
-// view in which sheet (0, 0) is pixel (0, 0) and one cm is 1000 pixels, so
-// recorded pixels read back as sheet cm to within 0.001.
+// Recording screen and printer surfaces at 1000 screen pixels per cm, sheet (0, 0) at pixel (0, 0),
+// and a font whose strokes spell out the texts drawn.
 #include "drawing/PowierzchniaZapis.h"
 #include "drawing/Rysowanie.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct TOdcinekCm {
@@ -15,8 +16,6 @@ struct TOdcinekCm {
 };
 
 struct TSrodowisko {
-    static constexpr double PikseleNaCm = 1000;
-
     TWidok Widok;
     TNastawy Nastawy;
     std::unique_ptr<TCzcionka> Czcionka = std::make_unique<TCzcionka>();
@@ -24,36 +23,105 @@ struct TSrodowisko {
     TPowierzchniaZapis Druk{100000, 100000};
     TRysowanie R{&Ekran, &Druk, Widok, *Czcionka, Nastawy, ','};
 
-    TSrodowisko()
+    TSrodowisko() { UstawSkale(1000); UstawDruk(Widok, 254, 254); } // 100 printer pixels per cm
+    // `pikseleNaCm` on a W × H paint surface, sheet (0, 0) still at pixel (0, 0).
+    void UstawSkale(double pikseleNaCm, double W = 100000, double H = 100000)
     {
-        Widok.SkalaWidoku = 1000 / PikseleNaCm;
-        Widok.EkranSrodekX = 50000;
-        Widok.EkranSrodekY = 50000;
-        Widok.SrodekX = 50;
-        Widok.SrodekY = -50;
-        UstawDruk(Widok, 254, 254); // 100 printer pixels per cm
+        Widok.SkalaWidoku = 1000 / pikseleNaCm;
+        Widok.EkranSrodekX = W / 2;
+        Widok.EkranSrodekY = H / 2;
+        Widok.SrodekX = W / 2 / pikseleNaCm;
+        Widok.SrodekY = -H / 2 / pikseleNaCm;
     }
-
-    static std::vector<TOdcinekCm> Cm(const TPowierzchniaZapis& p, double pikseleNaCm = PikseleNaCm)
+    // The lines in cm; only those of the pen `pioro` pixels wide if given.
+    static std::vector<TOdcinekCm> Cm(const TPowierzchniaZapis& p, double pikseleNaCm = 1000, int32_t pioro = -1)
     {
         std::vector<TOdcinekCm> w;
         for (const TOperacja& o : p.Linie())
-            w.push_back({o.X1 / pikseleNaCm, o.Y1 / pikseleNaCm, o.X2 / pikseleNaCm, o.Y2 / pikseleNaCm});
+            if (pioro < 0 || o.Pioro.Grubosc == pioro)
+                w.push_back({o.X1 / pikseleNaCm, o.Y1 / pikseleNaCm, o.X2 / pikseleNaCm, o.Y2 / pikseleNaCm});
         return w;
     }
     std::vector<TOdcinekCm> EkranCm() const { return Cm(Ekran); }
+    std::vector<TOdcinekCm> LiniePiora(double mm) const { return Cm(Ekran, 1000, Widok.GruboscEkran(mm)); }
 };
 
-// True when the recorded segment joins the two points (in either direction).
+// True when the segment joins the two points (in either direction).
 inline bool Laczy(const TOdcinekCm& o, double xa, double ya, double xb, double yb, double tol = 0.0015)
 {
-    auto Blisko = [tol](double a, double b) { return std::abs(a - b) <= tol; };
-    return (Blisko(o.x1, xa) && Blisko(o.y1, ya) && Blisko(o.x2, xb) && Blisko(o.y2, yb)) ||
-           (Blisko(o.x1, xb) && Blisko(o.y1, yb) && Blisko(o.x2, xa) && Blisko(o.y2, ya));
+    auto B = [tol](double a, double b) { return std::abs(a - b) <= tol; };
+    return (B(o.x1, xa) && B(o.y1, ya) && B(o.x2, xb) && B(o.y2, yb)) ||
+           (B(o.x1, xb) && B(o.y1, yb) && B(o.x2, xa) && B(o.y2, ya));
 }
 
 inline bool JestOdcinek(const std::vector<TOdcinekCm>& w, double xa, double ya, double xb, double yb,
                         double tol = 0.0015)
 {
     return std::any_of(w.begin(), w.end(), [&](const TOdcinekCm& o) { return Laczy(o, xa, ya, xb, yb, tol); });
+}
+
+// Glyph c is two strokes along the base line, 250 and c units long, so
+// c = 250 · (second) / (first) at any size and angle; every advance is 255.
+inline void UstawCzcionkeDoOdczytu(TCzcionka& cz)
+{
+    for (int c = 1; c < 256; ++c) {
+        cz[size_t(c)] = Glif{.IloscKresek = 2, .Przesuniecie = 255};
+        cz[size_t(c)].X2[0] = 250;
+        cz[size_t(c)].X2[1] = uint8_t(c);
+    }
+}
+
+struct TNapisZapisany {
+    std::string Tekst;   // code page 1250
+    double X = 0, Y = 0; // reference point: pixel / skala − (x0, y0)
+    TPioro Pioro;
+    bool Pionowy = false; // runs upward (90°)
+};
+
+// The texts on a surface, `tekst` only if given: a pen, pairs of strokes
+// from one origin, then the pen of width 1 Tekst leaves. In cm by default.
+inline std::vector<TNapisZapisany> Napisy(const TPowierzchniaZapis& p, const std::string& tekst = "",
+                                          double skala = 1000, double x0 = 0, double y0 = 0)
+{
+    std::vector<TNapisZapisany> wynik;
+    const auto& o = p.Operacje;
+    auto Dl = [&](size_t k) { return std::hypot(o[k].X2 - o[k].X1, o[k].Y2 - o[k].Y1); };
+    size_t poczatek = 0; // first operation after the last pen
+    TPioro pioro;
+    for (size_t i = 0; i < o.size(); ++i) {
+        if (o[i].Co != TOperacja::Rodzaj::Pioro)
+            continue;
+        bool napis = o[i].Pioro == TPioro{pioro.Kolor, 1} && i - poczatek >= 2 && (i - poczatek) % 2 == 0;
+        for (size_t k = poczatek; napis && k < i; ++k)
+            napis = o[k].Co == TOperacja::Rodzaj::Linia;
+        if (napis) {
+            const TOperacja& a = o[poczatek];
+            TNapisZapisany t{"", a.X1 / skala - x0, a.Y1 / skala - y0, pioro,
+                             std::abs(a.X2 - a.X1) < std::abs(a.Y2 - a.Y1)};
+            for (size_t k = poczatek; k + 1 < i; k += 2)
+                t.Tekst += char(int(std::lround(250 * Dl(k + 1) / Dl(k))));
+            if (tekst.empty() || t.Tekst == tekst)
+                wynik.push_back(t);
+        }
+        pioro = o[i].Pioro;
+        poczatek = i + 1;
+    }
+    return wynik;
+}
+
+// Whether `tekst` stands at (x, y) cm.
+inline bool JestNapis(const TPowierzchniaZapis& p, const std::string& tekst, double x, double y)
+{
+    const auto n = Napisy(p, tekst);
+    return std::any_of(n.begin(), n.end(),
+                       [&](const auto& t) { return std::abs(t.X - x) <= 0.002 && std::abs(t.Y - y) <= 0.002; });
+}
+
+// The system-font headings (Tytul) on a surface.
+inline std::vector<std::string> Tytuly(const TPowierzchniaZapis& p)
+{
+    std::vector<std::string> w;
+    for (const TOperacja& o : p.Rodzaju(TOperacja::Rodzaj::Napis))
+        w.push_back(o.Tekst);
+    return w;
 }

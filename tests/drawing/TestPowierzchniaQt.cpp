@@ -1,14 +1,15 @@
+#include "Pomocnicze.h"
+
 #include "drawing/PowierzchniaQt.h"
+#include "drawing/Symbole.h"
+#include "drawing/Widocznosc.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QFile>
-#include <QFileInfo>
 #include <QPdfWriter>
-
-#include <memory>
 
 namespace {
 
@@ -19,95 +20,74 @@ QImage Bialy(int w, int h)
     return obraz;
 }
 
-QRgb Piksel(const QImage& obraz, int x, int y)
-{
-    return obraz.pixel(x, y) & 0xFFFFFF;
-}
-
 constexpr QRgb CzarnyQ = 0x000000, BialyQ = 0xFFFFFF, CzerwonyQ = 0xFF0000, NiebieskiQ = 0x0000FF;
+
+void Sprawdz(const QImage& obraz, std::initializer_list<std::tuple<int, int, QRgb>> probki)
+{
+    for (const auto& [x, y, kolor] : probki)
+        EXPECT_EQ(obraz.pixel(x, y) & 0xFFFFFF, kolor) << x << ", " << y;
+}
 
 } // namespace
 
-TEST(PowierzchniaQt, ALineIsCrispAndCoversItsPixelsOnly)
+TEST(PowierzchniaQt, LinesAndRectanglesCoverTheirPixelsOnlyAndBatchedLinesKeepTheirPens)
 {
-    QImage obraz = Bialy(100, 100);
+    QImage obraz = Bialy(200, 100);
     {
         TPowierzchniaQt p(obraz);
         ASSERT_TRUE(p.Aktywna());
-        EXPECT_EQ(p.Rozmiar().Szerokosc, 100);
-        EXPECT_EQ(p.Rozmiar().Wysokosc, 100);
-        p.UstawPioro({Rgb(0, 0, 0), 1});
-        p.Linia(10, 50, 90, 50);
-        p.Linia(20, 10, 20, 40);
-    }
-    for (int x = 11; x < 90; ++x)
-        EXPECT_EQ(Piksel(obraz, x, 50), CzarnyQ) << x;
-    EXPECT_EQ(Piksel(obraz, 50, 49), BialyQ);
-    EXPECT_EQ(Piksel(obraz, 50, 51), BialyQ);
-    EXPECT_EQ(Piksel(obraz, 20, 25), CzarnyQ);
-    EXPECT_EQ(Piksel(obraz, 21, 25), BialyQ); // no antialiased fringe
-    EXPECT_EQ(Piksel(obraz, 19, 25), BialyQ);
-}
-
-TEST(PowierzchniaQt, AFilledRectangleHasItsOutlineAndFillUpToTheFarCorner)
-{
-    QImage obraz = Bialy(60, 60);
-    {
-        TPowierzchniaQt p(obraz);
-        p.UstawPioro({Rgb(0, 0, 0), 1});
-        p.Prostokat(20, 20, 40, 40, Rgb(255, 0, 0));
-        p.Prostokat(45, 45, 55, 55, BezWypelnienia);
-    }
-    EXPECT_EQ(Piksel(obraz, 20, 20), CzarnyQ);
-    EXPECT_EQ(Piksel(obraz, 39, 39), CzarnyQ);
-    EXPECT_EQ(Piksel(obraz, 30, 30), CzerwonyQ);
-    EXPECT_EQ(Piksel(obraz, 40, 40), BialyQ);
-    EXPECT_EQ(Piksel(obraz, 19, 30), BialyQ);
-    EXPECT_EQ(Piksel(obraz, 45, 50), CzarnyQ);
-    EXPECT_EQ(Piksel(obraz, 50, 50), BialyQ); // outline only
-}
-
-TEST(PowierzchniaQt, BatchedLinesKeepTheirOwnPensAcrossPenChangesAndOtherOperations)
-{
-    QImage obraz = Bialy(100, 100);
-    {
-        TPowierzchniaQt p(obraz);
-        p.UstawPioro({Rgb(255, 0, 0), 1});
+        EXPECT_EQ(p.Rozmiar().Szerokosc, 200);
+        p.UstawPioro({Rgb(255, 0, 0), 1}); // left: lines batched across pen changes and other operations
         p.Linia(0, 10, 99, 10);
         p.Linia(0, 20, 99, 20);
         p.UstawPioro({Rgb(0, 0, 255), 1});
         p.Linia(0, 30, 99, 30);
         p.UstawPioro({Rgb(255, 0, 0), 1});
         p.Linia(0, 40, 99, 40);
-        p.Prostokat(0, 60, 100, 70, Rgb(0, 0, 0)); // drawn between two batches of one pen
+        p.Prostokat(0, 60, 100, 70, Rgb(0, 0, 0)); // between two batches of one pen
         p.Linia(0, 65, 99, 65);
         p.UstawPioro({Rgb(0, 0, 255), 5});
         p.Linia(50, 80, 60, 80);
+        p.UstawPioro({Rgb(0, 0, 0), 1}); // right: crisp lines, outlines and fills up to the far corner
+        p.Linia(110, 50, 190, 50);
+        p.Linia(120, 10, 120, 40);
+        p.Prostokat(160, 60, 180, 80, Rgb(255, 0, 0));
+        p.Prostokat(185, 85, 195, 95, BezWypelnienia);
     }
-    EXPECT_EQ(Piksel(obraz, 50, 10), CzerwonyQ);
-    EXPECT_EQ(Piksel(obraz, 50, 20), CzerwonyQ);
-    EXPECT_EQ(Piksel(obraz, 50, 30), NiebieskiQ);
-    EXPECT_EQ(Piksel(obraz, 50, 40), CzerwonyQ);
-    EXPECT_EQ(Piksel(obraz, 30, 65), CzerwonyQ); // the later line lies over the rectangle
-    EXPECT_EQ(Piksel(obraz, 30, 62), CzarnyQ);
-    EXPECT_EQ(Piksel(obraz, 55, 82), NiebieskiQ); // a 5-pixel pen
-    EXPECT_EQ(Piksel(obraz, 55, 86), BialyQ);
+    Sprawdz(obraz, {{50, 10, CzerwonyQ}, {50, 20, CzerwonyQ}, {50, 30, NiebieskiQ}, {50, 40, CzerwonyQ},
+                    {30, 65, CzerwonyQ}, {30, 62, CzarnyQ}, {55, 82, NiebieskiQ}, {55, 86, BialyQ},
+                    {111, 50, CzarnyQ}, {189, 50, CzarnyQ}, {150, 49, BialyQ}, {150, 51, BialyQ}, {120, 25, CzarnyQ},
+                    {121, 25, BialyQ}, {119, 25, BialyQ}, {160, 60, CzarnyQ}, {179, 79, CzarnyQ}, {170, 70, CzerwonyQ},
+                    {180, 80, BialyQ}, {159, 70, BialyQ}, {185, 90, CzarnyQ}, {190, 90, BialyQ}});
 }
 
-TEST(PowierzchniaQt, TheFocusRectangleErasesItselfWhenDrawnTwice)
+TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
 {
-    QImage obraz = Bialy(50, 50);
-    const QImage przed = obraz;
-    {
-        TPowierzchniaQt p(obraz);
-        p.ProstokatXor(10, 10, 40, 40);
+    // Drawn segment by segment and through TLamana: a parabola of 2501 sections, and a dot of three points.
+    std::vector<std::pair<double, double>> parabola, kropka{{10.01, 10.01}, {10.02, 10.03}, {10.04, 10.02}};
+    for (int i = 0; i <= 2500; ++i)
+        parabola.emplace_back(1 + i * 0.01, 2 + 0.02 * i * 0.01 * (25 - i * 0.01));
+    for (const auto& [punkty, piksele, mm] : {std::tuple{&parabola, 4.0, 0.1}, {&parabola, 10.0, 0.1},
+                                              {&parabola, 60.0, 0.5}, {&parabola, 100.0, 0.2}, {&kropka, 4.0, 0.1}}) {
+        QImage obrazy[2] = {Bialy(300, 200), Bialy(300, 200)};
+        for (int sposob = 0; sposob < 2; ++sposob) {
+            TPowierzchniaQt p(obrazy[sposob]);
+            TSrodowisko S;
+            S.UstawSkale(piksele, 300, 200);
+            TRysowanie R{&p, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
+            TLamana l(R, Kolor::Bordowy, mm, sposob == 1, false);
+            for (size_t i = 0; i < punkty->size(); ++i) {
+                const auto [x, y] = (*punkty)[i];
+                if (sposob == 1)
+                    l.Punkt(x, y);
+                else if (i > 0)
+                    Linia(R, Kolor::Bordowy, true, (*punkty)[i - 1].first, (*punkty)[i - 1].second, x, y, mm, false);
+            }
+            l.Koniec();
+        }
+        EXPECT_EQ(obrazy[0], obrazy[1]) << piksele << " px/cm";
+        EXPECT_NE(obrazy[1], Bialy(300, 200)) << piksele; // the lone pixel too
     }
-    EXPECT_NE(obraz, przed);
-    {
-        TPowierzchniaQt p(obraz);
-        p.ProstokatXor(10, 10, 40, 40);
-    }
-    EXPECT_EQ(obraz, przed);
 }
 
 // System-font texts need the font database of a GUI application.
@@ -127,42 +107,43 @@ protected:
 TEST_F(NapisyQt, ATextIsWrittenBelowAndRightOfItsCellCorner)
 {
     QImage obraz = Bialy(200, 60);
-    int szerokosc = 0;
     {
         TPowierzchniaQt p(obraz);
-        szerokosc = p.SzerokoscNapisu("MOMENTY", "", 20);
+        const int szerokosc = p.SzerokoscNapisu("MOMENTY", "", 20);
+        EXPECT_TRUE(szerokosc > 40 && szerokosc < 190) << szerokosc;
         p.Napis(10, 20, "MOMENTY", "", 20, Rgb(0, 0, 0));
     }
-    EXPECT_GT(szerokosc, 40);
-    EXPECT_LT(szerokosc, 190);
-    int ciemne = 0, ponadKomorka = 0;
-    for (int y = 0; y < obraz.height(); ++y)
-        for (int x = 0; x < obraz.width(); ++x)
-            if (qGray(obraz.pixel(x, y)) < 128) {
-                ++ciemne;
-                if (y < 20 || x < 10)
-                    ++ponadKomorka;
-            }
-    EXPECT_GT(ciemne, 50);
-    EXPECT_EQ(ponadKomorka, 0);
+    EXPECT_NE(obraz.copy(10, 20, 190, 40), Bialy(190, 40));
+    EXPECT_EQ(obraz.copy(0, 0, 200, 20), Bialy(200, 20)); // nothing above the cell
+    EXPECT_EQ(obraz.copy(0, 0, 10, 60), Bialy(10, 60));   // nor left of it
 }
 
-TEST_F(NapisyQt, APdfPageIsASurfaceOfPrinterPixels)
+TEST_F(NapisyQt, APdfIsASurfaceOfPrinterPixelsThatTakesItsNextPagesAndAPictureHasNone)
 {
-    const QString plik = QString::fromStdString(::testing::TempDir()) + "/powierzchnia.pdf";
+    const QString plik = QString::fromStdString(::testing::TempDir()) + "/quarvi-strony.pdf";
     {
         QPdfWriter pdf(plik);
         pdf.setResolution(600);
         TPowierzchniaQt p(pdf);
         ASSERT_TRUE(p.Aktywna());
         // A4 at 600 dpi is about 4960 pixels wide, less the writer's margins.
-        EXPECT_GT(p.Rozmiar().Szerokosc, 4000);
-        EXPECT_LT(p.Rozmiar().Szerokosc, 5000);
-        EXPECT_GT(p.SzerokoscNapisu("REAKCJE", "Tahoma", 60), 0);
-        p.UstawPioro({Rgb(0, 0, 0), 3});
+        EXPECT_TRUE(p.Rozmiar().Szerokosc > 4000 && p.Rozmiar().Szerokosc < 5000) << p.Rozmiar().Szerokosc;
+        p.UstawPioro({Kolor::Czarny, 3});
         p.Linia(100, 100, 1000, 1000);
-        p.Napis(100, 1200, "REAKCJE", "Tahoma", 60, Rgb(0, 0, 0));
+        EXPECT_TRUE(p.NowaStrona());
+        p.Linia(10, 500, 500, 10);
+        EXPECT_TRUE(p.NowaStrona());
+        p.Zakoncz();
+        EXPECT_FALSE(p.NowaStrona()); // painting has ended
     }
-    EXPECT_GT(QFileInfo(plik).size(), 500);
-    QFile::remove(plik);
+    QFile f(plik);
+    const QByteArray dane = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    int strony = 0; // page objects, not the page tree ("/Type /Pages")
+    for (qsizetype i = dane.indexOf("/Type /Page"); i >= 0; i = dane.indexOf("/Type /Page", i + 1))
+        strony += dane.mid(i + 11, 1) != "s";
+    EXPECT_EQ(strony, 3);
+    f.remove();
+
+    QImage obraz = Bialy(50, 50);
+    EXPECT_FALSE(TPowierzchniaQt(obraz).NowaStrona());
 }

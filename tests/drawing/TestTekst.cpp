@@ -1,201 +1,132 @@
 #include "Pomocnicze.h"
 
 #include "drawing/Tekst.h"
+#include "drawing/Widocznosc.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-
 namespace {
 
-// A font of two made-up glyphs: 'I' a vertical stroke 100 units high,
-// '-' a horizontal one 100 units long.
-void UstawCzcionkeProba(TCzcionka& cz)
-{
-    Glif& i = cz['I'];
-    i.IloscKresek = 1;
-    i.Przesuniecie = 50.9f;
-    i.X1[0] = 0;
-    i.Y1[0] = 0;
-    i.X2[0] = 0;
-    i.Y2[0] = 100;
-    Glif& k = cz['-'];
-    k.IloscKresek = 1;
-    k.Przesuniecie = 100;
-    k.X1[0] = 0;
-    k.Y1[0] = 0;
-    k.X2[0] = 100;
-    k.Y2[0] = 0;
-}
-
-class Napisy : public ::testing::Test {
+// Two glyphs: 'I' a stroke 100 units up with an advance of 50.9, '-' one 100 units along the base line.
+class Pismo : public ::testing::Test {
 protected:
     TSrodowisko S;
-    void SetUp() override { UstawCzcionkeProba(*S.Czcionka); }
+    void SetUp() override
+    {
+        (*S.Czcionka)['I'] = Glif{.IloscKresek = 1, .Przesuniecie = 50.9f};
+        (*S.Czcionka)['I'].Y2[0] = 100;
+        (*S.Czcionka)['-'] = Glif{.IloscKresek = 1, .Przesuniecie = 100};
+        (*S.Czcionka)['-'].X2[0] = 100;
+    }
 };
 
 } // namespace
 
-TEST_F(Napisy, ScreenStrokesStartAtTheReferencePixelAndScaleWithTheFactors)
+TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacterAndAtMost255AreDrawn)
 {
-    // 1000 pixels per cm: sx = 0.25 · 12 = 3 and sy = 0.5 · 12 = 6 pixels per font unit.
-    Tekst(S.R, "I", Kolor::Bordowy, 1, 2, 0.5, 0.25, 0.3, 0, true, false);
-    const auto linie = S.Ekran.Linie();
-    ASSERT_EQ(linie.size(), 1u);
-    EXPECT_EQ(linie[0].X1, 1000);
-    EXPECT_EQ(linie[0].Y1, 2000);
-    EXPECT_EQ(linie[0].X2, 1000);
-    EXPECT_EQ(linie[0].Y2, 2000 - 100 * 6);
-    EXPECT_EQ(linie[0].Pioro.Kolor, Kolor::Bordowy);
-    EXPECT_EQ(linie[0].Pioro.Grubosc, 30); // 1000 px/cm · 0.1 · 0.3 mm
-    EXPECT_TRUE(S.Druk.Operacje.empty());
-}
-
-TEST_F(Napisy, TheAdvanceIsTruncatedToWholePixelsAfterEveryCharacter)
-{
-    // sx = 0.05 · 12 = 0.6 px per unit; an advance of 50.9 units is 30.54 pixels,
-    // so the characters start at 1000, 1030, 1060, 1090, not at 1000 + k · 30.54.
-    Tekst(S.R, "IIII", Kolor::Czarny, 1, 2, 0.5, 0.05, 0.1, 0, true, false);
-    const auto linie = S.Ekran.Linie();
-    ASSERT_EQ(linie.size(), 4u);
+    // 0.6 pixel per unit across, 6 up: advances of 30.54 pixels put the characters at 1000, 1030,
+    // 1060, 1090, not at 1000 + k · 30.54; the unknown \x01 takes no room.
+    Tekst(S.R, "I\x01III", Kolor::Bordowy, 1, 2, 0.5, 0.05, 0.3, 0, true, false);
+    const auto l = S.Ekran.Linie();
+    ASSERT_EQ(l.size(), 4u);
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(linie[size_t(k)].X1, 1000 + 30 * k) << k;
-    EXPECT_LT(linie[3].X1, int(1000 + 3 * 50.9f * 0.6)); // the exact position would be 1091
-}
-
-TEST_F(Napisy, AtNinetyDegreesTheTextRunsUpwardWithItsTopsToTheLeft)
-{
-    // sx = 3, sy = 6 px per unit as above.
-    Tekst(S.R, "-I", Kolor::Czarny, 1, 2, 0.5, 0.25, 0.1, 90, true, false);
-    const auto l = S.Ekran.Linie();
-    ASSERT_EQ(l.size(), 2u);
-    // The base line stroke of '-' goes up the screen.
-    EXPECT_NEAR(l[0].X1, 1000, 1);
-    EXPECT_NEAR(l[0].X2, 1000, 1);
-    EXPECT_NEAR(l[0].Y1, 2000, 1);
-    EXPECT_NEAR(l[0].Y2, 2000 - 300, 1);
-    // 'I' starts 300 pixels higher (its advance) and points to the left.
-    EXPECT_NEAR(l[1].Y1, 2000 - 300, 1);
-    EXPECT_NEAR(l[1].X2, 1000 - 600, 1);
-    EXPECT_NEAR(l[1].Y2, 2000 - 300, 1);
-}
-
-TEST_F(Napisy, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDrawn)
-{
-    const double szerokosc = 2 * S.Widok.EkranSrodekX; // paint surface width
-    auto Rysuje = [&](double kolumna) {
-        S.Ekran.Wyczysc();
-        // A column of −11.5 truncates toward zero to −11.
-        Tekst(S.R, "II", Kolor::Czarny, S.Widok.ZEkranuX(kolumna), 2, 0.5, 0.25, 0.1, 0, true, false);
-        return !S.Ekran.Linie().empty();
-    };
-    EXPECT_FALSE(Rysuje(-11.5));
-    EXPECT_FALSE(Rysuje(-10.5));
-    EXPECT_TRUE(Rysuje(-9.5));
-    EXPECT_TRUE(Rysuje(szerokosc + 0.5));
-    EXPECT_FALSE(Rysuje(szerokosc + 1.5));
-}
-
-TEST_F(Napisy, LeavesTheScreenAndPrinterPenOnePixelWideEvenWhenNothingIsDrawn)
-{
-    for (const std::string& tresc : {std::string("II"), std::string()}) {
-        S.Ekran.Wyczysc();
-        S.Druk.Wyczysc();
-        Tekst(S.R, tresc, Kolor::Zielony, 1, 2, 0.5, 0.25, 0.5, 0, true, true);
-        EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1}));
-        EXPECT_EQ(S.Druk.Pioro(), (TPioro{Kolor::Zielony, 1}));
-        EXPECT_EQ(S.Ekran.Linie().size(), tresc.size());
-    }
-    Tekst(S.R, "II", Kolor::Zielony, S.Widok.ZEkranuX(-50), 2, 0.5, 0.25, 0.5, 0, true, false);
-    EXPECT_EQ(S.Ekran.Pioro().Grubosc, 1);
-}
-
-TEST_F(Napisy, UnknownCharactersTakeNoRoom)
-{
-    Tekst(S.R, "I\x01I", Kolor::Czarny, 1, 2, 0.5, 0.05, 0.1, 0, true, false);
-    const auto l = S.Ekran.Linie();
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(l[1].X1, 1030);
-}
-
-TEST_F(Napisy, ATextHoldsAtMost255Characters)
-{
+        EXPECT_EQ(l[size_t(k)].X1, 1000 + 30 * k) << k;
+    EXPECT_EQ(std::tie(l[0].Y1, l[0].Y2, l[0].Pioro), std::tuple(2000, 2000 - 600, TPioro{Kolor::Bordowy, 30}));
+    EXPECT_TRUE(S.Druk.Operacje.empty());
+    // The length: 0.01 · the factor · the advances; at most 255 characters are drawn.
+    EXPECT_NEAR(DlugoscTekstu(*S.Czcionka, "I-I", 0.3), 0.01 * 0.3 * (2 * 50.9 + 100), 1e-5);
     const std::string dlugi(300, 'I');
+    S.Ekran.Wyczysc();
     Tekst(S.R, dlugi, Kolor::Czarny, 1, 2, 0.5, 0.05, 0.1, 0, true, false);
     EXPECT_EQ(S.Ekran.Linie().size(), 255u);
     EXPECT_DOUBLE_EQ(DlugoscTekstu(*S.Czcionka, dlugi, 0.3), DlugoscTekstu(*S.Czcionka, dlugi.substr(0, 255), 0.3));
 }
 
-TEST_F(Napisy, TextLengthIsTheSumOfTheAdvancesTimesTheFactor)
+TEST_F(Pismo, AtNinetyDegreesTheTextRunsUpwardWithItsTopsToTheLeft)
 {
-    // 0.01 · Wsp · (50.9 + 100 + 50.9) cm
-    EXPECT_NEAR(DlugoscTekstu(*S.Czcionka, "I-I", 0.3), 0.01 * 0.3 * (2 * 50.9 + 100), 1e-5);
-    EXPECT_EQ(DlugoscTekstu(*S.Czcionka, "", 0.3), 0);
+    Tekst(S.R, "-I", Kolor::Czarny, 1, 2, 0.5, 0.25, 0.1, 90, true, false); // sx = 3, sy = 6
+    const auto l = S.EkranCm();
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_TRUE(Laczy(l[0], 1, 2, 1, 1.7, 0.001));   // the base line goes up the screen
+    EXPECT_TRUE(Laczy(l[1], 1, 1.7, 0.4, 1.7, 0.001)); // 'I' points to the left
 }
 
-TEST_F(Napisy, PrintedTextKeepsItsSizeOnEveryResolution)
+TEST_F(Pismo, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDrawn)
 {
-    // 300-dpi pixels per font unit, truncated at 300 dpi: 1.4 · trunc(300 · 0.3 / 2.54) · 2.54 / 300.
-    const double sy300 = 1.4 * std::trunc(300 * 0.3 / 2.54) * 2.54 / 300;
-    const double wysokoscCm = 100 * sy300 * 2.54 / 300; // the 100-unit stroke, in cm of paper
+    const double szerokosc = 2 * S.Widok.EkranSrodekX;
+    const std::pair<double, bool> kolumny[] = {
+        {-11.5, false}, {-10.5, false}, {-9.5, true}, {szerokosc + 0.5, true}, {szerokosc + 1.5, false}};
+    for (const auto& [kolumna, rysuje] : kolumny) {
+        S.Ekran.Wyczysc();
+        Tekst(S.R, "II", Kolor::Zielony, S.Widok.ZEkranuX(kolumna), 2, 0.5, 0.25, 0.5, 0, true, false);
+        EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna; // −11.5 truncates toward zero to −11
+        EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1})) << kolumna; // drawn or not
+    }
+    Tekst(S.R, "", Kolor::Czerwony, 1, 2, 0.5, 0.25, 0.5, 0, true, true);
+    EXPECT_EQ(S.Druk.Pioro(), (TPioro{Kolor::Czerwony, 1}));
+}
+
+TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
+{
+    // The size is set in 300-dpi pixels: 1.4 · trunc(300 · 0.3 / 2.54) of them per font unit.
+    const double wysokoscCm = 100 * 1.4 * std::trunc(300 * 0.3 / 2.54) * 2.54 / 300 * 2.54 / 300;
     for (const int dpi : {300, 600, 1200}) {
         S.Druk.Wyczysc();
         UstawDruk(S.Widok, dpi, dpi);
         Tekst(S.R, "I-", Kolor::Czarny, 1, 2, 0.3, 0.3, 0.1, 0, false, true);
-        const auto l = S.Druk.Linie();
+        const auto l = TSrodowisko::Cm(S.Druk, dpi / 2.54);
         ASSERT_EQ(l.size(), 2u) << dpi;
-        const double pikseleNaCm = dpi / 2.54;
-        EXPECT_NEAR((l[0].Y1 - l[0].Y2) / pikseleNaCm, wysokoscCm, 1.5 / pikseleNaCm) << dpi;
-        EXPECT_NEAR((l[1].X2 - l[1].X1) / pikseleNaCm, wysokoscCm, 1.5 / pikseleNaCm) << dpi;
-        // The pen starts 2 pixels right of the reference point.
-        EXPECT_EQ(l[0].X1, int(std::trunc(1 * pikseleNaCm)) + 2) << dpi;
-        EXPECT_TRUE(S.Ekran.Operacje.empty());
+        EXPECT_NEAR(l[0].y1 - l[0].y2, wysokoscCm, 1.5 * 2.54 / dpi) << dpi; // within 1.5 pixels
+        EXPECT_NEAR(l[1].x2 - l[1].x1, wysokoscCm, 1.5 * 2.54 / dpi) << dpi;
+        EXPECT_EQ(S.Druk.Linie()[0].X1, int(dpi / 2.54) + 2) << dpi; // 2 pixels right of the point
     }
+    EXPECT_TRUE(S.Ekran.Operacje.empty());
 }
 
-TEST_F(Napisy, ATitleOnScreenIsWrittenInTheDefaultFaceAboveItsBaseCorner)
+TEST_F(Pismo, ATitleStandsOnItsBaseCornerInTheDefaultFaceOnScreenAndInTahomaOnPaper)
 {
-    // h = trunc(Wysokosc · 1200 / SkalaWidoku) = 600 pixels
     Tytul(S.R, "MOMENTY [kNm]", Kolor::Czarny, 1, 2, 0.5, true, false);
-    const auto napisy = S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis);
-    ASSERT_EQ(napisy.size(), 1u);
-    EXPECT_EQ(napisy[0].X1, 1000);
-    EXPECT_EQ(napisy[0].Y1, 2000 - 600);
-    EXPECT_EQ(napisy[0].Wysokosc, 600);
-    EXPECT_EQ(napisy[0].KrojPisma, "");
-    EXPECT_EQ(napisy[0].Tekst, "MOMENTY [kNm]");
+    Tytul(S.R, "REAKCJE", Kolor::Czarny, 1, 2, 0.5, false, true);
+    const auto e = S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis);
+    const auto d = S.Druk.Rodzaju(TOperacja::Rodzaj::Napis);
+    ASSERT_TRUE(e.size() == 1 && d.size() == 1);
+    // 0.5 · 1200 / SkalaWidoku pixels high; 0.5 · 1.25 cm at 100 printer pixels per cm.
+    EXPECT_EQ(std::tie(e[0].Tekst, e[0].KrojPisma, e[0].Wysokosc, e[0].X1, e[0].Y1),
+              std::tuple("MOMENTY [kNm]", "", 600, 1000, 2000 - 600));
+    EXPECT_EQ(std::tie(d[0].KrojPisma, d[0].Wysokosc, d[0].X1, d[0].Y1), std::tuple("Tahoma", 62, 100, 200 - 62));
+    EXPECT_EQ(d[0].Tekst, "REAKCJE");
 }
 
-TEST_F(Napisy, ATitleOfTwelvePixelsOrLessBecomesAGreyBox)
+TEST_F(Pismo, ATitleOfTwelvePixelsOrLessBecomesAGreyBox)
 {
-    Tytul(S.R, "SIŁY", Kolor::Czarny, 1, 2, 0.011, true, false); // h = trunc(13.2) = 13: readable
+    Tytul(S.R, "SIŁY", Kolor::Czarny, 1, 2, 0.011, true, false); // h = trunc(13.2): readable
     EXPECT_EQ(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).size(), 1u);
     S.Ekran.Wyczysc();
-
     Tytul(S.R, "MOMENTY", Kolor::Czarny, 1, 2, 0.0105, true, false); // h = trunc(12.6) = 12
     EXPECT_TRUE(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).empty());
-    const auto pudelka = S.Ekran.Rodzaju(TOperacja::Rodzaj::Prostokat);
-    ASSERT_EQ(pudelka.size(), 1u);
-    // w = 7 characters in the 12-pixel font = 42 pixels on this surface; box width trunc(w · h / 12 · 0.9)
-    const int w = 7 * 6;
-    EXPECT_EQ(pudelka[0].X1, 1000);
-    EXPECT_EQ(pudelka[0].Y1, 2000 - 12);
-    EXPECT_EQ(pudelka[0].X2, 1000 + int(std::trunc(w * 12 / 12.0 * 0.9)));
-    EXPECT_EQ(pudelka[0].Y2, 2000);
-    EXPECT_EQ(pudelka[0].Pioro.Kolor, Kolor::Szary);
-    EXPECT_EQ(pudelka[0].Wypelnienie, BezWypelnienia);
+    const auto p = S.Ekran.Rodzaju(TOperacja::Rodzaj::Prostokat);
+    ASSERT_EQ(p.size(), 1u);
+    // 7 characters of the 12-pixel font are 42 pixels on this surface: the box is 0.9 of that.
+    EXPECT_EQ(std::tie(p[0].X1, p[0].Y1, p[0].X2, p[0].Y2, p[0].Pioro.Kolor, p[0].Wypelnienie),
+              std::tuple(1000, 2000 - 12, 1000 + 37, 2000, Kolor::Szary, BezWypelnienia));
 }
 
-TEST_F(Napisy, APrintedTitleUsesTahomaAtItsPaperSize)
+TEST(Etykieta, ALabelUnderAPixelHighIsItsReferencePixelOnScreenAndWholeOnPaper)
 {
-    // 100 printer pixels per cm: height trunc(0.5 · 1.25 · 254 / 2.54) = 62
-    Tytul(S.R, "REAKCJE", Kolor::Czarny, 1, 2, 0.5, false, true);
-    const auto napisy = S.Druk.Rodzaju(TOperacja::Rodzaj::Napis);
-    ASSERT_EQ(napisy.size(), 1u);
-    EXPECT_EQ(napisy[0].KrojPisma, "Tahoma");
-    EXPECT_EQ(napisy[0].Wysokosc, 62);
-    EXPECT_EQ(napisy[0].X1, 100);
-    EXPECT_EQ(napisy[0].Y1, 200 - 62);
-    EXPECT_TRUE(S.Ekran.Operacje.empty());
+    TSrodowisko S;
+    UstawCzcionkeDoOdczytu(*S.Czcionka);
+    UstawDruk(S.Widok, 2540, 2540); // a fine printer, for reading the strokes back
+    const auto etykieta = [&](double pikseleNaCm, double x) {
+        S.UstawSkale(pikseleNaCm);
+        S.Ekran.Wyczysc();
+        Etykieta(S.R, PasWidoczny(S.R, true, true), 12.5, "#######0.00", " kN", Kolor::Zielony, x, 20, 0.3, 0.22,
+                 0.2, 0, true, true);
+        return S.Ekran.Linie();
+    };
+    const auto e = etykieta(2, 10); // 0.3 cm is 0.6 pixel
+    ASSERT_EQ(e.size(), 1u);
+    EXPECT_EQ(std::tie(e[0].X1, e[0].Y1, e[0].X2, e[0].Y2, e[0].Pioro.Kolor),
+              std::tuple(20, 40, 20, 40, Kolor::Zielony));
+    EXPECT_EQ(Napisy(S.Druk, "12,50 kN").size(), 1u);
+    EXPECT_TRUE(etykieta(1000, 150).empty() && etykieta(1000, -0.02).empty()); // off the picture's columns
 }

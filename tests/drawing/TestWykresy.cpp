@@ -1,21 +1,20 @@
-#include "Odczyt.h"
 #include "Pomocnicze.h"
 
 #include "analysis/Analiza.h"
+#include "analysis/Obwiednie.h"
 #include "drawing/Maski.h"
 #include "drawing/Tekst.h"
 #include "drawing/Wykresy.h"
+#include "drawing/WykresyObwiedni.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
-constexpr double Px = TSrodowisko::PikseleNaCm;
-constexpr double OX = 1, OY = 10; // the diagrams' origin in these tests
+constexpr double OX = 1, OY = 10; // the diagrams' origin
+constexpr int32_t SzaryPasa = Rgb(200, 200, 200);
 
 class Wykresy : public ::testing::Test {
 protected:
@@ -24,239 +23,212 @@ protected:
     TWyniki wyn;
     TRejestrKomunikatow kom;
 
-    void SetUp() override { UstawCzcionkeDoOdczytu(*S.Czcionka); }
-    void Policz() { ASSERT_TRUE(Analiza(zad, wyn, kom)); }
+    void SetUp() override
+    {
+        UstawCzcionkeDoOdczytu(*S.Czcionka);
+        UstawGeometrie(zad, {6}, true, true); // one hinged span of 6 m
+    }
+    // The label of `v` (nearest x) at (x, y), or 1.25 of its length under y when y is under the axis.
+    TNapisZapisany Etykieta(double v, double x, double y, int32_t kolor = Kolor::Bordowy) const
+    {
+        const std::string t = FormatujMaska(v, "#######0.00", ',');
+        const auto n = Napisy(S.Ekran, t);
+        if (n.empty()) {
+            ADD_FAILURE() << "no label " << t;
+            return {};
+        }
+        const auto e = *std::ranges::min_element(n, {}, [&](const auto& e) { return std::abs(e.X - x); });
+        EXPECT_TRUE(std::isnan(x) || std::abs(e.X - x) < 0.002) << t << " " << e.X;
+        EXPECT_NEAR(e.Y, y + (y > OY ? 1.25 * DlugoscTekstu(*S.Czcionka, t, 0.22f) : 0), 0.002) << t;
+        EXPECT_EQ(e.Pioro.Kolor, kolor) << t;
+        return e;
+    }
+    size_t LinieKoloru(int32_t kolor) const // of the diagrams' 0.1 mm pen, not the labels' 0.15 mm
+    {
+        return size_t(std::ranges::count(S.Ekran.Linie(), TPioro{kolor, S.Widok.GruboscEkran(0.1)}, &TOperacja::Pioro));
+    }
+};
 
-    struct TEtykieta {
-        std::string Tekst;
-        double X, Y;
-        TPioro Pioro;
-        bool Pionowy;
-    };
-    std::vector<TEtykieta> Etykiety() const
+// Two hinged spans of 6 m, combination 1 loading the first with 16 kN/m and combination 2 the second.
+class Obwiednie : public Wykresy {
+protected:
+    void SetUp() override
     {
-        std::vector<TEtykieta> w;
-        for (const TNapisZapisany& n : Napisy(S.Ekran))
-            w.push_back({n.Tekst, n.X / Px, n.Y / Px, n.Pioro, n.Pionowy});
-        return w;
+        Wykresy::SetUp();
+        UstawGeometrie(zad, {6, 6}, true, true);
+        const int32_t g = DodajGrupe(zad, "Druga", Rgb(0, 0, 255));
+        DodajKombinacje(zad, "Druga");
+        zad.Wspolczynniki[1][0] = 0;
+        zad.Wspolczynniki[1][g] = 1;
+        DodajLiniowe(zad, 0, 0, 6, 16);
+        DodajLiniowe(zad, 1, 0, 6, 16, g);
+        ASSERT_TRUE(Analiza(zad, wyn, kom));
+        ObwiedniaM(zad, wyn);
+        ObwiedniaT(zad, wyn);
+        LiczObwiedniaReakcji(zad, wyn);
     }
-    std::vector<TEtykieta> EtykietyPrzy(double x, double tol = 0.002) const
-    {
-        std::vector<TEtykieta> w;
-        for (const TEtykieta& e : Etykiety())
-            if (std::abs(e.X - x) <= tol)
-                w.push_back(e);
-        return w;
-    }
-    // 1.25 times the length DlugoscTekstu gives a value label.
-    double Pod(const std::string& tekst) const
-    {
-        return 1.25 * DlugoscTekstu(*S.Czcionka, tekst, S.Nastawy.SzerokoscCzcionki);
-    }
-    std::string Wartosc(double v) const { return FormatujMaska(v, "#######0.00", ','); }
 };
 
 } // namespace
 
 TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAtTheLoadsEnds)
 {
-    // 6 m, hinged at both ends, 10 kN/m over the whole span: M(L/2) = qL²/8 = 45.
-    UstawGeometrie(zad, {6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    Policz();
+    DodajLiniowe(zad, 0, 0, 6, 10); // M(L/2) = qL²/8 = 45
+    ASSERT_TRUE(Analiza(zad, wyn, kom));
     WykresMomentow(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
-
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"MOMENTY [kNm]"});
-    // The outline lies under the axis and reaches WysokoscMomentow at the largest moment.
+    // The outline lies under the axis and reaches WysokoscMomentow (2 cm) at the largest moment.
     double najnizej = OY;
-    for (const TOperacja& o : S.Ekran.Linie())
-        if (o.Pioro.Kolor == Kolor::Bordowy && o.Pioro.Grubosc == S.Widok.GruboscEkran(0.1)) {
-            EXPECT_GE(o.Y1 / Px, OY - 0.001);
-            najnizej = std::max({najnizej, o.Y1 / Px, o.Y2 / Px});
-        }
-    EXPECT_NEAR(najnizej, OY + S.Nastawy.WysokoscMomentow, 0.002);
-
-    const double h = S.Nastawy.WysokoscCzcionki;
-    const auto e = Etykiety();
-    ASSERT_EQ(e.size(), 3u); // no start or end label: M is 0 there
-    // The load's ends: 0 is not under the axis, so the labels run up from it.
-    for (const double x : {OX, OX + 6}) {
-        const auto zero = EtykietyPrzy(x + 0.5 * h);
-        ASSERT_EQ(zero.size(), 1u);
-        EXPECT_EQ(zero[0].Tekst, "0,00");
-        EXPECT_NEAR(zero[0].Y, OY, 0.002);
+    for (const TOdcinekCm& o : S.LiniePiora(0.1)) {
+        EXPECT_GE(o.y1, OY - 0.001);
+        najnizej = std::max({najnizej, o.y1, o.y2});
     }
-    const auto srodek = EtykietyPrzy(OX + 3 + 0.5 * h, 0.01);
-    ASSERT_EQ(srodek.size(), 1u);
-    EXPECT_EQ(srodek[0].Tekst, "45,00");
-    // Positive: under the axis, the label starting 1.25 of its length below the outline.
-    EXPECT_NEAR(srodek[0].Y, OY + 2 + Pod("45,00"), 0.002);
-    EXPECT_TRUE(srodek[0].Pionowy);
-    EXPECT_EQ(srodek[0].Pioro, (TPioro{Kolor::Bordowy, S.Widok.GruboscEkran(0.15)}));
+    EXPECT_NEAR(najnizej, OY + 2, 0.002);
+    EXPECT_EQ(Napisy(S.Ekran).size(), 3u); // M is 0 at the span's ends: no labels there
+    const double h = 0.5 * S.Nastawy.WysokoscCzcionki;
+    Etykieta(0, OX + h, OY); // the load's ends: 0 runs up from the axis
+    Etykieta(0, OX + 6 + h, OY);
+    const auto e = Etykieta(45, NAN, OY + 2); // near mid-span, under the outline, running upward
+    EXPECT_TRUE(std::abs(e.X - (OX + 3.15)) < 0.01 && e.Pionowy && e.Pioro.Grubosc == S.Widok.GruboscEkran(0.15));
 }
 
-TEST_F(Wykresy, APointForceShowsBothShearValuesAtItsSection)
+TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutOfTheCombinationNone)
 {
-    // 6 m hinged, 12 kN at 2 m: T = 8 left of it and −4 right of it.
-    UstawGeometrie(zad, {6}, true, true);
-    DodajSile(zad, 0, 2, 12);
-    Policz();
-    WykresSilPoprzecznych(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
-    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"SIŁY POPRZECZNE [kN]"});
-
-    const double h = S.Nastawy.WysokoscCzcionki, k = S.Nastawy.WysokoscPoprzecznych / 8.0;
-    const auto przySile = EtykietyPrzy(OX + 2 + 0.5 * h);
-    ASSERT_EQ(przySile.size(), 2u);
-    EXPECT_EQ(przySile[0].Tekst, "8,00");
-    EXPECT_NEAR(przySile[0].Y, OY - 8 * k, 0.002); // starting at its ordinate, above the axis
-    EXPECT_EQ(przySile[1].Tekst, "-4,00");
-    EXPECT_NEAR(przySile[1].Y, OY + 4 * k + Pod("-4,00"), 0.002); // below its ordinate
-    // The ends: 8 at the start above the axis, −4 at the end below it.
-    EXPECT_EQ(EtykietyPrzy(OX + 0.5 * h).at(0).Tekst, "8,00");
-    const auto koniec = EtykietyPrzy(OX + 6 + 0.5 * h);
-    ASSERT_EQ(koniec.size(), 1u);
-    EXPECT_NEAR(koniec[0].Y, OY + 4 * k + Pod("-4,00"), 0.002);
-}
-
-TEST_F(Wykresy, APointMomentShowsTheValuesJustLeftAndRightOfItOneAboveTheOther)
-{
-    UstawGeometrie(zad, {6}, true, true);
-    DodajMoment(zad, 0, 3, 12);
-    Policz();
-    WykresMomentow(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
-    const double h = S.Nastawy.WysokoscCzcionki;
-    const double k = S.Nastawy.WysokoscMomentow / wyn.NajwiekszyM;
-    const double lewa = MomentZWykresu(zad, wyn, 0, 0, 3 - 0.001);
-    const double prawa = MomentZWykresu(zad, wyn, 0, 0, 3 + 0.001);
-    ASSERT_NEAR(prawa - lewa, 12, 0.01); // the jump of a clockwise moment
-    const auto e = EtykietyPrzy(OX + 3 + 0.5 * h);
-    ASSERT_EQ(e.size(), 2u);
-    EXPECT_EQ(e[0].Tekst, Wartosc(lewa));
-    EXPECT_NEAR(e[0].Y, OY + lewa * k, 0.002);
-    EXPECT_EQ(e[1].Tekst, Wartosc(prawa));
-    EXPECT_NEAR(e[1].Y, OY + prawa * k + Pod(Wartosc(prawa)), 0.002);
-}
-
-TEST_F(Wykresy, LoadsOfAGroupLeftOutOfTheCombinationGetNoLabels)
-{
-    UstawGeometrie(zad, {6}, true, true);
-    const int32_t g = DodajGrupe(zad, "Inne", Rgb(0, 0, 255));
-    DodajSile(zad, 0, 2, 12);
-    DodajSile(zad, 0, 4, 12, g); // coefficient 0 in combination 1
-    Policz();
-    WykresMomentow(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
-    WykresSilPoprzecznych(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY + 10);
-    const double h = S.Nastawy.WysokoscCzcionki;
-    EXPECT_EQ(EtykietyPrzy(OX + 2 + 0.5 * h).size(), 1u + 2u); // moment, then both shear values
-    EXPECT_TRUE(EtykietyPrzy(OX + 4 + 0.5 * h).empty());
-}
-
-TEST_F(Wykresy, TitlesCarryUnitsOnlyWhenAskedAndReactionsNever)
-{
-    UstawGeometrie(zad, {6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    Policz();
-    const auto tytuly = [&] {
+    // 12 kN at 2 m: T = 8, then −4, drawn up, 2 cm for 8; 12 kNm at 3 m: M = −6, then 6, drawn down.
+    for (const bool moment : {false, true}) {
+        zad = TDaneZadania{};
+        UstawGeometrie(zad, {6}, true, true);
+        const double x = moment ? 3 : 2, h = 0.5 * S.Nastawy.WysokoscCzcionki;
+        moment ? DodajMoment(zad, 0, float(x), 12) : DodajSile(zad, 0, float(x), 12);
+        DodajSile(zad, 0, 4, 12, DodajGrupe(zad, "Inne", Rgb(0, 0, 255))); // coefficient 0 in combination 1
+        ASSERT_TRUE(Analiza(zad, wyn, kom));
         S.Ekran.Wyczysc();
-        WykresReakcji(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
-        WykresMomentow(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY + 10);
-        WykresSilPoprzecznych(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY + 20);
-        return Tytuly(S.Ekran);
-    };
-    EXPECT_EQ(tytuly(), (std::vector<std::string>{"REAKCJE", "MOMENTY [kNm]", "SIŁY POPRZECZNE [kN]"}));
-    EXPECT_EQ(NapisyZ(S.Ekran, "30,00 kN").size(), 2u);
-    S.Nastawy.PiszJednostki = false;
-    EXPECT_EQ(tytuly(), (std::vector<std::string>{"REAKCJE", "MOMENTY", "SIŁY POPRZECZNE"}));
-    EXPECT_EQ(NapisyZ(S.Ekran, "30,00").size(), 2u);
+        (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
+        Etykieta(moment ? -6 : 8, OX + x + h, OY - 2);                  // above the axis: from its ordinate up
+        Etykieta(moment ? 6 : -4, OX + x + h, OY + (moment ? 2 : 1)); // below: under it
+        EXPECT_EQ(Napisy(S.Ekran).size(), moment ? 2u : 4u); // with 8 and −4 at the ends; none at 4 m
+    }
 }
 
-TEST_F(Wykresy, ADownwardReactionIsGreenBelowTheBeamAndAClampedEndShowsItsMoment)
+TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLabelled)
 {
-    // Two hinged spans of 6 m, 16 kN/m on the first: the far support is pulled down by qL/16 = 6.
-    UstawGeometrie(zad, {6, 6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 16);
-    Policz();
-    WykresReakcji(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
-    const auto l = S.EkranCm();
-    // Upward: the tip 0.2 under the axis; downward: the tip 1.4 under it, the arrow pointing down.
-    EXPECT_TRUE(JestOdcinek(l, OX, OY + 0.2, OX + 0.12, OY + 0.2 + 0.24));
-    EXPECT_TRUE(JestOdcinek(l, OX + 12, OY + 1.4, OX + 12 + 0.12, OY + 1.4 - 0.24));
-    const auto ujemna = NapisyZ(S.Ekran, "-6,00 kN");
-    ASSERT_EQ(ujemna.size(), 1u);
-    EXPECT_EQ(ujemna[0].Pioro.Kolor, Kolor::Zielony);
-    EXPECT_NEAR(ujemna[0].X / Px, OX + 12 + 0.3, 0.002);
-    EXPECT_NEAR(ujemna[0].Y / Px, OY + 1.5, 0.002);
-    EXPECT_EQ(NapisyZ(S.Ekran, "60,00 kN").at(0).Pioro.Kolor, Kolor::Granatowy); // qL·10/16 in the middle
-    for (const TNapisZapisany& n : Napisy(S.Ekran))
-        EXPECT_EQ(n.Tekst.find("kNm"), std::string::npos); // hinged ends carry no moment
+    WykresObwiedniMomentow(S.R, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, true, false, OX, OY);
+    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA MOMENTY [kNm]"});
+    // A grey stroke per cm and both ends, 601 per span; lines of 600 sections; span 1's extremes labelled.
+    EXPECT_EQ(std::tuple(LinieKoloru(SzaryPasa), LinieKoloru(Kolor::Czerwony), LinieKoloru(Kolor::Granatowy)),
+              std::tuple(2u * 601u, 2u * 600u, 2u * 600u));
+    const double k = S.Nastawy.WysokoscMomentow / wyn.NajwiekszyM, h = 0.5 * S.Nastawy.WysokoscCzcionki;
+    const TEkstrema& e = wyn.EkstremaObwiedniM[0];
+    Etykieta(e.Min, OX + e.XMin + h, OY + e.Min * k, Kolor::Czerwony);
+    Etykieta(e.Max, OX + e.XMax + h, OY + e.Max * k, Kolor::Granatowy);
+    EXPECT_EQ(Napisy(S.Ekran).size(), 4u);
 
-    // One clamped span under 12 kN/m: end moments −36 (left) and 36 (right).
+    // An extreme of 0.01 or less is not labelled.
     S.Ekran.Wyczysc();
-    TDaneZadania utw;
-    UstawGeometrie(utw, {6}, false, false);
-    DodajLiniowe(utw, 0, 0, 6, 12);
-    ASSERT_TRUE(Analiza(utw, wyn, kom));
-    WykresReakcji(S.R, utw, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
-    const auto lewy = NapisyZ(S.Ekran, "-36,00 kNm");
-    const auto prawy = NapisyZ(S.Ekran, "36,00 kNm");
-    ASSERT_EQ(lewy.size(), 1u);
-    ASSERT_EQ(prawy.size(), 1u);
-    EXPECT_NEAR(lewy[0].X / Px, OX - 1, 0.002);
-    EXPECT_NEAR(prawy[0].X / Px, OX + 6, 0.002);
-    EXPECT_NEAR(prawy[0].Y / Px, OY - 0.75, 0.002);
-    EXPECT_EQ(lewy[0].Pioro.Kolor, Kolor::Zielony);
-    EXPECT_EQ(prawy[0].Pioro.Kolor, Kolor::Granatowy);
-    // The arcs' tails: B over the left side at ox − 0.25, D over the right at xN + 0.25.
-    const auto l2 = S.EkranCm();
-    EXPECT_TRUE(JestOdcinek(l2, OX - 0.25, OY - 0.45, OX - 0.25, OY - 0.55));
-    EXPECT_TRUE(JestOdcinek(l2, OX + 6.25, OY - 0.45, OX + 6.25, OY - 0.55));
+    wyn.EkstremaObwiedniM[0].Max = 0.01;
+    OpisObwiedniMomentow(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Czerwony, true, false, OY, OX);
+    ASSERT_EQ(Napisy(S.Ekran).size(), 1u);
+    EXPECT_EQ(Napisy(S.Ekran)[0].Tekst, FormatujMaska(e.Min, "#######0.00", ','));
 }
 
-TEST_F(Wykresy, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrItsSpans)
+TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
 {
-    UstawGeometrie(zad, {6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    const auto wszystko = [&](int32_t c) {
+    WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Kolor::Bordowy, Kolor::Zielony, true, false, OX, OY);
+    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA SIŁY POPRZECZNE [kN]"});
+    // No jump inside a span: each line's one vertical stroke is its continuation across the support.
+    for (const int32_t kolor : {Kolor::Zielony, Kolor::Bordowy}) {
+        std::vector<int32_t> x;
+        for (const TOperacja& o : S.Ekran.Linie())
+            if (o.Pioro == TPioro{kolor, S.Widok.GruboscEkran(0.1)} && o.X1 == o.X2 && o.Y1 != o.Y2)
+                x.push_back(o.X1);
+        EXPECT_EQ(x, std::vector<int32_t>{int32_t((OX + 6) * 1000)}) << kolor;
+    }
+    const double k = S.Nastawy.WysokoscPoprzecznych / wyn.NajwiekszyT;
+    Etykieta(wyn.EkstremaObwiedniT[0].Max, NAN, OY - wyn.EkstremaObwiedniT[0].Max * k); // above the axis, on it
+    Etykieta(wyn.EkstremaObwiedniT[0].Min, NAN, OY - wyn.EkstremaObwiedniT[0].Min * k, Kolor::Zielony);
+}
+
+TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtTheirPlaces)
+{
+    wyn.ObwiedniaMomentowPodporowych = {.MaxL = 3, .MinL = -5, .MaxP = 7, .MinP = 0.01f}; // 0.01: below the threshold
+    WykresObwiedniReakcji(S.R, zad, wyn, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
+    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA REAKCJE [kN]"});
+    // Extreme supports, 42 up in one combination and 6 down in the other, get arrows above the beam pointing
+    // down and below it pointing up; the middle one, 60 up in both, one arrow.
+    const auto cm = S.EkranCm();
+    for (const double x : {OX, OX + 6, OX + 12})
+        EXPECT_TRUE(JestOdcinek(cm, x, OY - 0.2, x + 0.12, OY - 0.44) == (x != OX + 6) &&
+                    JestOdcinek(cm, x, OY + 0.2, x + 0.12, OY + 0.44)) << x;
+    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-6,00").size(), Napisy(S.Ekran, "42,00").size(), Napisy(S.Ekran).size()),
+              std::tuple(2u, 2u, 5u + 3u)); // values without units, three end moments
+    Etykieta(-6, OX + 0.3, OY - 0.7, Kolor::Zielony);
+    EXPECT_TRUE(JestNapis(S.Ekran, "42,00", OX + 0.3, OY + 1.5));
+    Etykieta(-5, OX - 1, OY - 0.75, Kolor::Zielony);
+    Etykieta(3, OX - 1, OY - 2.75, Kolor::Granatowy);
+    Etykieta(7, OX + 12.25, OY - 2.75, Kolor::Granatowy);
+    // The arcs' tails at their centres: 0.45 to 0.55 above for B (MinL) and D (MaxP), below for A (MaxL).
+    EXPECT_TRUE(JestOdcinek(cm, OX - 0.25, OY - 0.45, OX - 0.25, OY - 0.55) &&
+                JestOdcinek(cm, OX - 0.25, OY - 1.55, OX - 0.25, OY - 1.45));
+    EXPECT_TRUE(JestOdcinek(cm, OX + 12.25, OY - 2.45, OX + 12.25, OY - 2.55) &&
+                !JestOdcinek(cm, OX + 12.25, OY - 0.45, OX + 12.25, OY - 0.55));
+}
+
+TEST_F(Obwiednie, ADownwardReactionIsGreenBelowTheBeamWithoutAMomentAtAHingedEnd)
+{
+    // Combination 1 pulls the far support down by 6: its tip 1.4 under the axis, not 0.2, pointing down.
+    WykresReakcji(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
+    EXPECT_TRUE(JestOdcinek(S.EkranCm(), OX, OY + 0.2, OX + 0.12, OY + 0.44) &&
+                JestOdcinek(S.EkranCm(), OX + 12, OY + 1.4, OX + 12.12, OY + 1.16));
+    EXPECT_TRUE(JestNapis(S.Ekran, "-6,00 kN", OX + 12.3, OY + 1.5));
+    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-6,00 kN").at(0).Pioro.Kolor, Napisy(S.Ekran, "60,00 kN").at(0).Pioro.Kolor,
+                         Napisy(S.Ekran).size()),
+              std::tuple(Kolor::Zielony, Kolor::Granatowy, 3u));
+}
+
+TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
+{
+    const auto rysuj = [&](int32_t c) { // combination c, and the envelopes with the first
         S.Ekran.Wyczysc();
         WykresMomentow(S.R, zad, wyn, c, Kolor::Bordowy, true, false, OX, OY);
         WykresSilPoprzecznych(S.R, zad, wyn, c, Kolor::Bordowy, true, false, OX, OY);
         WykresReakcji(S.R, zad, wyn, c, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
         LiniaMomentow(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX);
         OpisSilPoprzecznych(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX, 6);
+        if (c == 0) {
+            WykresObwiedniMomentow(S.R, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, true, false, OX, OY);
+            WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Kolor::Bordowy, Kolor::Zielony, true, false, OX, OY);
+            WykresObwiedniReakcji(S.R, zad, wyn, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
+            LiniaObwiedniSilPoprzecznych(S.R, zad, wyn, 5, Kolor::Bordowy, Kolor::Zielony, true, false, OY, OX);
+        }
         return S.Ekran.Operacje.size();
     };
-    EXPECT_EQ(wszystko(0), 0u); // no analysis yet
-    Policz();
-    EXPECT_GT(wszystko(0), 0u);
-    EXPECT_EQ(wszystko(1), 0u); // a combination not in use
-    EXPECT_EQ(wszystko(-1), 0u);
-
-    // A second span added without recomputing: the tables hold one span.
-    UstawGeometrie(zad, {6, 6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    PoliczKombinacje(zad);
-    EXPECT_EQ(IloscWynikow(zad, wyn), 0);
-    EXPECT_EQ(wszystko(0), 0u);
-
-    // A refused task leaves no results to draw.
-    zad.Przesla[1].L = -1;
+    const TWyniki policzone = wyn;
+    wyn = TWyniki{}; // no analysis yet
+    EXPECT_EQ(rysuj(0), 0u);
+    wyn = policzone;
+    EXPECT_GT(rysuj(1), 0u);
+    EXPECT_EQ(rysuj(2), 0u); // a combination not in use
+    EXPECT_EQ(rysuj(-1), 0u);
+    zad.Przesla.push_back(TPrzeslo(zad.Przesla[1])); // a third span without recomputing: the results hold two
+    zad.Przesla[2].X0 = 12;
+    zad.IloscPrzesel = 3;
+    EXPECT_EQ(rysuj(0), 0u);
+    zad.Przesla[2].L = 0; // a refused task: no results at all
     EXPECT_FALSE(Analiza(zad, wyn, kom));
-    EXPECT_EQ(wszystko(0), 0u);
+    EXPECT_EQ(rysuj(0), 0u);
 }
 
-TEST_F(Wykresy, ASpanWithFewerThanTwoSampledPointsGetsItsAxisButNoOutline)
+TEST_F(Obwiednie, LinesShorterThanTheirCountsClaimAreReadAsFarAsTheyGoAndOneOfAPointIsNotDrawn)
 {
-    UstawGeometrie(zad, {6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    Policz();
-    wyn.EkstremaM[0][0].IloscPunktow = 1;
-    LiniaMomentow(S.R, zad, wyn, 0, 0, true, false, Kolor::Bordowy, OY, OX);
-    const auto l = S.Ekran.Linie();
-    ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(l[0].Pioro.Kolor, Kolor::Czarny);
-    // More points claimed than the line holds: only those it holds are read.
+    wyn.ObwiedniaMaxM[0].resize(10);
+    LiniaObwiedniMomentow(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Czerwony, true, false, OY, OX);
+    EXPECT_EQ(LinieKoloru(SzaryPasa), 10u);
     S.Ekran.Wyczysc();
     wyn.EkstremaM[0][0].IloscPunktow = 1000000;
     LiniaMomentow(S.R, zad, wyn, 0, 0, true, false, Kolor::Bordowy, OY, OX);
-    EXPECT_GT(S.Ekran.Linie().size(), 2u);
+    EXPECT_GT(LinieKoloru(Kolor::Bordowy), 2u);
+    S.Ekran.Wyczysc();
+    wyn.EkstremaM[0][0].IloscPunktow = 1; // the axis alone
+    LiniaMomentow(S.R, zad, wyn, 0, 0, true, false, Kolor::Bordowy, OY, OX);
+    EXPECT_TRUE(S.Ekran.Linie().size() == 1 && S.Ekran.Linie()[0].Pioro.Kolor == Kolor::Czarny);
 }
