@@ -21,50 +21,25 @@ std::vector<TOperacja> TPowierzchniaZapis::Linie() const
 void TPowierzchniaZapis::UstawPioro(const TPioro& pioro)
 {
     Biezace = pioro;
-    TOperacja o;
-    o.Co = TOperacja::Rodzaj::Pioro;
-    o.Pioro = pioro;
-    Operacje.push_back(o);
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Pioro, .Pioro = pioro});
 }
 
 void TPowierzchniaZapis::Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    TOperacja o;
-    o.Co = TOperacja::Rodzaj::Linia;
-    o.Pioro = Biezace;
-    o.X1 = x1;
-    o.Y1 = y1;
-    o.X2 = x2;
-    o.Y2 = y2;
-    Operacje.push_back(o);
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Linia, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2});
 }
 
 void TPowierzchniaZapis::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie)
 {
-    TOperacja o;
-    o.Co = TOperacja::Rodzaj::Prostokat;
-    o.Pioro = Biezace;
-    o.X1 = x1;
-    o.Y1 = y1;
-    o.X2 = x2;
-    o.Y2 = y2;
-    o.Wypelnienie = wypelnienie;
-    Operacje.push_back(o);
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Prostokat, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2,
+                        .Wypelnienie = wypelnienie});
 }
 
 void TPowierzchniaZapis::Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
                                int32_t wysokosc, int32_t kolor)
 {
-    TOperacja o;
-    o.Co = TOperacja::Rodzaj::Napis;
-    o.Pioro = Biezace;
-    o.X1 = x;
-    o.Y1 = y;
-    o.Tekst = tekst;
-    o.KrojPisma = krojPisma;
-    o.Wysokosc = wysokosc;
-    o.KolorTekstu = kolor;
-    Operacje.push_back(o);
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Napis, .Pioro = Biezace, .X1 = x, .Y1 = y, .Tekst = tekst,
+                        .KrojPisma = krojPisma, .Wysokosc = wysokosc, .KolorTekstu = kolor});
 }
 
 int32_t TPowierzchniaZapis::SzerokoscNapisu(const std::string& tekst, const std::string&, int32_t wysokosc)
@@ -78,12 +53,5 @@ int32_t TPowierzchniaZapis::SzerokoscNapisu(const std::string& tekst, const std:
 
 void TPowierzchniaZapis::ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    TOperacja o;
-    o.Co = TOperacja::Rodzaj::ProstokatXor;
-    o.Pioro = Biezace;
-    o.X1 = x1;
-    o.Y1 = y1;
-    o.X2 = x2;
-    o.Y2 = y2;
-    Operacje.push_back(o);
+    Operacje.push_back({.Co = TOperacja::Rodzaj::ProstokatXor, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2});
 }

@@ -11,8 +11,8 @@ struct TOperacja {
     int32_t X1 = 0, Y1 = 0;   // line ends, rectangle corners, text cell corner
     int32_t X2 = 0, Y2 = 0;
     int32_t Wypelnienie = BezWypelnienia;
-    std::string Tekst;
-    std::string KrojPisma;
+    std::string Tekst{};
+    std::string KrojPisma{};
     int32_t Wysokosc = 0;     // text height
     int32_t KolorTekstu = 0;
 };

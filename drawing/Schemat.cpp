@@ -149,37 +149,53 @@ void SchematBelki(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ek
     }
 }
 
+namespace {
+// Where the end symbols of a span or bar stand: the two ends and the symbol size.
+struct TKonce {
+    double Lewy, Prawy, Rozmiar;
+};
+
+// The supports of an end-condition code: codes 1-4 at `oba`, a lone fixed end (5, 6) at `sam`;
+// a code no dialog sets draws none.
+void PodporyKoncow(TRysowanie& r, int32_t Kolor, int32_t Typ, TKonce oba, TKonce sam, double Oy, double p1, double p2,
+                   bool Ekran, bool Druk)
+{
+    const double d = oba.Rozmiar, D = sam.Rozmiar;
+    switch (Typ) {
+    case 1:
+        PodporaPrzesuwna(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
+        PodporaStala(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        break;
+    case 2:
+        UtwierdzenieLewe(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
+        PodporaPrzesuwna(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        break;
+    case 3:
+        PodporaPrzesuwna(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
+        UtwierdzeniePrawe(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        break;
+    case 4:
+        UtwierdzenieLewe(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
+        UtwierdzeniePrawe(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        break;
+    case 5:
+        UtwierdzenieLewe(r, Kolor, Ekran, sam.Lewy, Oy, D, D, p1, p2, Druk);
+        break;
+    case 6:
+        UtwierdzeniePrawe(r, Kolor, Ekran, sam.Prawy, Oy, D, D, p1, p2, Druk);
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
 void PrzesloSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPodpor, double x1, double Oy, double L, double p1,
                     double p2, double /*p3: not used by the span*/, bool Ekran, bool Druk)
 {
     const double x2 = x1 + L * r.Widok.SkalaRysunkuX;
     constexpr double d = 0.4;
-    switch (TypPodpor) {
-    case 1:
-        PodporaPrzesuwna(r, Kolor, Ekran, x1, Oy, d, d, p1, p2, Druk);
-        PodporaStala(r, Kolor, Ekran, x2, Oy, d, d, p1, p2, Druk);
-        break;
-    case 2:
-        UtwierdzenieLewe(r, Kolor, Ekran, x1, Oy, d, d, p1, p2, Druk);
-        PodporaPrzesuwna(r, Kolor, Ekran, x2, Oy, d, d, p1, p2, Druk);
-        break;
-    case 3:
-        PodporaPrzesuwna(r, Kolor, Ekran, x1, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, x2, Oy, d, d, p1, p2, Druk);
-        break;
-    case 4:
-        UtwierdzenieLewe(r, Kolor, Ekran, x1, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, x2, Oy, d, d, p1, p2, Druk);
-        break;
-    case 5:
-        UtwierdzenieLewe(r, Kolor, Ekran, x1, Oy, d, d, p1, p2, Druk);
-        break;
-    case 6:
-        UtwierdzeniePrawe(r, Kolor, Ekran, x2, Oy, d, d, p1, p2, Druk);
-        break;
-    default: // a code no dialog sets: the span without supports
-        break;
-    }
+    PodporyKoncow(r, Kolor, TypPodpor, {x1, x2, d}, {x1, x2, d}, Oy, p1, p2, Ekran, Druk);
     Linia(r, Kolor, Ekran, x1, Oy, x2, Oy, p2, Druk);
     Wymiar(r, EtykietaWymiaru(r, L), Kolor, x1, x2, Oy + 1.5, 0.1, 0.2, Ekran, Druk);
 }
@@ -227,32 +243,7 @@ void PretSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPrzesla, double x1, do
     const double Ls = L * r.Widok.SkalaRysunkuX;
     const double xa = x1 + 0.2 * Ls, xb = x1 + 0.8 * Ls;
     constexpr double d = 0.15, D = 0.4;
-    switch (TypPrzesla) {
-    case 1:
-        PodporaPrzesuwna(r, Kolor, Ekran, xa, Oy, d, d, p1, p2, Druk);
-        PodporaStala(r, Kolor, Ekran, xb, Oy, d, d, p1, p2, Druk);
-        break;
-    case 2:
-        UtwierdzenieLewe(r, Kolor, Ekran, xa, Oy, d, d, p1, p2, Druk);
-        PodporaPrzesuwna(r, Kolor, Ekran, xb, Oy, d, d, p1, p2, Druk);
-        break;
-    case 3:
-        PodporaPrzesuwna(r, Kolor, Ekran, xa, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, xb, Oy, d, d, p1, p2, Druk);
-        break;
-    case 4:
-        UtwierdzenieLewe(r, Kolor, Ekran, xa, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, xb, Oy, d, d, p1, p2, Druk);
-        break;
-    case 5:
-        UtwierdzenieLewe(r, Kolor, Ekran, x1, Oy, D, D, p1, p2, Druk);
-        break;
-    case 6:
-        UtwierdzeniePrawe(r, Kolor, Ekran, x1 + Ls, Oy, D, D, p1, p2, Druk);
-        break;
-    default:
-        break;
-    }
+    PodporyKoncow(r, Kolor, TypPrzesla, {xa, xb, d}, {x1, x1 + Ls, D}, Oy, p1, p2, Ekran, Druk);
     Linia(r, Kolor, Ekran, xa, Oy, xb, Oy, p2, Druk);
 }
 

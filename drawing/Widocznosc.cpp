@@ -114,6 +114,19 @@ int32_t IloscPrzeselRysunku(const TDaneZadania& zad)
     return std::clamp<int32_t>(zad.IloscPrzesel, 0, int32_t(zad.Przesla.size()));
 }
 
+void DlaWidocznychPrzesel(const TRysowanie& r, const TDaneZadania& zad, const TPasWidoczny& pas, double ox,
+                          double zapas, bool Ekran, bool Druk,
+                          const std::function<void(int32_t s, double xs, TWyjscia na)>& f)
+{
+    const double sx = r.Widok.SkalaRysunkuX;
+    for (int32_t s = 0; s < IloscPrzeselRysunku(zad); ++s) {
+        const TPrzeslo& p = zad.Przesla[size_t(s)];
+        const double xs = p.X0 * sx + ox;
+        if (const TWyjscia na = pas.Wyjscia(xs, xs + p.L * sx, zapas, Ekran, Druk))
+            f(s, xs, na);
+    }
+}
+
 TLamana::TLamana(TRysowanie& r, int32_t Kolor, double GruboscMm, bool Ekran, bool Druk)
     : r_(r)
     , Kolor_(Kolor)

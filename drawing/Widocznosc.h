@@ -6,6 +6,7 @@
 // by side); lines are culled one by one further down anyway.
 #include "drawing/Rysowanie.h"
 
+#include <functional>
 #include <string_view>
 
 struct TDaneZadania;
@@ -105,3 +106,10 @@ int32_t KolorGrupy(const TDaneZadania& zad, int32_t g);
 
 // Spans that can be drawn: IloscPrzesel, never more than Przesla holds.
 int32_t IloscPrzeselRysunku(const TDaneZadania& zad);
+
+// Calls f(span, xs) for each drawable span whose stretch of the sheet, from
+// xs = ox + X0 · SkalaRysunkuX over its length, widened by `zapas`, can reach
+// an output; `na` holds the outputs it reaches.
+void DlaWidocznychPrzesel(const TRysowanie& r, const TDaneZadania& zad, const TPasWidoczny& pas, double ox,
+                          double zapas, bool Ekran, bool Druk,
+                          const std::function<void(int32_t s, double xs, TWyjscia na)>& f);

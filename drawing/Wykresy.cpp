@@ -162,16 +162,10 @@ void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, 
         return;
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     Naglowek(r, pas, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
-    const double s = r.Widok.SkalaRysunkuX;
-    for (int32_t i = 0; i < IloscPrzeselRysunku(zad); ++i) {
-        const TPrzeslo& p = zad.Przesla[size_t(i)];
-        const double xs = p.X0 * s + ox;
-        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * s, Zapas, Ekran, Druk);
-        if (!na)
-            continue;
+    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
         LiniaMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, p.L);
-    }
+        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, zad.Przesla[size_t(i)].L);
+    });
 }
 
 void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
@@ -236,16 +230,10 @@ void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     Naglowek(r, pas, r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", ox + 1.0, oy - 3.5, 0.5,
              Ekran, Druk);
-    const double s = r.Widok.SkalaRysunkuX;
-    for (int32_t i = 0; i < IloscPrzeselRysunku(zad); ++i) {
-        const TPrzeslo& p = zad.Przesla[size_t(i)];
-        const double xs = p.X0 * s + ox;
-        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * s, Zapas, Ekran, Druk);
-        if (!na)
-            continue;
+    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
         LiniaSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, p.L);
-    }
+        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, zad.Przesla[size_t(i)].L);
+    });
 }
 
 void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,

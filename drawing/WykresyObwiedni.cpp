@@ -147,16 +147,10 @@ void WykresObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWynik
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     Naglowek(r, pas, r.Nastawy.PiszJednostki ? "OBWIEDNIA MOMENTY [kNm]" : "OBWIEDNIA MOMENTY", ox + 1.0, oy - 3.5,
              0.5, Ekran, Druk);
-    const double sx = r.Widok.SkalaRysunkuX;
-    for (int32_t s = 0; s < IloscPrzeselRysunku(zad); ++s) {
-        const TPrzeslo& p = zad.Przesla[size_t(s)];
-        const double xs = p.X0 * sx + ox;
-        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * sx, Zapas, Ekran, Druk);
-        if (!na)
-            continue;
+    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t s, double xs, TWyjscia na) {
         LiniaObwiedniMomentow(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, xs);
         OpisObwiedniMomentow(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, ox);
-    }
+    });
 }
 
 void LiniaObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, int32_t KMax,
@@ -183,16 +177,10 @@ void WykresObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     Naglowek(r, pas, r.Nastawy.PiszJednostki ? "OBWIEDNIA SIŁY POPRZECZNE [kN]" : "OBWIEDNIA SIŁY POPRZECZNE",
              ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
-    const double sx = r.Widok.SkalaRysunkuX;
-    for (int32_t s = 0; s < IloscPrzeselRysunku(zad); ++s) {
-        const TPrzeslo& p = zad.Przesla[size_t(s)];
-        const double xs = p.X0 * sx + ox;
-        const TWyjscia na = pas.Wyjscia(xs, xs + p.L * sx, Zapas, Ekran, Druk);
-        if (!na)
-            continue;
+    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t s, double xs, TWyjscia na) {
         LiniaObwiedniSilPoprzecznych(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, xs);
         OpisObwiedniSilPoprzecznych(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, ox);
-    }
+    });
 }
 
 void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s,
