@@ -140,6 +140,15 @@ void StanUtwierdzenia(TDaneZadania& zad, TWyniki& wyn, int32_t c)
     }
 }
 
+// End moments and forces of a span whose ends do not rotate as unknowns: its fixed-end state.
+void KonceUtwierdzenia(TMomentyPrzesla& m, TSilyPrzesla& f)
+{
+    m.MomentL = m.MomentUtwL;
+    m.MomentP = m.MomentUtwP;
+    f.TL = -f.ReakcjaUtwL;
+    f.TP = -f.ReakcjaUtwP;
+}
+
 void ProbkujPrzesla(TDaneZadania& zad, TWyniki& wyn, int32_t c)
 {
     for (int32_t s = 0; s < zad.IloscPrzesel; ++s) {
@@ -197,12 +206,7 @@ bool Analiza(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)
             ObliczKonce(zad, wyn, c);
             wyn.Obroty[c] = wyn.WektorX;
         } else {
-            TMomentyPrzesla& m = wyn.MomentyKoncowe[c][0];
-            TSilyPrzesla& f = wyn.SilyKoncowe[c][0];
-            m.MomentL = m.MomentUtwL;
-            m.MomentP = m.MomentUtwP;
-            f.TL = -f.ReakcjaUtwL;
-            f.TP = -f.ReakcjaUtwP;
+            KonceUtwierdzenia(wyn.MomentyKoncowe[c][0], wyn.SilyKoncowe[c][0]);
         }
         ProbkujPrzesla(zad, wyn, c);
     }
@@ -249,10 +253,7 @@ void ObliczKonce(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
             f.TP = -3 * kL2 * thP - f.ReakcjaUtwP;
             break;
         default: // both ends hinged: a span between two hinges carries its loads alone
-            m.MomentL = m.MomentUtwL;
-            m.MomentP = m.MomentUtwP;
-            f.TL = -f.ReakcjaUtwL;
-            f.TP = -f.ReakcjaUtwP;
+            KonceUtwierdzenia(m, f);
             break;
         }
     }

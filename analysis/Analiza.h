@@ -30,6 +30,10 @@ float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x);
 void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL);
 void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL);
 
+// Whole centimetres in a span of length L (m): the grid of the sampled lines
+// and the envelopes; never more than the 100000 of the longest span analysed.
+int32_t IloscCentymetrow(float L);
+
 // Extremes of the first n points of a polyline.
 TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
 // The rule behind it, one point at a time: a value strictly above Max or below

@@ -22,7 +22,7 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector
     mini.resize(n);
     ekstrema.resize(n);
     for (size_t s = 0; s < n; ++s) {
-        const int32_t K = int32_t(std::clamp<long double>(std::trunc(100.0L * zad.Przesla[s].L), 0, 100000));
+        const int32_t K = IloscCentymetrow(zad.Przesla[s].L);
         maks[s].resize(size_t(K) + 1);
         mini[s].resize(size_t(K) + 1);
         // Combination by combination, each line read once from start to end;
@@ -96,4 +96,16 @@ void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)
         m.MinP = std::min(m.MinP, p);
         m.MaxP = std::max(m.MaxP, p);
     }
+}
+
+bool PrzeliczZadanie(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)
+{
+    if (!Analiza(zad, wyn, kom))
+        return false;
+    if (zad.IloscKombinacji > 1) {
+        ObwiedniaM(zad, wyn);
+        ObwiedniaT(zad, wyn);
+        LiczObwiedniaReakcji(zad, wyn);
+    }
+    return true;
 }

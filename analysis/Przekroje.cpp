@@ -12,7 +12,6 @@ namespace {
 // sample marks it, and jumps are read the offset left and right of it.
 constexpr float Tolerancja = 0.005f;
 constexpr float Przesuniecie = 0.001f;
-constexpr long double NajwiecejProbek = 100000; // 1000 m, the longest span analysed
 
 enum Znacznik : uint8_t {
     ZnMoment = 1,
@@ -24,7 +23,7 @@ enum Znacznik : uint8_t {
 // Number of inner samples x_i = i/100, i = 1 … n, of a span of length L.
 int32_t IloscProbek(float L)
 {
-    return int32_t(std::clamp<long double>(std::trunc(100.0L * L), 0, NajwiecejProbek)) - 1;
+    return IloscCentymetrow(L) - 1;
 }
 
 const std::vector<TWyniki::TWezel>& Siatka(TWyniki& wyn, int32_t n)
@@ -377,6 +376,22 @@ private:
     std::vector<float> przekroje_;
 };
 
+// The inner samples 1 … n that carry a mark: a jump of the kind `skok` as two
+// points read just left and right of it, any other mark as one point.
+void PunktySiatki(TBudowaWykresu& wykres, const std::vector<TWyniki::TWezel>& siatka, const TZnaczniki& znaczniki,
+                  int32_t n, uint8_t skok)
+{
+    for (int32_t i = 1; i <= n; ++i) {
+        const float x = siatka[i].Xf;
+        if (znaczniki[i] & skok) {
+            wykres.Punkt(x, znaczniki.Lewy(i));
+            wykres.Punkt(x, znaczniki.Prawy(i));
+        } else if (znaczniki[i]) {
+            wykres.Punkt(x, x);
+        }
+    }
+}
+
 } // namespace
 
 float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x)
@@ -402,15 +417,7 @@ void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, fl
 
     TBudowaWykresu wykres(wyn.WykresRoboczyM, size_t(n) + 2);
     wykres.Punkt(0, 0);
-    for (int32_t i = 1; i <= n; ++i) {
-        const float x = siatka[i].Xf;
-        if (znaczniki[i] & ZnMoment) {
-            wykres.Punkt(x, znaczniki.Lewy(i));
-            wykres.Punkt(x, znaczniki.Prawy(i));
-        } else if (znaczniki[i]) {
-            wykres.Punkt(x, x);
-        }
-    }
+    PunktySiatki(wykres, siatka, znaczniki, n, ZnMoment);
     wykres.Wartosci([&](const float* x, float* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
     // The ends are the end moments themselves.
     wyn.WykresRoboczyM.front().Wartosc = ML;
@@ -432,17 +439,14 @@ void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float /*TP: th
 
     TBudowaWykresu wykres(wyn.WykresRoboczyT, size_t(n) + 2);
     wykres.Punkt(0, Przesuniecie);
-    for (int32_t i = 1; i <= n; ++i) {
-        const float x = siatka[i].Xf;
-        if (znaczniki[i] & ZnSila) {
-            wykres.Punkt(x, znaczniki.Lewy(i));
-            wykres.Punkt(x, znaczniki.Prawy(i));
-        } else if (znaczniki[i]) {
-            wykres.Punkt(x, x);
-        }
-    }
+    PunktySiatki(wykres, siatka, znaczniki, n, ZnSila);
     wykres.Punkt(L, float(L - (long double)Przesuniecie));
     wykres.Wartosci([&](const float* x, float* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
+}
+
+int32_t IloscCentymetrow(float L)
+{
+    return int32_t(std::clamp<long double>(std::trunc(100.0L * L), 0, 100000));
 }
 
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
@@ -477,6 +481,47 @@ TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
     return e;
 }
 
+namespace {
+
+// A polyline read at x: the first point at or left of 0, the last at or right
+// of L; between them the line from the point before the first point k ≥ 1
+// lying at or right of x′ = x + przesuniecie, which `znajdz` finds (ilosc when
+// there is none), to that point.
+template <class Znajdz>
+float Odczytaj(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie,
+               Znajdz znajdz)
+{
+    if (ilosc <= 0)
+        return 0;
+    if (x <= 0)
+        return punkty[0].Wartosc;
+    const TPunktWykresu& ostatni = punkty[size_t(ilosc) - 1];
+    if (x >= L)
+        return ostatni.Wartosc;
+    const double xp = x + przesuniecie;
+    const int32_t k = znajdz(xp);
+    if (k >= ilosc)
+        return ostatni.Wartosc;
+    const TPunktWykresu& a = punkty[size_t(k) - 1];
+    const TPunktWykresu& b = punkty[size_t(k)];
+    if (b.X == a.X)
+        return b.Wartosc;
+    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
+}
+
+float ZWykresu(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie)
+{
+    ilosc = std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size()));
+    return Odczytaj(punkty, ilosc, L, x, przesuniecie, [&](double xp) {
+        // The abscissae never decrease, so the point is found by bisection.
+        const auto k = std::lower_bound(punkty.begin() + 1, punkty.begin() + ilosc, xp,
+                                        [](const TPunktWykresu& p, double v) { return double(p.X) < v; });
+        return int32_t(k - punkty.begin());
+    });
+}
+
+} // namespace
+
 TOdczytKolejny::TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double przesuniecie)
     : punkty_(punkty)
     , ilosc_(std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size())))
@@ -487,54 +532,17 @@ TOdczytKolejny::TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t
 
 float TOdczytKolejny::operator()(double x)
 {
-    if (ilosc_ <= 0)
-        return 0;
-    if (x <= 0)
-        return punkty_[0].Wartosc;
-    const TPunktWykresu& ostatni = punkty_[size_t(ilosc_) - 1];
-    if (x >= L_)
-        return ostatni.Wartosc;
-    const double xp = x + przesuniecie_;
-    // The first point k ≥ 1 with X ≥ x′: the abscissae never decrease, so it
-    // lies at or after the one found for a smaller x.
-    if (kursor_ > 1 && !(double(punkty_[kursor_ - 1].X) < xp))
-        kursor_ = 1; // x went back: search from the start
-    while (kursor_ < ilosc_ && double(punkty_[kursor_].X) < xp)
-        ++kursor_;
-    if (kursor_ >= ilosc_)
-        return ostatni.Wartosc;
-    const TPunktWykresu& a = punkty_[kursor_ - 1];
-    const TPunktWykresu& b = punkty_[kursor_];
-    if (b.X == a.X)
-        return b.Wartosc;
-    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
+    return Odczytaj(punkty_, ilosc_, L_, x, przesuniecie_, [this](double xp) {
+        // The point found for a smaller x is at or before this one's.
+        if (kursor_ > 1 && !(double(punkty_[kursor_ - 1].X) < xp))
+            kursor_ = 1; // x went back: search from the start
+        while (kursor_ < ilosc_ && double(punkty_[kursor_].X) < xp)
+            ++kursor_;
+        return kursor_;
+    });
 }
 
 namespace {
-
-float ZWykresu(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie)
-{
-    ilosc = std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size()));
-    if (ilosc <= 0)
-        return 0;
-    if (x <= 0)
-        return punkty[0].Wartosc;
-    const TPunktWykresu& ostatni = punkty[size_t(ilosc) - 1];
-    if (x >= L)
-        return ostatni.Wartosc;
-    const double xp = x + przesuniecie;
-    // The abscissae never decrease, so the first point at or right of x′ is found by bisection.
-    const auto koniec = punkty.begin() + ilosc;
-    const auto k = std::lower_bound(punkty.begin() + 1, koniec, xp,
-                                    [](const TPunktWykresu& p, double v) { return double(p.X) < v; });
-    if (k == koniec)
-        return ostatni.Wartosc;
-    const TPunktWykresu& a = *(k - 1);
-    const TPunktWykresu& b = *k;
-    if (b.X == a.X)
-        return b.Wartosc;
-    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
-}
 
 constexpr double PrzesuniecieM = 1e-5;
 constexpr double PrzesuniecieT = 1e-10;

@@ -1,5 +1,6 @@
 #include "analysis/Wyniki.h"
 
+#include "analysis/Analiza.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ void DopasujProbki(const TDaneZadania& zad, TWyniki& wyn)
     // One sample per centimetre of the longest span, both ends included. The
     // polylines themselves are sized by what the sampling produces, so a load
     // added after this sizing can never write past their end.
-    const int32_t nPunkty = int32_t(std::min(std::trunc(100.0L * lmax), 1.0e8L)) + 1;
+    const int32_t nPunkty = IloscCentymetrow(lmax) + 1;
     wyn.PojemnoscM = nMomenty + nPunkty;
     wyn.PojemnoscT = nSily + nPunkty;
 

@@ -4,6 +4,7 @@
 #include "drawing/Maski.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
+#include "platform/Odmiana.h"
 
 #include <nlohmann/json.hpp>
 
@@ -69,8 +70,7 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
     const int32_t n = zad.IloscPrzesel;
     out << "QUARVI — wyniki obliczeń statycznych belki ciągłej\n";
     out << "Plik: " << nazwaPliku << "\n";
-    out << "Belka: " << n << (n == 1 ? " przęsło" : (n < 5 ? " przęsła" : " przęseł"))
-        << "; lewa skrajna podpora " << (zad.LewyPrzegub ? "przegubowa" : "utwierdzona") << ", prawa "
+    out << "Belka: " << Ile(n, "przęsło", "przęsła", "przęseł") << "; lewa skrajna podpora " << (zad.LewyPrzegub ? "przegubowa" : "utwierdzona") << ", prawa "
         << (zad.PrawyPrzegub ? "przegubowa" : "utwierdzona") << "\n";
     for (int32_t s = 0; s < n; ++s) {
         const TPrzeslo& p = zad.Przesla[s];

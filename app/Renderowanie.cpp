@@ -50,14 +50,14 @@ private:
     TPowierzchniaQt& powierzchnia_;
 };
 
-struct TZadanieWczytane {
-    TDaneZadania Zadanie;
-    TWyniki Wyniki;
-    TWidok Widok;
-};
+// The sheets laid out for the sheet size of the composition's printer.
+void UlozArkusze(TKompozycja& k)
+{
+    UstawRozmiarArkusza(k.Widok, k.Drukarka, k.Zadanie.Nastawy, k.Zadanie.SkalaX, k.Zadanie.SkalaY);
+    RozmiescArkusze(k.Zadanie, k.Widok);
+}
 
-int Pdf(const TPolecenie& polecenie, TZadanieWczytane& z, const TCzcionka& czcionka, char separator,
-        std::ostream& bledy)
+int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
     QPdfWriter pdf(NazwaPliku(polecenie.Wyjscie));
     pdf.setResolution(DpiPdf);
@@ -73,37 +73,31 @@ int Pdf(const TPolecenie& polecenie, TZadanieWczytane& z, const TCzcionka& czcio
         return 1;
     }
     const QRect strona = pdf.pageLayout().paintRectPixels(DpiPdf);
-    TKomunikatyStrumien komunikaty(bledy);
-    TKompozycja k{z.Zadanie, z.Wyniki, z.Widok, czcionka, komunikaty, TPokazuj{}, separator, {}, true};
     // The PDF is the printer printed on.
     k.Drukarka = TInformacjaDrukarki{DpiPdf, DpiPdf, strona.width(), strona.height()};
-    UstawRozmiarArkusza(z.Widok, k.Drukarka, z.Zadanie.Nastawy, z.Zadanie.SkalaX, z.Zadanie.SkalaY);
-    RozmiescArkusze(z.Zadanie, z.Widok);
+    k.DrukarkaZnana = true;
+    UlozArkusze(k);
     TWydrukPdf wydruk(powierzchnia);
     const int32_t strony = Drukuj(k, wydruk);
     powierzchnia.Zakoncz();
-    if (strony < IloscStronWydruku(z.Zadanie)) {
+    if (strony < IloscStronWydruku(k.Zadanie)) {
         bledy << "Nie można zapisać wszystkich stron pliku " << polecenie.Wyjscie << ".\n";
         return 1;
     }
     return 0;
 }
 
-int Png(const TPolecenie& polecenie, TZadanieWczytane& z, const TCzcionka& czcionka, char separator,
-        std::ostream& bledy)
+int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
     QImage obraz(polecenie.Szerokosc, polecenie.Wysokosc, QImage::Format_RGB32);
     if (obraz.isNull()) {
         bledy << "Brak pamięci na obraz " << polecenie.Szerokosc << "x" << polecenie.Wysokosc << ".\n";
         return 1;
     }
-    TKomunikatyStrumien komunikaty(bledy);
-    TKompozycja k{z.Zadanie, z.Wyniki, z.Widok, czcionka, komunikaty, TPokazuj{}, separator, {}, false};
     OdswiezDrukarke(k);
     // As the window after opening: sheets laid out for the sheet size, zoom all, one composition.
-    UstawRozmiarArkusza(z.Widok, k.Drukarka, z.Zadanie.Nastawy, z.Zadanie.SkalaX, z.Zadanie.SkalaY);
-    RozmiescArkusze(z.Zadanie, z.Widok);
-    ZoomWszystko(z.Widok, polecenie.Szerokosc, polecenie.Wysokosc);
+    UlozArkusze(k);
+    ZoomWszystko(k.Widok, polecenie.Szerokosc, polecenie.Wysokosc);
     {
         TPowierzchniaQt powierzchnia(obraz);
         Przerysuj(k, &powierzchnia);
@@ -127,13 +121,16 @@ void WczytajCzcionkeProgramu(const std::filesystem::path& folderProgramu, TCzcio
 int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const TRegionalne& regionalne,
                    std::ostream& bledy)
 {
-    auto z = std::make_unique<TZadanieWczytane>();
-    NowyTemat(z->Zadanie);
-    if (!WczytajIPrzelicz(polecenie.Plik, z->Zadanie, z->Wyniki, bledy))
+    // Large tables: on the heap.
+    auto zad = std::make_unique<TDaneZadania>();
+    auto wyn = std::make_unique<TWyniki>();
+    TWidok widok;
+    NowyTemat(*zad);
+    if (!WczytajIPrzelicz(polecenie.Plik, *zad, *wyn, bledy))
         return 1;
-    // Reading analysed the task as the first composition would.
-    z->Zadanie.DoPrzeliczenia = false;
+    TKomunikatyStrumien komunikaty(bledy);
+    TKompozycja k{*zad, *wyn, widok, czcionka, komunikaty, TPokazuj{}, regionalne.SeparatorDziesietny, {}, false};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
-        return Pdf(polecenie, *z, czcionka, regionalne.SeparatorDziesietny, bledy);
-    return Png(polecenie, *z, czcionka, regionalne.SeparatorDziesietny, bledy);
+        return Pdf(polecenie, k, bledy);
+    return Png(polecenie, k, bledy);
 }

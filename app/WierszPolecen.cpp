@@ -1,7 +1,7 @@
 #include "app/WierszPolecen.h"
 
-#include "analysis/Analiza.h"
 #include "analysis/Obwiednie.h"
+#include "analysis/Wyniki.h"
 #include "app/Raport.h"
 #include "model/Zadanie.h"
 #include "platform/KomunikatyStrumien.h"
@@ -104,17 +104,11 @@ bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, 
         bledy << "Plik " << plik << " nie zawiera geometrii belki — nie ma czego policzyć.\n";
         return false;
     }
-    zad.DoPrzeliczenia = true;
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
     TKomunikatyStrumien komunikaty(bledy);
-    if (!Analiza(zad, wyn, komunikaty))
-        return false;
-    if (zad.IloscKombinacji > 1) {
-        ObwiedniaM(zad, wyn);
-        ObwiedniaT(zad, wyn);
-        LiczObwiedniaReakcji(zad, wyn);
-    }
-    return true;
+    // Analysed here, as the first composition after opening would.
+    zad.DoPrzeliczenia = false;
+    return PrzeliczZadanie(zad, wyn, komunikaty);
 }
 
 int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,

@@ -18,11 +18,8 @@ void AnalizaIObwiednie(benchmark::State& state)
     TWyniki wyn;
     TRejestrKomunikatow kom;
     for (auto _ : state) {
-        if (!Analiza(zad, wyn, kom))
+        if (!PrzeliczZadanie(zad, wyn, kom))
             state.SkipWithError("analysis refused the task");
-        ObwiedniaM(zad, wyn);
-        ObwiedniaT(zad, wyn);
-        LiczObwiedniaReakcji(zad, wyn);
         benchmark::DoNotOptimize(wyn.EkstremaObwiedniM.data());
     }
 }

@@ -1,6 +1,5 @@
 #include "drawing/Arkusze.h"
 
-#include "analysis/Analiza.h"
 #include "analysis/Obciazenia.h"
 #include "analysis/Obwiednie.h"
 #include "analysis/Wyniki.h"
@@ -63,7 +62,9 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekra
     if (c < 0 || c >= TDaneZadania::MaxKombinacji)
         return;
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    if (pas.TekstNaEkranie(X) || pas.NaDruku(X)) {
+    // The heading and the group names start at X: not put together where that cannot show.
+    const bool widoczne = pas.TekstNaEkranie(X) || pas.NaDruku(X);
+    if (widoczne) {
         const std::string naglowek = Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " +
                                      zad.Kombinacje[size_t(c)].Nazwa;
         TekstNaPasie(r, pas, naglowek, Kolor::Czarny, X, Y, 0.4, 0.5, 0.6, Ekran, Druk);
@@ -73,7 +74,7 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekra
         if (!grupa.Uzyta)
             continue;
         const double y = Y - (g + 1) * 0.48 - 0.5;
-        if (pas.TekstNaEkranie(X) || pas.NaDruku(X))
+        if (widoczne)
             TekstNaPasie(r, pas, std::to_string(g + 1) + "  " + grupa.Nazwa, grupa.Kolor, X, y, 0.4, 0.5, 0.3, Ekran,
                          Druk);
         Etykieta(r, pas, zad.Wspolczynniki[size_t(c)][size_t(g)], "#######0.00", "", grupa.Kolor, X + 6, y, 0.4, 0.5,
@@ -105,11 +106,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     const bool obciazenia = zad.IloscPrzesel > 0 && SaObciazenia(zad);
     if (obciazenia && zad.DoPrzeliczenia) {
         skutek.Przeliczono = true;
-        if (Analiza(zad, wyn, k.Komunikaty) && zad.IloscKombinacji > 1) {
-            ObwiedniaM(zad, wyn);
-            ObwiedniaT(zad, wyn);
-            LiczObwiedniaReakcji(zad, wyn);
-        }
+        PrzeliczZadanie(zad, wyn, k.Komunikaty);
     }
 
     TRysowanie r{ekran, druk ? &druk->Powierzchnia : nullptr, widok, k.Czcionka, zad.Nastawy, k.Separator};

@@ -84,11 +84,8 @@ constexpr std::array<TKolorSystemu, 31> KoloryWSystemu = {{
     {"clNone", 0xFFFFFFFF, 0xFFFFFF},
 }};
 
-struct TAlias {
-    const char* Nazwa;
-    uint32_t Wartosc;
-};
-constexpr std::array<TAlias, 3> Aliasy = {{
+// Read only: other names of colours above.
+constexpr std::array<TKolor, 3> Aliasy = {{
     {"clLtGray", 0xC0C0C0},
     {"clDkGray", 0x808080},
     {"clDefault", 0x000000},
@@ -105,6 +102,18 @@ bool TaSamaNazwa(std::string_view a, const char* b)
             return false;
     }
     return true;
+}
+
+// The colour of a name in one of the tables, compared without regard to case.
+template <class Tablica>
+bool KolorNazwy(const Tablica& tablica, std::string_view nazwa, int32_t& kolor)
+{
+    for (const auto& k : tablica)
+        if (TaSamaNazwa(nazwa, k.Nazwa)) {
+            kolor = int32_t(k.Wartosc);
+            return true;
+        }
+    return false;
 }
 
 // A numeric colour: system colours by their index, anything else kept to 24 bits.
@@ -268,21 +277,8 @@ std::string TekstKoloru(int32_t kolor)
 bool CzytajKolor(std::string_view tekst, int32_t& kolor)
 {
     const std::string_view s = BezOdstepow(tekst);
-    for (const TKolor& k : Kolory)
-        if (TaSamaNazwa(s, k.Nazwa)) {
-            kolor = int32_t(k.Wartosc);
-            return true;
-        }
-    for (const TKolorSystemu& k : KoloryWSystemu)
-        if (TaSamaNazwa(s, k.Nazwa)) {
-            kolor = int32_t(k.Wartosc);
-            return true;
-        }
-    for (const TAlias& k : Aliasy)
-        if (TaSamaNazwa(s, k.Nazwa)) {
-            kolor = int32_t(k.Wartosc);
-            return true;
-        }
+    if (KolorNazwy(Kolory, s, kolor) || KolorNazwy(KoloryWSystemu, s, kolor) || KolorNazwy(Aliasy, s, kolor))
+        return true;
     if (!s.empty() && s.front() == '$') {
         const std::string_view hex = s.substr(1);
         if (hex.empty() || hex.size() > 8)

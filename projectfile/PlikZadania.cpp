@@ -3,6 +3,7 @@
 #include "projectfile/DataZapisu.h"
 #include "projectfile/Liczby.h"
 #include "platform/Cp1250.h"
+#include "platform/Odmiana.h"
 
 #include <cmath>
 #include <optional>
@@ -46,18 +47,6 @@ const TZnaczniki& Znaczniki()
 {
     static const TZnaczniki z;
     return z;
-}
-
-// Polish plural of a count: 1 przęsło, 2 przęsła, 5 przęseł.
-std::string Ile(int32_t n, const char* jeden, const char* kilka, const char* wiele)
-{
-    const int64_t a = n < 0 ? -int64_t(n) : n;
-    const char* forma = wiele;
-    if (a == 1 && n > 0)
-        forma = jeden;
-    else if (n > 0 && a % 10 >= 2 && a % 10 <= 4 && (a % 100 < 12 || a % 100 > 14))
-        forma = kilka;
-    return std::to_string(n) + " " + forma;
 }
 
 struct TRodzaj {
@@ -209,33 +198,33 @@ public:
 
     int32_t Calkowita(std::string_view co, int32_t nr = 0)
     {
-        const std::string_view linia = Wymagana(co, nr);
-        int32_t v = 0;
-        if (!CzytajCalkowita(linia, v))
-            throw TBladOdczytu{"'" + LiniaWKomunikacie(linia) + "' is not a valid integer value"};
-        return v;
+        return Wartosc<int32_t>(co, nr, "integer", [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
     }
 
     template <class T>
     T Rzeczywista(std::string_view co, int32_t nr = 0)
     {
-        const std::string_view linia = Wymagana(co, nr);
-        T v = 0;
-        if (!CzytajRzeczywista(linia, v))
-            throw TBladOdczytu{"'" + LiniaWKomunikacie(linia) + "' is not a valid floating point value"};
-        return v;
+        return Wartosc<T>(co, nr, "floating point", [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
     }
 
     int32_t Kolor(std::string_view co, int32_t nr)
     {
-        const std::string_view linia = Wymagana(co, nr);
-        int32_t v = 0;
-        if (!CzytajKolor(linia, v))
-            throw TBladOdczytu{"'" + LiniaWKomunikacie(linia) + "' is not a valid integer value"};
-        return v;
+        return Wartosc<int32_t>(co, nr, "integer", [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
     }
 
 private:
+    // The next line read by `czytaj`; a line it refuses ends the reading with
+    // the conversion message users of the old program know.
+    template <class T, class Czytaj>
+    T Wartosc(std::string_view co, int32_t nr, const char* typ, Czytaj czytaj)
+    {
+        const std::string_view linia = Wymagana(co, nr);
+        T v = 0;
+        if (!czytaj(linia, v))
+            throw TBladOdczytu{"'" + LiniaWKomunikacie(linia) + "' is not a valid " + typ + " value"};
+        return v;
+    }
+
     std::string_view tekst_;
     size_t poz_ = 0;
     std::optional<std::string_view> odlozona_;
@@ -244,6 +233,19 @@ private:
 // Takes the loads of one section, each introduced by a "TRUE" line, into the
 // next free slots; the first other line ends the section and goes back to the
 // caller's scan, so a marker written without the empty line before it is still found.
+// The fields of one record, read in order; a message names the record.
+struct TPolaRekordu {
+    TCzytnik& C;
+    std::string_view Co;
+    int32_t Nr;
+    int32_t Calkowita() const { return C.Calkowita(Co, Nr); }
+    template <class T = float>
+    T Rzeczywista() const
+    {
+        return C.Rzeczywista<T>(Co, Nr);
+    }
+};
+
 template <class T, size_t N, class Pola>
 void CzytajObciazenia(TCzytnik& c, std::array<T, N>& tablica, const TRodzaj& rodzaj, Pola pola)
 {
@@ -259,7 +261,7 @@ void CzytajObciazenia(TCzytnik& c, std::array<T, N>& tablica, const TRodzaj& rod
                                "; program obsługuje najwyżej " + std::to_string(N) + "."};
         T r{};
         r.Uzyta = 1;
-        pola(r, i + 1);
+        pola(r, TPolaRekordu{c, rodzaj.Dopelniacz, i + 1});
         tablica[size_t(i)] = r;
     }
 }
@@ -463,18 +465,17 @@ TOdczyt CzytajTekst(std::string_view tekst)
             } else if (linia == z.Geometria) {
                 int32_t nr = 0;
                 for (TPrzeslo& s : zad->Przesla) {
-                    constexpr std::string_view Co = "danych przęsła";
-                    ++nr;
-                    s.E = c.Rzeczywista<float>(Co, nr);
-                    s.J = c.Rzeczywista<float>(Co, nr);
-                    s.L = c.Rzeczywista<float>(Co, nr);
-                    s.X0 = c.Rzeczywista<float>(Co, nr);
-                    s.TypPrzesla = c.Calkowita(Co, nr);
-                    s.TypPodpor = c.Calkowita(Co, nr);
-                    s.NiewiadomaLewa = c.Calkowita(Co, nr);
-                    s.NiewiadomaPrawa = c.Calkowita(Co, nr);
+                    const TPolaRekordu p{c, "danych przęsła", ++nr};
+                    s.E = p.Rzeczywista();
+                    s.J = p.Rzeczywista();
+                    s.L = p.Rzeczywista();
+                    s.X0 = p.Rzeczywista();
+                    s.TypPrzesla = p.Calkowita();
+                    s.TypPodpor = p.Calkowita();
+                    s.NiewiadomaLewa = p.Calkowita();
+                    s.NiewiadomaPrawa = p.Calkowita();
                     for (double& r : s.Rezerwa)
-                        r = c.Rzeczywista<double>(Co, nr);
+                        r = p.Rzeczywista<double>();
                 }
                 // "Lewy przegub" [TRUE] "Prawy przegub" [TRUE]: a flag is set only by its "TRUE" line.
                 constexpr std::string_view Co = "przegubów podpór skrajnych";
@@ -514,44 +515,42 @@ TOdczyt CzytajTekst(std::string_view tekst)
                     for (int32_t gg = 0; gg < g; ++gg)
                         zad->Wspolczynniki[size_t(kk)][size_t(gg)] = c.Rzeczywista<float>("tabeli współczynników");
             } else if (linia == z.Sily) {
-                CzytajObciazenia(c, zad->Sily, RodzajSily, [&](TSila& s, int32_t nr) {
-                    s.Przeslo = c.Calkowita(RodzajSily.Dopelniacz, nr);
-                    s.X = c.Rzeczywista<float>(RodzajSily.Dopelniacz, nr);
-                    s.XAbs = c.Rzeczywista<float>(RodzajSily.Dopelniacz, nr);
-                    s.Wartosc = c.Rzeczywista<float>(RodzajSily.Dopelniacz, nr);
-                    s.Grupa = c.Calkowita(RodzajSily.Dopelniacz, nr);
+                CzytajObciazenia(c, zad->Sily, RodzajSily, [](TSila& s, const TPolaRekordu& p) {
+                    s.Przeslo = p.Calkowita();
+                    s.X = p.Rzeczywista();
+                    s.XAbs = p.Rzeczywista();
+                    s.Wartosc = p.Rzeczywista();
+                    s.Grupa = p.Calkowita();
                 });
             } else if (linia == z.Liniowe) {
-                CzytajObciazenia(c, zad->Liniowe, RodzajLiniowego, [&](TLiniowe& q, int32_t nr) {
-                    const char* co = RodzajLiniowego.Dopelniacz;
-                    q.Przeslo = c.Calkowita(co, nr);
-                    q.X1 = c.Rzeczywista<float>(co, nr);
-                    q.X2 = c.Rzeczywista<float>(co, nr);
-                    q.X1Abs = c.Rzeczywista<float>(co, nr);
-                    q.X2Abs = c.Rzeczywista<float>(co, nr);
-                    q.Wartosc = c.Rzeczywista<float>(co, nr);
-                    q.Grupa = c.Calkowita(co, nr);
+                CzytajObciazenia(c, zad->Liniowe, RodzajLiniowego, [](TLiniowe& q, const TPolaRekordu& p) {
+                    q.Przeslo = p.Calkowita();
+                    q.X1 = p.Rzeczywista();
+                    q.X2 = p.Rzeczywista();
+                    q.X1Abs = p.Rzeczywista();
+                    q.X2Abs = p.Rzeczywista();
+                    q.Wartosc = p.Rzeczywista();
+                    q.Grupa = p.Calkowita();
                 });
             } else if (linia == z.Trojkaty) {
-                CzytajObciazenia(c, zad->Trojkaty, RodzajTrojkata, [&](TTrojkat& t, int32_t nr) {
-                    const char* co = RodzajTrojkata.Dopelniacz;
-                    t.Przeslo = c.Calkowita(co, nr);
-                    t.X1 = c.Rzeczywista<float>(co, nr);
-                    t.X2 = c.Rzeczywista<float>(co, nr);
-                    t.X1Abs = c.Rzeczywista<float>(co, nr);
-                    t.X2Abs = c.Rzeczywista<float>(co, nr);
-                    t.WartoscStala = c.Rzeczywista<float>(co, nr);
-                    t.WartoscMalejaca = c.Rzeczywista<float>(co, nr);
-                    t.WartoscRosnaca = c.Rzeczywista<float>(co, nr);
-                    t.Grupa = c.Calkowita(co, nr);
+                CzytajObciazenia(c, zad->Trojkaty, RodzajTrojkata, [](TTrojkat& t, const TPolaRekordu& p) {
+                    t.Przeslo = p.Calkowita();
+                    t.X1 = p.Rzeczywista();
+                    t.X2 = p.Rzeczywista();
+                    t.X1Abs = p.Rzeczywista();
+                    t.X2Abs = p.Rzeczywista();
+                    t.WartoscStala = p.Rzeczywista();
+                    t.WartoscMalejaca = p.Rzeczywista();
+                    t.WartoscRosnaca = p.Rzeczywista();
+                    t.Grupa = p.Calkowita();
                 });
             } else if (linia == z.Momenty) {
-                CzytajObciazenia(c, zad->Momenty, RodzajMomentu, [&](TMoment& m, int32_t nr) {
-                    m.Przeslo = c.Calkowita(RodzajMomentu.Dopelniacz, nr);
-                    m.X = c.Rzeczywista<float>(RodzajMomentu.Dopelniacz, nr);
-                    m.XAbs = c.Rzeczywista<float>(RodzajMomentu.Dopelniacz, nr);
-                    m.Wartosc = c.Rzeczywista<float>(RodzajMomentu.Dopelniacz, nr);
-                    m.Grupa = c.Calkowita(RodzajMomentu.Dopelniacz, nr);
+                CzytajObciazenia(c, zad->Momenty, RodzajMomentu, [](TMoment& m, const TPolaRekordu& p) {
+                    m.Przeslo = p.Calkowita();
+                    m.X = p.Rzeczywista();
+                    m.XAbs = p.Rzeczywista();
+                    m.Wartosc = p.Rzeczywista();
+                    m.Grupa = p.Calkowita();
                 });
             }
         }

@@ -50,11 +50,17 @@ std::vector<TZnakHersheya> CzytajJhf(const std::string& sciezka)
     std::ifstream we(sciezka);
     if (!we)
         Blad("nie można otworzyć pliku " + sciezka);
+    // A line without its CR, whichever line ends the file has.
+    const auto wiersz = [&we](std::string& l) {
+        if (!std::getline(we, l))
+            return false;
+        if (!l.empty() && l.back() == '\r')
+            l.pop_back();
+        return true;
+    };
     std::vector<TZnakHersheya> znaki;
     std::string linia;
-    while (std::getline(we, linia)) {
-        if (!linia.empty() && linia.back() == '\r')
-            linia.pop_back();
+    while (wiersz(linia)) {
         if (linia.find_first_not_of(' ') == std::string::npos)
             continue;
         if (linia.size() < 10)
@@ -62,11 +68,8 @@ std::vector<TZnakHersheya> CzytajJhf(const std::string& sciezka)
         const int wierzcholki = std::stoi(linia.substr(5, 3));
         std::string dane = linia.substr(8);
         std::string dalej;
-        while (int(dane.size()) < 2 * wierzcholki && std::getline(we, dalej)) {
-            if (!dalej.empty() && dalej.back() == '\r')
-                dalej.pop_back();
+        while (int(dane.size()) < 2 * wierzcholki && wiersz(dalej))
             dane += dalej;
-        }
         if (int(dane.size()) < 2 * wierzcholki)
             Blad("urwany znak nr " + std::to_string(znaki.size()) + " w " + sciezka);
 
@@ -159,8 +162,6 @@ Glif NaGlif(const TZnakHersheya& z, int kod)
             ymax = std::max(ymax, q.y);
         }
         if (ymin < 0) {
-            // A glyph that barely rises above the line (the comma) would be
-            // squeezed to a dot: it is lifted whole instead.
             const bool podnies = ymax < -ymin;
             for (TPunkt& q : p)
                 q.y = podnies ? q.y - ymin : (q.y - ymin) * ymax / (ymax - ymin);
