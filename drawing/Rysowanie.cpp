@@ -14,9 +14,8 @@ struct TProstokat {
     double x1, y1, x2, y2;
 };
 
-TProstokat Otoczenie(const IPowierzchnia& p, double margines)
+TProstokat Otoczenie(const TRozmiarPowierzchni& r, double margines)
 {
-    const TRozmiarPowierzchni r = p.Rozmiar();
     return {-margines, -margines, r.Szerokosc + margines, r.Wysokosc + margines};
 }
 
@@ -72,12 +71,14 @@ void OdcinekNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, dou
     if (!Rozsadna(x1) || !Rozsadna(y1) || !Rozsadna(x2) || !Rozsadna(y2))
         return;
     const double margines = std::max(p.Pioro().Grubosc, 1) + 2.0;
-    const TProstokat widoczny = Otoczenie(p, margines);
+    // Asked once: every line comes here, and a device answers through virtual calls.
+    const TRozmiarPowierzchni rozmiar = p.Rozmiar();
+    const TProstokat widoczny = Otoczenie(rozmiar, margines);
     // Wholly to one side of the surface: the common case of a zoomed-in picture.
     if ((x1 < widoczny.x1 && x2 < widoczny.x1) || (x1 > widoczny.x2 && x2 > widoczny.x2) ||
         (y1 < widoczny.y1 && y2 < widoczny.y1) || (y1 > widoczny.y2 && y2 > widoczny.y2))
         return;
-    const TProstokat bliski = Otoczenie(p, margines + MarginesDokladny);
+    const TProstokat bliski = Otoczenie(rozmiar, margines + MarginesDokladny);
     if (!Wewnatrz(bliski, x1, y1) || !Wewnatrz(bliski, x2, y2)) {
         if (!Przytnij(widoczny, x1, y1, x2, y2))
             return;
@@ -94,7 +95,7 @@ void ProstokatNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, d
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
         return;
     const double margines = std::max(p.Pioro().Grubosc, 1) + 2.0;
-    const TProstokat r = Otoczenie(p, margines);
+    const TProstokat r = Otoczenie(p.Rozmiar(), margines);
     if (std::max(x1, x2) < r.x1 || std::min(x1, x2) > r.x2 || std::max(y1, y2) < r.y1 || std::min(y1, y2) > r.y2)
         return;
     auto X = [&](double v) { return int32_t(std::clamp(v, r.x1, r.x2)); };

@@ -253,17 +253,9 @@ void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int3
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    const double s = r.Widok.SkalaRysunkuX;
-    const int32_t N = IloscPrzeselRysunku(zad);
-    for (int32_t i = 0; i < N; ++i) {
-        const TPrzeslo& p = zad.Przesla[size_t(i)];
-        const double x1 = Ox + p.X0 * s;
-        const double od = std::fmin(x1, x1 + p.L * s) - Zapas;
-        const bool ekran = Ekran && pas.NaEkranie(od, std::fmax(x1, x1 + p.L * s) + Zapas);
-        const bool druk = Druk && pas.NaDruku(od);
-        if (ekran || druk)
-            PretSily(r, zad, wyn, Kolor, c, i, ekran, Ox, Oy, p1, p2, p3, druk);
-    }
+    DlaWidocznychPrzesel(r, zad, pas, Ox, Zapas, Ekran, Druk, [&](int32_t i, double, TWyjscia na) {
+        PretSily(r, zad, wyn, Kolor, c, i, na.Ekran, Ox, Oy, p1, p2, p3, na.Druk);
+    });
 }
 
 void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t Kolor, int32_t c, int32_t s,

@@ -137,11 +137,11 @@ int64_t OdstepyRzedu(double X1, double X2, double Wys)
 // a small load would send thousands of strokes into a few pixels. The
 // printer gets every arrow.
 template <class Strzalka>
-void StrzalkiRzedu(TRysowanie& r, const TKreslarz& k, int64_t n, double X1, double krok, double zasieg,
-                   Strzalka strzalka)
+void StrzalkiRzedu(const TKreslarz& k, int64_t n, double X1, double krok, double zasieg, Strzalka strzalka)
 {
     if (n <= 0)
         return;
+    TRysowanie& r = k.r;
     if (!(k.Ekran && r.Ekran)) {
         for (int64_t i = 0; i <= n; ++i)
             strzalka(k, i);
@@ -164,7 +164,7 @@ void StrzalkiRzedu(TRysowanie& r, const TKreslarz& k, int64_t n, double X1, doub
     }
     if (std::isnan(od) || std::isnan(do_))
         od = 1, do_ = 0;
-    const TKreslarz ekran{k.r, k.Kolor, true, false, k.Grubosc};
+    const TKreslarz ekran{r, k.Kolor, true, false, k.Grubosc};
     // Thinned arrows keep their places in the row wherever the view stands.
     const int64_t pierwsza = od <= do_ ? int64_t(od) / co * co : 1;
     const int64_t ostatnia = od <= do_ ? int64_t(do_) : 0;
@@ -173,7 +173,7 @@ void StrzalkiRzedu(TRysowanie& r, const TKreslarz& k, int64_t n, double X1, doub
     if (co > 1 && ostatnia == n && n % co != 0)
         strzalka(ekran, n);
     if (k.Druk) {
-        const TKreslarz druk{k.r, k.Kolor, false, true, k.Grubosc};
+        const TKreslarz druk{r, k.Kolor, false, true, k.Grubosc};
         for (int64_t i = 0; i <= n; ++i)
             strzalka(druk, i);
     }
@@ -276,7 +276,7 @@ void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, 
     // pointing up at it) and a row given right to left get their arrows too.
     const int64_t n = OdstepyRzedu(X1, X2, Wys);
     const double krok = n > 0 ? (X2 - X1) / double(n) : 0;
-    StrzalkiRzedu(r, k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
+    StrzalkiRzedu(k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
         StrzalkaRzedu(kk, X1 + double(i) * krok, Y, Wys, Szer, Wys, 1);
     });
 }
@@ -293,7 +293,7 @@ void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, do
     if (n <= 0 || wieksza == 0 || !std::isfinite(wieksza))
         return;
     const double krok = (X2 - X1) / double(n);
-    StrzalkiRzedu(r, k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
+    StrzalkiRzedu(k, n, X1, krok, 0.08 * Szer, [&](const TKreslarz& kk, int64_t i) {
         const double x = X1 + double(i) * krok;
         // The height at x, taken from the arrow's place in the row: the same
         // as interpolating over X2 − X1, without dividing by it.

@@ -34,6 +34,14 @@ float Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t g)
     return zad.Wspolczynniki[size_t(c)][size_t(g)];
 }
 
+// Sheet position of a diagram point: x(p), and y(V) positive down for
+// moments, up for shear forces.
+struct TUklad {
+    double xs, oy, sx, ky;
+    double X(double p) const { return xs + p * sx; }
+    double Y(double v) const { return oy + v * ky; }
+};
+
 // What one diagram kind differs in: its line, its scale and which way up it is drawn.
 struct TRodzajWykresu {
     const TDaneZadania& zad;
@@ -54,23 +62,18 @@ struct TRodzajWykresu {
     {
         return Momenty ? MomentZWykresu(zad, wyn, c, s, p) : TnacaZWykresu(zad, wyn, c, s, p);
     }
+    double L() const { return zad.Przesla[size_t(s)].L; }
+    // The span starting at sheet x xs, its axis at oy.
+    TUklad Uklad(const TRysowanie& r, double oy, double xs) const
+    {
+        return {xs, oy, r.Widok.SkalaRysunkuX, SkalaWykresu(r, wyn, Momenty)};
+    }
 };
 
-// Sheet position of a diagram point: x(p), and y(V) positive down for
-// moments, up for shear forces.
-struct TUklad {
-    double xs, oy, sx, ky;
-    double X(double p) const { return xs + p * sx; }
-    double Y(double v) const { return oy + v * ky; }
-};
-
-void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, int32_t K, bool Ekran, bool Druk, double oy, double xs,
-                double k)
+void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, int32_t K, bool Ekran, bool Druk, double oy, double xs)
 {
-    const TWidok& w = r.Widok;
-    const double L = rodzaj.zad.Przesla[size_t(rodzaj.s)].L;
-    const TUklad u{xs, oy, w.SkalaRysunkuX, (rodzaj.Momenty ? 1.0 : -1.0) * w.SkalaRysunkuY * k};
-    const double xk = u.X(L);
+    const TUklad u = rodzaj.Uklad(r, oy, xs);
+    const double xk = u.X(rodzaj.L());
     Linia(r, Kolor::Czarny, Ekran, xs, oy, xk, oy, PioroOsi, Druk);
     const std::vector<TPunktWykresu>& p = rodzaj.Linia();
     const int32_t n = rodzaj.Ilosc();
@@ -84,7 +87,7 @@ void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, int32_t K, bool Ekr
     obrys.Koniec();
 }
 
-// The labels of one span: `Pod` tells for a value whether it lies on the
+// The labels of one span: WgZnaku tells for a value whether it lies on the
 // far side of the axis, where its label starts 1.25 of its length down.
 struct TOpis {
     TRysowanie& r;
@@ -107,6 +110,17 @@ struct TOpis {
         (*this)(p, v, pod ? TPolozenieEtykiety::PodRzedna : TPolozenieEtykiety::NaRzednej);
     }
     void Przekroj(double p, double odczyt) const { WgZnaku(p, rodzaj.Wartosc(odczyt)); }
+    // The values read `d` inside either end, unless they are about zero.
+    void Konce(double d) const
+    {
+        const double L = rodzaj.L();
+        const double poczatek = rodzaj.Wartosc(d);
+        if (std::fabs(poczatek) > 0.01)
+            WgZnaku(0, poczatek);
+        const double koniec = rodzaj.Wartosc(L - d);
+        if (std::fabs(koniec) > 0.01)
+            WgZnaku(L, koniec);
+    }
 };
 
 // Loads of the task on span s whose group counts in combination c.
@@ -129,6 +143,14 @@ double SkalaRzednych(double wysokosc, float najwiekszy)
 {
     const double n = std::isfinite(najwiekszy) && najwiekszy >= 0.01f ? najwiekszy : 0.01;
     return wysokosc / n;
+}
+
+double SkalaWykresu(const TRysowanie& r, const TWyniki& wyn, bool Momenty)
+{
+    const TNastawy& n = r.Nastawy;
+    const double k = Momenty ? SkalaRzednych(n.WysokoscMomentow, wyn.NajwiekszyM)
+                             : SkalaRzednych(n.WysokoscPoprzecznych, wyn.NajwiekszyT);
+    return (Momenty ? 1.0 : -1.0) * r.Widok.SkalaRysunkuY * k;
 }
 
 int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
@@ -164,7 +186,7 @@ void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, 
     Naglowek(r, pas, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
     DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
         LiniaMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, zad.Przesla[size_t(i)].L);
+        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
     });
 }
 
@@ -173,26 +195,19 @@ void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    RysujLinie(r, {zad, wyn, c, s, true}, K, Ekran, Druk, oy, xs,
-               SkalaRzednych(r.Nastawy.WysokoscMomentow, wyn.NajwiekszyM));
+    RysujLinie(r, {zad, wyn, c, s, true}, K, Ekran, Druk, oy, xs);
 }
 
 void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                  bool Druk, int32_t K, double oy, double xs, double L)
+                  bool Druk, int32_t K, double oy, double xs)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, true};
-    const double k = SkalaRzednych(r.Nastawy.WysokoscMomentow, wyn.NajwiekszyM);
-    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, {xs, oy, r.Widok.SkalaRysunkuX, r.Widok.SkalaRysunkuY * k}};
+    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, rodzaj.Uklad(r, oy, xs)};
 
-    const double poczatek = rodzaj.Wartosc(0.00001);
-    if (std::fabs(poczatek) > 0.01)
-        opis.WgZnaku(0, poczatek);
-    const double koniec = rodzaj.Wartosc(L - 0.00001);
-    if (std::fabs(koniec) > 0.01)
-        opis.WgZnaku(L, koniec);
+    opis.Konce(0.00001);
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) { opis.Przekroj(f.X, f.X); });
     Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
         opis.Przekroj(q.X1, q.X1);
@@ -232,7 +247,7 @@ void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki
              Ekran, Druk);
     DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
         LiniaSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs, zad.Przesla[size_t(i)].L);
+        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
     });
 }
 
@@ -241,26 +256,19 @@ void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki&
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    RysujLinie(r, {zad, wyn, c, s, false}, K, Ekran, Druk, oy, xs,
-               SkalaRzednych(r.Nastawy.WysokoscPoprzecznych, wyn.NajwiekszyT));
+    RysujLinie(r, {zad, wyn, c, s, false}, K, Ekran, Druk, oy, xs);
 }
 
 void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         bool Ekran, bool Druk, int32_t K, double oy, double xs, double L)
+                         bool Ekran, bool Druk, int32_t K, double oy, double xs)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
     const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
-    const double k = SkalaRzednych(r.Nastawy.WysokoscPoprzecznych, wyn.NajwiekszyT);
-    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, {xs, oy, r.Widok.SkalaRysunkuX, -r.Widok.SkalaRysunkuY * k}};
+    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, rodzaj.Uklad(r, oy, xs)};
 
-    const double poczatek = rodzaj.Wartosc(0.001);
-    if (std::fabs(poczatek) > 0.01)
-        opis.WgZnaku(0, poczatek);
-    const double koniec = rodzaj.Wartosc(L - 0.001);
-    if (std::fabs(koniec) > 0.01)
-        opis.WgZnaku(L, koniec);
+    opis.Konce(0.001);
     // Both values of the jump under a force, one above the other.
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) {
         opis(f.X, rodzaj.Wartosc(double(f.X) - 0.001), TPolozenieEtykiety::NaRzednej);

@@ -21,6 +21,9 @@ int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn);
 // Sheet cm per kN (kNm) of the ordinates: the largest value of the task,
 // `najwiekszy`, reaches `wysokosc`; a scale below 0.01 counts as 0.01.
 double SkalaRzednych(double wysokosc, float najwiekszy);
+// Sheet cm along y per kNm of moment (Momenty) or per kN of shear force, with
+// SkalaRysunkuY and the sign that draws moments downward, shear forces upward.
+double SkalaWykresu(const TRysowanie& r, const TWyniki& wyn, bool Momenty);
 
 void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K, bool Ekran,
                     bool Druk, double ox, double oy);
@@ -30,14 +33,14 @@ void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
 // Value labels of span s: its ends, the loads of groups counted in c, and the
 // extremes where the shear force changes sign.
 void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                  bool Druk, int32_t K, double oy, double xs, double L);
+                  bool Druk, int32_t K, double oy, double xs);
 
 void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K,
                            bool Ekran, bool Druk, double ox, double oy);
 void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
                           bool Ekran, bool Druk, int32_t K, double oy, double xs);
 void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         bool Ekran, bool Druk, int32_t K, double oy, double xs, double L);
+                         bool Ekran, bool Druk, int32_t K, double oy, double xs);
 
 // Reactions in KPlus when zero or upward, in KMinus when downward, and the end
 // moments of clamped extreme supports.

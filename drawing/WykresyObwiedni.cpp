@@ -37,14 +37,12 @@ struct TObwiednia {
 
 TObwiednia Momenty(const TRysowanie& r, const TWyniki& wyn)
 {
-    return {wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM,
-            r.Widok.SkalaRysunkuY * SkalaRzednych(r.Nastawy.WysokoscMomentow, wyn.NajwiekszyM)};
+    return {wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM, SkalaWykresu(r, wyn, true)};
 }
 
 TObwiednia Tnace(const TRysowanie& r, const TWyniki& wyn)
 {
-    return {wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT,
-            -r.Widok.SkalaRysunkuY * SkalaRzednych(r.Nastawy.WysokoscPoprzecznych, wyn.NajwiekszyT)};
+    return {wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT, SkalaWykresu(r, wyn, false)};
 }
 
 // The envelope tables hold every span of the task, and an analysis has produced results.

@@ -193,7 +193,7 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
         WykresSilPoprzecznych(S.R, zad, wyn, c, Kolor::Bordowy, true, false, OX, OY);
         WykresReakcji(S.R, zad, wyn, c, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
         LiniaMomentow(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX);
-        OpisSilPoprzecznych(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX, 6);
+        OpisSilPoprzecznych(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX);
         if (c == 0) {
             WykresObwiedniMomentow(S.R, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, true, false, OX, OY);
             WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Kolor::Bordowy, Kolor::Zielony, true, false, OX, OY);
