@@ -1,7 +1,7 @@
 #include "app/Raport.h"
 
 #include "analysis/Wyniki.h"
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
 #include "platform/Odmiana.h"

@@ -3,7 +3,7 @@
 #include "analysis/Obciazenia.h"
 #include "analysis/Obwiednie.h"
 #include "analysis/Wyniki.h"
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "drawing/Schemat.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"

@@ -1,7 +1,7 @@
 #include "drawing/Schemat.h"
 
 #include "analysis/Wyniki.h"
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 #include "drawing/Widocznosc.h"

@@ -1,6 +1,6 @@
 #include "drawing/Widocznosc.h"
 
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 #include "model/Zadanie.h"

@@ -1,6 +1,6 @@
 #include "drawing/Widok.h"
 
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>

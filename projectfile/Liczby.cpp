@@ -1,5 +1,7 @@
 #include "projectfile/Liczby.h"
 
+#include "platform/TekstyLiczb.h"
+
 #include <array>
 #include <cfloat>
 #include <charconv>
@@ -17,16 +19,8 @@ std::string_view BezOdstepow(std::string_view s)
     return s;
 }
 
-bool Cyfra(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Above the largest finite value of a type, but still taken as it: for float
-// the magnitudes that round to it; for double its own 15-digit form, which
-// lies above it.
+// Above the largest finite float, but still taken as it: the magnitudes that round to it.
 constexpr double GranicaFloat = 0x1.ffffffp127; // exclusive
-constexpr long double GranicaDouble = 1.79769313486232e308L; // inclusive
 
 struct TKolor {
     const char* Nazwa;
@@ -178,79 +172,9 @@ std::string TekstLiczby(double v, char separator)
     return tekst;
 }
 
-bool CzytajCalkowita(std::string_view tekst, int32_t& wynik)
-{
-    std::string_view s = BezOdstepow(tekst);
-    const bool znak = !s.empty() && (s.front() == '+' || s.front() == '-');
-    if (s.size() <= size_t(znak) || !Cyfra(s[znak ? 1 : 0]))
-        return false;
-    if (s.front() == '+')
-        s.remove_prefix(1);
-    int32_t v = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size())
-        return false;
-    wynik = v;
-    return true;
-}
-
 bool CzytajRzeczywista(std::string_view tekst, double& wynik)
 {
-    const std::string_view s = BezOdstepow(tekst);
-    // Checked by hand so that only [sign] digits [separator digits] [E [sign] digits]
-    // reaches the conversion: no nan, inf, hex or thousands separators.
-    std::string c;
-    c.reserve(s.size());
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
-            c += '-';
-        ++i;
-    }
-    size_t cyfryMantysy = 0;
-    while (i < s.size() && Cyfra(s[i])) {
-        c += s[i++];
-        ++cyfryMantysy;
-    }
-    if (i < s.size() && (s[i] == ',' || s[i] == '.')) {
-        c += '.';
-        ++i;
-        while (i < s.size() && Cyfra(s[i])) {
-            c += s[i++];
-            ++cyfryMantysy;
-        }
-    }
-    if (cyfryMantysy == 0)
-        return false;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        c += 'e';
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            if (s[i] == '-')
-                c += '-';
-            ++i;
-        }
-        size_t cyfryWykladnika = 0;
-        while (i < s.size() && Cyfra(s[i])) {
-            c += s[i++];
-            ++cyfryWykladnika;
-        }
-        if (cyfryWykladnika == 0)
-            return false;
-    }
-    if (i != s.size())
-        return false;
-
-    // Extended precision, so that a value just above the largest double is
-    // seen as such rather than as an overflow.
-    long double v = 0;
-    const auto r = std::from_chars(c.data(), c.data() + c.size(), v);
-    if (r.ec != std::errc() || r.ptr != c.data() + c.size() || !std::isfinite(v))
-        return false;
-    if (std::fabs(v) > GranicaDouble)
-        return false;
-    wynik = std::fabs(v) > DBL_MAX ? std::copysign(DBL_MAX, double(v > 0 ? 1 : -1)) : double(v);
-    return true;
+    return CzytajLiczbe(tekst, ",.", wynik);
 }
 
 bool CzytajRzeczywista(std::string_view tekst, float& wynik)

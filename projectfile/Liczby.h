@@ -10,8 +10,7 @@
 // dropped, no separator when whole. v must be finite.
 std::string TekstLiczby(double v, char separator);
 
-// Decimal integer; blanks around it and a leading sign are allowed.
-bool CzytajCalkowita(std::string_view tekst, int32_t& wynik);
+// Integers are read by CzytajCalkowita of platform/TekstyLiczb.h.
 // Real number with either "," or "." as separator and an optional exponent.
 // Refuses nan, inf, thousands separators and anything that overflows double.
 bool CzytajRzeczywista(std::string_view tekst, double& wynik);

@@ -4,6 +4,7 @@
 #include "projectfile/Liczby.h"
 #include "platform/Cp1250.h"
 #include "platform/Odmiana.h"
+#include "platform/TekstyLiczb.h"
 
 #include <cmath>
 #include <optional>
@@ -198,30 +199,30 @@ public:
 
     int32_t Calkowita(std::string_view co, int32_t nr = 0)
     {
-        return Wartosc<int32_t>(co, nr, "integer", [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
+        return Wartosc<int32_t>(co, nr, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
     }
 
     template <class T>
     T Rzeczywista(std::string_view co, int32_t nr = 0)
     {
-        return Wartosc<T>(co, nr, "floating point", [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
+        return Wartosc<T>(co, nr, KomunikatRzeczywistej, [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
     }
 
     int32_t Kolor(std::string_view co, int32_t nr)
     {
-        return Wartosc<int32_t>(co, nr, "integer", [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
+        return Wartosc<int32_t>(co, nr, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
     }
 
 private:
     // The next line read by `czytaj`; a line it refuses ends the reading with
     // the conversion message users of the old program know.
     template <class T, class Czytaj>
-    T Wartosc(std::string_view co, int32_t nr, const char* typ, Czytaj czytaj)
+    T Wartosc(std::string_view co, int32_t nr, std::string (*typ)(std::string_view), Czytaj czytaj)
     {
         const std::string_view linia = Wymagana(co, nr);
         T v = 0;
         if (!czytaj(linia, v))
-            throw TBladOdczytu{"'" + LiniaWKomunikacie(linia) + "' is not a valid " + typ + " value"};
+            throw TBladOdczytu{typ(LiniaWKomunikacie(linia))};
         return v;
     }
 

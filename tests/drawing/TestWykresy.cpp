@@ -2,7 +2,7 @@
 
 #include "analysis/Analiza.h"
 #include "analysis/Obwiednie.h"
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 #include "drawing/Tekst.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"

@@ -1,4 +1,5 @@
 #include "projectfile/Liczby.h"
+#include "platform/TekstyLiczb.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +47,33 @@ TEST(FormatStaly, WritesTheDecimalsAsFarAsTheSignificantDigitsAllow)
     for (const TPrzypadek& p : przypadki)
         EXPECT_EQ(FormatujStale(p.Wartosc, p.Miejsca, p.Cyfry, ','), p.Oczekiwany) << p.Wartosc;
     EXPECT_EQ(FormatujStale(6, 2, 15, '.'), "6.00");
+}
+
+TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirListItems)
+{
+    struct TPrzypadek {
+        const char* Tekst;
+        bool Scisle, Normalizujac; // read with ',' as typed / after normalising
+        double Wartosc;
+    };
+    for (const TPrzypadek& p : std::initializer_list<TPrzypadek>{
+             {"2,5", true, true, 2.5}, {"2.5", false, true, 2.5}, {" -1,35 ", true, true, -1.35}, {"1E3", true, true, 1000},
+             {"1.000,5", false, false, 0}, {"", false, false, 0}, {"abc", false, false, 0}, {"nan", false, false, 0}}) {
+        double s = 99, n = 99;
+        EXPECT_EQ(CzytajLiczbe(p.Tekst, ',', s), p.Scisle) << p.Tekst;
+        EXPECT_EQ(CzytajLiczbeNormalizujac(p.Tekst, ',', n), p.Normalizujac) << p.Tekst;
+        if (p.Scisle)
+            EXPECT_EQ(s, p.Wartosc) << p.Tekst;
+        if (p.Normalizujac)
+            EXPECT_EQ(n, p.Wartosc) << p.Tekst;
+    }
+    EXPECT_EQ(NormalizujSeparator("1.5,2", ','), "1,5,2");
+
+    EXPECT_EQ(NumerGrupy("  3 Wiatr"), 3);
+    EXPECT_EQ(NumerGrupy("1  Stałe"), 1);
+    EXPECT_EQ(NumerGrupy("12"), 12);
+    EXPECT_EQ(NumerGrupy("Stałe 1"), std::nullopt);
+    EXPECT_EQ(NumerGrupy(""), std::nullopt);
+    EXPECT_EQ(KomunikatRzeczywistej("x"), "'x' is not a valid floating point value");
+    EXPECT_EQ(KomunikatCalkowitej(""), "'' is not a valid integer value");
 }

@@ -1,10 +1,30 @@
-#include "drawing/Maski.h"
+#include "platform/TekstyLiczb.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace {
+
+std::string_view BezOdstepow(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool Cyfra(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The largest double written with 15 digits lies above the largest double;
+// it is still taken as that (inclusive bound).
+constexpr long double GranicaDouble = 1.79769313486232e308L;
 
 // |value| as decimal digits: the integer part without leading zeros (empty
 // for zero) and enough fraction digits that rounding at the first few
@@ -162,4 +182,114 @@ std::string FormatujStale(double wartosc, int miejsca, int cyfry, char separator
         wynik += c.Ulamek;
     }
     return wynik;
+}
+
+bool CzytajCalkowita(std::string_view tekst, int32_t& wynik)
+{
+    std::string_view s = BezOdstepow(tekst);
+    const bool znak = !s.empty() && (s.front() == '+' || s.front() == '-');
+    if (s.size() <= size_t(znak) || !Cyfra(s[znak ? 1 : 0]))
+        return false;
+    if (s.front() == '+')
+        s.remove_prefix(1);
+    int32_t v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size())
+        return false;
+    wynik = v;
+    return true;
+}
+
+bool CzytajLiczbe(std::string_view tekst, std::string_view separatory, double& wynik)
+{
+    const std::string_view s = BezOdstepow(tekst);
+    // Checked by hand so that only [sign] digits [separator digits] [E [sign] digits]
+    // reaches the conversion: no nan, inf, hex or thousands separators.
+    std::string c;
+    c.reserve(s.size());
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            c += '-';
+        ++i;
+    }
+    size_t cyfryMantysy = 0;
+    while (i < s.size() && Cyfra(s[i])) {
+        c += s[i++];
+        ++cyfryMantysy;
+    }
+    if (i < s.size() && separatory.find(s[i]) != std::string_view::npos) {
+        c += '.';
+        ++i;
+        while (i < s.size() && Cyfra(s[i])) {
+            c += s[i++];
+            ++cyfryMantysy;
+        }
+    }
+    if (cyfryMantysy == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        c += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            if (s[i] == '-')
+                c += '-';
+            ++i;
+        }
+        size_t cyfryWykladnika = 0;
+        while (i < s.size() && Cyfra(s[i])) {
+            c += s[i++];
+            ++cyfryWykladnika;
+        }
+        if (cyfryWykladnika == 0)
+            return false;
+    }
+    if (i != s.size())
+        return false;
+
+    // Extended precision, so that a value just above the largest double is
+    // seen as such rather than as an overflow.
+    long double v = 0;
+    const auto r = std::from_chars(c.data(), c.data() + c.size(), v);
+    if (r.ec != std::errc() || r.ptr != c.data() + c.size() || !std::isfinite(v))
+        return false;
+    if (std::fabs(v) > GranicaDouble)
+        return false;
+    wynik = std::fabs(v) > DBL_MAX ? std::copysign(DBL_MAX, double(v > 0 ? 1 : -1)) : double(v);
+    return true;
+}
+
+bool CzytajLiczbeNormalizujac(std::string_view tekst, char separator, double& wynik)
+{
+    return CzytajLiczbe(NormalizujSeparator(tekst, separator), separator, wynik);
+}
+
+std::string NormalizujSeparator(std::string_view tekst, char separator)
+{
+    std::string s(tekst);
+    for (char& z : s)
+        if (z == '.' || z == ',')
+            z = separator;
+    return s;
+}
+
+std::optional<int32_t> NumerGrupy(std::string_view tekst)
+{
+    while (!tekst.empty() && tekst.front() == ' ')
+        tekst.remove_prefix(1);
+    tekst = tekst.substr(0, tekst.find(' '));
+    int32_t numer = 0;
+    if (!CzytajCalkowita(tekst, numer))
+        return std::nullopt;
+    return numer;
+}
+
+std::string KomunikatRzeczywistej(std::string_view tekst)
+{
+    return "'" + std::string(tekst) + "' is not a valid floating point value";
+}
+
+std::string KomunikatCalkowitej(std::string_view tekst)
+{
+    return "'" + std::string(tekst) + "' is not a valid integer value";
 }
