@@ -9,11 +9,14 @@
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 
+#include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -28,6 +31,39 @@ QString NazwaPliku(const std::string& utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
+
+// The output is written beside its name and renamed over it when complete,
+// so a failed write leaves an older file as it was; every failure says why.
+class TPlikWyjscia {
+public:
+    TPlikWyjscia(const std::string& nazwa, std::ostream& bledy)
+        : plik_(NazwaPliku(nazwa))
+        , nazwa_(nazwa)
+        , bledy_(bledy)
+    {
+        plik_.setDirectWriteFallback(false);
+    }
+    QSaveFile& Plik() { return plik_; }
+    bool Otworz()
+    {
+        return plik_.open(QIODevice::WriteOnly) || Blad();
+    }
+    bool Zatwierdz()
+    {
+        return plik_.commit() || Blad();
+    }
+    bool Blad()
+    {
+        bledy_ << "Nie można zapisać pliku " << nazwa_ << ": " << plik_.errorString().toStdString() << ".\n";
+        plik_.cancelWriting();
+        return false;
+    }
+
+private:
+    QSaveFile plik_;
+    std::string nazwa_;
+    std::ostream& bledy_;
+};
 
 // All pages in the one document of the PDF writer.
 class TWydrukPdf : public IWydruk {
@@ -59,17 +95,21 @@ void UlozArkusze(TKompozycja& k)
 
 int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
-    QPdfWriter pdf(NazwaPliku(polecenie.Wyjscie));
+    TPlikWyjscia wyjscie(polecenie.Wyjscie, bledy);
+    if (!wyjscie.Otworz())
+        return 1;
+    QPdfWriter pdf(&wyjscie.Plik());
     pdf.setResolution(DpiPdf);
     pdf.setCreator(QStringLiteral("QUARVI"));
-    pdf.setTitle(NazwaPliku(polecenie.Plik));
+    pdf.setTitle(QFileInfo(NazwaPliku(polecenie.Plik)).fileName());
     // A4 portrait whose printable area is the 20.5 × 28.5 cm sheet the
     // program lays out when it has no printer to ask, centred on the paper.
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
                                   QPageLayout::Millimeter));
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna()) {
-        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ".\n";
+        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": nie udało się zacząć dokumentu PDF.\n";
+        wyjscie.Plik().cancelWriting();
         return 1;
     }
     const QRect strona = pdf.pageLayout().paintRectPixels(DpiPdf);
@@ -82,9 +122,10 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
     powierzchnia.Zakoncz();
     if (strony < IloscStronWydruku(k.Zadanie)) {
         bledy << "Nie można zapisać wszystkich stron pliku " << polecenie.Wyjscie << ".\n";
+        wyjscie.Plik().cancelWriting();
         return 1;
     }
-    return 0;
+    return wyjscie.Zatwierdz() ? 0 : 1;
 }
 
 int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
@@ -102,11 +143,16 @@ int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
         TPowierzchniaQt powierzchnia(obraz);
         Przerysuj(k, &powierzchnia);
     }
-    if (!obraz.save(NazwaPliku(polecenie.Wyjscie), "PNG")) {
-        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ".\n";
+    TPlikWyjscia wyjscie(polecenie.Wyjscie, bledy);
+    if (!wyjscie.Otworz())
+        return 1;
+    QImageWriter pisarz(&wyjscie.Plik(), "PNG");
+    if (!pisarz.write(obraz)) {
+        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": " << pisarz.errorString().toStdString() << ".\n";
+        wyjscie.Plik().cancelWriting();
         return 1;
     }
-    return 0;
+    return wyjscie.Zatwierdz() ? 0 : 1;
 }
 
 } // namespace
@@ -122,12 +168,18 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                    std::ostream& bledy)
 {
     // Large tables: on the heap.
+    if (const std::string blad = WyjscieNadpisujeZadanie(polecenie.Wyjscie, polecenie.Plik); !blad.empty()) {
+        bledy << blad << '\n';
+        return 1;
+    }
     auto zad = std::make_unique<TDaneZadania>();
     auto wyn = std::make_unique<TWyniki>();
     TWidok widok;
     NowyTemat(*zad);
     if (!WczytajIPrzelicz(polecenie.Plik, *zad, *wyn, bledy))
         return 1;
+    if (polecenie.SkalaX > 0)
+        zad->SkalaX = polecenie.SkalaX;
     TKomunikatyStrumien komunikaty(bledy);
     TKompozycja k{*zad, *wyn, widok, czcionka, komunikaty, TPokazuj{}, regionalne.SeparatorDziesietny, {}, false};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)

@@ -6,26 +6,39 @@
 #include "model/Zadanie.h"
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
+#include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace {
 
 bool RozmiarObrazu(const std::string& tekst, int& szer, int& wys)
 {
     const size_t x = tekst.find('x');
-    if (x == std::string::npos)
+    int32_t a = 0, b = 0;
+    if (x == std::string::npos || !CzytajCalkowita(tekst.substr(0, x), a) || !CzytajCalkowita(tekst.substr(x + 1), b))
         return false;
-    try {
-        size_t k1 = 0, k2 = 0;
-        szer = std::stoi(tekst.substr(0, x), &k1);
-        wys = std::stoi(tekst.substr(x + 1), &k2);
-        return k1 == x && k2 == tekst.size() - x - 1 && szer >= 16 && wys >= 16 && szer <= 16384 && wys <= 16384;
-    } catch (const std::exception&) {
+    if (a < 16 || b < 16 || a > 16384 || b > 16384)
         return false;
-    }
+    szer = a;
+    wys = b;
+    return true;
 }
+
+// Counts what the analysis reports while writing it where the user reads it.
+class TKomunikatyLiczone : public TKomunikatyStrumien {
+public:
+    using TKomunikatyStrumien::TKomunikatyStrumien;
+    int Ilosc = 0;
+    void Komunikat(const std::string& tekst) override
+    {
+        ++Ilosc;
+        TKomunikatyStrumien::Komunikat(tekst);
+    }
+};
 
 } // namespace
 
@@ -33,20 +46,25 @@ const char* const TekstPomocy =
     "QUARVI — statyka belki ciągłej metodą przemieszczeń\n"
     "\n"
     "Użycie:\n"
-    "  quarvi                          otwiera okno programu\n"
+    "  quarvi [PLIK.qvr]               otwiera okno programu, ewentualnie z zadaniem\n"
     "  quarvi --wyniki PLIK.qvr        wypisuje wyniki obliczeń: dla każdej kombinacji i przęsła\n"
     "                                  momenty i siły na końcach, reakcje, ekstremalne momenty\n"
     "                                  i siły poprzeczne z położeniem, a dalej obwiednie\n"
     "  quarvi --json PLIK.qvr          te same wyniki w formacie JSON (liczby z kropką)\n"
-    "  quarvi --pdf WYNIK.pdf PLIK.qvr zapisuje arkusze jako PDF: strona na kombinację\n"
+    "  quarvi --pdf WYNIK.pdf PLIK.qvr [--skala N]\n"
+    "                                  zapisuje arkusze jako PDF: strona na kombinację\n"
     "                                  i strona obwiedni przy dwóch i więcej kombinacjach\n"
-    "  quarvi --png WYNIK.png PLIK.qvr [--rozmiar 1600x1000]\n"
+    "  quarvi --png WYNIK.png PLIK.qvr [--rozmiar 1600x1000] [--skala N]\n"
     "                                  zapisuje obraz arkuszy, jak pokazuje go okno\n"
     "  quarvi --help                   ten opis\n"
     "\n"
+    "--skala N rysuje belkę w skali poziomej 1:N (domyślnie 1:100), np. --skala 200,\n"
+    "aby długa belka zmieściła się na arkuszu. Opcje można podać w dowolnej kolejności;\n"
+    "plik wyniku stoi przed plikiem zadania.\n"
+    "\n"
     "Liczby w wynikach tekstowych mają separator dziesiętny z ustawień systemu.\n"
-    "Błąd (brak pliku, zła liczba, zadanie niemożliwe do policzenia) wypisuje komunikat\n"
-    "na standardowe wyjście błędów i kończy program kodem 1.\n";
+    "Błąd (brak pliku, uszkodzony plik, zadanie niemożliwe do policzenia, macierz\n"
+    "osobliwa) wypisuje komunikat na standardowe wyjście błędów i kończy program kodem 1.\n";
 
 TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
 {
@@ -56,40 +74,75 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
         p.Blad = std::move(tekst);
         return p;
     };
-    if (argumenty.empty())
-        return p;
-    const std::string& opcja = argumenty[0];
-    if (opcja == "--help" || opcja == "-h") {
-        p.Rodzaj = TPolecenie::TRodzaj::Pomoc;
+    using R = TPolecenie::TRodzaj;
+    std::string tryb, rozmiar, skala;
+    std::vector<std::string> pliki;
+    for (size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& a = argumenty[i];
+        if (a == "--rozmiar" || a == "--skala") {
+            if (i + 1 == argumenty.size())
+                return blad("Opcja " + a + " wymaga wartości, np. " + (a == "--skala" ? "--skala 200" : "--rozmiar 1600x1000") + ".");
+            (a == "--skala" ? skala : rozmiar) = argumenty[++i];
+        } else if (a == "--help" || a == "-h" || a == "--wyniki" || a == "--json" || a == "--pdf" || a == "--png") {
+            if (!tryb.empty() && tryb != a)
+                return blad("Opcje " + tryb + " i " + a + " wykluczają się.");
+            tryb = a;
+        } else if (a.starts_with("-") && a.size() > 1) {
+            return blad("Nieznana opcja: " + a + ". Opis użycia: quarvi --help");
+        } else {
+            pliki.push_back(a);
+        }
+    }
+    if (tryb == "--help" || tryb == "-h") {
+        p.Rodzaj = R::Pomoc;
         return p;
     }
-    if (opcja == "--wyniki" || opcja == "--json") {
-        if (argumenty.size() != 2)
-            return blad("Opcja " + opcja + " wymaga jednego argumentu: pliku zadania.");
-        p.Rodzaj = opcja == "--wyniki" ? TPolecenie::TRodzaj::Wyniki : TPolecenie::TRodzaj::Json;
-        p.Plik = argumenty[1];
+    if (tryb.empty()) {
+        // A task file alone opens the window with it.
+        if (pliki.size() > 1)
+            return blad("Okno programu otwiera jeden plik zadania. Opis użycia: quarvi --help");
+        if (!rozmiar.empty() || !skala.empty())
+            return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
+        p.Plik = pliki.empty() ? "" : pliki[0];
         return p;
     }
-    if (opcja == "--pdf") {
-        if (argumenty.size() != 3)
-            return blad("Opcja --pdf wymaga dwóch argumentów: pliku PDF i pliku zadania.");
-        p.Rodzaj = TPolecenie::TRodzaj::Pdf;
-        p.Wyjscie = argumenty[1];
-        p.Plik = argumenty[2];
+    const bool rysunek = tryb == "--pdf" || tryb == "--png";
+    if (!rysunek) {
+        if (pliki.size() != 1)
+            return blad("Opcja " + tryb + " wymaga jednego argumentu: pliku zadania.");
+        if (!rozmiar.empty() || !skala.empty())
+            return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
+        p.Rodzaj = tryb == "--wyniki" ? R::Wyniki : R::Json;
+        p.Plik = pliki[0];
         return p;
     }
-    if (opcja == "--png") {
-        if (argumenty.size() != 3 && argumenty.size() != 5)
-            return blad("Opcja --png wymaga pliku PNG i pliku zadania, a potem ewentualnie --rozmiar SZERxWYS.");
-        p.Rodzaj = TPolecenie::TRodzaj::Png;
-        p.Wyjscie = argumenty[1];
-        p.Plik = argumenty[2];
-        if (argumenty.size() == 5 &&
-            (argumenty[3] != "--rozmiar" || !RozmiarObrazu(argumenty[4], p.Szerokosc, p.Wysokosc)))
-            return blad("Rozmiar obrazu podaje się jako --rozmiar SZERxWYS, np. --rozmiar 1600x1000.");
-        return p;
+    if (pliki.size() != 2)
+        return blad(tryb == "--pdf" ? "Opcja --pdf wymaga dwóch argumentów: pliku PDF i pliku zadania."
+                                    : "Opcja --png wymaga pliku PNG i pliku zadania, a ewentualnie --rozmiar SZERxWYS.");
+    p.Rodzaj = tryb == "--pdf" ? R::Pdf : R::Png;
+    p.Wyjscie = pliki[0];
+    p.Plik = pliki[1];
+    if (!rozmiar.empty() && (p.Rodzaj != R::Png || !RozmiarObrazu(rozmiar, p.Szerokosc, p.Wysokosc)))
+        return blad(p.Rodzaj != R::Png ? "Opcja --rozmiar dotyczy tylko --png."
+                                       : "Rozmiar obrazu podaje się jako --rozmiar SZERxWYS, np. --rozmiar 1600x1000.");
+    if (!skala.empty()) {
+        double v = 0;
+        if (!CzytajLiczbe(skala, ",.", v) || !(v >= 1 && v <= 100000))
+            return blad("Skalę poziomą podaje się jako mianownik od 1 do 100000, np. --skala 200 dla 1:200.");
+        p.SkalaX = float(v);
     }
-    return blad("Nieznana opcja: " + opcja + ". Opis użycia: quarvi --help");
+    return p;
+}
+
+std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::string& plik)
+{
+    namespace fs = std::filesystem;
+    std::error_code e1, e2;
+    const bool taSama = fs::exists(wyjscie, e1) ? fs::equivalent(wyjscie, plik, e2)
+                                                : fs::weakly_canonical(wyjscie, e1) == fs::weakly_canonical(plik, e2);
+    if (!taSama || e1 || e2)
+        return {};
+    return "Plik wyniku " + wyjscie + " jest plikiem zadania; podaj inną nazwę, aby go nie nadpisać.";
 }
 
 bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy)
@@ -105,10 +158,10 @@ bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, 
         return false;
     }
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
-    TKomunikatyStrumien komunikaty(bledy);
+    TKomunikatyLiczone komunikaty(bledy);
     // Analysed here, as the first composition after opening would.
     zad.DoPrzeliczenia = false;
-    return PrzeliczZadanie(zad, wyn, komunikaty);
+    return PrzeliczZadanie(zad, wyn, komunikaty) && komunikaty.Ilosc == 0;
 }
 
 int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,

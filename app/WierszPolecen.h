@@ -16,16 +16,23 @@ struct TPolecenie {
     std::string Wyjscie; // the PDF or PNG to write
     int Szerokosc = 1600;
     int Wysokosc = 1000;
-    std::string Blad; // what is wrong with the arguments (TRodzaj::Blad)
+    float SkalaX = 0;    // --skala: the horizontal scale denominator; 0 keeps the task's
+    std::string Blad;    // what is wrong with the arguments (TRodzaj::Blad)
 };
 
+// Options come in any order; the file names keep theirs (output before input).
 TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty);
+
+// The output file would overwrite the task file (the same file by any path
+// or link): the message, else empty.
+std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::string& plik);
 
 extern const char* const TekstPomocy;
 
 // Reads the task file and analyses it as opening it in the window does, with
 // the envelopes when there are two or more combinations. Messages go to
-// `bledy`; false when the file or the task was refused.
+// `bledy`; false when the file or the task was refused or the analysis
+// reported anything (a singular matrix among them).
 bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy);
 
 // --wyniki and --json: the exit code of the program.

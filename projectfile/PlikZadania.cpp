@@ -1,13 +1,12 @@
 #include "projectfile/PlikZadania.h"
 
-#include "projectfile/DataZapisu.h"
 #include "projectfile/Liczby.h"
 #include "platform/Cp1250.h"
 #include "platform/Odmiana.h"
 #include "platform/TekstyLiczb.h"
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -17,15 +16,6 @@ constexpr std::string_view PierwszaGrupa = "1 Stale";
 
 // Markers and keys, code page 1250.
 struct TZnaczniki {
-    std::string Ogolne = Utf8NaCp1250("*** Dane ogólne ***1");
-    std::string Geometria = Utf8NaCp1250("*** Dane geometryczne ***1");
-    std::string Grupy = Utf8NaCp1250("*** Dane grupy obciążeń ***1");
-    std::string Warianty = Utf8NaCp1250("*** Dane wariantów obciążeń ***1");
-    std::string Wspolczynniki = Utf8NaCp1250("*** Dane tabela współczynników ***1");
-    std::string Sily = Utf8NaCp1250("*** Dane Siły ***1");
-    std::string Liniowe = Utf8NaCp1250("*** Dane Liniowe ***1");
-    std::string Trojkaty = Utf8NaCp1250("*** Dane Trójkąty ***1");
-    std::string Momenty = Utf8NaCp1250("*** Dane Momenty ***1");
     std::string IloscBelek = Utf8NaCp1250("Ilość belek");
     std::string IloscGrup = Utf8NaCp1250("Ilość Grup Obciążeń");
     std::string IloscWariantow = Utf8NaCp1250("Ilość Wariantów");
@@ -50,20 +40,60 @@ const TZnaczniki& Znaczniki()
     return z;
 }
 
+// The nine sections in the order the file holds them.
+enum TNrSekcji { Ogolne, Geometria, Grupy, Warianty, Wspolczynniki, Sily, Liniowe, Trojkaty, Momenty, IloscSekcji };
+
+struct TSekcja {
+    std::string Znacznik; // the marker line, code page 1250, with its "1"
+    const char* Nazwa;    // where a message says it happened: "dane geometryczne"
+    // The marker as a message shows it (UTF-8, without the "1").
+    std::string Pokaz() const { return "„" + Cp1250NaUtf8(Znacznik.substr(0, Znacznik.size() - 1)) + "”"; }
+};
+
+const std::array<TSekcja, IloscSekcji>& Sekcje()
+{
+    static const std::array<TSekcja, IloscSekcji> s = {{
+        {Utf8NaCp1250("*** Dane ogólne ***1"), "dane ogólne"},
+        {Utf8NaCp1250("*** Dane geometryczne ***1"), "dane geometryczne"},
+        {Utf8NaCp1250("*** Dane grupy obciążeń ***1"), "dane grup obciążeń"},
+        {Utf8NaCp1250("*** Dane wariantów obciążeń ***1"), "dane wariantów obciążeń"},
+        {Utf8NaCp1250("*** Dane tabela współczynników ***1"), "tabela współczynników"},
+        {Utf8NaCp1250("*** Dane Siły ***1"), "siły skupione"},
+        {Utf8NaCp1250("*** Dane Liniowe ***1"), "obciążenia równomierne"},
+        {Utf8NaCp1250("*** Dane Trójkąty ***1"), "obciążenia liniowo zmienne"},
+        {Utf8NaCp1250("*** Dane Momenty ***1"), "momenty skupione"},
+    }};
+    return s;
+}
+
 struct TRodzaj {
-    const char* Mianownik;      // "Siła skupiona nr 3 leży ..."
-    const char* Dopelniacz;     // "... podczas czytania siły skupionej nr 3"
+    const char* Mianownik;       // "Siła skupiona nr 3 leży ..."
+    const char* Rekord;          // "(siły skupione, siła 3)"
     const char* DopelniaczMnogi; // "więcej niż 100 sił skupionych"
 };
-constexpr TRodzaj RodzajSily{"Siła skupiona", "siły skupionej", "sił skupionych"};
-constexpr TRodzaj RodzajLiniowego{"Obciążenie równomierne", "obciążenia równomiernego", "obciążeń równomiernych"};
-constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "obciążenia liniowo zmiennego",
-                                 "obciążeń liniowo zmiennych"};
-constexpr TRodzaj RodzajMomentu{"Moment skupiony", "momentu skupionego", "momentów skupionych"};
+constexpr TRodzaj RodzajSily{"Siła skupiona", "siła", "sił skupionych"};
+constexpr TRodzaj RodzajLiniowego{"Obciążenie równomierne", "obciążenie", "obciążeń równomiernych"};
+constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "obciążenie", "obciążeń liniowo zmiennych"};
+constexpr TRodzaj RodzajMomentu{"Moment skupiony", "moment", "momentów skupionych"};
 
-// Checks what both the reader and the writer refuse: a span count outside the
-// tables and loads on spans or groups that do not exist. kto: "plik podaje" / "zadanie ma".
-std::string SprawdzSpojnosc(const TDaneZadania& zad, const char* kto)
+// Longer spans would mean millions of samples per span; no real beam has them.
+constexpr float NajdluzszePrzeslo = 1000.0f;
+
+std::string Liczba(double v)
+{
+    return FormatujMaska(v, "#########0.###", ',');
+}
+
+// Positions derived from the lengths agree with them within a millimetre
+// (and within what single precision can hold of a long beam).
+bool Zgodne(float zapisana, float wyliczona)
+{
+    return std::fabs(double(zapisana) - wyliczona) <= 0.001 + 1e-6 * std::fabs(double(wyliczona));
+}
+
+// What both the reader and the writer refuse: a task the program cannot have
+// made and the analysis cannot take as the file means it. kto: "plik podaje" / "zadanie ma".
+std::string SprawdzSpojnosc(const TDaneZadania& zad, int32_t grup, const char* kto)
 {
     const int32_t n = zad.IloscPrzesel;
     if (n != -1 && (n < 1 || n > MaxPrzesel || size_t(n) != zad.Przesla.size()))
@@ -72,32 +102,72 @@ std::string SprawdzSpojnosc(const TDaneZadania& zad, const char* kto)
     if (n == -1 && !zad.Przesla.empty())
         return "Zadanie ma przęsła, choć nie ma geometrii.";
     const int32_t przesel = int32_t(zad.Przesla.size());
-    const int32_t grup = IloscUzytych(zad.Grupy);
+
+    float x0 = 0;
+    for (int32_t i = 0; i < przesel; ++i) {
+        const TPrzeslo& p = zad.Przesla[size_t(i)];
+        const std::string co = "Przęsło " + std::to_string(i + 1);
+        if (!(p.L > 0 && p.L <= NajdluzszePrzeslo))
+            return co + " ma rozpiętość " + Liczba(p.L) + " m; belka musi mieć przęsła dłuższe od 0 i nie dłuższe niż 1000 m.";
+        if (!(p.E > 0))
+            return co + " ma moduł sprężystości E = " + Liczba(p.E) + "; musi być dodatni.";
+        if (!(p.J > 0))
+            return co + " ma moment bezwładności J = " + Liczba(p.J) + "; musi być dodatni.";
+        if (p.TypPrzesla < 1 || p.TypPrzesla > 4)
+            return co + " ma kod końców pręta " + std::to_string(p.TypPrzesla) + "; znane są kody od 1 do 4.";
+        if (p.TypPodpor < 1 || p.TypPodpor > 6)
+            return co + " ma kod podpór " + std::to_string(p.TypPodpor) + "; znane są kody od 1 do 6.";
+        if (przesel >= 2) {
+            const int32_t lewa = i == 0 ? -1 : i, prawa = i == przesel - 1 ? -1 : i + 1;
+            if (p.NiewiadomaLewa != lewa || p.NiewiadomaPrawa != prawa)
+                return co + " ma numery niewiadomych " + std::to_string(p.NiewiadomaLewa) + " i " +
+                       std::to_string(p.NiewiadomaPrawa) + " zamiast " + std::to_string(lewa) + " i " +
+                       std::to_string(prawa) + ".";
+        }
+        if (!Zgodne(p.X0, x0))
+            return co + " zaczyna się w x = " + Liczba(p.X0) + " m, a przęsła przed nim mają razem " + Liczba(x0) + " m.";
+        x0 += p.L;
+    }
 
     std::string blad;
-    const auto sprawdz = [&](const TRodzaj& rodzaj, int32_t nr, int32_t przeslo, int32_t grupa) {
-        if (!blad.empty())
-            return;
-        const std::string co = std::string(rodzaj.Mianownik) + " nr " + std::to_string(nr + 1);
-        if (przeslo < 0 || przeslo >= przesel) {
-            blad = co + " leży na przęśle nr " + std::to_string(int64_t(przeslo) + 1) + ", a " + kto + " " +
-                   (przesel == 0 ? std::string("0 przęseł") : Ile(przesel, "przęsło", "przęsła", "przęseł")) + ".";
-        } else if (grupa < 0 || grupa >= grup) {
-            blad = co + " należy do grupy obciążeń nr " + std::to_string(int64_t(grupa) + 1) + ", a " + kto + " " +
-                   Ile(grup, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") + ".";
+    // Loads are numbered as the file and the load lists number them: used slots in order.
+    const auto tablica = [&](const auto& t, const TRodzaj& rodzaj, auto polozenia) {
+        int32_t nr = 0;
+        for (const auto& r : t) {
+            if (!r.Uzyta || !blad.empty())
+                continue;
+            const std::string co = std::string(rodzaj.Mianownik) + " nr " + std::to_string(++nr);
+            if (r.Przeslo < 0 || r.Przeslo >= przesel) {
+                blad = co + " leży na przęśle nr " + std::to_string(int64_t(r.Przeslo) + 1) + ", a " + kto + " " +
+                       (przesel == 0 ? std::string("0 przęseł") : Ile(przesel, "przęsło", "przęsła", "przęseł")) + ".";
+            } else if (r.Grupa < 0 || r.Grupa >= grup) {
+                blad = co + " należy do grupy obciążeń nr " + std::to_string(int64_t(r.Grupa) + 1) + ", a " + kto +
+                       " " + Ile(grup, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") + ".";
+            } else {
+                blad = polozenia(r, co, zad.Przesla[size_t(r.Przeslo)]);
+            }
         }
     };
-    // Loads are numbered as the file and the load lists number them: used slots in order.
-    const auto tablica = [&](const auto& t, const TRodzaj& rodzaj) {
-        int32_t nr = 0;
-        for (const auto& r : t)
-            if (r.Uzyta)
-                sprawdz(rodzaj, nr++, r.Przeslo, r.Grupa);
+    const auto punkt = [](const TSila& f, const std::string& co, const TPrzeslo& p) -> std::string {
+        if (!(f.X >= 0 && f.X <= p.L))
+            return co + " leży poza swoim przęsłem: x = " + Liczba(f.X) + " m, przęsło ma " + Liczba(p.L) + " m.";
+        if (!Zgodne(f.XAbs, f.X + p.X0))
+            return co + " ma położenie na belce " + Liczba(f.XAbs) + " m zamiast " + Liczba(f.X + p.X0) + " m.";
+        return {};
     };
-    tablica(zad.Sily, RodzajSily);
-    tablica(zad.Liniowe, RodzajLiniowego);
-    tablica(zad.Trojkaty, RodzajTrojkata);
-    tablica(zad.Momenty, RodzajMomentu);
+    const auto odcinek = [](const auto& q, const std::string& co, const TPrzeslo& p) -> std::string {
+        if (!(q.X1 >= 0 && q.X2 <= p.L && q.X1 < q.X2))
+            return co + " leży poza swoim przęsłem albo nie ma długości: od " + Liczba(q.X1) + " do " + Liczba(q.X2) +
+                   " m, przęsło ma " + Liczba(p.L) + " m.";
+        if (!Zgodne(q.X1Abs, q.X1 + p.X0) || !Zgodne(q.X2Abs, q.X2 + p.X0))
+            return co + " ma położenie na belce od " + Liczba(q.X1Abs) + " do " + Liczba(q.X2Abs) + " m zamiast od " +
+                   Liczba(q.X1 + p.X0) + " do " + Liczba(q.X2 + p.X0) + " m.";
+        return {};
+    };
+    tablica(zad.Sily, RodzajSily, punkt);
+    tablica(zad.Liniowe, RodzajLiniowego, odcinek);
+    tablica(zad.Trojkaty, RodzajTrojkata, odcinek);
+    tablica(zad.Momenty, RodzajMomentu, punkt);
     return blad;
 }
 
@@ -156,6 +226,17 @@ std::string LiniaWKomunikacie(std::string_view linia)
     return Cp1250NaUtf8(linia.substr(0, Najwyzej)) + "…";
 }
 
+// Where a value is read: the section and, where there is one, the record ("przęsło 8").
+struct TMiejsce {
+    TNrSekcji Sekcja;
+    std::string Rekord;
+
+    std::string Opis() const
+    {
+        return std::string(Sekcje()[Sekcja].Nazwa) + (Rekord.empty() ? "" : ", " + Rekord);
+    }
+};
+
 class TCzytnik {
 public:
     explicit TCzytnik(std::string_view tekst) : tekst_(tekst) {}
@@ -163,11 +244,6 @@ public:
     // The next line without its end (CR LF, LF or CR); false at the end of the text.
     bool Nastepna(std::string_view& linia)
     {
-        if (odlozona_) {
-            linia = *odlozona_;
-            odlozona_.reset();
-            return true;
-        }
         if (poz_ >= tekst_.size())
             return false;
         size_t koniec = poz_;
@@ -182,87 +258,99 @@ public:
         return true;
     }
 
-    // The next line is handed out again by Nastepna.
-    void Odloz(std::string_view linia) { odlozona_ = linia; }
-
-    std::string_view Wymagana(std::string_view co, int32_t nr)
+    std::string_view Wymagana(const TMiejsce& m)
     {
         std::string_view linia;
-        if (!Nastepna(linia)) {
-            std::string tekst = "Nieoczekiwany koniec pliku podczas czytania " + std::string(co);
-            if (nr > 0)
-                tekst += " nr " + std::to_string(nr);
-            throw TBladOdczytu{tekst + "."};
-        }
+        if (!Nastepna(linia))
+            throw TBladOdczytu{"Plik jest niekompletny: urywa się w sekcji " + Sekcje()[m.Sekcja].Pokaz() +
+                               (m.Rekord.empty() ? "" : " (" + m.Rekord + ")") + "."};
         return linia;
     }
 
-    int32_t Calkowita(std::string_view co, int32_t nr = 0)
+    int32_t Calkowita(const TMiejsce& m)
     {
-        return Wartosc<int32_t>(co, nr, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
+        return Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
     }
 
-    template <class T>
-    T Rzeczywista(std::string_view co, int32_t nr = 0)
+    template <class T = float>
+    T Rzeczywista(const TMiejsce& m)
     {
-        return Wartosc<T>(co, nr, KomunikatRzeczywistej, [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
+        return Wartosc<T>(m, KomunikatRzeczywistej, [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
     }
 
-    int32_t Kolor(std::string_view co, int32_t nr)
+    int32_t Kolor(const TMiejsce& m)
     {
-        return Wartosc<int32_t>(co, nr, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
+        return Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
+    }
+
+    // A key line that tells how the lines after it are read ("Lewy przegub").
+    void Klucz(const TMiejsce& m, std::string_view klucz)
+    {
+        const std::string_view linia = Wymagana(m);
+        if (linia != klucz)
+            throw TBladOdczytu{"W sekcji " + Sekcje()[m.Sekcja].Pokaz() + " zamiast „" + std::string(klucz) +
+                               "” stoi „" + LiniaWKomunikacie(linia) + "”."};
+    }
+
+    // The empty line that ends a counted section must follow its last value.
+    void KoniecSekcji(TNrSekcji sekcja)
+    {
+        const std::string_view linia = Wymagana({sekcja, ""});
+        if (!linia.empty())
+            throw TBladOdczytu{"Sekcja " + Sekcje()[sekcja].Pokaz() +
+                               " nie kończy się tam, gdzie wskazują dane ogólne: zamiast pustego wiersza stoi „" +
+                               LiniaWKomunikacie(linia) + "”."};
+    }
+
+    // Passes over what stands before the marker of `sekcja`: the header, the
+    // date, lines a user added. Another section's marker there means this one is missing.
+    void DoZnacznika(TNrSekcji sekcja)
+    {
+        std::string_view linia;
+        while (Nastepna(linia)) {
+            if (linia == Sekcje()[sekcja].Znacznik)
+                return;
+            if (std::any_of(Sekcje().begin(), Sekcje().end(), [&](const TSekcja& s) { return linia == s.Znacznik; }))
+                break;
+        }
+        throw TBladOdczytu{"Plik jest niekompletny: brak sekcji " + Sekcje()[sekcja].Pokaz() + "."};
     }
 
 private:
     // The next line read by `czytaj`; a line it refuses ends the reading with
-    // the conversion message users of the old program know.
+    // the system's conversion message users know, and where it happened.
     template <class T, class Czytaj>
-    T Wartosc(std::string_view co, int32_t nr, std::string (*typ)(std::string_view), Czytaj czytaj)
+    T Wartosc(const TMiejsce& m, std::string (*komunikat)(std::string_view), Czytaj czytaj)
     {
-        const std::string_view linia = Wymagana(co, nr);
+        const std::string_view linia = Wymagana(m);
         T v = 0;
         if (!czytaj(linia, v))
-            throw TBladOdczytu{typ(LiniaWKomunikacie(linia))};
+            throw TBladOdczytu{komunikat(LiniaWKomunikacie(linia)) + " (" + m.Opis() + ")"};
         return v;
     }
 
     std::string_view tekst_;
     size_t poz_ = 0;
-    std::optional<std::string_view> odlozona_;
 };
 
-// Takes the loads of one section, each introduced by a "TRUE" line, into the
-// next free slots; the first other line ends the section and goes back to the
-// caller's scan, so a marker written without the empty line before it is still found.
-// The fields of one record, read in order; a message names the record.
-struct TPolaRekordu {
-    TCzytnik& C;
-    std::string_view Co;
-    int32_t Nr;
-    int32_t Calkowita() const { return C.Calkowita(Co, Nr); }
-    template <class T = float>
-    T Rzeczywista() const
-    {
-        return C.Rzeczywista<T>(Co, Nr);
-    }
-};
-
+// The loads of one section, each introduced by a "TRUE" line, into the next
+// free slots; the section ends at its empty line or at the end of the file.
 template <class T, size_t N, class Pola>
-void CzytajObciazenia(TCzytnik& c, std::array<T, N>& tablica, const TRodzaj& rodzaj, Pola pola)
+void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, const TRodzaj& rodzaj, Pola pola)
 {
     std::string_view linia;
-    while (c.Nastepna(linia)) {
-        if (linia != Prawda) {
-            c.Odloz(linia);
-            return;
-        }
+    while (c.Nastepna(linia) && !linia.empty()) {
         const int32_t i = IloscUzytych(tablica);
+        if (linia != Prawda)
+            throw TBladOdczytu{"W sekcji " + Sekcje()[sekcja].Pokaz() +
+                               (i == 0 ? std::string(" na początku") : " po rekordzie nr " + std::to_string(i)) +
+                               " stoi „" + LiniaWKomunikacie(linia) + "” zamiast „TRUE” albo pustego wiersza."};
         if (i >= int32_t(N))
             throw TBladOdczytu{"Plik zawiera więcej niż " + std::to_string(N) + " " + rodzaj.DopelniaczMnogi +
                                "; program obsługuje najwyżej " + std::to_string(N) + "."};
         T r{};
         r.Uzyta = 1;
-        pola(r, TPolaRekordu{c, rodzaj.Dopelniacz, i + 1});
+        pola(r, c, TMiejsce{sekcja, std::string(rodzaj.Rekord) + " " + std::to_string(i + 1)});
         tablica[size_t(i)] = r;
     }
 }
@@ -288,17 +376,17 @@ void SprawdzIlosci(int32_t n, int32_t g, int32_t k)
 
 } // namespace
 
-bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, const TChwila& chwila,
-                    std::string& tekst, std::string& blad)
+bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view liniaDaty, std::string& tekst,
+                    std::string& blad)
 {
-    blad = SprawdzSpojnosc(zad, "zadanie ma");
+    blad = SprawdzSpojnosc(zad, IloscUzytych(zad.Grupy), "zadanie ma");
     if (!blad.empty()) {
         blad += " Plik nie został zapisany.";
         return false;
     }
     const TZnaczniki& z = Znaczniki();
     // Only a comma or a point can be read back.
-    TPisarz p(regionalne.SeparatorDziesietny == ',' ? ',' : '.');
+    TPisarz p(separator == ',' ? ',' : '.');
 
     p.Linia(z.Gwiazdki);
     p.Linia(z.Naglowek);
@@ -308,7 +396,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
     p.Linia(z.NieZmieniac);
     p.Linia(z.Gwiazdki);
     p.Linia("");
-    p.Linia(LiniaDatyZapisu(regionalne, chwila));
+    p.Linia(liniaDaty);
     p.Linia("");
     p.Linia("100");
     p.Linia("1");
@@ -318,7 +406,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
     const int32_t n = zad.IloscPrzesel;
     const int32_t g = IloscUzytych(zad.Grupy);
     const int32_t k = IloscUzytych(zad.Kombinacje);
-    p.Sekcja(z.Ogolne, "danych ogólnych");
+    p.Sekcja(Sekcje()[Ogolne].Znacznik, "danych ogólnych");
     p.Linia(z.IloscBelek);
     p.Calkowita(n);
     p.Linia(z.IloscGrup);
@@ -327,7 +415,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
     p.Calkowita(k);
     p.Linia("");
 
-    p.Sekcja(z.Geometria, "danych geometrycznych");
+    p.Sekcja(Sekcje()[Geometria].Znacznik, "danych geometrycznych");
     for (const TPrzeslo& s : zad.Przesla) {
         p.Rzeczywista(s.E);
         p.Rzeczywista(s.J);
@@ -348,14 +436,14 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
         p.Linia(Prawda);
     p.Linia("");
 
-    p.Sekcja(z.Grupy, "danych grup obciążeń");
+    p.Sekcja(Sekcje()[Grupy].Znacznik, "danych grup obciążeń");
     for (int32_t i = 0; i < g; ++i) {
         p.Nazwa(zad.Grupy[size_t(i)].Nazwa);
         p.Linia(TekstKoloru(zad.Grupy[size_t(i)].Kolor));
     }
     p.Linia("");
 
-    p.Sekcja(z.Warianty, "danych wariantów obciążeń");
+    p.Sekcja(Sekcje()[Warianty].Znacznik, "danych wariantów obciążeń");
     for (int32_t i = 0; i < k; ++i) {
         p.Nazwa(zad.Kombinacje[size_t(i)].Nazwa);
         p.Rzeczywista(zad.Kombinacje[size_t(i)].Rezerwa[0]);
@@ -363,13 +451,13 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
     }
     p.Linia("");
 
-    p.Sekcja(z.Wspolczynniki, "tabeli współczynników");
+    p.Sekcja(Sekcje()[Wspolczynniki].Znacznik, "tabeli współczynników");
     for (int32_t c = 0; c < k; ++c)
         for (int32_t j = 0; j < g; ++j)
             p.Rzeczywista(zad.Wspolczynniki[size_t(c)][size_t(j)]);
     p.Linia("");
 
-    p.Sekcja(z.Sily, "danych sił skupionych");
+    p.Sekcja(Sekcje()[Sily].Znacznik, "danych sił skupionych");
     for (const TSila& s : zad.Sily)
         if (s.Uzyta) {
             p.Linia(Prawda);
@@ -381,7 +469,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
         }
     p.Linia("");
 
-    p.Sekcja(z.Liniowe, "danych obciążeń równomiernych");
+    p.Sekcja(Sekcje()[Liniowe].Znacznik, "danych obciążeń równomiernych");
     for (const TLiniowe& q : zad.Liniowe)
         if (q.Uzyta) {
             p.Linia(Prawda);
@@ -395,7 +483,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
         }
     p.Linia("");
 
-    p.Sekcja(z.Trojkaty, "danych obciążeń liniowo zmiennych");
+    p.Sekcja(Sekcje()[Trojkaty].Znacznik, "danych obciążeń liniowo zmiennych");
     for (const TTrojkat& t : zad.Trojkaty)
         if (t.Uzyta) {
             p.Linia(Prawda);
@@ -411,7 +499,7 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, cons
         }
     p.Linia("");
 
-    p.Sekcja(z.Momenty, "danych momentów skupionych");
+    p.Sekcja(Sekcje()[Momenty].Znacznik, "danych momentów skupionych");
     for (const TMoment& m : zad.Momenty)
         if (m.Uzyta) {
             p.Linia(Prawda);
@@ -437,130 +525,137 @@ TOdczyt CzytajTekst(std::string_view tekst)
     auto zad = std::make_unique<TDaneZadania>();
     NowyTemat(*zad);
     std::vector<std::string> listaGrup{std::string(PierwszaGrupa)};
-    const TZnaczniki& z = Znaczniki();
 
     try {
         TCzytnik c(tekst);
+        // The header box is not read.
         std::string_view linia;
-        // The header box is not read: its first seven lines are passed over.
-        int pominiete = 0;
-        while (pominiete < 7 && c.Nastepna(linia))
-            ++pominiete;
-
-        bool saDaneOgolne = false;
-        int32_t g = 0;
-        int32_t k = 0;
-        while (c.Nastepna(linia)) {
-            if (linia == z.Ogolne) {
-                constexpr std::string_view Co = "danych ogólnych";
-                c.Wymagana(Co, 0);
-                const int32_t n = c.Calkowita(Co);
-                c.Wymagana(Co, 0);
-                g = c.Calkowita(Co);
-                c.Wymagana(Co, 0);
-                k = c.Calkowita(Co);
-                SprawdzIlosci(n, g, k);
-                zad->IloscPrzesel = n;
-                UstawIloscPrzesel(*zad);
-                saDaneOgolne = true;
-            } else if (linia == z.Geometria) {
-                int32_t nr = 0;
-                for (TPrzeslo& s : zad->Przesla) {
-                    const TPolaRekordu p{c, "danych przęsła", ++nr};
-                    s.E = p.Rzeczywista();
-                    s.J = p.Rzeczywista();
-                    s.L = p.Rzeczywista();
-                    s.X0 = p.Rzeczywista();
-                    s.TypPrzesla = p.Calkowita();
-                    s.TypPodpor = p.Calkowita();
-                    s.NiewiadomaLewa = p.Calkowita();
-                    s.NiewiadomaPrawa = p.Calkowita();
-                    for (double& r : s.Rezerwa)
-                        r = p.Rzeczywista<double>();
-                }
-                // "Lewy przegub" [TRUE] "Prawy przegub" [TRUE]: a flag is set only by its "TRUE" line.
-                constexpr std::string_view Co = "przegubów podpór skrajnych";
-                c.Wymagana(Co, 0);
-                zad->LewyPrzegub = c.Wymagana(Co, 0) == Prawda;
-                if (zad->LewyPrzegub)
-                    c.Wymagana(Co, 0);
-                zad->PrawyPrzegub = false;
-                if (c.Nastepna(linia)) {
-                    zad->PrawyPrzegub = linia == Prawda;
-                    if (!zad->PrawyPrzegub)
-                        c.Odloz(linia);
-                }
-            } else if (linia == z.Grupy) {
-                listaGrup.resize(1);
-                for (int32_t i = 0; i < g; ++i) {
-                    constexpr std::string_view Co = "danych grupy obciążeń";
-                    TGrupa& grupa = zad->Grupy[size_t(i)];
-                    grupa.Uzyta = 1;
-                    const std::string_view nazwa = c.Wymagana(Co, i + 1);
-                    grupa.Nazwa = PrzytnijNazwe(nazwa);
-                    if (i > 0)
-                        listaGrup.push_back(std::to_string(i + 1) + " " + Cp1250NaUtf8(nazwa));
-                    grupa.Kolor = c.Kolor(Co, i + 1);
-                }
-            } else if (linia == z.Warianty) {
-                for (int32_t i = 0; i < k; ++i) {
-                    constexpr std::string_view Co = "danych wariantu obciążeń";
-                    TWariant& w = zad->Kombinacje[size_t(i)];
-                    w.Uzyta = 1;
-                    w.Nazwa = PrzytnijNazwe(c.Wymagana(Co, i + 1));
-                    w.Rezerwa[0] = c.Rzeczywista<float>(Co, i + 1);
-                    w.Rezerwa[1] = c.Rzeczywista<float>(Co, i + 1);
-                }
-            } else if (linia == z.Wspolczynniki) {
-                for (int32_t kk = 0; kk < k; ++kk)
-                    for (int32_t gg = 0; gg < g; ++gg)
-                        zad->Wspolczynniki[size_t(kk)][size_t(gg)] = c.Rzeczywista<float>("tabeli współczynników");
-            } else if (linia == z.Sily) {
-                CzytajObciazenia(c, zad->Sily, RodzajSily, [](TSila& s, const TPolaRekordu& p) {
-                    s.Przeslo = p.Calkowita();
-                    s.X = p.Rzeczywista();
-                    s.XAbs = p.Rzeczywista();
-                    s.Wartosc = p.Rzeczywista();
-                    s.Grupa = p.Calkowita();
-                });
-            } else if (linia == z.Liniowe) {
-                CzytajObciazenia(c, zad->Liniowe, RodzajLiniowego, [](TLiniowe& q, const TPolaRekordu& p) {
-                    q.Przeslo = p.Calkowita();
-                    q.X1 = p.Rzeczywista();
-                    q.X2 = p.Rzeczywista();
-                    q.X1Abs = p.Rzeczywista();
-                    q.X2Abs = p.Rzeczywista();
-                    q.Wartosc = p.Rzeczywista();
-                    q.Grupa = p.Calkowita();
-                });
-            } else if (linia == z.Trojkaty) {
-                CzytajObciazenia(c, zad->Trojkaty, RodzajTrojkata, [](TTrojkat& t, const TPolaRekordu& p) {
-                    t.Przeslo = p.Calkowita();
-                    t.X1 = p.Rzeczywista();
-                    t.X2 = p.Rzeczywista();
-                    t.X1Abs = p.Rzeczywista();
-                    t.X2Abs = p.Rzeczywista();
-                    t.WartoscStala = p.Rzeczywista();
-                    t.WartoscMalejaca = p.Rzeczywista();
-                    t.WartoscRosnaca = p.Rzeczywista();
-                    t.Grupa = p.Calkowita();
-                });
-            } else if (linia == z.Momenty) {
-                CzytajObciazenia(c, zad->Momenty, RodzajMomentu, [](TMoment& m, const TPolaRekordu& p) {
-                    m.Przeslo = p.Calkowita();
-                    m.X = p.Rzeczywista();
-                    m.XAbs = p.Rzeczywista();
-                    m.Wartosc = p.Rzeczywista();
-                    m.Grupa = p.Calkowita();
-                });
-            }
+        for (int pominiete = 0; pominiete < 7 && c.Nastepna(linia); ++pominiete) {
         }
 
-        // Without its general section a file describes no task; taking it as an
-        // empty one would silently replace the user's work.
-        if (!saDaneOgolne)
-            throw TBladOdczytu{"To nie jest plik zadania: brak sekcji „" + Cp1250NaUtf8(z.Ogolne) + "”."};
-        const std::string blad = SprawdzSpojnosc(*zad, "plik podaje");
+        c.DoZnacznika(Ogolne);
+        const TMiejsce ogolne{Ogolne, ""};
+        c.Wymagana(ogolne);
+        const int32_t n = c.Calkowita(ogolne);
+        c.Wymagana(ogolne);
+        const int32_t g = c.Calkowita(ogolne);
+        c.Wymagana(ogolne);
+        const int32_t k = c.Calkowita(ogolne);
+        SprawdzIlosci(n, g, k);
+        c.KoniecSekcji(Ogolne);
+        zad->IloscPrzesel = n;
+        UstawIloscPrzesel(*zad);
+
+        c.DoZnacznika(Geometria);
+        int32_t nr = 0;
+        for (TPrzeslo& s : zad->Przesla) {
+            const TMiejsce m{Geometria, "przęsło " + std::to_string(++nr)};
+            s.E = c.Rzeczywista(m);
+            s.J = c.Rzeczywista(m);
+            s.L = c.Rzeczywista(m);
+            s.X0 = c.Rzeczywista(m);
+            s.TypPrzesla = c.Calkowita(m);
+            s.TypPodpor = c.Calkowita(m);
+            s.NiewiadomaLewa = c.Calkowita(m);
+            s.NiewiadomaPrawa = c.Calkowita(m);
+            for (double& r : s.Rezerwa)
+                r = c.Rzeczywista<double>(m);
+        }
+        // "Lewy przegub" [TRUE] "Prawy przegub" [TRUE]: a flag is set only by its "TRUE" line.
+        const TMiejsce przeguby{Geometria, "przeguby podpór skrajnych"};
+        c.Klucz(przeguby, "Lewy przegub");
+        std::string_view po = c.Wymagana(przeguby);
+        zad->LewyPrzegub = po == Prawda;
+        if (zad->LewyPrzegub)
+            po = c.Wymagana(przeguby);
+        if (po != "Prawy przegub")
+            throw TBladOdczytu{"W sekcji " + Sekcje()[Geometria].Pokaz() + " zamiast „Prawy przegub” stoi „" +
+                               LiniaWKomunikacie(po) + "”."};
+        po = c.Wymagana(przeguby);
+        zad->PrawyPrzegub = po == Prawda;
+        if (zad->PrawyPrzegub)
+            c.KoniecSekcji(Geometria);
+        else if (!po.empty())
+            throw TBladOdczytu{"Sekcja " + Sekcje()[Geometria].Pokaz() +
+                               " nie kończy się tam, gdzie wskazują dane ogólne: zamiast pustego wiersza stoi „" +
+                               LiniaWKomunikacie(po) + "”."};
+
+        c.DoZnacznika(Grupy);
+        for (int32_t i = 0; i < g; ++i) {
+            const TMiejsce m{Grupy, "grupa " + std::to_string(i + 1)};
+            TGrupa& grupa = zad->Grupy[size_t(i)];
+            grupa.Uzyta = 1;
+            const std::string_view nazwa = c.Wymagana(m);
+            grupa.Nazwa = PrzytnijNazwe(nazwa);
+            if (i > 0)
+                listaGrup.push_back(std::to_string(i + 1) + " " + Cp1250NaUtf8(nazwa));
+            grupa.Kolor = c.Kolor(m);
+        }
+        c.KoniecSekcji(Grupy);
+
+        c.DoZnacznika(Warianty);
+        for (int32_t i = 0; i < k; ++i) {
+            const TMiejsce m{Warianty, "wariant " + std::to_string(i + 1)};
+            TWariant& w = zad->Kombinacje[size_t(i)];
+            w.Uzyta = 1;
+            w.Nazwa = PrzytnijNazwe(c.Wymagana(m));
+            w.Rezerwa[0] = c.Rzeczywista(m);
+            w.Rezerwa[1] = c.Rzeczywista(m);
+        }
+        c.KoniecSekcji(Warianty);
+
+        c.DoZnacznika(Wspolczynniki);
+        for (int32_t kk = 0; kk < k; ++kk)
+            for (int32_t gg = 0; gg < g; ++gg)
+                zad->Wspolczynniki[size_t(kk)][size_t(gg)] = c.Rzeczywista(
+                    {Wspolczynniki, "kombinacja " + std::to_string(kk + 1) + ", grupa " + std::to_string(gg + 1)});
+        c.KoniecSekcji(Wspolczynniki);
+
+        c.DoZnacznika(Sily);
+        CzytajObciazenia(c, Sily, zad->Sily, RodzajSily, [](TSila& s, TCzytnik& c, const TMiejsce& m) {
+            s.Przeslo = c.Calkowita(m);
+            s.X = c.Rzeczywista(m);
+            s.XAbs = c.Rzeczywista(m);
+            s.Wartosc = c.Rzeczywista(m);
+            s.Grupa = c.Calkowita(m);
+        });
+        c.DoZnacznika(Liniowe);
+        CzytajObciazenia(c, Liniowe, zad->Liniowe, RodzajLiniowego, [](TLiniowe& q, TCzytnik& c, const TMiejsce& m) {
+            q.Przeslo = c.Calkowita(m);
+            q.X1 = c.Rzeczywista(m);
+            q.X2 = c.Rzeczywista(m);
+            q.X1Abs = c.Rzeczywista(m);
+            q.X2Abs = c.Rzeczywista(m);
+            q.Wartosc = c.Rzeczywista(m);
+            q.Grupa = c.Calkowita(m);
+        });
+        c.DoZnacznika(Trojkaty);
+        CzytajObciazenia(c, Trojkaty, zad->Trojkaty, RodzajTrojkata, [](TTrojkat& t, TCzytnik& c, const TMiejsce& m) {
+            t.Przeslo = c.Calkowita(m);
+            t.X1 = c.Rzeczywista(m);
+            t.X2 = c.Rzeczywista(m);
+            t.X1Abs = c.Rzeczywista(m);
+            t.X2Abs = c.Rzeczywista(m);
+            t.WartoscStala = c.Rzeczywista(m);
+            t.WartoscMalejaca = c.Rzeczywista(m);
+            t.WartoscRosnaca = c.Rzeczywista(m);
+            t.Grupa = c.Calkowita(m);
+        });
+        c.DoZnacznika(Momenty);
+        CzytajObciazenia(c, Momenty, zad->Momenty, RodzajMomentu, [](TMoment& m, TCzytnik& c, const TMiejsce& gdzie) {
+            m.Przeslo = c.Calkowita(gdzie);
+            m.X = c.Rzeczywista(gdzie);
+            m.XAbs = c.Rzeczywista(gdzie);
+            m.Wartosc = c.Rzeczywista(gdzie);
+            m.Grupa = c.Calkowita(gdzie);
+        });
+        // Nothing but empty lines may follow the last section.
+        while (c.Nastepna(linia))
+            if (!linia.empty())
+                throw TBladOdczytu{"Za sekcją " + Sekcje()[Momenty].Pokaz() + " stoi jeszcze „" +
+                                   LiniaWKomunikacie(linia) + "”."};
+
+        const std::string blad = SprawdzSpojnosc(*zad, g, "plik podaje");
         if (!blad.empty())
             throw TBladOdczytu{blad};
     } catch (const TBladOdczytu& b) {

@@ -1,6 +1,12 @@
 #pragma once
 // The project file (*.qvr): the whole task as 8-bit code page 1250 text, one
-// value per line, CR LF, in sections introduced by marker lines.
+// value per line, CR LF, in nine sections introduced by marker lines. A file
+// is read whole or not at all: every marker must be there, a counted section
+// must end at its empty line, a load section holds "TRUE" records only, and
+// what is read must be a task the program can have written.
+//
+// The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files, the
+// date and QSaveFile are in PlikZadaniaQt.cpp.
 //
 // Reading never works on the live task: the file is read into a fresh task,
 // and only a file read to its end replaces the caller's task. The caller
@@ -42,12 +48,14 @@ struct TChwila {
     int Sekunda = 0;
 };
 TChwila ChwilaTeraz();
+// "Data zapisu " with the date and time in the user's formats, code page 1250.
+std::string LiniaDatyZapisu(const TRegionalne& regionalne, const TChwila& chwila);
 
-// The file's bytes. False, with the message in blad, when the task holds
-// something the reader would refuse (a non-finite number, a load on a span or
-// group that does not exist, a span count outside the tables).
-bool ZapiszDoTekstu(const TDaneZadania& zad, const TRegionalne& regionalne, const TChwila& chwila,
-                    std::string& tekst, std::string& blad);
+// The file's bytes, with the user's separator (',' or, for anything else,
+// '.') and the date line as given (code page 1250). False, with the message in
+// blad, when the task holds something the reader would refuse.
+bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view liniaDaty, std::string& tekst,
+                    std::string& blad);
 
 // Reads a whole file held in memory. Either Zadanie is set or Blad is not empty.
 TOdczyt CzytajTekst(std::string_view tekst);

@@ -1,5 +1,4 @@
 // The file side of the project file: dates, QSaveFile, QFile.
-#include "projectfile/DataZapisu.h"
 #include "projectfile/PlikZadania.h"
 
 #include "platform/Cp1250.h"
@@ -49,7 +48,7 @@ bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TR
                 const TChwila& chwila, std::string& blad)
 {
     std::string tekst;
-    if (!ZapiszDoTekstu(zad, regionalne, chwila, tekst, blad))
+    if (!ZapiszDoTekstu(zad, regionalne.SeparatorDziesietny, LiniaDatyZapisu(regionalne, chwila), tekst, blad))
         return false;
 
     // The temporary file is renamed over the old one only after a complete write;

@@ -133,19 +133,63 @@ TEST_F(Renderowanie, APngShowsTheDeskTheSheetsAndTheBeamWhereTheWindowWould)
     EXPECT_EQ(obraz.pixel(800, 0) & 0xFFFFFF, 0x000000u); // the desk's black outline, just above the sheet
 }
 
-TEST_F(Renderowanie, AMissingTaskOrAnUnwritableOutputEndsWithAMessageAndCodeOne)
+TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
 {
     EXPECT_EQ(Uruchom({"--pdf", Sciezka("a.pdf"), Sciezka("brak.qvr")}), 1);
     EXPECT_NE(bledy_.str().find("brak.qvr"), std::string::npos) << bledy_.str();
     EXPECT_FALSE(fs::exists(Sciezka("a.pdf")));
 
-    const std::string plik = Zapisz(Belka(1), "jedna.qvr");
-    const std::string zly = (katalog_ / "nie-ma-takiego-folderu" / "w.pdf").string();
-    EXPECT_EQ(Uruchom({"--pdf", zly, plik}), 1);
-    EXPECT_EQ(bledy_.str(), "Nie można zapisać pliku " + zly + ".\n");
-    const std::string zlyPng = (katalog_ / "nie-ma-takiego-folderu" / "w.png").string();
-    EXPECT_EQ(Uruchom({"--png", zlyPng, plik}), 1);
-    EXPECT_EQ(bledy_.str(), "Nie można zapisać pliku " + zlyPng + ".\n");
+    // The task file named as the output, also by another path: refused before anything is written.
+    const std::string plik = Zapisz(Belka(1), "jedna.qvr"), przed = Czytaj(plik);
+    const std::string inna = (katalog_ / "." / ".." / katalog_.filename() / "jedna.qvr").string();
+    for (const auto& [opcja, wyjscie] : {std::pair("--pdf", plik), {"--png", inna}}) {
+        EXPECT_EQ(Uruchom({opcja, wyjscie, plik}), 1);
+        EXPECT_NE(bledy_.str().find("jest plikiem zadania"), std::string::npos) << bledy_.str();
+        EXPECT_EQ(Czytaj(plik), przed);
+    }
+    // The system's reason follows the name.
+    for (const char* opcja : {"--pdf", "--png"}) {
+        const std::string zly = (katalog_ / "nie-ma-takiego-folderu" / "w").string();
+        EXPECT_EQ(Uruchom({opcja, zly, plik}), 1);
+        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku " + zly + ": ") && bledy_.str().size() > zly.size() + 30)
+            << bledy_.str();
+    }
+}
+
+TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {15, 15}, false, false);
+    DodajLiniowe(zad, 0, 0, 15, 10);
+    const std::string plik = Zapisz(zad, "dluga.qvr");
+    ASSERT_EQ(Uruchom({"--png", Sciezka("100.png"), "--rozmiar", "800x600", plik}), 0) << bledy_.str();
+    ASSERT_EQ(Uruchom({"--skala", "200", "--png", Sciezka("200.png"), plik, "--rozmiar", "800x600"}), 0) << bledy_.str();
+    const QImage sto(QString::fromStdString(Sciezka("100.png"))), dwiescie(QString::fromStdString(Sciezka("200.png")));
+    ASSERT_EQ(sto.size(), QSize(800, 600));
+    // At 1:100 the 30 m beam runs 3 + 30 cm across the first sheet, at 1:200 it ends at 3 + 15 cm.
+    TWidok w;
+    ZoomWszystko(w, 800, 600);
+    w.EkranSrodekX = 400;
+    w.EkranSrodekY = 300;
+    const auto kolor = [&](const QImage& o, double x, double y) { return o.pixel(w.NaEkranX(x), w.NaEkranY(-y)) & 0xFFFFFF; };
+    EXPECT_EQ(kolor(sto, 19.5, 6), 0x000000u);
+    EXPECT_NE(kolor(dwiescie, 19.5, 6), 0x000000u);
+    EXPECT_EQ(kolor(dwiescie, 17.5, 6), 0x000000u);
+
+    ASSERT_EQ(Uruchom({"--pdf", Sciezka("dluga.pdf"), plik, "--skala", "200"}), 0) << bledy_.str();
+    QFile pdf(QString::fromStdString(Sciezka("dluga.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    // The document title is the file's name, not its path (UTF-16 in the PDF).
+    const auto utf16 = [](const QString& t) {
+        QByteArray b("(\xFE\xFF");
+        for (const QChar z : t)
+            b.append(char(z.unicode() >> 8)).append(char(z.unicode() & 0xFF));
+        return b + ")";
+    };
+    EXPECT_TRUE(pdf.readAll().contains("/Title " + utf16("dluga.qvr")));
+    for (const auto& zle : {std::vector<std::string>{"--skala", "0", "--pdf", "a.pdf", plik},
+                            {"--wyniki", plik, "--skala", "200"}, {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
+        EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[1];
 }
 
 TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)

@@ -43,14 +43,14 @@ std::string SprawdzOdczyt(std::string_view bajty)
         o.Widoki.DlugosciPrzesel.size() != z.Przesla.size())
         return "the group list of the load dialogs or the length row of the geometry dialog";
 
-    const TChwila chwila{2024, 2, 29, 23, 59, 59};
+    const std::string_view data = "Data zapisu 29.02.2024, godz. 23:59:59";
     std::string pierwszy, drugi, blad;
-    if (!ZapiszDoTekstu(z, TRegionalne{}, chwila, pierwszy, blad))
+    if (!ZapiszDoTekstu(z, ',', data, pierwszy, blad))
         return "a task read cannot be written: " + blad;
     const TOdczyt ponownie = CzytajTekst(pierwszy);
     if (!ponownie.Zadanie)
         return "a written task cannot be read: " + ponownie.Blad;
-    if (!ZapiszDoTekstu(*ponownie.Zadanie, TRegionalne{}, chwila, drugi, blad) || drugi != pierwszy)
+    if (!ZapiszDoTekstu(*ponownie.Zadanie, ',', data, drugi, blad) || drugi != pierwszy)
         return "writing, reading and writing again changes the file";
     return {};
 }
