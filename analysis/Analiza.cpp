@@ -1,6 +1,8 @@
 #include "analysis/Analiza.h"
 
 #include "analysis/Obciazenia.h"
+#include "analysis/Obwiednie.h"
+#include "analysis/Probkowanie.h"
 #include "analysis/Rozwiazanie.h"
 #include "analysis/Uklad.h"
 #include "model/Zadanie.h"
@@ -259,3 +261,14 @@ void ObliczKonce(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
     }
 }
 
+bool PrzeliczZadanie(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)
+{
+    if (!Analiza(zad, wyn, kom))
+        return false;
+    if (zad.IloscKombinacji > 1) {
+        ObwiedniaM(zad, wyn);
+        ObwiedniaT(zad, wyn);
+        LiczObwiedniaReakcji(zad, wyn);
+    }
+    return true;
+}

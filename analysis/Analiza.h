@@ -22,46 +22,6 @@ bool Analiza(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom);
 // Final end moments and forces of every span of combination c from WektorX.
 void ObliczKonce(const TDaneZadania& zad, TWyniki& wyn, int32_t c);
 
-// M(x) and T(x) of one span from its left-end values and the working load tables.
-float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x);
-float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x);
-
-// Sample one span into WykresRoboczyM / WykresRoboczyT.
-void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL);
-void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL);
-
-// Whole centimetres in a span of length L (m): the grid of the sampled lines
-// and the envelopes; never more than the 100000 of the longest span analysed.
-int32_t IloscCentymetrow(float L);
-
-// Extremes of the first n points of a polyline.
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
-// The rule behind it, one point at a time: a value strictly above Max or below
-// Min replaces it (the first of equal extremes wins; they never cross 0) ...
-void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
-// ... and at the end the scale: the larger magnitude, 1 when that is about 0.
-void UstalSkale(TEkstrema& e);
-
-// M and T read off the sampled lines of combination c, span s, at local x (m);
-// at a jump the value just right of it.
-float MomentZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x);
-float TnacaZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x);
-
-// Reads one sampled line at non-decreasing x with exactly the results of
-// MomentZWykresu / TnacaZWykresu, walking on from the last point found
-// instead of searching the whole line each time.
-class TOdczytKolejny {
-public:
-    TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double przesuniecie);
-    float operator()(double x);
-
-private:
-    const std::vector<TPunktWykresu>& punkty_;
-    int32_t ilosc_;
-    float L_;
-    double przesuniecie_;
-    int32_t kursor_ = 1;
-};
-
-TOdczytKolejny OdczytMomentow(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s);
-TOdczytKolejny OdczytTnacych(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s);
+// The whole recomputation: Analiza and, when it succeeded with two or more
+// combinations, the three envelopes. False when the analysis refused the task.
+bool PrzeliczZadanie(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom);

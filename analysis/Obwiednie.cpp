@@ -1,6 +1,7 @@
 #include "analysis/Obwiednie.h"
 
-#include "analysis/Analiza.h"
+#include "analysis/Odczyt.h"
+#include "analysis/Probkowanie.h"
 #include "analysis/Wyniki.h"
 #include "model/Zadanie.h"
 
@@ -96,16 +97,4 @@ void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)
         m.MinP = std::min(m.MinP, p);
         m.MaxP = std::max(m.MaxP, p);
     }
-}
-
-bool PrzeliczZadanie(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)
-{
-    if (!Analiza(zad, wyn, kom))
-        return false;
-    if (zad.IloscKombinacji > 1) {
-        ObwiedniaM(zad, wyn);
-        ObwiedniaT(zad, wyn);
-        LiczObwiedniaReakcji(zad, wyn);
-    }
-    return true;
 }

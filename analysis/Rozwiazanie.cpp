@@ -125,32 +125,6 @@ double Wyznacznik(const MacierzKwad& A, int32_t n)
     return minory.Wyznacznik(WszystkieKolumny(n), n);
 }
 
-MacierzKwad Minor(const MacierzKwad& A, int32_t n, int32_t i, int32_t j)
-{
-    MacierzKwad m;
-    m.reserve(size_t(std::max(n - 1, 0)));
-    for (int32_t r = 0; r < n; ++r) {
-        if (r == j)
-            continue;
-        MacierzWektor wiersz;
-        wiersz.reserve(size_t(std::max(n - 1, 0)));
-        for (int32_t k = 0; k < n; ++k)
-            if (k != i)
-                wiersz.push_back(A[r][k]);
-        m.push_back(std::move(wiersz));
-    }
-    return m;
-}
-
-MacierzKwad MacierzOdwrotna(const MacierzKwad& A, int32_t n)
-{
-    if (n < 2 || n > TMinory::MaxRzad)
-        return {};
-    const MacierzKwad B = Blok(A, n);
-    TMinory minory(B, -1, nullptr);
-    return Odwrotna(B, n, minory.Wyznacznik(WszystkieKolumny(n), n), minory);
-}
-
 bool RozwiazUklad(TWyniki& wyn, int32_t n, IKomunikaty& kom)
 {
     if (n < 1)

@@ -7,10 +7,6 @@ class IKomunikaty;
 
 // Determinant of the leading n × n block of A.
 double Wyznacznik(const MacierzKwad& A, int32_t n);
-// A of order n without row j and column i.
-MacierzKwad Minor(const MacierzKwad& A, int32_t n, int32_t i, int32_t j);
-// Inverse of the leading n × n block of A, n ≥ 2.
-MacierzKwad MacierzOdwrotna(const MacierzKwad& A, int32_t n);
 // Fills WektorX and MacierzKOdwrotna from MacierzK and WektorQ. A zero
 // determinant is reported once through `kom` and changes nothing; returns false then.
 bool RozwiazUklad(TWyniki& wyn, int32_t n, IKomunikaty& kom);

@@ -1,6 +1,6 @@
 #include "analysis/Wyniki.h"
 
-#include "analysis/Analiza.h"
+#include "analysis/Probkowanie.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
@@ -55,8 +55,6 @@ void DopasujProbki(const TDaneZadania& zad, TWyniki& wyn)
     // polylines themselves are sized by what the sampling produces, so a load
     // added after this sizing can never write past their end.
     const int32_t nPunkty = IloscCentymetrow(lmax) + 1;
-    wyn.PojemnoscM = nMomenty + nPunkty;
-    wyn.PojemnoscT = nSily + nPunkty;
 
     const size_t s = zad.Przesla.size();
     const auto dwaWymiary = [&](auto& tablica) {

@@ -67,8 +67,6 @@ struct TWyniki {
     std::vector<std::vector<std::vector<TPunktWykresu>>> WykresT;
     std::vector<std::vector<TEkstrema>> EkstremaM;
     std::vector<std::vector<TEkstrema>> EkstremaT;
-    int32_t PojemnoscM = 0;
-    int32_t PojemnoscT = 0;
     float NajwiekszyM = 0.01f; // largest Skala over all combinations and spans
     float NajwiekszyT = 0.01f;
     std::vector<TPunktWykresu> WykresRoboczyM;

@@ -1,6 +1,6 @@
 #include "app/WierszPolecen.h"
 
-#include "analysis/Obwiednie.h"
+#include "analysis/Analiza.h"
 #include "analysis/Wyniki.h"
 #include "app/Raport.h"
 #include "model/Zadanie.h"

@@ -1,7 +1,7 @@
 #include "drawing/Arkusze.h"
 
 #include "analysis/Obciazenia.h"
-#include "analysis/Obwiednie.h"
+#include "analysis/Analiza.h"
 #include "analysis/Wyniki.h"
 #include "platform/TekstyLiczb.h"
 #include "drawing/Schemat.h"

@@ -1,6 +1,6 @@
 #include "drawing/Wykresy.h"
 
-#include "analysis/Analiza.h"
+#include "analysis/Odczyt.h"
 #include "analysis/Wyniki.h"
 #include "drawing/Symbole.h"
 #include "drawing/Widocznosc.h"

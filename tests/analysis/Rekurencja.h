@@ -5,6 +5,22 @@
 
 #include <cstddef>
 
+// A of order n without row j and column i.
+inline MacierzKwad Minor(const MacierzKwad& A, int32_t n, int32_t i, int32_t j)
+{
+    MacierzKwad m;
+    for (int32_t r = 0; r < n; ++r) {
+        if (r == j)
+            continue;
+        MacierzWektor wiersz;
+        for (int32_t k = 0; k < n; ++k)
+            if (k != i)
+                wiersz.push_back(A[r][k]);
+        m.push_back(std::move(wiersz));
+    }
+    return m;
+}
+
 inline double WyznacznikRekurencyjny(const MacierzKwad& A, int32_t n)
 {
     const auto a = [&](int32_t i, int32_t j) { return A[i][j]; };

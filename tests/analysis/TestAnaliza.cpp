@@ -1,6 +1,8 @@
 #include "SumaObciazen.h"
 
 #include "analysis/Analiza.h"
+#include "analysis/Odczyt.h"
+#include "analysis/Probkowanie.h"
 #include "analysis/Obciazenia.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
@@ -259,6 +261,19 @@ TEST(Probkowanie, PointMomentJumpsTheMomentLineAndLeavesTheShearAlone)
     }
 }
 
+TEST(Probkowanie, ASectionAtAPointLoadCountsTheLoad)
+{
+    // A load acts where a ≤ x: the section at the load lies right of its jump.
+    TDaneZadania zad;
+    UstawGeometrie(zad, {3}, true, true);
+    DodajSile(zad, 0, 1, 10);
+    DodajMoment(zad, 0, 1, 4);
+    ObciazeniaPrzesla(zad, 0, 0);
+    const float przed = std::nextafter(1.0f, 0.0f);
+    EXPECT_EQ(std::pair(TnacaWPrzekroju(zad, 0, przed), TnacaWPrzekroju(zad, 0, 1)), std::pair(0.0f, -10.0f));
+    EXPECT_EQ(std::pair(MomentWPrzekroju(zad, 0, 0, przed), MomentWPrzekroju(zad, 0, 0, 1)), std::pair(0.0f, 4.0f));
+}
+
 TEST(Probkowanie, EverySampledValueIsTheSectionEvaluatedOnItsOwn)
 {
     TPoliczone p;
@@ -415,7 +430,7 @@ TEST(Analiza, LoadsAddedAfterTheTablesWereSizedAreSampledInFull)
     TPoliczone p;
     UstawGeometrie(p.zad, {1}, true, true);
     DopasujProbki(p.zad, p.wyn);
-    const int32_t pojemnosc = p.wyn.PojemnoscT;
+    const int32_t pojemnosc = 100 + 1; // a point per centimetre, none for point forces yet
     for (int32_t i = 1; i < 100; ++i)
         DodajSile(p.zad, 0, i * 0.01f, 1);
     DodajMoment(p.zad, 0, 0.505f, 3);

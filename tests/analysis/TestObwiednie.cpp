@@ -1,4 +1,6 @@
 #include "analysis/Analiza.h"
+#include "analysis/Odczyt.h"
+#include "analysis/Probkowanie.h"
 #include "analysis/Obwiednie.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"

@@ -76,25 +76,24 @@ TEST(BudujUklad, ThreeContinuousSpansGiveASymmetricTridiagonalMatrix)
         }
 }
 
-TEST(Wyznacznik, MatchesThePlainRecursionToTheBitOnRandomMatrices)
+TEST(Wyznacznik, DeterminantAndInverseMatchThePlainRecursionToTheBitOnRandomMatricesAndAssembledBeams)
 {
+    // The memoised expansion must do exactly the recursion's operations.
+    const auto porownaj = [](const MacierzKwad& A, int32_t n, const std::string& co) {
+        EXPECT_EQ(Wyznacznik(A, n), WyznacznikRekurencyjny(A, n)) << co;
+        TWyniki wyn;
+        UstawRozmiarUkladu(wyn, n);
+        for (int32_t i = 0; i < n; ++i)
+            std::copy_n(A[i].begin(), n, wyn.MacierzK[i].begin());
+        TRejestrKomunikatow kom;
+        ASSERT_TRUE(RozwiazUklad(wyn, n, kom)) << co;
+        if (n >= 2)
+            EXPECT_EQ(wyn.MacierzKOdwrotna, OdwrotnaRekurencyjna(A, n)) << co;
+    };
     std::mt19937 gen(20261206);
     for (int32_t n = 1; n <= 8; ++n)
-        for (int proba = 0; proba < 5; ++proba) {
-            const MacierzKwad A = Losowa(gen, n);
-            EXPECT_EQ(Wyznacznik(A, n), WyznacznikRekurencyjny(A, n)) << "order " << n;
-            if (n >= 2) {
-                const MacierzKwad inv = MacierzOdwrotna(A, n);
-                const MacierzKwad ref = OdwrotnaRekurencyjna(A, n);
-                for (int32_t i = 0; i < n; ++i)
-                    for (int32_t j = 0; j < n; ++j)
-                        EXPECT_EQ(inv[i][j], ref[i][j]) << "order " << n << " at " << i << "," << j;
-            }
-        }
-}
-
-TEST(Wyznacznik, MatchesThePlainRecursionToTheBitOnAssembledBeams)
-{
+        for (int proba = 0; proba < 5; ++proba)
+            porownaj(Losowa(gen, n), n, "random of order " + std::to_string(n));
     for (int32_t przesla = 2; przesla <= 9; ++przesla) {
         TDaneZadania zad;
         UstawGeometrie(zad, {3.5f, 6, 4.25f, 7, 5, 2.8f, 6.6f, 4.1f, 5.3f}, przesla % 2 == 0, przesla % 3 == 0);
@@ -104,22 +103,9 @@ TEST(Wyznacznik, MatchesThePlainRecursionToTheBitOnAssembledBeams)
         for (int32_t s = 0; s < przesla; ++s)
             zad.Przesla[s].J = 1.0f + 0.37f * float(s);
         const TWyniki wyn = Uklad(zad);
-        const int32_t n = przesla - 1;
-        EXPECT_EQ(Wyznacznik(wyn.MacierzK, n), WyznacznikRekurencyjny(wyn.MacierzK, n)) << przesla << " spans";
-        if (n >= 2) {
-            EXPECT_EQ(MacierzOdwrotna(wyn.MacierzK, n), OdwrotnaRekurencyjna(wyn.MacierzK, n)) << przesla << " spans";
-        }
+        porownaj(wyn.MacierzK, przesla - 1, std::to_string(przesla) + " spans");
     }
-}
-
-TEST(Wyznacznik, OrdersTwoAndThreeUseTheClosedForms)
-{
-    const MacierzKwad A2 = {{3, 1}, {4, 2}};
-    EXPECT_EQ(Wyznacznik(A2, 2), 3.0 * 2 - 1.0 * 4);
-    const MacierzKwad A3 = {{2, 0, 1}, {1, 3, 2}, {1, 1, 1}};
-    EXPECT_DOUBLE_EQ(Wyznacznik(A3, 3), 2 * (3 - 2) - 0 + 1 * (1 - 3));
     const MacierzKwad A4 = {{1, 0, 0, 0}, {0, 2, 0, 0}, {0, 0, 3, 0}, {0, 0, 0, 4}};
-    EXPECT_EQ(Wyznacznik(A4, 4), 24.0);
     EXPECT_EQ(Wyznacznik(A4, 2), 2.0) << "the leading block only";
 }
 

@@ -1,6 +1,8 @@
 #include "Pomocnicze.h"
 
 #include "analysis/Analiza.h"
+#include "analysis/Odczyt.h"
+#include "analysis/Probkowanie.h"
 #include "analysis/Obwiednie.h"
 #include "platform/TekstyLiczb.h"
 #include "drawing/Tekst.h"

@@ -162,6 +162,8 @@ TEST(SkalaSil, AutomaticScaleDrawsLargeLoadsTwoCentimetresLong)
     UstawGeometrie(zad, {6}, false, false);
     DodajSile(zad, 0, 1, 50);
     EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 0.04f); // 50 kN → 2 cm
+    DodajSile(zad, 0, 2, 100);
+    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 0.02f) << "100 kN already takes 2 cm";
     DodajTrojkat(zad, 0, 1, 3, 20, 200);
     EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 2.0f / 200); // 200 kN/m → 2 cm
     DodajMoment(zad, 0, 1, -400);
