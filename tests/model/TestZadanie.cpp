@@ -3,48 +3,27 @@
 
 #include <gtest/gtest.h>
 
-TEST(NowyTemat, GivesATaskWithoutGeometryWithOneGroupAndOneCombination)
+#include <tuple>
+
+TEST(NowyTemat, GivesATaskWithoutGeometryWithOneGroupAndOneCombinationAndKeepsWhatANewTaskKeeps)
 {
     TDaneZadania zad;
-    zad.Wspolczynniki[3][4] = 2.5f; // survives a new task
-    zad.LewyPrzegub = true;
-    zad.NieZapisane = true;
+    zad.Wspolczynniki[3][4] = 2.5f;
+    zad.LewyPrzegub = zad.NieZapisane = true;
+    zad.Nastawy.ArkuszUzytkownika = zad.Nastawy.RysujKratke = true;
+    zad.Nastawy.WspGrubosci = 1.5f;
     DodajSile(zad, 0, 1.0f, 10.0f);
     NowyTemat(zad);
 
-    EXPECT_EQ(zad.IloscPrzesel, -1);
-    EXPECT_TRUE(zad.Przesla.empty());
-    EXPECT_FALSE(SaObciazenia(zad));
-    EXPECT_EQ(IloscUzytych(zad.Grupy), 1);
-    EXPECT_EQ(IloscUzytych(zad.Kombinacje), 1);
-    EXPECT_EQ(zad.Grupy[0].Nazwa, "Sta\xB3" "e");
-    EXPECT_EQ(zad.Grupy[0].Kolor, 0);
-    for (int g = 1; g < TDaneZadania::MaxGrup; ++g) {
-        EXPECT_FALSE(zad.Grupy[g].Uzyta);
-        EXPECT_EQ(zad.Grupy[g].Kolor, 0xFFFFFF);
-    }
-    EXPECT_EQ(zad.Kombinacje[0].Nazwa, "Sta\xB3" "e");
-    EXPECT_EQ(zad.Wspolczynniki[0][0], 1.0f);
-    EXPECT_EQ(zad.Wspolczynniki[3][4], 2.5f);
-    EXPECT_TRUE(zad.LewyPrzegub);
-    EXPECT_TRUE(zad.NieZapisane);
-    EXPECT_EQ(zad.Sily[0].Przeslo, -1);
-    EXPECT_EQ(zad.Nastawy.SkalaSil, 0.04f);
-    EXPECT_EQ(zad.Nastawy.MomentyY, 24.0f);
-}
-
-TEST(NowyTemat, KeepsTheSheetSizeSettingsAndTheLineWidthFactor)
-{
-    TDaneZadania zad;
-    zad.Nastawy.ArkuszUzytkownika = true;
-    zad.Nastawy.ArkuszL = 21;
-    zad.Nastawy.WspGrubosci = 1.5f;
-    zad.Nastawy.RysujKratke = true;
-    NowyTemat(zad);
-    EXPECT_TRUE(zad.Nastawy.ArkuszUzytkownika);
-    EXPECT_EQ(zad.Nastawy.ArkuszL, 21.0f);
-    EXPECT_EQ(zad.Nastawy.WspGrubosci, 1.5f);
-    EXPECT_FALSE(zad.Nastawy.RysujKratke);
+    EXPECT_EQ(std::tuple(zad.IloscPrzesel, zad.Przesla.size(), SaObciazenia(zad), zad.Sily[0].Przeslo), std::tuple(-1, 0u, false, -1));
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Kombinacje), zad.Grupy[0].Kolor, zad.Grupy[9].Kolor),
+              std::tuple(1, 1, 0, 0xFFFFFF));
+    EXPECT_EQ(std::tuple(zad.Grupy[0].Nazwa, zad.Kombinacje[0].Nazwa), std::tuple("Sta\xB3" "e", "Sta\xB3" "e"));
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], zad.Nastawy.SkalaSil, zad.Nastawy.MomentyY, zad.Nastawy.RysujKratke),
+              std::tuple(1.0f, 0.04f, 24.0f, false));
+    // Left alone: other coefficients, the hinge and change flags, the sheet size and line width settings.
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[3][4], zad.LewyPrzegub, zad.NieZapisane, zad.Nastawy.ArkuszUzytkownika,
+                         zad.Nastawy.WspGrubosci), std::tuple(2.5f, true, true, true, 1.5f));
 }
 
 TEST(SlotTables, DeletingFromAFullTableMovesLaterSlotsDownAndFreesTheLast)
@@ -60,100 +39,51 @@ TEST(SlotTables, DeletingFromAFullTableMovesLaterSlotsDownAndFreesTheLast)
     EXPECT_FALSE(zad.Sily[99].Uzyta);
     for (int i = 0; i < 99; ++i)
         EXPECT_EQ(zad.Sily[i].Wartosc, float(i < 10 ? i : i + 1)) << "slot " << i;
-
     EXPECT_EQ(DodajSile(zad, 0, 0.0f, 7.0f), 99) << "a new entry takes the first free slot";
-}
-
-TEST(SlotTables, NamesAreCutToTwentyBytes)
-{
-    EXPECT_EQ(PrzytnijNazwe("ABCDEFGHIJKLMNOPQRSTUVWXY"), "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(PrzytnijNazwe("Krótka"), "Krótka");
 }
 
 TEST(Trojkat, IsSplitIntoAUniformPartAndOneTriangle)
 {
-    TTrojkat t;
-    UstawWartosciTrojkata(t, 5, 2);
-    EXPECT_EQ(t.WartoscStala, 2.0f);
-    EXPECT_EQ(t.WartoscMalejaca, 3.0f);
-    EXPECT_EQ(t.WartoscRosnaca, 0.0f);
-    UstawWartosciTrojkata(t, 4, 4);
-    EXPECT_EQ(t.WartoscStala, 4.0f);
-    EXPECT_EQ(t.WartoscMalejaca, 0.0f);
-    EXPECT_EQ(t.WartoscRosnaca, 0.0f);
-    UstawWartosciTrojkata(t, 1, 3);
-    EXPECT_EQ(t.WartoscStala, 1.0f);
-    EXPECT_EQ(t.WartoscRosnaca, 2.0f);
-}
-
-TEST(Geometria, DerivesPositionsUnknownsAndCodesFromLengthsAndHinges)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {4, 5, 6}, false, false);
-    ASSERT_EQ(zad.Przesla.size(), 3u);
-    EXPECT_EQ(zad.Przesla[0].X0, 0.0f);
-    EXPECT_EQ(zad.Przesla[1].X0, 4.0f);
-    EXPECT_EQ(zad.Przesla[2].X0, 9.0f);
-    EXPECT_EQ(zad.Przesla[0].NiewiadomaLewa, -1);
-    EXPECT_EQ(zad.Przesla[0].NiewiadomaPrawa, 1);
-    EXPECT_EQ(zad.Przesla[1].NiewiadomaLewa, 1);
-    EXPECT_EQ(zad.Przesla[1].NiewiadomaPrawa, 2);
-    EXPECT_EQ(zad.Przesla[2].NiewiadomaLewa, 2);
-    EXPECT_EQ(zad.Przesla[2].NiewiadomaPrawa, -1);
-    EXPECT_EQ(zad.Przesla[0].TypPodpor, 2);
-    EXPECT_EQ(zad.Przesla[1].TypPodpor, 1);
-    EXPECT_EQ(zad.Przesla[2].TypPodpor, 3);
-    for (const TPrzeslo& p : zad.Przesla)
-        EXPECT_EQ(p.TypPrzesla, 4);
-
-    UstawGeometrie(zad, {4, 5, 6}, true, true);
-    EXPECT_EQ(zad.Przesla[0].TypPrzesla, 3);
-    EXPECT_EQ(zad.Przesla[0].TypPodpor, 1);
-    EXPECT_EQ(zad.Przesla[2].TypPrzesla, 2);
-    EXPECT_EQ(zad.Przesla[2].TypPodpor, 1);
-}
-
-TEST(Geometria, OneSpanTakesItsCodeFromBothHinges)
-{
-    TDaneZadania zad;
-    const struct {
-        bool lewy, prawy;
-        int kod;
-    } przypadki[] = {{false, false, 4}, {true, false, 3}, {false, true, 2}, {true, true, 1}};
-    for (const auto& p : przypadki) {
-        UstawGeometrie(zad, {6}, p.lewy, p.prawy);
-        EXPECT_EQ(zad.Przesla[0].TypPrzesla, p.kod);
-        EXPECT_EQ(zad.Przesla[0].TypPodpor, p.kod);
-        EXPECT_EQ(zad.Przesla[0].NiewiadomaLewa, 0);
-        EXPECT_EQ(zad.Przesla[0].NiewiadomaPrawa, 1);
+    for (const auto& [q1, q2, oczekiwane] : {std::tuple(5.0f, 2.0f, std::tuple(2.0f, 3.0f, 0.0f)),
+                                             {4.0f, 4.0f, {4.0f, 0.0f, 0.0f}}, {1.0f, 3.0f, {1.0f, 0.0f, 2.0f}}}) {
+        TTrojkat t;
+        UstawWartosciTrojkata(t, q1, q2);
+        EXPECT_EQ(std::tuple(t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca), oczekiwane) << q1 << " " << q2;
     }
 }
 
-TEST(Geometria, ResizingTheSpanTableResetsLengthsToFourMetres)
+TEST(Geometria, DerivesPositionsUnknownsAndCodesFromLengthsAndHingesAndMovesTheLoads)
 {
     TDaneZadania zad;
-    UstawGeometrie(zad, {2, 3, 5}, false, false);
-    zad.Przesla[1].Rezerwa = {1, 2, 3, 4, 5, 6, 7, 8};
-    UstawIloscPrzesel(zad);
-    for (const TPrzeslo& p : zad.Przesla)
-        EXPECT_EQ(p.L, 4.0f);
-    const std::array<double, 8> zostaje = {0, 0, 3, 4, 0, 0, 7, 8};
-    EXPECT_EQ(zad.Przesla[1].Rezerwa, zostaje);
-    EXPECT_EQ(zad.Przesla[1].X0, 2.0f) << "X0 is the caller's to set";
-}
+    UstawGeometrie(zad, {4, 5, 6}, false, false);
+    const auto przeslo = [&](size_t s) {
+        const TPrzeslo& p = zad.Przesla[s];
+        return std::tuple(p.X0, p.NiewiadomaLewa, p.NiewiadomaPrawa, p.TypPrzesla, p.TypPodpor);
+    };
+    EXPECT_EQ(przeslo(0), std::tuple(0.0f, -1, 1, 4, 2));
+    EXPECT_EQ(przeslo(1), std::tuple(4.0f, 1, 2, 4, 1));
+    EXPECT_EQ(przeslo(2), std::tuple(9.0f, 2, -1, 4, 3));
+    UstawGeometrie(zad, {4, 5, 6}, true, true);
+    EXPECT_EQ(std::tuple(zad.Przesla[0].TypPrzesla, zad.Przesla[0].TypPodpor, zad.Przesla[2].TypPrzesla,
+                         zad.Przesla[2].TypPodpor), std::tuple(3, 1, 2, 1));
+    // One span takes its code from both hinges; its unknown numbers are read by nothing.
+    for (const auto& [lewy, prawy, kod] : {std::tuple(false, false, 4), {true, false, 3}, {false, true, 2}, {true, true, 1}}) {
+        UstawGeometrie(zad, {6}, lewy, prawy);
+        EXPECT_EQ(przeslo(0), std::tuple(0.0f, 0, 1, kod, kod));
+    }
 
-TEST(Geometria, LoadPositionsFollowTheSpanStarts)
-{
-    TDaneZadania zad;
     UstawGeometrie(zad, {4, 5}, false, false);
     DodajSile(zad, 1, 2.0f, 10.0f);
     DodajTrojkat(zad, 1, 1.0f, 3.0f, 0, 5);
-    EXPECT_EQ(zad.Sily[0].XAbs, 6.0f);
     zad.Przesla[0].L = 6.0f;
     UstawKodyPrzesel(zad);
-    EXPECT_EQ(zad.Sily[0].XAbs, 8.0f);
-    EXPECT_EQ(zad.Trojkaty[0].X1Abs, 7.0f);
-    EXPECT_EQ(zad.Trojkaty[0].X2Abs, 9.0f);
+    EXPECT_EQ(std::tuple(zad.Sily[0].XAbs, zad.Trojkaty[0].X1Abs, zad.Trojkaty[0].X2Abs), std::tuple(8.0f, 7.0f, 9.0f));
+
+    // Resizing resets every length to 4 m and the reserved values 1, 2, 5 and 6; X0 is the caller's to set.
+    zad.Przesla[1].Rezerwa = {1, 2, 3, 4, 5, 6, 7, 8};
+    UstawIloscPrzesel(zad);
+    EXPECT_EQ(std::tuple(zad.Przesla[0].L, zad.Przesla[1].L, zad.Przesla[1].X0), std::tuple(4.0f, 4.0f, 6.0f));
+    EXPECT_EQ(zad.Przesla[1].Rezerwa, (std::array<double, 8>{0, 0, 3, 4, 0, 0, 7, 8}));
 }
 
 TEST(SkalaSil, AutomaticScaleDrawsLargeLoadsTwoCentimetresLong)
