@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int SzerokoscSiatki = 640; // the span columns share it as the count grows
-constexpr int NajwezszaKolumna = 46;
 constexpr int NajszerszaKolumna = 96;
 
 } // namespace
@@ -123,7 +122,8 @@ void TGeometria::SBPrzeslaChange()
     for (int i = 1; i <= n; ++i)
         Siatka::UstawStala(SGRozpietosci, i, 0, QStringLiteral("  ") + QString::number(i));
     const int stala = fontMetrics().horizontalAdvance(QStringLiteral("Rozpiętość ")) + 16;
-    const int kolumna = std::clamp((SzerokoscSiatki - stala) / n, NajwezszaKolumna, NajszerszaKolumna);
+    const int najwezsza = fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 12;
+    const int kolumna = std::clamp((SzerokoscSiatki - stala) / n, najwezsza, std::max(najwezsza, NajszerszaKolumna));
     Siatka::Dopasuj(SGRozpietosci, stala, kolumna);
 }
 

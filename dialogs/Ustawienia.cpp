@@ -101,9 +101,12 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     o->addWidget(SB_WspGrubosci, w++, 0, 1, 3);
     o->addWidget(RB_ArkuszDruk, w++, 0, 1, 3);
     o->addWidget(RB_ArkuszUser, w++, 0, 1, 3);
-    o->addWidget(Edycje[E_ArkuszH], w, 0);
-    o->addWidget(Edycje[E_ArkuszL], w, 1);
-    o->addWidget(L_Arkusz, w++, 2);
+    auto* arkusz = new QHBoxLayout;
+    arkusz->addWidget(Edycje[E_ArkuszH]);
+    arkusz->addWidget(Edycje[E_ArkuszL]);
+    arkusz->addWidget(L_Arkusz);
+    arkusz->addStretch();
+    o->addLayout(arkusz, w++, 0, 1, 3);
     o->setColumnStretch(2, 1);
     o->setRowStretch(w, 1);
 
