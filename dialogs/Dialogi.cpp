@@ -12,19 +12,39 @@
 TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& komunikaty, char separator,
                    std::function<void()> przerysuj, QWidget* rodzic)
     : zad_(zad), komunikaty_(komunikaty), lista_(std::make_unique<TListaGrup>()),
-      geometria_(std::make_unique<TGeometria>(zad, wyn, widok, komunikaty, separator, rodzic)),
-      tabela_(std::make_unique<TTabelaWariantow>(zad, wyn, widok, *lista_, komunikaty, separator, rodzic)),
-      ustawienia_(std::make_unique<TUstawienia>(zad, komunikaty, separator, rodzic))
+      geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, rodzic)),
+      tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, rodzic)),
+      ustawienia_(new TUstawienia(zad, komunikaty, separator, rodzic))
 {
-    for (QDialog* d : {static_cast<QDialog*>(geometria_.get()), static_cast<QDialog*>(tabela_.get()),
-                       static_cast<QDialog*>(ustawienia_.get())})
+    for (QDialog* d : {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_),
+                       static_cast<QDialog*>(ustawienia_)})
         QObject::connect(d, &QDialog::finished, d, [przerysuj] {
             if (przerysuj)
                 przerysuj();
         });
 }
 
-TDialogi::~TDialogi() = default;
+TDialogi::~TDialogi()
+{
+    delete geometria_;
+    delete tabela_;
+    delete ustawienia_;
+}
+
+TGeometria& TDialogi::OknoGeometrii()
+{
+    return *geometria_;
+}
+
+TTabelaWariantow& TDialogi::OknoTabeli()
+{
+    return *tabela_;
+}
+
+TUstawienia& TDialogi::OknoUstawien()
+{
+    return *ustawienia_;
+}
 
 void TDialogi::Geometria(bool modalnie)
 {

@@ -19,10 +19,10 @@
 // Each of the three commands calls `przerysuj` once its dialog has closed
 // (shown with exec()). Tests pass modalnie = false: the dialog is shown
 // without blocking, and the repaint follows its closing.
-#include <cstdint>
+#include <QPointer>
+
 #include <functional>
 #include <memory>
-#include <optional>
 
 class IKomunikaty;
 class QWidget;
@@ -56,16 +56,17 @@ public:
     TPokazuj Pokazuj() const;
     TListaGrup& ListaGrup() { return *lista_; }
 
-    TGeometria& OknoGeometrii() { return *geometria_; }
-    TTabelaWariantow& OknoTabeli() { return *tabela_; }
-    TUstawienia& OknoUstawien() { return *ustawienia_; }
+    TGeometria& OknoGeometrii();
+    TTabelaWariantow& OknoTabeli();
+    TUstawienia& OknoUstawien();
 
 private:
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
     std::unique_ptr<TListaGrup> lista_;
-    // Owned here; without a parent window they would otherwise never be deleted.
-    std::unique_ptr<TGeometria> geometria_;
-    std::unique_ptr<TTabelaWariantow> tabela_;
-    std::unique_ptr<TUstawienia> ustawienia_;
+    // Children of `rodzic` when there is one, which may delete them first;
+    // deleted here otherwise.
+    QPointer<TGeometria> geometria_;
+    QPointer<TTabelaWariantow> tabela_;
+    QPointer<TUstawienia> ustawienia_;
 };
