@@ -38,7 +38,7 @@ TDodajWariant::TDodajWariant(TDaneZadania& zad, IKomunikaty& komunikaty, QWidget
     pola->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Wprowadz, &QPushButton::clicked, this, &TDodajWariant::WprowadzClick);
-    connect(Powrot, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Powrot, &QPushButton::clicked, this, &TDodajWariant::PowrotClick);
 }
 
 void TDodajWariant::Przygotuj(int numer)
@@ -65,4 +65,9 @@ void TDodajWariant::WprowadzClick()
         return;
     }
     accept();
+}
+
+void TDodajWariant::PowrotClick()
+{
+    reject();
 }

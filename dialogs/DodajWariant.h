@@ -17,6 +17,7 @@ public:
     void Pokaz(bool modalnie);
 
     void WprowadzClick();
+    void PowrotClick();
 
     QLabel* L_Numer;
     QLineEdit* E_Nazwa;

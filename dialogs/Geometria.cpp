@@ -88,7 +88,7 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
 
     connect(SBPrzesla, &QScrollBar::valueChanged, this, &TGeometria::SBPrzeslaChange);
     connect(Wprowadz, &QPushButton::clicked, this, &TGeometria::WprowadzClick);
-    connect(Rezygnuj, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Rezygnuj, &QPushButton::clicked, this, &TGeometria::RezygnujClick);
     SBPrzeslaChange();
 }
 
@@ -139,6 +139,12 @@ void TGeometria::WpiszZPliku(const TWidokiZPliku& widoki)
     }
     CB_LewaPrzegub->setChecked(widoki.LewyPrzegub);
     CB_PrawaPrzegub->setChecked(widoki.PrawyPrzegub);
+}
+
+// The grid and the check boxes keep what was typed.
+void TGeometria::RezygnujClick()
+{
+    reject();
 }
 
 void TGeometria::WprowadzClick()

@@ -31,6 +31,7 @@ public:
 
     void SBPrzeslaChange();
     void WprowadzClick();
+    void RezygnujClick();
 
     QScrollBar* SBPrzesla;
     QLabel* LIlosc;

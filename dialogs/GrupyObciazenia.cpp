@@ -64,7 +64,7 @@ TGrupyObciazenia::TGrupyObciazenia(TDaneZadania& zad, TListaGrup& lista, IKomuni
 
     connect(kolorek, &QPushButton::clicked, this, &TGrupyObciazenia::kolorekClick);
     connect(Wprowadz, &QPushButton::clicked, this, &TGrupyObciazenia::WprowadzClick);
-    connect(Powrot, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Powrot, &QPushButton::clicked, this, &TGrupyObciazenia::PowrotClick);
     UstawKolor(0);
 }
 
@@ -108,4 +108,9 @@ void TGrupyObciazenia::WprowadzClick()
     }
     lista_.Odbuduj(zad_);
     accept();
+}
+
+void TGrupyObciazenia::PowrotClick()
+{
+    reject();
 }

@@ -28,6 +28,7 @@ public:
 
     void kolorekClick();
     void WprowadzClick();
+    void PowrotClick();
 
     QLabel* L_Numer;
     QLineEdit* E_Nazwa;

@@ -175,10 +175,10 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
 
     connect(CB_SkalaX, &QComboBox::currentTextChanged, this, &TUstawienia::CB_SkalaXChange);
     connect(SB_WspGrubosci, &QScrollBar::valueChanged, this, &TUstawienia::SB_WspGrubosciChange);
-    connect(RB_ArkuszDruk, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszClick);
-    connect(RB_ArkuszUser, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszClick);
+    connect(RB_ArkuszDruk, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszDrukClick);
+    connect(RB_ArkuszUser, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszUserClick);
     connect(Powrot, &QPushButton::clicked, this, &TUstawienia::PowrotClick);
-    RB_ArkuszClick();
+    WlaczRozmiarArkusza();
 }
 
 void TUstawienia::Przygotuj()
@@ -238,7 +238,18 @@ void TUstawienia::SB_WspGrubosciChange()
         FormatujMaska(WspolczynnikGrubosci(SB_WspGrubosci->value()), Maska::Wsp, separator_)));
 }
 
-void TUstawienia::RB_ArkuszClick()
+void TUstawienia::RB_ArkuszDrukClick()
+{
+    WlaczRozmiarArkusza();
+}
+
+void TUstawienia::RB_ArkuszUserClick()
+{
+    WlaczRozmiarArkusza();
+}
+
+// The sheet size can be typed only for the user's size.
+void TUstawienia::WlaczRozmiarArkusza()
 {
     const bool uzytkownika = RB_ArkuszUser->isChecked();
     Edycje[PoleUstawien::E_ArkuszH]->setEnabled(uzytkownika);

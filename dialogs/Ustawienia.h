@@ -33,7 +33,8 @@ public:
 
     void CB_SkalaXChange();
     void SB_WspGrubosciChange();
-    void RB_ArkuszClick();
+    void RB_ArkuszDrukClick();
+    void RB_ArkuszUserClick();
     void PowrotClick();
 
     QComboBox* CB_SkalaX;
@@ -60,6 +61,7 @@ public:
 
 private:
     TPolaUstawien Pola() const;
+    void WlaczRozmiarArkusza();
 
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
