@@ -1,9 +1,8 @@
 #pragma once
 // What confirming a dialog does to the task, without Qt: the dialogs copy
 // their controls' texts into these records, call the function, and write
-// back the texts it normalised or filled in. Texts are UTF-8. Every function
-// checks everything it reads before it changes anything, and returns the
-// message to show (empty when the task was changed).
+// back the texts it normalised or filled in. Texts are UTF-8. Each function
+// returns the message to show, empty when everything was taken.
 #include "model/Zadanie.h"
 
 #include <array>
