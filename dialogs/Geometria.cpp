@@ -8,7 +8,6 @@
 #include "projectfile/PlikZadania.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
