@@ -1,6 +1,5 @@
 #include "Okna.h"
 
-#include "dialogs/Geometria.h"
 #include "model/Budowa.h"
 
 #include <QCheckBox>

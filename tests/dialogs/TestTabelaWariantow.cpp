@@ -2,7 +2,6 @@
 
 #include "dialogs/GrupyObciazenia.h"
 #include "dialogs/ListaGrup.h"
-#include "dialogs/TabelaWariantow.h"
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 
@@ -36,20 +35,16 @@ protected:
     std::string Komorka(int c, int j) { return Okna::Komorka(okno(), "Tabela", c, j); }
 };
 
-TEST_F(Tabela, IsRefusedWithoutGeometry)
+TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefaultAndNoGeometryIsRefused)
 {
+    EXPECT_EQ((std::vector{Komorka(0, 0), Komorka(1, 0), Komorka(0, 1), Komorka(1, 1)}),
+              (std::vector<std::string>{"nr w\\k", "1  Stałe", "1  Stałe", "1"}));
+    EXPECT_FALSE(K<QTableWidget>(okno(), "Tabela")->item(1, 0)->flags() & Qt::ItemIsEditable);
     okno()->hide();
     NowyTemat(zad);
     dialogi->Tabela(false);
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
     EXPECT_FALSE(okno()->isVisible());
-}
-
-TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefault)
-{
-    EXPECT_EQ((std::vector{Komorka(0, 0), Komorka(1, 0), Komorka(0, 1), Komorka(1, 1)}),
-              (std::vector<std::string>{"nr w\\k", "1  Stałe", "1  Stałe", "1"}));
-    EXPECT_FALSE(K<QTableWidget>(okno(), "Tabela")->item(1, 0)->flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(Tabela, GroupsGetTheirPresetOrChosenColourAndRebuildTheGroupList)

@@ -1,6 +1,5 @@
 #include "Okna.h"
 
-#include "dialogs/Ustawienia.h"
 #include "dialogs/Zatwierdzanie.h"
 #include "drawing/Arkusze.h"
 #include "drawing/Czcionka.h"
