@@ -269,7 +269,8 @@ TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
     for (const int32_t s : {1, 2})
         EXPECT_EQ(std::tuple(p.wyn.EkstremaM[0][s].IloscPunktow, p.wyn.EkstremaT[0][s].IloscPunktow), std::tuple(2, 2));
     const auto M = [&](double x) { return double(MomentZWykresu(p.zad, p.wyn, 0, 1, x)); };
-    ExpectBliskie({M(0), M(3), M(1.5)}, {p.M(1).MomentL, -p.M(1).MomentP, (p.M(1).MomentL - p.M(1).MomentP) / 2}, 1e-4);
+    ExpectBliskie({M(-0.01), M(0), M(3), M(3.01), M(1.5)},
+                  {p.M(1).MomentL, p.M(1).MomentL, -p.M(1).MomentP, -p.M(1).MomentP, (p.M(1).MomentL - p.M(1).MomentP) / 2}, 1e-4);
 }
 
 TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
@@ -284,28 +285,15 @@ TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
     EXPECT_EQ(EkstremaWykresu(zero, 2).Skala, 1.0);
 }
 
-TEST(MomentZWykresu, BisectionFindsTheSamePointAsAScanFromTheStart)
+TEST(MomentZWykresu, BisectionAndTheWalkOnFromTheLastPointReadTheSameValues)
 {
     TPoliczone p = Bogate();
-    // The look-up as a scan from the start, for comparison.
-    const auto skan = [&](const std::vector<TPunktWykresu>& w, int32_t n, float L, double x, double d) -> float {
-        const double xp = x + d;
-        for (int32_t k = 1; k < n && x > 0 && x < L; ++k)
-            if (w[k].X >= xp)
-                return float((xp - w[k - 1].X) * (double(w[k].Wartosc) - w[k - 1].Wartosc) /
-                                 (double(w[k].X) - w[k - 1].X) +
-                             w[k - 1].Wartosc);
-        return w[x <= 0 ? 0 : n - 1].Wartosc;
-    };
     for (int32_t c = 0; c < 3; ++c)
         for (int32_t s = 0; s < 5; ++s) {
-            const float L = p.zad.Przesla[s].L;
-            for (double x = -0.01; x <= L + 0.01; x += 0.00731) {
-                ASSERT_EQ(MomentZWykresu(p.zad, p.wyn, c, s, x),
-                          skan(p.wyn.WykresM[c][s], p.wyn.EkstremaM[c][s].IloscPunktow, L, x, 1e-5));
-                ASSERT_EQ(TnacaZWykresu(p.zad, p.wyn, c, s, x),
-                          skan(p.wyn.WykresT[c][s], p.wyn.EkstremaT[c][s].IloscPunktow, L, x, 1e-10));
-            }
+            TOdczytKolejny M = OdczytMomentow(p.zad, p.wyn, c, s), T = OdczytTnacych(p.zad, p.wyn, c, s);
+            for (double x = -0.01; x <= p.zad.Przesla[s].L + 0.01; x += 0.00731)
+                ASSERT_EQ(std::pair(MomentZWykresu(p.zad, p.wyn, c, s, x), TnacaZWykresu(p.zad, p.wyn, c, s, x)),
+                          std::pair(M(x), T(x))) << c << " " << s << " " << x;
         }
 }
 
