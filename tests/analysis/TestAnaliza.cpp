@@ -325,10 +325,7 @@ TEST(Analiza, RefusesWhatCannotBeAnalysedNamingItAndLeavesNoResults)
     ASSERT_TRUE(p.ok);
     ASSERT_EQ(p.wyn.IloscPoliczonych, 1);
 
-    const struct {
-        void (*psuj)(TDaneZadania&);
-        const char* komunikat;
-    } przypadki[] = {
+    const std::pair<void (*)(TDaneZadania&), const char*> przypadki[] = {
         {[](TDaneZadania& z) { z.Przesla[1].L = 0; }, "Przęsło 2 ma długość 0 — podaj dodatnią rozpiętość."},
         {[](TDaneZadania& z) { z.Przesla[1].L = -3; }, "Przęsło 2 ma ujemną długość — podaj dodatnią rozpiętość."},
         {[](TDaneZadania& z) { z.Przesla[1].L = NAN; },
@@ -341,14 +338,14 @@ TEST(Analiza, RefusesWhatCannotBeAnalysedNamingItAndLeavesNoResults)
         {[](TDaneZadania& z) { z.Wspolczynniki[0][3] = NAN; },
          "Współczynnik kombinacji 1 dla grupy 4 nie jest liczbą."},
     };
-    for (const auto& przypadek : przypadki) {
+    for (const auto& [psuj, komunikat] : przypadki) {
         TPoliczone zly;
         zly.zad = p.zad;
         zly.wyn = p.wyn;
-        przypadek.psuj(zly.zad);
+        psuj(zly.zad);
         zly.Licz();
         EXPECT_EQ(std::tuple(zly.ok, zly.kom.Komunikaty, zly.wyn.IloscPoliczonych),
-                  std::tuple(false, std::vector<std::string>{przypadek.komunikat}, 0));
+                  std::tuple(false, std::vector<std::string>{komunikat}, 0));
     }
 }
 

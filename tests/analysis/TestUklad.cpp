@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -20,16 +21,6 @@ TWyniki Uklad(const TDaneZadania& zad, const std::vector<TMomentyPrzesla>& utw =
         wyn.MomentyKoncowe[0][s] = utw[s];
     BudujUklad(zad, wyn, 0);
     return wyn;
-}
-
-MacierzKwad Losowa(std::mt19937& gen, int32_t n)
-{
-    std::uniform_real_distribution<double> d(-10, 10);
-    MacierzKwad A(size_t(n), MacierzWektor(size_t(n), 0.0));
-    for (auto& wiersz : A)
-        for (double& a : wiersz)
-            a = d(gen);
-    return A;
 }
 
 } // namespace
@@ -86,9 +77,14 @@ TEST(Wyznacznik, DeterminantAndInverseMatchThePlainRecursionToTheBitOnRandomMatr
             EXPECT_EQ(wyn.MacierzKOdwrotna, OdwrotnaRekurencyjna(A, n)) << co;
     };
     std::mt19937 gen(20261206);
+    std::uniform_real_distribution<double> d(-10, 10);
     for (int32_t n = 1; n <= 8; ++n)
-        for (int proba = 0; proba < 5; ++proba)
-            porownaj(Losowa(gen, n), n, "random of order " + std::to_string(n));
+        for (int proba = 0; proba < 5; ++proba) {
+            MacierzKwad A(size_t(n), MacierzWektor(size_t(n), 0.0));
+            for (auto& wiersz : A)
+                std::generate(wiersz.begin(), wiersz.end(), [&] { return d(gen); });
+            porownaj(A, n, "random of order " + std::to_string(n));
+        }
     for (int32_t przesla = 2; przesla <= 9; ++przesla) {
         TDaneZadania zad;
         UstawGeometrie(zad, {3.5f, 6, 4.25f, 7, 5, 2.8f, 6.6f, 4.1f, 5.3f}, przesla % 2 == 0, przesla % 3 == 0);
