@@ -18,6 +18,7 @@
 #include <memory>
 #include <iterator>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -67,8 +68,9 @@ protected:
 
     void SetUp() override
     {
-        katalog_ = fs::temp_directory_path() /
-                   ("quarvi-rys-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // The pid keeps runs of other builds on this machine apart.
+        katalog_ = fs::temp_directory_path() / ("quarvi-rys-" + std::to_string(getpid()) + "-" +
+                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog_);
         ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka_), "");
     }

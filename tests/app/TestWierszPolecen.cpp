@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -19,7 +20,7 @@ class WierszPolecenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        katalog_ = fs::temp_directory_path() / ("quarvi-wp-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+        katalog_ = fs::temp_directory_path() / ("quarvi-wp-" + std::to_string(getpid()) +
                                                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog_);
     }
