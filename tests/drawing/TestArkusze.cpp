@@ -21,7 +21,14 @@ protected:
     TWidok widok{.SkalaWidoku = 1, .SrodekX = 20, .SrodekY = -45};
     std::unique_ptr<TCzcionka> czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow kom;
-    TKompozycja k{zad, wyn, widok, *czcionka, kom, TPokazuj{}, ',', std::nullopt, true};
+    TKompozycja k{.Zadanie = zad,
+                  .Wyniki = wyn,
+                  .Widok = widok,
+                  .Czcionka = *czcionka,
+                  .Komunikaty = kom,
+                  .Pokazuj = {},
+                  .Drukarka = std::nullopt,
+                  .DrukarkaZnana = true};
     TPowierzchniaZapis ekran{100000, 100000};
 
     void SetUp() override { UstawCzcionkeDoOdczytu(*czcionka); NowyTemat(zad); }
@@ -191,7 +198,13 @@ TEST_F(Kompozycja, TheSheetSizeLineAndTheCombinationsHeadingStandAboveTheFirstSh
     k.Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
     Rysuj();
     EXPECT_TRUE(Z("Wymiary arkusza X = 20,32 ; Y = 27,94").size() == 1 && k.Drukarka->SzerokoscStrony == 2400);
-    TKompozycja nowa{zad, wyn, widok, *czcionka, kom, TPokazuj{}, ',', std::nullopt, false};
+    TKompozycja nowa{.Zadanie = zad,
+                     .Wyniki = wyn,
+                     .Widok = widok,
+                     .Czcionka = *czcionka,
+                     .Komunikaty = kom,
+                     .Pokazuj = {},
+                     .Drukarka = std::nullopt};
     Przerysuj(nowa, &ekran);
     EXPECT_TRUE(nowa.DrukarkaZnana); // a context that has not asked yet asks at its first composition
 }

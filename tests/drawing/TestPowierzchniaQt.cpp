@@ -75,13 +75,14 @@ TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
             TSrodowisko S;
             S.UstawSkale(piksele, 300, 200);
             TRysowanie R{&p, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
-            TLamana l(R, Kolor::Bordowy, mm, sposob == 1, false);
+            TLamana l(R, {.Ekran = sposob == 1}, mm, Kolor::Bordowy);
             for (size_t i = 0; i < punkty->size(); ++i) {
                 const auto [x, y] = (*punkty)[i];
                 if (sposob == 1)
                     l.Punkt(x, y);
                 else if (i > 0)
-                    Linia(R, Kolor::Bordowy, true, (*punkty)[i - 1].first, (*punkty)[i - 1].second, x, y, mm, false);
+                    Linia(R, {.Ekran = true}, {(*punkty)[i - 1].first, (*punkty)[i - 1].second}, {x, y}, mm,
+                          Kolor::Bordowy);
             }
             l.Koniec();
         }
@@ -111,11 +112,44 @@ TEST_F(NapisyQt, ATextIsWrittenBelowAndRightOfItsCellCorner)
         TPowierzchniaQt p(obraz);
         const int szerokosc = p.SzerokoscNapisu("MOMENTY", "", 20);
         EXPECT_TRUE(szerokosc > 40 && szerokosc < 190) << szerokosc;
-        p.Napis(10, 20, "MOMENTY", "", 20, Rgb(0, 0, 0));
+        p.Napis(10, 20, "MOMENTY", "", 20, Rgb(0, 0, 0), BezWypelnienia);
     }
     EXPECT_NE(obraz.copy(10, 20, 190, 40), Bialy(190, 40));
     EXPECT_EQ(obraz.copy(0, 0, 200, 20), Bialy(200, 20)); // nothing above the cell
     EXPECT_EQ(obraz.copy(0, 0, 10, 60), Bialy(10, 60));   // nor left of it
+}
+
+TEST_F(NapisyQt, ATextOnABackgroundFillsItsCellAndWritesItsGlyphsOverIt)
+{
+    constexpr QRgb ZoltyQ = 0xFFFF00;
+    QImage obraz = Bialy(200, 60);
+    int szerokosc = 0, wysokosc = 0;
+    {
+        TPowierzchniaQt p(obraz);
+        szerokosc = p.SzerokoscNapisu("P = 10 kN", "", 12);
+        p.Napis(10, 20, "P = 10 kN", "", 12, Kolor::Czarny, Rgb(255, 255, 0));
+    }
+    // The cell, found down its left column, is 12 pixels high at least.
+    ASSERT_GT(szerokosc, 20);
+    for (int y = 20; y < obraz.height() && (obraz.pixel(10, y) & 0xFFFFFF) != BialyQ; ++y)
+        wysokosc = y - 19;
+    EXPECT_GE(wysokosc, 12);
+    int zolte = 0, czarne = 0, inne = 0;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x) {
+            const QRgb k = obraz.pixel(x, y) & 0xFFFFFF;
+            const bool wKomorce = x >= 10 && x < 10 + szerokosc && y >= 20 && y < 20 + wysokosc;
+            if (!wKomorce)
+                inne += k != BialyQ;
+            else if (k == ZoltyQ)
+                ++zolte;
+            else if (k == CzarnyQ)
+                ++czarne;
+        }
+    EXPECT_EQ(inne, 0);            // nothing outside the cell
+    EXPECT_GT(czarne, 10);         // the glyphs are black
+    EXPECT_GT(zolte, 4 * czarne);  // and the rest of the cell, where no glyph is, yellow
+    EXPECT_EQ(obraz.pixel(10, 20) & 0xFFFFFF, ZoltyQ); // the corner, above every glyph
 }
 
 TEST_F(NapisyQt, APdfIsASurfaceOfPrinterPixelsThatTakesItsNextPagesAndAPictureHasNone)

@@ -31,7 +31,7 @@ TEST_F(Schemat, TheBeamHasItsAxisSupportsNumbersLettersAndDimensions)
 {
     // Spans of 4 and 6 m clamped at both ends: codes 2 and 3.
     UstawGeometrie(zad, {4, 6}, false, false);
-    SchematBelki(S.R, zad, Kolor::Czarny, true, 2, 5, 0.1, 0.5, 0.3, false);
+    SchematBelki(S.R, zad, {.Ekran = true}, {2, 5}, {0.1, 0.5}, Kolor::Czarny);
     const auto os = S.LiniePiora(0.5);
     EXPECT_TRUE(JestOdcinek(os, 2, 5, 6, 5) && JestOdcinek(os, 6, 5, 12, 5));
     EXPECT_TRUE(JestOdcinek(os, 2, 5.4, 2, 4.6) && JestOdcinek(os, 12, 5.4, 12, 4.6)); // the clamps' walls
@@ -50,7 +50,7 @@ TEST_F(Schemat, TheBeamHasItsAxisSupportsNumbersLettersAndDimensions)
 
     S.Ekran.Wyczysc();
     S.Nastawy.PiszJednostki = false;
-    SchematBelki(S.R, zad, Kolor::Czarny, true, 2, 5, 0.1, 0.5, 0.3, false);
+    SchematBelki(S.R, zad, {.Ekran = true}, {2, 5}, {0.1, 0.5}, Kolor::Czarny);
     EXPECT_TRUE(Napisy(S.Ekran, "6,00").size() == 1 && Napisy(S.Ekran, "6,00m").empty()); // without units
 }
 
@@ -58,7 +58,7 @@ TEST_F(Schemat, EachSupportCodeDrawsItsOwnSymbolsAndAnUnknownOneNone)
 {
     const auto symbole = [&](int32_t kod) {
         S.Ekran.Wyczysc();
-        PrzesloSchemat(S.R, Kolor::Czarny, kod, 1, 5, 4, 0.3, 0.5, 0.3, true, false);
+        PrzesloSchemat(S.R, {.Ekran = true}, {1, 5}, {0.3, 0.5}, Kolor::Czarny, kod, 4);
         return std::pair{S.LiniePiora(0.3), S.LiniePiora(0.5)}; // the supports; the axis and walls
     };
     auto [p, s] = symbole(1); // a roller at x1, a pinned support at x2
@@ -84,7 +84,7 @@ TEST_F(Schemat, LoadsAreArrowsAndArcsOfTheirValueTimesTheScaleLabelledByTheMask)
     DodajTrojkat(zad, 0, 4, 6, -2, -6); // upward, both ends labelled
     zad.Grupy[0].Kolor = KolorStalych;
     ObciazeniaKombinacji(zad, 0);
-    ObciazeniaSchemat(S.R, zad, true, false, 0, 5, 0.3, 0.2, 0.3);
+    ObciazeniaSchemat(S.R, zad, {.Ekran = true}, {0, 5});
     const double k = 0.04; // cm per kN
     const auto l = S.LiniePiora(0.2);
     // Shafts with their tips on the axis, a negative force under it pointing up; a clockwise arc starts above.
@@ -102,10 +102,10 @@ TEST_F(Schemat, LoadsAreArrowsAndArcsOfTheirValueTimesTheScaleLabelledByTheMask)
 
     S.Ekran.Wyczysc();
     S.Nastawy.PiszJednostki = false;
-    ObciazeniaSchemat(S.R, zad, true, false, 0, 5, 0.3, 0.2, 0.3);
+    ObciazeniaSchemat(S.R, zad, {.Ekran = true}, {0, 5});
     EXPECT_EQ(Napisy(S.Ekran, ",5").size(), 1u);
     S.Ekran.Wyczysc(); // the preview draws every arrow and label in grey
-    ObciazeniaPodglad(S.R, zad, true, false, 0, 5, 0.3, 0.2, 0.3);
+    ObciazeniaPodglad(S.R, zad, {.Ekran = true}, {0, 5});
     EXPECT_EQ(Napisy(S.Ekran).size(), 8u);
     for (const TOperacja& o : S.Ekran.Linie())
         EXPECT_EQ(o.Pioro.Kolor, Rgb(150, 150, 150));
@@ -120,7 +120,7 @@ TEST_F(Schemat, SplitByGroupEachGroupStandsOneCentimetreHigherAndAStrayGroupStay
     DodajSile(zad, 0, 2, 10, g3);
     ObciazeniaKombinacji(zad, 0);
     zad.SilyKomb[1] = TSila{1, 0, 4, 4, 10, 42}; // a group outside the table, as a damaged list could hold
-    ObciazeniaSchematGrupami(S.R, zad, true, false, 0, 5, 0.3, 0.2, 0.3);
+    ObciazeniaSchematGrupami(S.R, zad, {.Ekran = true}, {0, 5});
     const auto l = S.LiniePiora(0.2); // the third group 2 cm up
     EXPECT_TRUE(JestOdcinek(l, 2, 3 - 0.08, 2, 3 - 0.4) && JestOdcinek(l, 4, 5 - 0.08, 4, 5 - 0.4));
     EXPECT_TRUE(Napis("10kN", 2.05, 3 - 0.26));
@@ -131,7 +131,7 @@ TEST_F(Schemat, SplitByGroupEachGroupStandsOneCentimetreHigherAndAStrayGroupStay
 TEST_F(Schemat, BarsStandOnTheMiddleSixtyPercentOfTheirSpans)
 {
     UstawGeometrie(zad, {10}, false, false);
-    SchematPretow(S.R, zad, Kolor::Szary, true, 0, 5, 0.3, 0.5, 0.3, false);
+    SchematPretow(S.R, zad, {.Ekran = true}, {0, 5}, {0.3, 0.5}, Kolor::Szary);
     const auto pret = S.LiniePiora(0.5);
     EXPECT_TRUE(JestOdcinek(pret, 2, 5, 8, 5)); // with 0.15 cm clamps at both ends
     EXPECT_TRUE(JestOdcinek(pret, 2, 5.15, 2, 4.85) && JestOdcinek(pret, 8, 5.15, 8, 4.85));
@@ -144,7 +144,7 @@ TEST_F(Schemat, FixedEndForcesAreLabelledWithTheirSignsOnBarsAndReactionsAndHing
     UstawGeometrie(zad, {6}, false, false);
     DodajLiniowe(zad, 0, 0, 6, 12);
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    SilyPretow(S.R, zad, wyn, Kolor::Zielony, 0, true, 0, 5, 0.1, 0.2, 0.3, false);
+    SilyPretow(S.R, zad, wyn, 0, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
     EXPECT_TRUE(Napis("-36,00", 0.6, 4.5) && Napis("36,00", 4.8, 4.5));
     EXPECT_TRUE(Napis("36,00", 1.5, 5.8) && Napis("36,00", 5.1, 5.8)); // reactions at 0.25 L and 0.85 L
     const auto l = S.LiniePiora(0.1); // reaction arrows, tips 0.3 under the axis; the arcs' tails
@@ -153,7 +153,7 @@ TEST_F(Schemat, FixedEndForcesAreLabelledWithTheirSignsOnBarsAndReactionsAndHing
 
     // The reaction diagram shows them over their sides, the negative one in the other colour.
     S.Ekran.Wyczysc();
-    WykresReakcji(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, 1, 10);
+    WykresReakcji(S.R, zad, wyn, 0, {.Ekran = true}, {1, 10}, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_TRUE(Napis("-36,00 kNm", 0, 9.25) && Napis("36,00 kNm", 7, 9.25));
     EXPECT_EQ(Napisy(S.Ekran, "-36,00 kNm").at(0).Pioro.Kolor, Kolor::Zielony);
     EXPECT_EQ(Napisy(S.Ekran, "36,00 kNm").at(0).Pioro.Kolor, Kolor::Granatowy);
@@ -163,23 +163,23 @@ TEST_F(Schemat, FixedEndForcesAreLabelledWithTheirSignsOnBarsAndReactionsAndHing
     // A negative right moment turns the other way, mirrored as at the left end.
     wyn.MomentyKoncowe[0][0].MomentUtwP = -5;
     S.Ekran.Wyczysc();
-    PretSily(S.R, zad, wyn, Kolor::Zielony, 0, 0, true, 0, 5, 0.1, 0.2, 0.3, false);
+    PretSily(S.R, zad, wyn, 0, 0, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
     EXPECT_TRUE(Napis("-5,00", 4.8, 4.5));
     EXPECT_TRUE(JestOdcinek(S.LiniePiora(0.1), 5.7, 4.82, 5.7, 4.78));
 
     // Hinged at both ends: two arrows and no values.
     zad.Przesla[0].TypPrzesla = 1;
     S.Ekran.Wyczysc();
-    PretSily(S.R, zad, wyn, Kolor::Zielony, 0, 0, true, 0, 5, 0.1, 0.2, 0.3, false);
+    PretSily(S.R, zad, wyn, 0, 0, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
     EXPECT_EQ(S.Ekran.Linie().size(), 2u * 7u);
     EXPECT_TRUE(Napisy(S.Ekran).empty());
 
     // Nothing for a combination not in use, a span that does not exist or a refused task.
     S.Ekran.Wyczysc();
-    SilyPretow(S.R, zad, wyn, Kolor::Zielony, 1, true, 0, 5, 0.1, 0.2, 0.3, false);
-    PretSily(S.R, zad, wyn, Kolor::Zielony, 0, 3, true, 0, 5, 0.1, 0.2, 0.3, false);
+    SilyPretow(S.R, zad, wyn, 1, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
+    PretSily(S.R, zad, wyn, 0, 3, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
     zad.Przesla[0].L = 0;
     EXPECT_FALSE(Analiza(zad, wyn, kom));
-    SilyPretow(S.R, zad, wyn, Kolor::Zielony, 0, true, 0, 5, 0.1, 0.2, 0.3, false);
+    SilyPretow(S.R, zad, wyn, 0, {.Ekran = true}, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
     EXPECT_TRUE(S.Ekran.Operacje.empty());
 }

@@ -26,7 +26,7 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
 {
     // 0.6 pixel per unit across, 6 up: advances of 30.54 pixels put the characters at 1000, 1030,
     // 1060, 1090, not at 1000 + k · 30.54; the unknown \x01 takes no room.
-    Tekst(S.R, "I\x01III", Kolor::Bordowy, 1, 2, 0.5, 0.05, 0.3, 0, true, false);
+    Tekst(S.R, {.Ekran = true}, {1, 2}, 0.3, Kolor::Bordowy, "I\x01III", 0.5, 0.05, 0);
     const auto l = S.Ekran.Linie();
     ASSERT_EQ(l.size(), 4u);
     for (int k = 0; k < 4; ++k)
@@ -37,14 +37,14 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
     EXPECT_NEAR(DlugoscTekstu(*S.Czcionka, "I-I", 0.3), 0.01 * 0.3 * (2 * 50.9 + 100), 1e-5);
     const std::string dlugi(300, 'I');
     S.Ekran.Wyczysc();
-    Tekst(S.R, dlugi, Kolor::Czarny, 1, 2, 0.5, 0.05, 0.1, 0, true, false);
+    Tekst(S.R, {.Ekran = true}, {1, 2}, 0.1, Kolor::Czarny, dlugi, 0.5, 0.05, 0);
     EXPECT_EQ(S.Ekran.Linie().size(), 255u);
     EXPECT_DOUBLE_EQ(DlugoscTekstu(*S.Czcionka, dlugi, 0.3), DlugoscTekstu(*S.Czcionka, dlugi.substr(0, 255), 0.3));
 }
 
 TEST_F(Pismo, AtNinetyDegreesTheTextRunsUpwardWithItsTopsToTheLeft)
 {
-    Tekst(S.R, "-I", Kolor::Czarny, 1, 2, 0.5, 0.25, 0.1, 90, true, false); // sx = 3, sy = 6
+    Tekst(S.R, {.Ekran = true}, {1, 2}, 0.1, Kolor::Czarny, "-I", 0.5, 0.25, 90); // sx = 3, sy = 6
     const auto l = S.EkranCm();
     ASSERT_EQ(l.size(), 2u);
     EXPECT_TRUE(Laczy(l[0], 1, 2, 1, 1.7, 0.001));   // the base line goes up the screen
@@ -58,11 +58,11 @@ TEST_F(Pismo, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDraw
         {-11.5, false}, {-10.5, false}, {-9.5, true}, {szerokosc + 0.5, true}, {szerokosc + 1.5, false}};
     for (const auto& [kolumna, rysuje] : kolumny) {
         S.Ekran.Wyczysc();
-        Tekst(S.R, "II", Kolor::Zielony, S.Widok.ZEkranuX(kolumna), 2, 0.5, 0.25, 0.5, 0, true, false);
+        Tekst(S.R, {.Ekran = true}, {S.Widok.ZEkranuX(kolumna), 2}, 0.5, Kolor::Zielony, "II", 0.5, 0.25, 0);
         EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna; // −11.5 truncates toward zero to −11
         EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1})) << kolumna; // drawn or not
     }
-    Tekst(S.R, "", Kolor::Czerwony, 1, 2, 0.5, 0.25, 0.5, 0, true, true);
+    Tekst(S.R, {true, true}, {1, 2}, 0.5, Kolor::Czerwony, "", 0.5, 0.25, 0);
     EXPECT_EQ(S.Druk.Pioro(), (TPioro{Kolor::Czerwony, 1}));
 }
 
@@ -73,7 +73,7 @@ TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
     for (const int dpi : {300, 600, 1200}) {
         S.Druk.Wyczysc();
         UstawDruk(S.Widok, dpi, dpi);
-        Tekst(S.R, "I-", Kolor::Czarny, 1, 2, 0.3, 0.3, 0.1, 0, false, true);
+        Tekst(S.R, {.Druk = true}, {1, 2}, 0.1, Kolor::Czarny, "I-", 0.3, 0.3, 0);
         const auto l = TSrodowisko::Cm(S.Druk, dpi / 2.54);
         ASSERT_EQ(l.size(), 2u) << dpi;
         EXPECT_NEAR(l[0].y1 - l[0].y2, wysokoscCm, 1.5 * 2.54 / dpi) << dpi; // within 1.5 pixels
@@ -85,8 +85,8 @@ TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
 
 TEST_F(Pismo, ATitleStandsOnItsBaseCornerInTheDefaultFaceOnScreenAndInTahomaOnPaper)
 {
-    Tytul(S.R, "MOMENTY [kNm]", Kolor::Czarny, 1, 2, 0.5, true, false);
-    Tytul(S.R, "REAKCJE", Kolor::Czarny, 1, 2, 0.5, false, true);
+    Tytul(S.R, {.Ekran = true}, {1, 2}, Kolor::Czarny, "MOMENTY [kNm]", 0.5);
+    Tytul(S.R, {.Druk = true}, {1, 2}, Kolor::Czarny, "REAKCJE", 0.5);
     const auto e = S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis);
     const auto d = S.Druk.Rodzaju(TOperacja::Rodzaj::Napis);
     ASSERT_TRUE(e.size() == 1 && d.size() == 1);
@@ -99,10 +99,10 @@ TEST_F(Pismo, ATitleStandsOnItsBaseCornerInTheDefaultFaceOnScreenAndInTahomaOnPa
 
 TEST_F(Pismo, ATitleOfTwelvePixelsOrLessBecomesAGreyBox)
 {
-    Tytul(S.R, "SIŁY", Kolor::Czarny, 1, 2, 0.011, true, false); // h = trunc(13.2): readable
+    Tytul(S.R, {.Ekran = true}, {1, 2}, Kolor::Czarny, "SIŁY", 0.011); // h = trunc(13.2): readable
     EXPECT_EQ(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).size(), 1u);
     S.Ekran.Wyczysc();
-    Tytul(S.R, "MOMENTY", Kolor::Czarny, 1, 2, 0.0105, true, false); // h = trunc(12.6) = 12
+    Tytul(S.R, {.Ekran = true}, {1, 2}, Kolor::Czarny, "MOMENTY", 0.0105); // h = trunc(12.6) = 12
     EXPECT_TRUE(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).empty());
     const auto p = S.Ekran.Rodzaju(TOperacja::Rodzaj::Prostokat);
     ASSERT_EQ(p.size(), 1u);
@@ -119,8 +119,9 @@ TEST(Etykieta, ALabelUnderAPixelHighIsItsReferencePixelOnScreenAndWholeOnPaper)
     const auto etykieta = [&](double pikseleNaCm, double x) {
         S.UstawSkale(pikseleNaCm);
         S.Ekran.Wyczysc();
-        Etykieta(S.R, PasWidoczny(S.R, true, true), 12.5, "#######0.00", " kN", Kolor::Zielony, x, 20, 0.3, 0.22,
-                 0.2, 0, true, true);
+        const TWyjscia oba{true, true};
+        Etykieta(S.R, PasWidoczny(S.R, oba), oba, {x, 20}, 0.2, Kolor::Zielony, 12.5, "#######0.00", " kN", 0.3, 0.22,
+                 0);
         return S.Ekran.Linie();
     };
     const auto e = etykieta(2, 10); // 0.3 cm is 0.6 pixel
