@@ -6,12 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPdfWriter>
 
 namespace {
 
@@ -136,31 +134,4 @@ TEST_F(NapisyQt, ATextIsWrittenInItsCellTransparentOrOverItsFilledBackground)
         EXPECT_EQ(tlo, zolte > 4 * czarne) << zolte;
         EXPECT_EQ(obraz.pixel(10, 20) & 0xFFFFFF, tlo ? ZoltyQ : BialyQ); // the corner, above every glyph
     }
-}
-
-TEST_F(NapisyQt, APdfIsASurfaceOfPrinterPixelsThatTakesItsNextPagesAndAPictureHasNone)
-{
-    const QString plik = QString::fromStdString(::testing::TempDir()) + "/quarvi-strony.pdf";
-    {
-        QPdfWriter pdf(plik);
-        pdf.setResolution(600);
-        TPowierzchniaQt p(pdf);
-        // A4 at 600 dpi is about 4960 pixels wide, less the writer's margins.
-        EXPECT_TRUE(p.Aktywna() && p.Rozmiar().Szerokosc > 4000 && p.Rozmiar().Szerokosc < 5000);
-        for (int strona = 0; strona < 3; ++strona) {
-            p.Linia(100, 100, 1000, 1000 + strona);
-            EXPECT_TRUE(strona == 2 || p.NowaStrona());
-        }
-        p.Zakoncz();
-        EXPECT_FALSE(p.NowaStrona()); // painting has ended
-    }
-    QFile f(plik);
-    const QByteArray dane = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    int strony = 0; // page objects, not the page tree ("/Type /Pages")
-    for (qsizetype i = dane.indexOf("/Type /Page"); i >= 0; i = dane.indexOf("/Type /Page", i + 1))
-        strony += dane.mid(i + 11, 1) != "s";
-    EXPECT_EQ(strony, 3);
-    f.remove();
-    QImage obraz = Bialy(50, 50);
-    EXPECT_FALSE(TPowierzchniaQt(obraz).NowaStrona());
 }
