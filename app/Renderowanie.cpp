@@ -181,7 +181,14 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
     if (polecenie.SkalaX > 0)
         zad->SkalaX = polecenie.SkalaX;
     TKomunikatyStrumien komunikaty(bledy);
-    TKompozycja k{*zad, *wyn, widok, czcionka, komunikaty, TPokazuj{}, regionalne.SeparatorDziesietny, {}, false};
+    TKompozycja k{.Zadanie = *zad,
+                  .Wyniki = *wyn,
+                  .Widok = widok,
+                  .Czcionka = czcionka,
+                  .Komunikaty = komunikaty,
+                  .Pokazuj = {},
+                  .Separator = regionalne.SeparatorDziesietny,
+                  .Drukarka = std::nullopt};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
     return Png(polecenie, k, bledy);
