@@ -1,6 +1,7 @@
-// The program: the command line runs without a window; the window comes later.
+// The program: the window, or the command line without one.
 #include "app/Renderowanie.h"
 #include "app/WierszPolecen.h"
+#include "mainwindow/Okna.h"
 #include "platform/RegionalneQt.h"
 
 #include <QCoreApplication>
@@ -26,12 +27,16 @@ int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // "quarvi PLIK.qvr" opens the task in the window.
+    if (argc == 2 && argv[1][0] != '-')
+        return UruchomOkno(argc, argv, argv[1]);
     const TPolecenie polecenie = RozbierzPolecenie(std::vector<std::string>(argv + 1, argv + argc));
     switch (polecenie.Rodzaj) {
     case TPolecenie::TRodzaj::Blad:
         std::cerr << polecenie.Blad << '\n';
         return 1;
     case TPolecenie::TRodzaj::Okno:
+        return UruchomOkno(argc, argv, polecenie.Plik);
     case TPolecenie::TRodzaj::Pomoc:
         std::cout << TekstPomocy;
         return 0;
