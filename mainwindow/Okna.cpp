@@ -6,6 +6,8 @@
 #include "platform/RegionalneQt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <iostream>
 
@@ -21,6 +23,10 @@ int UruchomOkno(int& argc, char** argv, const std::string& plik)
     }
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUARVI"));
+    // Qt's own dialogs (files, printing) in the program's language.
+    QTranslator tlumaczenie;
+    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&tlumaczenie);
     // The task, its results and the pictures are large: on the heap, released when the run ends.
     auto program = std::make_unique<TProgram>();
     program->Regionalne = RegionalneSystemu();

@@ -137,8 +137,11 @@ void TQuarvi::UtworzPaski()
     ToolBar1->hide();
     TB_Edycja->hide();
 
-    Przycisk(ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, &TQuarvi::TBZoomPanClick)->setCheckable(true);
-    Przycisk(ToolBarZoomy, "TBOkno", "zoom_okno", "Zoom okno.", {}, &TQuarvi::TBOknoClick)->setCheckable(true);
+    // The two tools show while they are armed.
+    TBZoomPan = Przycisk(ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, &TQuarvi::TBZoomPanClick);
+    TBOkno = Przycisk(ToolBarZoomy, "TBOkno", "zoom_okno", "Zoom okno.", {}, &TQuarvi::TBOknoClick);
+    TBZoomPan->setCheckable(true);
+    TBOkno->setCheckable(true);
     Przycisk(ToolBarZoomy, "TBWszystko", "zoom_wszystko", "Zoom wszystko.", QKeySequence(Qt::CTRL | Qt::Key_0),
              &TQuarvi::TBWszystkoClick);
     Przycisk(ToolBarZoomy, "TBPowieksz", "powieksz", "Powiększ.", QKeySequence::ZoomIn, &TQuarvi::TBPowiekszClick)
@@ -228,9 +231,8 @@ void TQuarvi::Pokaz()
     setWindowTitle(plik.empty() ? QStringLiteral("QUARVI[*]")
                                 : QFileInfo(Tekst(plik)).fileName() + QStringLiteral("[*] – QUARVI"));
     setWindowModified(zad.NieZapisane);
-    // The two tools show while they are armed.
-    findChild<QAction*>(QStringLiteral("TBZoomPan"))->setChecked(program_.Widok.TrybPrzesuwania);
-    findChild<QAction*>(QStringLiteral("TBOkno"))->setChecked(program_.Widok.TrybOkna);
+    TBZoomPan->setChecked(program_.Widok.TrybPrzesuwania);
+    TBOkno->setChecked(program_.Widok.TrybOkna);
 }
 
 void TQuarvi::showEvent(QShowEvent* zdarzenie)

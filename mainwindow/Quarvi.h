@@ -74,6 +74,8 @@ private:
     QToolBar* ToolBarZoomy = nullptr;
     QToolBar* ToolBar2 = nullptr;
     QToolBar* TB_Edycja = nullptr;
+    QAction* TBZoomPan = nullptr;
+    QAction* TBOkno = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     TPodglad* Podglad_ = nullptr;

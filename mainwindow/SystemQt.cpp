@@ -3,6 +3,7 @@
 #include "drawing/PowierzchniaQt.h"
 #include "platform/Drukarka.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -18,26 +19,34 @@ QString Tekst(const std::string& utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QMessageBox::StandardButton Zapytaj(const std::string& tekst, QMessageBox::StandardButtons przyciski)
+// The program speaks Polish whatever Qt's translations the system has.
+QMessageBox::StandardButton Pokaz(QMessageBox::Icon ikona, const std::string& tekst,
+                                  QMessageBox::StandardButtons przyciski)
 {
-    return QMessageBox::question(QApplication::activeWindow(), QStringLiteral("QUARVI"), Tekst(tekst), przyciski);
+    QMessageBox okno(ikona, QStringLiteral("QUARVI"), Tekst(tekst), przyciski, QApplication::activeWindow());
+    const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (const auto& [przycisk, napis] : napisy)
+        if (QAbstractButton* b = okno.button(przycisk))
+            b->setText(QString::fromUtf8(napis));
+    return QMessageBox::StandardButton(okno.exec());
 }
 
 } // namespace
 
 void TKomunikatyQt::Komunikat(const std::string& tekst)
 {
-    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("QUARVI"), Tekst(tekst));
+    Pokaz(QMessageBox::Information, tekst, QMessageBox::Ok);
 }
 
 bool TKomunikatyQt::Pytanie(const std::string& tekst)
 {
-    return Zapytaj(tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Pokaz(QMessageBox::Question, tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 TOdpowiedz TKomunikatyQt::PytanieZAnulowaniem(const std::string& tekst)
 {
-    switch (Zapytaj(tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (Pokaz(QMessageBox::Question, tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return TOdpowiedz::Tak;
     case QMessageBox::No:

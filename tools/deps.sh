@@ -5,7 +5,9 @@ set -euo pipefail
 pakiety=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libgtest-dev googletest
          libbenchmark-dev nlohmann-json3-dev hershey-fonts-data fonts-dejavu-core
          # the window tested in a real X server
-         xvfb xauth python3 python3-xlib)
+         xvfb xauth python3 python3-xlib
+         # Qt's own dialogs in Polish
+         qt6-translations-l10n)
 
 brak=()
 for p in "${pakiety[@]}"; do
