@@ -1,4 +1,5 @@
 // The main window driven offscreen through real events on its controls.
+#include "drawing/PowierzchniaZapis.h"
 #include "mainwindow/Podglad.h"
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
@@ -46,20 +47,10 @@ std::string Czytaj(const fs::path& plik)
     return s.str();
 }
 
-// Pages begun and ended, each on a surface of its own that draws nothing.
+// The pages of a print job by job, on one recording page.
 struct TWydrukZapis : IWydruk {
-    struct TNic : IPowierzchnia {
-        TPioro P;
-        void UstawPioro(const TPioro& p) override { P = p; }
-        TPioro Pioro() const override { return P; }
-        void Linia(int32_t, int32_t, int32_t, int32_t) override {}
-        void Prostokat(int32_t, int32_t, int32_t, int32_t, int32_t) override {}
-        void Napis(int32_t, int32_t, const std::string&, const std::string&, int32_t, int32_t) override {}
-        int32_t SzerokoscNapisu(const std::string&, const std::string&, int32_t) override { return 0; }
-        void ProstokatXor(int32_t, int32_t, int32_t, int32_t) override {}
-        TRozmiarPowierzchni Rozmiar() const override { return {2400, 3300}; }
-    } Nic;
-    TStronaDruku S{Nic, 300, 300};
+    TPowierzchniaZapis Strona_{2400, 3300};
+    TStronaDruku S{Strona_, 300, 300};
     std::vector<int32_t>& Dokumenty;
     explicit TWydrukZapis(std::vector<int32_t>& dokumenty) : Dokumenty(dokumenty) {}
     const TStronaDruku* Strona(int32_t) override { return &S; }
