@@ -69,6 +69,7 @@ std::optional<std::string> WybierzPlikQt(const TDialogPliku& d)
 {
     QFileDialog dialog(QApplication::activeWindow());
     const bool odczyt = d.Rodzaj == TDialogPliku::TRodzaj::Odczyt;
+    dialog.setObjectName(odczyt ? QStringLiteral("OpenDialog1") : QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(odczyt ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(odczyt ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setWindowTitle(odczyt ? QStringLiteral("Odczyt danych")
