@@ -11,9 +11,12 @@
 namespace {
 
 using Odczyt = TOdczytKolejny (*)(const TDaneZadania&, const TWyniki&, int32_t, int32_t);
+using Wykres = std::vector<std::vector<std::vector<TPunktWykresu>>> TWyniki::*;
+using Ekstrema = std::vector<std::vector<TEkstrema>> TWyniki::*;
 
-void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector<std::vector<TPunktWykresu>>& maks,
-               std::vector<std::vector<TPunktWykresu>>& mini, std::vector<TEkstrema>& ekstrema)
+void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, Wykres wykres, Ekstrema ekstremaLinii,
+               std::vector<std::vector<TPunktWykresu>>& maks, std::vector<std::vector<TPunktWykresu>>& mini,
+               std::vector<TEkstrema>& ekstrema)
 {
     const int32_t iloscKomb = std::min(zad.IloscKombinacji, wyn.IloscPoliczonych);
     if (iloscKomb < 1)
@@ -28,21 +31,32 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector
         mini[s].resize(size_t(K) + 1);
         // Combination by combination, each line read once from start to end;
         // every section still meets the combinations in their order.
+        const float L = zad.Przesla[s].L;
         for (int32_t c = 0; c < iloscKomb; ++c) {
             TOdczytKolejny wartosc = odczyt(zad, wyn, c, int32_t(s));
+            const auto dolicz = [&](int32_t k, float v) {
+                if (maks[s][k].Wartosc < v)
+                    maks[s][k].Wartosc = v;
+                if (mini[s][k].Wartosc > v)
+                    mini[s][k].Wartosc = v;
+            };
             for (int32_t k = 0; k <= K; ++k) {
                 const float x = float(k * 0.01);
                 const float v = wartosc(x);
                 if (c == 0) {
                     maks[s][k] = {x, v};
                     mini[s][k] = {x, v};
-                    continue;
+                } else {
+                    dolicz(k, v);
                 }
-                if (maks[s][k].Wartosc < v)
-                    maks[s][k].Wartosc = v;
-                if (mini[s][k].Wartosc > v)
-                    mini[s][k].Wartosc = v;
             }
+            // A jump at an end of the span: the section there bounds both of its sides.
+            const std::vector<TPunktWykresu>& w = (wyn.*wykres)[c][s];
+            const int32_t ile = std::min<int32_t>((wyn.*ekstremaLinii)[c][s].IloscPunktow, int32_t(w.size()));
+            if (ile >= 3 && w[1].X == 0)
+                dolicz(0, w[1].Wartosc);
+            if (ile >= 3 && w[ile - 2].X == L && maks[s][K].X >= L)
+                dolicz(K, w[ile - 2].Wartosc);
         }
         TEkstrema e;
         for (int32_t k = 0; k <= K; ++k) {
@@ -59,12 +73,12 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector
 
 void ObwiedniaM(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytMomentow, wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM);
+    Obwiednia(zad, wyn, OdczytMomentow, &TWyniki::WykresM, &TWyniki::EkstremaM, wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM);
 }
 
 void ObwiedniaT(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytTnacych, wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT);
+    Obwiednia(zad, wyn, OdczytTnacych, &TWyniki::WykresT, &TWyniki::EkstremaT, wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT);
 }
 
 void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)

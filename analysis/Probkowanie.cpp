@@ -403,44 +403,90 @@ float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x)
     return TObciazeniaPrzesla(zad).Tnaca(TL, x);
 }
 
+namespace {
+
+// Point loads that no inner sample catches: within the tolerance of the
+// span's start, or past the last sample's tolerance up to the end. Their
+// jumps stand at x = 0 and x = L; the largest start and the smallest end
+// position are kept (-1 and +inf when there is none).
+struct TKonce {
+    float Poczatek = -1;
+    float Koniec = INFINITY;
+    void Dodaj(float a, const std::vector<TWyniki::TWezel>& siatka, int32_t n)
+    {
+        if (a >= 0 && a < Tolerancja)
+            Poczatek = std::max(Poczatek, a);
+        else if (a >= Tolerancja && (long double)a >= siatka[n].X + (long double)Tolerancja)
+            Koniec = std::min(Koniec, a);
+    }
+};
+
+// The points of a jump at the span's ends: right of the loads at the start
+// (the section at a load counts it) and left of those at the end.
+void PunktyKoncow(TBudowaWykresu& wykres, const TKonce& konce, float L, bool poczatek)
+{
+    if (poczatek && konce.Poczatek >= 0)
+        wykres.Punkt(0, konce.Poczatek);
+    if (!poczatek && konce.Koniec <= L)
+        wykres.Punkt(L, std::nextafter(konce.Koniec, -INFINITY));
+}
+
+} // namespace
+
 void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL)
 {
     const int32_t n = std::max(IloscProbek(L), 0);
     const auto& siatka = Siatka(wyn, n);
     const TObciazeniaPrzesla obc(zad);
     TZnaczniki znaczniki(siatka, n);
-    obc.KazdyMoment([&](float a) { znaczniki.Punkt(a, ZnMoment, true); });
+    TKonce konce;
+    obc.KazdyMoment([&](float a) {
+        znaczniki.Punkt(a, ZnMoment, true);
+        konce.Dodaj(a, siatka, n);
+    });
     obc.KazdaSila([&](float a) { znaczniki.Punkt(a, ZnSila, false); });
     obc.KazdeLiniowe([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
     obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
 
-    TBudowaWykresu wykres(wyn.WykresRoboczyM, size_t(n) + 2);
+    TBudowaWykresu wykres(wyn.WykresRoboczyM, size_t(n) + 4);
     wykres.Punkt(0, 0);
+    PunktyKoncow(wykres, konce, L, true);
     PunktySiatki(wykres, siatka, znaczniki, n, ZnMoment);
+    PunktyKoncow(wykres, konce, L, false);
     wykres.Wartosci([&](const float* x, float* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
     // The ends are the end moments themselves.
     wyn.WykresRoboczyM.front().Wartosc = ML;
     wyn.WykresRoboczyM.push_back({L, -MP});
 }
 
-void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float /*TP: the last point is evaluated*/, float TL)
+void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL)
 {
     const int32_t n = std::max(IloscProbek(L), 0);
     const auto& siatka = Siatka(wyn, n);
     const TObciazeniaPrzesla obc(zad);
     TZnaczniki znaczniki(siatka, n);
-    obc.KazdaSila([&](float a) { znaczniki.Punkt(a, ZnSila, true); });
+    TKonce konce;
+    obc.KazdaSila([&](float a) {
+        znaczniki.Punkt(a, ZnSila, true);
+        konce.Dodaj(a, siatka, n);
+    });
     obc.KazdeLiniowe([&](float x1, float x2) {
         znaczniki.Punkt(x1, ZnKraniec, false);
         znaczniki.Punkt(x2, ZnKraniec, false);
     });
     obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Dotyka(x1, x2); });
 
-    TBudowaWykresu wykres(wyn.WykresRoboczyT, size_t(n) + 2);
-    wykres.Punkt(0, Przesuniecie);
+    TBudowaWykresu wykres(wyn.WykresRoboczyT, size_t(n) + 4);
+    wykres.Punkt(0, 0);
+    PunktyKoncow(wykres, konce, L, true);
     PunktySiatki(wykres, siatka, znaczniki, n, ZnSila);
-    wykres.Punkt(L, float(L - (long double)Przesuniecie));
+    PunktyKoncow(wykres, konce, L, false);
+    wykres.Punkt(L, L);
     wykres.Wartosci([&](const float* x, float* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
+    // The line starts and ends at the end forces themselves, so its end
+    // values agree with the reactions: T(0+) = −TL, T(L−) = TP.
+    wyn.WykresRoboczyT.front().Wartosc = -TL;
+    wyn.WykresRoboczyT.back().Wartosc = TP;
 }
 
 int32_t IloscCentymetrow(float L)

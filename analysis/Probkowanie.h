@@ -10,7 +10,8 @@ struct TDaneZadania;
 float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x);
 float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x);
 
-// Sample one span into WykresRoboczyM / WykresRoboczyT.
+// Sample one span into WykresRoboczyM / WykresRoboczyT: the end values, a
+// point where the line bends, two where it jumps (also at the span's ends).
 void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL);
 void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL);
 

@@ -28,7 +28,14 @@ struct TStanowisko {
     TWidok Widok;
     std::unique_ptr<TCzcionka> Czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow Komunikaty;
-    TKompozycja Kompozycja{Zadanie, Wyniki, Widok, *Czcionka, Komunikaty, TPokazuj{}, ',', std::nullopt, true};
+    TKompozycja Kompozycja{.Zadanie = Zadanie,
+                           .Wyniki = Wyniki,
+                           .Widok = Widok,
+                           .Czcionka = *Czcionka,
+                           .Komunikaty = Komunikaty,
+                           .Pokazuj = {},
+                           .Drukarka = std::nullopt,
+                           .DrukarkaZnana = true}; // no printer: the sheets take their default size
     QImage Obraz{W, H, QImage::Format_RGB32};
 
     TStanowisko()

@@ -21,12 +21,11 @@ namespace {
 // Where the sheets not printed wait during a print: far off the paper.
 constexpr TPunktArkusza PozaPapierem{1000, 1000};
 
-void Kratki(TRysowanie& r, const TPasWidoczny& pas, double X, double Y, bool Ekran, bool Druk)
+void Kratki(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P)
 {
     const TWidok& w = r.Widok;
-    const TWyjscia na = pas.Wyjscia(X, X + w.ArkuszSzerokosc, 0.1, Ekran, Druk);
-    if (na)
-        Kratka(r, Kolor::Kratka, na.Ekran, X, Y, X + w.ArkuszSzerokosc, Y + w.ArkuszWysokosc, 0.5, 0.01, na.Druk);
+    if (const TWyjscia arkusz = pas.Wyjscia(na, P.X, P.X + w.ArkuszSzerokosc, 0.1))
+        Kratka(r, arkusz, P, {P.X + w.ArkuszSzerokosc, P.Y + w.ArkuszWysokosc}, 0.01, Kolor::Kratka, 0.5);
 }
 
 } // namespace
@@ -57,17 +56,18 @@ void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok)
     zad.PolozenieObwiedni = {float(-krok - 4), 0};
 }
 
-void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekran, double X, double Y, bool Druk)
+void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia na, TPunktCm P)
 {
     if (c < 0 || c >= TDaneZadania::MaxKombinacji)
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double X = P.X, Y = P.Y;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     // The heading and the group names start at X: not put together where that cannot show.
     const bool widoczne = pas.TekstNaEkranie(X) || pas.NaDruku(X);
     if (widoczne) {
         const std::string naglowek = Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " +
                                      zad.Kombinacje[size_t(c)].Nazwa;
-        TekstNaPasie(r, pas, naglowek, Kolor::Czarny, X, Y, 0.4, 0.5, 0.6, Ekran, Druk);
+        TekstNaPasie(r, pas, na, P, 0.6, Kolor::Czarny, naglowek, 0.4, 0.5);
     }
     for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
         const TGrupa& grupa = zad.Grupy[size_t(g)];
@@ -75,10 +75,9 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekra
             continue;
         const double y = Y - (g + 1) * 0.48 - 0.5;
         if (widoczne)
-            TekstNaPasie(r, pas, std::to_string(g + 1) + "  " + grupa.Nazwa, grupa.Kolor, X, y, 0.4, 0.5, 0.3, Ekran,
-                         Druk);
-        Etykieta(r, pas, zad.Wspolczynniki[size_t(c)][size_t(g)], "#######0.00", "", grupa.Kolor, X + 6, y, 0.4, 0.5,
-                 0.3, 0, Ekran, Druk);
+            TekstNaPasie(r, pas, na, {X, y}, 0.3, grupa.Kolor, std::to_string(g + 1) + "  " + grupa.Nazwa, 0.4, 0.5);
+        Etykieta(r, pas, na, {X + 6, y}, 0.3, grupa.Kolor, zad.Wspolczynniki[size_t(c)][size_t(g)], "#######0.00", "",
+                 0.4, 0.5, 0);
     }
 }
 
@@ -110,25 +109,25 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     }
 
     TRysowanie r{ekran, druk ? &druk->Powierzchnia : nullptr, widok, k.Czcionka, zad.Nastawy, k.Separator};
-    const bool E = ekran != nullptr, D = druk != nullptr;
-    const TPasWidoczny pas = PasWidoczny(r, E, D);
+    const TWyjscia na{.Ekran = ekran != nullptr, .Druk = druk != nullptr};
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const TNastawy& n = zad.Nastawy;
     const TPokazuj& pokaz = k.Pokazuj;
     const int32_t K = zad.IloscKombinacji;
 
     for (int32_t c = 0; c < K; ++c) {
         const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
-        RamkaArkusza(r, P.x, P.y);
+        RamkaArkusza(r, {P.x, P.y});
         if (n.RysujKratke)
-            Kratki(r, pas, P.x, P.y, E, D);
+            Kratki(r, pas, na, {P.x, P.y});
         if (zad.IloscPrzesel > 0 && pokaz.SchematStatyczny) {
-            const double Ox = P.x + n.SchematX, Oy = P.y + n.SchematY;
+            const TPunktCm O{P.x + n.SchematX, P.y + n.SchematY};
             ObciazeniaKombinacji(zad, c);
             if (n.RozbijSilyGrupy)
-                ObciazeniaSchematGrupami(r, zad, E, D, Ox, Oy, 0.3, 0.2, 0.3);
+                ObciazeniaSchematGrupami(r, zad, na, O);
             else
-                ObciazeniaSchemat(r, zad, E, D, Ox, Oy, 0.3, 0.2, 0.3);
-            SchematBelki(r, zad, Kolor::Czarny, E, Ox, Oy, 0.1, 0.5, 0.3, D);
+                ObciazeniaSchemat(r, zad, na, O);
+            SchematBelki(r, zad, na, O, {.Glowne = 0.1, .Drugie = 0.5}, Kolor::Czarny);
         }
     }
 
@@ -136,40 +135,41 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         for (int32_t c = 0; c < K; ++c) {
             const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
             if (pokaz.Reakcje)
-                WykresReakcji(r, zad, wyn, c, Kolor::Granatowy, Kolor::Zielony, E, D, P.x + n.ReakcjeX,
-                              P.y + n.ReakcjeY);
+                WykresReakcji(r, zad, wyn, c, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
+                              Kolor::Zielony);
             if (pokaz.Momenty)
-                WykresMomentow(r, zad, wyn, c, Kolor::Bordowy, E, D, P.x + n.MomentyX, P.y + n.MomentyY);
+                WykresMomentow(r, zad, wyn, c, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Bordowy);
             if (pokaz.SilyPoprzeczne)
-                WykresSilPoprzecznych(r, zad, wyn, c, Kolor::Bordowy, E, D, P.x + n.PoprzeczneX, P.y + n.PoprzeczneY);
+                WykresSilPoprzecznych(r, zad, wyn, c, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy);
             if (pokaz.SchematyPretow) {
-                const double Ox = P.x + n.SchematyPretowX, Oy = P.y + n.SchematyPretowY;
-                SchematPretow(r, zad, Kolor::Szary, E, Ox, Oy, 0.1, 0.2, 0.3, D);
-                SilyPretow(r, zad, wyn, Kolor::Zielony, c, E, Ox, Oy, 0.1, 0.2, 0.3, D);
+                const TPunktCm O{P.x + n.SchematyPretowX, P.y + n.SchematyPretowY};
+                const TPiora piora{.Glowne = 0.1, .Drugie = 0.2};
+                SchematPretow(r, zad, na, O, piora, Kolor::Szary);
+                SilyPretow(r, zad, wyn, c, na, O, piora, Kolor::Zielony);
             }
-            OpisKombinacji(r, zad, c, E, P.x + n.SchematyPretowX + 4, -1, D);
+            OpisKombinacji(r, zad, c, na, {P.x + n.SchematyPretowX + 4, -1});
         }
         if (K > 1) {
             const TPunktArkusza P = zad.PolozenieObwiedni;
-            RamkaArkusza(r, P.x, P.y);
+            RamkaArkusza(r, {P.x, P.y});
             if (n.RysujKratke)
-                Kratki(r, pas, P.x, P.y, E, D);
+                Kratki(r, pas, na, {P.x, P.y});
             // Envelopes exist only where an analysis of two or more
             // combinations produced them; a refused task has none.
             if (wyn.IloscPoliczonych > 1) {
-                WykresObwiedniMomentow(r, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, E, D, P.x + n.MomentyX,
-                                       P.y + n.MomentyY);
-                WykresObwiedniSilPoprzecznych(r, zad, wyn, Kolor::Bordowy, Kolor::Zielony, E, D, P.x + n.PoprzeczneX,
-                                              P.y + n.PoprzeczneY);
-                WykresObwiedniReakcji(r, zad, wyn, Kolor::Granatowy, Kolor::Zielony, E, D, P.x + n.ReakcjeX,
-                                      P.y + n.ReakcjeY);
+                WykresObwiedniMomentow(r, zad, wyn, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Granatowy,
+                                       Kolor::Czerwony);
+                WykresObwiedniSilPoprzecznych(r, zad, wyn, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY},
+                                              Kolor::Bordowy, Kolor::Zielony);
+                WykresObwiedniReakcji(r, zad, wyn, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
+                                      Kolor::Zielony);
             }
         }
     }
 
     const std::string wymiary = "Wymiary arkusza X = " + FormatujMaska(widok.ArkuszSzerokosc, "###.##", k.Separator) +
                                 " ; Y = " + FormatujMaska(widok.ArkuszWysokosc, "###.##", k.Separator);
-    TekstNaPasie(r, pas, wymiary, Kolor::Szary, 1, -0.5, 0.3, 0.3, 0.1, E, D);
+    TekstNaPasie(r, pas, na, {1, -0.5}, 0.1, Kolor::Szary, wymiary, 0.3, 0.3);
 
     if (ekran)
         ekran->UstawPioro({ekran->Pioro().Kolor, 1});

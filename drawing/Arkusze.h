@@ -67,9 +67,9 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
 // scale of the view as the last composition set them.
 void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok);
 
-// The heading of combination c's sheet at (X, Y) with its groups and their
+// The heading of combination c's sheet at P with its groups and their
 // coefficients stacked above it.
-void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, bool Ekran, double X, double Y, bool Druk);
+void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia na, TPunktCm P);
 
 // Where the pages of a print go: a print job of its own for every page (the
 // window's print command) or all pages in one document (the preview, the

@@ -52,10 +52,12 @@ public:
     // rows y1 … y2 − 1, filled with `wypelnienie` unless that is BezWypelnienia.
     virtual void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie) = 0;
 
-    // A system-font text (UTF-8) whose cell has its top-left corner at (x, y),
-    // with a transparent background. An empty face is the surface's default one.
+    // A system-font text (UTF-8) whose cell has its top-left corner at (x, y).
+    // The cell is filled with `tlo` first, unless that is BezWypelnienia (the
+    // sheets' headings): the load previews and section markers must stay
+    // readable over the diagrams. An empty face is the surface's default one.
     virtual void Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
-                       int32_t wysokosc, int32_t kolor) = 0;
+                       int32_t wysokosc, int32_t kolor, int32_t tlo) = 0;
     virtual int32_t SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc) = 0;
 
     // The dotted focus rectangle of the zoom window; drawing it twice erases it.

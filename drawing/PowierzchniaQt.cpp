@@ -148,16 +148,19 @@ void TPowierzchniaQt::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
 }
 
 void TPowierzchniaQt::Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
-                            int32_t wysokosc, int32_t kolor)
+                            int32_t wysokosc, int32_t kolor, int32_t tlo)
 {
     if (!D->Aktywna)
         return;
     Oproznij();
     const QFont f = Czcionka(krojPisma, wysokosc);
+    const QString t = QString::fromStdString(tekst);
     D->Painter.setFont(f);
-    D->Painter.setPen(NaQColor(kolor));
     const QFontMetrics fm(f, &D->Urzadzenie);
-    D->Painter.drawText(x, y + fm.ascent(), QString::fromStdString(tekst));
+    if (tlo != BezWypelnienia)
+        D->Painter.fillRect(x, y, fm.horizontalAdvance(t), fm.height(), NaQColor(tlo));
+    D->Painter.setPen(NaQColor(kolor));
+    D->Painter.drawText(x, y + fm.ascent(), t);
 }
 
 int32_t TPowierzchniaQt::SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc)

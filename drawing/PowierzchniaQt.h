@@ -33,7 +33,7 @@ public:
     void Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie) override;
     void Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma, int32_t wysokosc,
-               int32_t kolor) override;
+               int32_t kolor, int32_t tlo) override;
     int32_t SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc) override;
     void ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     TRozmiarPowierzchni Rozmiar() const override;

@@ -36,10 +36,10 @@ void TPowierzchniaZapis::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y
 }
 
 void TPowierzchniaZapis::Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
-                               int32_t wysokosc, int32_t kolor)
+                               int32_t wysokosc, int32_t kolor, int32_t tlo)
 {
-    Operacje.push_back({.Co = TOperacja::Rodzaj::Napis, .Pioro = Biezace, .X1 = x, .Y1 = y, .Tekst = tekst,
-                        .KrojPisma = krojPisma, .Wysokosc = wysokosc, .KolorTekstu = kolor});
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Napis, .Pioro = Biezace, .X1 = x, .Y1 = y, .Wypelnienie = tlo,
+                        .Tekst = tekst, .KrojPisma = krojPisma, .Wysokosc = wysokosc, .KolorTekstu = kolor});
 }
 
 int32_t TPowierzchniaZapis::SzerokoscNapisu(const std::string& tekst, const std::string&, int32_t wysokosc)

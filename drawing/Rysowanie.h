@@ -6,6 +6,27 @@
 
 struct TNastawy;
 
+// A point of the sheet in cm: x right, y down.
+struct TPunktCm {
+    double X = 0;
+    double Y = 0;
+};
+
+// The outputs a routine draws on; each is honoured on its own.
+struct TWyjscia {
+    bool Ekran = false;
+    bool Druk = false;
+    explicit operator bool() const { return Ekran || Druk; }
+};
+
+// Pen widths in mm of a drawing made of two weights: Glowne for its strokes
+// and labels, Drugie for its heavier lines (the beam or bar axis, the walls
+// of clamps, the slanted ticks of a dimension line).
+struct TPiora {
+    double Glowne = 0;
+    double Drugie = 0;
+};
+
 struct TRysowanie {
     IPowierzchnia* Ekran = nullptr; // the screen picture; nullptr draws nothing there
     IPowierzchnia* Druk = nullptr;  // the printer page; nullptr draws nothing there

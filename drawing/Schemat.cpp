@@ -32,15 +32,15 @@ std::string EtykietaWymiaru(const TRysowanie& r, double L)
 
 enum class TStylObciazen { WKolorachGrup, Grupami, Podglad };
 
-void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                     TStylObciazen styl)
+void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TStylObciazen styl)
 {
+    const double Ox = O.X, Oy = O.Y;
     const TNastawy& n = r.Nastawy;
     const double s = r.Widok.SkalaRysunkuX;
     const double k = n.SkalaSil;
     const double t = n.WysokoscCzcionki, w = n.SzerokoscCzcionki;
     const bool jednostki = n.PiszJednostki;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const auto kolor = [&](int32_t g) { return styl == TStylObciazen::Podglad ? SzaryPodgladu : KolorGrupy(zad, g); };
     // Each group on its own level one centimetre above the previous; a group
     // index outside the table stays on the axis.
@@ -53,8 +53,8 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Dr
     bool ekran = false, druk = false;
     const auto widoczne = [&](double x1, double x2, double szer) {
         const double m = std::fabs(szer) + Zapas;
-        ekran = Ekran && pas.NaEkranie(std::fmin(x1, x2) - m, std::fmax(x1, x2) + m);
-        druk = Druk && pas.NaDruku(std::fmin(x1, x2) - m);
+        ekran = na.Ekran && pas.NaEkranie(std::fmin(x1, x2) - m, std::fmax(x1, x2) + m);
+        druk = na.Druk && pas.NaDruku(std::fmin(x1, x2) - m);
         return ekran || druk;
     };
 
@@ -65,9 +65,9 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Dr
         if (!widoczne(x, x, 0.06 * P))
             continue;
         const int32_t kol = kolor(f.Grupa);
-        StrzalkaSily(r, kol, ekran, x, y, P, P, PioroStrzalek, PioroStrzalek, druk);
-        Etykieta(r, pas, f.Wartosc, MaskaObciazen, jednostki ? "kN" : "", kol, x + 0.05, y - 0.65 * P, t, w,
-                 PioroEtykiet, 0, ekran, druk);
+        StrzalkaSily(r, {ekran, druk}, {x, y}, PioroStrzalek, kol, P, P);
+        Etykieta(r, pas, {ekran, druk}, {x + 0.05, y - 0.65 * P}, PioroEtykiet, kol, f.Wartosc, MaskaObciazen,
+                 jednostki ? "kN" : "", t, w, 0);
     }
     for (const TLiniowe& q : zad.LinioweKomb) {
         if (!q.Uzyta)
@@ -76,9 +76,9 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Dr
         if (!widoczne(x1, x2, 0.08 * h))
             continue;
         const int32_t kol = kolor(q.Grupa);
-        ObciazenieRownomierne(r, kol, ekran, x1, x2, y, h, h, PioroStrzalek, PioroStrzalek, druk);
-        Etykieta(r, pas, q.Wartosc, MaskaObciazen, jednostki ? "kN/m" : "", kol, x1, y - 1.25 * h, t, w,
-                 PioroEtykiet, 0, ekran, druk);
+        ObciazenieRownomierne(r, {ekran, druk}, {x1, y}, PioroStrzalek, kol, x2, h, h);
+        Etykieta(r, pas, {ekran, druk}, {x1, y - 1.25 * h}, PioroEtykiet, kol, q.Wartosc, MaskaObciazen,
+                 jednostki ? "kN/m" : "", t, w, 0);
     }
     for (const TTrojkat& q : zad.TrojkatyKomb) {
         if (!q.Uzyta)
@@ -90,14 +90,14 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Dr
         if (!widoczne(x1, x2, 0.08 * h))
             continue;
         const int32_t kol = kolor(q.Grupa);
-        ObciazenieTrapezowe(r, kol, ekran, x1, x2, y, lewa * k, prawa * k, h, h, PioroStrzalek, PioroStrzalek, druk);
+        ObciazenieTrapezowe(r, {ekran, druk}, {x1, y}, PioroStrzalek, kol, x2, lewa * k, prawa * k, h, h);
         // The zero end of a triangle has no label; an upward load keeps its values.
         if (std::fabs(lewa) > 0.001)
-            Etykieta(r, pas, lewa, MaskaObciazen, jednostki ? "kN/m" : "", kol, x1, y - 1.25 * lewa * k, t, w,
-                     PioroEtykiet, 0, ekran, druk);
+            Etykieta(r, pas, {ekran, druk}, {x1, y - 1.25 * lewa * k}, PioroEtykiet, kol, lewa, MaskaObciazen,
+                     jednostki ? "kN/m" : "", t, w, 0);
         if (std::fabs(prawa) > 0.001)
-            Etykieta(r, pas, prawa, MaskaObciazen, jednostki ? "kN/m" : "", kol, x2, y - 1.25 * prawa * k, t, w,
-                     PioroEtykiet, 0, ekran, druk);
+            Etykieta(r, pas, {ekran, druk}, {x2, y - 1.25 * prawa * k}, PioroEtykiet, kol, prawa, MaskaObciazen,
+                     jednostki ? "kN/m" : "", t, w, 0);
     }
     for (const TMoment& m : zad.MomentyKomb) {
         if (!m.Uzyta)
@@ -107,23 +107,23 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Dr
             continue;
         const int32_t kol = kolor(m.Grupa);
         if (m.Wartosc > 0)
-            MomentPrawoskretny(r, kol, ekran, x, y, M, M, PioroStrzalek, PioroStrzalek, druk);
+            MomentPrawoskretny(r, {ekran, druk}, {x, y}, PioroStrzalek, kol, M, M);
         else
-            MomentLewoskretny(r, kol, ekran, x, y, M, M, PioroStrzalek, PioroStrzalek, druk);
-        Etykieta(r, pas, m.Wartosc, MaskaObciazen, jednostki ? "kNm" : "", kol, x, y - 1.2 * M, t, w, PioroEtykiet, 0,
-                 ekran, druk);
+            MomentLewoskretny(r, {ekran, druk}, {x, y}, PioroStrzalek, kol, M, M);
+        Etykieta(r, pas, {ekran, druk}, {x, y - 1.2 * M}, PioroEtykiet, kol, m.Wartosc, MaskaObciazen,
+                 jednostki ? "kNm" : "", t, w, 0);
     }
 }
 
 } // namespace
 
-void SchematBelki(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ekran, double Ox, double Oy, double p1,
-                  double p2, double p3, bool Druk)
+void SchematBelki(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor)
 {
     const int32_t N = IloscPrzeselRysunku(zad);
     if (N < 1)
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double Ox = O.X, Oy = O.Y, p1 = piora.Glowne;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const double s = r.Widok.SkalaRysunkuX;
     const double t = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
     for (int32_t i = 0; i < N; ++i) {
@@ -133,19 +133,19 @@ void SchematBelki(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ek
         const double polowaEtykiety = DlugoscTekstu(r.Czcionka, EtykietaWymiaru(r, p.L), t) / 2;
         const double srodek = (x1 + x2) / 2;
         const double od = std::fmin(x1, srodek - polowaEtykiety) - Zapas;
-        const bool ekran = Ekran && pas.NaEkranie(od, std::fmax(x2, srodek + polowaEtykiety) + Zapas);
-        const bool druk = Druk && pas.NaDruku(od);
+        const bool ekran = na.Ekran && pas.NaEkranie(od, std::fmax(x2, srodek + polowaEtykiety) + Zapas);
+        const bool druk = na.Druk && pas.NaDruku(od);
         if (ekran || druk)
-            PrzesloSchemat(r, Kolor, p.TypPodpor, x1, Oy, p.L, p1, p2, p3, ekran, druk);
-        TekstNaPasie(r, pas, std::to_string(i + 1), Kolor, Ox + (p.X0 + p.L / 2) * s, Oy + 1.25 * t, t, w, p1, Ekran, Druk);
+            PrzesloSchemat(r, {ekran, druk}, {x1, Oy}, piora, Kolor, p.TypPodpor, p.L);
+        TekstNaPasie(r, pas, na, {Ox + (p.X0 + p.L / 2) * s, Oy + 1.25 * t}, p1, Kolor, std::to_string(i + 1), t, w);
     }
     const double yPodpor = Oy + 1.25 * t + 0.5;
     const TPrzeslo& ostatnie = zad.Przesla[size_t(N) - 1];
-    TekstNaPasie(r, pas, "A", Kolor, Ox, yPodpor, t, w, p1, Ekran, Druk);
-    TekstNaPasie(r, pas, "B", Kolor, Ox + (ostatnie.X0 + ostatnie.L) * s, yPodpor, t, w, p1, Ekran, Druk);
+    TekstNaPasie(r, pas, na, {Ox, yPodpor}, p1, Kolor, "A", t, w);
+    TekstNaPasie(r, pas, na, {Ox + (ostatnie.X0 + ostatnie.L) * s, yPodpor}, p1, Kolor, "B", t, w);
     for (int32_t j = 0; j + 1 < N; ++j) {
         const TPrzeslo& p = zad.Przesla[size_t(j)];
-        TekstNaPasie(r, pas, std::to_string(j + 1), Kolor, Ox + (p.X0 + p.L) * s, yPodpor, t, w, p1, Ekran, Druk);
+        TekstNaPasie(r, pas, na, {Ox + (p.X0 + p.L) * s, yPodpor}, p1, Kolor, std::to_string(j + 1), t, w);
     }
 }
 
@@ -157,32 +157,32 @@ struct TKonce {
 
 // The supports of an end-condition code: codes 1-4 at `oba`, a lone fixed end (5, 6) at `sam`;
 // a code no dialog sets draws none.
-void PodporyKoncow(TRysowanie& r, int32_t Kolor, int32_t Typ, TKonce oba, TKonce sam, double Oy, double p1, double p2,
-                   bool Ekran, bool Druk)
+void PodporyKoncow(TRysowanie& r, TWyjscia na, double Oy, TPiora piora, int32_t Kolor, int32_t Typ, TKonce oba,
+                   TKonce sam)
 {
-    const double d = oba.Rozmiar, D = sam.Rozmiar;
+    const double d = oba.Rozmiar, D = sam.Rozmiar, p1 = piora.Glowne;
     switch (Typ) {
     case 1:
-        PodporaPrzesuwna(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
-        PodporaStala(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        PodporaPrzesuwna(r, na, {oba.Lewy, Oy}, p1, Kolor, d, d);
+        PodporaStala(r, na, {oba.Prawy, Oy}, p1, Kolor, d, d);
         break;
     case 2:
-        UtwierdzenieLewe(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
-        PodporaPrzesuwna(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        UtwierdzenieLewe(r, na, {oba.Lewy, Oy}, piora, Kolor, d, d);
+        PodporaPrzesuwna(r, na, {oba.Prawy, Oy}, p1, Kolor, d, d);
         break;
     case 3:
-        PodporaPrzesuwna(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        PodporaPrzesuwna(r, na, {oba.Lewy, Oy}, p1, Kolor, d, d);
+        UtwierdzeniePrawe(r, na, {oba.Prawy, Oy}, piora, Kolor, d, d);
         break;
     case 4:
-        UtwierdzenieLewe(r, Kolor, Ekran, oba.Lewy, Oy, d, d, p1, p2, Druk);
-        UtwierdzeniePrawe(r, Kolor, Ekran, oba.Prawy, Oy, d, d, p1, p2, Druk);
+        UtwierdzenieLewe(r, na, {oba.Lewy, Oy}, piora, Kolor, d, d);
+        UtwierdzeniePrawe(r, na, {oba.Prawy, Oy}, piora, Kolor, d, d);
         break;
     case 5:
-        UtwierdzenieLewe(r, Kolor, Ekran, sam.Lewy, Oy, D, D, p1, p2, Druk);
+        UtwierdzenieLewe(r, na, {sam.Lewy, Oy}, piora, Kolor, D, D);
         break;
     case 6:
-        UtwierdzeniePrawe(r, Kolor, Ekran, sam.Prawy, Oy, D, D, p1, p2, Druk);
+        UtwierdzeniePrawe(r, na, {sam.Prawy, Oy}, piora, Kolor, D, D);
         break;
     default:
         break;
@@ -190,38 +190,36 @@ void PodporyKoncow(TRysowanie& r, int32_t Kolor, int32_t Typ, TKonce oba, TKonce
 }
 } // namespace
 
-void PrzesloSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPodpor, double x1, double Oy, double L, double p1,
-                    double p2, double /*p3: not used by the span*/, bool Ekran, bool Druk)
+void PrzesloSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPodpor,
+                    double L)
 {
+    const double x1 = P.X, Oy = P.Y;
     const double x2 = x1 + L * r.Widok.SkalaRysunkuX;
     constexpr double d = 0.4;
-    PodporyKoncow(r, Kolor, TypPodpor, {x1, x2, d}, {x1, x2, d}, Oy, p1, p2, Ekran, Druk);
-    Linia(r, Kolor, Ekran, x1, Oy, x2, Oy, p2, Druk);
-    Wymiar(r, EtykietaWymiaru(r, L), Kolor, x1, x2, Oy + 1.5, 0.1, 0.2, Ekran, Druk);
+    PodporyKoncow(r, na, Oy, piora, Kolor, TypPodpor, {x1, x2, d}, {x1, x2, d});
+    Linia(r, na, {x1, Oy}, {x2, Oy}, piora.Drugie, Kolor);
+    Wymiar(r, na, {x1, Oy + 1.5}, {0.1, 0.2}, Kolor, x2, EtykietaWymiaru(r, L));
 }
 
-void ObciazeniaSchemat(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                       double /*p1*/, double /*p2*/, double /*p3*/)
+void ObciazeniaSchemat(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O)
 {
-    RysujObciazenia(r, zad, Ekran, Druk, Ox, Oy, TStylObciazen::WKolorachGrup);
+    RysujObciazenia(r, zad, na, O, TStylObciazen::WKolorachGrup);
 }
 
-void ObciazeniaSchematGrupami(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                              double /*p1*/, double /*p2*/, double /*p3*/)
+void ObciazeniaSchematGrupami(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O)
 {
-    RysujObciazenia(r, zad, Ekran, Druk, Ox, Oy, TStylObciazen::Grupami);
+    RysujObciazenia(r, zad, na, O, TStylObciazen::Grupami);
 }
 
-void ObciazeniaPodglad(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                       double /*p1*/, double /*p2*/, double /*p3*/)
+void ObciazeniaPodglad(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O)
 {
-    RysujObciazenia(r, zad, Ekran, Druk, Ox, Oy, TStylObciazen::Podglad);
+    RysujObciazenia(r, zad, na, O, TStylObciazen::Podglad);
 }
 
-void SchematPretow(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ekran, double Ox, double Oy, double p1,
-                   double p2, double p3, bool Druk)
+void SchematPretow(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor)
 {
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double Ox = O.X, Oy = O.Y;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const double s = r.Widok.SkalaRysunkuX;
     const double t = 0.8 * r.Nastawy.WysokoscCzcionki, w = 0.8 * r.Nastawy.SzerokoscCzcionki;
     const int32_t N = IloscPrzeselRysunku(zad);
@@ -229,50 +227,51 @@ void SchematPretow(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool E
         const TPrzeslo& p = zad.Przesla[size_t(i)];
         const double x1 = Ox + p.X0 * s;
         const double od = std::fmin(x1, x1 + p.L * s) - Zapas;
-        const bool ekran = Ekran && pas.NaEkranie(od, std::fmax(x1, x1 + p.L * s) + Zapas);
-        const bool druk = Druk && pas.NaDruku(od);
+        const bool ekran = na.Ekran && pas.NaEkranie(od, std::fmax(x1, x1 + p.L * s) + Zapas);
+        const bool druk = na.Druk && pas.NaDruku(od);
         if (ekran || druk)
-            PretSchemat(r, Kolor, p.TypPrzesla, x1, Oy, p.L, p1, p2, p3, ekran, druk);
-        TekstNaPasie(r, pas, std::to_string(i + 1), Kolor, Ox + (p.X0 + p.L / 2) * s, Oy + 1.25 * t, t, w, p1, Ekran, Druk);
+            PretSchemat(r, {ekran, druk}, {x1, Oy}, piora, Kolor, p.TypPrzesla, p.L);
+        TekstNaPasie(r, pas, na, {Ox + (p.X0 + p.L / 2) * s, Oy + 1.25 * t}, piora.Glowne, Kolor,
+                     std::to_string(i + 1), t, w);
     }
 }
 
-void PretSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPrzesla, double x1, double Oy, double L, double p1,
-                 double p2, double /*p3: not used by the bar*/, bool Ekran, bool Druk)
+void PretSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPrzesla, double L)
 {
+    const double x1 = P.X, Oy = P.Y;
     const double Ls = L * r.Widok.SkalaRysunkuX;
     const double xa = x1 + 0.2 * Ls, xb = x1 + 0.8 * Ls;
     constexpr double d = 0.15, D = 0.4;
-    PodporyKoncow(r, Kolor, TypPrzesla, {xa, xb, d}, {x1, x1 + Ls, D}, Oy, p1, p2, Ekran, Druk);
-    Linia(r, Kolor, Ekran, xa, Oy, xb, Oy, p2, Druk);
+    PodporyKoncow(r, na, Oy, piora, Kolor, TypPrzesla, {xa, xb, d}, {x1, x1 + Ls, D});
+    Linia(r, na, {xa, Oy}, {xb, Oy}, piora.Drugie, Kolor);
 }
 
-void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t Kolor, int32_t c, bool Ekran,
-                double Ox, double Oy, double p1, double p2, double p3, bool Druk)
+void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                TPiora piora, int32_t Kolor)
 {
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    DlaWidocznychPrzesel(r, zad, pas, Ox, Zapas, Ekran, Druk, [&](int32_t i, double, TWyjscia na) {
-        PretSily(r, zad, wyn, Kolor, c, i, na.Ekran, Ox, Oy, p1, p2, p3, na.Druk);
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
+        PretSily(r, zad, wyn, c, i, przeslo, {xs, O.Y}, piora, Kolor);
     });
 }
 
-void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t Kolor, int32_t c, int32_t s,
-              bool Ekran, double Ox, double Oy, double p1, double p2, double /*p3*/, bool Druk)
+void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+              TPunktCm P, TPiora piora, int32_t Kolor)
 {
     if (c < 0 || c >= IloscWynikow(zad, wyn) || s < 0 || s >= IloscPrzeselRysunku(zad))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const TPrzeslo& p = zad.Przesla[size_t(s)];
-    const double x1 = Ox + p.X0 * r.Widok.SkalaRysunkuX;
+    const double x1 = P.X, Oy = P.Y, p1 = piora.Glowne;
     const double Ls = p.L * r.Widok.SkalaRysunkuX;
     const TMomentyPrzesla& m = wyn.MomentyKoncowe[size_t(c)][size_t(s)];
     const TSilyPrzesla& f = wyn.SilyKoncowe[size_t(c)][size_t(s)];
     const auto etykieta = [&](double v, double x, double y) {
-        Etykieta(r, pas, v, MaskaPretow, "", Kolor, x, y, 0.25, 0.2, p1, 0, Ekran, Druk);
+        Etykieta(r, pas, na, {x, y}, p1, Kolor, v, MaskaPretow, "", 0.25, 0.2, 0);
     };
-    const auto reakcja = [&](double x) { StrzalkaReakcji(r, Kolor, Ekran, x, Oy + 0.3, 0.8, 0.8, p1, p2, Druk); };
+    const auto reakcja = [&](double x) { StrzalkaReakcji(r, na, {x, Oy + 0.3}, p1, Kolor, 0.8, 0.8); };
     switch (p.TypPrzesla) {
     case 1:
         reakcja(x1 + 0.2 * Ls);
@@ -283,18 +282,18 @@ void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_
     case 4:
         if (std::fabs(m.MomentUtwL) > 0.001) {
             if (m.MomentUtwL > 0)
-                MomentPodwojnyD(r, Kolor, Ekran, x1 + 0.05 * Ls, Oy, 0.35, 0.2, p1, p2, Druk);
+                MomentPodwojnyD(r, na, {x1 + 0.05 * Ls, Oy}, p1, Kolor, 0.35, 0.2);
             else
-                MomentPodwojnyB(r, Kolor, Ekran, x1 + 0.15 * Ls, Oy, 0.35, 0.2, p1, p2, Druk);
+                MomentPodwojnyB(r, na, {x1 + 0.15 * Ls, Oy}, p1, Kolor, 0.35, 0.2);
             etykieta(m.MomentUtwL, x1 + 0.1 * Ls, Oy - 0.5);
         }
         if (std::fabs(m.MomentUtwP) > 0.001) {
             etykieta(m.MomentUtwP, x1 + 0.8 * Ls, Oy - 0.5);
             // The arc turns the way the moment does, mirrored as at the left end.
             if (m.MomentUtwP > 0)
-                MomentPodwojnyD(r, Kolor, Ekran, x1 + 0.85 * Ls, Oy, 0.35, 0.2, p1, p2, Druk);
+                MomentPodwojnyD(r, na, {x1 + 0.85 * Ls, Oy}, p1, Kolor, 0.35, 0.2);
             else
-                MomentPodwojnyB(r, Kolor, Ekran, x1 + 0.95 * Ls, Oy, 0.35, 0.2, p1, p2, Druk);
+                MomentPodwojnyB(r, na, {x1 + 0.95 * Ls, Oy}, p1, Kolor, 0.35, 0.2);
         }
         if (std::fabs(f.ReakcjaUtwL) > 0.001) {
             reakcja(x1 + 0.2 * Ls);
@@ -306,10 +305,10 @@ void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_
         }
         break;
     case 5:
-        UtwierdzenieLewe(r, Kolor, Ekran, x1, Oy, 0.4, 0.4, p1, p2, Druk);
+        UtwierdzenieLewe(r, na, {x1, Oy}, piora, Kolor, 0.4, 0.4);
         break;
     case 6:
-        UtwierdzeniePrawe(r, Kolor, Ekran, x1 + Ls, Oy, 0.4, 0.4, p1, p2, Druk);
+        UtwierdzeniePrawe(r, na, {x1 + Ls, Oy}, piora, Kolor, 0.4, 0.4);
         break;
     default:
         break;

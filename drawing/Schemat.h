@@ -4,42 +4,39 @@
 // working lists as arrows in their groups' colours; and the bar schemes,
 // each span a short bar with its fixed-end moments and reactions.
 //
-// (Ox, Oy) is the left end of the beam axis on the sheet (cm); a beam
-// position x (m) lies at Ox + x · SkalaRysunkuX. Pens in mm.
+// O is the left end of the beam axis on the sheet (cm); a beam position
+// x (m) lies at O.X + x · SkalaRysunkuX. A span routine takes the left end
+// of its own axis instead. The scheme's strokes, texts and labels take
+// piora.Glowne, the beam or bar axis and the walls of clamps piora.Drugie.
 #include "drawing/Rysowanie.h"
 
 struct TDaneZadania;
 struct TWyniki;
 
 // Beam, supports, span numbers, "A", "B" and the numbers of the inner supports.
-void SchematBelki(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ekran, double Ox, double Oy, double p1,
-                  double p2, double p3, bool Druk);
-// One span from x1 (sheet cm) of length L (m), its supports chosen by TypPodpor,
-// with its dimension line 1.5 cm under the axis.
-void PrzesloSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPodpor, double x1, double Oy, double L, double p1,
-                    double p2, double p3, bool Ekran, bool Druk);
+void SchematBelki(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor);
+// One span of length L (m) from the axis point P, its supports chosen by
+// TypPodpor, with its dimension line 1.5 cm under the axis.
+void PrzesloSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPodpor,
+                    double L);
 
 // The loads of the working lists (SilyKomb …, filled for the combination
-// drawn): forces, uniform loads, linearly varying loads, then moments. The
-// arrows always take 0.2 mm and the labels 0.1 mm, whatever pens are passed.
-void ObciazeniaSchemat(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                       double p1, double p2, double p3);
+// drawn): forces, uniform loads, linearly varying loads, then moments; the
+// arrows with 0.2 mm, the labels with 0.1 mm.
+void ObciazeniaSchemat(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O);
 // The same with the loads of group g standing g cm above the axis.
-void ObciazeniaSchematGrupami(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                              double p1, double p2, double p3);
+void ObciazeniaSchematGrupami(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O);
 // The same as ObciazeniaSchemat all in grey, for the load dialogs' previews.
-void ObciazeniaPodglad(TRysowanie& r, const TDaneZadania& zad, bool Ekran, bool Druk, double Ox, double Oy,
-                       double p1, double p2, double p3);
+void ObciazeniaPodglad(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O);
 
 // Every span as a bar over the middle 60 % of its length, its ends by TypPrzesla.
-void SchematPretow(TRysowanie& r, const TDaneZadania& zad, int32_t Kolor, bool Ekran, double Ox, double Oy, double p1,
-                   double p2, double p3, bool Druk);
-void PretSchemat(TRysowanie& r, int32_t Kolor, int32_t TypPrzesla, double x1, double Oy, double L, double p1,
-                 double p2, double p3, bool Ekran, bool Druk);
+void SchematPretow(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor);
+void PretSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPrzesla, double L);
 
 // The fixed-end moments and reactions of combination c on the bars; nothing
 // when the results do not hold combination c.
-void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t Kolor, int32_t c, bool Ekran,
-                double Ox, double Oy, double p1, double p2, double p3, bool Druk);
-void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t Kolor, int32_t c, int32_t s,
-              bool Ekran, double Ox, double Oy, double p1, double p2, double p3, bool Druk);
+void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                TPiora piora, int32_t Kolor);
+// Those of span s, its axis starting at P.
+void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+              TPunktCm P, TPiora piora, int32_t Kolor);

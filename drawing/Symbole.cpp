@@ -7,15 +7,15 @@
 #include <cmath>
 #include <numbers>
 
-void Linia(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double GruboscMm,
-           bool Druk)
+void Linia(TRysowanie& r, TWyjscia na, TPunktCm A, TPunktCm B, double GruboscMm, int32_t Kolor)
 {
     const TWidok& w = r.Widok;
-    if (Druk && r.Druk) {
+    const double X1 = A.X, Y1 = A.Y, X2 = B.X, Y2 = B.Y;
+    if (na.Druk && r.Druk) {
         r.Druk->UstawPioro({Kolor, w.GruboscDruk(GruboscMm)});
         OdcinekNaPowierzchni(*r.Druk, w.NaDrukXD(X1), w.NaDrukYD(Y1), w.NaDrukXD(X2), w.NaDrukYD(Y2));
     }
-    if (Ekran && r.Ekran) {
+    if (na.Ekran && r.Ekran) {
         r.Ekran->UstawPioro({Kolor, w.GruboscEkran(GruboscMm)});
         OdcinekNaPowierzchni(*r.Ekran, w.NaEkranXD(X1), w.NaEkranYD(-Y1), w.NaEkranXD(X2), w.NaEkranYD(-Y2));
     }
@@ -23,16 +23,16 @@ void Linia(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, doubl
 
 namespace {
 
-// One symbol's strokes share colour, outputs and pen.
+// One symbol's strokes share outputs, pen and colour.
 struct TKreslarz {
     TRysowanie& r;
-    int32_t Kolor;
-    bool Ekran, Druk;
+    TWyjscia na;
     double Grubosc;
+    int32_t Kolor;
 
     void operator()(double x1, double y1, double x2, double y2) const
     {
-        Linia(r, Kolor, Ekran, x1, y1, x2, y2, Grubosc, Druk);
+        Linia(r, na, {x1, y1}, {x2, y2}, Grubosc, Kolor);
     }
 };
 
@@ -44,11 +44,12 @@ void Trojkat(const TKreslarz& k, double X, double Y, double Szer, double Wys)
 }
 
 // s = +1 hatches towards +x, −1 towards −x.
-void Utwierdzenie(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                  double Grubosc, double Grubosc2, bool Druk, double s)
+void Utwierdzenie(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys,
+                  double s)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
-    Linia(r, Kolor, Ekran, X, Y + Wys, X, Y - Wys, Grubosc2, Druk);
+    const double X = P.X, Y = P.Y;
+    const TKreslarz k{r, na, piora.Glowne, Kolor};
+    Linia(r, na, {X, Y + Wys}, {X, Y - Wys}, piora.Drugie, Kolor);
     k(X + s * Szer / 2, Y - Wys, X + s * Szer, Y - Wys / 2);
     k(X, Y - Wys, X + s * Szer, Y);
     k(X, Y - Wys / 2, X + s * Szer, Y + Wys / 2);
@@ -82,10 +83,11 @@ struct TLuk {
     }
 };
 
-void MomentPojedynczy(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                      double Grubosc, bool Druk, double sx)
+void MomentPojedynczy(TRysowanie& r, TWyjscia na, TPunktCm P, double Grubosc, int32_t Kolor, double Szer,
+                      double Wys, double sx)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X = P.X, Y = P.Y;
+    const TKreslarz k{r, na, Grubosc, Kolor};
     const TLuk l{k, X, Y, Szer, Wys, sx, -1};
     k(X, Y, l.Px(1, KatPoczatku), l.Py(1, KatPoczatku));
     l.Cieciwy(1);
@@ -94,11 +96,11 @@ void MomentPojedynczy(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double
     l.Odcinek(1.2, KatKonca, 1, KatGrotu);
 }
 
-void MomentPodwojny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                    double Grubosc, bool Druk, double sx, double sy)
+void MomentPodwojny(TRysowanie& r, TWyjscia na, TPunktCm P, double Grubosc, int32_t Kolor, double Szer, double Wys,
+                    double sx, double sy)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
-    const TLuk l{k, X, Y, Szer, Wys, sx, sy};
+    const TKreslarz k{r, na, Grubosc, Kolor};
+    const TLuk l{k, P.X, P.Y, Szer, Wys, sx, sy};
     l.Odcinek(0.9, KatPoczatku, 1.1, KatPoczatku);
     l.Cieciwy(0.9);
     l.Cieciwy(1.1);
@@ -142,7 +144,7 @@ void StrzalkiRzedu(const TKreslarz& k, int64_t n, double X1, double krok, double
     if (n <= 0)
         return;
     TRysowanie& r = k.r;
-    if (!(k.Ekran && r.Ekran)) {
+    if (!(k.na.Ekran && r.Ekran)) {
         for (int64_t i = 0; i <= n; ++i)
             strzalka(k, i);
         return;
@@ -164,7 +166,7 @@ void StrzalkiRzedu(const TKreslarz& k, int64_t n, double X1, double krok, double
     }
     if (std::isnan(od) || std::isnan(do_))
         od = 1, do_ = 0;
-    const TKreslarz ekran{r, k.Kolor, true, false, k.Grubosc};
+    const TKreslarz ekran{r, {.Ekran = true}, k.Grubosc, k.Kolor};
     // Thinned arrows keep their places in the row wherever the view stands.
     const int64_t pierwsza = od <= do_ ? int64_t(od) / co * co : 1;
     const int64_t ostatnia = od <= do_ ? int64_t(do_) : 0;
@@ -172,8 +174,8 @@ void StrzalkiRzedu(const TKreslarz& k, int64_t n, double X1, double krok, double
         strzalka(ekran, i);
     if (co > 1 && ostatnia == n && n % co != 0)
         strzalka(ekran, n);
-    if (k.Druk) {
-        const TKreslarz druk{r, k.Kolor, false, true, k.Grubosc};
+    if (k.na.Druk) {
+        const TKreslarz druk{r, {.Druk = true}, k.Grubosc, k.Kolor};
         for (int64_t i = 0; i <= n; ++i)
             strzalka(druk, i);
     }
@@ -181,46 +183,45 @@ void StrzalkiRzedu(const TKreslarz& k, int64_t n, double X1, double krok, double
 
 } // namespace
 
-void PodporaStala(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                  double Grubosc, double, bool Druk)
+void PodporaStala(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer, double Wys)
 {
-    Trojkat({r, Kolor, Ekran, Druk, Grubosc}, X, Y, Szer, Wys);
+    Trojkat({r, na, GruboscMm, Kolor}, P.X, P.Y, Szer, Wys);
 }
 
-void PodporaPrzesuwna(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                      double Grubosc, double, bool Druk)
+void PodporaPrzesuwna(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                      double Wys)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X = P.X, Y = P.Y;
+    const TKreslarz k{r, na, GruboscMm, Kolor};
     Trojkat(k, X, Y, Szer, Wys);
     k(X + Szer / 2, Y + 1.2 * Wys, X - Szer / 2, Y + 1.2 * Wys);
 }
 
-void UtwierdzeniePrawe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                       double Grubosc, double Grubosc2, bool Druk)
+void UtwierdzeniePrawe(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys)
 {
-    Utwierdzenie(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Grubosc2, Druk, +1);
+    Utwierdzenie(r, na, P, piora, Kolor, Szer, Wys, +1);
 }
 
-void UtwierdzenieLewe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                      double Grubosc, double Grubosc2, bool Druk)
+void UtwierdzenieLewe(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys)
 {
-    Utwierdzenie(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Grubosc2, Druk, -1);
+    Utwierdzenie(r, na, P, piora, Kolor, Szer, Wys, -1);
 }
 
-void StrzalkaSily(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                  double Grubosc, double, bool Druk)
+void StrzalkaSily(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer, double Wys)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X = P.X, Y = P.Y;
+    const TKreslarz k{r, na, GruboscMm, Kolor};
     k(X, Y, X + 0.06 * Szer, Y - 0.2 * Wys);
     k(X + 0.06 * Szer, Y - 0.2 * Wys, X - 0.06 * Szer, Y - 0.2 * Wys);
     k(X - 0.06 * Szer, Y - 0.2 * Wys, X, Y);
     k(X, Y - 0.2 * Wys, X, Y - Wys);
 }
 
-void StrzalkaReakcji(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                     double Grubosc, double, bool Druk)
+void StrzalkaReakcji(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X = P.X, Y = P.Y;
+    const TKreslarz k{r, na, GruboscMm, Kolor};
     const double glowa = 0.1 * Szer, trzon = 0.03 * Szer, y2 = Y + 0.2 * Wys, y3 = Y + Wys;
     k(X, Y, X + glowa, y2);
     k(X + glowa, y2, X + trzon, y2);
@@ -231,46 +232,47 @@ void StrzalkaReakcji(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double 
     k(X - glowa, y2, X, Y);
 }
 
-void MomentLewoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                       double Grubosc, double, bool Druk)
+void MomentLewoskretny(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                       double Wys)
 {
-    MomentPojedynczy(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1);
+    MomentPojedynczy(r, na, P, GruboscMm, Kolor, Szer, Wys, -1);
 }
 
-void MomentPrawoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                        double Grubosc, double, bool Druk)
+void MomentPrawoskretny(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                        double Wys)
 {
-    MomentPojedynczy(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1);
+    MomentPojedynczy(r, na, P, GruboscMm, Kolor, Szer, Wys, +1);
 }
 
-void MomentPodwojnyA(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                     double Grubosc, double, bool Druk)
+void MomentPodwojnyA(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys)
 {
-    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1, +1);
+    MomentPodwojny(r, na, P, GruboscMm, Kolor, Szer, Wys, -1, +1);
 }
 
-void MomentPodwojnyB(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                     double Grubosc, double, bool Druk)
+void MomentPodwojnyB(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys)
 {
-    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, -1, -1);
+    MomentPodwojny(r, na, P, GruboscMm, Kolor, Szer, Wys, -1, -1);
 }
 
-void MomentPodwojnyC(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                     double Grubosc, double, bool Druk)
+void MomentPodwojnyC(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys)
 {
-    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1, +1);
+    MomentPodwojny(r, na, P, GruboscMm, Kolor, Szer, Wys, +1, +1);
 }
 
-void MomentPodwojnyD(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-                     double Grubosc, double, bool Druk)
+void MomentPodwojnyD(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys)
 {
-    MomentPodwojny(r, Kolor, Ekran, X, Y, Szer, Wys, Grubosc, Druk, +1, -1);
+    MomentPodwojny(r, na, P, GruboscMm, Kolor, Szer, Wys, +1, -1);
 }
 
-void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double Szer,
-                           double Wys, double Grubosc, double, bool Druk)
+void ObciazenieRownomierne(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double X2,
+                           double Szer, double Wys)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X1 = P.X, Y = P.Y;
+    const TKreslarz k{r, na, GruboscMm, Kolor};
     k(X1, Y - Wys, X2, Y - Wys);
     // Counted on magnitudes, so a negative load (arrows under the base line,
     // pointing up at it) and a row given right to left get their arrows too.
@@ -281,10 +283,11 @@ void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, 
     });
 }
 
-void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double H1,
-                         double H2, double Szer, double Wys, double Grubosc, double, bool Druk)
+void ObciazenieTrapezowe(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double X2,
+                         double H1, double H2, double Szer, double Wys)
 {
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    const double X1 = P.X, Y = P.Y;
+    const TKreslarz k{r, na, GruboscMm, Kolor};
     k(X1, Y - H1, X2, Y - H2);
     const int64_t n = OdstepyRzedu(X1, X2, Wys);
     // Heads are sized relative to the end of larger magnitude; with both
@@ -302,31 +305,32 @@ void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, do
     });
 }
 
-void Kratka(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double Krok,
-            double GruboscMm, bool Druk)
+void Kratka(TRysowanie& r, TWyjscia na, TPunktCm A, TPunktCm B, double GruboscMm, int32_t Kolor, double Krok)
 {
     if (!(Krok > 0) || !std::isfinite(Krok))
         return;
+    const double X1 = A.X, Y1 = A.Y, X2 = B.X, Y2 = B.Y;
     // A hair's breadth keeps a line that lands on the far edge by rounding off it.
     const double luz = Krok * 1e-9;
     for (int64_t i = 1; i <= MaxLiniiKratki; ++i) {
         const double y = Y1 + double(i) * Krok;
         if (!(y < Y2 - luz))
             break;
-        Linia(r, Kolor, Ekran, X1 + 0.05, y, X2 - 0.05, y, GruboscMm, Druk);
+        Linia(r, na, {X1 + 0.05, y}, {X2 - 0.05, y}, GruboscMm, Kolor);
     }
     for (int64_t i = 1; i <= MaxLiniiKratki; ++i) {
         const double x = X1 + double(i) * Krok;
         if (!(x < X2 - luz))
             break;
-        Linia(r, Kolor, Ekran, x, Y1 + 0.05, x, Y2 - 0.05, GruboscMm, Druk);
+        Linia(r, na, {x, Y1 + 0.05}, {x, Y2 - 0.05}, GruboscMm, Kolor);
     }
 }
 
-void RamkaArkusza(TRysowanie& r, double X, double Y)
+void RamkaArkusza(TRysowanie& r, TPunktCm P)
 {
     if (!r.Ekran)
         return;
+    const double X = P.X, Y = P.Y;
     IPowierzchnia& e = *r.Ekran;
     const TWidok& w = r.Widok;
     const double szer = w.ArkuszSzerokosc, wys = w.ArkuszWysokosc;
@@ -338,18 +342,18 @@ void RamkaArkusza(TRysowanie& r, double X, double Y)
                            Kolor::Bialy);
 }
 
-void Wymiar(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X1, double X2, double Y, double Grubosc,
-            double Grubosc2, bool Ekran, bool Druk)
+void Wymiar(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double X2, std::string_view Tresc)
 {
+    const double X1 = P.X, Y = P.Y;
     const TNastawy& n = r.Nastawy;
     const double w = DlugoscTekstu(r.Czcionka, Tresc, n.WysokoscCzcionki);
-    Tekst(r, Tresc, Kolor, (X1 + X2) / 2 - w / 2, Y - 0.05, n.WysokoscCzcionki, n.SzerokoscCzcionki, Grubosc, 0, Ekran,
-          Druk);
-    const TKreslarz k{r, Kolor, Ekran, Druk, Grubosc};
+    Tekst(r, na, {(X1 + X2) / 2 - w / 2, Y - 0.05}, piora.Glowne, Kolor, Tresc, n.WysokoscCzcionki,
+          n.SzerokoscCzcionki, 0);
+    const TKreslarz k{r, na, piora.Glowne, Kolor};
     k(X1 - 0.5, Y, X2 + 0.5, Y);
     k(X1, Y - 0.25, X1, Y + 0.25);
     k(X2, Y - 0.25, X2, Y + 0.25);
-    const TKreslarz k2{r, Kolor, Ekran, Druk, Grubosc2};
+    const TKreslarz k2{r, na, piora.Drugie, Kolor};
     k2(X1 + 0.15, Y - 0.15, X1 - 0.15, Y + 0.15);
     k2(X2 + 0.15, Y - 0.15, X2 - 0.15, Y + 0.15);
 }

@@ -3,81 +3,75 @@
 // load rows, the grid, the sheet frame and the dimension line.
 //
 // Points are sheet cm (x right, y down; "up" is smaller y); pen widths are
-// mm. Ekran draws into the screen picture, Druk onto the printer page; each
-// flag is honoured on its own. Every stroke of a symbol is a Linia with
-// Kolor and Grubosc; only the walls of the clamps and the slanted ticks of
-// the dimension line use Grubosc2. Pens are left as the last stroke set them.
+// mm. Every routine takes the outputs it draws on, then its anchor, then its
+// pen (or pens), then its colour and its own sizes. Every stroke of a symbol
+// is a Linia of that colour and pen; only the walls of the clamps and the
+// slanted ticks of the dimension line use the second pen, piora.Drugie.
+// Pens are left as the last stroke set them.
 #include "drawing/Rysowanie.h"
 
 #include <string_view>
 
-void Linia(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double GruboscMm,
-           bool Druk);
+void Linia(TRysowanie& r, TWyjscia na, TPunktCm A, TPunktCm B, double GruboscMm, int32_t Kolor);
 
-// The symbols take the anchor (X, Y) and the sizes Szer along x and Wys along y.
+// The symbols take the anchor P and the sizes Szer along x and Wys along y.
 // Triangle, apex at the anchor.
-void PodporaStala(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void PodporaStala(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer, double Wys);
 // The same with a line under it.
-void PodporaPrzesuwna(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void PodporaPrzesuwna(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                      double Wys);
 // Wall through the anchor, hatched towards +x.
-void UtwierdzeniePrawe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void UtwierdzeniePrawe(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys);
 // Hatched towards −x.
-void UtwierdzenieLewe(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void UtwierdzenieLewe(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys);
 // Pointing down, tip at the anchor.
-void StrzalkaSily(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void StrzalkaSily(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer, double Wys);
 // Outlined, pointing up, tip at the anchor.
-void StrzalkaReakcji(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void StrzalkaReakcji(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys);
 
 // Moment arcs on the ellipse of semi-axes Szer and Wys about the anchor.
 // From the top over the left side, tip at the bottom.
-void MomentLewoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentLewoskretny(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                       double Wys);
 // From the top over the right side, tip at the bottom.
-void MomentPrawoskretny(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentPrawoskretny(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                        double Wys);
 // Double line: bottom, left side, top.
-void MomentPodwojnyA(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentPodwojnyA(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys);
 // Double line: top, left side, bottom.
-void MomentPodwojnyB(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentPodwojnyB(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys);
 // Double line: bottom, right side, top.
-void MomentPodwojnyC(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentPodwojnyC(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys);
 // Double line: top, right side, bottom.
-void MomentPodwojnyD(TRysowanie& r, int32_t Kolor, bool Ekran, double X, double Y, double Szer, double Wys,
-    double Grubosc, double Grubosc2, bool Druk);
+void MomentPodwojnyD(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double Szer,
+                     double Wys);
 
 // No row has more arrows than this, however small the arrows.
 inline constexpr int64_t MaxStrzalekRzedu = 10000;
 
-// Arrows pointing down onto the base line y = Y from X1 to X2 (both ends
+// Arrows pointing down onto the base line from P to (X2, P.Y) (both ends
 // included), under a top line at height Wys, about Wys apart.
-void ObciazenieRownomierne(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double Szer,
-                           double Wys, double Grubosc, double Grubosc2, bool Druk);
-// The same for a height running linearly from H1 at X1 to H2 at X2; the
+void ObciazenieRownomierne(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double X2,
+                           double Szer, double Wys);
+// The same for a height running linearly from H1 at P to H2 at X2; the
 // arrow heads shrink with the arrows, relative to the higher end.
-void ObciazenieTrapezowe(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double X2, double Y, double H1,
-                         double H2, double Szer, double Wys, double Grubosc, double Grubosc2, bool Druk);
+void ObciazenieTrapezowe(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, double X2,
+                         double H1, double H2, double Szer, double Wys);
 
 // No more grid lines than this in either direction.
 inline constexpr int64_t MaxLiniiKratki = 100000;
 
-// A square grid of step Krok inside the rectangle, not on its edges; lines
-// stop 0.05 cm short of them.
-void Kratka(TRysowanie& r, int32_t Kolor, bool Ekran, double X1, double Y1, double X2, double Y2, double Krok,
-            double GruboscMm, bool Druk);
+// A square grid of step Krok inside the rectangle from corner A to corner B,
+// not on its edges; lines stop 0.05 cm short of them.
+void Kratka(TRysowanie& r, TWyjscia na, TPunktCm A, TPunktCm B, double GruboscMm, int32_t Kolor, double Krok);
 
-// The white sheet with its shadow, its top-left corner at (X, Y); screen only.
-void RamkaArkusza(TRysowanie& r, double X, double Y);
+// The white sheet with its shadow, its top-left corner at P; screen only.
+void RamkaArkusza(TRysowanie& r, TPunktCm P);
 
-// A horizontal dimension line from X1 to X2 at height Y with the label
-// Tresc (code page 1250) centred just above it.
-void Wymiar(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X1, double X2, double Y, double Grubosc,
-            double Grubosc2, bool Ekran, bool Druk);
+// A horizontal dimension line from P to (X2, P.Y) with the label Tresc
+// (code page 1250, written with the first pen) centred just above it.
+void Wymiar(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double X2, std::string_view Tresc);

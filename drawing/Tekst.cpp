@@ -41,12 +41,13 @@ void RysujZnaki(IPowierzchnia& p, const TCzcionka& czcionka, std::string_view tr
 
 } // namespace
 
-void Tekst(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, double Y, double Wysokosc,
-           double Szerokosc, double GruboscMm, double Kat, bool Ekran, bool Druk)
+void Tekst(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, std::string_view Tresc,
+           double Wysokosc, double Szerokosc, double Kat)
 {
     const TWidok& w = r.Widok;
+    const double X = P.X, Y = P.Y;
     const double kat = Kat * std::numbers::pi / 180;
-    if (Ekran && r.Ekran) {
+    if (na.Ekran && r.Ekran) {
         IPowierzchnia& e = *r.Ekran;
         e.UstawPioro({Kolor, w.GruboscEkran(GruboscMm)});
         const double x0 = w.NaEkranXD(X);
@@ -61,7 +62,7 @@ void Tekst(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, doubl
         }
         e.UstawPioro({Kolor, 1});
     }
-    if (Druk && r.Druk) {
+    if (na.Druk && r.Druk) {
         IPowierzchnia& d = *r.Druk;
         d.UstawPioro({Kolor, w.GruboscDruk(GruboscMm)});
         const double x0 = w.NaDrukXD(X);
@@ -87,12 +88,12 @@ double DlugoscTekstu(const TCzcionka& czcionka, std::string_view Tresc, double W
     return 0.01 * Wsp * suma;
 }
 
-void Tytul(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, double Y, double Wysokosc, bool Ekran,
-           bool Druk)
+void Tytul(TRysowanie& r, TWyjscia na, TPunktCm P, int32_t Kolor, std::string_view Tresc, double Wysokosc)
 {
     const TWidok& w = r.Widok;
+    const double X = P.X, Y = P.Y;
     const std::string tresc(Tresc);
-    if (Ekran && r.Ekran) {
+    if (na.Ekran && r.Ekran) {
         IPowierzchnia& e = *r.Ekran;
         const double h = std::trunc(Wysokosc * 1200 / w.SkalaWidoku);
         const double cx = w.NaEkranXD(X);
@@ -104,7 +105,7 @@ void Tytul(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, doubl
                                   cx < rozmiar.Szerokosc && cy > 0 && cy - h < rozmiar.Wysokosc &&
                                   cx > -double(MaxDlugoscTekstu) * MaxWysokoscNapisu;
             if (widoczny && (cx >= 0 || cx + e.SzerokoscNapisu(tresc, {}, int32_t(h)) > 0))
-                e.Napis(int32_t(cx), int32_t(cy - h), tresc, {}, int32_t(h), Kolor);
+                e.Napis(int32_t(cx), int32_t(cy - h), tresc, {}, int32_t(h), Kolor, BezWypelnienia);
         } else {
             // Too small to read: a grey box of about the text's size.
             const double szer = e.SzerokoscNapisu(tresc, {}, 12);
@@ -112,7 +113,7 @@ void Tytul(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, doubl
             ProstokatNaPowierzchni(e, cx, cy - h, cx + std::trunc(szer * h / 12 * 0.9), cy, BezWypelnienia);
         }
     }
-    if (Druk && r.Druk) {
+    if (na.Druk && r.Druk) {
         IPowierzchnia& d = *r.Druk;
         const double h = std::trunc(Wysokosc * 1.25 * w.DrukDpiY / 2.54);
         const double x = w.NaDrukXD(X);
@@ -120,6 +121,6 @@ void Tytul(TRysowanie& r, std::string_view Tresc, int32_t Kolor, double X, doubl
         const TRozmiarPowierzchni rozmiar = d.Rozmiar();
         if (h > 0 && h <= MaxWysokoscNapisu && std::isfinite(x) && std::isfinite(y) && x < rozmiar.Szerokosc &&
             y < rozmiar.Wysokosc && y + h > 0 && x > -double(MaxDlugoscTekstu) * MaxWysokoscNapisu)
-            d.Napis(int32_t(x), int32_t(y), tresc, "Tahoma", int32_t(h), Kolor);
+            d.Napis(int32_t(x), int32_t(y), tresc, "Tahoma", int32_t(h), Kolor, BezWypelnienia);
     }
 }

@@ -17,12 +17,12 @@ constexpr double MarginesPikseli = 4;
 
 } // namespace
 
-TPasWidoczny PasWidoczny(const TRysowanie& r, bool Ekran, bool Druk)
+TPasWidoczny PasWidoczny(const TRysowanie& r, TWyjscia na)
 {
     TPasWidoczny p;
     const TWidok& w = r.Widok;
-    p.Ekran = Ekran && r.Ekran;
-    p.Druk = Druk && r.Druk;
+    p.Ekran = na.Ekran && r.Ekran;
+    p.Druk = na.Druk && r.Druk;
     if (p.Ekran) {
         const double szerokosc = std::max<double>(r.Ekran->Rozmiar().Szerokosc, 2 * w.EkranSrodekX);
         const double margines = w.GruboscEkran(MarginesPiora) + MarginesPikseli;
@@ -47,59 +47,59 @@ bool Kropka(const TPasWidoczny& pas, double Wysokosc)
     return !(std::fabs(Wysokosc) * pas.PikseleNaCm >= 1);
 }
 
-void RysujKropke(TRysowanie& r, int32_t Kolor, double X, double Y, double GruboscMm)
+void RysujKropke(TRysowanie& r, TPunktCm P, double GruboscMm, int32_t Kolor)
 {
-    Linia(r, Kolor, true, X, Y, X, Y, GruboscMm, false);
+    Linia(r, {.Ekran = true}, P, P, GruboscMm, Kolor);
 }
 
 } // namespace
 
-void Etykieta(TRysowanie& r, const TPasWidoczny& pas, double wartosc, std::string_view maska,
-              std::string_view jednostka, int32_t Kolor, double X, double Y, double Wysokosc, double Szerokosc,
-              double GruboscMm, double Kat, bool Ekran, bool Druk, TPolozenieEtykiety polozenie)
+void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
+              double wartosc, std::string_view maska, std::string_view jednostka, double Wysokosc, double Szerokosc,
+              double Kat, TPolozenieEtykiety polozenie)
 {
-    const bool druk = Druk && pas.NaDruku(X);
-    const bool naEkranie = Ekran && pas.TekstNaEkranie(X);
+    const bool druk = na.Druk && pas.NaDruku(P.X);
+    const bool naEkranie = na.Ekran && pas.TekstNaEkranie(P.X);
     if (!naEkranie && !druk)
         return;
     const bool kropka = naEkranie && Kropka(pas, Wysokosc);
     const bool pod = polozenie == TPolozenieEtykiety::PodRzedna;
     if (kropka && !druk && !pod) {
-        RysujKropke(r, Kolor, X, Y, GruboscMm);
+        RysujKropke(r, P, GruboscMm, Kolor);
         return;
     }
     std::string tekst = FormatujMaska(wartosc, maska, r.Separator);
     tekst += jednostka;
     if (pod)
-        Y += 1.25 * DlugoscTekstu(r.Czcionka, tekst, Szerokosc);
+        P.Y += 1.25 * DlugoscTekstu(r.Czcionka, tekst, Szerokosc);
     if (kropka)
-        RysujKropke(r, Kolor, X, Y, GruboscMm);
+        RysujKropke(r, P, GruboscMm, Kolor);
     if (!kropka || druk)
-        Tekst(r, tekst, Kolor, X, Y, Wysokosc, Szerokosc, GruboscMm, Kat, naEkranie && !kropka, druk);
+        Tekst(r, {naEkranie && !kropka, druk}, P, GruboscMm, Kolor, tekst, Wysokosc, Szerokosc, Kat);
 }
 
-void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, std::string_view Tresc, int32_t Kolor, double X, double Y,
-                  double Wysokosc, double Szerokosc, double GruboscMm, bool Ekran, bool Druk)
+void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
+                  std::string_view Tresc, double Wysokosc, double Szerokosc)
 {
-    const bool druk = Druk && pas.NaDruku(X);
-    bool ekran = Ekran && pas.TekstNaEkranie(X);
+    const bool druk = na.Druk && pas.NaDruku(P.X);
+    bool ekran = na.Ekran && pas.TekstNaEkranie(P.X);
     if (ekran && Kropka(pas, Wysokosc)) {
-        RysujKropke(r, Kolor, X, Y, GruboscMm);
+        RysujKropke(r, P, GruboscMm, Kolor);
         ekran = false;
     }
     if (ekran || druk)
-        Tekst(r, Tresc, Kolor, X, Y, Wysokosc, Szerokosc, GruboscMm, 0, ekran, druk);
+        Tekst(r, {ekran, druk}, P, GruboscMm, Kolor, Tresc, Wysokosc, Szerokosc, 0);
 }
 
-void Naglowek(TRysowanie& r, const TPasWidoczny& pas, std::string_view Tresc, double X, double Y, double Wysokosc,
-              bool Ekran, bool Druk)
+void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc,
+              double Wysokosc)
 {
     // No character of a system font is wider than its cell is high, 1.2 · Wysokosc.
     const double szerokosc = 1.2 * Wysokosc * double(Tresc.size());
-    const bool ekran = Ekran && pas.NaEkranie(X, X + szerokosc);
-    const bool druk = Druk && pas.NaDruku(X);
+    const bool ekran = na.Ekran && pas.NaEkranie(P.X, P.X + szerokosc);
+    const bool druk = na.Druk && pas.NaDruku(P.X);
     if (ekran || druk)
-        Tytul(r, Tresc, Kolor::Czarny, X, Y, Wysokosc, ekran, druk);
+        Tytul(r, {ekran, druk}, P, Kolor::Czarny, Tresc, Wysokosc);
 }
 
 int32_t KolorGrupy(const TDaneZadania& zad, int32_t g)
@@ -114,26 +114,25 @@ int32_t IloscPrzeselRysunku(const TDaneZadania& zad)
     return std::clamp<int32_t>(zad.IloscPrzesel, 0, int32_t(zad.Przesla.size()));
 }
 
-void DlaWidocznychPrzesel(const TRysowanie& r, const TDaneZadania& zad, const TPasWidoczny& pas, double ox,
-                          double zapas, bool Ekran, bool Druk,
-                          const std::function<void(int32_t s, double xs, TWyjscia na)>& f)
+void DlaWidocznychPrzesel(const TRysowanie& r, const TPasWidoczny& pas, const TDaneZadania& zad, TWyjscia na,
+                          TPunktCm O, double zapas, const std::function<void(int32_t s, double xs, TWyjscia na)>& f)
 {
     const double sx = r.Widok.SkalaRysunkuX;
     for (int32_t s = 0; s < IloscPrzeselRysunku(zad); ++s) {
         const TPrzeslo& p = zad.Przesla[size_t(s)];
-        const double xs = p.X0 * sx + ox;
-        if (const TWyjscia na = pas.Wyjscia(xs, xs + p.L * sx, zapas, Ekran, Druk))
-            f(s, xs, na);
+        const double xs = p.X0 * sx + O.X;
+        if (const TWyjscia przeslo = pas.Wyjscia(na, xs, xs + p.L * sx, zapas))
+            f(s, xs, przeslo);
     }
 }
 
-TLamana::TLamana(TRysowanie& r, int32_t Kolor, double GruboscMm, bool Ekran, bool Druk)
+TLamana::TLamana(TRysowanie& r, TWyjscia na, double GruboscMm, int32_t Kolor)
     : r_(r)
     , Kolor_(Kolor)
     , Grubosc_(GruboscMm)
 {
-    Ekran_.Rysuj = Ekran && r.Ekran;
-    Druk_.Rysuj = Druk && r.Druk;
+    Ekran_.Rysuj = na.Ekran && r.Ekran;
+    Druk_.Rysuj = na.Druk && r.Druk;
 }
 
 void TLamana::Dodaj(TWyjscie& w, bool ekran, double x, double y, double px, double py)
@@ -144,7 +143,7 @@ void TLamana::Dodaj(TWyjscie& w, bool ekran, double x, double y, double px, doub
     }
     if (px == w.PX && py == w.PY)
         return;
-    Linia(r_, Kolor_, ekran, w.X, w.Y, x, y, Grubosc_, !ekran);
+    Linia(r_, {ekran, !ekran}, {w.X, w.Y}, {x, y}, Grubosc_, Kolor_);
     w.X = x;
     w.Y = y;
     w.PX = px;
@@ -165,7 +164,7 @@ void TLamana::Koniec()
 {
     for (TWyjscie* w : {&Ekran_, &Druk_})
         if (w->Rysuj && !w->Pierwszy && !w->Narysowany) {
-            Linia(r_, Kolor_, w == &Ekran_, w->X0, w->Y0, w->X, w->Y, Grubosc_, w == &Druk_);
+            Linia(r_, {w == &Ekran_, w == &Druk_}, {w->X0, w->Y0}, {w->X, w->Y}, Grubosc_, Kolor_);
             w->Narysowany = true;
         }
 }

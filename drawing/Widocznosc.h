@@ -11,12 +11,6 @@
 
 struct TDaneZadania;
 
-struct TWyjscia {
-    bool Ekran = false;
-    bool Druk = false;
-    explicit operator bool() const { return Ekran || Druk; }
-};
-
 struct TPasWidoczny {
     bool Ekran = false; // outputs in use
     bool Druk = false;
@@ -39,38 +33,37 @@ struct TPasWidoczny {
 
     // Of the outputs asked for, those a drawing over sheet x from x1 to x2
     // (either order), widened by `zapas` on both sides, can reach.
-    TWyjscia Wyjscia(double x1, double x2, double zapas, bool ekran, bool druk) const
+    TWyjscia Wyjscia(TWyjscia na, double x1, double x2, double zapas) const
     {
         const double od = (x1 < x2 ? x1 : x2) - zapas, do_ = (x1 < x2 ? x2 : x1) + zapas;
-        return {ekran && NaEkranie(od, do_), druk && NaDruku(od)};
+        return {na.Ekran && NaEkranie(od, do_), na.Druk && NaDruku(od)};
     }
 };
 
-TPasWidoczny PasWidoczny(const TRysowanie& r, bool Ekran, bool Druk);
+TPasWidoczny PasWidoczny(const TRysowanie& r, TWyjscia na);
 
 // Where a value label stands against its section's ordinate y: on it
 // (running away from it) or 1.25 of its length further down.
 enum class TPolozenieEtykiety { NaRzednej, PodRzedna };
 
 // A number written with the mask, followed by the unit (code page 1250),
-// by Tekst; formatted only when it can show on an output. With PodRzedna
-// the reference y is Y + 1.25 · DlugoscTekstu(label, Szerokosc).
+// by Tekst at P; formatted only when it can show on an output. With
+// PodRzedna the reference y is P.Y + 1.25 · DlugoscTekstu(label, Szerokosc).
 // On screen a label less than a pixel high is one pixel at its reference
 // point, all its strokes would land there anyway: zoomed out over all
 // sheets, tens of thousands of labels would otherwise cost a frame each.
-void Etykieta(TRysowanie& r, const TPasWidoczny& pas, double wartosc, std::string_view maska,
-              std::string_view jednostka, int32_t Kolor, double X, double Y, double Wysokosc, double Szerokosc,
-              double GruboscMm, double Kat, bool Ekran, bool Druk,
-              TPolozenieEtykiety polozenie = TPolozenieEtykiety::NaRzednej);
+void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
+              double wartosc, std::string_view maska, std::string_view jednostka, double Wysokosc, double Szerokosc,
+              double Kat, TPolozenieEtykiety polozenie = TPolozenieEtykiety::NaRzednej);
 
 // A text (code page 1250) by Tekst at angle 0, left out where it cannot
 // show; on screen less than a pixel high it is one pixel, as a label.
-void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, std::string_view Tresc, int32_t Kolor, double X, double Y,
-                  double Wysokosc, double Szerokosc, double GruboscMm, bool Ekran, bool Druk);
+void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
+                  std::string_view Tresc, double Wysokosc, double Szerokosc);
 
 // A heading (UTF-8) by Tytul, left out where it cannot reach an output.
-void Naglowek(TRysowanie& r, const TPasWidoczny& pas, std::string_view Tresc, double X, double Y, double Wysokosc,
-              bool Ekran, bool Druk);
+void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc,
+              double Wysokosc);
 
 // A polyline drawn by Linia on each output on its own: a point falling into
 // the device pixel the line already stands at is passed over, so a diagram
@@ -79,7 +72,7 @@ void Naglowek(TRysowanie& r, const TPasWidoczny& pas, std::string_view Tresc, do
 // one: a segment within one pixel adds nothing to its neighbours' round ends.
 class TLamana {
 public:
-    TLamana(TRysowanie& r, int32_t Kolor, double GruboscMm, bool Ekran, bool Druk);
+    TLamana(TRysowanie& r, TWyjscia na, double GruboscMm, int32_t Kolor);
     void Punkt(double x, double y);
     // Draws the lone pixel of a polyline that never left it.
     void Koniec();
@@ -108,8 +101,7 @@ int32_t KolorGrupy(const TDaneZadania& zad, int32_t g);
 int32_t IloscPrzeselRysunku(const TDaneZadania& zad);
 
 // Calls f(span, xs) for each drawable span whose stretch of the sheet, from
-// xs = ox + X0 · SkalaRysunkuX over its length, widened by `zapas`, can reach
-// an output; `na` holds the outputs it reaches.
-void DlaWidocznychPrzesel(const TRysowanie& r, const TDaneZadania& zad, const TPasWidoczny& pas, double ox,
-                          double zapas, bool Ekran, bool Druk,
-                          const std::function<void(int32_t s, double xs, TWyjscia na)>& f);
+// xs = O.X + X0 · SkalaRysunkuX over its length, widened by `zapas`, can
+// reach one of the outputs `na`; f's `na` holds those it reaches.
+void DlaWidocznychPrzesel(const TRysowanie& r, const TPasWidoczny& pas, const TDaneZadania& zad, TWyjscia na,
+                          TPunktCm O, double zapas, const std::function<void(int32_t s, double xs, TWyjscia na)>& f);

@@ -63,23 +63,24 @@ struct TRodzajWykresu {
         return Momenty ? MomentZWykresu(zad, wyn, c, s, p) : TnacaZWykresu(zad, wyn, c, s, p);
     }
     double L() const { return zad.Przesla[size_t(s)].L; }
-    // The span starting at sheet x xs, its axis at oy.
-    TUklad Uklad(const TRysowanie& r, double oy, double xs) const
+    // The span whose axis starts at P.
+    TUklad Uklad(const TRysowanie& r, TPunktCm P) const
     {
-        return {xs, oy, r.Widok.SkalaRysunkuX, SkalaWykresu(r, wyn, Momenty)};
+        return {P.X, P.Y, r.Widok.SkalaRysunkuX, SkalaWykresu(r, wyn, Momenty)};
     }
 };
 
-void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, int32_t K, bool Ekran, bool Druk, double oy, double xs)
+void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, TWyjscia na, TPunktCm P, int32_t K)
 {
-    const TUklad u = rodzaj.Uklad(r, oy, xs);
+    const double xs = P.X, oy = P.Y;
+    const TUklad u = rodzaj.Uklad(r, P);
     const double xk = u.X(rodzaj.L());
-    Linia(r, Kolor::Czarny, Ekran, xs, oy, xk, oy, PioroOsi, Druk);
+    Linia(r, na, {xs, oy}, {xk, oy}, PioroOsi, Kolor::Czarny);
     const std::vector<TPunktWykresu>& p = rodzaj.Linia();
     const int32_t n = rodzaj.Ilosc();
     if (n < 2)
         return;
-    TLamana obrys(r, K, PioroLinii, Ekran, Druk);
+    TLamana obrys(r, na, PioroLinii, K);
     obrys.Punkt(xs, oy);
     for (int32_t i = 0; i < n; ++i)
         obrys.Punkt(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc));
@@ -93,15 +94,15 @@ struct TOpis {
     TRysowanie& r;
     const TPasWidoczny& pas;
     const TRodzajWykresu& rodzaj;
+    TWyjscia na;
     int32_t K;
-    bool Ekran, Druk;
     TUklad u;
 
     void operator()(double p, double v, TPolozenieEtykiety polozenie) const
     {
         const double h = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
-        Etykieta(r, pas, v, MaskaWartosci, "", K, u.X(p) + 0.5 * h, u.Y(v), h, w, PioroEtykiet, KatEtykiet, Ekran,
-                 Druk, polozenie);
+        Etykieta(r, pas, na, {u.X(p) + 0.5 * h, u.Y(v)}, PioroEtykiet, K, v, MaskaWartosci, "", h, w, KatEtykiet,
+                 polozenie);
     }
     // Below the axis means a positive moment or a negative shear force.
     void WgZnaku(double p, double v) const
@@ -177,35 +178,35 @@ int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
     return n;
 }
 
-void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K, bool Ekran,
-                    bool Druk, double ox, double oy)
+void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                    int32_t K)
 {
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
-    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
-        LiniaMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisMomentow(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5}, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", 0.5);
+    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
+        LiniaMomentow(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
+        OpisMomentow(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
     });
 }
 
-void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                   bool Druk, int32_t K, double oy, double xs)
+void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+                   TPunktCm P, int32_t K)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    RysujLinie(r, {zad, wyn, c, s, true}, K, Ekran, Druk, oy, xs);
+    RysujLinie(r, {zad, wyn, c, s, true}, na, P, K);
 }
 
-void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                  bool Druk, int32_t K, double oy, double xs)
+void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+                  TPunktCm P, int32_t K)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, true};
-    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, rodzaj.Uklad(r, oy, xs)};
+    const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
     opis.Konce(0.00001);
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) { opis.Przekroj(f.X, f.X); });
@@ -237,36 +238,36 @@ void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, in
     }
 }
 
-void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K,
-                           bool Ekran, bool Druk, double ox, double oy)
+void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na,
+                           TPunktCm O, int32_t K)
 {
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", ox + 1.0, oy - 3.5, 0.5,
-             Ekran, Druk);
-    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t i, double xs, TWyjscia na) {
-        LiniaSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
-        OpisSilPoprzecznych(r, zad, wyn, c, i, na.Ekran, na.Druk, K, oy, xs);
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5},
+             r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", 0.5);
+    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
+        LiniaSilPoprzecznych(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
+        OpisSilPoprzecznych(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
     });
 }
 
 void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                          bool Ekran, bool Druk, int32_t K, double oy, double xs)
+                          TWyjscia na, TPunktCm P, int32_t K)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    RysujLinie(r, {zad, wyn, c, s, false}, K, Ekran, Druk, oy, xs);
+    RysujLinie(r, {zad, wyn, c, s, false}, na, P, K);
 }
 
 void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         bool Ekran, bool Druk, int32_t K, double oy, double xs)
+                         TWyjscia na, TPunktCm P, int32_t K)
 {
     if (!Policzona(zad, wyn, c, s))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
-    const TOpis opis{r, pas, rodzaj, K, Ekran, Druk, rodzaj.Uklad(r, oy, xs)};
+    const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
     opis.Konce(0.001);
     // Both values of the jump under a force, one above the other.
@@ -285,12 +286,13 @@ void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& 
     Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) { opis.Przekroj(m.X, m.X); });
 }
 
-void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t KPlus,
-                   int32_t KMinus, bool Ekran, bool Druk, double ox, double oy)
+void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                   int32_t KPlus, int32_t KMinus)
 {
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double ox = O.X, oy = O.Y;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const TNastawy& n = r.Nastawy;
     const double h = n.WysokoscCzcionki, w = n.SzerokoscCzcionki;
     const double s = r.Widok.SkalaRysunkuX;
@@ -299,23 +301,22 @@ void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
         return j == 0 ? ox : (double(zad.Przesla[size_t(j) - 1].X0) + zad.Przesla[size_t(j) - 1].L) * s + ox;
     };
     const double xN = podpora(N);
-    Naglowek(r, pas, "REAKCJE", ox + 1.0, oy - 1.0, 0.5, Ekran, Druk);
-    Linia(r, Kolor::Czarny, Ekran, ox, oy, xN, oy, PioroOsi, Druk);
+    Naglowek(r, pas, na, {ox + 1.0, oy - 1.0}, "REAKCJE", 0.5);
+    Linia(r, na, {ox, oy}, {xN, oy}, PioroOsi, Kolor::Czarny);
 
     const std::string_view kN = n.PiszJednostki ? " kN" : "";
     for (int32_t j = 0; j <= N; ++j) {
         const double xj = podpora(j);
-        const TWyjscia na = pas.Wyjscia(xj, xj, Zapas, Ekran, Druk);
-        if (!na)
+        const TWyjscia podpora = pas.Wyjscia(na, xj, xj, Zapas);
+        if (!podpora)
             continue;
-        const bool ekran = na.Ekran, druk = na.Druk;
         const double R = Reakcja(wyn, c, j, N);
         const int32_t kol = R >= 0 ? KPlus : KMinus;
         if (R >= 0)
-            StrzalkaReakcji(r, kol, ekran, xj, oy + 0.2, 1.2, 1.2, 0.2, 0.2, druk);
+            StrzalkaReakcji(r, podpora, {xj, oy + 0.2}, 0.2, kol, 1.2, 1.2);
         else
-            StrzalkaReakcji(r, kol, ekran, xj, oy + 1.4, 1.2, -1.2, 0.2, 0.2, druk);
-        Etykieta(r, pas, R, MaskaWartosci, kN, kol, xj + 0.3, oy + 1.5, h, w, 0.2, 0, ekran, druk);
+            StrzalkaReakcji(r, podpora, {xj, oy + 1.4}, 0.2, kol, 1.2, -1.2);
+        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0);
     }
 
     const std::string_view kNm = n.PiszJednostki ? " kNm" : "";
@@ -324,17 +325,17 @@ void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
     if (std::fabs(ML) > 0.001) {
         const int32_t kol = ML < 0 ? KMinus : KPlus;
         if (ML < 0)
-            MomentPodwojnyB(r, kol, Ekran, ox - 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+            MomentPodwojnyB(r, na, {ox - 0.25, oy}, 0.2, kol, 0.5, 0.5);
         else
-            MomentPodwojnyA(r, kol, Ekran, ox - 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
-        Etykieta(r, pas, ML, MaskaWartosci, kNm, kol, ox - 1.0, oy - 0.75, h, w, 0.2, 0, Ekran, Druk);
+            MomentPodwojnyA(r, na, {ox - 0.25, oy}, 0.2, kol, 0.5, 0.5);
+        Etykieta(r, pas, na, {ox - 1.0, oy - 0.75}, 0.2, kol, ML, MaskaWartosci, kNm, h, w, 0);
     }
     if (std::fabs(MR) > 0.001) {
         const int32_t kol = MR < 0 ? KMinus : KPlus;
         if (MR < 0)
-            MomentPodwojnyC(r, kol, Ekran, xN + 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
+            MomentPodwojnyC(r, na, {xN + 0.25, oy}, 0.2, kol, 0.5, 0.5);
         else
-            MomentPodwojnyD(r, kol, Ekran, xN + 0.25, oy, 0.5, 0.5, 0.2, 0.2, Druk);
-        Etykieta(r, pas, MR, MaskaWartosci, kNm, kol, xN, oy - 0.75, h, w, 0.2, 0, Ekran, Druk);
+            MomentPodwojnyD(r, na, {xN + 0.25, oy}, 0.2, kol, 0.5, 0.5);
+        Etykieta(r, pas, na, {xN, oy - 0.75}, 0.2, kol, MR, MaskaWartosci, kNm, h, w, 0);
     }
 }

@@ -2,8 +2,8 @@
 // The result diagrams of one combination: bending moments ("MOMENTY"),
 // shear forces ("SIŁY POPRZECZNE") and support reactions ("REAKCJE").
 //
-// (ox, oy) is the diagram's origin on the sheet (cm): the left end of its
-// axis; xs the sheet x of one span's start. Ordinates are scaled so that the
+// O is the diagram's origin on the sheet (cm): the left end of its axis; a
+// span routine takes the left end of its span's axis, P = (xs, O.Y). Ordinates are scaled so that the
 // largest value of the whole task reaches WysokoscMomentow (or
 // WysokoscPoprzecznych) times SkalaRysunkuY; moments are drawn positive
 // downward, shear forces positive upward. Every routine draws nothing of
@@ -25,24 +25,24 @@ double SkalaRzednych(double wysokosc, float najwiekszy);
 // SkalaRysunkuY and the sign that draws moments downward, shear forces upward.
 double SkalaWykresu(const TRysowanie& r, const TWyniki& wyn, bool Momenty);
 
-void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K, bool Ekran,
-                    bool Druk, double ox, double oy);
+void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                    int32_t K);
 // Axis and outline of span s.
-void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                   bool Druk, int32_t K, double oy, double xs);
+void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+                   TPunktCm P, int32_t K);
 // Value labels of span s: its ends, the loads of groups counted in c, and the
 // extremes where the shear force changes sign.
-void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, bool Ekran,
-                  bool Druk, int32_t K, double oy, double xs);
+void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
+                  TPunktCm P, int32_t K);
 
-void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t K,
-                           bool Ekran, bool Druk, double ox, double oy);
+void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na,
+                           TPunktCm O, int32_t K);
 void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                          bool Ekran, bool Druk, int32_t K, double oy, double xs);
+                          TWyjscia na, TPunktCm P, int32_t K);
 void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         bool Ekran, bool Druk, int32_t K, double oy, double xs);
+                         TWyjscia na, TPunktCm P, int32_t K);
 
 // Reactions in KPlus when zero or upward, in KMinus when downward, and the end
 // moments of clamped extreme supports.
-void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t KPlus,
-                   int32_t KMinus, bool Ekran, bool Druk, double ox, double oy);
+void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
+                   int32_t KPlus, int32_t KMinus);

@@ -63,8 +63,8 @@ bool Przeslo(const TDaneZadania& zad, const TWyniki& wyn, int32_t s)
 // neighbouring sections land on the same pixels: a stroke that would repaint
 // exactly the previous one's pixels is left out.
 template <class FX, class FY>
-void Pas(TRysowanie& r, const std::vector<TPunktWykresu>& mini, const std::vector<TPunktWykresu>& maks, int32_t n,
-         bool Ekran, bool Druk, FX X, FY Y)
+void Pas(TRysowanie& r, TWyjscia na, const std::vector<TPunktWykresu>& mini, const std::vector<TPunktWykresu>& maks,
+         int32_t n, FX X, FY Y)
 {
     const TWidok& w = r.Widok;
     struct TPiksele {
@@ -76,38 +76,39 @@ void Pas(TRysowanie& r, const std::vector<TPunktWykresu>& mini, const std::vecto
         const double x1 = X(mini[size_t(i)]), y1 = Y(mini[size_t(i)]);
         const double x2 = X(maks[size_t(i)]), y2 = Y(maks[size_t(i)]);
         bool e = false, d = false;
-        if (Ekran && r.Ekran) {
+        if (na.Ekran && r.Ekran) {
             const TPiksele p{w.NaEkranXD(x1), w.NaEkranYD(-y1), w.NaEkranXD(x2), w.NaEkranYD(-y2)};
             e = !(p == ekran);
             ekran = p;
         }
-        if (Druk && r.Druk) {
+        if (na.Druk && r.Druk) {
             const TPiksele p{w.NaDrukXD(x1), w.NaDrukYD(y1), w.NaDrukXD(x2), w.NaDrukYD(y2)};
             d = !(p == druk);
             druk = p;
         }
         if (e || d)
-            Linia(r, SzaryPasa, e, x1, y1, x2, y2, PioroLinii, d);
+            Linia(r, {e, d}, {x1, y1}, {x2, y2}, PioroLinii, SzaryPasa);
     }
 }
 
-void Linie(TRysowanie& r, const TObwiednia& o, int32_t s, int32_t KMax, int32_t KMin, bool Ekran, bool Druk,
-           double oy, double xs, double L, bool osPierwsza)
+void Linie(TRysowanie& r, const TObwiednia& o, int32_t s, TWyjscia na, TPunktCm P, int32_t KMax, int32_t KMin,
+           double L, bool osPierwsza)
 {
+    const double xs = P.X, oy = P.Y;
     const double sx = r.Widok.SkalaRysunkuX;
     const auto X = [&](const TPunktWykresu& p) { return xs + p.X * sx; };
     const auto Y = [&](const TPunktWykresu& p) { return oy + p.Wartosc * o.ky; };
     const std::vector<TPunktWykresu>& maks = o.Max[size_t(s)];
     const std::vector<TPunktWykresu>& mini = o.Min[size_t(s)];
     const int32_t n = o.Punkty(s);
-    const auto os = [&] { Linia(r, Kolor::Czarny, Ekran, xs, oy, xs + L * sx, oy, PioroOsi, Druk); };
+    const auto os = [&] { Linia(r, na, {xs, oy}, {xs + L * sx, oy}, PioroOsi, Kolor::Czarny); };
     if (osPierwsza)
         os();
-    Pas(r, mini, maks, n, Ekran, Druk, X, Y);
+    Pas(r, na, mini, maks, n, X, Y);
     if (!osPierwsza)
         os();
     const auto linia = [&](const std::vector<TPunktWykresu>& p, int32_t K) {
-        TLamana l(r, K, PioroLinii, Ekran, Druk);
+        TLamana l(r, na, PioroLinii, K);
         for (int32_t i = 0; i < n; ++i)
             l.Punkt(X(p[size_t(i)]), Y(p[size_t(i)]));
         l.Koniec();
@@ -118,18 +119,19 @@ void Linie(TRysowanie& r, const TObwiednia& o, int32_t s, int32_t KMax, int32_t 
 
 // The two extremes of span s: `minNaLinii` puts the minimum's label on its
 // ordinate and the maximum's below it, or the other way round.
-void Opis(TRysowanie& r, const TDaneZadania& zad, const TObwiednia& o, int32_t s, int32_t KMax, int32_t KMin,
-          bool Ekran, bool Druk, double oy, double ox, bool minNaLinii)
+void Opis(TRysowanie& r, const TDaneZadania& zad, const TObwiednia& o, int32_t s, TWyjscia na, TPunktCm O,
+          int32_t KMax, int32_t KMin, bool minNaLinii)
 {
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double ox = O.X, oy = O.Y;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const double h = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
     const double X0 = zad.Przesla[size_t(s)].X0, sx = r.Widok.SkalaRysunkuX;
     const TEkstrema& e = o.Ekstrema[size_t(s)];
     const auto etykieta = [&](double v, double p, int32_t K, bool naLinii) {
         if (!(std::fabs(v) > 0.01))
             return;
-        Etykieta(r, pas, v, MaskaWartosci, "", K, (X0 + p) * sx + ox + 0.5 * h, oy + v * o.ky, h, w, PioroEtykiet, 90,
-                 Ekran, Druk, naLinii ? TPolozenieEtykiety::NaRzednej : TPolozenieEtykiety::PodRzedna);
+        Etykieta(r, pas, na, {(X0 + p) * sx + ox + 0.5 * h, oy + v * o.ky}, PioroEtykiet, K, v, MaskaWartosci, "", h,
+                 w, 90, naLinii ? TPolozenieEtykiety::NaRzednej : TPolozenieEtykiety::PodRzedna);
     };
     etykieta(e.Min, e.XMin, KMin, minNaLinii);
     etykieta(e.Max, e.XMax, KMax, !minNaLinii);
@@ -137,55 +139,56 @@ void Opis(TRysowanie& r, const TDaneZadania& zad, const TObwiednia& o, int32_t s
 
 } // namespace
 
-void WykresObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t KMax, int32_t KMin,
-                            bool Ekran, bool Druk, double ox, double oy)
+void WykresObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia na, TPunktCm O,
+                            int32_t KMax, int32_t KMin)
 {
     if (!SaObwiednie(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "OBWIEDNIA MOMENTY [kNm]" : "OBWIEDNIA MOMENTY", ox + 1.0, oy - 3.5,
-             0.5, Ekran, Druk);
-    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t s, double xs, TWyjscia na) {
-        LiniaObwiedniMomentow(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, xs);
-        OpisObwiedniMomentow(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, ox);
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5},
+             r.Nastawy.PiszJednostki ? "OBWIEDNIA MOMENTY [kNm]" : "OBWIEDNIA MOMENTY", 0.5);
+    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t s, double xs, TWyjscia przeslo) {
+        LiniaObwiedniMomentow(r, zad, wyn, s, przeslo, {xs, O.Y}, KMax, KMin);
+        OpisObwiedniMomentow(r, zad, wyn, s, przeslo, O, KMax, KMin);
     });
 }
 
-void LiniaObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, int32_t KMax,
-                           int32_t KMin, bool Ekran, bool Druk, double oy, double xs)
+void LiniaObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,
+                           TPunktCm P, int32_t KMax, int32_t KMin)
 {
     if (!Przeslo(zad, wyn, s))
         return;
-    Linie(r, Momenty(r, wyn), s, KMax, KMin, Ekran, Druk, oy, xs, zad.Przesla[size_t(s)].L, false);
+    Linie(r, Momenty(r, wyn), s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, false);
 }
 
-void OpisObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, int32_t KMax,
-                          int32_t KMin, bool Ekran, bool Druk, double oy, double ox)
+void OpisObwiedniMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,
+                          TPunktCm O, int32_t KMax, int32_t KMin)
 {
     if (!Przeslo(zad, wyn, s))
         return;
-    Opis(r, zad, Momenty(r, wyn), s, KMax, KMin, Ekran, Druk, oy, ox, true);
+    Opis(r, zad, Momenty(r, wyn), s, na, O, KMax, KMin, true);
 }
 
-void WykresObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t KMax,
-                                   int32_t KMin, bool Ekran, bool Druk, double ox, double oy)
+void WykresObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia na,
+                                   TPunktCm O, int32_t KMax, int32_t KMin)
 {
     if (!SaObwiednie(zad, wyn))
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
-    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "OBWIEDNIA SIŁY POPRZECZNE [kN]" : "OBWIEDNIA SIŁY POPRZECZNE",
-             ox + 1.0, oy - 3.5, 0.5, Ekran, Druk);
-    DlaWidocznychPrzesel(r, zad, pas, ox, Zapas, Ekran, Druk, [&](int32_t s, double xs, TWyjscia na) {
-        LiniaObwiedniSilPoprzecznych(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, xs);
-        OpisObwiedniSilPoprzecznych(r, zad, wyn, s, KMax, KMin, na.Ekran, na.Druk, oy, ox);
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5},
+             r.Nastawy.PiszJednostki ? "OBWIEDNIA SIŁY POPRZECZNE [kN]" : "OBWIEDNIA SIŁY POPRZECZNE", 0.5);
+    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t s, double xs, TWyjscia przeslo) {
+        LiniaObwiedniSilPoprzecznych(r, zad, wyn, s, przeslo, {xs, O.Y}, KMax, KMin);
+        OpisObwiedniSilPoprzecznych(r, zad, wyn, s, przeslo, O, KMax, KMin);
     });
 }
 
-void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s,
-                                  int32_t KMax, int32_t KMin, bool Ekran, bool Druk, double oy, double xs)
+void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,
+                                  TPunktCm P, int32_t KMax, int32_t KMin)
 {
     if (!Przeslo(zad, wyn, s))
         return;
+    const double xs = P.X, oy = P.Y;
     const TObwiednia o = Tnace(r, wyn);
     if (s > 0) {
         // The jump at the support: from the previous span's last point to this span's first.
@@ -198,75 +201,76 @@ void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const 
                 return;
             const TPunktWykresu& a = linie[size_t(s) - 1][size_t(np) - 1];
             const TPunktWykresu& b = linie[size_t(s)][0];
-            Linia(r, K, Ekran, (a.X - Lp) * sx + xs, oy + a.Wartosc * o.ky, xs + b.X * sx, oy + b.Wartosc * o.ky,
-                  PioroLinii, Druk);
+            Linia(r, na, {(a.X - Lp) * sx + xs, oy + a.Wartosc * o.ky}, {xs + b.X * sx, oy + b.Wartosc * o.ky},
+                  PioroLinii, K);
         };
         przez(o.Min, KMin);
         przez(o.Max, KMax);
     }
-    Linie(r, o, s, KMax, KMin, Ekran, Druk, oy, xs, zad.Przesla[size_t(s)].L, true);
+    Linie(r, o, s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, true);
 }
 
-void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, int32_t KMax,
-                                 int32_t KMin, bool Ekran, bool Druk, double oy, double ox)
+void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,
+                                 TPunktCm O, int32_t KMax, int32_t KMin)
 {
     if (!Przeslo(zad, wyn, s))
         return;
-    Opis(r, zad, Tnace(r, wyn), s, KMax, KMin, Ekran, Druk, oy, ox, false);
+    Opis(r, zad, Tnace(r, wyn), s, na, O, KMax, KMin, false);
 }
 
-void WykresObwiedniReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t KPlus, int32_t KInne,
-                           bool Ekran, bool Druk, double ox, double oy)
+void WykresObwiedniReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia na, TPunktCm O,
+                           int32_t KPlus, int32_t KInne)
 {
     const int32_t N = IloscPrzeselRysunku(zad);
     if (!SaObwiednie(zad, wyn) || wyn.ObwiedniaReakcji.size() < size_t(N) + 1)
         return;
-    const TPasWidoczny pas = PasWidoczny(r, Ekran, Druk);
+    const double ox = O.X, oy = O.Y;
+    const TPasWidoczny pas = PasWidoczny(r, na);
     const double h = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
     const double sx = r.Widok.SkalaRysunkuX;
     const auto podpora = [&](int32_t j) {
         return j == 0 ? ox : (double(zad.Przesla[size_t(j) - 1].X0) + zad.Przesla[size_t(j) - 1].L) * sx + ox;
     };
     const double xN = podpora(N);
-    Naglowek(r, pas, r.Nastawy.PiszJednostki ? "OBWIEDNIA REAKCJE [kN]" : "OBWIEDNIA REAKCJE", ox + 1.0, oy - 2.0,
-             0.5, Ekran, Druk);
-    Linia(r, Kolor::Czarny, Ekran, ox, oy, xN, oy, PioroOsi, Druk);
-    const auto etykieta = [&](double v, int32_t K, double x, double y, const TWyjscia& na) {
-        Etykieta(r, pas, v, MaskaReakcji, "", K, x, y, h, w, 0.2, 0, na.Ekran, na.Druk);
+    Naglowek(r, pas, na, {ox + 1.0, oy - 2.0},
+             r.Nastawy.PiszJednostki ? "OBWIEDNIA REAKCJE [kN]" : "OBWIEDNIA REAKCJE", 0.5);
+    Linia(r, na, {ox, oy}, {xN, oy}, PioroOsi, Kolor::Czarny);
+    const auto etykieta = [&](TWyjscia gdzie, double x, double y, int32_t K, double v) {
+        Etykieta(r, pas, gdzie, {x, y}, 0.2, K, v, MaskaReakcji, "", h, w, 0);
     };
     for (int32_t j = 0; j <= N; ++j) {
         const double xj = podpora(j);
-        const TWyjscia na = pas.Wyjscia(xj, xj, Zapas, Ekran, Druk);
-        if (!na)
+        const TWyjscia przy = pas.Wyjscia(na, xj, xj, Zapas);
+        if (!przy)
             continue;
         const TReakcjaObwiedni& R = wyn.ObwiedniaReakcji[size_t(j)];
         if (R.Min < 0) {
-            StrzalkaReakcji(r, KInne, na.Ekran, xj, oy - 0.2, 1.2, -1.2, 0.2, 0.2, na.Druk);
-            etykieta(R.Min, KInne, xj + 0.3, oy - 0.7, na);
+            StrzalkaReakcji(r, przy, {xj, oy - 0.2}, 0.2, KInne, 1.2, -1.2);
+            etykieta(przy, xj + 0.3, oy - 0.7, KInne, R.Min);
         }
         if (R.Max > 0) {
-            StrzalkaReakcji(r, KPlus, na.Ekran, xj, oy + 0.2, 1.2, 1.2, 0.2, 0.2, na.Druk);
-            etykieta(R.Max, KPlus, xj + 0.3, oy + 1.5, na);
+            StrzalkaReakcji(r, przy, {xj, oy + 0.2}, 0.2, KPlus, 1.2, 1.2);
+            etykieta(przy, xj + 0.3, oy + 1.5, KPlus, R.Max);
         }
     }
 
     // End moment extremes: the left end's arc turns over the left side, the right end's over the right.
     const TMomentyPodporoweObwiedni& m = wyn.ObwiedniaMomentowPodporowych;
-    const TWyjscia lewy = pas.Wyjscia(ox, ox, Zapas, Ekran, Druk);
-    const TWyjscia prawy = pas.Wyjscia(xN, xN, Zapas, Ekran, Druk);
-    const auto moment = [&](double v, bool lewa, double xs, double ys, double xe, double ye, const TWyjscia& na) {
-        if (!(std::fabs(v) > 0.01) || !na)
+    const TWyjscia lewy = pas.Wyjscia(na, ox, ox, Zapas);
+    const TWyjscia prawy = pas.Wyjscia(na, xN, xN, Zapas);
+    const auto moment = [&](double v, bool lewa, double xs, double ys, double xe, double ye, TWyjscia przy) {
+        if (!(std::fabs(v) > 0.01) || !przy)
             return;
         const int32_t K = v > 0 ? KPlus : KInne;
         if (lewa && v > 0)
-            MomentPodwojnyA(r, K, na.Ekran, xs, ys, 0.5, 0.5, 0.2, 0.2, na.Druk);
+            MomentPodwojnyA(r, przy, {xs, ys}, 0.2, K, 0.5, 0.5);
         else if (lewa)
-            MomentPodwojnyB(r, K, na.Ekran, xs, ys, 0.5, 0.5, 0.2, 0.2, na.Druk);
+            MomentPodwojnyB(r, przy, {xs, ys}, 0.2, K, 0.5, 0.5);
         else if (v > 0)
-            MomentPodwojnyD(r, K, na.Ekran, xs, ys, 0.5, 0.5, 0.2, 0.2, na.Druk);
+            MomentPodwojnyD(r, przy, {xs, ys}, 0.2, K, 0.5, 0.5);
         else
-            MomentPodwojnyC(r, K, na.Ekran, xs, ys, 0.5, 0.5, 0.2, 0.2, na.Druk);
-        etykieta(v, K, xe, ye, na);
+            MomentPodwojnyC(r, przy, {xs, ys}, 0.2, K, 0.5, 0.5);
+        etykieta(przy, xe, ye, K, v);
     };
     moment(m.MinL, true, ox - 0.25, oy, ox - 1.0, oy - 0.75, lewy);
     moment(m.MaxL, true, ox - 0.25, oy - 2.0, ox - 1.0, oy - 2.75, lewy);

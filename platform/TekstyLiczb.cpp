@@ -6,8 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
 std::string_view BezOdstepow(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -16,6 +14,8 @@ std::string_view BezOdstepow(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
+
+namespace {
 
 bool Cyfra(char c)
 {

@@ -56,6 +56,9 @@ bool CzytajCalkowita(std::string_view tekst, int32_t& wynik);
 // an integer. Nothing when that is no integer.
 std::optional<int32_t> NumerGrupy(std::string_view tekst);
 
+// The text without the blanks and tabs around it.
+std::string_view BezOdstepow(std::string_view tekst);
+
 // The system's own messages for a text that is no number (UTF-8).
 std::string KomunikatRzeczywistej(std::string_view tekst);
 std::string KomunikatCalkowitej(std::string_view tekst);

@@ -10,15 +10,6 @@
 
 namespace {
 
-std::string_view BezOdstepow(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // Above the largest finite float, but still taken as it: the magnitudes that round to it.
 constexpr double GranicaFloat = 0x1.ffffffp127; // exclusive
 

@@ -72,20 +72,12 @@ TEST(MomentyUtwierdzenia, PartialStretchesAgreeWithASumOfPointForces)
 {
     for (const int32_t kod : {4, 3, 2}) {
         SCOPED_TRACE(kod);
-        const TParaKoncow rown = MomentyOdRownomiernego(q, 1.3, 4.1, L, kod);
-        const TParaKoncow rownRef = JakoSilySkupione([](double) { return q; }, 1.3, 4.1, L, kod);
-        EXPECT_NEAR(rown.L, rownRef.L, 1e-6);
-        EXPECT_NEAR(rown.P, rownRef.P, 1e-6);
-
-        const TParaKoncow rosn = MomentyOdTrojkata(0, q, 2.0, 5.5, L, kod);
-        const TParaKoncow rosnRef = JakoSilySkupione([](double x) { return q * (x - 2.0) / 3.5; }, 2.0, 5.5, L, kod);
-        EXPECT_NEAR(rosn.L, rosnRef.L, 1e-6);
-        EXPECT_NEAR(rosn.P, rosnRef.P, 1e-6);
-
-        const TParaKoncow mal = MomentyOdTrojkata(q, 0, 0.5, 2.5, L, kod);
-        const TParaKoncow malRef = JakoSilySkupione([](double x) { return q * (2.5 - x) / 2.0; }, 0.5, 2.5, L, kod);
-        EXPECT_NEAR(mal.L, malRef.L, 1e-6);
-        EXPECT_NEAR(mal.P, malRef.P, 1e-6);
+        const auto porownaj = [](TParaKoncow wzor, TParaKoncow ref) { ExpectBliskie({wzor.L, wzor.P}, {ref.L, ref.P}, 1e-6); };
+        porownaj(MomentyOdRownomiernego(q, 1.3, 4.1, L, kod), JakoSilySkupione([](double) { return q; }, 1.3, 4.1, L, kod));
+        porownaj(MomentyOdTrojkata(0, q, 2.0, 5.5, L, kod),
+                 JakoSilySkupione([](double x) { return q * (x - 2.0) / 3.5; }, 2.0, 5.5, L, kod));
+        porownaj(MomentyOdTrojkata(q, 0, 0.5, 2.5, L, kod),
+                 JakoSilySkupione([](double x) { return q * (2.5 - x) / 2.0; }, 0.5, 2.5, L, kod));
     }
 }
 
@@ -102,30 +94,17 @@ TEST(MomentyUtwierdzenia, FallingTriangleIsAUniformLoadLessARisingTriangle)
     ExpectPara(MomentyOdTrojkata(q, 0, 2, 2, L, 4), 0, 0); // a stretch of no length
 }
 
-namespace {
-
-// One span of 6 m with one load of each kind in group 0.
-TDaneZadania ZadanieJednoprzeslowe(bool lewy, bool prawy)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {6}, lewy, prawy);
-    DodajSile(zad, 0, 1.5f, 20);
-    DodajMoment(zad, 0, 2.0f, -7);
-    DodajLiniowe(zad, 0, 0.5f, 4.0f, 3);
-    DodajTrojkat(zad, 0, 1.0f, 5.0f, 6, 2);
-    DodajTrojkat(zad, 0, 2.0f, 6.0f, 0, 4);
-    return zad;
-}
-
-} // namespace
-
 TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
 {
-    const struct {
-        bool lewy, prawy;
-    } konce[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    const struct { bool lewy, prawy; } konce[] = {{false, false}, {true, false}, {false, true}, {true, true}};
     for (const auto& k : konce) {
-        TDaneZadania zad = ZadanieJednoprzeslowe(k.lewy, k.prawy);
+        TDaneZadania zad;
+        UstawGeometrie(zad, {6}, k.lewy, k.prawy);
+        DodajSile(zad, 0, 1.5f, 20);
+        DodajMoment(zad, 0, 2.0f, -7);
+        DodajLiniowe(zad, 0, 0.5f, 4.0f, 3);
+        DodajTrojkat(zad, 0, 1.0f, 5.0f, 6, 2);
+        DodajTrojkat(zad, 0, 2.0f, 6.0f, 0, 4);
         ObciazeniaPrzesla(zad, 0, 0);
         const int32_t kod = zad.Przesla[0].TypPrzesla;
         const TParaKoncow m = MomentyUtwierdzenia(zad, kod, 6.0f);
@@ -134,7 +113,7 @@ TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
     }
 }
 
-TEST(ReakcjeUtwierdzenia, ProppedCantileverUnderUniformLoadTakesFiveEighthsAtTheClamp)
+TEST(ReakcjeUtwierdzenia, ProppedCantileverTakesFiveEighthsAtTheClampAndAClockwiseMomentPushesTheLeftEndDown)
 {
     TDaneZadania zad;
     UstawGeometrie(zad, {6}, false, true);
@@ -142,18 +121,14 @@ TEST(ReakcjeUtwierdzenia, ProppedCantileverUnderUniformLoadTakesFiveEighthsAtThe
     ObciazeniaPrzesla(zad, 0, 0);
     const TParaKoncow m = MomentyUtwierdzenia(zad, 2, 6.0f);
     ExpectPara(m, -q * L * L / 8, 0);
-    const TParaKoncow r = ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f);
-    ExpectPara(r, 5 * q * L / 8, 3 * q * L / 8);
-}
+    ExpectPara(ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f), 5 * q * L / 8, 3 * q * L / 8);
 
-TEST(ReakcjeUtwierdzenia, ClockwisePointMomentPushesTheLeftEndDownAndASpanOfNoLengthDividesByOne)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {4}, true, true);
-    DodajMoment(zad, 0, 1.0f, 8);
-    ObciazeniaPrzesla(zad, 0, 0);
-    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
-    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 0.0f), -8.0, 8.0);
+    TDaneZadania mom;
+    UstawGeometrie(mom, {4}, true, true);
+    DodajMoment(mom, 0, 1.0f, 8);
+    ObciazeniaPrzesla(mom, 0, 0);
+    ExpectPara(ReakcjeUtwierdzenia(mom, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
+    ExpectPara(ReakcjeUtwierdzenia(mom, 0, 0, 0.0f), -8.0, 8.0); // a span of no length divides by one
 }
 
 TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsTheRest)
@@ -166,6 +141,7 @@ TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsT
     DodajSile(zad, 1, 2, 20, uzytkowe);
     DodajSile(zad, 1, 3, 30, wiatr);
     DodajTrojkat(zad, 1, 1, 4, 6, 2, uzytkowe);
+    DodajSile(zad, 0, 1, 10, 57); // a group outside the table: left out
     zad.Wspolczynniki[0] = {};
     zad.Wspolczynniki[0][0] = 1.35f;
     zad.Wspolczynniki[0][uzytkowe] = 1.5f;
@@ -173,30 +149,16 @@ TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsT
 
     ObciazeniaKombinacji(zad, 0);
     ASSERT_EQ(IloscUzytych(zad.SilyKomb), 2);
-    EXPECT_FLOAT_EQ(zad.SilyKomb[0].Wartosc, 13.5f);
-    EXPECT_FLOAT_EQ(zad.SilyKomb[1].Wartosc, 30.0f);
-    EXPECT_FLOAT_EQ(zad.TrojkatyKomb[0].WartoscStala, 3.0f);
-    EXPECT_FLOAT_EQ(zad.TrojkatyKomb[0].WartoscMalejaca, 6.0f);
+    ExpectBliskie({zad.SilyKomb[0].Wartosc, zad.SilyKomb[1].Wartosc, zad.TrojkatyKomb[0].WartoscStala,
+                   zad.TrojkatyKomb[0].WartoscMalejaca}, {13.5, 30, 3, 6}, 1e-5);
     EXPECT_EQ(zad.Sily[1].Wartosc, 20.0f) << "the task's own loads stay as entered";
 
     ObciazeniaPrzesla(zad, 0, 1);
-    ASSERT_EQ(IloscUzytych(zad.SilyKomb), 1);
-    EXPECT_EQ(zad.SilyKomb[0].Przeslo, 1);
+    EXPECT_EQ(std::pair(IloscUzytych(zad.SilyKomb), zad.SilyKomb[0].Przeslo), std::pair(1, 1));
 
     zad.Wspolczynniki[0] = {};
     ObciazeniaKombinacji(zad, 0);
-    EXPECT_EQ(IloscUzytych(zad.SilyKomb), 0);
-    EXPECT_EQ(IloscUzytych(zad.TrojkatyKomb), 0);
-    const TParaKoncow m = MomentyUtwierdzenia(zad, 4, 5.0f);
-    ExpectPara(m, 0, 0);
+    EXPECT_EQ(std::pair(IloscUzytych(zad.SilyKomb), IloscUzytych(zad.TrojkatyKomb)), std::pair(0, 0));
+    ExpectPara(MomentyUtwierdzenia(zad, 4, 5.0f), 0, 0);
     ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 5.0f), 0, 0);
-}
-
-TEST(ObciazeniaKombinacji, LoadInAGroupOutsideTheTableIsLeftOut)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {4}, false, false);
-    DodajSile(zad, 0, 1, 10, 57);
-    ObciazeniaKombinacji(zad, 0);
-    EXPECT_EQ(IloscUzytych(zad.SilyKomb), 0);
 }

@@ -1,3 +1,5 @@
+#include "SumaObciazen.h"
+
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
 #include "analysis/Probkowanie.h"
@@ -45,15 +47,11 @@ TEST(Obwiednie, DoubledCombinationBoundsTheLinesBySignOfTheMoment)
             const double x = maks[k].X;
             const float m0 = MomentZWykresu(o.zad, o.wyn, 0, s, x);
             const float m1 = MomentZWykresu(o.zad, o.wyn, 1, s, x);
-            if (m1 > 0) {
-                EXPECT_EQ(maks[k].Wartosc, m1);
-                EXPECT_EQ(mini[k].Wartosc, m0);
-                ++dodatnie;
-            } else if (m1 < 0) {
-                EXPECT_EQ(maks[k].Wartosc, m0);
-                EXPECT_EQ(mini[k].Wartosc, m1);
-                ++ujemne;
+            if (m1 != 0) {
+                EXPECT_EQ(std::pair(maks[k].Wartosc, mini[k].Wartosc), m1 > 0 ? std::pair(m1, m0) : std::pair(m0, m1)) << k;
             }
+            dodatnie += m1 > 0;
+            ujemne += m1 < 0;
         }
     }
     EXPECT_GT(dodatnie, 100);
@@ -77,13 +75,12 @@ TEST(Obwiednie, ReactionsStartFromAnActualCombination)
     ASSERT_EQ(o.wyn.ObwiedniaReakcji.size(), 3u);
     const TReakcjaObwiedni& srodek = o.wyn.ObwiedniaReakcji[1];
     EXPECT_GT(srodek.Min, 0) << "a reaction upward in every combination keeps a positive minimum";
-    EXPECT_FLOAT_EQ(srodek.Min, float(Reakcja(o.wyn, 0, 1, 2)));
-    EXPECT_FLOAT_EQ(srodek.Max, float(Reakcja(o.wyn, 1, 1, 2)));
+    EXPECT_EQ(std::pair(srodek.Min, srodek.Max), std::pair(float(Reakcja(o.wyn, 0, 1, 2)), float(Reakcja(o.wyn, 1, 1, 2))));
     // The live load on span 2 lifts the far end of span 1.
     EXPECT_LT(o.wyn.ObwiedniaReakcji[0].Min, o.wyn.ObwiedniaReakcji[0].Max);
-    EXPECT_FLOAT_EQ(o.wyn.ObwiedniaReakcji[0].Min, float(Reakcja(o.wyn, 1, 0, 2)));
-    EXPECT_EQ(o.wyn.ObwiedniaMomentowPodporowych.MaxL, 0.0f) << "hinged ends carry no moment";
-    EXPECT_EQ(o.wyn.ObwiedniaMomentowPodporowych.MinP, 0.0f);
+    EXPECT_EQ(o.wyn.ObwiedniaReakcji[0].Min, float(Reakcja(o.wyn, 1, 0, 2)));
+    EXPECT_EQ(std::pair(o.wyn.ObwiedniaMomentowPodporowych.MaxL, o.wyn.ObwiedniaMomentowPodporowych.MinP),
+              std::pair(0.0f, 0.0f)) << "hinged ends carry no moment";
 }
 
 TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
@@ -96,12 +93,9 @@ TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
     o.Licz();
     ASSERT_EQ(o.wyn.ObwiedniaReakcji.size(), 2u) << "one span has two supports";
     const TMomentyPodporoweObwiedni& m = o.wyn.ObwiedniaMomentowPodporowych;
-    EXPECT_FLOAT_EQ(m.MaxL, -30.0f); // −qL²/12 with q = 10
-    EXPECT_FLOAT_EQ(m.MinL, -60.0f);
-    EXPECT_FLOAT_EQ(m.MaxP, 60.0f);
-    EXPECT_FLOAT_EQ(m.MinP, 30.0f);
-    EXPECT_FLOAT_EQ(o.wyn.ObwiedniaReakcji[0].Max, 60.0f);
-    EXPECT_FLOAT_EQ(o.wyn.ObwiedniaReakcji[0].Min, 30.0f);
+    const double qL2 = 10 * 36, qL = 10 * 6; // combinations 1× and 2×
+    ExpectBliskie({m.MaxL, m.MinL, m.MaxP, m.MinP, o.wyn.ObwiedniaReakcji[0].Max, o.wyn.ObwiedniaReakcji[0].Min},
+                  {-qL2 / 12, -2 * qL2 / 12, 2 * qL2 / 12, qL2 / 12, qL, qL / 2}, 1e-4);
 }
 
 TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
@@ -113,10 +107,7 @@ TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
     DodajKombinacje(o.zad, "Druga");
     o.Licz();
     const TEkstrema& e = o.wyn.EkstremaObwiedniM[0];
-    EXPECT_EQ(e.JestMax, 0);
-    EXPECT_EQ(e.JestMin, 0);
-    EXPECT_EQ(e.Skala, 1.0);
-    EXPECT_EQ(e.IloscPunktow, 300);
+    EXPECT_EQ(std::tuple(e.JestMax, e.JestMin, e.Skala, e.IloscPunktow), std::tuple(0, 0, 1.0, 300));
     for (const TPunktWykresu& pt : o.wyn.ObwiedniaMaxM[0])
         EXPECT_EQ(pt.Wartosc, 0.0f);
 }
@@ -130,8 +121,6 @@ TEST(Obwiednie, SampleAtAJumpTakesTheValueRightOfIt)
     o.zad.Wspolczynniki[1][0] = 1;
     o.Licz();
     // T jumps from +7.5 to −2.5 at the force; the sample at x = 1 reads −2.5.
-    EXPECT_NEAR(o.wyn.ObwiedniaMaxT[0][100].Wartosc, -2.5, 1e-4);
-    EXPECT_NEAR(o.wyn.ObwiedniaMaxT[0][99].Wartosc, 7.5, 1e-4);
-    EXPECT_NEAR(o.wyn.EkstremaObwiedniT[0].Max, 7.5, 1e-4);
-    EXPECT_NEAR(o.wyn.EkstremaObwiedniT[0].Min, -2.5, 1e-4);
+    ExpectBliskie({o.wyn.ObwiedniaMaxT[0][100].Wartosc, o.wyn.ObwiedniaMaxT[0][99].Wartosc, o.wyn.EkstremaObwiedniT[0].Max,
+                   o.wyn.EkstremaObwiedniT[0].Min}, {-2.5, 7.5, 7.5, -2.5}, 1e-4);
 }

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};
+
 // Two glyphs: 'I' a stroke 100 units up with an advance of 50.9, '-' one 100 units along the base line.
 class Pismo : public ::testing::Test {
 protected:
@@ -26,44 +28,38 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
 {
     // 0.6 pixel per unit across, 6 up: advances of 30.54 pixels put the characters at 1000, 1030,
     // 1060, 1090, not at 1000 + k · 30.54; the unknown \x01 takes no room.
-    Tekst(S.R, "I\x01III", Kolor::Bordowy, 1, 2, 0.5, 0.05, 0.3, 0, true, false);
-    const auto l = S.Ekran.Linie();
+    Tekst(S.R, Ekran, {1, 2}, 0.3, Kolor::Bordowy, "I\x01III", 0.5, 0.05, 0);
+    auto l = S.Ekran.Linie();
     ASSERT_EQ(l.size(), 4u);
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(l[size_t(k)].X1, 1000 + 30 * k) << k;
     EXPECT_EQ(std::tie(l[0].Y1, l[0].Y2, l[0].Pioro), std::tuple(2000, 2000 - 600, TPioro{Kolor::Bordowy, 30}));
     EXPECT_TRUE(S.Druk.Operacje.empty());
-    // The length: 0.01 · the factor · the advances; at most 255 characters are drawn.
+    // The length: 0.01 · the factor · the advances; at most 255 characters count and are drawn.
     EXPECT_NEAR(DlugoscTekstu(*S.Czcionka, "I-I", 0.3), 0.01 * 0.3 * (2 * 50.9 + 100), 1e-5);
     const std::string dlugi(300, 'I');
     S.Ekran.Wyczysc();
-    Tekst(S.R, dlugi, Kolor::Czarny, 1, 2, 0.5, 0.05, 0.1, 0, true, false);
+    Tekst(S.R, Ekran, {1, 2}, 0.1, Kolor::Czarny, dlugi, 0.5, 0.05, 0);
     EXPECT_EQ(S.Ekran.Linie().size(), 255u);
     EXPECT_DOUBLE_EQ(DlugoscTekstu(*S.Czcionka, dlugi, 0.3), DlugoscTekstu(*S.Czcionka, dlugi.substr(0, 255), 0.3));
-}
-
-TEST_F(Pismo, AtNinetyDegreesTheTextRunsUpwardWithItsTopsToTheLeft)
-{
-    Tekst(S.R, "-I", Kolor::Czarny, 1, 2, 0.5, 0.25, 0.1, 90, true, false); // sx = 3, sy = 6
-    const auto l = S.EkranCm();
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_TRUE(Laczy(l[0], 1, 2, 1, 1.7, 0.001));   // the base line goes up the screen
-    EXPECT_TRUE(Laczy(l[1], 1, 1.7, 0.4, 1.7, 0.001)); // 'I' points to the left
+    // At 90° the base line runs up the screen and 'I' points to the left; sx = 3, sy = 6.
+    S.Ekran.Wyczysc();
+    Tekst(S.R, Ekran, {1, 2}, 0.1, Kolor::Czarny, "-I", 0.5, 0.25, 90);
+    const auto cm = S.EkranCm();
+    ASSERT_EQ(cm.size(), 2u);
+    EXPECT_TRUE(Laczy(cm[0], 1, 2, 1, 1.7, 0.001) && Laczy(cm[1], 1, 1.7, 0.4, 1.7, 0.001));
 }
 
 TEST_F(Pismo, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDrawn)
 {
     const double szerokosc = 2 * S.Widok.EkranSrodekX;
-    const std::pair<double, bool> kolumny[] = {
-        {-11.5, false}, {-10.5, false}, {-9.5, true}, {szerokosc + 0.5, true}, {szerokosc + 1.5, false}};
-    for (const auto& [kolumna, rysuje] : kolumny) {
+    for (const auto& [kolumna, rysuje] : {std::pair{-11.5, false}, {-10.5, false}, {-9.5, true},
+                                          {szerokosc + 0.5, true}, {szerokosc + 1.5, false}}) {
         S.Ekran.Wyczysc();
-        Tekst(S.R, "II", Kolor::Zielony, S.Widok.ZEkranuX(kolumna), 2, 0.5, 0.25, 0.5, 0, true, false);
+        Tekst(S.R, Ekran, {S.Widok.ZEkranuX(kolumna), 2}, 0.5, Kolor::Zielony, "II", 0.5, 0.25, 0);
         EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna; // −11.5 truncates toward zero to −11
         EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1})) << kolumna; // drawn or not
     }
-    Tekst(S.R, "", Kolor::Czerwony, 1, 2, 0.5, 0.25, 0.5, 0, true, true);
-    EXPECT_EQ(S.Druk.Pioro(), (TPioro{Kolor::Czerwony, 1}));
 }
 
 TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
@@ -73,7 +69,7 @@ TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
     for (const int dpi : {300, 600, 1200}) {
         S.Druk.Wyczysc();
         UstawDruk(S.Widok, dpi, dpi);
-        Tekst(S.R, "I-", Kolor::Czarny, 1, 2, 0.3, 0.3, 0.1, 0, false, true);
+        Tekst(S.R, Druk, {1, 2}, 0.1, Kolor::Czarny, "I-", 0.3, 0.3, 0);
         const auto l = TSrodowisko::Cm(S.Druk, dpi / 2.54);
         ASSERT_EQ(l.size(), 2u) << dpi;
         EXPECT_NEAR(l[0].y1 - l[0].y2, wysokoscCm, 1.5 * 2.54 / dpi) << dpi; // within 1.5 pixels
@@ -83,27 +79,23 @@ TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
     EXPECT_TRUE(S.Ekran.Operacje.empty());
 }
 
-TEST_F(Pismo, ATitleStandsOnItsBaseCornerInTheDefaultFaceOnScreenAndInTahomaOnPaper)
+TEST_F(Pismo, ATitleStandsOnItsBaseCornerOnScreenAndInTahomaOnPaperAndOfTwelvePixelsOrLessIsAGreyBox)
 {
-    Tytul(S.R, "MOMENTY [kNm]", Kolor::Czarny, 1, 2, 0.5, true, false);
-    Tytul(S.R, "REAKCJE", Kolor::Czarny, 1, 2, 0.5, false, true);
+    Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "MOMENTY [kNm]", 0.5);
+    Tytul(S.R, Druk, {1, 2}, Kolor::Czarny, "REAKCJE", 0.5);
     const auto e = S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis);
     const auto d = S.Druk.Rodzaju(TOperacja::Rodzaj::Napis);
     ASSERT_TRUE(e.size() == 1 && d.size() == 1);
-    // 0.5 · 1200 / SkalaWidoku pixels high; 0.5 · 1.25 cm at 100 printer pixels per cm.
-    EXPECT_EQ(std::tie(e[0].Tekst, e[0].KrojPisma, e[0].Wysokosc, e[0].X1, e[0].Y1),
-              std::tuple("MOMENTY [kNm]", "", 600, 1000, 2000 - 600));
-    EXPECT_EQ(std::tie(d[0].KrojPisma, d[0].Wysokosc, d[0].X1, d[0].Y1), std::tuple("Tahoma", 62, 100, 200 - 62));
-    EXPECT_EQ(d[0].Tekst, "REAKCJE");
-}
+    // 0.5 · 1200 / SkalaWidoku pixels high; 0.5 · 1.25 cm at 100 printer pixels per cm; no background.
+    EXPECT_EQ(std::tie(e[0].Tekst, e[0].KrojPisma, e[0].Wysokosc, e[0].X1, e[0].Y1, e[0].Wypelnienie),
+              std::tuple("MOMENTY [kNm]", "", 600, 1000, 2000 - 600, BezWypelnienia));
+    EXPECT_EQ(std::tie(d[0].Tekst, d[0].KrojPisma, d[0].Wysokosc, d[0].X1, d[0].Y1),
+              std::tuple("REAKCJE", "Tahoma", 62, 100, 200 - 62));
 
-TEST_F(Pismo, ATitleOfTwelvePixelsOrLessBecomesAGreyBox)
-{
-    Tytul(S.R, "SIŁY", Kolor::Czarny, 1, 2, 0.011, true, false); // h = trunc(13.2): readable
-    EXPECT_EQ(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).size(), 1u);
     S.Ekran.Wyczysc();
-    Tytul(S.R, "MOMENTY", Kolor::Czarny, 1, 2, 0.0105, true, false); // h = trunc(12.6) = 12
-    EXPECT_TRUE(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).empty());
+    Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "SIŁY", 0.011);      // h = trunc(13.2): readable
+    Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "MOMENTY", 0.0105); // h = trunc(12.6) = 12
+    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"SIŁY"});
     const auto p = S.Ekran.Rodzaju(TOperacja::Rodzaj::Prostokat);
     ASSERT_EQ(p.size(), 1u);
     // 7 characters of the 12-pixel font are 42 pixels on this surface: the box is 0.9 of that.
@@ -119,8 +111,9 @@ TEST(Etykieta, ALabelUnderAPixelHighIsItsReferencePixelOnScreenAndWholeOnPaper)
     const auto etykieta = [&](double pikseleNaCm, double x) {
         S.UstawSkale(pikseleNaCm);
         S.Ekran.Wyczysc();
-        Etykieta(S.R, PasWidoczny(S.R, true, true), 12.5, "#######0.00", " kN", Kolor::Zielony, x, 20, 0.3, 0.22,
-                 0.2, 0, true, true);
+        const TWyjscia oba{true, true};
+        Etykieta(S.R, PasWidoczny(S.R, oba), oba, {x, 20}, 0.2, Kolor::Zielony, 12.5, "#######0.00", " kN", 0.3, 0.22,
+                 0);
         return S.Ekran.Linie();
     };
     const auto e = etykieta(2, 10); // 0.3 cm is 0.6 pixel

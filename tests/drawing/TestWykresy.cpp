@@ -16,6 +16,8 @@
 namespace {
 
 constexpr double OX = 1, OY = 10; // the diagrams' origin
+constexpr TPunktCm O{OX, OY};
+constexpr TWyjscia Ekran{.Ekran = true};
 constexpr int32_t SzaryPasa = Rgb(200, 200, 200);
 
 class Wykresy : public ::testing::Test {
@@ -77,7 +79,7 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
 {
     DodajLiniowe(zad, 0, 0, 6, 10); // M(L/2) = qL²/8 = 45
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    WykresMomentow(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
+    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"MOMENTY [kNm]"});
     // The outline lies under the axis and reaches WysokoscMomentow (2 cm) at the largest moment.
     double najnizej = OY;
@@ -105,7 +107,7 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
         DodajSile(zad, 0, 4, 12, DodajGrupe(zad, "Inne", Rgb(0, 0, 255))); // coefficient 0 in combination 1
         ASSERT_TRUE(Analiza(zad, wyn, kom));
         S.Ekran.Wyczysc();
-        (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, zad, wyn, 0, Kolor::Bordowy, true, false, OX, OY);
+        (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
         Etykieta(moment ? -6 : 8, OX + x + h, OY - 2);                  // above the axis: from its ordinate up
         Etykieta(moment ? 6 : -4, OX + x + h, OY + (moment ? 2 : 1)); // below: under it
         EXPECT_EQ(Napisy(S.Ekran).size(), moment ? 2u : 4u); // with 8 and −4 at the ends; none at 4 m
@@ -114,7 +116,7 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
 
 TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLabelled)
 {
-    WykresObwiedniMomentow(S.R, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, true, false, OX, OY);
+    WykresObwiedniMomentow(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA MOMENTY [kNm]"});
     // A grey stroke per cm and both ends, 601 per span; lines of 600 sections; span 1's extremes labelled.
     EXPECT_EQ(std::tuple(LinieKoloru(SzaryPasa), LinieKoloru(Kolor::Czerwony), LinieKoloru(Kolor::Granatowy)),
@@ -128,14 +130,14 @@ TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLa
     // An extreme of 0.01 or less is not labelled.
     S.Ekran.Wyczysc();
     wyn.EkstremaObwiedniM[0].Max = 0.01;
-    OpisObwiedniMomentow(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Czerwony, true, false, OY, OX);
+    OpisObwiedniMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     ASSERT_EQ(Napisy(S.Ekran).size(), 1u);
     EXPECT_EQ(Napisy(S.Ekran)[0].Tekst, FormatujMaska(e.Min, "#######0.00", ','));
 }
 
 TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
 {
-    WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Kolor::Bordowy, Kolor::Zielony, true, false, OX, OY);
+    WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA SIŁY POPRZECZNE [kN]"});
     // No jump inside a span: each line's one vertical stroke is its continuation across the support.
     for (const int32_t kolor : {Kolor::Zielony, Kolor::Bordowy}) {
@@ -153,7 +155,7 @@ TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelled
 TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtTheirPlaces)
 {
     wyn.ObwiedniaMomentowPodporowych = {.MaxL = 3, .MinL = -5, .MaxP = 7, .MinP = 0.01f}; // 0.01: below the threshold
-    WykresObwiedniReakcji(S.R, zad, wyn, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
+    WykresObwiedniReakcji(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA REAKCJE [kN]"});
     // Extreme supports, 42 up in one combination and 6 down in the other, get arrows above the beam pointing
     // down and below it pointing up; the middle one, 60 up in both, one arrow.
@@ -173,12 +175,11 @@ TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtT
                 JestOdcinek(cm, OX - 0.25, OY - 1.55, OX - 0.25, OY - 1.45));
     EXPECT_TRUE(JestOdcinek(cm, OX + 12.25, OY - 2.45, OX + 12.25, OY - 2.55) &&
                 !JestOdcinek(cm, OX + 12.25, OY - 0.45, OX + 12.25, OY - 0.55));
-}
 
-TEST_F(Obwiednie, ADownwardReactionIsGreenBelowTheBeamWithoutAMomentAtAHingedEnd)
-{
-    // Combination 1 pulls the far support down by 6: its tip 1.4 under the axis, not 0.2, pointing down.
-    WykresReakcji(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
+    // Combination 1 alone pulls the far support down by 6: green, its tip 1.4 under the axis, pointing down;
+    // no moment at a hinged end.
+    S.Ekran.Wyczysc();
+    WykresReakcji(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_TRUE(JestOdcinek(S.EkranCm(), OX, OY + 0.2, OX + 0.12, OY + 0.44) &&
                 JestOdcinek(S.EkranCm(), OX + 12, OY + 1.4, OX + 12.12, OY + 1.16));
     EXPECT_TRUE(JestNapis(S.Ekran, "-6,00 kN", OX + 12.3, OY + 1.5));
@@ -191,16 +192,16 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
 {
     const auto rysuj = [&](int32_t c) { // combination c, and the envelopes with the first
         S.Ekran.Wyczysc();
-        WykresMomentow(S.R, zad, wyn, c, Kolor::Bordowy, true, false, OX, OY);
-        WykresSilPoprzecznych(S.R, zad, wyn, c, Kolor::Bordowy, true, false, OX, OY);
-        WykresReakcji(S.R, zad, wyn, c, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
-        LiniaMomentow(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX);
-        OpisSilPoprzecznych(S.R, zad, wyn, c, 0, true, false, Kolor::Bordowy, OY, OX);
+        WykresMomentow(S.R, zad, wyn, c, Ekran, O, Kolor::Bordowy);
+        WykresSilPoprzecznych(S.R, zad, wyn, c, Ekran, O, Kolor::Bordowy);
+        WykresReakcji(S.R, zad, wyn, c, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+        LiniaMomentow(S.R, zad, wyn, c, 0, Ekran, O, Kolor::Bordowy);
+        OpisSilPoprzecznych(S.R, zad, wyn, c, 0, Ekran, O, Kolor::Bordowy);
         if (c == 0) {
-            WykresObwiedniMomentow(S.R, zad, wyn, Kolor::Granatowy, Kolor::Czerwony, true, false, OX, OY);
-            WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Kolor::Bordowy, Kolor::Zielony, true, false, OX, OY);
-            WykresObwiedniReakcji(S.R, zad, wyn, Kolor::Granatowy, Kolor::Zielony, true, false, OX, OY);
-            LiniaObwiedniSilPoprzecznych(S.R, zad, wyn, 5, Kolor::Bordowy, Kolor::Zielony, true, false, OY, OX);
+            WykresObwiedniMomentow(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
+            WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
+            WykresObwiedniReakcji(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+            LiniaObwiedniSilPoprzecznych(S.R, zad, wyn, 5, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
         }
         return S.Ekran.Operacje.size();
     };
@@ -218,19 +219,18 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
     zad.Przesla[2].L = 0; // a refused task: no results at all
     EXPECT_FALSE(Analiza(zad, wyn, kom));
     EXPECT_EQ(rysuj(0), 0u);
-}
 
-TEST_F(Obwiednie, LinesShorterThanTheirCountsClaimAreReadAsFarAsTheyGoAndOneOfAPointIsNotDrawn)
-{
+    // Lines shorter than their counts claim are read as far as they go; a line of one point is not drawn.
+    wyn = policzone;
+    zad.IloscPrzesel = 2;
     wyn.ObwiedniaMaxM[0].resize(10);
-    LiniaObwiedniMomentow(S.R, zad, wyn, 0, Kolor::Granatowy, Kolor::Czerwony, true, false, OY, OX);
+    S.Ekran.Wyczysc();
+    LiniaObwiedniMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     EXPECT_EQ(LinieKoloru(SzaryPasa), 10u);
-    S.Ekran.Wyczysc();
-    wyn.EkstremaM[0][0].IloscPunktow = 1000000;
-    LiniaMomentow(S.R, zad, wyn, 0, 0, true, false, Kolor::Bordowy, OY, OX);
-    EXPECT_GT(LinieKoloru(Kolor::Bordowy), 2u);
-    S.Ekran.Wyczysc();
-    wyn.EkstremaM[0][0].IloscPunktow = 1; // the axis alone
-    LiniaMomentow(S.R, zad, wyn, 0, 0, true, false, Kolor::Bordowy, OY, OX);
-    EXPECT_TRUE(S.Ekran.Linie().size() == 1 && S.Ekran.Linie()[0].Pioro.Kolor == Kolor::Czarny);
+    for (const auto& [punkty, linie] : {std::pair{1000000, 3u}, {1, 0u}}) {
+        wyn.EkstremaM[0][0].IloscPunktow = punkty;
+        S.Ekran.Wyczysc();
+        LiniaMomentow(S.R, zad, wyn, 0, 0, Ekran, O, Kolor::Bordowy);
+        EXPECT_TRUE(LinieKoloru(Kolor::Bordowy) >= linie && (linie > 0 || S.Ekran.Linie().size() == 1)) << punkty;
+    }
 }

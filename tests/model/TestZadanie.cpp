@@ -90,13 +90,15 @@ TEST(SkalaSil, AutomaticScaleDrawsLargeLoadsTwoCentimetresLong)
 {
     TDaneZadania zad;
     UstawGeometrie(zad, {6}, false, false);
+    const auto skala = [&](TSkalowanieSil s, float cm = 0) { return SkalaSilSchematu(zad, s, cm); };
     DodajSile(zad, 0, 1, 50);
-    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 0.04f); // 50 kN → 2 cm
+    EXPECT_FLOAT_EQ(skala(TSkalowanieSil::Automatyczne), 2.0f / 50); // 50 kN → 2 cm
     DodajSile(zad, 0, 2, 100);
-    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 0.02f) << "100 kN already takes 2 cm";
+    EXPECT_FLOAT_EQ(skala(TSkalowanieSil::Automatyczne), 2.0f / 100) << "100 kN already takes 2 cm";
     DodajTrojkat(zad, 0, 1, 3, 20, 200);
-    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne), 2.0f / 200); // 200 kN/m → 2 cm
+    EXPECT_FLOAT_EQ(skala(TSkalowanieSil::Automatyczne), 2.0f / 200); // 200 kN/m → 2 cm
     DodajMoment(zad, 0, 1, -400);
-    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::NajwiekszaDo, 1.0f), 1.0f / 400);
-    EXPECT_FLOAT_EQ(SkalaSilSchematu(zad, TSkalowanieSil::Sila100kNDo, 1.0f), 0.01f) << "100 kN is 1 cm";
+    // The largest value, the moment, at 1 cm; 100 kN at 1 cm.
+    EXPECT_EQ(std::tuple(skala(TSkalowanieSil::NajwiekszaDo, 1), skala(TSkalowanieSil::Sila100kNDo, 1)),
+              std::tuple(1.0f / 400, 1.0f / 100));
 }

@@ -7,10 +7,7 @@
 TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    struct TPrzypadek {
-        double Wartosc;
-        const char *Maska, *Oczekiwany;
-    };
+    struct TPrzypadek { double Wartosc; const char *Maska, *Oczekiwany; };
     const TPrzypadek przypadki[] = {
         // Optional digits drop trailing zeros and a lone zero before the separator; a zero still shows.
         {0.5, "########.##", ",5"}, {12, "########.##", "12"}, {-0.5, "########.##", "-,5"},
@@ -32,11 +29,7 @@ TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
 
 TEST(FormatStaly, WritesTheDecimalsAsFarAsTheSignificantDigitsAllow)
 {
-    struct TPrzypadek {
-        double Wartosc;
-        int Miejsca, Cyfry;
-        const char* Oczekiwany;
-    };
+    struct TPrzypadek { double Wartosc; int Miejsca, Cyfry; const char* Oczekiwany; };
     const TPrzypadek przypadki[] = {
         {10.25, 3, 12, "10,250"}, {0.0005, 3, 12, "0,001"}, {-0.0004, 3, 12, "0,000"},
         // No room left for decimals: zeros; more integer digits than significant ones: an exponent.
@@ -60,20 +53,14 @@ TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirL
              {"2,5", true, true, 2.5}, {"2.5", false, true, 2.5}, {" -1,35 ", true, true, -1.35}, {"1E3", true, true, 1000},
              {"1.000,5", false, false, 0}, {"", false, false, 0}, {"abc", false, false, 0}, {"nan", false, false, 0}}) {
         double s = 99, n = 99;
-        EXPECT_EQ(CzytajLiczbe(p.Tekst, ',', s), p.Scisle) << p.Tekst;
-        EXPECT_EQ(CzytajLiczbeNormalizujac(p.Tekst, ',', n), p.Normalizujac) << p.Tekst;
-        if (p.Scisle)
-            EXPECT_EQ(s, p.Wartosc) << p.Tekst;
-        if (p.Normalizujac)
-            EXPECT_EQ(n, p.Wartosc) << p.Tekst;
+        const bool scisle = CzytajLiczbe(p.Tekst, ',', s), normalizujac = CzytajLiczbeNormalizujac(p.Tekst, ',', n);
+        EXPECT_EQ(std::tuple(scisle, normalizujac, scisle ? s : 0, normalizujac ? n : 0),
+                  std::tuple(p.Scisle, p.Normalizujac, p.Scisle ? p.Wartosc : 0, p.Normalizujac ? p.Wartosc : 0)) << p.Tekst;
     }
     EXPECT_EQ(NormalizujSeparator("1.5,2", ','), "1,5,2");
 
-    EXPECT_EQ(NumerGrupy("  3 Wiatr"), 3);
-    EXPECT_EQ(NumerGrupy("1  Stałe"), 1);
-    EXPECT_EQ(NumerGrupy("12"), 12);
-    EXPECT_EQ(NumerGrupy("Stałe 1"), std::nullopt);
-    EXPECT_EQ(NumerGrupy(""), std::nullopt);
+    EXPECT_EQ(std::tuple(NumerGrupy("  3 Wiatr"), NumerGrupy("1  Stałe"), NumerGrupy("12"), NumerGrupy("Stałe 1"), NumerGrupy("")),
+              std::tuple(3, 1, 12, std::nullopt, std::nullopt));
     EXPECT_EQ(KomunikatRzeczywistej("x"), "'x' is not a valid floating point value");
     EXPECT_EQ(KomunikatCalkowitej(""), "'' is not a valid integer value");
 }

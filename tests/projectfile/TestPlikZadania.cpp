@@ -131,6 +131,8 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("12\r\n1\r\n", "12\r\n-1\r\n"), "Siła skupiona nr 1 należy do grupy obciążeń nr 0, a plik podaje 2 grupy obciążeń."},
         {z("2,5\r\n6,5\r\n12", "100\r\n104\r\n12"), "Siła skupiona nr 1 leży poza swoim przęsłem: x = 100 m, przęsło ma 5 m."},
         {z("2,5\r\n6,5\r\n12", "2,5\r\n6,4\r\n12"), "Siła skupiona nr 1 ma położenie na belce 6,4 m zamiast 6,5 m."},
+        {z("Liniowe ***1\r\nTRUE\r\n0\r\n0\r\n4\r\n0\r\n", "Liniowe ***1\r\nTRUE\r\n0\r\n4\r\n4\r\n4\r\n"),
+         "Obciążenie równomierne nr 1 leży poza swoim przęsłem albo nie ma długości: od 4 do 4 m, przęsło ma 4 m."},
         {z("***1\r\n1\r\n1\r\n4\r\n", "***1\r\n0\r\n1\r\n4\r\n"), "Przęsło 1 ma moduł sprężystości E = 0; musi być dodatni."},
         {z("***1\r\n1\r\n1\r\n4\r\n0\r\n4\r\n", "***1\r\n1\r\n1\r\n4\r\n0\r\n99\r\n"),
          "Przęsło 1 ma kod końców pręta 99; znane są kody od 1 do 4."},

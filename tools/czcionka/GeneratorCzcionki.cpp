@@ -126,14 +126,14 @@ void Kropka(TZnakHersheya& z, double ySrodek)
     DodajLamana(z, {{x - 1, ySrodek}, {x, ySrodek + 1}, {x + 1, ySrodek}, {x, ySrodek - 1}, {x - 1, ySrodek}});
 }
 
-// Hangs from the base line at x and curls back to the right below it.
-void Ogonek(TZnakHersheya& z, double x)
+// Hangs from the base line at x, bends left and curls back to the right
+// below it. It must stay large enough to be seen at the usual 0,3 cm: the
+// file cannot hold points below the base line, so the letter is lifted by
+// the ogonek's depth (see NaGlif) and a small one would vanish into its foot.
+void Ogonek(TZnakHersheya& z, double x, double wielkosc)
 {
-    DodajLamana(z, {{x, LiniaBazowa},
-                    {x - 1.5, LiniaBazowa + 1},
-                    {x - 2, LiniaBazowa + 2},
-                    {x - 1.5, LiniaBazowa + 2.8},
-                    {x - 0.3, LiniaBazowa + 3}});
+    const auto p = [&](double dx, double dy) { return std::pair(x + dx * wielkosc, LiniaBazowa + dy * wielkosc); };
+    DodajLamana(z, {p(0, 0), p(-1.4, 1.3), p(-2.1, 2.8), p(-1.9, 4.0), p(-1.0, 4.7), p(0.6, 4.8)});
 }
 
 constexpr double AkcentMale = -7;      // just above the x-height (-5)
@@ -224,7 +224,7 @@ TZnakHersheya PolskaLitera(const TZnakHersheya& baza, const TPolskaLitera& l)
         break;
     case TPolskaLitera::Ogonek:
         // At the right foot of A, the right end of E's foot, a's stem, e's bowl.
-        Ogonek(z, l.Baza == 'A' ? 8 : l.Baza == 'E' ? 5 : l.Baza == 'a' ? 6 : 2);
+        Ogonek(z, l.Baza == 'A' ? 8 : l.Baza == 'E' ? 5 : l.Baza == 'a' ? 6 : 3, wielka ? 1.3 : 1.05);
         break;
     case TPolskaLitera::Przekreslenie:
         if (wielka)
