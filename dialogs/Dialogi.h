@@ -3,17 +3,20 @@
 // whole run (they hold the hinges, the coefficient grid and the "show"
 // switches between uses). How the main window uses them:
 //
-//   TDialogi dialogi(zadanie, wyniki, widok, komunikaty, separator, [this] { Przerysuj(); }, this);
-//   ToolButton1  dialogi.Geometria();   // the span count rule, the grid rebuilt, shown
-//   ToolButton2  dialogi.Tabela();      // refuses " Najpierw GEOMETRIA ! " without spans
-//   ToolButton3  dialogi.Ustawienia();  // the twelve edits written from the task, shown
-//   new task     NowyTemat(zadanie); dialogi.NowyTemat();   // only the group list starts again
-//   open         after CzytajPlik(nazwa, zadanie, widoki, blad) succeeded:
-//                dialogi.PoOdczycie(widoki);   // grids, hinges, group list, force scale
-//                then the results resized, the sheets laid out, DoPrzeliczenia set,
-//                NieZapisane cleared, and a repaint
-//   repaint      kompozycja.Pokazuj = dialogi.Pokazuj(); before every Przerysuj
-//   load dialogs fill their group combo boxes from dialogi.ListaGrup() and
+//   dialogi = std::make_unique<TDialogi>(program.Zadanie, program.Wyniki, program.Widok, komunikaty,
+//       program.Regionalne.SeparatorDziesietny,
+//       [this] { program.Pokazuj = dialogi->Pokazuj(); polecenia->Przerysuj(); }, this);
+//   ToolButton1  dialogi->Geometria();   // the span count rule, the grid rebuilt, shown
+//   ToolButton2  dialogi->Tabela();      // refuses " Najpierw GEOMETRIA ! " without spans
+//   ToolButton3  dialogi->Ustawienia();  // the twelve edits written from the task, shown
+//   new task     after NowyTemat: dialogi->NowyTemat();   // only the group list starts again
+//   open         once CzytajPlik(nazwa, zadanie, widoki, blad) succeeded:
+//                dialogi->PoOdczycie(widoki);   // grids, hinges, group list, and the force
+//                scale by the settings' rule (in place of the automatic one); then the
+//                sheets laid out and the repaint, as now
+//   "show"       the composition's TPokazuj is dialogi->Pokazuj(); the check boxes change
+//                only while the settings are open, so taking it when they close is enough
+//   load dialogs fill their group combo boxes from dialogi->ListaGrup() and
 //                register with ListaGrup().PoZmianie to refill them
 //
 // Each of the three commands calls `przerysuj` once its dialog has closed
