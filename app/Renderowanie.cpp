@@ -9,6 +9,7 @@
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -117,6 +118,9 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
     k.Drukarka = TInformacjaDrukarki{DpiPdf, DpiPdf, strona.width(), strona.height()};
     k.DrukarkaZnana = true;
     UlozArkusze(k);
+    // As the print command asks, but a file is written all the same.
+    if (RysunekSzerszyNizArkusz(k))
+        bledy << TekstRysunekSzerszy << '\n';
     TWydrukPdf wydruk(powierzchnia);
     const int32_t strony = Drukuj(k, wydruk);
     powierzchnia.Zakoncz();
@@ -188,7 +192,9 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                   .Komunikaty = komunikaty,
                   .Pokazuj = {},
                   .Separator = regionalne.SeparatorDziesietny,
-                  .Drukarka = std::nullopt};
+                  .Drukarka = std::nullopt,
+                  .NazwaPliku = QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(),
+                  .DataWydruku = QDate::currentDate().toString(QString::fromStdString(regionalne.FormatDaty)).toStdString()};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
     return Png(polecenie, k, bledy);

@@ -7,14 +7,18 @@
 #include "drawing/Schemat.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
+#include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
+#include "platform/Komunikaty.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -114,9 +118,13 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     const TNastawy& n = zad.Nastawy;
     const TPokazuj& pokaz = k.Pokazuj;
     const int32_t K = zad.IloscKombinacji;
+    // The labels of each sheet, the envelope sheet's last, drawn when all sheets are.
+    std::vector<TUkladEtykiet> uklady(k.RozsuwajEtykiety ? size_t(K) + 1 : 0);
+    const auto arkusz = [&](int32_t i) { r.Etykiety = uklady.empty() ? nullptr : &uklady[size_t(i)]; };
 
     for (int32_t c = 0; c < K; ++c) {
         const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+        arkusz(c);
         RamkaArkusza(r, {P.x, P.y});
         if (n.RysujKratke)
             Kratki(r, pas, na, {P.x, P.y});
@@ -134,6 +142,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     if (obciazenia) {
         for (int32_t c = 0; c < K; ++c) {
             const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+            arkusz(c);
             if (pokaz.Reakcje)
                 WykresReakcji(r, zad, wyn, c, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
                               Kolor::Zielony);
@@ -151,6 +160,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         }
         if (K > 1) {
             const TPunktArkusza P = zad.PolozenieObwiedni;
+            arkusz(K);
             RamkaArkusza(r, {P.x, P.y});
             if (n.RysujKratke)
                 Kratki(r, pas, na, {P.x, P.y});
@@ -166,6 +176,10 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
             }
         }
     }
+
+    r.Etykiety = nullptr;
+    for (TUkladEtykiet& u : uklady)
+        u.Rysuj(r);
 
     const std::string wymiary = "Wymiary arkusza X = " + FormatujMaska(widok.ArkuszSzerokosc, "###.##", k.Separator) +
                                 " ; Y = " + FormatujMaska(widok.ArkuszWysokosc, "###.##", k.Separator);
@@ -184,16 +198,62 @@ int32_t IloscStronWydruku(TDaneZadania& zad)
     return K > 1 ? K + 1 : K;
 }
 
+std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony)
+{
+    const TDaneZadania& zad = k.Zadanie;
+    std::string arkusz = "OBWIEDNIE";
+    if (strona >= 0 && strona < std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji))
+        arkusz = "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
+                 Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
+    std::string stopka;
+    for (const std::string& pole : {k.NazwaPliku, arkusz,
+                                    "strona " + std::to_string(strona + 1) + " z " + std::to_string(strony),
+                                    k.DataWydruku})
+        if (!pole.empty())
+            stopka += (stopka.empty() ? "" : "  |  ") + pole;
+    return stopka;
+}
+
+bool RysunekSzerszyNizArkusz(const TKompozycja& k)
+{
+    const TDaneZadania& zad = k.Zadanie;
+    const TNastawy& n = zad.Nastawy;
+    const int32_t N = IloscPrzeselRysunku(zad);
+    if (N < 1)
+        return false;
+    TWidok widok = k.Widok;
+    UstawRozmiarArkusza(widok, k.Drukarka, n, zad.SkalaX, zad.SkalaY);
+    const TPrzeslo& ostatnie = zad.Przesla[size_t(N) - 1];
+    // The envelope sheet draws its diagrams whatever the switches say.
+    double od = std::max({n.ReakcjeX, n.MomentyX, n.PoprzeczneX});
+    if (k.Pokazuj.SchematStatyczny)
+        od = std::max<double>(od, n.SchematX);
+    if (k.Pokazuj.SchematyPretow)
+        od = std::max<double>(od, n.SchematyPretowX);
+    return od + (double(ostatnie.X0) + ostatnie.L) * widok.SkalaRysunkuX + 1 > widok.ArkuszSzerokosc;
+}
+
+bool PotwierdzWydruk(const TKompozycja& k, IKomunikaty& komunikaty)
+{
+    return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(std::string(TekstRysunekSzerszy));
+}
+
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
 {
     TDaneZadania& zad = k.Zadanie;
     const int32_t K = PoliczKombinacje(zad);
+    const int32_t wszystkie = IloscStronWydruku(zad);
     int32_t strony = 0;
     const auto strona = [&] {
         const TStronaDruku* s = wydruk.Strona(strony);
         if (!s)
             return false;
         Przerysuj(k, nullptr, s);
+        // The heading stands above the sheet, off the paper: the footer says what the page shows.
+        TRysowanie r{nullptr, &s->Powierzchnia, k.Widok, k.Czcionka, zad.Nastawy, k.Separator};
+        const double dol = s->Powierzchnia.Rozmiar().Wysokosc / k.Widok.DrukSkalaY;
+        Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, 0.1, Kolor::Szary,
+              Utf8NaCp1250(TekstStopki(k, strony, wszystkie)), 0.25, 0.2, 0);
         wydruk.KoniecStrony(strony);
         ++strony;
         return true;

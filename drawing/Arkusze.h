@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 struct TDaneZadania;
 struct TWyniki;
@@ -37,6 +39,12 @@ struct TKompozycja {
     // OdswiezDrukarke asks again.
     std::optional<TInformacjaDrukarki> Drukarka;
     bool DrukarkaZnana = false;
+    // Off, every value label stands where its diagram puts it, over whatever is there.
+    bool RozsuwajEtykiety = true;
+    // What the footer of a printed page names: the task file (UTF-8, no
+    // folder) and the day of printing as the user writes dates.
+    std::string NazwaPliku;
+    std::string DataWydruku;
 };
 
 void OdswiezDrukarke(TKompozycja& k);
@@ -89,5 +97,23 @@ int32_t IloscStronWydruku(TDaneZadania& zad);
 
 // Prints every page: the sheet printed moved to (0, 0) and the other sheets
 // in use, the envelope sheet among them, to (1000, 1000), far off the paper;
-// afterwards the sheets are laid out again. Returns the number of pages drawn.
+// afterwards the sheets are laid out again. Every page ends with a grey
+// footer 0.4 cm above the bottom of its printable area: the file, the sheet,
+// "strona k z n" and the date. Returns the number of pages drawn.
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);
+
+// The footer's line for page `strona` (from 0) of `strony` (UTF-8).
+std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
+
+// What the print command asks before printing a beam its sheet cannot hold.
+inline constexpr std::string_view TekstRysunekSzerszy =
+    "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+
+// Whether a sheet's drawings, at the horizontal scale of the task, reach
+// past the right edge of the sheet the printer gives: the rightmost beam
+// axis of the blocks drawn, with 1 cm for the labels beside its last support.
+bool RysunekSzerszyNizArkusz(const TKompozycja& k);
+
+// Before printing: true when the drawing fits, or when asked through
+// `komunikaty` the user answers Yes to printing it cut off.
+bool PotwierdzWydruk(const TKompozycja& k, IKomunikaty& komunikaty);

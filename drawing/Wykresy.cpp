@@ -269,20 +269,27 @@ void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& 
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
-    opis.Konce(0.001);
+    // The line starts at T(0+) = -TL and ends at T(L-) = TP: the end labels
+    // read those, so that they agree with the reactions to the last digit.
+    const TSilyPrzesla& konce = wyn.SilyKoncowe[size_t(c)][size_t(s)];
+    const double L = rodzaj.L(), poczatek = -konce.TL, koniec = konce.TP;
+    if (std::fabs(poczatek) > 0.01)
+        opis.WgZnaku(0, poczatek);
+    if (std::fabs(koniec) > 0.01)
+        opis.WgZnaku(L, koniec);
     // Both values of the jump under a force, one above the other.
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) {
         opis(f.X, rodzaj.Wartosc(double(f.X) - 0.001), TPolozenieEtykiety::NaRzednej);
         opis(f.X, rodzaj.Wartosc(double(f.X) + 0.001), TPolozenieEtykiety::PodRzedna);
     });
-    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
-        opis.Przekroj(q.X1, double(q.X1) + 0.001);
-        opis.Przekroj(q.X2, double(q.X2) - 0.001);
-    });
-    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) {
-        opis.Przekroj(q.X1, double(q.X1) + 0.001);
-        opis.Przekroj(q.X2, double(q.X2) - 0.001);
-    });
+    // A line load from or to a span end is read there too, not a millimetre
+    // inside: its label then equals the end label and is written once.
+    const auto odcinek = [&](double X1, double X2) {
+        opis.WgZnaku(X1, X1 <= 0 ? poczatek : rodzaj.Wartosc(X1 + 0.001));
+        opis.WgZnaku(X2, X2 >= L ? koniec : rodzaj.Wartosc(X2 - 0.001));
+    };
+    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) { odcinek(q.X1, q.X2); });
+    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) { odcinek(q.X1, q.X2); });
     Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) { opis.Przekroj(m.X, m.X); });
 }
 

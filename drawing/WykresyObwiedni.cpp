@@ -190,6 +190,8 @@ void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const 
         return;
     const double xs = P.X, oy = P.Y;
     const TObwiednia o = Tnace(r, wyn);
+    Linie(r, o, s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, true);
+    // After the span's own lines, so that no grey stroke covers the jump.
     if (s > 0) {
         // The jump at the support: from the previous span's last point to this span's first.
         const double sx = r.Widok.SkalaRysunkuX;
@@ -207,7 +209,6 @@ void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const 
         przez(o.Min, KMin);
         przez(o.Max, KMax);
     }
-    Linie(r, o, s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, true);
 }
 
 void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,

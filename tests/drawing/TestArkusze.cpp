@@ -110,7 +110,8 @@ TEST_F(Kompozycja, TheShowSwitchesRuleTheCombinationSheetsButNotTheEnvelopesAndU
     zad.Nastawy.PiszJednostki = false; // no units in titles or values
     k.Pokazuj = TPokazuj{};
     Rysuj();
-    EXPECT_TRUE(Ile("SIŁY POPRZECZNE") == 2 && Z("30,00").size() == 2);
+    // The two reactions and the shear line's start, T(0+) = -TL, the load's start written once over it.
+    EXPECT_TRUE(Ile("SIŁY POPRZECZNE") == 2 && Z("30,00").size() == 3);
 }
 
 TEST_F(Kompozycja, ResultsAreRecomputedOnlyWhenTheTaskSaysItChangedAndARefusalIsReportedOnce)
