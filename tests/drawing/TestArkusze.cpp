@@ -279,13 +279,14 @@ bool Wartosc(const std::string& t)
 
 } // namespace
 
-// Pages at 4000 pixels per cm, fine enough to read the test font's texts at the width below.
+// Pages at 4000 pixels per cm, fine enough to read the test font's texts,
+// and wide enough to hold them whole: its characters are four times the real ones.
 struct TWydrukDokladny : IWydruk {
     std::vector<std::unique_ptr<TPowierzchniaZapis>> Strony;
     std::unique_ptr<TStronaDruku> Biezaca;
     const TStronaDruku* Strona(int32_t) override
     {
-        Strony.push_back(std::make_unique<TPowierzchniaZapis>(84000, 118000));
+        Strony.push_back(std::make_unique<TPowierzchniaZapis>(400000, 118000));
         Biezaca = std::make_unique<TStronaDruku>(TStronaDruku{*Strony.back(), 10160, 10160});
         return Biezaca.get();
     }
@@ -389,5 +390,52 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
                     return b.Tekst == a.Tekst && std::abs(b.X - P.x - a.X) < 0.01 && std::abs(b.Y - P.y - a.Y) < 0.01;
                 })) << nazwa << " page " << s << ": " << a.Tekst << " at " << a.X << ", " << a.Y;
         }
+    }
+}
+
+TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePageAndTheDate)
+{
+    Belka(3);
+    zad.Kombinacje[0].Nazwa = "Podstawowa";
+    k.NazwaPliku = "Belka.qvr";
+    k.DataWydruku = "06.12.2026";
+    TWydrukDokladny wydruk;
+    ASSERT_EQ(Drukuj(k, wydruk), 4);
+    const char* const stopki[] = {"Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
+    for (size_t s = 0; s < 4; ++s) {
+        // 0.4 cm above the bottom of the printable page, 1 cm in.
+        const auto n = Napisy(*wydruk.Strony[s], Utf8NaCp1250(stopki[s]), 4000);
+        ASSERT_EQ(n.size(), 1u) << s;
+        EXPECT_TRUE(std::abs(n[0].X - 1) < 0.01 && std::abs(n[0].Y - (118000 / 4000.0 - 0.4)) < 0.01 &&
+                    n[0].Pioro.Kolor == Kolor::Szary && !n[0].Pionowy)
+            << s << ": " << n[0].X << ", " << n[0].Y;
+    }
+    // Only the printed page has one: the screen shows the heading above the sheet instead.
+    Rysuj();
+    EXPECT_TRUE(Z(Utf8NaCp1250(stopki[0])).empty());
+}
+
+TEST_F(Kompozycja, ABeamWiderThanTheSheetIsPrintedOnlyWhenTheUserSaysYes)
+{
+    const std::string pytanie = "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+    UstawGeometrie(zad, {10, 10, 10}, true, true);
+    for (const auto& [skala, za_szeroka] : {std::pair{100.0f, true}, {200.0f, false}}) {
+        zad.SkalaX = skala;
+        for (const bool tak : {false, true}) {
+            kom.Pytania.clear();
+            kom.Odpowiedz = tak;
+            EXPECT_EQ(PotwierdzWydruk(k, kom), tak || !za_szeroka) << skala;
+            EXPECT_EQ(kom.Pytania, za_szeroka ? std::vector{pytanie} : std::vector<std::string>{}) << skala;
+        }
+    }
+    // The examples fit at the scale they need: 1:100, the twelve spans at 1:250.
+    for (const TPrzyklad& p : ZbudujPrzyklady()) {
+        zad = *p.Zadanie;
+        EXPECT_EQ(RysunekSzerszyNizArkusz(k), zad.IloscPrzesel == 12) << p.NazwaPliku;
+        zad.SkalaX = 250;
+        EXPECT_FALSE(RysunekSzerszyNizArkusz(k)) << p.NazwaPliku;
     }
 }
