@@ -178,17 +178,18 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
                     // Upright labels stand side by side, the later one right of
                     // the earlier; level ones one above the other, away from the
                     // arrows they name. The other ways count half as much again
-                    // (down twice), so they win only when clearly shorter.
+                    // (towards the arrows twice), so they win only when clearly shorter.
                     struct TDroga {
                         TKierunek Kierunek;
                         double Waga;
                     };
-                    const TDroga drogi[2][4] = {
+                    const TDroga drogi[3][4] = {
                         {{TKierunek::Gora, 1}, {TKierunek::Dol, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
+                        {{TKierunek::Dol, 1}, {TKierunek::Gora, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
                         {{TKierunek::Prawo, 1}, {TKierunek::Lewo, 1.5}, {TKierunek::Gora, 1.5}, {TKierunek::Dol, 1.5}}};
                     double najmniej = std::numeric_limits<double>::infinity(), koszt = najmniej;
                     TKierunek dokad = TKierunek::Prawo;
-                    for (const TDroga& droga : drogi[e.Kat == 90 ? 1 : 0])
+                    for (const TDroga& droga : drogi[e.Kat == 90 ? 2 : e.Ustep == TUstep::WDol ? 1 : 0])
                         if (const double d = Przesuniecie(siatka, R, droga.Kierunek); d * droga.Waga < koszt) {
                             koszt = d * droga.Waga;
                             najmniej = d;

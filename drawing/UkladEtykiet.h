@@ -7,7 +7,7 @@
 // different one is moved the shortest way clear (side by side first). A
 // label whose box overlaps nothing keeps its place, also when others move.
 // The boxes are in sheet cm, so the screen and the page get one layout.
-#include "drawing/Rysowanie.h"
+#include "drawing/Widocznosc.h"
 
 #include <string>
 #include <string_view>
@@ -39,6 +39,7 @@ struct TEtykietaArkusza {
     int32_t Kolor = 0;
     std::string Tekst; // code page 1250
     double Wysokosc = 0, Szerokosc = 0, Kat = 0;
+    TUstep Ustep = TUstep::WGore; // of a level label
 };
 
 class TUkladEtykiet {

@@ -57,7 +57,7 @@ void RysujKropke(TRysowanie& r, TPunktCm P, double GruboscMm, int32_t Kolor)
 
 void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
               double wartosc, std::string_view maska, std::string_view jednostka, double Wysokosc, double Szerokosc,
-              double Kat, TPolozenieEtykiety polozenie)
+              double Kat, TPolozenieEtykiety polozenie, TUstep ustep)
 {
     const bool druk = na.Druk && pas.NaDruku(P.X);
     const bool naEkranie = na.Ekran && pas.TekstNaEkranie(P.X);
@@ -78,7 +78,8 @@ void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, d
     if (r.Etykiety) {
         // Drawn when the sheet is complete, clear of the others; a dot takes no room.
         if (const TWyjscia gdzie{naEkranie && !kropka, druk})
-            r.Etykiety->Etykieta(r.Czcionka, {gdzie, P, GruboscMm, Kolor, std::move(tekst), Wysokosc, Szerokosc, Kat});
+            r.Etykiety->Etykieta(r.Czcionka,
+                                 {gdzie, P, GruboscMm, Kolor, std::move(tekst), Wysokosc, Szerokosc, Kat, ustep});
         return;
     }
     if (!kropka || druk)

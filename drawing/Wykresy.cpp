@@ -323,7 +323,8 @@ void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
             StrzalkaReakcji(r, podpora, {xj, oy + 0.2}, 0.2, kol, 1.2, 1.2);
         else
             StrzalkaReakcji(r, podpora, {xj, oy + 1.4}, 0.2, kol, 1.2, -1.2);
-        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0);
+        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0,
+                 TPolozenieEtykiety::NaRzednej, TUstep::WDol);
     }
 
     const std::string_view kNm = n.PiszJednostki ? " kNm" : "";
