@@ -214,26 +214,70 @@ std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony)
     return stopka;
 }
 
-bool RysunekSzerszyNizArkusz(const TKompozycja& k)
+namespace {
+
+// A page that keeps only how far right its strokes reach.
+class TZasiegStrony final : public IPowierzchnia {
+public:
+    explicit TZasiegStrony(TRozmiarPowierzchni rozmiar) : rozmiar_(rozmiar) {}
+    int32_t PrawaKrawedz = 0; // pixels; 0 when nothing was drawn
+
+    void UstawPioro(const TPioro& pioro) override { pioro_ = pioro; }
+    TPioro Pioro() const override { return pioro_; }
+    void Linia(int32_t x1, int32_t, int32_t x2, int32_t) override { PrawaKrawedz = std::max({PrawaKrawedz, x1, x2}); }
+    void Prostokat(int32_t, int32_t, int32_t x2, int32_t, int32_t) override
+    {
+        PrawaKrawedz = std::max(PrawaKrawedz, x2);
+    }
+    // The headings stand at the left of their blocks, far from the right edge.
+    void Napis(int32_t, int32_t, const std::string&, const std::string&, int32_t, int32_t, int32_t) override {}
+    int32_t SzerokoscNapisu(const std::string&, const std::string&, int32_t) override { return 0; }
+    void ProstokatXor(int32_t, int32_t, int32_t, int32_t) override {}
+    TRozmiarPowierzchni Rozmiar() const override { return rozmiar_; }
+
+private:
+    TPioro pioro_;
+    TRozmiarPowierzchni rozmiar_;
+};
+
+// The pages of a print, three sheets wide, so that what runs off the paper is drawn too.
+class TWydrukProbny final : public IWydruk {
+public:
+    TWydrukProbny(TRozmiarPowierzchni rozmiar, int32_t dpiX, int32_t dpiY)
+        : strona_(rozmiar)
+        , druk_{strona_, dpiX, dpiY}
+    {
+    }
+    const TStronaDruku* Strona(int32_t) override { return &druk_; }
+    void KoniecStrony(int32_t) override {}
+    // The footer is the page's, not the drawing's.
+    bool Stopki() const override { return false; }
+    int32_t PrawaKrawedz() const { return strona_.PrawaKrawedz; }
+
+private:
+    TZasiegStrony strona_;
+    TStronaDruku druk_;
+};
+
+} // namespace
+
+bool RysunekSzerszyNizArkusz(TKompozycja& k)
 {
-    const TDaneZadania& zad = k.Zadanie;
-    const TNastawy& n = zad.Nastawy;
-    const int32_t N = IloscPrzeselRysunku(zad);
-    if (N < 1)
+    if (IloscPrzeselRysunku(k.Zadanie) < 1)
         return false;
-    TWidok widok = k.Widok;
-    UstawRozmiarArkusza(widok, k.Drukarka, n, zad.SkalaX, zad.SkalaY);
-    const TPrzeslo& ostatnie = zad.Przesla[size_t(N) - 1];
-    // The envelope sheet draws its diagrams whatever the switches say.
-    double od = std::max({n.ReakcjeX, n.MomentyX, n.PoprzeczneX});
-    if (k.Pokazuj.SchematStatyczny)
-        od = std::max<double>(od, n.SchematX);
-    if (k.Pokazuj.SchematyPretow)
-        od = std::max<double>(od, n.SchematyPretowX);
-    return od + (double(ostatnie.X0) + ostatnie.L) * widok.SkalaRysunkuX + 1 > widok.ArkuszSzerokosc;
+    const TInformacjaDrukarki drukarka = k.Drukarka.value_or(TInformacjaDrukarki{});
+    const int32_t dpiX = drukarka.DpiX > 0 ? drukarka.DpiX : 300, dpiY = drukarka.DpiY > 0 ? drukarka.DpiY : 300;
+    UstawRozmiarArkusza(k.Widok, k.Drukarka, k.Zadanie.Nastawy, k.Zadanie.SkalaX, k.Zadanie.SkalaY);
+    const double szerokosc = k.Widok.ArkuszSzerokosc * dpiX / 2.54;
+    if (!(szerokosc > 0 && szerokosc < 1e6))
+        return false;
+    TWydrukProbny wydruk({int32_t(3 * szerokosc), int32_t(k.Widok.ArkuszWysokosc * dpiY / 2.54)}, dpiX, dpiY);
+    Drukuj(k, wydruk);
+    // Half a pixel for the rounding of what ends right at the edge.
+    return wydruk.PrawaKrawedz() > szerokosc + 0.5;
 }
 
-bool PotwierdzWydruk(const TKompozycja& k, IKomunikaty& komunikaty)
+bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty)
 {
     return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(std::string(TekstRysunekSzerszy));
 }
@@ -250,10 +294,12 @@ int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
             return false;
         Przerysuj(k, nullptr, s);
         // The heading stands above the sheet, off the paper: the footer says what the page shows.
-        TRysowanie r{nullptr, &s->Powierzchnia, k.Widok, k.Czcionka, zad.Nastawy, k.Separator};
-        const double dol = s->Powierzchnia.Rozmiar().Wysokosc / k.Widok.DrukSkalaY;
-        Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, 0.1, Kolor::Szary,
-              Utf8NaCp1250(TekstStopki(k, strony, wszystkie)), 0.25, 0.2, 0);
+        if (wydruk.Stopki()) {
+            TRysowanie r{nullptr, &s->Powierzchnia, k.Widok, k.Czcionka, zad.Nastawy, k.Separator};
+            const double dol = s->Powierzchnia.Rozmiar().Wysokosc / k.Widok.DrukSkalaY;
+            Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, 0.1, Kolor::Szary,
+                  Utf8NaCp1250(TekstStopki(k, strony, wszystkie)), 0.25, 0.2, 0);
+        }
         wydruk.KoniecStrony(strony);
         ++strony;
         return true;

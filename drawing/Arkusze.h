@@ -89,6 +89,8 @@ public:
     virtual const TStronaDruku* Strona(int32_t strona) = 0;
     // Page `strona` has been drawn.
     virtual void KoniecStrony(int32_t strona) = 0;
+    // Whether the pages end with their footer.
+    virtual bool Stopki() const { return true; }
 };
 
 // The pages a print has: one per combination in use and, with two or more,
@@ -109,11 +111,13 @@ std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
 inline constexpr std::string_view TekstRysunekSzerszy =
     "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
 
-// Whether a sheet's drawings, at the horizontal scale of the task, reach
-// past the right edge of the sheet the printer gives: the rightmost beam
-// axis of the blocks drawn, with 1 cm for the labels beside its last support.
-bool RysunekSzerszyNizArkusz(const TKompozycja& k);
+// Whether a printed page would cut off some of what its sheet draws: the
+// pages are drawn as the print would draw them, onto a page three times as
+// wide, and any stroke right of the sheet's width counts. The task's
+// horizontal scale and the printer as last asked decide; the sheets are laid
+// out again afterwards, as after printing.
+bool RysunekSzerszyNizArkusz(TKompozycja& k);
 
 // Before printing: true when the drawing fits, or when asked through
 // `komunikaty` the user answers Yes to printing it cut off.
-bool PotwierdzWydruk(const TKompozycja& k, IKomunikaty& komunikaty);
+bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty);

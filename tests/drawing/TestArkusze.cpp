@@ -421,7 +421,10 @@ TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePa
 TEST_F(Kompozycja, ABeamWiderThanTheSheetIsPrintedOnlyWhenTheUserSaysYes)
 {
     const std::string pytanie = "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+    // The labels beside the last support count: with the font the program draws them in.
+    ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka), "");
     UstawGeometrie(zad, {10, 10, 10}, true, true);
+    DodajLiniowe(zad, 2, 0, 10, 10);
     for (const auto& [skala, za_szeroka] : {std::pair{100.0f, true}, {200.0f, false}}) {
         zad.SkalaX = skala;
         for (const bool tak : {false, true}) {
