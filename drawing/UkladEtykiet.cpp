@@ -49,7 +49,7 @@ private:
     }
     struct TWpis {
         TRamkaCm Ramka;
-        int32_t Kto; // the label, or −1 for a title
+        int32_t Kto; // the label, JestTytul or JestKreska
     };
     double x0_ = 0, krok_ = 1;
     std::vector<TWpis> ramki_;
@@ -57,6 +57,10 @@ private:
 };
 
 enum class TKierunek { Prawo, Lewo, Gora, Dol };
+
+// What else the grid holds besides labels.
+constexpr int32_t JestTytul = -1;
+constexpr int32_t JestKreska = -2;
 
 // How far R must move in direction k to overlap none of the boxes of the
 // siatka; infinity when not within MaxPrzesuniecie. The boxes in R's band
@@ -124,6 +128,12 @@ TRamkaCm RamkaTytulu(std::string_view Tresc, TPunktCm P, double Wysokosc)
     return {P.X, P.Y - em, P.X + znaki * SzerokoscZnakuTytulu * em, P.Y};
 }
 
+void TUkladEtykiet::Kreska(double x, double y1, double y2)
+{
+    if (std::isfinite(x) && std::isfinite(y1) && std::isfinite(y2) && y1 != y2)
+        Kreski_.push_back({x - 0.01, std::min(y1, y2), x + 0.01, std::max(y1, y2)});
+}
+
 void TUkladEtykiet::Etykieta(const TCzcionka& czcionka, TEtykietaArkusza e)
 {
     Ramki_.push_back(RamkaTekstu(czcionka, e.Tekst, e.P, e.Wysokosc, e.Szerokosc, e.Kat));
@@ -155,7 +165,9 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
     if (n > 0) {
         TSiatka siatka(xMin - MaxPrzesuniecie - 1, xMax + MaxPrzesuniecie + 1);
         for (const TRamkaCm& t : Tytuly_)
-            siatka.Dodaj(t, -1);
+            siatka.Dodaj(t, JestTytul);
+        for (const TRamkaCm& k : Kreski_)
+            siatka.Dodaj(k, JestKreska);
         for (size_t i = 0; i < n; ++i)
             if (!koliduje[i])
                 siatka.Dodaj(Ramki_[i], int32_t(i));
@@ -165,7 +177,7 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
                 const TRamkaCm& R = Ramki_[i];
                 bool zajete = false, takaSama = false;
                 siatka.Dla(R.X1 - OdstepEtykiet, R.X2 + OdstepEtykiet, [&](const TRamkaCm& o, int32_t kto) {
-                    if (!Nachodza(R, o))
+                    if (kto == JestKreska || !Nachodza(R, o))
                         return;
                     zajete = true;
                     takaSama = takaSama || (kto >= 0 && Etykiety_[size_t(kto)].Tekst == e.Tekst);
@@ -187,17 +199,33 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
                         {{TKierunek::Gora, 1}, {TKierunek::Dol, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
                         {{TKierunek::Dol, 1}, {TKierunek::Gora, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
                         {{TKierunek::Prawo, 1}, {TKierunek::Lewo, 1.5}, {TKierunek::Gora, 1.5}, {TKierunek::Dol, 1.5}}};
-                    double najmniej = std::numeric_limits<double>::infinity(), koszt = najmniej;
-                    TKierunek dokad = TKierunek::Prawo;
-                    for (const TDroga& droga : drogi[e.Kat == 90 ? 2 : e.Ustep == TUstep::WDol ? 1 : 0])
-                        if (const double d = Przesuniecie(siatka, R, droga.Kierunek); d * droga.Waga < koszt) {
-                            koszt = d * droga.Waga;
-                            najmniej = d;
-                            dokad = droga.Kierunek;
+                    double koszt = std::numeric_limits<double>::infinity(), dx = 0, dy = 0;
+                    const auto sprobuj = [&](const TRamkaCm& od, double dx0, TKierunek k, double waga) {
+                        const double d = Przesuniecie(siatka, od, k);
+                        if ((dx0 + d) * waga < koszt) {
+                            koszt = (dx0 + d) * waga;
+                            dx = dx0 + (k == TKierunek::Prawo ? d : k == TKierunek::Lewo ? -d : 0);
+                            dy = k == TKierunek::Dol ? d : k == TKierunek::Gora ? -d : 0;
                         }
-                    if (std::isfinite(najmniej)) {
-                        const double dx = dokad == TKierunek::Prawo ? najmniej : dokad == TKierunek::Lewo ? -najmniej : 0;
-                        const double dy = dokad == TKierunek::Dol ? najmniej : dokad == TKierunek::Gora ? -najmniej : 0;
+                    };
+                    for (const TDroga& droga : drogi[e.Kat == 90 ? 2 : e.Ustep == TUstep::WDol ? 1 : 0])
+                        sprobuj(R, 0, droga.Kierunek, droga.Waga);
+                    // An upright label moved along a vertical line of its diagram would
+                    // lose its minus sign in it: also tried beside the line, then up or down.
+                    if (e.Kat == 90) {
+                        double obok = 0;
+                        siatka.Dla(R.X1 - OdstepEtykiet, R.X2 + OdstepEtykiet, [&](const TRamkaCm& o, int32_t kto) {
+                            if (kto == JestKreska && o.X1 < R.X2 + OdstepEtykiet && o.X2 > R.X1 - OdstepEtykiet &&
+                                o.Y1 < R.Y2 + MaxPrzesuniecie && o.Y2 > R.Y1 - MaxPrzesuniecie)
+                                obok = std::max(obok, o.X2 + OdstepEtykiet + Luz - R.X1);
+                        });
+                        if (obok > 0) {
+                            const TRamkaCm B{R.X1 + obok, R.Y1, R.X2 + obok, R.Y2};
+                            sprobuj(B, obok, TKierunek::Gora, 1.5);
+                            sprobuj(B, obok, TKierunek::Dol, 1.5);
+                        }
+                    }
+                    if (std::isfinite(koszt)) {
                         e.P.X += dx;
                         e.P.Y += dy;
                         Ramki_[i] = {R.X1 + dx, R.Y1 + dy, R.X2 + dx, R.Y2 + dy};
@@ -213,6 +241,7 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
         if (!pominieta[i])
             wynik.push_back(std::move(Etykiety_[i]));
     Tytuly_.clear();
+    Kreski_.clear();
     Etykiety_.clear();
     Ramki_.clear();
     return wynik;

@@ -45,6 +45,9 @@ struct TEtykietaArkusza {
 class TUkladEtykiet {
 public:
     void Tytul(const TRamkaCm& ramka) { Tytuly_.push_back(ramka); }
+    // A vertical line of a diagram from y1 to y2 at x: a label that has to
+    // move keeps off it, one that stands where its diagram puts it may cross it.
+    void Kreska(double x, double y1, double y2);
     void Etykieta(const TCzcionka& czcionka, TEtykietaArkusza e);
     // Places every label collected and draws it; the layout is then empty.
     void Rysuj(TRysowanie& r);
@@ -53,6 +56,7 @@ public:
 
 private:
     std::vector<TRamkaCm> Tytuly_;
+    std::vector<TRamkaCm> Kreski_;
     std::vector<TEtykietaArkusza> Etykiety_;
     std::vector<TRamkaCm> Ramki_;
 };

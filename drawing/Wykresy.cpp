@@ -3,6 +3,7 @@
 #include "analysis/Odczyt.h"
 #include "analysis/Wyniki.h"
 #include "drawing/Symbole.h"
+#include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "model/Zadanie.h"
 
@@ -86,6 +87,14 @@ void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, TWyjscia na, TPunkt
         obrys.Punkt(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc));
     obrys.Punkt(xk, oy);
     obrys.Koniec();
+    // The vertical strokes, at the ends and at the jumps, which moved labels keep off.
+    if (r.Etykiety) {
+        r.Etykiety->Kreska(u.X(p[0].X), oy, u.Y(p[0].Wartosc));
+        r.Etykiety->Kreska(u.X(p[size_t(n) - 1].X), oy, u.Y(p[size_t(n) - 1].Wartosc));
+        for (int32_t i = 0; i + 1 < n; ++i)
+            if (p[size_t(i)].X == p[size_t(i) + 1].X)
+                r.Etykiety->Kreska(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc), u.Y(p[size_t(i) + 1].Wartosc));
+    }
 }
 
 // The labels of one span: WgZnaku tells for a value whether it lies on the
