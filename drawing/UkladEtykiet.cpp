@@ -189,15 +189,15 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
                 if (zajete) {
                     // Upright labels stand side by side, the later one right of
                     // the earlier; level ones one above the other, away from the
-                    // arrows they name. The other ways count half as much again
-                    // (towards the arrows twice), so they win only when clearly shorter.
+                    // arrows they name. The other ways count half as much again,
+                    // into the arrows four times, so they win only when clearly shorter.
                     struct TDroga {
                         TKierunek Kierunek;
                         double Waga;
                     };
                     const TDroga drogi[3][4] = {
-                        {{TKierunek::Gora, 1}, {TKierunek::Dol, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
-                        {{TKierunek::Dol, 1}, {TKierunek::Gora, 2}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
+                        {{TKierunek::Gora, 1}, {TKierunek::Dol, 4}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
+                        {{TKierunek::Dol, 1}, {TKierunek::Gora, 4}, {TKierunek::Prawo, 1.5}, {TKierunek::Lewo, 1.5}},
                         {{TKierunek::Prawo, 1}, {TKierunek::Lewo, 1.5}, {TKierunek::Gora, 1.5}, {TKierunek::Dol, 1.5}}};
                     double koszt = std::numeric_limits<double>::infinity(), dx = 0, dy = 0;
                     const auto sprobuj = [&](const TRamkaCm& od, double dx0, TKierunek k, double waga) {
