@@ -185,6 +185,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
     if (polecenie.SkalaX > 0)
         zad->SkalaX = polecenie.SkalaX;
     TKomunikatyStrumien komunikaty(bledy);
+    const QString dzis = QDate::currentDate().toString(QString::fromStdString(regionalne.FormatDaty));
     TKompozycja k{.Zadanie = *zad,
                   .Wyniki = *wyn,
                   .Widok = widok,
@@ -194,7 +195,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                   .Separator = regionalne.SeparatorDziesietny,
                   .Drukarka = std::nullopt,
                   .NazwaPliku = QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(),
-                  .DataWydruku = QDate::currentDate().toString(QString::fromStdString(regionalne.FormatDaty)).toStdString()};
+                  .DataWydruku = dzis.toStdString()};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
     return Png(polecenie, k, bledy);

@@ -176,8 +176,9 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
     const std::string ostrzezenie =
         "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.\n";
     // Braces: evaluated in order, the run first.
-    EXPECT_EQ((std::tuple{Uruchom({"--pdf", Sciezka("dluga.pdf"), plik}), bledy_.str(), fs::exists(Sciezka("dluga.pdf"))}),
-              std::tuple(0, ostrzezenie, true));
+    EXPECT_EQ(
+        (std::tuple{Uruchom({"--pdf", Sciezka("dluga.pdf"), plik}), bledy_.str(), fs::exists(Sciezka("dluga.pdf"))}),
+        std::tuple(0, ostrzezenie, true));
     ASSERT_EQ(Uruchom({"--pdf", Sciezka("dluga.pdf"), plik, "--skala", "200"}), 0) << bledy_.str();
     EXPECT_EQ(bledy_.str(), "");
     QFile pdf(QString::fromStdString(Sciezka("dluga.pdf")));

@@ -401,10 +401,11 @@ TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePa
     k.DataWydruku = "06.12.2026";
     TWydrukDokladny wydruk;
     ASSERT_EQ(Drukuj(k, wydruk), 4);
-    const char* const stopki[] = {"Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
-                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
-                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
-                                  "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
+    const char* const stopki[] = {
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
+        "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
     for (size_t s = 0; s < 4; ++s) {
         // 0.4 cm above the bottom of the printable page, 1 cm in.
         const auto n = Napisy(*wydruk.Strony[s], Utf8NaCp1250(stopki[s]), 4000);
@@ -420,7 +421,8 @@ TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePa
 
 TEST_F(Kompozycja, ABeamWiderThanTheSheetIsPrintedOnlyWhenTheUserSaysYes)
 {
-    const std::string pytanie = "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+    const std::string pytanie =
+        "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
     // The labels beside the last support count: with the font the program draws them in.
     ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka), "");
     UstawGeometrie(zad, {10, 10, 10}, true, true);
