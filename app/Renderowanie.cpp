@@ -10,6 +10,7 @@
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -70,6 +71,15 @@ void UlozArkusze(TKompozycja& k)
 // The same pages as the window's print command writes without a printer.
 int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
+    // As the print command asks, but a file is written all the same.
+    const auto drukarka = k.Drukarka;
+    const bool znana = k.DrukarkaZnana;
+    k.Drukarka = StronaPdf();
+    k.DrukarkaZnana = true;
+    if (RysunekSzerszyNizArkusz(k))
+        bledy << TekstRysunekSzerszy << '\n';
+    k.Drukarka = drukarka;
+    k.DrukarkaZnana = znana;
     std::string blad;
     if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(), blad))
         return 0;
@@ -130,6 +140,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
     if (polecenie.SkalaX > 0)
         zad->SkalaX = polecenie.SkalaX;
     TKomunikatyStrumien komunikaty(bledy);
+    const QString dzis = QDate::currentDate().toString(QString::fromStdString(regionalne.FormatDaty));
     TKompozycja k{.Zadanie = *zad,
                   .Wyniki = *wyn,
                   .Widok = widok,
@@ -137,7 +148,9 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                   .Komunikaty = komunikaty,
                   .Pokazuj = {},
                   .Separator = regionalne.SeparatorDziesietny,
-                  .Drukarka = std::nullopt};
+                  .Drukarka = std::nullopt,
+                  .NazwaPliku = QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(),
+                  .DataWydruku = dzis.toStdString()};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
     return Png(polecenie, k, bledy);

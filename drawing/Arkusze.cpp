@@ -7,14 +7,18 @@
 #include "drawing/Schemat.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
+#include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
+#include "platform/Komunikaty.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -114,9 +118,13 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     const TNastawy& n = zad.Nastawy;
     const TPokazuj& pokaz = k.Pokazuj;
     const int32_t K = zad.IloscKombinacji;
+    // The labels of each sheet, the envelope sheet's last, drawn when all sheets are.
+    std::vector<TUkladEtykiet> uklady(k.RozsuwajEtykiety ? size_t(K) + 1 : 0);
+    const auto arkusz = [&](int32_t i) { r.Etykiety = uklady.empty() ? nullptr : &uklady[size_t(i)]; };
 
     for (int32_t c = 0; c < K; ++c) {
         const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+        arkusz(c);
         RamkaArkusza(r, {P.x, P.y});
         if (n.RysujKratke)
             Kratki(r, pas, na, {P.x, P.y});
@@ -134,6 +142,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
     if (obciazenia) {
         for (int32_t c = 0; c < K; ++c) {
             const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+            arkusz(c);
             if (pokaz.Reakcje)
                 WykresReakcji(r, zad, wyn, c, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
                               Kolor::Zielony);
@@ -151,6 +160,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         }
         if (K > 1) {
             const TPunktArkusza P = zad.PolozenieObwiedni;
+            arkusz(K);
             RamkaArkusza(r, {P.x, P.y});
             if (n.RysujKratke)
                 Kratki(r, pas, na, {P.x, P.y});
@@ -166,6 +176,10 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
             }
         }
     }
+
+    r.Etykiety = nullptr;
+    for (TUkladEtykiet& u : uklady)
+        u.Rysuj(r);
 
     const std::string wymiary = "Wymiary arkusza X = " + FormatujMaska(widok.ArkuszSzerokosc, "###.##", k.Separator) +
                                 " ; Y = " + FormatujMaska(widok.ArkuszWysokosc, "###.##", k.Separator);
@@ -184,16 +198,108 @@ int32_t IloscStronWydruku(TDaneZadania& zad)
     return K > 1 ? K + 1 : K;
 }
 
+std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony)
+{
+    const TDaneZadania& zad = k.Zadanie;
+    std::string arkusz = "OBWIEDNIE";
+    if (strona >= 0 && strona < std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji))
+        arkusz = "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
+                 Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
+    std::string stopka;
+    for (const std::string& pole : {k.NazwaPliku, arkusz,
+                                    "strona " + std::to_string(strona + 1) + " z " + std::to_string(strony),
+                                    k.DataWydruku})
+        if (!pole.empty())
+            stopka += (stopka.empty() ? "" : "  |  ") + pole;
+    return stopka;
+}
+
+namespace {
+
+// A page that keeps only how far right its strokes reach.
+class TZasiegStrony final : public IPowierzchnia {
+public:
+    explicit TZasiegStrony(TRozmiarPowierzchni rozmiar) : rozmiar_(rozmiar) {}
+    int32_t PrawaKrawedz = 0; // pixels; 0 when nothing was drawn
+
+    void UstawPioro(const TPioro& pioro) override { pioro_ = pioro; }
+    TPioro Pioro() const override { return pioro_; }
+    void Linia(int32_t x1, int32_t, int32_t x2, int32_t) override { PrawaKrawedz = std::max({PrawaKrawedz, x1, x2}); }
+    void Prostokat(int32_t, int32_t, int32_t x2, int32_t, int32_t) override
+    {
+        PrawaKrawedz = std::max(PrawaKrawedz, x2);
+    }
+    // The headings stand at the left of their blocks, far from the right edge.
+    void Napis(int32_t, int32_t, const std::string&, const std::string&, int32_t, int32_t, int32_t) override {}
+    int32_t SzerokoscNapisu(const std::string&, const std::string&, int32_t) override { return 0; }
+    void ProstokatXor(int32_t, int32_t, int32_t, int32_t) override {}
+    TRozmiarPowierzchni Rozmiar() const override { return rozmiar_; }
+
+private:
+    TPioro pioro_;
+    TRozmiarPowierzchni rozmiar_;
+};
+
+// The pages of a print, three sheets wide, so that what runs off the paper is drawn too.
+class TWydrukProbny final : public IWydruk {
+public:
+    TWydrukProbny(TRozmiarPowierzchni rozmiar, int32_t dpiX, int32_t dpiY)
+        : strona_(rozmiar)
+        , druk_{strona_, dpiX, dpiY}
+    {
+    }
+    const TStronaDruku* Strona(int32_t) override { return &druk_; }
+    void KoniecStrony(int32_t) override {}
+    // The footer is the page's, not the drawing's.
+    bool Stopki() const override { return false; }
+    int32_t PrawaKrawedz() const { return strona_.PrawaKrawedz; }
+
+private:
+    TZasiegStrony strona_;
+    TStronaDruku druk_;
+};
+
+} // namespace
+
+bool RysunekSzerszyNizArkusz(TKompozycja& k)
+{
+    if (IloscPrzeselRysunku(k.Zadanie) < 1)
+        return false;
+    const TInformacjaDrukarki drukarka = k.Drukarka.value_or(TInformacjaDrukarki{});
+    const int32_t dpiX = drukarka.DpiX > 0 ? drukarka.DpiX : 300, dpiY = drukarka.DpiY > 0 ? drukarka.DpiY : 300;
+    UstawRozmiarArkusza(k.Widok, k.Drukarka, k.Zadanie.Nastawy, k.Zadanie.SkalaX, k.Zadanie.SkalaY);
+    const double szerokosc = k.Widok.ArkuszSzerokosc * dpiX / 2.54;
+    if (!(szerokosc > 0 && szerokosc < 1e6))
+        return false;
+    TWydrukProbny wydruk({int32_t(3 * szerokosc), int32_t(k.Widok.ArkuszWysokosc * dpiY / 2.54)}, dpiX, dpiY);
+    Drukuj(k, wydruk);
+    // Half a pixel for the rounding of what ends right at the edge.
+    return wydruk.PrawaKrawedz() > szerokosc + 0.5;
+}
+
+bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty)
+{
+    return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(std::string(TekstRysunekSzerszy));
+}
+
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
 {
     TDaneZadania& zad = k.Zadanie;
     const int32_t K = PoliczKombinacje(zad);
+    const int32_t wszystkie = IloscStronWydruku(zad);
     int32_t strony = 0;
     const auto strona = [&] {
         const TStronaDruku* s = wydruk.Strona(strony);
         if (!s)
             return false;
         Przerysuj(k, nullptr, s);
+        // The heading stands above the sheet, off the paper: the footer says what the page shows.
+        if (wydruk.Stopki()) {
+            TRysowanie r{nullptr, &s->Powierzchnia, k.Widok, k.Czcionka, zad.Nastawy, k.Separator};
+            const double dol = s->Powierzchnia.Rozmiar().Wysokosc / k.Widok.DrukSkalaY;
+            Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, 0.1, Kolor::Szary,
+                  Utf8NaCp1250(TekstStopki(k, strony, wszystkie)), 0.25, 0.2, 0);
+        }
         wydruk.KoniecStrony(strony);
         ++strony;
         return true;

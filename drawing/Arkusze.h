@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 struct TDaneZadania;
 struct TWyniki;
@@ -37,6 +39,12 @@ struct TKompozycja {
     // OdswiezDrukarke asks again.
     std::optional<TInformacjaDrukarki> Drukarka;
     bool DrukarkaZnana = false;
+    // Off, every value label stands where its diagram puts it, over whatever is there.
+    bool RozsuwajEtykiety = true;
+    // What the footer of a printed page names: the task file (UTF-8, no
+    // folder) and the day of printing as the user writes dates.
+    std::string NazwaPliku;
+    std::string DataWydruku;
 };
 
 void OdswiezDrukarke(TKompozycja& k);
@@ -81,6 +89,8 @@ public:
     virtual const TStronaDruku* Strona(int32_t strona) = 0;
     // Page `strona` has been drawn.
     virtual void KoniecStrony(int32_t strona) = 0;
+    // Whether the pages end with their footer.
+    virtual bool Stopki() const { return true; }
 };
 
 // The pages a print has: one per combination in use and, with two or more,
@@ -89,5 +99,25 @@ int32_t IloscStronWydruku(TDaneZadania& zad);
 
 // Prints every page: the sheet printed moved to (0, 0) and the other sheets
 // in use, the envelope sheet among them, to (1000, 1000), far off the paper;
-// afterwards the sheets are laid out again. Returns the number of pages drawn.
+// afterwards the sheets are laid out again. Every page ends with a grey
+// footer 0.4 cm above the bottom of its printable area: the file, the sheet,
+// "strona k z n" and the date. Returns the number of pages drawn.
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);
+
+// The footer's line for page `strona` (from 0) of `strony` (UTF-8).
+std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
+
+// What the print command asks before printing a beam its sheet cannot hold.
+inline constexpr std::string_view TekstRysunekSzerszy =
+    "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+
+// Whether a printed page would cut off some of what its sheet draws: the
+// pages are drawn as the print would draw them, onto a page three times as
+// wide, and any stroke right of the sheet's width counts. The task's
+// horizontal scale and the printer as last asked decide; the sheets are laid
+// out again afterwards, as after printing.
+bool RysunekSzerszyNizArkusz(TKompozycja& k);
+
+// Before printing: true when the drawing fits, or when asked through
+// `komunikaty` the user answers Yes to printing it cut off.
+bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty);

@@ -5,6 +5,7 @@
 #include "drawing/Widok.h"
 
 struct TNastawy;
+class TUkladEtykiet;
 
 // A point of the sheet in cm: x right, y down.
 struct TPunktCm {
@@ -34,6 +35,9 @@ struct TRysowanie {
     const TCzcionka& Czcionka;
     const TNastawy& Nastawy;
     char Separator = ',';           // the user's decimal separator
+    // The sheet being composed collects its value labels and titles here to
+    // keep them clear of each other; nullptr draws each label where it stands.
+    TUkladEtykiet* Etykiety = nullptr;
 };
 
 // The last step of every line: pixel ends already truncated, as doubles of

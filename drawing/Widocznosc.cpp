@@ -3,6 +3,7 @@
 #include "platform/TekstyLiczb.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
+#include "drawing/UkladEtykiet.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ void RysujKropke(TRysowanie& r, TPunktCm P, double GruboscMm, int32_t Kolor)
 
 void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
               double wartosc, std::string_view maska, std::string_view jednostka, double Wysokosc, double Szerokosc,
-              double Kat, TPolozenieEtykiety polozenie)
+              double Kat, TPolozenieEtykiety polozenie, TUstep ustep)
 {
     const bool druk = na.Druk && pas.NaDruku(P.X);
     const bool naEkranie = na.Ekran && pas.TekstNaEkranie(P.X);
@@ -74,6 +75,13 @@ void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, d
         P.Y += 1.25 * DlugoscTekstu(r.Czcionka, tekst, Szerokosc);
     if (kropka)
         RysujKropke(r, P, GruboscMm, Kolor);
+    if (r.Etykiety) {
+        // Drawn when the sheet is complete, clear of the others; a dot takes no room.
+        if (const TWyjscia gdzie{naEkranie && !kropka, druk})
+            r.Etykiety->Etykieta(r.Czcionka,
+                                 {gdzie, P, GruboscMm, Kolor, std::move(tekst), Wysokosc, Szerokosc, Kat, ustep});
+        return;
+    }
     if (!kropka || druk)
         Tekst(r, {naEkranie && !kropka, druk}, P, GruboscMm, Kolor, tekst, Wysokosc, Szerokosc, Kat);
 }
@@ -98,6 +106,9 @@ void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, s
     const double szerokosc = 1.2 * Wysokosc * double(Tresc.size());
     const bool ekran = na.Ekran && pas.NaEkranie(P.X, P.X + szerokosc);
     const bool druk = na.Druk && pas.NaDruku(P.X);
+    // Whether it shows or not: the labels of the sheet keep clear of it alike.
+    if (r.Etykiety)
+        r.Etykiety->Tytul(RamkaTytulu(Tresc, P, Wysokosc));
     if (ekran || druk)
         Tytul(r, {ekran, druk}, P, Kolor::Czarny, Tresc, Wysokosc);
 }

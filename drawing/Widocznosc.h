@@ -46,6 +46,10 @@ TPasWidoczny PasWidoczny(const TRysowanie& r, TWyjscia na);
 // (running away from it) or 1.25 of its length further down.
 enum class TPolozenieEtykiety { NaRzednej, PodRzedna };
 
+// Which way a level label gives room when it must: away from what it names,
+// up from load arrows, down from the reaction arrows over it.
+enum class TUstep { WGore, WDol };
+
 // A number written with the mask, followed by the unit (code page 1250),
 // by Tekst at P; formatted only when it can show on an output. With
 // PodRzedna the reference y is P.Y + 1.25 · DlugoscTekstu(label, Szerokosc).
@@ -54,7 +58,7 @@ enum class TPolozenieEtykiety { NaRzednej, PodRzedna };
 // sheets, tens of thousands of labels would otherwise cost a frame each.
 void Etykieta(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor,
               double wartosc, std::string_view maska, std::string_view jednostka, double Wysokosc, double Szerokosc,
-              double Kat, TPolozenieEtykiety polozenie = TPolozenieEtykiety::NaRzednej);
+              double Kat, TPolozenieEtykiety polozenie = TPolozenieEtykiety::NaRzednej, TUstep ustep = TUstep::WGore);
 
 // A text (code page 1250) by Tekst at angle 0, left out where it cannot
 // show; on screen less than a pixel high it is one pixel, as a label.

@@ -44,12 +44,26 @@ void UlozArkusze(TKompozycja& k)
     RozmiescArkusze(k.Zadanie, k.Widok);
 }
 
+// The 20.5 × 28.5 cm printable area centred on the A4 paper: the sheet
+// the program lays out when it has no printer to ask.
+QPageLayout UkladStrony()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
+                       QPageLayout::Millimeter);
+}
+
 QString Tekst(const std::string& utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 } // namespace
+
+TInformacjaDrukarki StronaPdf()
+{
+    const QRect strona = UkladStrony().paintRectPixels(DpiPdf);
+    return {DpiPdf, DpiPdf, strona.width(), strona.height()};
+}
 
 bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tytul, std::string& blad)
 {
@@ -68,18 +82,14 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     pdf.setResolution(DpiPdf);
     pdf.setCreator(QStringLiteral("QUARVI"));
     pdf.setTitle(Tekst(tytul));
-    // The 20.5 × 28.5 cm printable area centred on the A4 paper: the sheet
-    // the program lays out when it has no printer to ask.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(UkladStrony());
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna())
         return niepowodzenie(QStringLiteral("nie udało się zacząć dokumentu PDF"));
     // The PDF is the printer printed on, until the print is done.
     const auto drukarka = k.Drukarka;
     const bool znana = k.DrukarkaZnana;
-    const QRect strona = pdf.pageLayout().paintRectPixels(DpiPdf);
-    k.Drukarka = TInformacjaDrukarki{DpiPdf, DpiPdf, strona.width(), strona.height()};
+    k.Drukarka = StronaPdf();
     k.DrukarkaZnana = true;
     UlozArkusze(k);
     TWydrukPdf wydruk(powierzchnia);

@@ -1,9 +1,14 @@
 #pragma once
 // The printed sheets as one PDF document: what the print command writes when
 // the machine has no printer, and what the command line's --pdf writes.
+#include "platform/Drukarka.h"
+
 #include <string>
 
 struct TKompozycja;
+
+// The printable area of the PDF page, as a printer would give it.
+TInformacjaDrukarki StronaPdf();
 
 // A4 portrait at 300 dpi whose printable area is the 20.5 × 28.5 cm sheet,
 // a page per combination in use and, with two or more, one envelope page.

@@ -3,6 +3,7 @@
 #include "analysis/Odczyt.h"
 #include "analysis/Wyniki.h"
 #include "drawing/Symbole.h"
+#include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "model/Zadanie.h"
 
@@ -86,6 +87,14 @@ void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, TWyjscia na, TPunkt
         obrys.Punkt(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc));
     obrys.Punkt(xk, oy);
     obrys.Koniec();
+    // The vertical strokes, at the ends and at the jumps, which moved labels keep off.
+    if (r.Etykiety) {
+        r.Etykiety->Kreska(u.X(p[0].X), oy, u.Y(p[0].Wartosc));
+        r.Etykiety->Kreska(u.X(p[size_t(n) - 1].X), oy, u.Y(p[size_t(n) - 1].Wartosc));
+        for (int32_t i = 0; i + 1 < n; ++i)
+            if (p[size_t(i)].X == p[size_t(i) + 1].X)
+                r.Etykiety->Kreska(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc), u.Y(p[size_t(i) + 1].Wartosc));
+    }
 }
 
 // The labels of one span: WgZnaku tells for a value whether it lies on the
@@ -269,20 +278,27 @@ void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& 
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
-    opis.Konce(0.001);
+    // The line starts at T(0+) = -TL and ends at T(L-) = TP: the end labels
+    // read those, so that they agree with the reactions to the last digit.
+    const TSilyPrzesla& konce = wyn.SilyKoncowe[size_t(c)][size_t(s)];
+    const double L = rodzaj.L(), poczatek = -konce.TL, koniec = konce.TP;
+    if (std::fabs(poczatek) > 0.01)
+        opis.WgZnaku(0, poczatek);
+    if (std::fabs(koniec) > 0.01)
+        opis.WgZnaku(L, koniec);
     // Both values of the jump under a force, one above the other.
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) {
         opis(f.X, rodzaj.Wartosc(double(f.X) - 0.001), TPolozenieEtykiety::NaRzednej);
         opis(f.X, rodzaj.Wartosc(double(f.X) + 0.001), TPolozenieEtykiety::PodRzedna);
     });
-    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
-        opis.Przekroj(q.X1, double(q.X1) + 0.001);
-        opis.Przekroj(q.X2, double(q.X2) - 0.001);
-    });
-    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) {
-        opis.Przekroj(q.X1, double(q.X1) + 0.001);
-        opis.Przekroj(q.X2, double(q.X2) - 0.001);
-    });
+    // A line load from or to a span end is read there too, not a millimetre
+    // inside: its label then equals the end label and is written once.
+    const auto odcinek = [&](double X1, double X2) {
+        opis.WgZnaku(X1, X1 <= 0 ? poczatek : rodzaj.Wartosc(X1 + 0.001));
+        opis.WgZnaku(X2, X2 >= L ? koniec : rodzaj.Wartosc(X2 - 0.001));
+    };
+    Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) { odcinek(q.X1, q.X2); });
+    Liczone(zad, zad.Trojkaty, c, s, [&](const TTrojkat& q) { odcinek(q.X1, q.X2); });
     Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) { opis.Przekroj(m.X, m.X); });
 }
 
@@ -316,7 +332,8 @@ void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
             StrzalkaReakcji(r, podpora, {xj, oy + 0.2}, 0.2, kol, 1.2, 1.2);
         else
             StrzalkaReakcji(r, podpora, {xj, oy + 1.4}, 0.2, kol, 1.2, -1.2);
-        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0);
+        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0,
+                 TPolozenieEtykiety::NaRzednej, TUstep::WDol);
     }
 
     const std::string_view kNm = n.PiszJednostki ? " kNm" : "";

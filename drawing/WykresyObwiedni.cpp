@@ -190,6 +190,8 @@ void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const 
         return;
     const double xs = P.X, oy = P.Y;
     const TObwiednia o = Tnace(r, wyn);
+    Linie(r, o, s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, true);
+    // After the span's own lines, so that no grey stroke covers the jump.
     if (s > 0) {
         // The jump at the support: from the previous span's last point to this span's first.
         const double sx = r.Widok.SkalaRysunkuX;
@@ -207,7 +209,6 @@ void LiniaObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const 
         przez(o.Min, KMin);
         przez(o.Max, KMax);
     }
-    Linie(r, o, s, na, P, KMax, KMin, zad.Przesla[size_t(s)].L, true);
 }
 
 void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t s, TWyjscia na,
@@ -235,8 +236,8 @@ void WykresObwiedniReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki
     Naglowek(r, pas, na, {ox + 1.0, oy - 2.0},
              r.Nastawy.PiszJednostki ? "OBWIEDNIA REAKCJE [kN]" : "OBWIEDNIA REAKCJE", 0.5);
     Linia(r, na, {ox, oy}, {xN, oy}, PioroOsi, Kolor::Czarny);
-    const auto etykieta = [&](TWyjscia gdzie, double x, double y, int32_t K, double v) {
-        Etykieta(r, pas, gdzie, {x, y}, 0.2, K, v, MaskaReakcji, "", h, w, 0);
+    const auto etykieta = [&](TWyjscia gdzie, double x, double y, int32_t K, double v, TUstep ustep = TUstep::WGore) {
+        Etykieta(r, pas, gdzie, {x, y}, 0.2, K, v, MaskaReakcji, "", h, w, 0, TPolozenieEtykiety::NaRzednej, ustep);
     };
     for (int32_t j = 0; j <= N; ++j) {
         const double xj = podpora(j);
@@ -250,7 +251,7 @@ void WykresObwiedniReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki
         }
         if (R.Max > 0) {
             StrzalkaReakcji(r, przy, {xj, oy + 0.2}, 0.2, KPlus, 1.2, 1.2);
-            etykieta(przy, xj + 0.3, oy + 1.5, KPlus, R.Max);
+            etykieta(przy, xj + 0.3, oy + 1.5, KPlus, R.Max, TUstep::WDol);
         }
     }
 

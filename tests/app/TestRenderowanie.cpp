@@ -172,7 +172,15 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
     EXPECT_EQ(std::tuple(Kolor(sto, 19.5, 6), Kolor(dwiescie, 17.5, 6)), std::tuple(0u, 0u));
     EXPECT_NE(Kolor(dwiescie, 19.5, 6), 0x000000u);
 
+    // At 1:100 the PDF is written all the same, with the print command's warning; at 1:200 it fits.
+    const std::string ostrzezenie =
+        "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.\n";
+    // Braces: evaluated in order, the run first.
+    EXPECT_EQ(
+        (std::tuple{Uruchom({"--pdf", Sciezka("dluga.pdf"), plik}), bledy_.str(), fs::exists(Sciezka("dluga.pdf"))}),
+        std::tuple(0, ostrzezenie, true));
     ASSERT_EQ(Uruchom({"--pdf", Sciezka("dluga.pdf"), plik, "--skala", "200"}), 0) << bledy_.str();
+    EXPECT_EQ(bledy_.str(), "");
     QFile pdf(QString::fromStdString(Sciezka("dluga.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     // The document title is the file's name, not its path (UTF-16 in the PDF).

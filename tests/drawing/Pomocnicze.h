@@ -76,6 +76,7 @@ struct TNapisZapisany {
     double X = 0, Y = 0; // reference point: pixel / skala − (x0, y0)
     TPioro Pioro;
     bool Pionowy = false; // runs upward (90°)
+    double Dlugosc = 0;   // from the reference point to the farthest stroke end, along the text
 };
 
 // The texts on a surface, `tekst` only if given: a pen, pairs of strokes
@@ -100,6 +101,8 @@ inline std::vector<TNapisZapisany> Napisy(const TPowierzchniaZapis& p, const std
                              std::abs(a.X2 - a.X1) < std::abs(a.Y2 - a.Y1)};
             for (size_t k = poczatek; k + 1 < i; k += 2)
                 t.Tekst += char(int(std::lround(250 * Dl(k + 1) / Dl(k))));
+            for (size_t k = poczatek; k < i; ++k)
+                t.Dlugosc = std::max(t.Dlugosc, std::hypot(o[k].X2 - a.X1, o[k].Y2 - a.Y1) / skala);
             if (tekst.empty() || t.Tekst == tekst)
                 wynik.push_back(t);
         }

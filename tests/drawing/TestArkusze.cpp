@@ -5,8 +5,11 @@
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
+#include "tools/przyklady/Przyklady.h"
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace {
 
@@ -110,7 +113,8 @@ TEST_F(Kompozycja, TheShowSwitchesRuleTheCombinationSheetsButNotTheEnvelopesAndU
     zad.Nastawy.PiszJednostki = false; // no units in titles or values
     k.Pokazuj = TPokazuj{};
     Rysuj();
-    EXPECT_TRUE(Ile("SIŁY POPRZECZNE") == 2 && Z("30,00").size() == 2);
+    // The two reactions and the shear line's start, T(0+) = -TL, the load's start written once over it.
+    EXPECT_TRUE(Ile("SIŁY POPRZECZNE") == 2 && Z("30,00").size() == 3);
 }
 
 TEST_F(Kompozycja, ResultsAreRecomputedOnlyWhenTheTaskSaysItChangedAndARefusalIsReportedOnce)
@@ -222,4 +226,221 @@ TEST_F(Kompozycja, PrintingGivesAPagePerCombinationAndOneForTheEnvelopesThenRest
     EXPECT_FLOAT_EQ(zad.PolozenieObwiedni.x, obwiednia);
     Belka(1);
     EXPECT_EQ(Drukuj(k, wydruk), 1);
+}
+
+namespace {
+
+// Loads at supports, a force and a line load at one section, point moments at
+// a span's start and inside one, large negative shear forces near the titles,
+// a clamped end beside "REAKCJE"; three combinations.
+void Tlok(TDaneZadania& zad)
+{
+    NowyTemat(zad);
+    UstawGeometrie(zad, {4, 5, 4}, false, true);
+    const int32_t uzytkowe = DodajGrupe(zad, Utf8NaCp1250("Użytkowe"), Rgb(255, 0, 0));
+    const int32_t wiatr = DodajGrupe(zad, "Wiatr", Rgb(0, 0, 255));
+    zad.Kombinacje[0].Nazwa = "Podstawowa";
+    DodajKombinacje(zad, "Bez wiatru");
+    DodajKombinacje(zad, "Z wiatrem");
+    const float w[3][3] = {{1.35f, 1.5f, 0}, {1, 1, 0}, {1, 0.5f, 1.5f}};
+    for (size_t c = 0; c < 3; ++c)
+        for (size_t g = 0; g < 3; ++g)
+            zad.Wspolczynniki[c][g] = w[c][g];
+    for (int32_t s = 0; s < 3; ++s)
+        DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 10);
+    DodajLiniowe(zad, 1, 0, 2.5f, 8, uzytkowe);
+    DodajSile(zad, 0, 2, 30, uzytkowe);
+    DodajLiniowe(zad, 0, 2, 4, 6, wiatr);
+    DodajSile(zad, 1, 0, 20, wiatr);
+    DodajMoment(zad, 1, 0, 15, uzytkowe);
+    DodajMoment(zad, 2, 2, -12);
+    DodajTrojkat(zad, 2, 0, 4, 0, 12, uzytkowe);
+    DodajSile(zad, 2, 4, 25, wiatr);
+}
+
+struct TRamka {
+    std::string Tekst;
+    double X1, Y1, X2, Y2;
+    double X, Y; // the reference point
+};
+
+// Closer than `odstep` on both axes.
+bool Blisko(const TRamka& a, const TRamka& b, double odstep)
+{
+    return a.X1 < b.X2 + odstep && b.X1 < a.X2 + odstep && a.Y1 < b.Y2 + odstep && b.Y1 < a.Y2 + odstep;
+}
+
+// A number as the diagrams, reactions and loads write it, with or without its unit.
+bool Wartosc(const std::string& t)
+{
+    static const std::regex liczba(R"(-?\d*(,\d+)?( ?(kN|kNm|kN/m))?)");
+    return std::regex_match(t, liczba) && (t.find(',') != std::string::npos || t.find('k') != std::string::npos);
+}
+
+} // namespace
+
+// Pages at 4000 pixels per cm, fine enough to read the test font's texts,
+// and wide enough to hold them whole: its characters are four times the real ones.
+struct TWydrukDokladny : IWydruk {
+    std::vector<std::unique_ptr<TPowierzchniaZapis>> Strony;
+    std::unique_ptr<TStronaDruku> Biezaca;
+    const TStronaDruku* Strona(int32_t) override
+    {
+        Strony.push_back(std::make_unique<TPowierzchniaZapis>(400000, 118000));
+        Biezaca = std::make_unique<TStronaDruku>(TStronaDruku{*Strony.back(), 10160, 10160});
+        return Biezaca.get();
+    }
+    void KoniecStrony(int32_t) override {}
+};
+
+TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNothingStayPut)
+{
+    // The reading font's characters are 255 units wide, four times the real
+    // ones: at this width factor the labels are as long as the real font makes them.
+    constexpr double Szerokosc = 0.056;
+    widok.SkalaWidoku = 0.25; // 4000 pixels per cm, sheet x from -30, y from -5, as before
+    TPowierzchniaZapis duzy(400000, 400000);
+    // The sheets' value labels as drawn, each t = 0.3 cm across.
+    const auto Etykiety = [&](const TPowierzchniaZapis& p, double x0, double y0) {
+        std::vector<TRamka> w;
+        for (const TNapisZapisany& n : Napisy(p, "", 4000, x0, y0))
+            if (Wartosc(n.Tekst) && n.Y > 0) {
+                const double t = zad.Nastawy.WysokoscCzcionki;
+                if (n.Pionowy)
+                    w.push_back({n.Tekst, n.X - t, n.Y - n.Dlugosc, n.X, n.Y, n.X, n.Y});
+                else
+                    w.push_back({n.Tekst, n.X, n.Y - t, n.X + n.Dlugosc, n.Y, n.X, n.Y});
+            }
+        return w;
+    };
+    // The titles' cells, `em` of their height wide per character: 0.65 as a
+    // system face's capitals are, or a generous 0.8 to tell a label near one.
+    const auto Tytuly = [&](double em) {
+        std::vector<TRamka> w;
+        for (const TOperacja& o : duzy.Rodzaju(TOperacja::Rodzaj::Napis)) {
+            const double x = o.X1 / 4000.0 - 30, y = o.Y1 / 4000.0 - 5, h = o.Wysokosc / 4000.0;
+            const auto znaki = std::ranges::count_if(o.Tekst, [](char c) { return (uint8_t(c) & 0xC0) != 0x80; });
+            w.push_back({o.Tekst, x, y, x + double(znaki) * em * h, y + h, x, y});
+        }
+        return w;
+    };
+    std::vector<std::pair<std::string, std::unique_ptr<TDaneZadania>>> zadania;
+    for (TPrzyklad& p : ZbudujPrzyklady())
+        zadania.emplace_back(p.NazwaPliku, std::move(p.Zadanie));
+    zadania.emplace_back("tłok", std::make_unique<TDaneZadania>());
+    Tlok(*zadania.back().second);
+    for (const auto& [nazwa, zadanie] : zadania) {
+        zad = *zadanie;
+        zad.Nastawy.SzerokoscCzcionki = float(Szerokosc);
+        if (zad.IloscPrzesel == 12)
+            zad.SkalaX = 250; // as the README says: so that the beam fits its sheet
+        zad.DoPrzeliczenia = true;
+        const auto rysuj = [&](bool rozsuwaj) {
+            k.RozsuwajEtykiety = rozsuwaj;
+            duzy.Wyczysc();
+            Przerysuj(k, &duzy);
+            return Etykiety(duzy, 30, 5);
+        };
+        rysuj(false);
+        RozmiescArkusze(zad, widok);
+        const std::vector<TRamka> przedtem = rysuj(false);
+        const std::vector<TRamka> teraz = rysuj(true);
+        const std::vector<TRamka> tytuly = Tytuly(0.65), obok = Tytuly(0.8);
+        ASSERT_GT(teraz.size(), 5u) << nazwa;
+
+        for (size_t i = 0; i < teraz.size(); ++i) {
+            for (size_t j = i + 1; j < teraz.size(); ++j)
+                EXPECT_FALSE(Blisko(teraz[i], teraz[j], 0))
+                    << nazwa << ": " << teraz[i].Tekst << " over " << teraz[j].Tekst << " at " << teraz[i].X;
+            for (const TRamka& t : tytuly)
+                EXPECT_FALSE(Blisko(teraz[i], t, 0)) << nazwa << ": " << teraz[i].Tekst << " under " << t.Tekst;
+        }
+        // A label with a millimetre to spare all round stands exactly where it stood.
+        size_t kolizje = 0;
+        for (size_t i = 0; i < przedtem.size(); ++i) {
+            const TRamka& a = przedtem[i];
+            bool wolna = std::ranges::none_of(obok, [&](const TRamka& t) { return Blisko(a, t, 0.1); });
+            for (size_t j = 0; j < przedtem.size() && wolna; ++j)
+                wolna = j == i || !Blisko(a, przedtem[j], 0.1);
+            if (!wolna) {
+                ++kolizje;
+                continue;
+            }
+            EXPECT_TRUE(std::ranges::any_of(teraz, [&](const TRamka& b) {
+                return b.Tekst == a.Tekst && std::abs(b.X - a.X) < 0.001 && std::abs(b.Y - a.Y) < 0.001;
+            })) << nazwa << ": " << a.Tekst << " moved from " << a.X << ", " << a.Y;
+        }
+        if (nazwa == "tłok")
+            EXPECT_GE(kolizje, 10u);
+
+        // The printed pages hold the same labels where the screen shows them on their sheets.
+        TWydrukDokladny wydruk;
+        Drukuj(k, wydruk);
+        const std::vector<TRamka> naEkranie = rysuj(true);
+        for (size_t s = 0; s < wydruk.Strony.size(); ++s) {
+            const bool obwiednia = s + 1 == wydruk.Strony.size() && s > 0;
+            const TPunktArkusza P = obwiednia ? zad.PolozenieObwiedni : zad.PolozenieKombinacji[s];
+            const std::vector<TRamka> strona = Etykiety(*wydruk.Strony[s], 0, 0);
+            const auto naArkuszu = std::ranges::count_if(naEkranie, [&](const TRamka& b) {
+                return b.X >= P.x && b.X < P.x + widok.ArkuszSzerokosc;
+            });
+            EXPECT_EQ(long(strona.size()), naArkuszu) << nazwa << " page " << s;
+            for (const TRamka& a : strona)
+                EXPECT_TRUE(std::ranges::any_of(naEkranie, [&](const TRamka& b) {
+                    return b.Tekst == a.Tekst && std::abs(b.X - P.x - a.X) < 0.01 && std::abs(b.Y - P.y - a.Y) < 0.01;
+                })) << nazwa << " page " << s << ": " << a.Tekst << " at " << a.X << ", " << a.Y;
+        }
+    }
+}
+
+TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePageAndTheDate)
+{
+    Belka(3);
+    zad.Kombinacje[0].Nazwa = "Podstawowa";
+    k.NazwaPliku = "Belka.qvr";
+    k.DataWydruku = "06.12.2026";
+    TWydrukDokladny wydruk;
+    ASSERT_EQ(Drukuj(k, wydruk), 4);
+    const char* const stopki[] = {
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
+        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
+        "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
+    for (size_t s = 0; s < 4; ++s) {
+        // 0.4 cm above the bottom of the printable page, 1 cm in.
+        const auto n = Napisy(*wydruk.Strony[s], Utf8NaCp1250(stopki[s]), 4000);
+        ASSERT_EQ(n.size(), 1u) << s;
+        EXPECT_TRUE(std::abs(n[0].X - 1) < 0.01 && std::abs(n[0].Y - (118000 / 4000.0 - 0.4)) < 0.01 &&
+                    n[0].Pioro.Kolor == Kolor::Szary && !n[0].Pionowy)
+            << s << ": " << n[0].X << ", " << n[0].Y;
+    }
+    // Only the printed page has one: the screen shows the heading above the sheet instead.
+    Rysuj();
+    EXPECT_TRUE(Z(Utf8NaCp1250(stopki[0])).empty());
+}
+
+TEST_F(Kompozycja, ABeamWiderThanTheSheetIsPrintedOnlyWhenTheUserSaysYes)
+{
+    const std::string pytanie =
+        "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
+    // The labels beside the last support count: with the font the program draws them in.
+    ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka), "");
+    UstawGeometrie(zad, {10, 10, 10}, true, true);
+    DodajLiniowe(zad, 2, 0, 10, 10);
+    for (const auto& [skala, za_szeroka] : {std::pair{100.0f, true}, {200.0f, false}}) {
+        zad.SkalaX = skala;
+        for (const bool tak : {false, true}) {
+            kom.Pytania.clear();
+            kom.Odpowiedz = tak;
+            EXPECT_EQ(PotwierdzWydruk(k, kom), tak || !za_szeroka) << skala;
+            EXPECT_EQ(kom.Pytania, za_szeroka ? std::vector{pytanie} : std::vector<std::string>{}) << skala;
+        }
+    }
+    // The examples fit at the scale they need: 1:100, the twelve spans at 1:250.
+    for (const TPrzyklad& p : ZbudujPrzyklady()) {
+        zad = *p.Zadanie;
+        EXPECT_EQ(RysunekSzerszyNizArkusz(k), zad.IloscPrzesel == 12) << p.NazwaPliku;
+        zad.SkalaX = 250;
+        EXPECT_FALSE(RysunekSzerszyNizArkusz(k)) << p.NazwaPliku;
+    }
 }

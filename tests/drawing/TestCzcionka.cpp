@@ -1,8 +1,12 @@
 #include "drawing/Czcionka.h"
 
+#include "Pomocnicze.h"
+#include "drawing/Tekst.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -47,15 +51,46 @@ TEST(PlikCzcionki, HoldsThePrintableAsciiAndThePolishLettersAtTheirCp1250Codes)
     EXPECT_TRUE(G(' ').IloscKresek == 0 && G(' ').Przesuniecie > 0);
     for (int c = 33; c <= 126; ++c)
         EXPECT_TRUE(G(c).IloscKresek > 0 && G(c).Przesuniecie > 0) << char(c);
-    // Each Polish letter is its base letter with an accent above.
+    EXPECT_GT(Zakres(0xD3).MaxY, Zakres('O').MaxY);
+}
+
+TEST(PlikCzcionki, EachPolishLetterDrawnAloneDiffersFromItsBaseLetterAndStaysWithinItsCell)
+{
+    // At 1000 pixels per cm a font unit is 3.6 pixels high and 2.64 wide.
+    TSrodowisko S;
+    ASSERT_EQ(WczytajCzcionke(PlikCzcionki, *S.Czcionka), "");
+    const auto Kreski = [&](unsigned char znak) {
+        S.Ekran.Wyczysc();
+        Tekst(S.R, {.Ekran = true}, {10, 10}, 0.1, Kolor::Czarny, std::string(1, char(znak)), 0.3, 0.22, 0);
+        std::vector<std::array<int32_t, 4>> k;
+        for (const TOperacja& o : S.Ekran.Linie())
+            k.push_back(o.X1 < o.X2 || (o.X1 == o.X2 && o.Y1 <= o.Y2) ? std::array{o.X1, o.Y1, o.X2, o.Y2}
+                                                                      : std::array{o.X2, o.Y2, o.X1, o.Y1});
+        std::ranges::sort(k);
+        return k;
+    };
     const unsigned char polskie[] = {0xB9, 0xE6, 0xEA, 0xB3, 0xF1, 0xF3, 0x9C, 0x9F, 0xBF,
                                      0xA5, 0xC6, 0xCA, 0xA3, 0xD1, 0xD3, 0x8C, 0x8F, 0xAF};
     const char bazy[] = "acelnoszzACELNOSZZ";
-    for (size_t i = 0; i < std::size(polskie); ++i)
-        EXPECT_TRUE(G(polskie[i]).IloscKresek > G(bazy[i]).IloscKresek &&
-                    G(polskie[i]).Przesuniecie == G(bazy[i]).Przesuniecie && Zakres(polskie[i]).MinY == 0)
-            << int(polskie[i]);
-    EXPECT_GT(Zakres(0xD3).MaxY, Zakres('O').MaxY);
+    for (size_t i = 0; i < std::size(polskie); ++i) {
+        const auto litera = Kreski(polskie[i]), baza = Kreski(uint8_t(bazy[i]));
+        // Strokes of its own: an accent, or an ogonek under a letter lifted by its depth.
+        std::vector<std::array<int32_t, 4>> wlasne;
+        std::ranges::set_difference(litera, baza, std::back_inserter(wlasne));
+        EXPECT_FALSE(wlasne.empty()) << int(polskie[i]);
+        // Its cell: the base line up to 1.3 cap heights, the advance wide, that of its base letter.
+        const double x0 = 10000, y0 = 10000, prawa = x0 + G(polskie[i]).Przesuniecie * 2.64, gora = y0 - 1.3 * 83 * 3.6;
+        int32_t najnizej = 0;
+        for (const auto& [xa, ya, xb, yb] : litera) {
+            najnizej = std::max({najnizej, ya, yb});
+            EXPECT_TRUE(std::min(xa, xb) >= x0 && std::max(xa, xb) <= prawa && std::min(ya, yb) >= gora &&
+                        std::max(ya, yb) <= y0)
+                << int(polskie[i]) << ": " << xa << "," << ya << " " << xb << "," << yb;
+        }
+        // Standing on the base line, as wide as its base letter.
+        EXPECT_EQ(najnizej, int32_t(y0)) << int(polskie[i]);
+        EXPECT_EQ(G(polskie[i]).Przesuniecie, G(uint8_t(bazy[i])).Przesuniecie) << int(polskie[i]);
+    }
 }
 
 TEST(PlikCzcionki, CapitalsAndDigitsAreAbout83UnitsHighOnTheBaseLineAndDescendersAreBroughtOntoIt)

@@ -94,6 +94,15 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
     Etykieta(0, OX + 6 + h, OY);
     const auto e = Etykieta(45, NAN, OY + 2); // near mid-span, under the outline, running upward
     EXPECT_TRUE(std::abs(e.X - (OX + 3.15)) < 0.01 && e.Pionowy && e.Pioro.Grubosc == S.Widok.GruboscEkran(0.15));
+
+    // The shear ends read T(0+) = -TL = 30 and T(L-) = TP = -30, as the reactions do, also at the load's
+    // ends there; they used to read T(0.001) = 29,99 and T(5.999) = -29,99.
+    S.Ekran.Wyczysc();
+    WykresSilPoprzecznych(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "30,00").size(), Napisy(S.Ekran, "-30,00").size(), Napisy(S.Ekran).size()),
+              std::tuple(2u, 2u, 4u));
+    Etykieta(30, OX + h, OY - 2);
+    Etykieta(-30, OX + 6 + h, OY + 2);
 }
 
 TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutOfTheCombinationNone)
@@ -147,6 +156,17 @@ TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelled
                 x.push_back(o.X1);
         EXPECT_EQ(x, std::vector<int32_t>{int32_t((OX + 6) * 1000)}) << kolor;
     }
+    // The jump is drawn after the second span's axis and shading: no grey stroke covers it.
+    const auto& o = S.Ekran.Operacje;
+    const auto ostatni = [&](int32_t kolor, bool pionowy) {
+        const auto i = std::ranges::find_if(o.rbegin(), o.rend(), [&](const TOperacja& a) {
+            return a.Co == TOperacja::Rodzaj::Linia && a.Pioro == TPioro{kolor, S.Widok.GruboscEkran(0.1)} &&
+                   a.X1 == int32_t((OX + 6) * 1000) && a.X2 == a.X1 && (!pionowy || a.Y1 != a.Y2);
+        });
+        return std::distance(o.begin(), i.base());
+    };
+    const auto skok = ostatni(Kolor::Bordowy, true), pas = ostatni(SzaryPasa, false);
+    EXPECT_GT(skok, pas);
     const double k = S.Nastawy.WysokoscPoprzecznych / wyn.NajwiekszyT;
     Etykieta(wyn.EkstremaObwiedniT[0].Max, NAN, OY - wyn.EkstremaObwiedniT[0].Max * k); // above the axis, on it
     Etykieta(wyn.EkstremaObwiedniT[0].Min, NAN, OY - wyn.EkstremaObwiedniT[0].Min * k, Kolor::Zielony);

@@ -33,11 +33,12 @@ void Wspolczynniki(TDaneZadania& zad, int32_t c, std::initializer_list<float> po
 // Floor beam over three spans on masonry walls (hinged at both ends), with
 // every kind of load: self weight and finishes, imposed load in a pattern, a
 // partition wall as a point force, a stored heap as a linearly varying load and
-// a bracket moment.
+// a bracket moment. 15 m long, so that at 1:100 the labels beside its last
+// support still stand on the sheet.
 std::unique_ptr<TDaneZadania> StropTrzyprzeslowy()
 {
     auto zad = std::make_unique<TDaneZadania>();
-    UstawGeometrie(*zad, {5.0f, 6.0f, 5.0f}, true, true);
+    UstawGeometrie(*zad, {4.5f, 6.0f, 4.5f}, true, true);
     const int32_t stale = 0; // black
     const int32_t uzytkowe = DodajGrupe(*zad, Cp("Użytkowe"), Czerwony);
     const int32_t scianki = DodajGrupe(*zad, Cp("Ścianki działowe"), Jasnoniebieski);
@@ -51,8 +52,8 @@ std::unique_ptr<TDaneZadania> StropTrzyprzeslowy()
 
     for (int32_t s = 0; s < 3; ++s)
         DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 8.5f, stale);
-    DodajLiniowe(*zad, 0, 0.0f, 5.0f, 6.0f, uzytkowe);
-    DodajLiniowe(*zad, 2, 0.0f, 5.0f, 6.0f, uzytkowe);
+    DodajLiniowe(*zad, 0, 0.0f, 4.5f, 6.0f, uzytkowe);
+    DodajLiniowe(*zad, 2, 0.0f, 4.5f, 6.0f, uzytkowe);
     DodajLiniowe(*zad, 1, 1.5f, 4.5f, 4.0f, uzytkowe);
     DodajSile(*zad, 1, 2.5f, 12.0f, scianki);
     DodajSile(*zad, 0, 3.2f, 7.5f, scianki);
