@@ -6,6 +6,7 @@
 #include "projectfile/PlikZadania.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -31,8 +32,13 @@ std::string FolderPliku(const std::string& plik)
 } // namespace
 
 TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad)
-    : Kompozycja{program.Zadanie, program.Wyniki, program.Widok, program.Czcionka, otoczenie.Komunikaty,
-                 program.Pokazuj, program.Regionalne.SeparatorDziesietny, std::nullopt, false}
+    : Kompozycja{.Zadanie = program.Zadanie,
+                 .Wyniki = program.Wyniki,
+                 .Widok = program.Widok,
+                 .Czcionka = program.Czcionka,
+                 .Komunikaty = otoczenie.Komunikaty,
+                 .Pokazuj = program.Pokazuj,
+                 .Separator = program.Regionalne.SeparatorDziesietny}
     , program_(program)
     , otoczenie_(otoczenie)
     , podglad_(podglad)
@@ -211,6 +217,21 @@ void TPolecenia::Drukuj()
     // A printer may have come or gone since the program started.
     ZapytajDrukarke();
     TDaneZadania& zad = program_.Zadanie;
+    // The footer of every page names the file, the sheet and the day.
+    Kompozycja.NazwaPliku = plik_.empty() ? "" : std::filesystem::path(plik_).filename().string();
+    Kompozycja.DataWydruku =
+        QDate::currentDate().toString(QString::fromStdString(program_.Regionalne.FormatDaty)).toStdString();
+    // A beam wider than the page is asked about on the page it would print on.
+    const bool drukarka = Kompozycja.Drukarka.has_value();
+    if (!drukarka)
+        Kompozycja.Drukarka = StronaPdf();
+    const bool drukowac = PotwierdzWydruk(Kompozycja, otoczenie_.Komunikaty);
+    if (!drukarka)
+        Kompozycja.Drukarka.reset();
+    if (!drukowac) {
+        Przerysuj();
+        return;
+    }
     if (Kompozycja.Drukarka) {
         const std::unique_ptr<IWydruk> wydruk = otoczenie_.NowyWydruk();
         if (::Drukuj(Kompozycja, *wydruk) < IloscStronWydruku(zad))

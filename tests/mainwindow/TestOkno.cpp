@@ -481,8 +481,18 @@ TEST_F(Okno, PrintingSendsADocumentPerCombinationSheetAndOneForTheEnvelopes)
             EXPECT_EQ(strony, p.Strony);
         }
         EXPECT_EQ(Zad().PolozenieKombinacji[1].x, uklad[1].x);
-        EXPECT_TRUE(Kom.Komunikaty.empty()) << Kom.Komunikaty.front();
+        EXPECT_TRUE(Kom.Komunikaty.empty() && Kom.Pytania.empty()) << Kom.Komunikaty.size() << Kom.Pytania.size();
     }
+    // A beam wider than the page is asked about first; No prints nothing.
+    Drukarka = TInformacjaDrukarki{600, 600, 4840, 6730};
+    Nowe(FolderProgramu);
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Jednoprzeslowa));
+    Zad().SkalaX = 25;
+    Kom.Odpowiedz = false;
+    Dokumenty.clear();
+    Klik("ToolButton10");
+    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{std::string(TekstRysunekSzerszy)});
+    EXPECT_TRUE(Dokumenty.empty());
 }
 
 TEST_F(Okno, EachPageOfAPrinterPrintIsAPrintJobOfItsOwn)
