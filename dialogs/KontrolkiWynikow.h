@@ -1,0 +1,41 @@
+#pragma once
+// What the two result windows share: their string grids and their keys.
+//
+// A string grid is a QTableWidget without Qt's own
+// headers whose leading rows and columns are the fixed heading cells, so
+// that cell (column c, row j) is item(j, c) as the windows number them. The
+// grid is sized to show every cell, without scroll bars.
+#include <QString>
+
+class QEvent;
+class QScrollBar;
+class QTableWidget;
+class QWidget;
+
+namespace SiatkaWynikow {
+
+struct TUklad {
+    int Kolumny = 1;
+    int Wiersze = 1;
+    int StaleKolumny = 0;
+    int StaleWiersze = 1;
+    int SzerokoscKolumny = 64;
+    int WysokoscWiersza = 20;
+    bool Edytowalna = false; // cells other than the headings take typing
+    bool Szara = false;      // grey cells
+    bool Pogrubiona = false;
+};
+
+QTableWidget* Nowa(QWidget* rodzic, const char* nazwa);
+// Gives the grid its cells, all empty, and its size: `szerokosc` wide when
+// given, else as wide as its cells.
+void Ustaw(QTableWidget* s, const TUklad& u, int szerokosc = 0);
+void UstawTekst(QTableWidget* s, int kolumna, int wiersz, const QString& tekst);
+QString Tekst(const QTableWidget* s, int kolumna, int wiersz);
+
+} // namespace SiatkaWynikow
+
+// The arrow keys and Page Up / Page Down move the scroll bar: right and down
+// by one step forward, left and up back, a page likewise. True when `zdarzenie`
+// was one of them.
+bool KlawiszPaska(QScrollBar* pasek, const QEvent* zdarzenie);
