@@ -62,6 +62,9 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     L_NrBelki = Napis(this, "L_NrBelki", "1", true);
     StaticText2 = Napis(this, "StaticText2", "x[m] .......", false);
     L_Polozenie = Napis(this, "L_Polozenie", "0", true);
+    // Room for the longest texts, so the labels do not jump as the section moves.
+    L_NrBelki->setMinimumWidth(L_NrBelki->fontMetrics().horizontalAdvance("00"));
+    L_Polozenie->setMinimumWidth(L_Polozenie->fontMetrics().horizontalAdvance("00000,00"));
     SG_TabelaSilPrzekrojowych = SiatkaWynikow::Nowa(this, "SG_TabelaSilPrzekrojowych");
     SG_Maxima = SiatkaWynikow::Nowa(this, "SG_Maxima");
     // The keys belong to the scroll bar.
