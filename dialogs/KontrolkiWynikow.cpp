@@ -1,7 +1,11 @@
 #include "dialogs/KontrolkiWynikow.h"
 
+#include "model/Zadanie.h"
+#include "platform/Cp1250.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -107,4 +111,21 @@ bool KlawiszPaska(QScrollBar* pasek, const QEvent* zdarzenie)
     default:
         return false;
     }
+}
+
+QLabel* NowyNapis(QWidget* rodzic, const char* nazwa, const char* tekst, bool pogrubiony)
+{
+    auto* l = new QLabel(QString::fromUtf8(tekst), rodzic);
+    l->setObjectName(nazwa);
+    if (pogrubiony) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+QString NazwaKombinacji(const TDaneZadania& zad, int c)
+{
+    return QString::fromStdString(Cp1250NaUtf8(zad.Kombinacje[size_t(c)].Nazwa));
 }

@@ -8,9 +8,11 @@
 #include <QString>
 
 class QEvent;
+class QLabel;
 class QScrollBar;
 class QTableWidget;
 class QWidget;
+struct TDaneZadania;
 
 namespace SiatkaWynikow {
 
@@ -39,3 +41,9 @@ QString Tekst(const QTableWidget* s, int kolumna, int wiersz);
 // by one step forward, left and up back, a page likewise. True when `zdarzenie`
 // was one of them.
 bool KlawiszPaska(QScrollBar* pasek, const QEvent* zdarzenie);
+
+// A label named `nazwa` with a UTF-8 text.
+QLabel* NowyNapis(QWidget* rodzic, const char* nazwa, const char* tekst, bool pogrubiony = false);
+
+// The name of combination c (the task keeps it in code page 1250).
+QString NazwaKombinacji(const TDaneZadania& zad, int c);

@@ -5,7 +5,6 @@
 #include "dialogs/KontrolkiWynikow.h"
 #include "drawing/Arkusze.h"
 #include "model/Zadanie.h"
-#include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
 
@@ -29,23 +28,6 @@ int WysokoscWiersza(int n)
     return n > 12 ? 16 : n > 10 ? 18 : 20;
 }
 
-QString Tekst(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
-QLabel* Napis(QWidget* rodzic, const char* nazwa, const char* tekst, bool pogrubiony = false)
-{
-    auto* l = new QLabel(QString::fromUtf8(tekst), rodzic);
-    l->setObjectName(nazwa);
-    if (pogrubiony) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
-
 // The grids of one equation side by side, each "=" between its neighbours.
 QHBoxLayout* Rownanie(std::initializer_list<QWidget*> elementy)
 {
@@ -65,25 +47,26 @@ TMacierz::TMacierz(const TKompozycja& k, QWidget* rodzic)
 {
     setObjectName("Macierz");
     setWindowTitle("Macierz");
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     UtworzKontrolki();
     connect(SB_Wariant, &QScrollBar::valueChanged, this, &TMacierz::SB_WariantChange);
 }
 
 void TMacierz::UtworzKontrolki()
 {
-    StaticText2 = Napis(this, "StaticText2", "UKŁAD RÓWNAŃ", true);
-    StaticText6 = Napis(this, "StaticText6", "K*x=Q", true);
+    StaticText2 = NowyNapis(this, "StaticText2", "UKŁAD RÓWNAŃ", true);
+    StaticText6 = NowyNapis(this, "StaticText6", "K*x=Q", true);
     SG_Mac_A = SiatkaWynikow::Nowa(this, "SG_Mac_A");
     SG_X = SiatkaWynikow::Nowa(this, "SG_X");
-    StaticRowne = Napis(this, "StaticRowne", "=", true);
+    StaticRowne = NowyNapis(this, "StaticRowne", "=", true);
     SG_P = SiatkaWynikow::Nowa(this, "SG_P");
-    StaticText5 = Napis(this, "StaticText5", "ROZWIĄZANIE UKŁADU RÓWNAŃ", true);
-    StaticText8 = Napis(this, "StaticText8", "x=K^(-1)*Q", true);
+    StaticText5 = NowyNapis(this, "StaticText5", "ROZWIĄZANIE UKŁADU RÓWNAŃ", true);
+    StaticText8 = NowyNapis(this, "StaticText8", "x=K^(-1)*Q", true);
     SG_X2 = SiatkaWynikow::Nowa(this, "SG_X2");
-    StaticRowne2 = Napis(this, "StaticRowne2", "=", true);
+    StaticRowne2 = NowyNapis(this, "StaticRowne2", "=", true);
     SG_Mac_A1 = SiatkaWynikow::Nowa(this, "SG_Mac_A1");
     SG_P2 = SiatkaWynikow::Nowa(this, "SG_P2");
-    StaticText1 = Napis(this, "StaticText1", "Kombinacja obciążeń");
+    StaticText1 = NowyNapis(this, "StaticText1", "Kombinacja obciążeń");
     SB_Wariant = new QScrollBar(Qt::Horizontal, this);
     SB_Wariant->setObjectName("SB_Wariant");
     SB_Wariant->setRange(1, 1);
@@ -91,7 +74,7 @@ void TMacierz::UtworzKontrolki()
     SB_Wariant->setPageStep(1);
     SB_Wariant->setFixedWidth(160);
     SB_Wariant->setFocusPolicy(Qt::StrongFocus);
-    L_Opis = Napis(this, "L_Opis", "", true);
+    L_Opis = NowyNapis(this, "L_Opis", "", true);
     L_Opis->setMinimumWidth(200);
 
     // The grids take the focus only when clicked; the scroll bar's keys work in them too.
@@ -136,14 +119,9 @@ void TMacierz::UstawRozmiar(int n)
     const int h = WysokoscWiersza(n);
     for (QTableWidget* s : {SG_Mac_A, SG_Mac_A1}) {
         const bool edytowalna = s == SG_Mac_A;
-        SiatkaWynikow::Ustaw(s, {.Kolumny = n + 1,
-                                 .Wiersze = n + 1,
-                                 .StaleKolumny = 1,
-                                 .StaleWiersze = 1,
-                                 .SzerokoscKolumny = SzerokoscMacierzy,
-                                 .WysokoscWiersza = h,
-                                 .Edytowalna = edytowalna,
-                                 .Szara = !edytowalna});
+        SiatkaWynikow::Ustaw(s, {.Kolumny = n + 1, .Wiersze = n + 1, .StaleKolumny = 1,
+                                 .SzerokoscKolumny = SzerokoscMacierzy, .WysokoscWiersza = h,
+                                 .Edytowalna = edytowalna, .Szara = !edytowalna});
         SiatkaWynikow::UstawTekst(s, 0, 0, "nr w\\k");
         for (int i = 1; i <= n; ++i) {
             SiatkaWynikow::UstawTekst(s, i, 0, QString::number(i));
@@ -152,16 +130,9 @@ void TMacierz::UstawRozmiar(int n)
     }
     for (QTableWidget* s : {SG_X, SG_P, SG_X2, SG_P2}) {
         const bool edytowalna = s == SG_P;
-        const bool x = s == SG_X || s == SG_X2;
-        SiatkaWynikow::Ustaw(s, {.Kolumny = 1,
-                                 .Wiersze = n + 1,
-                                 .StaleKolumny = 0,
-                                 .StaleWiersze = 1,
-                                 .SzerokoscKolumny = SzerokoscWektora,
-                                 .WysokoscWiersza = h,
-                                 .Edytowalna = edytowalna,
-                                 .Szara = !edytowalna,
-                                 .Pogrubiona = x});
+        SiatkaWynikow::Ustaw(s, {.Kolumny = 1, .Wiersze = n + 1, .SzerokoscKolumny = SzerokoscWektora,
+                                 .WysokoscWiersza = h, .Edytowalna = edytowalna, .Szara = !edytowalna,
+                                 .Pogrubiona = s == SG_X || s == SG_X2});
     }
 }
 
@@ -170,8 +141,8 @@ void TMacierz::Wypelnij(int c)
     const TUkladKombinacji u = UkladKombinacji(k_.Zadanie, k_.Wyniki, c, k_.Komunikaty);
     const char sep = k_.Separator;
     const int n = std::min<int>(n_, int(u.Q.size()));
-    const auto stale = [sep](double v) { return Tekst(FormatujStale(v, 3, 15, sep)); };
-    const auto wektor = [sep](double v) { return Tekst(FormatujMaska(v, Maska::Uklad, sep)); };
+    const auto stale = [sep](double v) { return QString::fromStdString(FormatujStale(v, 3, 15, sep)); };
+    const auto wektor = [sep](double v) { return QString::fromStdString(FormatujMaska(v, Maska::Uklad, sep)); };
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
             SiatkaWynikow::UstawTekst(SG_Mac_A, i + 1, j + 1, stale(u.K[i][j]));
@@ -199,7 +170,7 @@ bool TMacierz::Pokaz(bool modalnie)
         SB_Wariant->setMaximum(std::max(1, IloscUzytych(zad.Kombinacje)));
     }
     Wypelnij(0);
-    L_Opis->setText(("1.. " + Tekst(Cp1250NaUtf8(zad.Kombinacje[0].Nazwa))).left(24));
+    L_Opis->setText(("1.. " + NazwaKombinacji(zad, 0)).left(24));
     SB_Wariant->setFocus();
     adjustSize();
     if (const QScreen* ekran = screen())
@@ -216,7 +187,7 @@ void TMacierz::SB_WariantChange()
     const TDaneZadania& zad = k_.Zadanie;
     const int c = std::clamp(SB_Wariant->value() - 1, 0, TDaneZadania::MaxKombinacji - 1);
     Wypelnij(c);
-    L_Opis->setText(QString::number(c) + ".. " + Tekst(Cp1250NaUtf8(zad.Kombinacje[size_t(c)].Nazwa)));
+    L_Opis->setText(QString::number(c) + ".. " + NazwaKombinacji(zad, c));
 }
 
 bool TMacierz::eventFilter(QObject* obiekt, QEvent* zdarzenie)

@@ -4,6 +4,10 @@
 // scroll bar picks the combination, which is assembled and solved again
 // on a system of its own; the results of the last recomputation stay as
 // they were.
+//
+// The main window makes one with itself as the parent and keeps it:
+//   TMacierz macierz(polecenia.Kompozycja, this);
+//   ToolButton4   macierz.Pokaz();   // the refusal or the modal window; no repaint
 #include <QDialog>
 
 class QLabel;

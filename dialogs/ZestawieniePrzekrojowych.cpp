@@ -6,7 +6,6 @@
 #include "drawing/Arkusze.h"
 #include "drawing/ZnacznikiPrzekroju.h"
 #include "model/Zadanie.h"
-#include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
 
@@ -20,27 +19,9 @@
 
 namespace {
 
-constexpr int WysokoscWiersza = 20;
 constexpr int SzerokoscMaksimow = 70;
 constexpr int Margines = 5;
 constexpr int KrokStrony = 100; // Page Up / Page Down: one metre
-
-QString Tekst(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
-QLabel* Napis(QWidget* rodzic, const char* nazwa, const char* tekst, bool pogrubiony)
-{
-    auto* l = new QLabel(QString::fromUtf8(tekst), rodzic);
-    l->setObjectName(nazwa);
-    if (pogrubiony) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
 
 } // namespace
 
@@ -58,10 +39,10 @@ TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidg
 
 void TZestawieniePrzekrojowych::UtworzKontrolki()
 {
-    StaticText1 = Napis(this, "StaticText1", "Nr belki....", false);
-    L_NrBelki = Napis(this, "L_NrBelki", "1", true);
-    StaticText2 = Napis(this, "StaticText2", "x[m] .......", false);
-    L_Polozenie = Napis(this, "L_Polozenie", "0", true);
+    StaticText1 = NowyNapis(this, "StaticText1", "Nr belki....", false);
+    L_NrBelki = NowyNapis(this, "L_NrBelki", "1", true);
+    StaticText2 = NowyNapis(this, "StaticText2", "x[m] .......", false);
+    L_Polozenie = NowyNapis(this, "L_Polozenie", "0", true);
     // Room for the longest texts, so the labels do not jump as the section moves.
     L_NrBelki->setMinimumWidth(L_NrBelki->fontMetrics().horizontalAdvance("00"));
     L_Polozenie->setMinimumWidth(L_Polozenie->fontMetrics().horizontalAdvance("00000,00"));
@@ -129,28 +110,16 @@ void TZestawieniePrzekrojowych::Przygotuj()
         ScrollBar1->setRange(0, DlugoscBelkiCm(zad));
     }
     const int w = SzerokoscKolumny(K);
-    SiatkaWynikow::Ustaw(SG_TabelaSilPrzekrojowych,
-                         {.Kolumny = K + 1,
-                          .Wiersze = 3,
-                          .StaleKolumny = 1,
-                          .StaleWiersze = 1,
-                          .SzerokoscKolumny = w,
-                          .WysokoscWiersza = WysokoscWiersza},
-                         (w + 2) * (K + 1));
     QTableWidget* t = SG_TabelaSilPrzekrojowych;
+    SiatkaWynikow::Ustaw(t, {.Kolumny = K + 1, .Wiersze = 3, .StaleKolumny = 1, .SzerokoscKolumny = w},
+                         (w + 2) * (K + 1));
     SiatkaWynikow::UstawTekst(t, 0, 0, "M,T\\Kombin.");
     SiatkaWynikow::UstawTekst(t, 0, 1, "M...[kNm]");
     SiatkaWynikow::UstawTekst(t, 0, 2, "T....[kN]");
     for (int c = 0; c < K; ++c)
-        SiatkaWynikow::UstawTekst(t, c + 1, 0,
-                                  QString::number(c) + "  " + Tekst(Cp1250NaUtf8(zad.Kombinacje[size_t(c)].Nazwa)));
+        SiatkaWynikow::UstawTekst(t, c + 1, 0, QString::number(c) + "  " + NazwaKombinacji(zad, c));
     // Laid out afresh, so no extremes of an earlier task stay in it.
-    SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2,
-                                     .Wiersze = 3,
-                                     .StaleKolumny = 0,
-                                     .StaleWiersze = 1,
-                                     .SzerokoscKolumny = SzerokoscMaksimow,
-                                     .WysokoscWiersza = WysokoscWiersza});
+    SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
     SiatkaWynikow::UstawTekst(SG_Maxima, 0, 0, "  Max");
     SiatkaWynikow::UstawTekst(SG_Maxima, 1, 0, "  Min");
     setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
@@ -197,15 +166,18 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
     }
     const TPrzekroj p = PrzekrojBelki(zad, ScrollBar1->value());
     L_NrBelki->setText(QString::number(p.Przeslo));
-    L_Polozenie->setText(Tekst(FormatujMaska(p.X, Maska::Polozenie, k_.Separator)));
+    L_Polozenie->setText(QString::fromStdString(FormatujMaska(p.X, Maska::Polozenie, k_.Separator)));
 
     const TSilyPrzekroju sily = SilyPrzekroju(zad, k_.Wyniki, p, k_.Separator);
+    QTableWidget* t = SG_TabelaSilPrzekrojowych;
     for (size_t c = 0; c < sily.M.size(); ++c) {
-        SiatkaWynikow::UstawTekst(SG_TabelaSilPrzekrojowych, int(c) + 1, 1, Tekst(sily.TekstyM[c]));
-        SiatkaWynikow::UstawTekst(SG_TabelaSilPrzekrojowych, int(c) + 1, 2, Tekst(sily.TekstyT[c]));
+        SiatkaWynikow::UstawTekst(t, int(c) + 1, 1, QString::fromStdString(sily.TekstyM[c]));
+        SiatkaWynikow::UstawTekst(t, int(c) + 1, 2, QString::fromStdString(sily.TekstyT[c]));
     }
     if (sily.SaEkstrema) {
-        const auto wartosc = [&](double v) { return Tekst(FormatujMaska(v, Maska::Wartosc, k_.Separator)); };
+        const auto wartosc = [&](double v) {
+            return QString::fromStdString(FormatujMaska(v, Maska::Wartosc, k_.Separator));
+        };
         SiatkaWynikow::UstawTekst(SG_Maxima, 0, 1, wartosc(sily.MaxM));
         SiatkaWynikow::UstawTekst(SG_Maxima, 1, 1, wartosc(sily.MinM));
         SiatkaWynikow::UstawTekst(SG_Maxima, 0, 2, wartosc(sily.MaxT));

@@ -5,6 +5,13 @@
 // through an overlay the main window lends. Non-modal: the main window
 // stays usable, and tells the window after every composition that the task
 // or its results may have changed.
+//
+// The main window makes one with itself as the parent and keeps it:
+//   TZestawieniePrzekrojowych zestawienie(polecenia.Kompozycja, this);
+//   zestawienie.UstawNakladke(&nakladka); // an INakladka over Podglad's overlay layer
+//   ToolButton20  zestawienie.Pokaz();    // the refusal or the window beside it; no repaint
+//   after every composition (recomputation, new task, open, zoom, pan):
+//                 zestawienie.ZadanieZmienione();
 #include <QDialog>
 
 #include <functional>
@@ -23,7 +30,8 @@ class INakladka {
 public:
     virtual ~INakladka() = default;
     // Clears the layer, so that the sheet picture shows alone again, then
-    // lets `rysuj` (when given) draw on it in the picture's pixels, and shows it.
+    // lets `rysuj` (when given) draw on it, and shows it. The layer is as
+    // large as the sheet picture and in its pixels, the pixels of the view.
     virtual void Rysuj(const std::function<void(IPowierzchnia&)>& rysuj) = 0;
 };
 
