@@ -5,6 +5,7 @@
 #include "drawing/Arkusze.h"
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/Widok.h"
+#include "drawing/WydrukPdf.h"
 #include "model/Zadanie.h"
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
@@ -12,10 +13,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QString>
 
@@ -23,8 +20,6 @@
 #include <ostream>
 
 namespace {
-
-constexpr int DpiPdf = 300;
 
 
 QString NazwaPliku(const std::string& utf8)
@@ -65,27 +60,6 @@ private:
     std::ostream& bledy_;
 };
 
-// All pages in the one document of the PDF writer.
-class TWydrukPdf : public IWydruk {
-public:
-    explicit TWydrukPdf(TPowierzchniaQt& powierzchnia)
-        : strona_{powierzchnia, DpiPdf, DpiPdf}
-        , powierzchnia_(powierzchnia)
-    {
-    }
-    const TStronaDruku* Strona(int32_t strona) override
-    {
-        if (strona > 0 && !powierzchnia_.NowaStrona())
-            return nullptr;
-        return &strona_;
-    }
-    void KoniecStrony(int32_t) override {}
-
-private:
-    TStronaDruku strona_;
-    TPowierzchniaQt& powierzchnia_;
-};
-
 // The sheets laid out for the sheet size of the composition's printer.
 void UlozArkusze(TKompozycja& k)
 {
@@ -93,39 +67,14 @@ void UlozArkusze(TKompozycja& k)
     RozmiescArkusze(k.Zadanie, k.Widok);
 }
 
+// The same pages as the window's print command writes without a printer.
 int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
-    TPlikWyjscia wyjscie(polecenie.Wyjscie, bledy);
-    if (!wyjscie.Otworz())
-        return 1;
-    QPdfWriter pdf(&wyjscie.Plik());
-    pdf.setResolution(DpiPdf);
-    pdf.setCreator(QStringLiteral("QUARVI"));
-    pdf.setTitle(QFileInfo(NazwaPliku(polecenie.Plik)).fileName());
-    // A4 portrait whose printable area is the 20.5 × 28.5 cm sheet the
-    // program lays out when it has no printer to ask, centred on the paper.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
-                                  QPageLayout::Millimeter));
-    TPowierzchniaQt powierzchnia(pdf);
-    if (!powierzchnia.Aktywna()) {
-        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": nie udało się zacząć dokumentu PDF.\n";
-        wyjscie.Plik().cancelWriting();
-        return 1;
-    }
-    const QRect strona = pdf.pageLayout().paintRectPixels(DpiPdf);
-    // The PDF is the printer printed on.
-    k.Drukarka = TInformacjaDrukarki{DpiPdf, DpiPdf, strona.width(), strona.height()};
-    k.DrukarkaZnana = true;
-    UlozArkusze(k);
-    TWydrukPdf wydruk(powierzchnia);
-    const int32_t strony = Drukuj(k, wydruk);
-    powierzchnia.Zakoncz();
-    if (strony < IloscStronWydruku(k.Zadanie)) {
-        bledy << "Nie można zapisać wszystkich stron pliku " << polecenie.Wyjscie << ".\n";
-        wyjscie.Plik().cancelWriting();
-        return 1;
-    }
-    return wyjscie.Zatwierdz() ? 0 : 1;
+    std::string blad;
+    if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(), blad))
+        return 0;
+    bledy << blad << '\n';
+    return 1;
 }
 
 int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)

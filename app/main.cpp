@@ -1,6 +1,7 @@
-// The program: the command line runs without a window; the window comes later.
+// The program: the window, or the command line without one.
 #include "app/Renderowanie.h"
 #include "app/WierszPolecen.h"
+#include "mainwindow/Okna.h"
 #include "platform/RegionalneQt.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         std::cerr << polecenie.Blad << '\n';
         return 1;
     case TPolecenie::TRodzaj::Okno:
+        return UruchomOkno(argc, argv, polecenie.Plik);
     case TPolecenie::TRodzaj::Pomoc:
         std::cout << TekstPomocy;
         return 0;

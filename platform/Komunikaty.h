@@ -1,9 +1,11 @@
 #pragma once
-// Message boxes and Yes/No questions as the program's code sees them.
+// Message boxes and questions as the program's code sees them.
 // The window build shows them in Qt dialogs, the command line writes them to
 // stderr, and tests record them instead of blocking.
 #include <string>
 #include <vector>
+
+enum class TOdpowiedz { Tak, Nie, Anuluj };
 
 class IKomunikaty {
 public:
@@ -12,19 +14,27 @@ public:
     virtual void Komunikat(const std::string& tekst) = 0;
     // A question with Yes and No; true means Yes.
     virtual bool Pytanie(const std::string& tekst) = 0;
+    // A question with Yes, No and Cancel.
+    virtual TOdpowiedz PytanieZAnulowaniem(const std::string& tekst) = 0;
 };
 
-// Keeps every message and question; answers questions with a preset reply.
+// Keeps every message and question; answers questions with preset replies.
 class TRejestrKomunikatow : public IKomunikaty {
 public:
     std::vector<std::string> Komunikaty;
     std::vector<std::string> Pytania;
     bool Odpowiedz = true;
+    TOdpowiedz OdpowiedzZAnulowaniem = TOdpowiedz::Anuluj;
 
     void Komunikat(const std::string& tekst) override { Komunikaty.push_back(tekst); }
     bool Pytanie(const std::string& tekst) override
     {
         Pytania.push_back(tekst);
         return Odpowiedz;
+    }
+    TOdpowiedz PytanieZAnulowaniem(const std::string& tekst) override
+    {
+        Pytania.push_back(tekst);
+        return OdpowiedzZAnulowaniem;
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Messages of the command line: written where the user reads them; a
-// question cannot be answered there and counts as No.
+// question cannot be answered there and counts as No (as Cancel when it can be cancelled).
 #include "platform/Komunikaty.h"
 
 #include <ostream>
@@ -16,6 +16,11 @@ public:
     {
         out_ << tekst << '\n';
         return false;
+    }
+    TOdpowiedz PytanieZAnulowaniem(const std::string& tekst) override
+    {
+        out_ << tekst << '\n';
+        return TOdpowiedz::Anuluj;
     }
 
 private:

@@ -2,8 +2,12 @@
 # Installs the Debian 12 packages the build and the tests need, when missing.
 set -euo pipefail
 
-pakiety=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev googletest
-         libbenchmark-dev nlohmann-json3-dev hershey-fonts-data fonts-dejavu-core)
+pakiety=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libgtest-dev googletest
+         libbenchmark-dev nlohmann-json3-dev hershey-fonts-data fonts-dejavu-core
+         # the window tested in a real X server
+         xvfb xauth python3 python3-xlib
+         # Qt's own dialogs in Polish
+         qt6-translations-l10n)
 
 brak=()
 for p in "${pakiety[@]}"; do

@@ -1,0 +1,98 @@
+#include "drawing/WydrukPdf.h"
+
+#include "drawing/Arkusze.h"
+#include "drawing/PowierzchniaQt.h"
+#include "drawing/Widok.h"
+#include "model/Zadanie.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QString>
+
+namespace {
+
+constexpr int DpiPdf = 300;
+
+// All pages in the one document of the PDF writer.
+class TWydrukPdf : public IWydruk {
+public:
+    explicit TWydrukPdf(TPowierzchniaQt& powierzchnia)
+        : strona_{powierzchnia, DpiPdf, DpiPdf}
+        , powierzchnia_(powierzchnia)
+    {
+    }
+    const TStronaDruku* Strona(int32_t strona) override
+    {
+        if (strona > 0 && !powierzchnia_.NowaStrona())
+            return nullptr;
+        return &strona_;
+    }
+    void KoniecStrony(int32_t) override {}
+
+private:
+    TStronaDruku strona_;
+    TPowierzchniaQt& powierzchnia_;
+};
+
+// The sheets laid out for the sheet size of the composition's printer.
+void UlozArkusze(TKompozycja& k)
+{
+    UstawRozmiarArkusza(k.Widok, k.Drukarka, k.Zadanie.Nastawy, k.Zadanie.SkalaX, k.Zadanie.SkalaY);
+    RozmiescArkusze(k.Zadanie, k.Widok);
+}
+
+QString Tekst(const std::string& utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+} // namespace
+
+bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tytul, std::string& blad)
+{
+    // Written beside its name and renamed over it when complete: a failed
+    // print leaves an older file as it was, and every failure says why.
+    QSaveFile wyjscie(Tekst(plik));
+    wyjscie.setDirectWriteFallback(false);
+    const auto niepowodzenie = [&](const QString& powod) {
+        blad = "Nie można zapisać pliku " + plik + ": " + powod.toStdString() + ".";
+        wyjscie.cancelWriting();
+        return false;
+    };
+    if (!wyjscie.open(QIODevice::WriteOnly))
+        return niepowodzenie(wyjscie.errorString());
+    QPdfWriter pdf(&wyjscie);
+    pdf.setResolution(DpiPdf);
+    pdf.setCreator(QStringLiteral("QUARVI"));
+    pdf.setTitle(Tekst(tytul));
+    // The 20.5 × 28.5 cm printable area centred on the A4 paper: the sheet
+    // the program lays out when it has no printer to ask.
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
+                                  QPageLayout::Millimeter));
+    TPowierzchniaQt powierzchnia(pdf);
+    if (!powierzchnia.Aktywna())
+        return niepowodzenie(QStringLiteral("nie udało się zacząć dokumentu PDF"));
+    // The PDF is the printer printed on, until the print is done.
+    const auto drukarka = k.Drukarka;
+    const bool znana = k.DrukarkaZnana;
+    const QRect strona = pdf.pageLayout().paintRectPixels(DpiPdf);
+    k.Drukarka = TInformacjaDrukarki{DpiPdf, DpiPdf, strona.width(), strona.height()};
+    k.DrukarkaZnana = true;
+    UlozArkusze(k);
+    TWydrukPdf wydruk(powierzchnia);
+    const int32_t strony = Drukuj(k, wydruk);
+    powierzchnia.Zakoncz();
+    k.Drukarka = drukarka;
+    k.DrukarkaZnana = znana;
+    UlozArkusze(k);
+    if (strony < IloscStronWydruku(k.Zadanie))
+        return niepowodzenie(QStringLiteral("nie wszystkie strony zostały zapisane"));
+    if (!wyjscie.commit()) {
+        blad = "Nie można zapisać pliku " + plik + ": " + wyjscie.errorString().toStdString() + ".";
+        return false;
+    }
+    return true;
+}

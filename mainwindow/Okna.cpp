@@ -1,0 +1,41 @@
+#include "mainwindow/Okna.h"
+
+#include "mainwindow/Quarvi.h"
+#include "mainwindow/SystemQt.h"
+#include "platform/Ekran.h"
+#include "platform/RegionalneQt.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <iostream>
+
+TOkna::TOkna(TProgram& program, TOtoczenie& otoczenie) : Quarvi(std::make_unique<TQuarvi>(program, otoczenie)) {}
+
+TOkna::~TOkna() = default;
+
+int UruchomOkno(int& argc, char** argv, const std::string& plik)
+{
+    if (!JestEkran()) {
+        std::cerr << KomunikatBrakEkranu << '\n';
+        return 1;
+    }
+    QApplication aplikacja(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUARVI"));
+    // Qt's own dialogs (files, printing) in the program's language.
+    QTranslator tlumaczenie;
+    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&tlumaczenie);
+    // The task, its results and the pictures are large: on the heap, released when the run ends.
+    auto program = std::make_unique<TProgram>();
+    program->Regionalne = RegionalneSystemu();
+    program->FolderProgramu = QCoreApplication::applicationDirPath().toStdString();
+    TKomunikatyQt komunikaty;
+    TOtoczenie otoczenie = OtoczenieQt(komunikaty);
+    TOkna okna(*program, otoczenie);
+    okna.Quarvi->show();
+    if (!plik.empty())
+        okna.Quarvi->Polecenia().Otworz(plik);
+    return aplikacja.exec();
+}

@@ -1,0 +1,83 @@
+#include "mainwindow/Podglad.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+TPodglad::TPodglad(QWidget* rodzic) : QWidget(rodzic)
+{
+    setObjectName(QStringLiteral("Podglad"));
+    // The read-out follows the mouse without a button held.
+    setMouseTracking(true);
+    // Every pixel is painted from the picture: no background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(120, 90);
+}
+
+void TPodglad::UstawObraz(const QImage* obraz)
+{
+    obraz_ = obraz;
+    update();
+}
+
+void TPodglad::UstawRamke(std::optional<QRect> ramka)
+{
+    ramka_ = ramka;
+    update();
+}
+
+double TPodglad::Skala() const
+{
+    return devicePixelRatioF();
+}
+
+TRozmiarPowierzchni TPodglad::RozmiarUrzadzenia() const
+{
+    const double s = Skala();
+    return {int32_t(std::ceil(width() * s)), int32_t(std::ceil(height() * s))};
+}
+
+QPoint TPodglad::Piksel(const QPointF& polozenie) const
+{
+    const double s = Skala();
+    return {int(polozenie.x() * s), int(polozenie.y() * s)};
+}
+
+void TPodglad::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const double s = Skala();
+    const TRozmiarPowierzchni r = RozmiarUrzadzenia();
+    if (!obraz_ || obraz_->isNull()) {
+        p.fillRect(rect(), QColor(0xDC, 0xDC, 0xDC));
+        return;
+    }
+    // Device pixel for device pixel; a box larger than the picture shows grey beyond it.
+    p.drawImage(QRectF(0, 0, r.Szerokosc / s, r.Wysokosc / s), *obraz_, QRectF(0, 0, r.Szerokosc, r.Wysokosc));
+    if (ramka_) {
+        const QRectF w = QRectF(QPointF(ramka_->topLeft()) / s, QPointF(ramka_->bottomRight()) / s).normalized();
+        // Dots on a light trace: visible on the white sheet and on the grey desk alike.
+        p.setPen(QPen(QColor(255, 255, 255, 200), 0));
+        p.drawRect(w);
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.drawRect(w);
+    }
+}
+
+void TPodglad::mousePressEvent(QMouseEvent* zdarzenie)
+{
+    emit MouseDown(zdarzenie);
+}
+
+void TPodglad::mouseMoveEvent(QMouseEvent* zdarzenie)
+{
+    emit MouseMove(zdarzenie);
+}
+
+void TPodglad::mouseReleaseEvent(QMouseEvent* zdarzenie)
+{
+    emit MouseUp(zdarzenie);
+}

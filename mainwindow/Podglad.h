@@ -1,0 +1,44 @@
+#pragma once
+// The paint box of the sheet view: it shows the top-left corner of the sheet
+// picture, pixel for pixel in device pixels, and over it the zoom window's
+// dotted rectangle. Its paint event only copies; the picture is composed
+// elsewhere. Mouse events go to the main window's handlers.
+#include "drawing/Powierzchnia.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QImage;
+
+class TPodglad : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPodglad(QWidget* rodzic = nullptr);
+
+    void UstawObraz(const QImage* obraz);
+    // The zoom window's rectangle between two corners in device pixels; nothing hides it.
+    void UstawRamke(std::optional<QRect> ramka);
+    std::optional<QRect> Ramka() const { return ramka_; }
+
+    // Device pixels per pixel of the widget, and the widget's size in device pixels.
+    double Skala() const;
+    TRozmiarPowierzchni RozmiarUrzadzenia() const;
+    // The device pixel under a mouse position (truncated toward zero).
+    QPoint Piksel(const QPointF& polozenie) const;
+
+signals:
+    void MouseDown(QMouseEvent* zdarzenie);
+    void MouseMove(QMouseEvent* zdarzenie);
+    void MouseUp(QMouseEvent* zdarzenie);
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+    void mouseMoveEvent(QMouseEvent* zdarzenie) override;
+    void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
+
+private:
+    const QImage* obraz_ = nullptr;
+    std::optional<QRect> ramka_;
+};

@@ -1,0 +1,227 @@
+#include "mainwindow/Polecenia.h"
+
+#include "drawing/PowierzchniaQt.h"
+#include "drawing/WydrukPdf.h"
+#include "platform/Komunikaty.h"
+#include "projectfile/PlikZadania.h"
+
+#include <QClipboard>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr const char* TekstyStartowe[] = {
+    "  Program: QUARVI wer. 1.0.0",
+    "  Program wolno używać i rozpowszechniać bezpłatnie, bez zmian w jego plikach.",
+    "  Wyniki sprawdza projektant: autor nie odpowiada za skutki ich użycia.",
+    "  Autor: zespół programu QUARVI",
+    "         czerwiec 2009r",
+};
+
+std::string FolderPliku(const std::string& plik)
+{
+    return std::filesystem::path(plik).parent_path().string();
+}
+
+} // namespace
+
+TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad)
+    : Kompozycja{program.Zadanie, program.Wyniki, program.Widok, program.Czcionka, otoczenie.Komunikaty,
+                 program.Pokazuj, program.Regionalne.SeparatorDziesietny, std::nullopt, false}
+    , program_(program)
+    , otoczenie_(otoczenie)
+    , podglad_(podglad)
+{
+    ZapytajDrukarke();
+}
+
+void TPolecenia::ZapytajDrukarke()
+{
+    Kompozycja.Drukarka = otoczenie_.Drukarka ? otoczenie_.Drukarka() : std::nullopt;
+    Kompozycja.DrukarkaZnana = true;
+}
+
+void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
+{
+    ObrazArkusza = QImage(std::max(ekran.Szerokosc, 1), std::max(ekran.Wysokosc, 1), QImage::Format_RGB32);
+    program_.Widok = TWidok{};
+    NowyTemat(program_.Zadanie);
+    const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
+    ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
+    // The read-out is right before the first composition too.
+    program_.Widok.EkranSrodekX = r.Szerokosc / 2.0;
+    program_.Widok.EkranSrodekY = r.Wysokosc / 2.0;
+
+    ObrazArkusza.fill(QColor(0xDC, 0xDC, 0xDC));
+    QPainter p(&ObrazArkusza);
+    QFont f = p.font();
+    f.setPixelSize(int(12 * skala));
+    p.setFont(f);
+    p.setPen(Qt::black);
+    int y = 10;
+    for (const char* tekst : TekstyStartowe) {
+        p.drawText(QPointF(20 * skala, y * skala + p.fontMetrics().ascent()), QString::fromUtf8(tekst));
+        y += 20;
+    }
+    p.end();
+    podglad_.Pokaz();
+}
+
+void TPolecenia::Przerysuj()
+{
+    const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
+    const int W = std::max(r.Szerokosc, 0), H = std::max(r.Wysokosc, 0);
+    if (W > ObrazArkusza.width() || H > ObrazArkusza.height()) {
+        // A paint box larger than the screen it started on (moved to a larger one).
+        QImage wiekszy(std::max(W, ObrazArkusza.width()), std::max(H, ObrazArkusza.height()), QImage::Format_RGB32);
+        wiekszy.fill(QColor(0xDC, 0xDC, 0xDC));
+        QPainter(&wiekszy).drawImage(0, 0, ObrazArkusza);
+        ObrazArkusza = std::move(wiekszy);
+    }
+    // The paint box's corner of the picture, sharing its pixels: the
+    // composition sees the paint box's size and draws nothing beyond it.
+    QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    Kompozycja.Pokazuj = program_.Pokazuj;
+    {
+        TPowierzchniaQt powierzchnia(okno);
+        ::Przerysuj(Kompozycja, &powierzchnia);
+    }
+    podglad_.Pokaz();
+}
+
+bool TPolecenia::MoznaPorzucic()
+{
+    if (!program_.Zadanie.NieZapisane)
+        return true;
+    switch (otoczenie_.Komunikaty.PytanieZAnulowaniem(PytanieONiezapisanych)) {
+    case TOdpowiedz::Tak:
+        return Zapisz();
+    case TOdpowiedz::Nie:
+        return true;
+    case TOdpowiedz::Anuluj:
+        break;
+    }
+    return false;
+}
+
+bool TPolecenia::NoweZadanie()
+{
+    if (!MoznaPorzucic())
+        return false;
+    TDaneZadania& zad = program_.Zadanie;
+    NowyTemat(zad);
+    // A new task has nothing to lose until it is changed.
+    zad.NieZapisane = false;
+    zad.DoPrzeliczenia = true;
+    plik_.clear();
+    RozmiescArkusze(zad, program_.Widok);
+    Przerysuj();
+    return true;
+}
+
+bool TPolecenia::Otworz()
+{
+    Przerysuj();
+    if (!MoznaPorzucic())
+        return false;
+    const std::optional<std::string> nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::Odczyt));
+    return nazwa && Czytaj(*nazwa);
+}
+
+bool TPolecenia::Otworz(const std::string& plik)
+{
+    return MoznaPorzucic() && Czytaj(plik);
+}
+
+bool TPolecenia::Czytaj(const std::string& plik)
+{
+    TDaneZadania& zad = program_.Zadanie;
+    TWidokiZPliku widoki;
+    std::string blad;
+    // The task is replaced only by a file read to its end.
+    if (!CzytajPlik(plik, zad, widoki, blad)) {
+        otoczenie_.Komunikaty.Komunikat(blad);
+        return false;
+    }
+    plik_ = plik;
+    zad.DoPrzeliczenia = true;
+    zad.NieZapisane = false;
+    zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
+    UstawRozmiarArkusza(program_.Widok, Kompozycja.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
+    RozmiescArkusze(zad, program_.Widok);
+    Przerysuj();
+    return true;
+}
+
+bool TPolecenia::Zapisz()
+{
+    const std::optional<std::string> nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::Zapis));
+    if (!nazwa)
+        return false;
+    std::string blad;
+    if (!ZapiszPlik(*nazwa, program_.Zadanie, program_.Regionalne, blad)) {
+        otoczenie_.Komunikaty.Komunikat(blad);
+        return false;
+    }
+    plik_ = *nazwa;
+    program_.Zadanie.NieZapisane = false;
+    podglad_.Pokaz();
+    return true;
+}
+
+TDialogPliku TPolecenia::Dialog(TDialogPliku::TRodzaj rodzaj) const
+{
+    TDialogPliku d;
+    d.Rodzaj = rodzaj;
+    d.Folder = plik_.empty() ? (program_.FolderProgramu / "Przykłady").string() : FolderPliku(plik_);
+    switch (rodzaj) {
+    case TDialogPliku::TRodzaj::Odczyt:
+        d.Filtr = FiltrOdczytu;
+        d.Rozszerzenie = "qvr";
+        break;
+    case TDialogPliku::TRodzaj::Zapis:
+        d.Filtr = FiltrZapisu;
+        d.Rozszerzenie = "qvr";
+        d.Nazwa = plik_;
+        break;
+    case TDialogPliku::TRodzaj::ZapisPdf:
+        d.Filtr = FiltrPdf;
+        d.Rozszerzenie = "pdf";
+        if (!plik_.empty())
+            d.Nazwa = std::filesystem::path(plik_).replace_extension(".pdf").string();
+        break;
+    }
+    return d;
+}
+
+void TPolecenia::Kopiuj()
+{
+    const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
+    // Exactly what the paint box shows; nothing is composed again.
+    QGuiApplication::clipboard()->setImage(ObrazArkusza.copy(0, 0, r.Szerokosc, r.Wysokosc));
+}
+
+void TPolecenia::Drukuj()
+{
+    // A printer may have come or gone since the program started.
+    ZapytajDrukarke();
+    TDaneZadania& zad = program_.Zadanie;
+    if (Kompozycja.Drukarka) {
+        const std::unique_ptr<IWydruk> wydruk = otoczenie_.NowyWydruk();
+        if (::Drukuj(Kompozycja, *wydruk) < IloscStronWydruku(zad))
+            otoczenie_.Komunikaty.Komunikat("Drukarka nie przyjęła wszystkich arkuszy — sprawdź ją i wydrukuj "
+                                            "jeszcze raz.");
+    } else if (const auto nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::ZapisPdf))) {
+        // Without a printer the same pages go into a PDF file.
+        std::string blad;
+        const std::string tytul = plik_.empty() ? "QUARVI" : std::filesystem::path(plik_).filename().string();
+        if (!DrukujDoPdf(Kompozycja, *nazwa, tytul, blad))
+            otoczenie_.Komunikaty.Komunikat(blad);
+    }
+    Przerysuj();
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The commands of the main window as plain sequences over the program's
+// data: new task, open, save, copy, print, and the composition every command
+// ends with. The window calls them and shows what they composed; tests call
+// them without a window.
+#include "drawing/Arkusze.h"
+#include "mainwindow/Program.h"
+
+#include <QImage>
+
+#include <string>
+
+// What the commands need of the window.
+class IPodglad {
+public:
+    virtual ~IPodglad() = default;
+    // The paint box, in device pixels.
+    virtual TRozmiarPowierzchni RozmiarPodgladu() const = 0;
+    // The picture, the task's file or its unsaved mark changed.
+    virtual void Pokaz() = 0;
+};
+
+inline constexpr const char* FiltrOdczytu = "Pliki Quarvi|*.qvr|Wszystkie pliki|*.*";
+inline constexpr const char* FiltrZapisu = "Pliki Quarvi|*.qvr|Wszystkie pliki| *.*";
+inline constexpr const char* FiltrPdf = "Dokumenty PDF|*.pdf";
+inline constexpr const char* PytanieONiezapisanych = "Dane nie zostały zapisane. Zapisać zmiany?";
+
+class TPolecenia {
+public:
+    TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad);
+
+    TKompozycja Kompozycja;
+    // The sheets as last composed, in device pixels, as large as the screen;
+    // the paint box shows its top-left corner.
+    QImage ObrazArkusza;
+
+    // The task's file (UTF-8); empty until the task is read or saved.
+    const std::string& Plik() const { return plik_; }
+
+    // The window is shown for the first time: the picture for a screen of
+    // `ekran` device pixels, the first view, a new task, zoom all and the
+    // start picture drawn at `skala` device pixels per pixel.
+    void Start(TRozmiarPowierzchni ekran, double skala);
+    // The composition into ObrazArkusza for the paint box's present size, then shown.
+    void Przerysuj();
+
+    // Each returns true when it did what it was asked.
+    bool NoweZadanie();
+    bool Otworz();                        // through the open dialog
+    bool Otworz(const std::string& plik); // a file given on the command line or dropped
+    bool Zapisz();
+    void Kopiuj();
+    void Drukuj();
+    // Unsaved changes are saved or let go, or the user keeps them (false).
+    bool MoznaPorzucic();
+
+private:
+    bool Czytaj(const std::string& plik);
+    TDialogPliku Dialog(TDialogPliku::TRodzaj rodzaj) const;
+    void ZapytajDrukarke();
+
+    TProgram& program_;
+    TOtoczenie& otoczenie_;
+    IPodglad& podglad_;
+    std::string plik_;
+};

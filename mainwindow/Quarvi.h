@@ -1,0 +1,84 @@
+#pragma once
+// The main window: five tool bars in ControlBar1, the page "Statyka" with the
+// sheet view Podglad and its pop-up menu, and the three panels of StatusBar1.
+// It turns the user's clicks, drags and wheel turns into the view functions
+// and the commands of TPolecenia, and shows what they composed.
+#include "mainwindow/Polecenia.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QTabWidget;
+class QToolBar;
+class TPodglad;
+
+class TQuarvi : public QMainWindow, private IPodglad {
+    Q_OBJECT
+public:
+    TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic = nullptr);
+    ~TQuarvi() override;
+
+    TPolecenia& Polecenia() { return *polecenia_; }
+    TPodglad& Podglad() { return *Podglad_; }
+
+    // The tool bar buttons and the pop-up menu.
+    void TBZoomPanClick();
+    void TBOknoClick();
+    void TBWszystkoClick();
+    void TBPowiekszClick();
+    void TBPomniejszClick();
+    void ToolButton6Click(); // new task
+    void ToolButton7Click(); // open
+    void ToolButton8Click(); // save
+    void ToolButton9Click(); // copy to the clipboard
+    void ToolButton10Click(); // print
+
+    // The sheet view's mouse; pixels are the paint box's device pixels.
+    void PodgladMouseDown(QMouseEvent* zdarzenie);
+    void PodgladMouseMove(QMouseEvent* zdarzenie);
+    void PodgladMouseUp(QMouseEvent* zdarzenie);
+    // A wheel turned anywhere over the window.
+    void FormMouseWheel(int kat);
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void UtworzPaski();
+    void UtworzStrone();
+    void UtworzMenu();
+    void UtworzPasekStanu();
+    QAction* Przycisk(QToolBar* pasek, const char* nazwa, const char* ikona, const char* podpowiedz,
+                      const QKeySequence& skrot, void (TQuarvi::*klik)());
+
+    TRozmiarPowierzchni RozmiarPodgladu() const override;
+    void Pokaz() override;
+
+    TProgram& program_;
+    std::unique_ptr<TPolecenia> polecenia_;
+    bool pokazane_ = false;
+    int kat_ = 0; // wheel angle not yet a whole turn
+
+    QWidget* ControlBar1 = nullptr;
+    QToolBar* TObcizenieDodawanie = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolBar* ToolBarZoomy = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QToolBar* TB_Edycja = nullptr;
+    QAction* TBZoomPan = nullptr;
+    QAction* TBOkno = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    TPodglad* Podglad_ = nullptr;
+    QMenu* ZoomMenu = nullptr;
+    QLabel* Panele_[3] = {};
+};

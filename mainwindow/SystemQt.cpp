@@ -1,0 +1,128 @@
+#include "mainwindow/SystemQt.h"
+
+#include "drawing/PowierzchniaQt.h"
+#include "platform/Drukarka.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStringList>
+
+namespace {
+
+QString Tekst(const std::string& utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+// The program speaks Polish whatever Qt's translations the system has.
+QMessageBox::StandardButton Pokaz(QMessageBox::Icon ikona, const std::string& tekst,
+                                  QMessageBox::StandardButtons przyciski)
+{
+    QMessageBox okno(ikona, QStringLiteral("QUARVI"), Tekst(tekst), przyciski, QApplication::activeWindow());
+    const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (const auto& [przycisk, napis] : napisy)
+        if (QAbstractButton* b = okno.button(przycisk))
+            b->setText(QString::fromUtf8(napis));
+    return QMessageBox::StandardButton(okno.exec());
+}
+
+} // namespace
+
+void TKomunikatyQt::Komunikat(const std::string& tekst)
+{
+    Pokaz(QMessageBox::Information, tekst, QMessageBox::Ok);
+}
+
+bool TKomunikatyQt::Pytanie(const std::string& tekst)
+{
+    return Pokaz(QMessageBox::Question, tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+TOdpowiedz TKomunikatyQt::PytanieZAnulowaniem(const std::string& tekst)
+{
+    switch (Pokaz(QMessageBox::Question, tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return TOdpowiedz::Tak;
+    case QMessageBox::No:
+        return TOdpowiedz::Nie;
+    default:
+        return TOdpowiedz::Anuluj; // also the window's close button and Escape
+    }
+}
+
+QStringList FiltryQt(const std::string& filtr)
+{
+    const QStringList czesci = Tekst(filtr).split(QLatin1Char('|'));
+    QStringList filtry;
+    for (qsizetype i = 0; i + 1 < czesci.size(); i += 2)
+        filtry << czesci[i] + QStringLiteral(" (") + czesci[i + 1].trimmed() + QLatin1Char(')');
+    return filtry;
+}
+
+std::optional<std::string> WybierzPlikQt(const TDialogPliku& d)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    const bool odczyt = d.Rodzaj == TDialogPliku::TRodzaj::Odczyt;
+    dialog.setObjectName(odczyt ? QStringLiteral("OpenDialog1") : QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(odczyt ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(odczyt ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setWindowTitle(odczyt ? QStringLiteral("Odczyt danych")
+                                 : d.Rodzaj == TDialogPliku::TRodzaj::Zapis ? QStringLiteral("Zapis danych")
+                                                                             : QStringLiteral("Drukowanie do pliku PDF"));
+    dialog.setNameFilters(FiltryQt(d.Filtr));
+    dialog.setDefaultSuffix(Tekst(d.Rozszerzenie));
+    dialog.setDirectory(Tekst(d.Folder));
+    if (!d.Nazwa.empty())
+        dialog.selectFile(Tekst(d.Nazwa));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+TWydrukDrukarki::TWydrukDrukarki(TNowaDrukarka nowaDrukarka) : nowaDrukarka_(std::move(nowaDrukarka)) {}
+
+TWydrukDrukarki::~TWydrukDrukarki() = default;
+
+const TStronaDruku* TWydrukDrukarki::Strona(int32_t)
+{
+    drukarka_ = nowaDrukarka_();
+    if (!drukarka_)
+        return nullptr;
+    powierzchnia_ = std::make_unique<TPowierzchniaQt>(*drukarka_);
+    if (!powierzchnia_->Aktywna())
+        return nullptr;
+    strona_ = std::make_unique<TStronaDruku>(
+        TStronaDruku{*powierzchnia_, drukarka_->logicalDpiX(), drukarka_->logicalDpiY()});
+    return strona_.get();
+}
+
+void TWydrukDrukarki::KoniecStrony(int32_t)
+{
+    // Ending the painting ends the job: the page goes to the printer.
+    strona_.reset();
+    powierzchnia_.reset();
+    drukarka_.reset();
+}
+
+std::unique_ptr<QPrinter> DrukarkaDomyslna()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    auto drukarka = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    drukarka->setPageOrientation(QPageLayout::Portrait);
+    drukarka->setDocName(QStringLiteral("QUARVI"));
+    return drukarka;
+}
+
+TOtoczenie OtoczenieQt(IKomunikaty& komunikaty)
+{
+    return {komunikaty, WybierzPlikQt,
+            [] { return std::make_unique<TWydrukDrukarki>(DrukarkaDomyslna); }, ZapytajDrukarke};
+}

@@ -1,0 +1,531 @@
+// The main window driven offscreen through real events on its controls.
+#include "drawing/PowierzchniaZapis.h"
+#include "mainwindow/Podglad.h"
+#include "mainwindow/Quarvi.h"
+#include "mainwindow/SystemQt.h"
+#include "platform/Komunikaty.h"
+#include "projectfile/PlikZadania.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path FolderProgramu = QUARVI_OUT;
+const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
+const std::string Jednoprzeslowa = (FolderProgramu / "Przykłady" / "Belka jednoprzęsłowa stalowa.qvr").string();
+
+std::string Czytaj(const fs::path& plik)
+{
+    std::ifstream f(plik, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// The pages of a print job by job, on one recording page.
+struct TWydrukZapis : IWydruk {
+    TPowierzchniaZapis Strona_{2400, 3300};
+    TStronaDruku S{Strona_, 300, 300};
+    std::vector<int32_t>& Dokumenty;
+    explicit TWydrukZapis(std::vector<int32_t>& dokumenty) : Dokumenty(dokumenty) {}
+    const TStronaDruku* Strona(int32_t) override { return &S; }
+    void KoniecStrony(int32_t strona) override { Dokumenty.push_back(strona); }
+};
+
+class Okno : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nazwa[] = "test_okno";
+        static char* argv[] = {nazwa, nullptr};
+        Aplikacja = std::make_unique<QApplication>(argc, argv);
+    }
+    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static inline std::unique_ptr<QApplication> Aplikacja;
+
+    fs::path Tymczasowy = fs::temp_directory_path() /
+                          ("quarvi_okno_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::unique_ptr<TProgram> Program;
+    TRejestrKomunikatow Kom;
+    // What each kind of file dialog answers, and every dialog asked for.
+    std::map<TDialogPliku::TRodzaj, std::optional<std::string>> Wybory;
+    std::vector<TDialogPliku> Dialogi;
+    std::optional<TInformacjaDrukarki> Drukarka;
+    std::vector<int32_t> Dokumenty;
+    TOtoczenie Otoczenie{Kom,
+                         [this](const TDialogPliku& d) {
+                             Dialogi.push_back(d);
+                             return Wybory[d.Rodzaj];
+                         },
+                         [this] { return std::make_unique<TWydrukZapis>(Dokumenty); },
+                         [this] { return Drukarka; }};
+    std::unique_ptr<TQuarvi> Quarvi;
+
+    void SetUp() override
+    {
+        fs::create_directories(Tymczasowy);
+        Nowe(FolderProgramu);
+    }
+    void TearDown() override
+    {
+        Quarvi.reset();
+        fs::remove_all(Tymczasowy);
+    }
+
+    // A window of its own program, shown at 900 × 700.
+    void Nowe(const fs::path& folder)
+    {
+        Quarvi.reset();
+        Program = std::make_unique<TProgram>();
+        Program->FolderProgramu = folder;
+        Program->Regionalne.SeparatorDziesietny = ',';
+        Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
+        Quarvi->resize(900, 700);
+        Quarvi->show();
+    }
+
+    TPodglad& Podglad() { return Quarvi->Podglad(); }
+    TWidok& Widok() { return Program->Widok; }
+    TDaneZadania& Zad() { return Program->Zadanie; }
+    QString Panel(int i) { return Quarvi->findChild<QLabel*>(QStringLiteral("Panel%1").arg(i))->text(); }
+    void Klik(const char* przycisk)
+    {
+        auto* b = Quarvi->findChild<QToolButton*>(QString::fromUtf8(przycisk));
+        ASSERT_NE(b, nullptr) << przycisk;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // The mouse over the middle of a device pixel of the paint box.
+    QPointF Mysz(int kolumna, int wiersz)
+    {
+        const double s = Podglad().Skala();
+        return QPointF((kolumna + 0.5) / s, (wiersz + 0.5) / s);
+    }
+    void Zdarzenie(QEvent::Type rodzaj, Qt::MouseButton b, QPointF p)
+    {
+        const Qt::MouseButtons wcisniete = rodzaj == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
+        QMouseEvent e(rodzaj, p, Podglad().mapToGlobal(p), b, wcisniete, {});
+        QApplication::sendEvent(&Podglad(), &e);
+    }
+    void Nacisnij(Qt::MouseButton b, QPoint p) { Zdarzenie(QEvent::MouseButtonPress, b, p); }
+    void Przesun(QPointF p) { Zdarzenie(QEvent::MouseMove, Qt::NoButton, p); }
+    void Pusc(Qt::MouseButton b, QPoint p) { Zdarzenie(QEvent::MouseButtonRelease, b, p); }
+    void Kolko(QWidget* w, int kat)
+    {
+        QWheelEvent e(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, kat), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    }
+    TRozmiarPowierzchni Rozmiar() { return Podglad().RozmiarUrzadzenia(); }
+    // The task opened from a copy of an example, with a change not saved yet.
+    fs::path Zmienione(const std::string& przyklad)
+    {
+        const fs::path kopia = Tymczasowy / fs::path(przyklad).filename();
+        fs::copy_file(przyklad, kopia, fs::copy_options::overwrite_existing);
+        EXPECT_TRUE(Quarvi->Polecenia().Otworz(kopia.string()));
+        Zad().Grupy[0].Nazwa = "Zmiana";
+        Zad().NieZapisane = true;
+        Quarvi->Polecenia().Przerysuj();
+        return kopia;
+    }
+};
+
+} // namespace
+
+TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
+{
+    EXPECT_EQ(Quarvi->objectName(), "Quarvi");
+    EXPECT_EQ(Quarvi->windowHandle()->title(), "QUARVI");
+    QWidget* bar = Quarvi->findChild<QWidget*>("ControlBar1");
+    ASSERT_NE(bar, nullptr);
+    QStringList paski, widoczne;
+    for (QToolBar* p : bar->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        paski << p->objectName();
+        if (p->isVisible())
+            widoczne << p->objectName();
+    }
+    EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
+    EXPECT_EQ(widoczne, (QStringList{"ToolBarZoomy", "ToolBar2"}));
+    const std::vector<std::pair<const char*, const char*>> przyciski{
+        {"TBZoomPan", "Zoom PAN"},           {"TBOkno", "Zoom okno."},
+        {"TBWszystko", "Zoom wszystko. (Ctrl+0)"}, {"TBPowieksz", "Powiększ. (Ctrl++)"},
+        {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"}, {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
+        {"ToolButton7", "Odczyt danych (Ctrl+O)"}, {"ToolButton8", "Zapis danych (Ctrl+S)"},
+        {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"}, {"ToolButton10", "Drukowanie (Ctrl+P)"}};
+    for (const auto& [nazwa, wskazowka] : przyciski) {
+        auto* b = Quarvi->findChild<QToolButton*>(nazwa);
+        ASSERT_NE(b, nullptr) << nazwa;
+        EXPECT_TRUE(b->isVisible()) << nazwa;
+        EXPECT_EQ(b->defaultAction()->toolTip(), QString::fromUtf8(wskazowka));
+        EXPECT_EQ(b->defaultAction()->statusTip(), QString::fromUtf8(wskazowka).section(" (Ctrl", 0, 0));
+        EXPECT_FALSE(b->icon().isNull()) << nazwa;
+    }
+    QStringList menu;
+    for (QAction* a : Quarvi->findChild<QMenu*>("ZoomMenu")->actions())
+        menu << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ":" + a->text());
+    EXPECT_EQ(menu, (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "-", "Powiksz1:Powiększ",
+                                 "Pomniejsz1:Pomniejsz"}));
+    EXPECT_EQ(Quarvi->findChild<QStatusBar*>("StatusBar1")->findChildren<QLabel*>().size(), 3);
+    EXPECT_TRUE(Panel(1).contains("1.0.1") && Panel(1).contains("czerwiec 2009"));
+    EXPECT_EQ(Panel(2), "");
+
+    EXPECT_EQ(Zad().IloscPrzesel, -1);
+    const TRozmiarPowierzchni r = Rozmiar();
+    EXPECT_DOUBLE_EQ(Widok().SkalaWidoku, std::max(20.5 * 1000 / (r.Szerokosc - 5), 28.5 * 1000 / (r.Wysokosc - 5)));
+    EXPECT_DOUBLE_EQ(Widok().SrodekX, 10.25);
+    const QImage& obraz = Quarvi->Polecenia().ObrazArkusza;
+    const double s = Podglad().Skala();
+    EXPECT_EQ(obraz.size(), Quarvi->screen()->size() * s);
+    EXPECT_EQ(obraz.pixel(5, 5), qRgb(0xDC, 0xDC, 0xDC));
+    int tekst = 0; // dark pixels of the five lines, 20 pixels from the left
+    for (int y = 0; y < int(110 * s); ++y)
+        for (int x = int(20 * s); x < int(400 * s); ++x)
+            tekst += qGray(obraz.pixel(x, y)) < 100;
+    EXPECT_GT(tekst, 300);
+    EXPECT_EQ(Podglad().grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(int(300 * s), int(40 * s)),
+              obraz.pixel(int(300 * s), int(40 * s)));
+
+    // Every icon, also those of buttons still to come, legible at the three sizes.
+    const QStringList ikony = QDir(":/ikony").entryList({"*.svg"});
+    EXPECT_EQ(ikony.size(), 23);
+    for (const QString& ikona : ikony)
+        for (int rozmiar : {16, 24, 32}) {
+            const QImage i = QIcon(":/ikony/" + ikona).pixmap(rozmiar).toImage();
+            int widoczne = 0;
+            for (int y = 0; y < i.height(); ++y)
+                for (int x = 0; x < i.width(); ++x)
+                    widoczne += qAlpha(i.pixel(x, y)) > 128;
+            EXPECT_GT(widoczne, rozmiar * rozmiar / 8) << ikona.toStdString() << " " << rozmiar;
+        }
+}
+
+TEST_F(Okno, AMissingFontIsReportedAndTheProgramGoesOn)
+{
+    Nowe(Tymczasowy);
+    ASSERT_EQ(Kom.Komunikaty.size(), 1u);
+    EXPECT_NE(Kom.Komunikaty[0].find("Romans100.Lzs"), std::string::npos) << Kom.Komunikaty[0];
+    EXPECT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    EXPECT_EQ(Zad().IloscPrzesel, 3);
+}
+
+TEST_F(Okno, ZoomWindowClickZoomsFiveHundredFoldAndBothDragDirectionsGiveOneView)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    const TWidok poczatkowy = Widok();
+    Klik("TBOkno");
+    EXPECT_EQ(Podglad().cursor().shape(), Qt::DragMoveCursor);
+    Nacisnij(Qt::LeftButton, QPoint(200, 150));
+    Pusc(Qt::LeftButton, QPoint(200, 150));
+    EXPECT_NEAR(Widok().SkalaWidoku / poczatkowy.SkalaWidoku, 0.002, 1e-7);
+    EXPECT_FALSE(Widok().TrybOkna);
+    EXPECT_EQ(Podglad().cursor().shape(), Qt::CrossCursor);
+
+    // The same box dragged both ways; the rectangle is drawn over the paint box only.
+    std::vector<std::tuple<double, double, double>> widoki;
+    for (const auto& [od, do_] : {std::pair{QPoint(120, 90), QPoint(420, 330)}, {QPoint(420, 330), QPoint(120, 90)}}) {
+        Widok() = poczatkowy;
+        Quarvi->Polecenia().Przerysuj();
+        Quarvi->findChild<QAction*>("Okno1")->trigger();
+        Nacisnij(Qt::LeftButton, od);
+        const QImage przed = Quarvi->Polecenia().ObrazArkusza.copy();
+        Przesun((od + do_) / 2);
+        Przesun(do_);
+        ASSERT_TRUE(Podglad().Ramka().has_value());
+        EXPECT_EQ(Podglad().Ramka()->normalized(), QRect(od * Podglad().Skala(), do_ * Podglad().Skala()).normalized());
+        EXPECT_EQ(Quarvi->Polecenia().ObrazArkusza, przed);
+        Pusc(Qt::LeftButton, do_);
+        EXPECT_FALSE(Podglad().Ramka().has_value());
+        widoki.emplace_back(Widok().SkalaWidoku, Widok().SrodekX, Widok().SrodekY);
+    }
+    EXPECT_EQ(widoki[0], widoki[1]);
+    // A box wider than tall: its width in cm, scaled by the window's height to width.
+    const TRozmiarPowierzchni r = Rozmiar();
+    EXPECT_NEAR(std::get<0>(widoki[0]),
+                double(float(300 * Podglad().Skala() * poczatkowy.SkalaWidoku / 1000)) * r.Wysokosc / r.Szerokosc, 1e-9);
+}
+
+TEST_F(Okno, TenWheelTurnsUpThenDownAnywhereOverTheWindowLeaveTheZoomAtNinetyPerCent)
+{
+    const TWidok poczatkowy = Widok();
+    for (int i = 0; i < 10; ++i)
+        Kolko(&Podglad(), 120);
+    EXPECT_NEAR(Widok().SkalaWidoku, poczatkowy.SkalaWidoku * std::pow(0.9, 10), 1e-9);
+    for (int i = 0; i < 10; ++i)
+        Kolko(Quarvi->findChild<QStatusBar*>("StatusBar1"), -60); // half notches add up
+    Kolko(Quarvi->findChild<QToolButton*>("ToolButton6"), -600);
+    EXPECT_NEAR(Widok().SkalaWidoku / poczatkowy.SkalaWidoku, std::pow(0.9, 10) * std::pow(1.1, 10), 1e-12);
+    EXPECT_NEAR(Widok().SkalaWidoku / poczatkowy.SkalaWidoku, 0.904382, 1e-6);
+    EXPECT_EQ(std::pair(Widok().SrodekX, Widok().SrodekY), std::pair(poczatkowy.SrodekX, poczatkowy.SrodekY));
+}
+
+TEST_F(Okno, ThePanToolServesOneDragWhileTheMiddleButtonPansAtAnyTime)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    const double s = Podglad().Skala();
+    for (const auto& [uzbroj, przycisk] : {std::pair{true, Qt::LeftButton}, {false, Qt::LeftButton},
+                                          {false, Qt::MiddleButton}}) {
+        if (uzbroj)
+            Klik("TBZoomPan");
+        EXPECT_EQ(Podglad().cursor().shape(), uzbroj ? Qt::OpenHandCursor : Qt::CrossCursor);
+        const TWidok przed = Widok();
+        const QImage obraz = Quarvi->Polecenia().ObrazArkusza.copy();
+        const bool przesuwa = uzbroj || przycisk == Qt::MiddleButton;
+        Nacisnij(przycisk, QPoint(400, 300));
+        Przesun(QPoint(350, 340));
+        // The sheet follows the mouse during the drag.
+        EXPECT_NEAR(Widok().SrodekX, przed.SrodekX + (przesuwa ? 50 * s * przed.SkalaWidoku / 1000 : 0), 1e-9);
+        EXPECT_NEAR(Widok().SrodekY, przed.SrodekY + (przesuwa ? 40 * s * przed.SkalaWidoku / 1000 : 0), 1e-9);
+        EXPECT_EQ(Quarvi->Polecenia().ObrazArkusza != obraz, przesuwa);
+        Pusc(przycisk, QPoint(340, 340));
+        EXPECT_NEAR(Widok().SrodekX, przed.SrodekX + (przesuwa ? 60 * s * przed.SkalaWidoku / 1000 : 0), 1e-9);
+        EXPECT_FALSE(Widok().TrybPrzesuwania || Widok().Przeciaganie);
+        EXPECT_EQ(Podglad().cursor().shape(), Qt::CrossCursor);
+    }
+}
+
+TEST_F(Okno, TheReadOutGivesWorldCoordinatesInTheUsersNumberFormat)
+{
+    // 100 device pixels per cm with the first sheet's corner on device pixel (10, 10).
+    const TRozmiarPowierzchni r = Rozmiar();
+    Widok().SkalaWidoku = 10;
+    Widok().SrodekX = (r.Szerokosc / 2.0 - 10) * 10 / 1000;
+    Widok().SrodekY = -((r.Wysokosc / 2.0 - 10) * 10 / 1000);
+    Quarvi->Polecenia().Przerysuj();
+    for (const auto& [kolumna, wiersz, tekst] : {std::tuple{10, 10, "X=0,000 Y=0,000"}, {10, 60, "X=0,000 Y=-0,500"},
+                                                {60, 110, "X=0,500 Y=-1,000"}}) {
+        Przesun(Mysz(kolumna, wiersz));
+        EXPECT_EQ(Panel(0), tekst);
+    }
+}
+
+TEST_F(Okno, TheUnsavedMarkStaysAfterAFailedSaveAndGoesAfterASuccessfulOne)
+{
+    const fs::path plik = Zmienione(Strop);
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    EXPECT_EQ(Quarvi->windowHandle()->title(), "Strop trzyprzęsłowy.qvr* – QUARVI");
+    EXPECT_TRUE(Quarvi->isWindowModified());
+    const std::string naDysku = Czytaj(plik);
+
+    // A value the file cannot hold: the save refuses, the file and the mark stay.
+    Zad().Sily[0].Wartosc = NAN;
+    Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
+    Klik("ToolButton8");
+    ASSERT_EQ(Kom.Komunikaty.size(), 1u);
+    EXPECT_EQ(Czytaj(plik), naDysku);
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    EXPECT_TRUE(Zad().NieZapisane && Quarvi->isWindowModified());
+    // The save dialog proposes the task's file.
+    EXPECT_EQ(Dialogi.back().Nazwa, plik.string());
+    EXPECT_EQ(Dialogi.back().Filtr, "Pliki Quarvi|*.qvr|Wszystkie pliki| *.*");
+
+    Zad().Sily[0].Wartosc = 10;
+    const fs::path nowy = Tymczasowy / "nowy.qvr";
+    Wybory[TDialogPliku::TRodzaj::Zapis] = nowy.string();
+    Klik("ToolButton8");
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_FALSE(Zad().NieZapisane || Quarvi->isWindowModified());
+    EXPECT_EQ(Quarvi->windowHandle()->title(), "nowy.qvr – QUARVI");
+    EXPECT_NE(Czytaj(nowy).find("Zmiana"), std::string::npos);
+}
+
+TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
+{
+    enum TPolecenie { Nowe_, Otworz, Upusc, Zamknij };
+    struct TPrzypadek {
+        TOdpowiedz Odpowiedz;
+        bool Zapisano; // the save dialog answers with a file
+        bool Dalej;    // the command went on
+    };
+    const TPrzypadek przypadki[] = {
+        {TOdpowiedz::Tak, true, true},
+        {TOdpowiedz::Tak, false, false}, // the save dialog was cancelled
+        {TOdpowiedz::Nie, false, true},
+        {TOdpowiedz::Anuluj, false, false},
+    };
+    for (TPolecenie polecenie : {Nowe_, Otworz, Upusc, Zamknij})
+        for (const TPrzypadek& p : przypadki) {
+            SCOPED_TRACE(testing::Message() << "polecenie " << polecenie << ", odpowiedź " << int(p.Odpowiedz)
+                                            << (p.Zapisano ? ", zapisano" : ""));
+            Nowe(FolderProgramu);
+            const fs::path plik = Zmienione(Strop);
+            const fs::path zapis = Tymczasowy / "zapis.qvr";
+            fs::remove(zapis);
+            Kom.Pytania.clear();
+            Kom.OdpowiedzZAnulowaniem = p.Odpowiedz;
+            Wybory[TDialogPliku::TRodzaj::Zapis] = p.Zapisano ? std::optional(zapis.string()) : std::nullopt;
+            Wybory[TDialogPliku::TRodzaj::Odczyt] = Jednoprzeslowa;
+            switch (polecenie) {
+            case Nowe_:
+                Klik("ToolButton6");
+                break;
+            case Otworz:
+                Klik("ToolButton7");
+                break;
+            case Upusc: {
+                QMimeData dane;
+                dane.setUrls({QUrl::fromLocalFile(QString::fromStdString(Jednoprzeslowa))});
+                QDragEnterEvent wejscie(QPoint(50, 50), Qt::CopyAction, &dane, Qt::LeftButton, {});
+                QApplication::sendEvent(Quarvi.get(), &wejscie);
+                ASSERT_TRUE(wejscie.isAccepted());
+                QDropEvent upuszczenie(QPointF(50, 50), Qt::CopyAction, &dane, Qt::LeftButton, {});
+                QApplication::sendEvent(Quarvi.get(), &upuszczenie);
+                break;
+            }
+            case Zamknij:
+                Quarvi->close();
+                break;
+            }
+            EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Dane nie zostały zapisane. Zapisać zmiany?"});
+            EXPECT_EQ(fs::exists(zapis), p.Zapisano);
+            if (p.Zapisano)
+                EXPECT_NE(Czytaj(zapis).find("Zmiana"), std::string::npos);
+            if (polecenie == Zamknij) {
+                EXPECT_EQ(Quarvi->isVisible(), !p.Dalej);
+            } else if (p.Dalej) {
+                EXPECT_EQ(Zad().IloscPrzesel, polecenie == Nowe_ ? -1 : 1);
+                EXPECT_FALSE(Zad().NieZapisane);
+            } else {
+                // The task kept as it was, with its mark.
+                EXPECT_EQ(Zad().IloscPrzesel, 3);
+                EXPECT_EQ(Zad().Grupy[0].Nazwa, "Zmiana");
+                EXPECT_TRUE(Zad().NieZapisane);
+                EXPECT_EQ(Quarvi->Polecenia().Plik(), plik.string());
+            }
+        }
+}
+
+TEST_F(Okno, ACancelledOrFailedOpenLeavesTheTaskAsItWas)
+{
+    const fs::path ucieta = Tymczasowy / "ucięta.qvr";
+    const std::string caly = Czytaj(Strop);
+    std::ofstream(ucieta, std::ios::binary) << caly.substr(0, caly.size() / 2);
+    const std::vector<std::optional<std::string>> wybory{std::nullopt, ucieta.string(),
+                                                         (Tymczasowy / "brak.qvr").string()};
+    const fs::path plik = Zmienione(Strop);
+    Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
+    for (const auto& wybor : wybory) {
+        Kom.Komunikaty.clear();
+        Wybory[TDialogPliku::TRodzaj::Odczyt] = wybor;
+        Klik("ToolButton7");
+        EXPECT_EQ(Kom.Komunikaty.size(), wybor ? 1u : 0u);
+        EXPECT_EQ(Zad().IloscPrzesel, 3);
+        EXPECT_EQ(Zad().Grupy[0].Nazwa, "Zmiana");
+        EXPECT_TRUE(Zad().NieZapisane);
+        EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+        EXPECT_EQ(Quarvi->Polecenia().Plik(), plik.string());
+    }
+    // The open dialog starts beside the task's file; with no file, in the examples beside the program.
+    EXPECT_EQ(Dialogi.back().Folder, Tymczasowy.string());
+    EXPECT_EQ(Dialogi.back().Filtr, "Pliki Quarvi|*.qvr|Wszystkie pliki|*.*");
+    Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
+    Klik("ToolButton6");
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = std::nullopt;
+    Klik("ToolButton7");
+    EXPECT_EQ(Dialogi.back().Folder, (FolderProgramu / "Przykłady").string());
+}
+
+TEST_F(Okno, PrintingSendsADocumentPerCombinationSheetAndOneForTheEnvelopes)
+{
+    struct TPrzypadek {
+        std::string Plik;
+        bool JestDrukarka;
+        int Strony;
+    };
+    const TPrzypadek przypadki[] = {{Strop, true, 4}, {Jednoprzeslowa, true, 1}, {Strop, false, 4}};
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Plik + (p.JestDrukarka ? "" : ", bez drukarki"));
+        Drukarka = p.JestDrukarka ? std::optional(TInformacjaDrukarki{600, 600, 4840, 6730}) : std::nullopt;
+        Nowe(FolderProgramu);
+        ASSERT_TRUE(Quarvi->Polecenia().Otworz(p.Plik));
+        const auto uklad = Zad().PolozenieKombinacji;
+        Dokumenty.clear();
+        const fs::path pdf = Tymczasowy / "wydruk.pdf";
+        Wybory[TDialogPliku::TRodzaj::ZapisPdf] = pdf.string();
+        Klik("ToolButton10");
+        if (p.JestDrukarka) {
+            EXPECT_EQ(int(Dokumenty.size()), p.Strony);
+        } else {
+            // The pages the command line's --pdf writes, into the file chosen.
+            EXPECT_TRUE(Dokumenty.empty());
+            const std::string tekst = Czytaj(pdf);
+            int strony = 0;
+            for (size_t i = tekst.find("/Type /Page"); i != std::string::npos; i = tekst.find("/Type /Page", i + 1))
+                strony += tekst[i + 11] != 's';
+            EXPECT_EQ(strony, p.Strony);
+        }
+        EXPECT_EQ(Zad().PolozenieKombinacji[1].x, uklad[1].x);
+        EXPECT_TRUE(Kom.Komunikaty.empty()) << Kom.Komunikaty.front();
+    }
+}
+
+TEST_F(Okno, EachPageOfAPrinterPrintIsAPrintJobOfItsOwn)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    int zadania = 0;
+    TWydrukDrukarki wydruk([&] {
+        auto d = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        d->setOutputFormat(QPrinter::PdfFormat);
+        d->setOutputFileName(QString::fromStdString((Tymczasowy / (std::to_string(zadania++) + ".pdf")).string()));
+        return d;
+    });
+    EXPECT_EQ(Drukuj(Quarvi->Polecenia().Kompozycja, wydruk), 4);
+    EXPECT_EQ(zadania, 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GT(fs::file_size(Tymczasowy / (std::to_string(i) + ".pdf")), 1000u) << i;
+}
+
+TEST_F(Okno, TheClipboardGetsWhatThePaintBoxShows)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    Klik("ToolButton9");
+    const TRozmiarPowierzchni r = Rozmiar();
+    const QImage schowek = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(schowek, Quarvi->Polecenia().ObrazArkusza.copy(0, 0, r.Szerokosc, r.Wysokosc));
+}
+
+TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithOne)
+{
+    for (const char* display : {"", ":97"}) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(zmienna);
+        if (*display)
+            env.insert("DISPLAY", display);
+        program.setProcessEnvironment(env);
+        program.start(QUARVI_PROGRAM, {});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), 1) << display;
+        const QString bledy = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(bledy.count('\n'), 1) << bledy.toStdString();
+        for (const char* opcja : {"--wyniki", "--json", "--pdf", "--png"})
+            EXPECT_TRUE(bledy.contains(opcja)) << bledy.toStdString();
+    }
+}
