@@ -123,6 +123,7 @@ void TZestawieniePrzekrojowych::Przygotuj()
     SiatkaWynikow::UstawTekst(SG_Maxima, 0, 0, "  Max");
     SiatkaWynikow::UstawTekst(SG_Maxima, 1, 0, "  Min");
     setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
+    setFixedHeight(sizeHint().height());
 }
 
 bool TZestawieniePrzekrojowych::Pokaz()
