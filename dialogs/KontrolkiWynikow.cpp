@@ -1,5 +1,7 @@
 #include "dialogs/KontrolkiWynikow.h"
 
+#include "dialogs/Kontrolki.h"
+#include "dialogs/Siatka.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
 
@@ -11,30 +13,14 @@
 
 namespace SiatkaWynikow {
 
-namespace {
-
-const QColor TloStalych(212, 208, 200);
-const QColor TloSzare(192, 192, 192);
-
-// The cell font: small enough for rows of 16 pixels.
-constexpr int WysokoscCzcionki = 11;
-
-} // namespace
-
 QTableWidget* Nowa(QWidget* rodzic, const char* nazwa)
 {
-    auto* s = new QTableWidget(rodzic);
-    s->setObjectName(nazwa);
-    s->horizontalHeader()->hide();
-    s->verticalHeader()->hide();
+    QTableWidget* s = Siatka::Nowa(rodzic, nazwa);
     s->horizontalHeader()->setMinimumSectionSize(1);
     s->verticalHeader()->setMinimumSectionSize(1);
-    s->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    s->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    s->setSelectionMode(QAbstractItemView::SingleSelection);
     s->setWordWrap(false);
     QFont f = s->font();
-    f.setPixelSize(WysokoscCzcionki);
+    f.setPixelSize(11);
     s->setFont(f);
     return s;
 }
@@ -44,8 +30,6 @@ void Ustaw(QTableWidget* s, const TUklad& u, int szerokosc)
     s->clear();
     s->setColumnCount(u.Kolumny);
     s->setRowCount(u.Wiersze);
-    s->horizontalHeader()->setDefaultSectionSize(u.SzerokoscKolumny);
-    s->verticalHeader()->setDefaultSectionSize(u.WysokoscWiersza);
     for (int k = 0; k < u.Kolumny; ++k)
         s->setColumnWidth(k, u.SzerokoscKolumny);
     for (int w = 0; w < u.Wiersze; ++w)
@@ -53,38 +37,25 @@ void Ustaw(QTableWidget* s, const TUklad& u, int szerokosc)
     s->setEditTriggers(u.Edytowalna ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
     QFont pogrubiona = s->font();
     pogrubiona.setBold(u.Pogrubiona);
+    const QColor szare(192, 192, 192);
     for (int w = 0; w < u.Wiersze; ++w)
         for (int k = 0; k < u.Kolumny; ++k) {
-            auto* item = new QTableWidgetItem;
-            const bool stala = w < u.StaleWiersze || k < u.StaleKolumny;
-            if (stala) {
-                item->setFlags(Qt::ItemIsEnabled);
-                item->setBackground(TloStalych);
-            } else {
-                if (!u.Edytowalna)
-                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                if (u.Szara)
-                    item->setBackground(TloSzare);
-                item->setFont(pogrubiona);
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (w < u.StaleWiersze || k < u.StaleKolumny) {
+                Siatka::UstawStala(s, k, w, QString());
+                continue;
             }
+            auto* item = new QTableWidgetItem;
+            if (!u.Edytowalna)
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (u.Szara)
+                item->setBackground(szare);
+            item->setFont(pogrubiona);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             s->setItem(w, k, item);
         }
     const int ramka = 2 * s->frameWidth();
-    const int szer = szerokosc > 0 ? szerokosc : u.Kolumny * u.SzerokoscKolumny + ramka;
-    s->setFixedSize(szer, u.Wiersze * u.WysokoscWiersza + ramka);
-}
-
-void UstawTekst(QTableWidget* s, int kolumna, int wiersz, const QString& tekst)
-{
-    if (QTableWidgetItem* item = s->item(wiersz, kolumna))
-        item->setText(tekst);
-}
-
-QString Tekst(const QTableWidget* s, int kolumna, int wiersz)
-{
-    const QTableWidgetItem* item = s->item(wiersz, kolumna);
-    return item ? item->text() : QString();
+    s->setFixedSize(szerokosc > 0 ? szerokosc : u.Kolumny * u.SzerokoscKolumny + ramka,
+                    u.Wiersze * u.WysokoscWiersza + ramka);
 }
 
 } // namespace SiatkaWynikow
@@ -115,8 +86,7 @@ bool KlawiszPaska(QScrollBar* pasek, const QEvent* zdarzenie)
 
 QLabel* NowyNapis(QWidget* rodzic, const char* nazwa, const char* tekst, bool pogrubiony)
 {
-    auto* l = new QLabel(QString::fromUtf8(tekst), rodzic);
-    l->setObjectName(nazwa);
+    QLabel* l = Kontrolki::Etykieta(rodzic, nazwa, QString::fromUtf8(tekst));
     if (pogrubiony) {
         QFont f = l->font();
         f.setBold(true);

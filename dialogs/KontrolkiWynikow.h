@@ -1,10 +1,7 @@
 #pragma once
-// What the two result windows share: their string grids and their keys.
-//
-// A string grid is a QTableWidget without Qt's own
-// headers whose leading rows and columns are the fixed heading cells, so
-// that cell (column c, row j) is item(j, c) as the windows number them. The
-// grid is sized to show every cell, without scroll bars.
+// What the two result windows add to the dialogs' grids and controls
+// (Siatka.h, Kontrolki.h): grids of given row heights with grey or bold
+// cells, the scroll bar's keys, the names of combinations.
 #include <QString>
 
 class QEvent;
@@ -28,12 +25,11 @@ struct TUklad {
     bool Pogrubiona = false;
 };
 
+// A grid of Siatka::Nowa with a font small enough for rows of 16 pixels.
 QTableWidget* Nowa(QWidget* rodzic, const char* nazwa);
-// Gives the grid its cells, all empty, and its size: `szerokosc` wide when
-// given, else as wide as its cells.
+// Gives the grid its cells, all empty, and its size, without scroll bars:
+// `szerokosc` wide when given, else as wide as its cells.
 void Ustaw(QTableWidget* s, const TUklad& u, int szerokosc = 0);
-void UstawTekst(QTableWidget* s, int kolumna, int wiersz, const QString& tekst);
-QString Tekst(const QTableWidget* s, int kolumna, int wiersz);
 
 } // namespace SiatkaWynikow
 

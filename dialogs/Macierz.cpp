@@ -3,6 +3,7 @@
 #include "analysis/UkladKombinacji.h"
 #include "dialogs/OdmowyWynikow.h"
 #include "dialogs/KontrolkiWynikow.h"
+#include "dialogs/Siatka.h"
 #include "drawing/Arkusze.h"
 #include "model/Zadanie.h"
 #include "platform/Komunikaty.h"
@@ -122,10 +123,10 @@ void TMacierz::UstawRozmiar(int n)
         SiatkaWynikow::Ustaw(s, {.Kolumny = n + 1, .Wiersze = n + 1, .StaleKolumny = 1,
                                  .SzerokoscKolumny = SzerokoscMacierzy, .WysokoscWiersza = h,
                                  .Edytowalna = edytowalna, .Szara = !edytowalna});
-        SiatkaWynikow::UstawTekst(s, 0, 0, "nr w\\k");
+        Siatka::UstawTekst(s, 0, 0, "nr w\\k");
         for (int i = 1; i <= n; ++i) {
-            SiatkaWynikow::UstawTekst(s, i, 0, QString::number(i));
-            SiatkaWynikow::UstawTekst(s, 0, i, QString::number(i));
+            Siatka::UstawTekst(s, i, 0, QString::number(i));
+            Siatka::UstawTekst(s, 0, i, QString::number(i));
         }
     }
     for (QTableWidget* s : {SG_X, SG_P, SG_X2, SG_P2}) {
@@ -145,13 +146,13 @@ void TMacierz::Wypelnij(int c)
     const auto wektor = [sep](double v) { return QString::fromStdString(FormatujMaska(v, Maska::Uklad, sep)); };
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
-            SiatkaWynikow::UstawTekst(SG_Mac_A, i + 1, j + 1, stale(u.K[i][j]));
-            SiatkaWynikow::UstawTekst(SG_Mac_A1, i + 1, j + 1, stale(u.KOdwrotna[i][j]));
+            Siatka::UstawTekst(SG_Mac_A, i + 1, j + 1, stale(u.K[i][j]));
+            Siatka::UstawTekst(SG_Mac_A1, i + 1, j + 1, stale(u.KOdwrotna[i][j]));
         }
         for (QTableWidget* s : {SG_P, SG_P2})
-            SiatkaWynikow::UstawTekst(s, 0, i + 1, wektor(u.Q[i]));
+            Siatka::UstawTekst(s, 0, i + 1, wektor(u.Q[i]));
         for (QTableWidget* s : {SG_X, SG_X2})
-            SiatkaWynikow::UstawTekst(s, 0, i + 1, wektor(u.X[i]));
+            Siatka::UstawTekst(s, 0, i + 1, wektor(u.X[i]));
     }
 }
 

@@ -7,5 +7,5 @@ add_library(quarvi_okna_wynikow STATIC
   Macierz.cpp Macierz.h
   ZestawieniePrzekrojowych.cpp ZestawieniePrzekrojowych.h)
 set_target_properties(quarvi_okna_wynikow PROPERTIES AUTOMOC ON)
-target_link_libraries(quarvi_okna_wynikow PUBLIC quarvi_drawing quarvi_analysis quarvi_model quarvi_platform_core
-  Qt6::Widgets)
+target_link_libraries(quarvi_okna_wynikow PUBLIC quarvi_dialogi quarvi_drawing quarvi_analysis quarvi_model
+  quarvi_platform_core Qt6::Widgets)

@@ -2,7 +2,9 @@
 
 #include "analysis/Przekroj.h"
 #include "dialogs/OdmowyWynikow.h"
+#include "dialogs/Kontrolki.h"
 #include "dialogs/KontrolkiWynikow.h"
+#include "dialogs/Siatka.h"
 #include "drawing/Arkusze.h"
 #include "drawing/ZnacznikiPrzekroju.h"
 #include "model/Zadanie.h"
@@ -57,9 +59,7 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     ScrollBar1->setSingleStep(1);
     ScrollBar1->setPageStep(KrokStrony);
     ScrollBar1->setFocusPolicy(Qt::StrongFocus);
-    Button1 = new QPushButton("Zamknij", this);
-    Button1->setObjectName("Button1");
-    Button1->setAutoDefault(false);
+    Button1 = Kontrolki::Przycisk(this, "Button1", "Zamknij");
     Button1->setFocusPolicy(Qt::NoFocus);
     for (QWidget* w : std::initializer_list<QWidget*>{SG_TabelaSilPrzekrojowych, SG_Maxima, ScrollBar1, Button1})
         w->installEventFilter(this);
@@ -113,15 +113,15 @@ void TZestawieniePrzekrojowych::Przygotuj()
     QTableWidget* t = SG_TabelaSilPrzekrojowych;
     SiatkaWynikow::Ustaw(t, {.Kolumny = K + 1, .Wiersze = 3, .StaleKolumny = 1, .SzerokoscKolumny = w},
                          (w + 2) * (K + 1));
-    SiatkaWynikow::UstawTekst(t, 0, 0, "M,T\\Kombin.");
-    SiatkaWynikow::UstawTekst(t, 0, 1, "M...[kNm]");
-    SiatkaWynikow::UstawTekst(t, 0, 2, "T....[kN]");
+    Siatka::UstawTekst(t, 0, 0, "M,T\\Kombin.");
+    Siatka::UstawTekst(t, 0, 1, "M...[kNm]");
+    Siatka::UstawTekst(t, 0, 2, "T....[kN]");
     for (int c = 0; c < K; ++c)
-        SiatkaWynikow::UstawTekst(t, c + 1, 0, QString::number(c) + "  " + NazwaKombinacji(zad, c));
+        Siatka::UstawTekst(t, c + 1, 0, QString::number(c) + "  " + NazwaKombinacji(zad, c));
     // Laid out afresh, so no extremes of an earlier task stay in it.
     SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
-    SiatkaWynikow::UstawTekst(SG_Maxima, 0, 0, "  Max");
-    SiatkaWynikow::UstawTekst(SG_Maxima, 1, 0, "  Min");
+    Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
+    Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
     setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
     setFixedHeight(sizeHint().height());
 }
@@ -172,17 +172,17 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
     const TSilyPrzekroju sily = SilyPrzekroju(zad, k_.Wyniki, p, k_.Separator);
     QTableWidget* t = SG_TabelaSilPrzekrojowych;
     for (size_t c = 0; c < sily.M.size(); ++c) {
-        SiatkaWynikow::UstawTekst(t, int(c) + 1, 1, QString::fromStdString(sily.TekstyM[c]));
-        SiatkaWynikow::UstawTekst(t, int(c) + 1, 2, QString::fromStdString(sily.TekstyT[c]));
+        Siatka::UstawTekst(t, int(c) + 1, 1, QString::fromStdString(sily.TekstyM[c]));
+        Siatka::UstawTekst(t, int(c) + 1, 2, QString::fromStdString(sily.TekstyT[c]));
     }
     if (sily.SaEkstrema) {
         const auto wartosc = [&](double v) {
             return QString::fromStdString(FormatujMaska(v, Maska::Wartosc, k_.Separator));
         };
-        SiatkaWynikow::UstawTekst(SG_Maxima, 0, 1, wartosc(sily.MaxM));
-        SiatkaWynikow::UstawTekst(SG_Maxima, 1, 1, wartosc(sily.MinM));
-        SiatkaWynikow::UstawTekst(SG_Maxima, 0, 2, wartosc(sily.MaxT));
-        SiatkaWynikow::UstawTekst(SG_Maxima, 1, 2, wartosc(sily.MinT));
+        Siatka::UstawTekst(SG_Maxima, 0, 1, wartosc(sily.MaxM));
+        Siatka::UstawTekst(SG_Maxima, 1, 1, wartosc(sily.MinM));
+        Siatka::UstawTekst(SG_Maxima, 0, 2, wartosc(sily.MaxT));
+        Siatka::UstawTekst(SG_Maxima, 1, 2, wartosc(sily.MinT));
     }
     RysujZnaczniki(&sily);
 }
