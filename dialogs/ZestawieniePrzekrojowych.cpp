@@ -25,6 +25,17 @@ constexpr int SzerokoscMaksimow = 70;
 constexpr int Margines = 5;
 constexpr int KrokStrony = 100; // Page Up / Page Down: one metre
 
+int SzerokoscKolumny(int iloscKombinacji)
+{
+    if (iloscKombinacji < 2)
+        return 150;
+    if (iloscKombinacji < 4)
+        return 100;
+    if (iloscKombinacji < 6)
+        return 80;
+    return 50;
+}
+
 } // namespace
 
 TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidget* rodzic)
@@ -88,17 +99,6 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     uklad->addLayout(przyciski);
 }
 
-int TZestawieniePrzekrojowych::SzerokoscKolumny(int iloscKombinacji)
-{
-    if (iloscKombinacji < 2)
-        return 150;
-    if (iloscKombinacji < 4)
-        return 100;
-    if (iloscKombinacji < 6)
-        return 80;
-    return 50;
-}
-
 void TZestawieniePrzekrojowych::Przygotuj()
 {
     const TDaneZadania& zad = k_.Zadanie;
@@ -136,6 +136,13 @@ bool TZestawieniePrzekrojowych::Pokaz()
     {
         const QSignalBlocker cisza(ScrollBar1);
         ScrollBar1->setValue(0);
+    }
+    // The first time in the main window's bottom right corner, off the
+    // diagrams; later where the user left it.
+    if (!umieszczone_ && parentWidget()) {
+        const QRect r = parentWidget()->frameGeometry();
+        move(r.right() - frameGeometry().width(), r.bottom() - frameGeometry().height());
+        umieszczone_ = true;
     }
     show();
     raise();

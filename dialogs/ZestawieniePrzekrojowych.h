@@ -57,9 +57,6 @@ public:
     void ScrollBar1Change();
     void Button1Click();
 
-    // Column width of the table for a number of combinations.
-    static int SzerokoscKolumny(int iloscKombinacji);
-
 protected:
     // The keys of the scroll bar work wherever they are typed.
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -73,6 +70,7 @@ private:
 
     const TKompozycja& k_;
     INakladka* nakladka_ = nullptr;
+    bool umieszczone_ = false;
 
     QLabel* StaticText1 = nullptr;
     QLabel* L_NrBelki = nullptr;
