@@ -21,7 +21,6 @@ constexpr int32_t Zolty = Rgb(255, 255, 0);
 struct TZnacznik {
     TRysowanie& r;
     IPowierzchnia& p;
-    int32_t kolumna; // the line
     int32_t tekstX;  // where the labels start
     TPunktCm O;      // the diagram's origin
 
@@ -41,7 +40,7 @@ TZnacznik Linia(TRysowanie& r, IPowierzchnia& p, TPunktCm O, const TPrzekroj& pr
 {
     const TWidok& w = r.Widok;
     const double x = O.X + przekroj.XGlobalne * w.SkalaRysunkuX;
-    const TZnacznik z{r, p, w.NaEkranX(x), w.NaEkranX(x + 0.2), O};
+    const TZnacznik z{r, p, w.NaEkranX(x + 0.2), O};
     p.UstawPioro({Kolor::Czerwony, 1});
     OdcinekNaPowierzchni(p, w.NaEkranXD(x), z.Wiersz(O.Y - 2), w.NaEkranXD(x), z.Wiersz(O.Y + 2));
     z.Napis(z.Wiersz(O.Y - 3), "x [m] = " + FormatujMaska(przekroj.X, Maska::Wartosc, r.Separator));
