@@ -1,0 +1,51 @@
+#pragma once
+// One section of the beam read off the stored results of the last
+// recomputation: where it lies, and M and T there for every combination with
+// their extremes over the combinations. Nothing is recomputed.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TDaneZadania;
+struct TWyniki;
+
+struct TPrzekroj {
+    float XGlobalne = 0; // m from the left end of the beam
+    int32_t Przeslo = 0;
+    double X = 0;        // m from the left end of the span
+};
+
+// The beam's length in whole centimetres: the range of the summary's scroll bar.
+int32_t DlugoscBelkiCm(const TDaneZadania& zad);
+
+// The section `centymetry` cm from the left end of the beam. It lies in the
+// last span whose left end is at or before it, so a section exactly at an
+// inner support belongs to the span on its right; before the first span it
+// counts to span 0.
+TPrzekroj PrzekrojBelki(const TDaneZadania& zad, int32_t centymetry);
+
+// True when the results belong to the task as it is: it has a span and a
+// load, no change waits for its recomputation (DoPrzeliczenia), and the
+// tables hold every combination in use for every span.
+bool SaWynikiPrzekrojow(const TDaneZadania& zad, const TWyniki& wyn);
+
+struct TSilyPrzekroju {
+    TPrzekroj Przekroj;
+    // Per combination, and as the table writes them ("#######0.00").
+    std::vector<float> M;
+    std::vector<float> T;
+    std::vector<std::string> TekstyM;
+    std::vector<std::string> TekstyT;
+    // The largest and smallest over the combinations, read back from the
+    // texts, so combinations that agree to two decimals give equal extremes.
+    // Only with two or more combinations.
+    bool SaEkstrema = false;
+    double MaxM = 0;
+    double MinM = 0;
+    double MaxT = 0;
+    double MinT = 0;
+};
+
+// M and T at the section for every combination the results hold (none when
+// SaWynikiPrzekrojow is false).
+TSilyPrzekroju SilyPrzekroju(const TDaneZadania& zad, const TWyniki& wyn, const TPrzekroj& przekroj, char separator);

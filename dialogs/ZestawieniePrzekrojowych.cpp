@@ -1,0 +1,234 @@
+#include "dialogs/ZestawieniePrzekrojowych.h"
+
+#include "analysis/Przekroj.h"
+#include "dialogs/OdmowyWynikow.h"
+#include "dialogs/Kontrolki.h"
+#include "dialogs/KontrolkiWynikow.h"
+#include "dialogs/Siatka.h"
+#include "drawing/Arkusze.h"
+#include "drawing/ZnacznikiPrzekroju.h"
+#include "model/Zadanie.h"
+#include "platform/Komunikaty.h"
+#include "platform/TekstyLiczb.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int SzerokoscMaksimow = 70;
+constexpr int Margines = 5;
+constexpr int KrokStrony = 100; // Page Up / Page Down: one metre
+
+int SzerokoscKolumny(int iloscKombinacji)
+{
+    if (iloscKombinacji < 2)
+        return 150;
+    if (iloscKombinacji < 4)
+        return 100;
+    if (iloscKombinacji < 6)
+        return 80;
+    return 50;
+}
+
+} // namespace
+
+TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidget* rodzic)
+    : QDialog(rodzic)
+    , k_(k)
+{
+    setObjectName("ZestawieniePrzekrojowych");
+    setWindowTitle(QString::fromUtf8("Zestawienie sił przekrojowych"));
+    setModal(false);
+    UtworzKontrolki();
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TZestawieniePrzekrojowych::ScrollBar1Change);
+    connect(Button1, &QPushButton::clicked, this, &TZestawieniePrzekrojowych::Button1Click);
+}
+
+void TZestawieniePrzekrojowych::UtworzKontrolki()
+{
+    StaticText1 = NowyNapis(this, "StaticText1", "Nr belki....", false);
+    L_NrBelki = NowyNapis(this, "L_NrBelki", "1", true);
+    StaticText2 = NowyNapis(this, "StaticText2", "x[m] .......", false);
+    L_Polozenie = NowyNapis(this, "L_Polozenie", "0", true);
+    // Room for the longest texts, so the labels do not jump as the section moves.
+    L_NrBelki->setMinimumWidth(L_NrBelki->fontMetrics().horizontalAdvance("00"));
+    L_Polozenie->setMinimumWidth(L_Polozenie->fontMetrics().horizontalAdvance("00000,00"));
+    SG_TabelaSilPrzekrojowych = SiatkaWynikow::Nowa(this, "SG_TabelaSilPrzekrojowych");
+    SG_Maxima = SiatkaWynikow::Nowa(this, "SG_Maxima");
+    // The keys belong to the scroll bar.
+    SG_TabelaSilPrzekrojowych->setFocusPolicy(Qt::NoFocus);
+    SG_Maxima->setFocusPolicy(Qt::NoFocus);
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
+    ScrollBar1->setObjectName("ScrollBar1");
+    ScrollBar1->setRange(0, 0);
+    ScrollBar1->setSingleStep(1);
+    ScrollBar1->setPageStep(KrokStrony);
+    ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    Button1 = Kontrolki::Przycisk(this, "Button1", "Zamknij");
+    Button1->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : std::initializer_list<QWidget*>{SG_TabelaSilPrzekrojowych, SG_Maxima, ScrollBar1, Button1})
+        w->installEventFilter(this);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(Margines, Margines, Margines, Margines);
+    uklad->setSpacing(6);
+    auto* opis = new QHBoxLayout;
+    opis->addWidget(StaticText1);
+    opis->addWidget(L_NrBelki);
+    opis->addSpacing(30);
+    opis->addWidget(StaticText2);
+    opis->addWidget(L_Polozenie);
+    opis->addStretch(1);
+    uklad->addLayout(opis);
+    auto* tabele = new QHBoxLayout;
+    tabele->setSpacing(0);
+    tabele->addWidget(SG_TabelaSilPrzekrojowych, 0, Qt::AlignTop);
+    tabele->addWidget(SG_Maxima, 0, Qt::AlignTop);
+    tabele->addStretch(1);
+    uklad->addLayout(tabele);
+    uklad->addWidget(ScrollBar1);
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch(1);
+    przyciski->addWidget(Button1);
+    uklad->addLayout(przyciski);
+}
+
+void TZestawieniePrzekrojowych::Przygotuj()
+{
+    const TDaneZadania& zad = k_.Zadanie;
+    const int K = zad.IloscKombinacji;
+    {
+        // The section stays where it was when the beam is long enough; the
+        // caller then reads it once.
+        const QSignalBlocker cisza(ScrollBar1);
+        ScrollBar1->setRange(0, DlugoscBelkiCm(zad));
+    }
+    const int w = SzerokoscKolumny(K);
+    QTableWidget* t = SG_TabelaSilPrzekrojowych;
+    SiatkaWynikow::Ustaw(t, {.Kolumny = K + 1, .Wiersze = 3, .StaleKolumny = 1, .SzerokoscKolumny = w},
+                         (w + 2) * (K + 1));
+    Siatka::UstawTekst(t, 0, 0, "M,T\\Kombin.");
+    Siatka::UstawTekst(t, 0, 1, "M...[kNm]");
+    Siatka::UstawTekst(t, 0, 2, "T....[kN]");
+    for (int c = 0; c < K; ++c)
+        Siatka::UstawTekst(t, c + 1, 0, QString::number(c) + "  " + NazwaKombinacji(zad, c));
+    // Laid out afresh, so no extremes of an earlier task stay in it.
+    SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
+    Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
+    Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
+    setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
+    setFixedHeight(sizeHint().height());
+}
+
+bool TZestawieniePrzekrojowych::Pokaz()
+{
+    if (const auto odmowa = OdmowaZestawienia(k_.Zadanie, k_.Wyniki)) {
+        k_.Komunikaty.Komunikat(*odmowa);
+        return false;
+    }
+    Przygotuj();
+    {
+        const QSignalBlocker cisza(ScrollBar1);
+        ScrollBar1->setValue(0);
+    }
+    // The first time in the main window's bottom right corner, off the
+    // diagrams; later where the user left it.
+    if (!umieszczone_ && parentWidget()) {
+        const QRect r = parentWidget()->frameGeometry();
+        move(r.right() - frameGeometry().width(), r.bottom() - frameGeometry().height());
+        umieszczone_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    ScrollBar1->setFocus();
+    ScrollBar1Change();
+    return true;
+}
+
+void TZestawieniePrzekrojowych::ZadanieZmienione()
+{
+    if (!isVisible())
+        return;
+    if (OdmowaZestawienia(k_.Zadanie, k_.Wyniki)) {
+        close();
+        return;
+    }
+    Przygotuj();
+    ScrollBar1Change();
+}
+
+void TZestawieniePrzekrojowych::ScrollBar1Change()
+{
+    const TDaneZadania& zad = k_.Zadanie;
+    // Results that no longer belong to the task are never shown.
+    if (!SaWynikiPrzekrojow(zad, k_.Wyniki)) {
+        close();
+        return;
+    }
+    const TPrzekroj p = PrzekrojBelki(zad, ScrollBar1->value());
+    L_NrBelki->setText(QString::number(p.Przeslo));
+    L_Polozenie->setText(QString::fromStdString(FormatujMaska(p.X, Maska::Polozenie, k_.Separator)));
+
+    const TSilyPrzekroju sily = SilyPrzekroju(zad, k_.Wyniki, p, k_.Separator);
+    QTableWidget* t = SG_TabelaSilPrzekrojowych;
+    for (size_t c = 0; c < sily.M.size(); ++c) {
+        Siatka::UstawTekst(t, int(c) + 1, 1, QString::fromStdString(sily.TekstyM[c]));
+        Siatka::UstawTekst(t, int(c) + 1, 2, QString::fromStdString(sily.TekstyT[c]));
+    }
+    if (sily.SaEkstrema) {
+        const auto wartosc = [&](double v) {
+            return QString::fromStdString(FormatujMaska(v, Maska::Wartosc, k_.Separator));
+        };
+        Siatka::UstawTekst(SG_Maxima, 0, 1, wartosc(sily.MaxM));
+        Siatka::UstawTekst(SG_Maxima, 1, 1, wartosc(sily.MinM));
+        Siatka::UstawTekst(SG_Maxima, 0, 2, wartosc(sily.MaxT));
+        Siatka::UstawTekst(SG_Maxima, 1, 2, wartosc(sily.MinT));
+    }
+    RysujZnaczniki(&sily);
+}
+
+void TZestawieniePrzekrojowych::Button1Click()
+{
+    close();
+}
+
+void TZestawieniePrzekrojowych::RysujZnaczniki(const TSilyPrzekroju* sily)
+{
+    if (!nakladka_)
+        return;
+    if (!sily) {
+        nakladka_->Rysuj({});
+        return;
+    }
+    nakladka_->Rysuj([&](IPowierzchnia& p) {
+        TRysowanie r{&p, nullptr, k_.Widok, k_.Czcionka, k_.Zadanie.Nastawy, k_.Separator};
+        ZnacznikiPrzekroju(r, k_.Zadanie, k_.Wyniki, k_.Pokazuj, *sily);
+    });
+}
+
+bool TZestawieniePrzekrojowych::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (KlawiszPaska(ScrollBar1, zdarzenie))
+        return true;
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+void TZestawieniePrzekrojowych::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    if (!KlawiszPaska(ScrollBar1, zdarzenie))
+        QDialog::keyPressEvent(zdarzenie);
+}
+
+void TZestawieniePrzekrojowych::done(int wynik)
+{
+    // The sheet picture alone again.
+    RysujZnaczniki(nullptr);
+    QDialog::done(wynik);
+}

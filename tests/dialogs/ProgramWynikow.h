@@ -1,0 +1,100 @@
+#pragma once
+// One application's data for the result windows: a task, its results, the
+// view, recorded messages, and an overlay that records what is drawn on it.
+#include "analysis/Analiza.h"
+#include "analysis/Wyniki.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
+#include "drawing/Arkusze.h"
+#include "drawing/PowierzchniaZapis.h"
+#include "model/Budowa.h"
+#include "model/Zadanie.h"
+#include "platform/Komunikaty.h"
+
+#include <QApplication>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+class TNakladkaZapis : public INakladka {
+public:
+    TPowierzchniaZapis Powierzchnia{2000, 1500};
+    int Rysowania = 0;
+
+    void Rysuj(const std::function<void(IPowierzchnia&)>& rysuj) override
+    {
+        ++Rysowania;
+        Powierzchnia.Wyczysc();
+        if (rysuj)
+            rysuj(Powierzchnia);
+    }
+};
+
+class OknaWynikow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nazwa[] = "test_okna_wynikow";
+        static char* argv[] = {nazwa, nullptr};
+        Aplikacja = std::make_unique<QApplication>(argc, argv);
+    }
+    // Before Qt's own globals go at exit.
+    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static inline std::unique_ptr<QApplication> Aplikacja;
+
+    TDaneZadania zad;
+    TWyniki wyn;
+    TWidok widok;
+    std::unique_ptr<TCzcionka> czcionka = std::make_unique<TCzcionka>();
+    TRejestrKomunikatow kom;
+    TKompozycja k{.Zadanie = zad,
+                  .Wyniki = wyn,
+                  .Widok = widok,
+                  .Czcionka = *czcionka,
+                  .Komunikaty = kom,
+                  .Pokazuj = {},
+                  .Separator = ',',
+                  .Drukarka = std::nullopt,
+                  .DrukarkaZnana = true};
+
+    void SetUp() override { NowyTemat(zad); }
+
+    // What the composition does before it draws: the recomputation, the
+    // change flag cleared, the sheets laid out.
+    void Przelicz()
+    {
+        PoliczKombinacje(zad);
+        ASSERT_TRUE(PrzeliczZadanie(zad, wyn, kom));
+        zad.DoPrzeliczenia = false;
+        RozmiescArkusze(zad, widok);
+    }
+
+    // A combination weighting the groups by `wsp`.
+    void Kombinacja(const char* nazwa, std::initializer_list<float> wsp)
+    {
+        const int32_t c = nazwa ? DodajKombinacje(zad, nazwa) : 0;
+        int32_t g = 0;
+        for (const float w : wsp)
+            zad.Wspolczynniki[size_t(c)][size_t(g++)] = w;
+    }
+
+    // A control found by its name, as the program names it.
+    template <class T>
+    static T* K(const QObject* okno, const char* nazwa)
+    {
+        T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
+        if (!k)
+            throw std::runtime_error(std::string("no control ") + nazwa);
+        return k;
+    }
+
+    static std::string Komorka(const QObject* okno, const char* siatka, int kolumna, int wiersz)
+    {
+        const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(wiersz, kolumna);
+        return item ? item->text().toStdString() : "<no cell>";
+    }
+};

@@ -1,0 +1,319 @@
+#include "ProgramWynikow.h"
+
+#include "analysis/Przekroj.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
+#include "platform/TekstyLiczb.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+using TTeksty = std::vector<std::string>;
+
+class Zestawienie : public OknaWynikow {
+protected:
+    TNakladkaZapis nakladka;
+
+    // Spans of 4, 5 and 4 m, clamped on the left, hinged on the right; group 0
+    // a uniform load on every span, group 1 a force in the middle span.
+    void TrzyPrzesla()
+    {
+        UstawGeometrie(zad, {4, 5, 4}, false, true);
+        DodajGrupe(zad, "Wiatr", 0);
+        for (int32_t s = 0; s < 3; ++s)
+            DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 10, 0);
+        DodajSile(zad, 1, 2.5f, 20, 1);
+        Kombinacja(nullptr, {1, 0});
+        Kombinacja("Z wiatrem", {1, 1});
+        Kombinacja("Sam wiatr", {0, 1.5f});
+        Przelicz();
+    }
+
+    std::unique_ptr<TZestawieniePrzekrojowych> Okno(int polozenie = 0)
+    {
+        auto okno = std::make_unique<TZestawieniePrzekrojowych>(k);
+        okno->UstawNakladke(&nakladka);
+        EXPECT_TRUE(okno->Pokaz());
+        Pasek(*okno)->setValue(polozenie);
+        return okno;
+    }
+    static QScrollBar* Pasek(const QObject& okno) { return K<QScrollBar>(&okno, "ScrollBar1"); }
+    static std::string Napis(const QObject& okno, const char* nazwa)
+    {
+        return K<QLabel>(&okno, nazwa)->text().toStdString();
+    }
+    static TTeksty Wiersz(const QObject& okno, const char* siatka, int wiersz, int od, int ile)
+    {
+        TTeksty w;
+        for (int k = od; k < od + ile; ++k)
+            w.push_back(Komorka(&okno, siatka, k, wiersz));
+        return w;
+    }
+    // The section, then the M and T row of the table.
+    static TTeksty Odczyt(const QObject& okno, int kombinacje)
+    {
+        TTeksty w{Napis(okno, "L_NrBelki"), Napis(okno, "L_Polozenie")};
+        for (int r = 1; r <= 2; ++r)
+            for (const std::string& t : Wiersz(okno, "SG_TabelaSilPrzekrojowych", r, 1, kombinacje))
+                w.push_back(t);
+        return w;
+    }
+    static std::string Wartosc(double v) { return FormatujMaska(v, Maska::Wartosc, ','); }
+};
+
+} // namespace
+
+TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZero)
+{
+    TrzyPrzesla();
+    auto okno = Okno();
+    EXPECT_TRUE(okno->isVisible() && !okno->isModal());
+    EXPECT_EQ(okno->windowTitle().toStdString(), "Zestawienie sił przekrojowych");
+    EXPECT_EQ(std::tuple(Pasek(*okno)->minimum(), Pasek(*okno)->maximum()), std::tuple(0, 1300));
+    const char* T = "SG_TabelaSilPrzekrojowych";
+    EXPECT_EQ(Wiersz(*okno, T, 0, 0, 4), (TTeksty{"M,T\\Kombin.", "0  Stałe", "1  Z wiatrem", "2  Sam wiatr"}));
+    EXPECT_EQ((TTeksty{Komorka(okno.get(), T, 0, 1), Komorka(okno.get(), T, 0, 2)}),
+              (TTeksty{"M...[kNm]", "T....[kN]"}));
+    EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 0, 0, 2), (TTeksty{"  Max", "  Min"}));
+
+    TTeksty oczekiwane{"0", "0,00"}, T0;
+    std::vector<double> M0;
+    for (int c = 0; c < 3; ++c) {
+        M0.push_back(wyn.MomentyKoncowe[c][0].MomentL);
+        oczekiwane.push_back(Wartosc(M0.back()));
+        T0.push_back(Wartosc(-wyn.SilyKoncowe[c][0].TL)); // the left end reaction
+    }
+    oczekiwane.insert(oczekiwane.end(), T0.begin(), T0.end());
+    EXPECT_EQ(Odczyt(*okno, 3), oczekiwane);
+    EXPECT_NE(oczekiwane[2], oczekiwane[4]) << "the combinations differ";
+    const auto [Mmin, Mmax] = std::minmax_element(M0.begin(), M0.end());
+    EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 1, 0, 2), (TTeksty{Wartosc(*Mmax), Wartosc(*Mmin)}));
+    // The window as wide as both grids and 10 pixels.
+    EXPECT_EQ(okno->width(), K<QWidget>(okno.get(), T)->width() + K<QWidget>(okno.get(), "SG_Maxima")->width() + 10);
+}
+
+TEST_F(Zestawienie, ASectionAtAnInnerSupportLiesInTheSpanToItsRight)
+{
+    TrzyPrzesla();
+    auto okno = Okno();
+    const auto lewy = [&](const char* s) {
+        TTeksty w{s, "0,00"};
+        for (int c = 0; c < 3; ++c)
+            w.push_back(Wartosc(wyn.MomentyKoncowe[c][std::stoi(s)].MomentL));
+        return w;
+    };
+    const std::pair<int, TTeksty> przypadki[] = {
+        {400, lewy("1")}, {900, lewy("2")}, {1300, {"2", "4,00", "0,00", "0,00", "0,00"}}}; // the hinged end
+    for (const auto& [polozenie, oczekiwane] : przypadki) {
+        Pasek(*okno)->setValue(polozenie);
+        const TTeksty odczyt = Odczyt(*okno, 3);
+        EXPECT_EQ(TTeksty(odczyt.begin(), odczyt.begin() + 5), oczekiwane) << polozenie;
+    }
+}
+
+TEST_F(Zestawienie, ColumnsNarrowAsCombinationsAreAddedAndOneCombinationLeavesTheMaximaAlone)
+{
+    const struct {
+        int kombinacje, szerokosc;
+    } przypadki[] = {{1, 150}, {3, 100}, {4, 80}, {7, 50}};
+    for (const auto& [ile, w] : przypadki) {
+        SCOPED_TRACE(ile);
+        UstawGeometrie(zad, {4}, true, true);
+        DodajSile(zad, 0, 2, 10);
+        for (int c = 1; c < ile; ++c)
+            Kombinacja(("K" + std::to_string(c)).c_str(), {float(c)});
+        Przelicz();
+        auto okno = Okno();
+        // Written into the maxima after opening; only two or more combinations write over it.
+        K<QTableWidget>(okno.get(), "SG_Maxima")->item(1, 0)->setText("x");
+        Pasek(*okno)->setValue(200);
+        const QTableWidget* t = K<QTableWidget>(okno.get(), "SG_TabelaSilPrzekrojowych");
+        ASSERT_EQ(t->columnCount(), ile + 1);
+        for (int c = 0; c <= ile; ++c)
+            EXPECT_EQ(t->columnWidth(c), w);
+        EXPECT_EQ(t->width(), (w + 2) * (ile + 1));
+        // M = P·L/4 at midspan, the force weighted by each combination.
+        const std::string Mmax = Wartosc(10.0 * std::max(ile - 1, 1));
+        EXPECT_EQ(Komorka(okno.get(), "SG_TabelaSilPrzekrojowych", ile, 1), Mmax);
+        EXPECT_EQ(Komorka(okno.get(), "SG_Maxima", 0, 1), ile == 1 ? "x" : Mmax);
+    }
+}
+
+TEST_F(Zestawienie, CombinationsDifferingInTheThirdDecimalHaveEqualExtremes)
+{
+    // M = P·L/4 at midspan: 10,001 and 10,004.
+    UstawGeometrie(zad, {4}, true, true);
+    DodajSile(zad, 0, 2, 10.001f);
+    Kombinacja("Bis", {1.0003f});
+    Przelicz();
+    const TSilyPrzekroju sily = SilyPrzekroju(zad, wyn, PrzekrojBelki(zad, 200), ',');
+    ASSERT_TRUE(sily.SaEkstrema);
+    EXPECT_LT(sily.M[0], sily.M[1]);
+    EXPECT_EQ(std::tuple(sily.MaxM, sily.MinM), std::tuple(10.0, 10.0));
+    auto okno = Okno(200);
+    EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 1, 0, 2), (TTeksty{"10,00", "10,00"}));
+}
+
+TEST_F(Zestawienie, TheSectionIsMarkedOnEveryDiagramAtTheOrdinatesOfItsValues)
+{
+    UstawGeometrie(zad, {4, 4}, true, true);
+    DodajGrupe(zad, "Sila", 0);
+    DodajLiniowe(zad, 0, 0, 4, 10, 0);
+    DodajLiniowe(zad, 1, 0, 4, 10, 0);
+    DodajSile(zad, 0, 2, 20, 1);
+    Kombinacja(nullptr, {1, 0});
+    Kombinacja("Z sila", {1, 1});
+    Przelicz();
+    // 10 pixels per cm and sheet point (−30, 0) at pixel (0, 0), so the envelope sheet at x = −25,5 cm shows.
+    widok.SkalaWidoku = 100;
+    widok.EkranSrodekX = 1000;
+    widok.EkranSrodekY = 750;
+    widok.SrodekX = 70;
+    widok.SrodekY = -75;
+    auto okno = Okno(150);
+    const TSilyPrzekroju s = SilyPrzekroju(zad, wyn, PrzekrojBelki(zad, 150), ',');
+    ASSERT_GT(s.MaxT, s.MinT + 5) << "the two shear labels apart";
+
+    struct TNapisOczekiwany {
+        std::string tekst;
+        int32_t x, y; // pixels
+    };
+    std::vector<TNapisOczekiwany> napisy;
+    std::vector<std::tuple<int32_t, int32_t, int32_t>> linie; // x, y1, y2
+    const TNastawy& n = zad.Nastawy;
+    const double kM = double(n.WysokoscMomentow) / wyn.NajwiekszyM; // cm per kNm, moments down
+    const double kT = double(n.WysokoscPoprzecznych) / wyn.NajwiekszyT; // shear forces up
+    // The diagram with its axis from O: a line through x = 1,5 m from 2 cm above to 2 cm below
+    // the axis, the "x" label 3 cm above it, each label 0,2 cm right of the line.
+    const auto wykres = [&](double Ox, double Oy, std::initializer_list<std::pair<std::string, double>> wartosci,
+                            std::initializer_list<int> przesuniecia) {
+        const double x = Ox + 1.5;
+        const int32_t xn = widok.NaEkranX(x + 0.2);
+        linie.emplace_back(widok.NaEkranX(x), widok.NaEkranY(-(Oy - 2)), widok.NaEkranY(-(Oy + 2)));
+        napisy.push_back({"x [m] = 1,50", xn, widok.NaEkranY(-(Oy - 3))});
+        auto p = przesuniecia.begin();
+        for (const auto& [tekst, y] : wartosci)
+            napisy.push_back({tekst, xn, widok.NaEkranY(-(Oy + y)) + *p++});
+    };
+    for (int c = 0; c < 2; ++c) {
+        const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
+        wykres(P.x + n.MomentyX, P.y + n.MomentyY, {{"M [kNm] = " + s.TekstyM[c], s.M[c] * kM}}, {0});
+        wykres(P.x + n.PoprzeczneX, P.y + n.PoprzeczneY, {{"T [kNm] = " + s.TekstyT[c], -s.T[c] * kT}}, {-13});
+    }
+    const TPunktArkusza E = zad.PolozenieObwiedni;
+    wykres(E.x + n.MomentyX, E.y + n.MomentyY,
+           {{"Max [kNm] = " + Wartosc(s.MaxM), s.MaxM * kM}, {"Min [kNm] = " + Wartosc(s.MinM), s.MinM * kM}},
+           {1, -12});
+    wykres(E.x + n.PoprzeczneX, E.y + n.PoprzeczneY,
+           {{"T1 [kN] = " + Wartosc(s.MaxT), -s.MaxT * kT}, {"T2 [kN] = " + Wartosc(s.MinT), -s.MinT * kT}}, {-12, 1});
+
+    const TPowierzchniaZapis& p = nakladka.Powierzchnia;
+    const auto zapisane = p.Rodzaju(TOperacja::Rodzaj::Napis);
+    ASSERT_EQ(zapisane.size(), napisy.size());
+    for (const auto& o : napisy) {
+        const auto z = std::find_if(zapisane.begin(), zapisane.end(), [&](const TOperacja& t) {
+            return t.Tekst == o.tekst && t.X1 == o.x && t.Y1 == o.y;
+        });
+        ASSERT_NE(z, zapisane.end()) << o.tekst << " at " << o.x << ", " << o.y;
+        EXPECT_EQ(std::tuple(z->KolorTekstu, z->Wypelnienie, z->Wysokosc),
+                  std::tuple(Kolor::Czarny, Rgb(255, 255, 0), 12));
+    }
+    const auto kreski = p.Linie();
+    ASSERT_EQ(kreski.size(), linie.size());
+    for (const auto& [x, y1, y2] : linie)
+        EXPECT_TRUE(std::any_of(kreski.begin(), kreski.end(), [&](const TOperacja& o) {
+            return o.X1 == x && o.X2 == x && std::min(o.Y1, o.Y2) == y1 && std::max(o.Y1, o.Y2) == y2 &&
+                   o.Pioro.Kolor == Kolor::Czerwony;
+        })) << "red line at " << x << ", " << y1;
+}
+
+TEST_F(Zestawienie, KeysMoveTheSectionAndEitherWayOfClosingClearsTheOverlay)
+{
+    TrzyPrzesla();
+    for (const bool przycisk : {false, true}) {
+        SCOPED_TRACE(przycisk);
+        auto okno = Okno();
+        const std::pair<Qt::Key, int> kroki[] = {{Qt::Key_Right, 1}, {Qt::Key_PageDown, 101}, {Qt::Key_Down, 102},
+                                                 {Qt::Key_Left, 101}, {Qt::Key_PageUp, 1},     {Qt::Key_Up, 0}};
+        for (const auto& [klawisz, polozenie] : kroki) {
+            QTest::keyClick(K<QWidget>(okno.get(), "SG_TabelaSilPrzekrojowych"), klawisz);
+            EXPECT_EQ(Pasek(*okno)->value(), polozenie) << QTest::toString(klawisz);
+        }
+        Pasek(*okno)->setValue(450);
+        EXPECT_EQ(Napis(*okno, "L_Polozenie"), "0,50");
+        EXPECT_FALSE(nakladka.Powierzchnia.Operacje.empty());
+        const int rysowania = nakladka.Rysowania;
+        if (przycisk)
+            QTest::mouseClick(K<QPushButton>(okno.get(), "Button1"), Qt::LeftButton);
+        else
+            QTest::keyClick(Pasek(*okno), Qt::Key_Escape);
+        EXPECT_FALSE(okno->isVisible());
+        EXPECT_EQ(nakladka.Rysowania, rysowania + 1);
+        EXPECT_TRUE(nakladka.Powierzchnia.Operacje.empty()) << "the sheet picture alone again";
+    }
+}
+
+TEST_F(Zestawienie, AnOpenWindowFollowsTheTaskOrCloses)
+{
+    TrzyPrzesla();
+    auto okno = Okno(1250);
+    const TTeksty przed = Odczyt(*okno, 3);
+
+    // Heavier loads and a last span of 2 m: the section moves back onto the shorter beam.
+    for (int i = 0; i < 3; ++i)
+        zad.Liniowe[size_t(i)].Wartosc = 25;
+    zad.Przesla[2].L = 2;
+    UstawKodyPrzesel(zad);
+    Przelicz();
+    const int rysowania = nakladka.Rysowania;
+    okno->ZadanieZmienione();
+    ASSERT_TRUE(okno->isVisible());
+    EXPECT_EQ(std::tuple(Pasek(*okno)->maximum(), Pasek(*okno)->value()), std::tuple(1100, 1100));
+    EXPECT_EQ(nakladka.Rysowania, rysowania + 1) << "the markers drawn again";
+    EXPECT_NE(Odczyt(*okno, 3), przed);
+    EXPECT_EQ(Odczyt(*okno, 3), Odczyt(*Okno(1100), 3)) << "what a window opened afresh shows";
+
+    // A change waiting for its recomputation: nothing is read from results that no longer fit.
+    zad.DoPrzeliczenia = true;
+    Pasek(*okno)->setValue(100);
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_TRUE(nakladka.Powierzchnia.Operacje.empty());
+
+    zad.DoPrzeliczenia = false;
+    ASSERT_TRUE(okno->Pokaz());
+    NowyTemat(zad);
+    okno->ZadanieZmienione();
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_TRUE(nakladka.Powierzchnia.Operacje.empty());
+}
+
+TEST_F(Zestawienie, ATaskWithoutLoadsOrResultsIsRefused)
+{
+    const std::string geometria = "Najpierw GEOMETRIA ! (i potem obciążenie)";
+    const std::pair<std::function<void()>, std::string> przypadki[] = {
+        {[] {}, geometria},
+        {[&] { UstawGeometrie(zad, {4}, true, true); }, geometria},
+        {[&] { // refused by the analysis, which says why
+             UstawGeometrie(zad, {4, 0}, true, true);
+             DodajSile(zad, 0, 2, 10);
+             PoliczKombinacje(zad);
+             PrzeliczZadanie(zad, wyn, kom);
+             zad.DoPrzeliczenia = false;
+         },
+         "Przęsło 2 ma długość 0 — podaj dodatnią rozpiętość."},
+    };
+    TZestawieniePrzekrojowych okno(k);
+    for (const auto& [zadanie, komunikat] : przypadki) {
+        NowyTemat(zad);
+        zadanie();
+        kom.Komunikaty.clear();
+        EXPECT_FALSE(okno.Pokaz());
+        EXPECT_EQ(kom.Komunikaty, TTeksty{komunikat});
+        EXPECT_FALSE(okno.isVisible());
+    }
+}
