@@ -1,0 +1,68 @@
+#include "dialogs/DodajWariant.h"
+
+#include "dialogs/Kontrolki.h"
+#include "dialogs/Zatwierdzanie.h"
+#include "platform/Komunikaty.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TDodajWariant::TDodajWariant(TDaneZadania& zad, IKomunikaty& komunikaty, QWidget* rodzic)
+    : QDialog(rodzic), zad_(zad), komunikaty_(komunikaty)
+{
+    setObjectName(QStringLiteral("DodajWariant"));
+    setWindowTitle(QStringLiteral("Dodaj wariant obciążenia"));
+    using namespace Kontrolki;
+
+    L_Numer = Etykieta(this, "L_Numer", QStringLiteral("1"));
+    E_Nazwa = Edycja(this, "E_Nazwa", QString(), QStringLiteral("WWWWWWWWWWWWWWWWWW"));
+    E_Nazwa->setMaxLength(MaxDlugoscNazwy);
+    Wprowadz = Przycisk(this, "Wprowadz", QStringLiteral("Wprowadź"));
+    Wprowadz->setDefault(true);
+    Powrot = Przycisk(this, "Powrot", QStringLiteral("Anuluj"));
+
+    auto* pola = new QGridLayout;
+    pola->addWidget(Etykieta(this, "StaticText3", QStringLiteral("Numer")), 0, 0);
+    pola->addWidget(L_Numer, 0, 1);
+    pola->addWidget(Etykieta(this, "StaticText2", QStringLiteral("Nazwa wariantu (max. 20 znaków)")), 1, 0);
+    pola->addWidget(E_Nazwa, 1, 1);
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    przyciski->addWidget(Wprowadz);
+    przyciski->addWidget(Powrot);
+    pola->addLayout(przyciski, 2, 0, 1, 2);
+    setLayout(pola);
+    pola->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Wprowadz, &QPushButton::clicked, this, &TDodajWariant::WprowadzClick);
+    connect(Powrot, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDodajWariant::Przygotuj(int numer)
+{
+    L_Numer->setText(QString::number(numer));
+    E_Nazwa->clear();
+    Wprowadz->setText(QStringLiteral("Wprowadź"));
+}
+
+void TDodajWariant::Pokaz(bool modalnie)
+{
+    E_Nazwa->setFocus();
+    if (modalnie)
+        exec();
+    else
+        show();
+}
+
+void TDodajWariant::WprowadzClick()
+{
+    const std::string blad = WprowadzKombinacje(zad_, L_Numer->text().toInt() - 1, E_Nazwa->text().toStdString());
+    if (!blad.empty()) {
+        komunikaty_.Komunikat(blad);
+        return;
+    }
+    accept();
+}

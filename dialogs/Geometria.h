@@ -1,0 +1,50 @@
+#pragma once
+// "Geometria": the number of spans, their lengths and the hinges of the two
+// extreme supports. The hinge check boxes and the length row keep what was
+// typed between uses and across new tasks; reading a file rewrites them.
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QTableWidget;
+class IKomunikaty;
+struct TDaneZadania;
+struct TWidok;
+struct TWidokiZPliku;
+struct TWyniki;
+
+class TGeometria : public QDialog {
+public:
+    TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKomunikaty& komunikaty, char separator,
+               QWidget* rodzic = nullptr);
+
+    // Modal for the program, not for tests.
+    void Pokaz(bool modalnie);
+    // Sets the span count control and rebuilds the grid, also when the count stays.
+    void UstawIloscPrzesel(int n);
+    int IloscPrzesel() const;
+    // What reading a file writes here: the span count, the lengths, the hinges.
+    void WpiszZPliku(const TWidokiZPliku& widoki);
+
+    void SBPrzeslaChange();
+    void WprowadzClick();
+
+    QScrollBar* SBPrzesla;
+    QLabel* LIlosc;
+    QTableWidget* SGRozpietosci;
+    QLineEdit* EDomyslnaRozp;
+    QCheckBox* CB_LewaPrzegub;
+    QCheckBox* CB_PrawaPrzegub;
+    QPushButton* Wprowadz;
+    QPushButton* Rezygnuj;
+
+private:
+    TDaneZadania& zad_;
+    TWyniki& wyn_;
+    const TWidok& widok_;
+    IKomunikaty& komunikaty_;
+    char separator_;
+};

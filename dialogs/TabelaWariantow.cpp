@@ -1,0 +1,216 @@
+#include "dialogs/TabelaWariantow.h"
+
+#include "dialogs/DodajWariant.h"
+#include "dialogs/GrupyObciazenia.h"
+#include "dialogs/Kontrolki.h"
+#include "dialogs/Siatka.h"
+#include "dialogs/Zatwierdzanie.h"
+#include "platform/Cp1250.h"
+#include "platform/Komunikaty.h"
+#include "platform/TekstyLiczb.h"
+#include "projectfile/PlikZadania.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int NajwezszaKolumna = 70;
+
+QString Naglowek(int numer, const std::string& nazwaCp1250)
+{
+    return QString::number(numer) + QStringLiteral("  ") + QString::fromStdString(Cp1250NaUtf8(nazwaCp1250));
+}
+
+} // namespace
+
+TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TListaGrup& lista,
+                                   IKomunikaty& komunikaty, char separator, QWidget* rodzic)
+    : QDialog(rodzic), zad_(zad), wyn_(wyn), widok_(widok), komunikaty_(komunikaty), separator_(separator)
+{
+    setObjectName(QStringLiteral("TabelaWariantow"));
+    setWindowTitle(QStringLiteral("Tabela wariantów"));
+    using namespace Kontrolki;
+
+    auto* tytul = Etykieta(this, "StaticText4", QStringLiteral("TABELA WSPÓŁCZYNNIKÓW"));
+    QFont gruba = tytul->font();
+    gruba.setBold(true);
+    tytul->setFont(gruba);
+    Tabela = Siatka::Nowa(this, "Tabela");
+    Tabela->setRowCount(2);
+    Tabela->setColumnCount(2);
+    Button1 = Przycisk(this, "Button1", QStringLiteral("Dodaj grupę obciążeń"));
+    Button2 = Przycisk(this, "Button2", QStringLiteral("Dodaj kombinację obciążeń"));
+    WstawDomyslny = new QCheckBox(QStringLiteral("Wstaw domyślą wartość wsp. ="), this);
+    WstawDomyslny->setObjectName(QStringLiteral("WstawDomyslny"));
+    WstawDomyslny->setChecked(true);
+    Wsp_dom = Edycja(this, "Wsp_dom", QStringLiteral("1"), QStringLiteral("0000,00"));
+    Button3 = Przycisk(this, "Button3", QStringLiteral("Powrót"));
+    Button3->setDefault(true);
+
+    auto* siatka = new QGridLayout;
+    siatka->addWidget(Etykieta(this, "StaticText1", QStringLiteral("Kombinacje obciążeń")), 0, 1, Qt::AlignHCenter);
+    auto* grupy = new QVBoxLayout;
+    grupy->addWidget(Etykieta(this, "StaticText2", QStringLiteral("Grupy")));
+    grupy->addWidget(Etykieta(this, "StaticText3", QStringLiteral("obciążeń")));
+    grupy->addStretch();
+    siatka->addLayout(grupy, 1, 0);
+    siatka->addWidget(Tabela, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    siatka->setColumnStretch(2, 1);
+
+    auto* dodaj = new QHBoxLayout;
+    dodaj->addWidget(Button1);
+    dodaj->addWidget(Button2);
+    dodaj->addStretch();
+    auto* domyslny = new QHBoxLayout;
+    domyslny->addWidget(WstawDomyslny);
+    domyslny->addWidget(Wsp_dom);
+    domyslny->addStretch();
+    domyslny->addWidget(Button3);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addWidget(tytul, 0, Qt::AlignHCenter);
+    uklad->addLayout(siatka);
+    uklad->addLayout(dodaj);
+    uklad->addLayout(domyslny);
+    uklad->setSizeConstraint(QLayout::SetFixedSize); // the dialog grows and shrinks with the grid
+
+    GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, this);
+    DodajWariant = new TDodajWariant(zad, komunikaty, this);
+
+    connect(Button1, &QPushButton::clicked, this, &TTabelaWariantow::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TTabelaWariantow::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TTabelaWariantow::Button3Click);
+    // Whether the user confirmed or cancelled, the grid follows the task.
+    connect(GrupyObciazenia, &QDialog::finished, this, [this] {
+        OdbudujWiersze();
+        OdbudujKolumny();
+        PoDodaniu();
+    });
+    connect(DodajWariant, &QDialog::finished, this, [this] {
+        OdbudujKolumny();
+        OdbudujWiersze();
+        PoDodaniu();
+    });
+}
+
+void TTabelaWariantow::WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo)
+{
+    if (!WstawDomyslny->isChecked())
+        return;
+    kolumnaDo = std::min(kolumnaDo, Tabela->columnCount() - 1);
+    wierszDo = std::min(wierszDo, Tabela->rowCount() - 1);
+    for (int c = kolumnaOd; c <= kolumnaDo; ++c)
+        for (int j = wierszOd; j <= wierszDo; ++j)
+            if (Siatka::Tekst(Tabela, c, j).isEmpty())
+                Siatka::UstawTekst(Tabela, c, j, Wsp_dom->text());
+}
+
+void TTabelaWariantow::OdbudujWiersze()
+{
+    const int g = IloscUzytych(zad_.Grupy);
+    const int k = IloscUzytych(zad_.Kombinacje);
+    Tabela->setRowCount(g + 1);
+    Siatka::UstawStala(Tabela, 0, 0, QStringLiteral("nr w\\k"));
+    for (int j = 1; j <= g; ++j)
+        Siatka::UstawStala(Tabela, 0, j, Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa));
+    WstawDomyslne(1, k, g, g);
+    Dopasuj();
+}
+
+void TTabelaWariantow::OdbudujKolumny()
+{
+    const int g = IloscUzytych(zad_.Grupy);
+    const int k = IloscUzytych(zad_.Kombinacje);
+    Tabela->setColumnCount(k + 1);
+    Siatka::UstawStala(Tabela, 0, 0, QStringLiteral("nr w\\k"));
+    for (int c = 1; c <= k; ++c)
+        Siatka::UstawStala(Tabela, c, 0, Naglowek(c, zad_.Kombinacje[size_t(c - 1)].Nazwa));
+    WstawDomyslne(k, k, 1, g);
+    Dopasuj();
+}
+
+void TTabelaWariantow::Dopasuj()
+{
+    int szerokosc = NajwezszaKolumna;
+    for (int c = 0; c < Tabela->columnCount(); ++c)
+        for (int j = 0; j < Tabela->rowCount(); ++j)
+            if (c == 0 || j == 0)
+                szerokosc = std::max(szerokosc, fontMetrics().horizontalAdvance(Siatka::Tekst(Tabela, c, j)) + 14);
+    Siatka::Dopasuj(Tabela, szerokosc, szerokosc);
+}
+
+void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
+{
+    OdbudujWiersze();
+    OdbudujKolumny();
+    for (size_t c = 0; c < widoki.Wspolczynniki.size(); ++c)
+        for (size_t j = 0; j < widoki.Wspolczynniki[c].size(); ++j)
+            Siatka::UstawTekst(Tabela, int(c) + 1, int(j) + 1,
+                               QString::fromStdString(FormatujMaska(widoki.Wspolczynniki[c][j], Maska::Wspolczynnik,
+                                                                    separator_)));
+}
+
+void TTabelaWariantow::Pokaz(bool modalnie)
+{
+    modalnie_ = modalnie;
+    if (modalnie)
+        exec();
+    else
+        show();
+}
+
+void TTabelaWariantow::Button1Click()
+{
+    const int g = IloscUzytych(zad_.Grupy);
+    if (g >= TDaneZadania::MaxGrup) {
+        komunikaty_.Komunikat(KomunikatLimituGrup());
+        return;
+    }
+    GrupyObciazenia->Przygotuj(g + 1, KolorNowejGrupy(g));
+    GrupyObciazenia->Pokaz(modalnie_);
+}
+
+void TTabelaWariantow::Button2Click()
+{
+    const int k = IloscUzytych(zad_.Kombinacje);
+    if (k >= TDaneZadania::MaxKombinacji) {
+        komunikaty_.Komunikat(KomunikatLimituKombinacji());
+        return;
+    }
+    DodajWariant->Przygotuj(k + 1);
+    DodajWariant->Pokaz(modalnie_);
+}
+
+void TTabelaWariantow::PoDodaniu()
+{
+    PoDodaniuGrupyLubKombinacji(zad_, wyn_);
+}
+
+void TTabelaWariantow::Button3Click()
+{
+    const int k = Tabela->columnCount() - 1;
+    const int g = Tabela->rowCount() - 1;
+    std::vector<std::vector<std::string>> komorki(size_t(std::max(k, 0)));
+    for (int c = 1; c <= k; ++c)
+        for (int j = 1; j <= g; ++j)
+            komorki[size_t(c - 1)].push_back(Siatka::Tekst(Tabela, c, j).toStdString());
+    const std::string blad = ZapiszWspolczynniki(zad_, widok_, komorki, separator_);
+    for (int c = 1; c <= k; ++c)
+        for (int j = 1; j <= g; ++j)
+            Siatka::UstawTekst(Tabela, c, j, QString::fromStdString(komorki[size_t(c - 1)][size_t(j - 1)]));
+    if (!blad.empty()) {
+        komunikaty_.Komunikat(blad);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,107 @@
+#pragma once
+// What confirming a dialog does to the task, without Qt: the dialogs copy
+// their controls' texts into these records, call the function, and write
+// back the texts it normalised or filled in. Texts are UTF-8. Every function
+// checks everything it reads before it changes anything, and returns the
+// message to show (empty when the task was changed).
+#include "model/Zadanie.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TWyniki;
+struct TWidok;
+
+// Spans longer than this are refused: the analysis samples every centimetre.
+inline constexpr float NajdluzszaRozpietosc = 1000.0f;
+
+// ---------------------------------------------------------------- geometry
+
+struct TPolaGeometrii {
+    std::vector<std::string> Dlugosci; // one length cell per span, as typed
+    std::string Domyslna;              // the length of the empty cells
+    bool LewyPrzegub = false;
+    bool PrawyPrzegub = false;
+};
+
+// Rebuilds the spans from the cells (empty ones take the default, written
+// back into pola formatted), keeps the loads within the new lengths, derives
+// codes, unknowns and positions, lays out the sheets, resizes the results and
+// sets DoPrzeliczenia and NieZapisane. A cell that is no number or no
+// length between 0 and 1000 m leaves the task and pola untouched.
+std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
+                               char separator);
+
+// ---------------------------------------------------------------- groups, combinations, coefficients
+
+std::string KomunikatLimituGrup();
+std::string KomunikatLimituKombinacji();
+
+// The swatch colour offered for the group added after g groups; nothing
+// where the swatch keeps its last colour.
+std::optional<int32_t> KolorNowejGrupy(int32_t g);
+
+// Stores group i (slot L_Numer − 1) or combination i with its name; a name
+// shorter than 2 characters or a slot past the table is refused.
+std::string WprowadzGrupe(TDaneZadania& zad, int32_t i, std::string_view nazwa, int32_t kolor);
+std::string WprowadzKombinacje(TDaneZadania& zad, int32_t i, std::string_view nazwa);
+
+// After the group or combination dialog closed, confirmed or not.
+void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn);
+
+// komorki[c][j]: the cell of combination c + 1 and group j + 1. Every cell is
+// normalised in place; when all hold numbers they are stored into
+// Wspolczynniki and the sheets laid out again, else the message names the
+// last bad cell and nothing is stored. Both ways the task counts as changed.
+std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vector<std::vector<std::string>>& komorki,
+                                char separator);
+
+// ---------------------------------------------------------------- settings
+
+// The eighteen edits of the settings, in the order they are normalised.
+namespace PoleUstawien {
+enum : int {
+    PSchem_Xo, Pschem_Yo, Schem_Xo, Schem_Yo, Reakc_Xo, Reakc_Yo, Poprz_Xo, Poprz_Yo, Momen_Xo, Momen_Yo,
+    E_HPoprz, E_HMomen, E_HRozCz, E_WRozCz, E_HMaxSila, E_HMax100kN, E_ArkuszL, E_ArkuszH,
+    Ilosc
+};
+}
+// The twelve edits written from the task each time the dialog opens.
+inline constexpr std::array<int, 12> PolaZNastaw{
+    PoleUstawien::PSchem_Xo, PoleUstawien::Pschem_Yo, PoleUstawien::Schem_Xo, PoleUstawien::Schem_Yo,
+    PoleUstawien::Momen_Xo,  PoleUstawien::Momen_Yo,  PoleUstawien::Poprz_Xo, PoleUstawien::Poprz_Yo,
+    PoleUstawien::Reakc_Xo,  PoleUstawien::Reakc_Yo,  PoleUstawien::E_HMomen, PoleUstawien::E_HPoprz};
+
+struct TPolaUstawien {
+    std::array<std::string, PoleUstawien::Ilosc> Edycje;
+    std::string SkalaX; // the combo's text
+    bool PiszJednostki = true;
+    bool RysujKratke = false;
+    bool RozbijSilyGrupy = false;
+    bool ArkuszUzytkownika = false;
+    int32_t WspGrubosci = 0; // the scroll bar's position
+    TSkalowanieSil Skalowanie = TSkalowanieSil::Automatyczne;
+};
+
+// The field an edit sets; nullptr for the two force-scale lengths.
+float TNastawy::*PoleNastaw(int pole);
+
+// Fills the twelve edits from the settings, "####0.0#".
+void WypelnijPolaUstawien(const TNastawy& nastawy, TPolaUstawien& pola, char separator);
+
+// The line width factor the scroll bar's position stands for.
+float WspolczynnikGrubosci(int32_t pozycja);
+
+// The horizontal scale the combo's text gives, when it is a number above zero.
+std::optional<float> SkalaPozioma(std::string_view tekst, char separator);
+
+// The force scale the settings choose; nothing when the length it needs is no number.
+std::optional<float> SkalaSilUstawien(const TDaneZadania& zad, const TPolaUstawien& pola, char separator);
+
+// Normalises the edits, stores the check boxes, the line width and the force
+// scale whatever else holds, and the rest only when every edit holds a
+// number; the message is that of the last failing check.
+std::string ZastosujUstawienia(TDaneZadania& zad, TPolaUstawien& pola, char separator);

@@ -1,0 +1,98 @@
+#pragma once
+// The dialogs of one application: a task, its results and view, recorded
+// messages and a count of repaints, every dialog shown without blocking.
+#include "analysis/Wyniki.h"
+#include "dialogs/Dialogi.h"
+#include "dialogs/Geometria.h"
+#include "dialogs/TabelaWariantow.h"
+#include "dialogs/Ustawienia.h"
+#include "drawing/Widok.h"
+#include "model/Zadanie.h"
+#include "platform/Komunikaty.h"
+#include "projectfile/PlikZadania.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+class Okna : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nazwa[] = "test_dialogi";
+        static char* argv[] = {nazwa, nullptr};
+        Aplikacja = std::make_unique<QApplication>(argc, argv);
+    }
+    // Before Qt's own globals go at exit.
+    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static inline std::unique_ptr<QApplication> Aplikacja;
+
+    TDaneZadania zad;
+    TWyniki wyn;
+    TWidok widok;
+    TRejestrKomunikatow kom;
+    int przerysowania = 0;
+    std::unique_ptr<TDialogi> dialogi;
+
+    void SetUp() override
+    {
+        NowyTemat(zad);
+        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, ',', [this] { ++przerysowania; });
+    }
+
+    // A control found by its name, as the program names it.
+    template <class T>
+    static T* K(const QObject* okno, const char* nazwa)
+    {
+        T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
+        if (!k)
+            throw std::runtime_error(std::string("no control ") + nazwa);
+        return k;
+    }
+    // Near the left edge, where a check box has its indicator.
+    static void Kliknij(const QObject* okno, const char* przycisk)
+    {
+        QAbstractButton* b = K<QAbstractButton>(okno, przycisk);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
+    }
+    // Typed key by key; letters beyond ASCII come as the text of a key event.
+    static void Pisz(QWidget* edycja, const QString& tekst)
+    {
+        for (const QChar c : tekst) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(edycja, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, edycja, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    // Cell (column c, row j) of a grid, as the dialogs number them.
+    static std::string Komorka(const QObject* okno, const char* siatka, int c, int j)
+    {
+        const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(j, c);
+        return item ? item->text().toStdString() : std::string();
+    }
+    static void Wpisz(const QObject* okno, const char* siatka, int c, int j, const std::string& tekst)
+    {
+        QTableWidget* s = K<QTableWidget>(okno, siatka);
+        if (!s->item(j, c))
+            s->setItem(j, c, new QTableWidgetItem);
+        ASSERT_TRUE(s->item(j, c)->flags() & Qt::ItemIsEditable);
+        s->item(j, c)->setText(QString::fromStdString(tekst));
+    }
+    // The task as its file would hold it, to see that a refusal changed nothing.
+    std::string Plik() const
+    {
+        std::string tekst, blad;
+        ZapiszDoTekstu(zad, ',', "Data zapisu", tekst, blad);
+        return tekst + blad;
+    }
+};

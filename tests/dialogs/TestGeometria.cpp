@@ -1,0 +1,168 @@
+#include "Okna.h"
+
+#include "dialogs/Geometria.h"
+#include "model/Budowa.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <vector>
+
+namespace {
+
+class Geometria : public Okna {
+protected:
+    QWidget* okno() { return &dialogi->OknoGeometrii(); }
+
+    // Opens the dialog as ToolButton1 does, sets the span count, types the cells and confirms.
+    void Zatwierdz(const std::vector<std::string>& komorki, bool lewy = false, bool prawy = false)
+    {
+        dialogi->Geometria(false);
+        K<QScrollBar>(okno(), "SBPrzesla")->setValue(int(komorki.size()));
+        for (size_t i = 0; i < komorki.size(); ++i)
+            Wpisz(okno(), "SGRozpietosci", int(i) + 1, 1, komorki[i]);
+        if (K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked() != lewy)
+            Kliknij(okno(), "CB_LewaPrzegub");
+        if (K<QCheckBox>(okno(), "CB_PrawaPrzegub")->isChecked() != prawy)
+            Kliknij(okno(), "CB_PrawaPrzegub");
+        Kliknij(okno(), "Wprowadz");
+    }
+    std::vector<float> X0() const
+    {
+        std::vector<float> x;
+        for (const TPrzeslo& p : zad.Przesla)
+            x.push_back(p.X0);
+        return x;
+    }
+};
+
+TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
+{
+    dialogi->Geometria(false); // a new task: the count control goes from 2 to 1
+    EXPECT_EQ(K<QScrollBar>(okno(), "SBPrzesla")->value(), 1);
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 0, 1), "Rozpiętość ");
+
+    Zatwierdz({"4", "", "6"});
+    EXPECT_FALSE(okno()->isVisible());
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 1), "4,00");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 3, 0), "  3");
+    EXPECT_EQ(X0(), (std::vector<float>{0, 4, 8}));
+    EXPECT_EQ(zad.Przesla[2].L, 6.0f);
+    EXPECT_EQ(std::tuple(zad.Przesla[0].NiewiadomaLewa, zad.Przesla[1].NiewiadomaLewa, zad.Przesla[2].NiewiadomaPrawa),
+              std::tuple(-1, 1, -1));
+    EXPECT_TRUE(zad.DoPrzeliczenia && zad.NieZapisane);
+    EXPECT_EQ(wyn.MomentyKoncowe.at(0).size(), 3u);
+    EXPECT_EQ(przerysowania, 1);
+}
+
+TEST_F(Geometria, NewLengthsMoveCutOrDeleteTheLoadsAndShiftThoseOnLaterSpans)
+{
+    // Span 1 from 6 m to 3 m: the force at 5 m moves to 3 m, the load over 1–5 m is cut
+    // to 1–3 m, the one over 4–6 m goes; the force on span 2 follows the new X0.
+    UstawGeometrie(zad, {6, 4}, false, false);
+    DodajSile(zad, 0, 5, 10);
+    DodajLiniowe(zad, 0, 1, 5, 2);
+    DodajLiniowe(zad, 0, 4, 6, 3);
+    DodajTrojkat(zad, 1, 1, 2, 1, 2);
+    DodajSile(zad, 1, 2, 20);
+    Zatwierdz({"3", "4"});
+    EXPECT_EQ(std::tuple(zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[1].XAbs), std::tuple(3.0f, 3.0f, 5.0f));
+    EXPECT_EQ(std::tuple(zad.Liniowe[0].X1, zad.Liniowe[0].X2, zad.Liniowe[0].X2Abs, zad.Liniowe[0].Wartosc),
+              std::tuple(1.0f, 3.0f, 3.0f, 2.0f));
+    EXPECT_FALSE(zad.Liniowe[1].Uzyta);
+    EXPECT_EQ(std::tuple(zad.Trojkaty[0].X1Abs, zad.Trojkaty[0].X2Abs), std::tuple(4.0f, 5.0f));
+
+    // 10 m to 6 m moves a point moment at 8 m to the end; lengthening moves nothing on the span.
+    UstawGeometrie(zad, {10, 5}, false, false);
+    DodajMoment(zad, 0, 8, 15);
+    DodajMoment(zad, 1, 4, 15);
+    Zatwierdz({"6", "7"});
+    EXPECT_EQ(std::tuple(zad.Momenty[0].X, zad.Momenty[0].XAbs, zad.Momenty[1].X, zad.Momenty[1].XAbs),
+              std::tuple(6.0f, 6.0f, 4.0f, 10.0f));
+
+    // Four spans to two: every load on spans 3 and 4 goes, also from consecutive slots.
+    UstawGeometrie(zad, {4, 4, 4, 4}, false, false);
+    for (const int przeslo : {0, 2, 3, 1, 3})
+        DodajSile(zad, przeslo, 1, float(przeslo + 1));
+    DodajLiniowe(zad, 3, 0, 1, 1);
+    DodajMoment(zad, 2, 1, 1);
+    DodajTrojkat(zad, 2, 0, 1, 1, 1);
+    Zatwierdz({"4", "4"});
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Sily), zad.Sily[0].Wartosc, zad.Sily[1].Wartosc), std::tuple(2, 1.0f, 2.0f));
+    EXPECT_EQ(std::tuple(bool(zad.Liniowe[0].Uzyta), bool(zad.Momenty[0].Uzyta), bool(zad.Trojkaty[0].Uzyta)),
+              std::tuple(false, false, false));
+}
+
+TEST_F(Geometria, TheHingeBoxesGiveTheEndCodes)
+{
+    struct Przypadek {
+        std::vector<std::string> komorki;
+        bool lewy, prawy;
+        std::array<int32_t, 4> kody; // TypPrzesla, TypPodpor of the first and of the last span
+    };
+    for (const Przypadek& p : {Przypadek{{"5"}, true, true, {1, 1, 1, 1}},
+                               Przypadek{{"5", "5", "5"}, true, true, {3, 1, 2, 1}},
+                               Przypadek{{"5"}, false, true, {2, 2, 2, 2}},
+                               Przypadek{{"5", "5"}, false, false, {4, 2, 4, 3}}}) {
+        Zatwierdz(p.komorki, p.lewy, p.prawy);
+        const TPrzeslo& a = zad.Przesla.front();
+        const TPrzeslo& b = zad.Przesla.back();
+        EXPECT_EQ((std::array{a.TypPrzesla, a.TypPodpor, b.TypPrzesla, b.TypPodpor}), p.kody) << p.komorki.size();
+        EXPECT_EQ(std::tuple(zad.LewyPrzegub, zad.PrawyPrzegub), std::tuple(p.lewy, p.prawy));
+    }
+}
+
+TEST_F(Geometria, ABadCellOrDefaultIsNamedAndLeavesTheTaskAndTheGridAsTheyWere)
+{
+    UstawGeometrie(zad, {6, 6}, false, false);
+    DodajSile(zad, 1, 5, 10);
+    zad.DoPrzeliczenia = false;
+    const std::string przed = Plik();
+    struct Przypadek {
+        std::vector<std::string> komorki;
+        std::string domyslna;
+        std::string komunikat;
+    };
+    for (const Przypadek& p : {
+             Przypadek{{"3", "abc", "6"}, "4,00", "'abc' is not a valid floating point value"},
+             Przypadek{{"3", "4.5"}, "4,00", "'4.5' is not a valid floating point value"}, // not the user's separator
+             Przypadek{{"3", ""}, "x", "'x' is not a valid floating point value"},
+             Przypadek{{"3", "0", "-1"}, "4,00", "Przęsło 2: rozpiętość musi być większa od zera."},
+             Przypadek{{"3", ""}, "-2", "Przęsło 2: rozpiętość musi być większa od zera."},
+             Przypadek{{"1000,5"}, "4,00", "Przęsło 1: rozpiętość nie może przekraczać 1000 m."},
+         }) {
+        kom.Komunikaty.clear();
+        K<QLineEdit>(okno(), "EDomyslnaRozp")->setText(QString::fromStdString(p.domyslna));
+        Zatwierdz(p.komorki, true, true);
+        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{p.komunikat});
+        EXPECT_EQ(Plik(), przed);
+        EXPECT_FALSE(zad.DoPrzeliczenia);
+        EXPECT_TRUE(okno()->isVisible());
+        for (size_t i = 0; i < p.komorki.size(); ++i) // an empty cell stays empty
+            EXPECT_EQ(Komorka(okno(), "SGRozpietosci", int(i) + 1, 1), p.komorki[i]);
+        okno()->hide();
+    }
+    EXPECT_EQ(przerysowania, 0);
+    // 1000 m itself is a span the analysis can take.
+    Zatwierdz({"1000"});
+    EXPECT_EQ(zad.Przesla.at(0).L, 1000.0f);
+}
+
+TEST_F(Geometria, CancellingOrANewTaskKeepsWhatWasTypedButChangesNothing)
+{
+    Zatwierdz({"5", "6"});
+    dialogi->Geometria(false);
+    Wpisz(okno(), "SGRozpietosci", 1, 1, "7");
+    Kliknij(okno(), "CB_LewaPrzegub");
+    Kliknij(okno(), "Rezygnuj");
+    EXPECT_EQ(std::tuple(zad.Przesla[0].L, zad.LewyPrzegub, przerysowania), std::tuple(5.0f, false, 2));
+
+    NowyTemat(zad);
+    dialogi->NowyTemat();
+    dialogi->Geometria(false);
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 1), K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked()),
+              std::tuple(std::string("7"), true));
+}
+
+} // namespace

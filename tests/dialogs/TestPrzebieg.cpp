@@ -1,0 +1,134 @@
+#include "Okna.h"
+
+#include "dialogs/ListaGrup.h"
+#include "model/Budowa.h"
+#include "platform/Cp1250.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <vector>
+
+namespace {
+
+// A three-span task typed into the dialogs and saved, as the file format
+// says it must look (written by hand).
+std::string PlikWzorcowy()
+{
+    const std::string gwiazdki(67, '*');
+    std::vector<std::string> linie{
+        gwiazdki,
+        "*              DANE PROGRAMU QUARVI                               *",
+        "*              Autor: zespół QUARVI                               *",
+        gwiazdki,
+        "*  UWAGA!                                                         *",
+        "*               Nie należy zmieniać wpisów w pliku!               *",
+        gwiazdki,
+        "",
+        "Data zapisu 06.12.2026, godz. 12:00:00",
+        "",
+        "100",
+        "1",
+        gwiazdki,
+        "",
+        "*** Dane ogólne ***1",
+        "Ilość belek", "3",
+        "Ilość Grup Obciążeń", "2",
+        "Ilość Wariantów", "2",
+        "",
+        "*** Dane geometryczne ***1",
+        // E, J, L, X0, TypPrzesla, TypPodpor, unknowns, eight reserved values
+        "1", "1", "4", "0", "3", "1", "-1", "1", "0", "0", "0", "0", "0", "0", "0", "0",
+        "1", "1", "5,5", "4", "4", "1", "1", "2", "0", "0", "0", "0", "0", "0", "0", "0",
+        "1", "1", "3", "9,5", "4", "3", "2", "-1", "0", "0", "0", "0", "0", "0", "0", "0",
+        "Lewy przegub", "TRUE",
+        "Prawy przegub",
+        "",
+        "*** Dane grupy obciążeń ***1",
+        "Stałe", "clBlack",
+        "Wiatr", "clRed",
+        "",
+        "*** Dane wariantów obciążeń ***1",
+        "Stałe", "0", "0",
+        "Zima", "0", "0",
+        "",
+        "*** Dane tabela współczynników ***1",
+        "1,5", "1", "1,25", "0",
+        "",
+        "*** Dane Siły ***1",
+        "TRUE", "1", "2", "6", "10", "1",
+        "",
+        "*** Dane Liniowe ***1",
+        "",
+        "*** Dane Trójkąty ***1",
+        "",
+        "*** Dane Momenty ***1",
+    };
+    std::string tekst;
+    for (const std::string& l : linie)
+        tekst += Utf8NaCp1250(l) + "\r\n";
+    return tekst;
+}
+
+class Przebieg : public Okna {};
+
+TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoThem)
+{
+    QWidget* geometria = &dialogi->OknoGeometrii();
+    dialogi->Geometria(false);
+    K<QScrollBar>(geometria, "SBPrzesla")->setValue(3);
+    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
+    Wpisz(geometria, "SGRozpietosci", 2, 1, "5,5");
+    Wpisz(geometria, "SGRozpietosci", 3, 1, "");
+    K<QLineEdit>(geometria, "EDomyslnaRozp")->setText(QStringLiteral("3"));
+    Kliknij(geometria, "CB_LewaPrzegub");
+    Kliknij(geometria, "Wprowadz");
+
+    QWidget* tabela = &dialogi->OknoTabeli();
+    dialogi->Tabela(false);
+    QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
+    Kliknij(tabela, "Button1");
+    Pisz(K<QLineEdit>(grupy, "E_Nazwa"), QStringLiteral("Wiatr"));
+    Kliknij(grupy, "Wprowadz");
+    QWidget* warianty = K<QWidget>(tabela, "DodajWariant");
+    Kliknij(tabela, "Button2");
+    Pisz(K<QLineEdit>(warianty, "E_Nazwa"), QStringLiteral("Zima"));
+    Kliknij(warianty, "Wprowadz");
+    Wpisz(tabela, "Tabela", 1, 1, "1,5");
+    Wpisz(tabela, "Tabela", 2, 1, "1.25");
+    Wpisz(tabela, "Tabela", 2, 2, "0");
+    Kliknij(tabela, "Button3");
+    ASSERT_EQ(kom.Komunikaty, std::vector<std::string>{});
+
+    DodajSile(zad, 1, 2, 10, 1); // the load dialogs come later
+    std::string tekst, blad;
+    ASSERT_TRUE(ZapiszDoTekstu(zad, ',', "Data zapisu 06.12.2026, godz. 12:00:00", tekst, blad)) << blad;
+    EXPECT_EQ(Cp1250NaUtf8(tekst), Cp1250NaUtf8(PlikWzorcowy()));
+
+    // A fresh window reads it.
+    TDaneZadania nowe;
+    TWyniki noweWyniki;
+    TWidok nowyWidok;
+    NowyTemat(nowe);
+    TDialogi noweDialogi(nowe, noweWyniki, nowyWidok, kom, ',', {});
+    TOdczyt odczyt = CzytajTekst(tekst);
+    ASSERT_TRUE(odczyt.Zadanie) << odczyt.Blad;
+    PrzyjmijWczytane(nowe, std::move(*odczyt.Zadanie));
+    noweDialogi.PoOdczycie(odczyt.Widoki);
+
+    QWidget* g = &noweDialogi.OknoGeometrii();
+    EXPECT_EQ(K<QScrollBar>(g, "SBPrzesla")->value(), 3);
+    EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
+                           Komorka(g, "SGRozpietosci", 3, 1)}),
+              (std::vector<std::string>{"4,00", "5,50", "3,00"}));
+    EXPECT_EQ(std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
+              std::tuple(true, false));
+    QWidget* t = &noweDialogi.OknoTabeli();
+    EXPECT_EQ((std::vector{Komorka(t, "Tabela", 0, 2), Komorka(t, "Tabela", 2, 0), Komorka(t, "Tabela", 1, 1),
+                           Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1), Komorka(t, "Tabela", 2, 2)}),
+              (std::vector<std::string>{"2  Wiatr", "2  Zima", "1,50", "1,00", "1,25", "0,00"}));
+    EXPECT_EQ(noweDialogi.ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
+}
+
+} // namespace

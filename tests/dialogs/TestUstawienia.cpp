@@ -1,0 +1,180 @@
+#include "Okna.h"
+
+#include "dialogs/Ustawienia.h"
+#include "dialogs/Zatwierdzanie.h"
+#include "drawing/Arkusze.h"
+#include "drawing/Czcionka.h"
+#include "drawing/PowierzchniaZapis.h"
+#include "model/Budowa.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const std::array<const char*, PoleUstawien::Ilosc> Edycje{
+    "PSchem_Xo", "Pschem_Yo", "Schem_Xo", "Schem_Yo", "Reakc_Xo", "Reakc_Yo", "Poprz_Xo", "Poprz_Yo", "Momen_Xo",
+    "Momen_Yo", "E_HPoprz", "E_HMomen", "E_HRozCz", "E_WRozCz", "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
+
+class Ustawienia : public Okna {
+protected:
+    QWidget* okno() { return &dialogi->OknoUstawien(); }
+    QLineEdit* E(const char* nazwa) { return K<QLineEdit>(okno(), nazwa); }
+    void Wpisz(const char* edycja, const QString& tekst)
+    {
+        E(edycja)->clear();
+        Pisz(E(edycja), tekst);
+    }
+    void SetUp() override
+    {
+        Okna::SetUp();
+        dialogi->Ustawienia(false);
+    }
+};
+
+TEST_F(Ustawienia, EveryEditTakesAPointOrACommaAndShowsTheComma)
+{
+    Kliknij(okno(), "RB_ArkuszUser");
+    Kliknij(okno(), "RB_SilySchem_MAX");
+    UstawGeometrie(zad, {5}, false, false);
+    DodajSile(zad, 0, 1, 3);
+    for (size_t i = 0; i < Edycje.size(); ++i)
+        Wpisz(Edycje[i], i % 2 ? QStringLiteral("1.5") : QStringLiteral("1,5"));
+    Kliknij(okno(), "Powrot");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{});
+    EXPECT_FALSE(okno()->isVisible());
+    for (int p = 0; p < PoleUstawien::Ilosc; ++p) {
+        EXPECT_EQ(E(Edycje[size_t(p)])->text(), QStringLiteral("1,5")) << Edycje[size_t(p)];
+        if (float TNastawy::*pole = PoleNastaw(p)) {
+            EXPECT_EQ(zad.Nastawy.*pole, 1.5f) << Edycje[size_t(p)];
+        }
+    }
+    EXPECT_EQ(zad.Nastawy.SkalaSil, 0.5f); // E_HMaxSila 1.5 cm for the largest load, 3 kN
+    EXPECT_TRUE(zad.Nastawy.ArkuszUzytkownika);
+    EXPECT_EQ(przerysowania, 1);
+}
+
+TEST_F(Ustawienia, TheForceScaleFollowsTheChosenRule)
+{
+    struct Przypadek {
+        const char* wybor;
+        QString dlugosc; // into the edit of that rule
+        std::vector<float> sily;
+        float skala;
+    };
+    for (const Przypadek& p : {
+             Przypadek{"RB_SilySchem_AUTO", "", {50, -20}, 0.04f},       // below 100: 0.04 cm per kN
+             Przypadek{"RB_SilySchem_AUTO", "", {-200, 20}, 0.01f},      // 200 kN drawn 2 cm long
+             Przypadek{"RB_SilySchem_100kN", "1,00", {50, 300}, 0.01f}, // 100 kN → 1 cm whatever the loads
+             Przypadek{"RB_SilySchem_MAX", "2", {40, 400}, 0.005f},     // the largest load → 2 cm
+         }) {
+        UstawGeometrie(zad, {5}, false, false);
+        for (const float f : p.sily)
+            DodajSile(zad, 0, 1, f);
+        dialogi->Ustawienia(false);
+        Kliknij(okno(), p.wybor);
+        if (!p.dlugosc.isEmpty())
+            Wpisz(p.wybor == std::string("RB_SilySchem_MAX") ? "E_HMaxSila" : "E_HMax100kN", p.dlugosc);
+        Kliknij(okno(), "Powrot");
+        EXPECT_FLOAT_EQ(zad.Nastawy.SkalaSil, p.skala) << p.wybor;
+
+        zad.Nastawy.SkalaSil = 0; // opening a file recomputes it by the same rule
+        dialogi->PoOdczycie(TWidokiZPliku{});
+        EXPECT_FLOAT_EQ(zad.Nastawy.SkalaSil, p.skala) << p.wybor;
+    }
+}
+
+TEST_F(Ustawienia, TheLastFailingCheckIsShownAndOnlyTheImmediateFieldsAreStored)
+{
+    struct Przypadek {
+        std::vector<const char*> zle;
+        std::string komunikat;
+    };
+    Kliknij(okno(), "RB_ArkuszUser"); // the sheet size can be typed
+    for (const Przypadek& p : {
+             Przypadek{{"E_ArkuszH"}, "Nieprawidłowa wartość rozmiaru arkusza!"},
+             Przypadek{{"E_ArkuszH", "E_HRozCz"}, "Nieprawidłowa wartość wysokość czcionki!"},
+             Przypadek{{"Momen_Yo", "Reakc_Xo"}, "Nieprawidłowa wartość Y - MOMENTY!"},
+             Przypadek{{"E_WRozCz", "E_HMax100kN"}, "Nieprawidłowa wartość wysokość sił na schemacie dla  siły 100kN!"},
+             Przypadek{{"PSchem_Xo"}, "'x' is not a valid floating point value"},
+         }) {
+        dialogi->Ustawienia(false);
+        for (const char* e : p.zle)
+            Wpisz(e, QStringLiteral("x"));
+        Wpisz("Schem_Xo", QStringLiteral("7"));
+        K<QCheckBox>(okno(), "CB_SISchem")->setChecked(false);
+        K<QScrollBar>(okno(), "SB_WspGrubosci")->setValue(50);
+        kom.Komunikaty.clear();
+        Kliknij(okno(), "Powrot");
+        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{p.komunikat});
+        EXPECT_TRUE(okno()->isVisible());
+        EXPECT_EQ(std::tuple(zad.Nastawy.SchematX, zad.Nastawy.PiszJednostki, zad.Nastawy.WspGrubosci),
+                  std::tuple(3.0f, false, 1.5f));
+        for (const char* e : p.zle)
+            Wpisz(e, QStringLiteral("1"));
+        zad.Nastawy = TNastawy{};
+    }
+    EXPECT_EQ(K<QLabel>(okno(), "L_GWspGR")->text(), QStringLiteral("1,50"));
+}
+
+TEST_F(Ustawienia, OpeningWritesTheTwelveEditsAndKeepsTheRest)
+{
+    zad.Nastawy.MomentyY = 24.125f;
+    zad.Nastawy.SchematyPretowX = 3;
+    Wpisz("E_HRozCz", QStringLiteral("0,5"));
+    okno()->hide();
+    dialogi->Ustawienia(false);
+    EXPECT_EQ(std::tuple(E("Momen_Yo")->text(), E("PSchem_Xo")->text(), E("E_HRozCz")->text()),
+              std::tuple(QStringLiteral("24,13"), QStringLiteral("3,0"), QStringLiteral("0,5")));
+
+    // The sheet size controls work only for the user's size.
+    EXPECT_FALSE(E("E_ArkuszH")->isEnabled());
+    Kliknij(okno(), "RB_ArkuszUser");
+    EXPECT_TRUE(E("E_ArkuszH")->isEnabled() && E("E_ArkuszL")->isEnabled());
+    Kliknij(okno(), "RB_ArkuszDruk");
+    EXPECT_FALSE(E("E_ArkuszL")->isEnabled());
+
+    // The horizontal scale is taken at once; a text that is no scale waits for "Powrót".
+    auto* skala = K<QComboBox>(okno(), "CB_SkalaX");
+    skala->setCurrentIndex(2);
+    EXPECT_EQ(zad.SkalaX, 200.0f);
+    skala->setEditText(QStringLiteral("abc"));
+    EXPECT_EQ(zad.SkalaX, 200.0f);
+    Kliknij(okno(), "Powrot");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"'abc' is not a valid floating point value"});
+}
+
+TEST_F(Ustawienia, UntickingMomentsRemovesTheMomentDiagramsButNotTheEnvelope)
+{
+    UstawGeometrie(zad, {6}, true, true);
+    DodajLiniowe(zad, 0, 0, 6, 10);
+    DodajKombinacje(zad, "K2");
+    zad.Wspolczynniki[1][0] = 2;
+    auto czcionka = std::make_unique<TCzcionka>();
+    TKompozycja k{zad, wyn, widok, *czcionka, kom, TPokazuj{}, ',', std::nullopt, true};
+    TPowierzchniaZapis ekran{2000, 2000};
+    const auto tytuly = [&] {
+        k.Pokazuj = dialogi->Pokazuj();
+        ekran.Wyczysc();
+        zad.DoPrzeliczenia = true;
+        Przerysuj(k, &ekran);
+        std::vector<long> n;
+        for (const char* t : {"MOMENTY [kNm]", "OBWIEDNIA MOMENTY [kNm]", "REAKCJE"}) {
+            const auto& napisy = ekran.Rodzaju(TOperacja::Rodzaj::Napis);
+            n.push_back(std::count_if(napisy.begin(), napisy.end(), [&](const TOperacja& o) { return o.Tekst == t; }));
+        }
+        return n;
+    };
+    EXPECT_EQ(tytuly(), (std::vector<long>{2, 1, 2}));
+    Kliknij(okno(), "CB_Momenty");
+    EXPECT_EQ(tytuly(), (std::vector<long>{0, 1, 2}));
+}
+
+} // namespace
