@@ -94,12 +94,12 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     connect(GrupyObciazenia, &QDialog::finished, this, [this] {
         OdbudujWiersze();
         OdbudujKolumny();
-        PoDodaniu();
+        PoDodaniuGrupyLubKombinacji(zad_, wyn_);
     });
     connect(DodajWariant, &QDialog::finished, this, [this] {
         OdbudujKolumny();
         OdbudujWiersze();
-        PoDodaniu();
+        PoDodaniuGrupyLubKombinacji(zad_, wyn_);
     });
 }
 
@@ -189,11 +189,6 @@ void TTabelaWariantow::Button2Click()
     }
     DodajWariant->Przygotuj(k + 1);
     DodajWariant->Pokaz(modalnie_);
-}
-
-void TTabelaWariantow::PoDodaniu()
-{
-    PoDodaniuGrupyLubKombinacji(zad_, wyn_);
 }
 
 void TTabelaWariantow::Button3Click()

@@ -48,7 +48,6 @@ public:
 private:
     void WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo);
     void Dopasuj();
-    void PoDodaniu();
 
     TDaneZadania& zad_;
     TWyniki& wyn_;

@@ -122,6 +122,10 @@ TEST_F(Ustawienia, TheLastFailingCheckIsShownAndOnlyTheImmediateFieldsAreStored)
         zad.Nastawy = TNastawy{};
     }
     EXPECT_EQ(K<QLabel>(okno(), "L_GWspGR")->text(), QStringLiteral("1,50"));
+    Wpisz("E_ArkuszL", QStringLiteral("0")); // a sheet of no width cannot be drawn on
+    kom.Komunikaty.clear();
+    Kliknij(okno(), "Powrot");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nieprawidłowa wartość rozmiaru arkusza!"});
 }
 
 TEST_F(Ustawienia, OpeningWritesTheTwelveEditsAndKeepsTheRest)
