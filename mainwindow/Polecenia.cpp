@@ -51,6 +51,8 @@ void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
     ObrazArkusza = QImage(std::max(ekran.Szerokosc, 1), std::max(ekran.Wysokosc, 1), QImage::Format_RGB32);
     program_.Widok = TWidok{};
     NowyTemat(program_.Zadanie);
+    if (Dialogi.NowyTemat)
+        Dialogi.NowyTemat();
     const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
     ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
     // The read-out is right before the first composition too.
@@ -86,6 +88,8 @@ void TPolecenia::Przerysuj()
     // The paint box's corner of the picture, sharing its pixels: the
     // composition sees the paint box's size and draws nothing beyond it.
     QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    if (Dialogi.Pokazuj)
+        program_.Pokazuj = Dialogi.Pokazuj();
     Kompozycja.Pokazuj = program_.Pokazuj;
     {
         TPowierzchniaQt powierzchnia(okno);
@@ -115,6 +119,8 @@ bool TPolecenia::NoweZadanie()
         return false;
     TDaneZadania& zad = program_.Zadanie;
     NowyTemat(zad);
+    if (Dialogi.NowyTemat)
+        Dialogi.NowyTemat();
     // A new task has nothing to lose until it is changed.
     zad.NieZapisane = false;
     zad.DoPrzeliczenia = true;
@@ -152,6 +158,10 @@ bool TPolecenia::Czytaj(const std::string& plik)
     zad.DoPrzeliczenia = true;
     zad.NieZapisane = false;
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
+    // The dialogs' grids and group list, and the force scale their settings choose.
+    if (Dialogi.PoOdczycie)
+        Dialogi.PoOdczycie(widoki);
+    DopasujDoIlosciPrzesel(zad, program_.Wyniki);
     UstawRozmiarArkusza(program_.Widok, Kompozycja.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
     RozmiescArkusze(zad, program_.Widok);
     Przerysuj();

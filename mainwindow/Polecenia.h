@@ -8,7 +8,10 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
+
+struct TWidokiZPliku;
 
 // What the commands need of the window.
 class IPodglad {
@@ -28,6 +31,15 @@ inline constexpr const char* PytanieONiezapisanych = "Dane nie zostały zapisane
 class TPolecenia {
 public:
     TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad);
+
+    // What the task's dialogs must hear of the commands; left empty without them.
+    struct TZaczepy {
+        std::function<void()> NowyTemat;
+        std::function<void(const TWidokiZPliku&)> PoOdczycie;
+        // The settings' "show" switches, taken before every composition.
+        std::function<TPokazuj()> Pokazuj;
+    };
+    TZaczepy Dialogi;
 
     TKompozycja Kompozycja;
     // The sheets as last composed, in device pixels, as large as the screen;

@@ -1,6 +1,8 @@
 #include "mainwindow/Quarvi.h"
 
+#include "dialogs/Dialogi.h"
 #include "mainwindow/Podglad.h"
+#include "projectfile/PlikZadania.h"
 #include "platform/Komunikaty.h"
 
 #include <QAction>
@@ -64,6 +66,14 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     , polecenia_(std::make_unique<TPolecenia>(program, otoczenie, static_cast<IPodglad&>(*this)))
 {
     ZaladujIkony();
+    // The dialogs size their grids from the task: a new one until the window shows.
+    NowyTemat(program.Zadanie);
+    dialogi_ = std::make_unique<TDialogi>(program.Zadanie, program.Wyniki, program.Widok, otoczenie.Komunikaty,
+                                          program.Regionalne.SeparatorDziesietny,
+                                          [this] { polecenia_->Przerysuj(); }, this);
+    polecenia_->Dialogi.NowyTemat = [this] { dialogi_->NowyTemat(); };
+    polecenia_->Dialogi.PoOdczycie = [this](const TWidokiZPliku& widoki) { dialogi_->PoOdczycie(widoki); };
+    polecenia_->Dialogi.Pokazuj = [this] { return dialogi_->Pokazuj(); };
     setObjectName(QStringLiteral("Quarvi"));
     setWindowTitle(QStringLiteral("QUARVI[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/ikony/geometria.svg")));
@@ -87,7 +97,12 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     }
 }
 
-TQuarvi::~TQuarvi() = default;
+// The dialogs go first: their closing must not repaint a half-destroyed window.
+TQuarvi::~TQuarvi()
+{
+    polecenia_->Dialogi = {};
+    dialogi_.reset();
+}
 
 QAction* TQuarvi::Przycisk(QToolBar* pasek, const char* nazwa, const char* ikona, const char* podpowiedz,
                            const QKeySequence& skrot, void (TQuarvi::*klik)())
@@ -132,10 +147,13 @@ void TQuarvi::UtworzPaski()
     TB_Edycja = pasek("TB_Edycja");
     uklad->addStretch(1);
 
-    // The loads, the task's tables and the load lists come with their dialogs.
+    // The loads and the load lists come with their dialogs.
     TObcizenieDodawanie->hide();
-    ToolBar1->hide();
     TB_Edycja->hide();
+
+    Przycisk(ToolBar1, "ToolButton1", "geometria", "Geometria", {}, &TQuarvi::ToolButton1Click);
+    Przycisk(ToolBar1, "ToolButton2", "tabela", "Tabela kombinacji  i grup obciążeń", {}, &TQuarvi::ToolButton2Click);
+    Przycisk(ToolBar1, "ToolButton3", "ustawienia", "Ustawienia", {}, &TQuarvi::ToolButton3Click);
 
     // The two tools show while they are armed.
     TBZoomPan = Przycisk(ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, &TQuarvi::TBZoomPanClick);
@@ -281,6 +299,21 @@ bool TQuarvi::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TQuarvi::ToolButton1Click()
+{
+    dialogi_->Geometria(DialogiModalne);
+}
+
+void TQuarvi::ToolButton2Click()
+{
+    dialogi_->Tabela(DialogiModalne);
+}
+
+void TQuarvi::ToolButton3Click()
+{
+    dialogi_->Ustawienia(DialogiModalne);
 }
 
 void TQuarvi::TBZoomPanClick()

@@ -15,6 +15,7 @@ class QMenu;
 class QMouseEvent;
 class QTabWidget;
 class QToolBar;
+class TDialogi;
 class TPodglad;
 
 class TQuarvi : public QMainWindow, private IPodglad {
@@ -25,8 +26,14 @@ public:
 
     TPolecenia& Polecenia() { return *polecenia_; }
     TPodglad& Podglad() { return *Podglad_; }
+    TDialogi& Dialogi() { return *dialogi_; }
+    // The task's dialogs block the window; tests show them without blocking.
+    bool DialogiModalne = true;
 
     // The tool bar buttons and the pop-up menu.
+    void ToolButton1Click(); // geometry
+    void ToolButton2Click(); // coefficient table
+    void ToolButton3Click(); // settings
     void TBZoomPanClick();
     void TBOknoClick();
     void TBWszystkoClick();
@@ -65,6 +72,7 @@ private:
 
     TProgram& program_;
     std::unique_ptr<TPolecenia> polecenia_;
+    std::unique_ptr<TDialogi> dialogi_;
     bool pokazane_ = false;
     int kat_ = 0; // wheel angle not yet a whole turn
 
