@@ -1,5 +1,9 @@
 #include "dialogs/Dialogi.h"
 
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/DodajTroj.h"
 #include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/TabelaWariantow.h"
@@ -14,7 +18,11 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
     : zad_(zad), komunikaty_(komunikaty), lista_(std::make_unique<TListaGrup>()),
       geometria_(std::make_unique<TGeometria>(zad, wyn, widok, komunikaty, separator, rodzic)),
       tabela_(std::make_unique<TTabelaWariantow>(zad, wyn, widok, *lista_, komunikaty, separator, rodzic)),
-      ustawienia_(std::make_unique<TUstawienia>(zad, komunikaty, separator, rodzic))
+      ustawienia_(std::make_unique<TUstawienia>(zad, komunikaty, separator, rodzic)),
+      sila_(std::make_unique<TDodajSile>(zad, *lista_, komunikaty, separator, rodzic)),
+      moment_(std::make_unique<TDodajMoment>(zad, *lista_, komunikaty, separator, rodzic)),
+      liniowe_(std::make_unique<TDodajLiniowe>(zad, *lista_, komunikaty, separator, rodzic)),
+      trojkat_(std::make_unique<TDodajTroj>(zad, *lista_, komunikaty, separator, rodzic))
 {
     for (QDialog* d : {static_cast<QDialog*>(geometria_.get()), static_cast<QDialog*>(tabela_.get()),
                        static_cast<QDialog*>(ustawienia_.get())})

@@ -14,7 +14,9 @@
 //                NieZapisane cleared, and a repaint
 //   repaint      kompozycja.Pokazuj = dialogi.Pokazuj(); before every Przerysuj
 //   load dialogs fill their group combo boxes from dialogi.ListaGrup() and
-//                register with ListaGrup().PoZmianie to refill them
+//                register with ListaGrup().PoZmianie to refill them; the
+//                four are kept here too, DodajSile() … DodajTroj(), and the
+//                window gives them its drawing (ZaznaczPrzeslo, Podglad, Przerysuj)
 //
 // Each of the three commands calls `przerysuj` once its dialog has closed
 // (shown with exec()). Tests pass modalnie = false: the dialog is shown
@@ -26,6 +28,11 @@
 
 class IKomunikaty;
 class QWidget;
+class TDodajLiniowe;
+class TDodajMoment;
+class TDodajObciazenie;
+class TDodajSile;
+class TDodajTroj;
 class TGeometria;
 class TListaGrup;
 class TTabelaWariantow;
@@ -60,6 +67,11 @@ public:
     TTabelaWariantow& OknoTabeli() { return *tabela_; }
     TUstawienia& OknoUstawien() { return *ustawienia_; }
 
+    TDodajSile& DodajSile() { return *sila_; }
+    TDodajMoment& DodajMoment() { return *moment_; }
+    TDodajLiniowe& DodajLiniowe() { return *liniowe_; }
+    TDodajTroj& DodajTroj() { return *trojkat_; }
+
 private:
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
@@ -68,4 +80,8 @@ private:
     std::unique_ptr<TGeometria> geometria_;
     std::unique_ptr<TTabelaWariantow> tabela_;
     std::unique_ptr<TUstawienia> ustawienia_;
+    std::unique_ptr<TDodajSile> sila_;
+    std::unique_ptr<TDodajMoment> moment_;
+    std::unique_ptr<TDodajLiniowe> liniowe_;
+    std::unique_ptr<TDodajTroj> trojkat_;
 };

@@ -1,5 +1,6 @@
 #include "mainwindow/Polecenia.h"
 
+#include "drawing/PodgladObciazen.h"
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
 #include "platform/Komunikaty.h"
@@ -234,4 +235,32 @@ void TPolecenia::Drukuj()
             otoczenie_.Komunikaty.Komunikat(blad);
     }
     Przerysuj();
+}
+
+void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, TPiora piora)
+{
+    const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
+    const int W = std::min(std::max(r.Szerokosc, 0), ObrazArkusza.width());
+    const int H = std::min(std::max(r.Wysokosc, 0), ObrazArkusza.height());
+    QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    {
+        TPowierzchniaQt powierzchnia(okno);
+        TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+                       program_.Regionalne.SeparatorDziesietny};
+        ::ZnacznikPrzesla(rys, program_.Zadanie, przeslo, piora);
+    }
+    podglad_.Pokaz();
+}
+
+void TPolecenia::RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie)
+{
+    TPowierzchniaQt powierzchnia(nakladka);
+    TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+                   program_.Regionalne.SeparatorDziesietny};
+    ::PodgladObciazenia(rys, program_.Zadanie, obciazenie);
+}
+
+void TPolecenia::Komunikat(const std::string& tekst)
+{
+    otoczenie_.Komunikaty.Komunikat(tekst);
 }

@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+struct TObciazeniePodgladu;
+struct TPiora;
 struct TWidokiZPliku;
 
 // What the commands need of the window.
@@ -65,6 +67,13 @@ public:
     void Drukuj();
     // Unsaved changes are saved or let go, or the user keeps them (false).
     bool MoznaPorzucic();
+
+    void Komunikat(const std::string& tekst);
+
+    // The load dialogs' aids: the span marker into ObrazArkusza, then shown;
+    // the load preview onto `nakladka`, a transparent layer over it.
+    void ZaznaczPrzeslo(int32_t przeslo, TPiora piora);
+    void RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie);
 
 private:
     bool Czytaj(const std::string& plik);

@@ -1,6 +1,10 @@
 #include "mainwindow/Quarvi.h"
 
 #include "dialogs/Dialogi.h"
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/DodajTroj.h"
 #include "mainwindow/Podglad.h"
 #include "projectfile/PlikZadania.h"
 #include "platform/Komunikaty.h"
@@ -74,6 +78,9 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     polecenia_->Dialogi.NowyTemat = [this] { dialogi_->NowyTemat(); };
     polecenia_->Dialogi.PoOdczycie = [this](const TWidokiZPliku& widoki) { dialogi_->PoOdczycie(widoki); };
     polecenia_->Dialogi.Pokazuj = [this] { return dialogi_->Pokazuj(); };
+    for (TDodajObciazenie* d : std::initializer_list<TDodajObciazenie*>{
+             &dialogi_->DodajSile(), &dialogi_->DodajMoment(), &dialogi_->DodajLiniowe(), &dialogi_->DodajTroj()})
+        PolaczDodawanie(*d);
     setObjectName(QStringLiteral("Quarvi"));
     setWindowTitle(QStringLiteral("QUARVI[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/ikony/geometria.svg")));
@@ -147,9 +154,15 @@ void TQuarvi::UtworzPaski()
     TB_Edycja = pasek("TB_Edycja");
     uklad->addStretch(1);
 
-    // The loads and the load lists come with their dialogs.
-    TObcizenieDodawanie->hide();
+    // The load lists come with their dialogs.
     TB_Edycja->hide();
+
+    Przycisk(TObcizenieDodawanie, "ToolButton11", "sila", "Dodaj siłę", {}, &TQuarvi::ToolButton11Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton12", "obciazenie_liniowe", "Dodaj obciążenie liniowe", {},
+             &TQuarvi::ToolButton12Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton13", "obciazenie_zmienne", "Dodaj obciążenie liniowo zmienne. ", {},
+             &TQuarvi::ToolButton13Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton14", "moment", "Dodaj moment skupiony.", {}, &TQuarvi::ToolButton14Click);
 
     Przycisk(ToolBar1, "ToolButton1", "geometria", "Geometria", {}, &TQuarvi::ToolButton1Click);
     Przycisk(ToolBar1, "ToolButton2", "tabela", "Tabela kombinacji  i grup obciążeń", {}, &TQuarvi::ToolButton2Click);
@@ -299,6 +312,53 @@ bool TQuarvi::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+// The dialog draws its span marker into the sheet picture and its preview on
+// the paint box's layer; a repaint clears that layer with the picture.
+void TQuarvi::PolaczDodawanie(TDodajObciazenie& dialog)
+{
+    dialog.ZaznaczPrzeslo = [this](int32_t przeslo, TPiora piora) { polecenia_->ZaznaczPrzeslo(przeslo, piora); };
+    dialog.Podglad = [this](const std::optional<TObciazeniePodgladu>& o) {
+        Podglad_->WyczyscNakladke();
+        if (o)
+            polecenia_->RysujPodglad(Podglad_->Nakladka(), *o);
+    };
+    dialog.Przerysuj = [this] {
+        Podglad_->WyczyscNakladke();
+        polecenia_->Przerysuj();
+    };
+}
+
+void TQuarvi::Dodaj(TDodajObciazenie& dialog)
+{
+    if (program_.Zadanie.IloscPrzesel < 1) {
+        polecenia_->Komunikat(" Najpierw GEOMETRIA ! ");
+        polecenia_->Przerysuj();
+        return;
+    }
+    dialog.Przygotuj();
+    dialog.Pokaz(DialogiModalne);
+}
+
+void TQuarvi::ToolButton11Click()
+{
+    Dodaj(dialogi_->DodajSile());
+}
+
+void TQuarvi::ToolButton12Click()
+{
+    Dodaj(dialogi_->DodajLiniowe());
+}
+
+void TQuarvi::ToolButton13Click()
+{
+    Dodaj(dialogi_->DodajTroj());
+}
+
+void TQuarvi::ToolButton14Click()
+{
+    Dodaj(dialogi_->DodajMoment());
 }
 
 void TQuarvi::ToolButton1Click()

@@ -16,6 +16,7 @@ class QMouseEvent;
 class QTabWidget;
 class QToolBar;
 class TDialogi;
+class TDodajObciazenie;
 class TPodglad;
 
 class TQuarvi : public QMainWindow, private IPodglad {
@@ -31,6 +32,10 @@ public:
     bool DialogiModalne = true;
 
     // The tool bar buttons and the pop-up menu.
+    void ToolButton11Click(); // add a point force
+    void ToolButton12Click(); // add a uniform load
+    void ToolButton13Click(); // add a linearly varying load
+    void ToolButton14Click(); // add a point moment
     void ToolButton1Click(); // geometry
     void ToolButton2Click(); // coefficient table
     void ToolButton3Click(); // settings
@@ -61,6 +66,8 @@ protected:
 
 private:
     void UtworzPaski();
+    void PolaczDodawanie(TDodajObciazenie& dialog);
+    void Dodaj(TDodajObciazenie& dialog);
     void UtworzStrone();
     void UtworzMenu();
     void UtworzPasekStanu();

@@ -224,8 +224,10 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
             widoczne << p->objectName();
     }
     EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
-    EXPECT_EQ(widoczne, (QStringList{"ToolBar1", "ToolBarZoomy", "ToolBar2"}));
+    EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2"}));
     const std::vector<std::pair<const char*, const char*>> przyciski{
+        {"ToolButton11", "Dodaj siłę"}, {"ToolButton12", "Dodaj obciążenie liniowe"},
+        {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "}, {"ToolButton14", "Dodaj moment skupiony."},
         {"ToolButton1", "Geometria"}, {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
         {"ToolButton3", "Ustawienia"},
         {"TBZoomPan", "Zoom PAN"},           {"TBOkno", "Zoom okno."},
