@@ -1,5 +1,6 @@
 // The main window driven offscreen through real events on its controls.
 #include "dialogs/Dialogi.h"
+#include "dialogs/DodajSile.h"
 #include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/PlikWzorcowy.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -626,7 +628,16 @@ TEST_F(Okno, ATaskTypedIntoTheDialogsThroughTheButtonsIsSavedAsTheFormatSaysAndR
     Kliknij(tabela, "Button3");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
 
-    DodajSile(Zad(), 1, 2, 10, 1);
+    QWidget* sila = &Quarvi->Dialogi().DodajSile();
+    Klik("ToolButton11");
+    ASSERT_TRUE(sila->isVisible());
+    K<QScrollBar>(sila, "SBPrzeslo")->setValue(1);
+    K<QScrollBar>(sila, "SBPolozenie")->setValue(200);
+    K<QScrollBar>(sila, "SBSilawart")->setValue(10);
+    K<QComboBox>(sila, "CB_Grupy")->setCurrentIndex(1);
+    Kliknij(sila, "Wprowadz");
+    Kliknij(sila, "Rezygnuj");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     const fs::path plik = Tymczasowy / "trzy.qvr";
     Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
     Klik("ToolButton8");
@@ -659,4 +670,72 @@ TEST_F(Okno, ATaskTypedIntoTheDialogsThroughTheButtonsIsSavedAsTheFormatSaysAndR
     t->close();
     Klik("ToolButton6");
     EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale"}));
+}
+
+TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
+{
+    Quarvi->DialogiModalne = false;
+    for (const char* b : {"ToolButton11", "ToolButton12", "ToolButton13", "ToolButton14"}) {
+        Kom.Komunikaty.clear();
+        Klik(b);
+        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "}) << b;
+    }
+    EXPECT_FALSE(SaObciazenia(Zad()));
+
+    QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
+    Klik("ToolButton1");
+    K<QScrollBar>(geometria, "SBPrzesla")->setValue(2);
+    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
+    Wpisz(geometria, "SGRozpietosci", 2, 1, "5");
+    Kliknij(geometria, "Wprowadz");
+    Kom.Komunikaty.clear();
+
+    QWidget* sila = &Quarvi->Dialogi().DodajSile();
+    Klik("ToolButton11");
+    ASSERT_TRUE(sila->isVisible());
+    const auto czerwone = [&] {
+        const QImage& n = Podglad().Nakladka();
+        int ile = 0;
+        for (int y = 0; y < n.height(); ++y)
+            for (int x = 0; x < n.width(); ++x)
+                ile += n.pixelColor(x, y) == QColor(255, 0, 0);
+        return ile;
+    };
+    EXPECT_EQ(czerwone(), 0);
+    K<QScrollBar>(sila, "SBPolozenie")->setValue(150);
+    QLineEdit* wartosc = K<QLineEdit>(sila, "Wartosc");
+    wartosc->selectAll();
+    QTest::keyClicks(wartosc, QStringLiteral("20"));
+    EXPECT_GT(czerwone(), 0); // the preview over the sheet
+    Kliknij(sila, "Wprowadz");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    ASSERT_EQ(IloscUzytych(Zad().Sily), 1);
+    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc), std::tuple(1.5f, 20.0f));
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    const auto reakcje = [&] {
+        std::vector<double> r;
+        for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+            r.push_back(Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel));
+        return r;
+    };
+    const std::vector<double> policzone = reakcje();
+    // Recomputed: the reactions carry the force.
+    EXPECT_NEAR(policzone[0] + policzone[1] + policzone[2], 20, 1e-4);
+
+    // Closed, the paint box shows exactly the sheet picture again.
+    Kliknij(sila, "Rezygnuj");
+    EXPECT_FALSE(sila->isVisible());
+    EXPECT_EQ(czerwone(), 0);
+    const TRozmiarPowierzchni r = Rozmiar();
+    EXPECT_EQ(Podglad().grab().toImage().convertToFormat(QImage::Format_RGB32),
+              Quarvi->Polecenia().ObrazArkusza.copy(0, 0, r.Szerokosc, r.Wysokosc));
+
+    const fs::path plik = Tymczasowy / "jedna.qvr";
+    Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
+    Klik("ToolButton8");
+    EXPECT_EQ(Panel(2), "");
+    Nowe(FolderProgramu);
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
+    Klik("ToolButton7");
+    EXPECT_EQ(reakcje(), policzone);
 }
