@@ -4,6 +4,10 @@
 #include "dialogs/DodajMoment.h"
 #include "dialogs/DodajSile.h"
 #include "dialogs/DodajTroj.h"
+#include "dialogs/EdytowanieLiniowe.h"
+#include "dialogs/EdytowanieMomentow.h"
+#include "dialogs/EdytowanieSil.h"
+#include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/TabelaWariantow.h"
@@ -22,7 +26,11 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
       sila_(std::make_unique<TDodajSile>(zad, *lista_, komunikaty, separator, rodzic)),
       moment_(std::make_unique<TDodajMoment>(zad, *lista_, komunikaty, separator, rodzic)),
       liniowe_(std::make_unique<TDodajLiniowe>(zad, *lista_, komunikaty, separator, rodzic)),
-      trojkat_(std::make_unique<TDodajTroj>(zad, *lista_, komunikaty, separator, rodzic))
+      trojkat_(std::make_unique<TDodajTroj>(zad, *lista_, komunikaty, separator, rodzic)),
+      listaSil_(std::make_unique<TEdytowanieSil>(zad, *sila_, komunikaty, separator, rodzic)),
+      listaLiniowych_(std::make_unique<TEdytowanieLiniowe>(zad, *liniowe_, komunikaty, separator, rodzic)),
+      listaMomentow_(std::make_unique<TEdytowanieMomentow>(zad, *moment_, komunikaty, separator, rodzic)),
+      listaTrojkatow_(std::make_unique<TEdytowanieTrojkat>(zad, *trojkat_, komunikaty, separator, rodzic))
 {
     for (QDialog* d : {static_cast<QDialog*>(geometria_.get()), static_cast<QDialog*>(tabela_.get()),
                        static_cast<QDialog*>(ustawienia_.get())})

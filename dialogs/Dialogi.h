@@ -17,6 +17,8 @@
 //                register with ListaGrup().PoZmianie to refill them; the
 //                four are kept here too, DodajSile() … DodajTroj(), and the
 //                window gives them its drawing (ZaznaczPrzeslo, Podglad, Przerysuj)
+//   load lists   EdytowanieSil() … EdytowanieTrojkat(), each with its entry
+//                dialog; the window gives them Przerysuj and shows them with Pokaz
 //
 // Each of the three commands calls `przerysuj` once its dialog has closed
 // (shown with exec()). Tests pass modalnie = false: the dialog is shown
@@ -33,6 +35,11 @@ class TDodajMoment;
 class TDodajObciazenie;
 class TDodajSile;
 class TDodajTroj;
+class TEdytowanieLiniowe;
+class TEdytowanieMomentow;
+class TEdytowanieObciazen;
+class TEdytowanieSil;
+class TEdytowanieTrojkat;
 class TGeometria;
 class TListaGrup;
 class TTabelaWariantow;
@@ -72,6 +79,11 @@ public:
     TDodajLiniowe& DodajLiniowe() { return *liniowe_; }
     TDodajTroj& DodajTroj() { return *trojkat_; }
 
+    TEdytowanieSil& EdytowanieSil() { return *listaSil_; }
+    TEdytowanieLiniowe& EdytowanieLiniowe() { return *listaLiniowych_; }
+    TEdytowanieMomentow& EdytowanieMomentow() { return *listaMomentow_; }
+    TEdytowanieTrojkat& EdytowanieTrojkat() { return *listaTrojkatow_; }
+
 private:
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
@@ -84,4 +96,8 @@ private:
     std::unique_ptr<TDodajMoment> moment_;
     std::unique_ptr<TDodajLiniowe> liniowe_;
     std::unique_ptr<TDodajTroj> trojkat_;
+    std::unique_ptr<TEdytowanieSil> listaSil_;
+    std::unique_ptr<TEdytowanieLiniowe> listaLiniowych_;
+    std::unique_ptr<TEdytowanieMomentow> listaMomentow_;
+    std::unique_ptr<TEdytowanieTrojkat> listaTrojkatow_;
 };

@@ -1,6 +1,11 @@
 #include "mainwindow/Quarvi.h"
 
 #include "dialogs/Dialogi.h"
+#include "dialogs/EdytowanieLiniowe.h"
+#include "dialogs/EdytowanieMomentow.h"
+#include "dialogs/EdytowanieSil.h"
+#include "dialogs/EdytowanieTrojkat.h"
+#include "dialogs/Ustawienia.h"
 #include "dialogs/DodajLiniowe.h"
 #include "dialogs/DodajMoment.h"
 #include "dialogs/DodajSile.h"
@@ -10,6 +15,7 @@
 #include "platform/Komunikaty.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -81,6 +87,16 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     for (TDodajObciazenie* d : std::initializer_list<TDodajObciazenie*>{
              &dialogi_->DodajSile(), &dialogi_->DodajMoment(), &dialogi_->DodajLiniowe(), &dialogi_->DodajTroj()})
         PolaczDodawanie(*d);
+    for (TEdytowanieObciazen* l : std::initializer_list<TEdytowanieObciazen*>{
+             &dialogi_->EdytowanieSil(), &dialogi_->EdytowanieLiniowe(), &dialogi_->EdytowanieMomentow(),
+             &dialogi_->EdytowanieTrojkat()}) {
+        l->Przerysuj = [this] { polecenia_->Przerysuj(); };
+        // The loads by groups come back as the settings have them.
+        connect(l, &QDialog::finished, this, [this] {
+            program_.Zadanie.Nastawy.RozbijSilyGrupy = dialogi_->OknoUstawien().CB_RozbijSilyGrupy->isChecked();
+            polecenia_->Przerysuj();
+        });
+    }
     setObjectName(QStringLiteral("Quarvi"));
     setWindowTitle(QStringLiteral("QUARVI[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/ikony/geometria.svg")));
@@ -154,8 +170,13 @@ void TQuarvi::UtworzPaski()
     TB_Edycja = pasek("TB_Edycja");
     uklad->addStretch(1);
 
-    // The load lists come with their dialogs.
-    TB_Edycja->hide();
+    Przycisk(TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, &TQuarvi::ToolButton5Click);
+    Przycisk(TB_Edycja, "ToolButton16", "edycja_liniowych", "Edycja, usuwanie obciążeń liniowych", {},
+             &TQuarvi::ToolButton16Click);
+    Przycisk(TB_Edycja, "ToolButton17", "edycja_zmiennych", "Edycja, usuwanie obciążenia liniowo zmiennego.", {},
+             &TQuarvi::ToolButton17Click);
+    Przycisk(TB_Edycja, "ToolButton18", "edycja_momentow", "Edycja, usuwanie momentów skupionych", {},
+             &TQuarvi::ToolButton18Click);
 
     Przycisk(TObcizenieDodawanie, "ToolButton11", "sila", "Dodaj siłę", {}, &TQuarvi::ToolButton11Click);
     Przycisk(TObcizenieDodawanie, "ToolButton12", "obciazenie_liniowe", "Dodaj obciążenie liniowe", {},
@@ -359,6 +380,41 @@ void TQuarvi::ToolButton13Click()
 void TQuarvi::ToolButton14Click()
 {
     Dodaj(dialogi_->DodajMoment());
+}
+
+// The list shows every load where it is, not split by groups.
+void TQuarvi::Edytuj(TEdytowanieObciazen& lista)
+{
+    TDaneZadania& zad = program_.Zadanie;
+    if (zad.IloscPrzesel < 1) {
+        polecenia_->Komunikat(" Najpierw GEOMETRIA ! (i obciążenie do edycji) ");
+        return;
+    }
+    if (zad.Nastawy.RozbijSilyGrupy) {
+        zad.Nastawy.RozbijSilyGrupy = false;
+        polecenia_->Przerysuj();
+    }
+    lista.Pokaz(DialogiModalne);
+}
+
+void TQuarvi::ToolButton5Click()
+{
+    Edytuj(dialogi_->EdytowanieSil());
+}
+
+void TQuarvi::ToolButton16Click()
+{
+    Edytuj(dialogi_->EdytowanieLiniowe());
+}
+
+void TQuarvi::ToolButton17Click()
+{
+    Edytuj(dialogi_->EdytowanieTrojkat());
+}
+
+void TQuarvi::ToolButton18Click()
+{
+    Edytuj(dialogi_->EdytowanieMomentow());
 }
 
 void TQuarvi::ToolButton1Click()

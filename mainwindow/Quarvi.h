@@ -17,6 +17,7 @@ class QTabWidget;
 class QToolBar;
 class TDialogi;
 class TDodajObciazenie;
+class TEdytowanieObciazen;
 class TPodglad;
 
 class TQuarvi : public QMainWindow, private IPodglad {
@@ -36,6 +37,10 @@ public:
     void ToolButton12Click(); // add a uniform load
     void ToolButton13Click(); // add a linearly varying load
     void ToolButton14Click(); // add a point moment
+    void ToolButton5Click();  // the list of point forces
+    void ToolButton16Click(); // the list of uniform loads
+    void ToolButton17Click(); // the list of linearly varying loads
+    void ToolButton18Click(); // the list of point moments
     void ToolButton1Click(); // geometry
     void ToolButton2Click(); // coefficient table
     void ToolButton3Click(); // settings
@@ -68,6 +73,7 @@ private:
     void UtworzPaski();
     void PolaczDodawanie(TDodajObciazenie& dialog);
     void Dodaj(TDodajObciazenie& dialog);
+    void Edytuj(TEdytowanieObciazen& lista);
     void UtworzStrone();
     void UtworzMenu();
     void UtworzPasekStanu();

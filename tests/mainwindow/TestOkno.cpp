@@ -226,10 +226,13 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
             widoczne << p->objectName();
     }
     EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
-    EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2"}));
+    EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
     const std::vector<std::pair<const char*, const char*>> przyciski{
         {"ToolButton11", "Dodaj siłę"}, {"ToolButton12", "Dodaj obciążenie liniowe"},
         {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "}, {"ToolButton14", "Dodaj moment skupiony."},
+        {"ToolButton5", "Edycja, usuwanie sił skupionych"}, {"ToolButton16", "Edycja, usuwanie obciążeń liniowych"},
+        {"ToolButton17", "Edycja, usuwanie obciążenia liniowo zmiennego."},
+        {"ToolButton18", "Edycja, usuwanie momentów skupionych"},
         {"ToolButton1", "Geometria"}, {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
         {"ToolButton3", "Ustawienia"},
         {"TBZoomPan", "Zoom PAN"},           {"TBOkno", "Zoom okno."},
