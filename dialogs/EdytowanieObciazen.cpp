@@ -9,9 +9,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -41,7 +43,6 @@ TEdytowanieObciazen::TEdytowanieObciazen(const TOpisListy& opis, TDaneZadania& z
     SG_Tab->setSelectionBehavior(QAbstractItemView::SelectRows);
     SG_Tab->setSelectionMode(QAbstractItemView::SingleSelection);
     SG_Tab->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    SG_Tab->horizontalHeader()->setStretchLastSection(true);
     SG_Tab->setMinimumSize(560, 320);
 
     Dodawanie = Kontrolki::Przycisk(this, opis.Przyciski[0], QStringLiteral("Dodaj"));
@@ -75,6 +76,12 @@ void TEdytowanieObciazen::Pokaz(bool modalnie)
         SG_Tab->setItem(0, c, k);
     }
     Wypelnij();
+    // Every column readable without scrolling sideways.
+    int szerokosc = 2 * SG_Tab->frameWidth() + SG_Tab->verticalScrollBar()->sizeHint().width();
+    SG_Tab->resizeColumnsToContents();
+    for (int c = 0; c < SG_Tab->columnCount(); ++c)
+        szerokosc += SG_Tab->columnWidth(c);
+    SG_Tab->setMinimumWidth(std::max(szerokosc + 24, 560));
     if (!modalnie) {
         show();
         return;
