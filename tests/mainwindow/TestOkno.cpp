@@ -1,6 +1,8 @@
 // The main window driven offscreen through real events on its controls.
 #include "dialogs/Dialogi.h"
 #include "dialogs/DodajSile.h"
+#include "dialogs/EdytowanieTrojkat.h"
+#include "dialogs/Ustawienia.h"
 #include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/PlikWzorcowy.h"
@@ -741,4 +743,29 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
     Klik("ToolButton7");
     EXPECT_EQ(reakcje(), policzone);
+}
+
+TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
+{
+    Quarvi->DialogiModalne = false;
+    for (const char* b : {"ToolButton5", "ToolButton16", "ToolButton17", "ToolButton18"}) {
+        Kom.Komunikaty.clear();
+        Klik(b);
+        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i obciążenie do edycji) "}) << b;
+    }
+    // One span is enough.
+    UstawGeometrie(Zad(), {4}, false, false);
+    DodajTrojkat(Zad(), 0, 0, 4, 5, 2);
+    QCheckBox* rozbij = K<QCheckBox>(&Quarvi->Dialogi().OknoUstawien(), "CB_RozbijSilyGrupy");
+    rozbij->setChecked(true);
+    Zad().Nastawy.RozbijSilyGrupy = true;
+    QWidget* lista = &Quarvi->Dialogi().EdytowanieTrojkat();
+    Klik("ToolButton17");
+    ASSERT_TRUE(lista->isVisible());
+    EXPECT_FALSE(Zad().Nastawy.RozbijSilyGrupy);
+    EXPECT_EQ((std::vector{Komorka(lista, "SG_TabL", 3, 1), Komorka(lista, "SG_TabL", 4, 1)}),
+              (std::vector<std::string>{"5,00", "2,00"}));
+    Kliknij(lista, "Button4");
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_TRUE(Zad().Nastawy.RozbijSilyGrupy);
 }
