@@ -284,7 +284,10 @@ std::vector<std::vector<std::string>> WierszeListy(const TDaneZadania& zad, TRod
 
 std::optional<TPolaObciazenia> PolaDoZmiany(const TDaneZadania& zad, TRodzajObciazenia rodzaj, int32_t i, char sep)
 {
-    if (i < 0 || i >= 100)
+    // The four tables are of one size.
+    static_assert(TDaneZadania::MaxSil == TDaneZadania::MaxMomentow && TDaneZadania::MaxSil == TDaneZadania::MaxLiniowych &&
+                  TDaneZadania::MaxSil == TDaneZadania::MaxTrojkatow);
+    if (i < 0 || i >= TDaneZadania::MaxSil)
         return std::nullopt;
     TPolaObciazenia p;
     p.Numer = i;

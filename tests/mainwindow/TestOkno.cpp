@@ -712,10 +712,14 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     wartosc->selectAll();
     QTest::keyClicks(wartosc, QStringLiteral("20"));
     EXPECT_GT(czerwone(), 0); // the preview over the sheet
+    // A point is no separator until "Wprowadź" normalises it: the preview stays as it was.
+    const QImage przed = Podglad().Nakladka().copy();
+    QTest::keyClicks(wartosc, QStringLiteral(".5"));
+    EXPECT_EQ(Podglad().Nakladka(), przed);
     Kliknij(sila, "Wprowadz");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     ASSERT_EQ(IloscUzytych(Zad().Sily), 1);
-    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc), std::tuple(1.5f, 20.0f));
+    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()), std::tuple(1.5f, 20.5f, QString("20,50")));
     EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
     const auto reakcje = [&] {
         std::vector<double> r;
@@ -725,7 +729,7 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     };
     const std::vector<double> policzone = reakcje();
     // Recomputed: the reactions carry the force.
-    EXPECT_NEAR(policzone[0] + policzone[1] + policzone[2], 20, 1e-4);
+    EXPECT_NEAR(policzone[0] + policzone[1] + policzone[2], 20.5, 1e-4);
 
     // Closed, the paint box shows exactly the sheet picture again.
     Kliknij(sila, "Rezygnuj");
