@@ -79,8 +79,13 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     EXPECT_TRUE(l.isVisible());
     EXPECT_FALSE(K<QPushButton>(&l, "EdytowanieSil")->isHidden());
     EXPECT_EQ(zad.Sily[0].Wartosc, 7.0f);
-    // And one confirmed is listed.
-    Kliknij(&l, "EdytowanieSil");
+    // And one confirmed, opened by a double click on its row, is listed.
+    QTableWidget* siatka = K<QTableWidget>(&l, "SG_Tab");
+    const QRect komorka = siatka->visualRect(siatka->model()->index(1, 1));
+    // A double click starts with a click, as the user gives it.
+    QTest::mouseClick(siatka->viewport(), Qt::LeftButton, {}, komorka.center());
+    QTest::mouseDClick(siatka->viewport(), Qt::LeftButton, {}, komorka.center());
+    ASSERT_TRUE(wpis.isVisible());
     QLineEdit* w = K<QLineEdit>(&wpis, "Wartosc");
     w->selectAll();
     QTest::keyClicks(w, "8");

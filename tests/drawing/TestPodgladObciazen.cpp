@@ -102,6 +102,11 @@ TEST_F(Podglad, BandsStandTheirArrowsAtMostOneBandHeightApartFromEndToEnd)
             EXPECT_LE(trzony[i] - trzony[i - 1], p.wysokosc + 0.0015);
         EXPECT_EQ(S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis).size(), p.napisy);
     }
+    // Start past the end: a sliver at the beam's start instead of nothing.
+    const auto sliver = Trzony(Rysuj({R::Trojkat, 1, 2, 1, 3, 4}));
+    ASSERT_FALSE(sliver.empty());
+    EXPECT_NEAR(sliver.front(), 3.001, 0.0015);
+    EXPECT_NEAR(sliver.back(), 3.002, 0.0015);
     // The start value's label ends 4 pixels left of the band's start.
     Rysuj({R::Trojkat, 0, 1, 3, 2, 6});
     const auto napisy = S.Ekran.Rodzaju(TOperacja::Rodzaj::Napis);
