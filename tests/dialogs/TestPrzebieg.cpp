@@ -43,7 +43,7 @@ TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoTh
     Kliknij(tabela, "Button3");
     ASSERT_EQ(kom.Komunikaty, std::vector<std::string>{});
 
-    DodajSile(zad, 1, 2, 10, 1); // the load dialogs come later
+    DodajSile(zad, 1, 2, 10, 1); // the window test enters it through the force dialog
     std::string tekst, blad;
     ASSERT_TRUE(ZapiszDoTekstu(zad, ',', "Data zapisu 06.12.2026, godz. 12:00:00", tekst, blad)) << blad;
     EXPECT_EQ(Cp1250NaUtf8(tekst), Cp1250NaUtf8(PlikWzorcowy()));
