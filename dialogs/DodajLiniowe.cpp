@@ -6,7 +6,7 @@ const TOpisDodawania Roznice{TRodzajObciazenia::Liniowe, "DodajLiniowe", "Dodawa
     {"[kN]    ................  Wartość siły.", ""},
     {"[m]    ......  Położenie początek.", "Położenie koniec  ............ [m]. "},
     "....................................  Grupa.",
-    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ true, /*ZnacznikPrzyPrzewijaniu*/ false,
+    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ true, /*PodgladPrzyGrupie*/ true, /*ZnacznikPrzyPrzewijaniu*/ false,
     /*ZnacznikPrzyOtwarciu*/ true, {.Glowne = 0.5, .Drugie = 0.5}};
 
 } // namespace

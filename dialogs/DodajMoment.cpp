@@ -6,7 +6,7 @@ const TOpisDodawania Roznice{TRodzajObciazenia::Moment, "DodajMoment", "Dodawani
     {"[kNm]    .......  Wartość momentu.", ""},
     {"[m]    ......................  Położenie.", ""},
     "...............  Grupa.",
-    /*ZamykaPoZmianie*/ false, /*PodgladPrzyPisaniu*/ false, /*ZnacznikPrzyPrzewijaniu*/ true,
+    /*ZamykaPoZmianie*/ false, /*PodgladPrzyPisaniu*/ false, /*PodgladPrzyGrupie*/ false, /*ZnacznikPrzyPrzewijaniu*/ true,
     /*ZnacznikPrzyOtwarciu*/ true, {.Glowne = 0.5, .Drugie = 0.5}};
 
 } // namespace

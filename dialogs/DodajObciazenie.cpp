@@ -111,6 +111,8 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
     CB_Grupy->setEditable(true);
     CB_Grupy->setInsertPolicy(QComboBox::NoInsert);
     CB_Grupy->setMinimumContentsLength(24);
+    if (opis.PodgladPrzyGrupie)
+        connect(CB_Grupy, &QComboBox::currentTextChanged, this, [this] { RysujPodglad(); });
     siatka->addWidget(CB_Grupy, w, 0);
     siatka->addWidget(Etykieta(this, "StaticText3", Tekst(opis.EtykietaGrupy)), w++, 1, 1, 2);
 

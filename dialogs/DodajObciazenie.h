@@ -30,6 +30,7 @@ struct TOpisDodawania {
     const char* EtykietaGrupy;
     bool ZamykaPoZmianie;         // a stored change closes the dialog
     bool PodgladPrzyPisaniu;      // typing into an edit redraws the preview
+    bool PodgladPrzyGrupie;       // so does a change of the group
     bool ZnacznikPrzyPrzewijaniu; // a value or position scroll bar redraws the span marker first
     bool ZnacznikPrzyOtwarciu;    // opening draws the span marker and clears the old preview
     TPiora PioraZnacznika;

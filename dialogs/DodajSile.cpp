@@ -6,7 +6,7 @@ const TOpisDodawania Roznice{TRodzajObciazenia::Sila, "DodajSile", "Dodawanie si
     {"[kN]    ....  Wartość siły.", ""},
     {"[m]    ....  Położenie.", ""},
     "Grupa:",
-    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ true, /*ZnacznikPrzyPrzewijaniu*/ false,
+    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ true, /*PodgladPrzyGrupie*/ false, /*ZnacznikPrzyPrzewijaniu*/ false,
     /*ZnacznikPrzyOtwarciu*/ true, {.Glowne = 0.1, .Drugie = 0.5}};
 
 } // namespace

@@ -6,7 +6,7 @@ const TOpisDodawania Roznice{TRodzajObciazenia::Trojkat, "DodajTroj", "Dodawanie
     {"[kN]    ................  Wartość początkowa.", "Wartość końcowa   ................  [kN]"},
     {"[m]    ......  Położenie początek.", "Położenie koniec  ............ [m]. "},
     "....................................  Grupa.",
-    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ false, /*ZnacznikPrzyPrzewijaniu*/ true,
+    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ false, /*PodgladPrzyGrupie*/ false, /*ZnacznikPrzyPrzewijaniu*/ true,
     /*ZnacznikPrzyOtwarciu*/ false, {.Glowne = 0.5, .Drugie = 0.5}};
 
 } // namespace
