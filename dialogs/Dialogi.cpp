@@ -1,5 +1,13 @@
 #include "dialogs/Dialogi.h"
 
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/DodajTroj.h"
+#include "dialogs/EdytowanieLiniowe.h"
+#include "dialogs/EdytowanieMomentow.h"
+#include "dialogs/EdytowanieSil.h"
+#include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/TabelaWariantow.h"
@@ -14,7 +22,15 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
     : zad_(zad), komunikaty_(komunikaty), lista_(std::make_unique<TListaGrup>()),
       geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, rodzic)),
       tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, rodzic)),
-      ustawienia_(new TUstawienia(zad, komunikaty, separator, rodzic))
+      ustawienia_(new TUstawienia(zad, komunikaty, separator, rodzic)),
+      sila_(new TDodajSile(zad, *lista_, komunikaty, separator, rodzic)),
+      moment_(new TDodajMoment(zad, *lista_, komunikaty, separator, rodzic)),
+      liniowe_(new TDodajLiniowe(zad, *lista_, komunikaty, separator, rodzic)),
+      trojkat_(new TDodajTroj(zad, *lista_, komunikaty, separator, rodzic)),
+      listaSil_(new TEdytowanieSil(zad, *sila_, komunikaty, separator, rodzic)),
+      listaLiniowych_(new TEdytowanieLiniowe(zad, *liniowe_, komunikaty, separator, rodzic)),
+      listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, rodzic)),
+      listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, rodzic))
 {
     for (QDialog* d : {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_),
                        static_cast<QDialog*>(ustawienia_)})
@@ -26,6 +42,15 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
 
 TDialogi::~TDialogi()
 {
+    // The lists first: they refer to their entry dialogs.
+    delete listaSil_;
+    delete listaLiniowych_;
+    delete listaMomentow_;
+    delete listaTrojkatow_;
+    delete sila_;
+    delete moment_;
+    delete liniowe_;
+    delete trojkat_;
     delete geometria_;
     delete tabela_;
     delete ustawienia_;
@@ -44,6 +69,46 @@ TTabelaWariantow& TDialogi::OknoTabeli()
 TUstawienia& TDialogi::OknoUstawien()
 {
     return *ustawienia_;
+}
+
+TDodajSile& TDialogi::DodajSile()
+{
+    return *sila_;
+}
+
+TDodajMoment& TDialogi::DodajMoment()
+{
+    return *moment_;
+}
+
+TDodajLiniowe& TDialogi::DodajLiniowe()
+{
+    return *liniowe_;
+}
+
+TDodajTroj& TDialogi::DodajTroj()
+{
+    return *trojkat_;
+}
+
+TEdytowanieSil& TDialogi::EdytowanieSil()
+{
+    return *listaSil_;
+}
+
+TEdytowanieLiniowe& TDialogi::EdytowanieLiniowe()
+{
+    return *listaLiniowych_;
+}
+
+TEdytowanieMomentow& TDialogi::EdytowanieMomentow()
+{
+    return *listaMomentow_;
+}
+
+TEdytowanieTrojkat& TDialogi::EdytowanieTrojkat()
+{
+    return *listaTrojkatow_;
 }
 
 void TDialogi::Geometria(bool modalnie)

@@ -17,7 +17,11 @@
 //   "show"       the composition's TPokazuj is dialogi->Pokazuj(); the check boxes change
 //                only while the settings are open, so taking it when they close is enough
 //   load dialogs fill their group combo boxes from dialogi->ListaGrup() and
-//                register with ListaGrup().PoZmianie to refill them
+//                register with ListaGrup().PoZmianie to refill them; the
+//                four are kept here too, DodajSile() … DodajTroj(), and the
+//                window gives them its drawing (ZaznaczPrzeslo, Podglad, Przerysuj)
+//   load lists   EdytowanieSil() … EdytowanieTrojkat(), each with its entry
+//                dialog; the window gives them Przerysuj and shows them with Pokaz
 //
 // Each of the three commands calls `przerysuj` once its dialog has closed
 // (shown with exec()). Tests pass modalnie = false: the dialog is shown
@@ -29,6 +33,16 @@
 
 class IKomunikaty;
 class QWidget;
+class TDodajLiniowe;
+class TDodajMoment;
+class TDodajObciazenie;
+class TDodajSile;
+class TDodajTroj;
+class TEdytowanieLiniowe;
+class TEdytowanieMomentow;
+class TEdytowanieObciazen;
+class TEdytowanieSil;
+class TEdytowanieTrojkat;
 class TGeometria;
 class TListaGrup;
 class TTabelaWariantow;
@@ -63,6 +77,16 @@ public:
     TTabelaWariantow& OknoTabeli();
     TUstawienia& OknoUstawien();
 
+    TDodajSile& DodajSile();
+    TDodajMoment& DodajMoment();
+    TDodajLiniowe& DodajLiniowe();
+    TDodajTroj& DodajTroj();
+
+    TEdytowanieSil& EdytowanieSil();
+    TEdytowanieLiniowe& EdytowanieLiniowe();
+    TEdytowanieMomentow& EdytowanieMomentow();
+    TEdytowanieTrojkat& EdytowanieTrojkat();
+
 private:
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
@@ -72,4 +96,12 @@ private:
     QPointer<TGeometria> geometria_;
     QPointer<TTabelaWariantow> tabela_;
     QPointer<TUstawienia> ustawienia_;
+    QPointer<TDodajSile> sila_;
+    QPointer<TDodajMoment> moment_;
+    QPointer<TDodajLiniowe> liniowe_;
+    QPointer<TDodajTroj> trojkat_;
+    QPointer<TEdytowanieSil> listaSil_;
+    QPointer<TEdytowanieLiniowe> listaLiniowych_;
+    QPointer<TEdytowanieMomentow> listaMomentow_;
+    QPointer<TEdytowanieTrojkat> listaTrojkatow_;
 };

@@ -1,10 +1,10 @@
 #include "mainwindow/Podglad.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 TPodglad::TPodglad(QWidget* rodzic) : QWidget(rodzic)
@@ -26,6 +26,23 @@ void TPodglad::UstawObraz(const QImage* obraz)
 void TPodglad::UstawRamke(std::optional<QRect> ramka)
 {
     ramka_ = ramka;
+    update();
+}
+
+QImage& TPodglad::Nakladka()
+{
+    const TRozmiarPowierzchni r = RozmiarUrzadzenia();
+    if (nakladka_.width() != r.Szerokosc || nakladka_.height() != r.Wysokosc) {
+        nakladka_ = QImage(std::max(r.Szerokosc, 1), std::max(r.Wysokosc, 1), QImage::Format_ARGB32_Premultiplied);
+        nakladka_.fill(Qt::transparent);
+    }
+    return nakladka_;
+}
+
+void TPodglad::WyczyscNakladke()
+{
+    if (!nakladka_.isNull())
+        nakladka_.fill(Qt::transparent);
     update();
 }
 
@@ -57,6 +74,8 @@ void TPodglad::paintEvent(QPaintEvent*)
     }
     // Device pixel for device pixel; a box larger than the picture shows grey beyond it.
     p.drawImage(QRectF(0, 0, r.Szerokosc / s, r.Wysokosc / s), *obraz_, QRectF(0, 0, r.Szerokosc, r.Wysokosc));
+    if (!nakladka_.isNull())
+        p.drawImage(QRectF(0, 0, nakladka_.width() / s, nakladka_.height() / s), nakladka_);
     if (ramka_) {
         const QRectF w = QRectF(QPointF(ramka_->topLeft()) / s, QPointF(ramka_->bottomRight()) / s).normalized();
         // Dots on a light trace: visible on the white sheet and on the grey desk alike.

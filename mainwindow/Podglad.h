@@ -1,15 +1,16 @@
 #pragma once
 // The paint box of the sheet view: it shows the top-left corner of the sheet
 // picture, pixel for pixel in device pixels, and over it the zoom window's
-// dotted rectangle. Its paint event only copies; the picture is composed
-// elsewhere. Mouse events go to the main window's handlers.
+// dotted rectangle. Between the two lies a transparent layer of its own for
+// what is drawn over the sheets for a while (the load previews of the load
+// dialogs); clearing it leaves exactly the picture. Its paint event only
+// copies; the picture is composed elsewhere. Mouse events go to the main window's handlers.
 #include "drawing/Powierzchnia.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <optional>
-
-class QImage;
 
 class TPodglad : public QWidget {
     Q_OBJECT
@@ -20,6 +21,11 @@ public:
     // The zoom window's rectangle between two corners in device pixels; nothing hides it.
     void UstawRamke(std::optional<QRect> ramka);
     std::optional<QRect> Ramka() const { return ramka_; }
+
+    // The layer over the picture, as large as the paint box in device pixels;
+    // the caller draws on it and calls update().
+    QImage& Nakladka();
+    void WyczyscNakladke();
 
     // Device pixels per pixel of the widget, and the widget's size in device pixels.
     double Skala() const;
@@ -41,4 +47,5 @@ protected:
 private:
     const QImage* obraz_ = nullptr;
     std::optional<QRect> ramka_;
+    QImage nakladka_;
 };

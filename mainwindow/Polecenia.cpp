@@ -1,5 +1,6 @@
 #include "mainwindow/Polecenia.h"
 
+#include "drawing/PodgladObciazen.h"
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
 #include "platform/Komunikaty.h"
@@ -57,6 +58,8 @@ void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
     ObrazArkusza = QImage(std::max(ekran.Szerokosc, 1), std::max(ekran.Wysokosc, 1), QImage::Format_RGB32);
     program_.Widok = TWidok{};
     NowyTemat(program_.Zadanie);
+    if (Dialogi.NowyTemat)
+        Dialogi.NowyTemat();
     const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
     ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
     // The read-out is right before the first composition too.
@@ -92,6 +95,8 @@ void TPolecenia::Przerysuj()
     // The paint box's corner of the picture, sharing its pixels: the
     // composition sees the paint box's size and draws nothing beyond it.
     QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    if (Dialogi.Pokazuj)
+        program_.Pokazuj = Dialogi.Pokazuj();
     Kompozycja.Pokazuj = program_.Pokazuj;
     {
         TPowierzchniaQt powierzchnia(okno);
@@ -121,6 +126,8 @@ bool TPolecenia::NoweZadanie()
         return false;
     TDaneZadania& zad = program_.Zadanie;
     NowyTemat(zad);
+    if (Dialogi.NowyTemat)
+        Dialogi.NowyTemat();
     // A new task has nothing to lose until it is changed.
     zad.NieZapisane = false;
     zad.DoPrzeliczenia = true;
@@ -158,6 +165,10 @@ bool TPolecenia::Czytaj(const std::string& plik)
     zad.DoPrzeliczenia = true;
     zad.NieZapisane = false;
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
+    // The dialogs' grids and group list, and the force scale their settings choose.
+    if (Dialogi.PoOdczycie)
+        Dialogi.PoOdczycie(widoki);
+    DopasujDoIlosciPrzesel(zad, program_.Wyniki);
     UstawRozmiarArkusza(program_.Widok, Kompozycja.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
     RozmiescArkusze(zad, program_.Widok);
     Przerysuj();
@@ -245,4 +256,32 @@ void TPolecenia::Drukuj()
             otoczenie_.Komunikaty.Komunikat(blad);
     }
     Przerysuj();
+}
+
+void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, TPiora piora)
+{
+    const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
+    const int W = std::min(std::max(r.Szerokosc, 0), ObrazArkusza.width());
+    const int H = std::min(std::max(r.Wysokosc, 0), ObrazArkusza.height());
+    QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    {
+        TPowierzchniaQt powierzchnia(okno);
+        TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+                       program_.Regionalne.SeparatorDziesietny};
+        ::ZnacznikPrzesla(rys, program_.Zadanie, przeslo, piora);
+    }
+    podglad_.Pokaz();
+}
+
+void TPolecenia::RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie)
+{
+    TPowierzchniaQt powierzchnia(nakladka);
+    TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+                   program_.Regionalne.SeparatorDziesietny};
+    ::PodgladObciazenia(rys, program_.Zadanie, obciazenie);
+}
+
+void TPolecenia::Komunikat(const std::string& tekst)
+{
+    otoczenie_.Komunikaty.Komunikat(tekst);
 }

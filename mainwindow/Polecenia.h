@@ -8,7 +8,12 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
+
+struct TObciazeniePodgladu;
+struct TPiora;
+struct TWidokiZPliku;
 
 // What the commands need of the window.
 class IPodglad {
@@ -28,6 +33,15 @@ inline constexpr const char* PytanieONiezapisanych = "Dane nie zostały zapisane
 class TPolecenia {
 public:
     TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad);
+
+    // What the task's dialogs must hear of the commands; left empty without them.
+    struct TZaczepy {
+        std::function<void()> NowyTemat;
+        std::function<void(const TWidokiZPliku&)> PoOdczycie;
+        // The settings' "show" switches, taken before every composition.
+        std::function<TPokazuj()> Pokazuj;
+    };
+    TZaczepy Dialogi;
 
     TKompozycja Kompozycja;
     // The sheets as last composed, in device pixels, as large as the screen;
@@ -53,6 +67,13 @@ public:
     void Drukuj();
     // Unsaved changes are saved or let go, or the user keeps them (false).
     bool MoznaPorzucic();
+
+    void Komunikat(const std::string& tekst);
+
+    // The load dialogs' aids: the span marker into ObrazArkusza, then shown;
+    // the load preview onto `nakladka`, a transparent layer over it.
+    void ZaznaczPrzeslo(int32_t przeslo, TPiora piora);
+    void RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie);
 
 private:
     bool Czytaj(const std::string& plik);

@@ -1,9 +1,21 @@
 #include "mainwindow/Quarvi.h"
 
+#include "dialogs/Dialogi.h"
+#include "dialogs/EdytowanieLiniowe.h"
+#include "dialogs/EdytowanieMomentow.h"
+#include "dialogs/EdytowanieSil.h"
+#include "dialogs/EdytowanieTrojkat.h"
+#include "dialogs/Ustawienia.h"
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/DodajTroj.h"
 #include "mainwindow/Podglad.h"
+#include "projectfile/PlikZadania.h"
 #include "platform/Komunikaty.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -64,6 +76,27 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     , polecenia_(std::make_unique<TPolecenia>(program, otoczenie, static_cast<IPodglad&>(*this)))
 {
     ZaladujIkony();
+    // The dialogs size their grids from the task: a new one until the window shows.
+    NowyTemat(program.Zadanie);
+    dialogi_ = std::make_unique<TDialogi>(program.Zadanie, program.Wyniki, program.Widok, otoczenie.Komunikaty,
+                                          program.Regionalne.SeparatorDziesietny,
+                                          [this] { polecenia_->Przerysuj(); }, this);
+    polecenia_->Dialogi.NowyTemat = [this] { dialogi_->NowyTemat(); };
+    polecenia_->Dialogi.PoOdczycie = [this](const TWidokiZPliku& widoki) { dialogi_->PoOdczycie(widoki); };
+    polecenia_->Dialogi.Pokazuj = [this] { return dialogi_->Pokazuj(); };
+    for (TDodajObciazenie* d : std::initializer_list<TDodajObciazenie*>{
+             &dialogi_->DodajSile(), &dialogi_->DodajMoment(), &dialogi_->DodajLiniowe(), &dialogi_->DodajTroj()})
+        PolaczDodawanie(*d);
+    for (TEdytowanieObciazen* l : std::initializer_list<TEdytowanieObciazen*>{
+             &dialogi_->EdytowanieSil(), &dialogi_->EdytowanieLiniowe(), &dialogi_->EdytowanieMomentow(),
+             &dialogi_->EdytowanieTrojkat()}) {
+        l->Przerysuj = [this] { polecenia_->Przerysuj(); };
+        // The loads by groups come back as the settings have them.
+        connect(l, &QDialog::finished, this, [this] {
+            program_.Zadanie.Nastawy.RozbijSilyGrupy = dialogi_->OknoUstawien().CB_RozbijSilyGrupy->isChecked();
+            polecenia_->Przerysuj();
+        });
+    }
     setObjectName(QStringLiteral("Quarvi"));
     setWindowTitle(QStringLiteral("QUARVI[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/ikony/geometria.svg")));
@@ -87,7 +120,12 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     }
 }
 
-TQuarvi::~TQuarvi() = default;
+// The dialogs go first: their closing must not repaint a half-destroyed window.
+TQuarvi::~TQuarvi()
+{
+    polecenia_->Dialogi = {};
+    dialogi_.reset();
+}
 
 QAction* TQuarvi::Przycisk(QToolBar* pasek, const char* nazwa, const char* ikona, const char* podpowiedz,
                            const QKeySequence& skrot, void (TQuarvi::*klik)())
@@ -132,10 +170,24 @@ void TQuarvi::UtworzPaski()
     TB_Edycja = pasek("TB_Edycja");
     uklad->addStretch(1);
 
-    // The loads, the task's tables and the load lists come with their dialogs.
-    TObcizenieDodawanie->hide();
-    ToolBar1->hide();
-    TB_Edycja->hide();
+    Przycisk(TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, &TQuarvi::ToolButton5Click);
+    Przycisk(TB_Edycja, "ToolButton16", "edycja_liniowych", "Edycja, usuwanie obciążeń liniowych", {},
+             &TQuarvi::ToolButton16Click);
+    Przycisk(TB_Edycja, "ToolButton17", "edycja_zmiennych", "Edycja, usuwanie obciążenia liniowo zmiennego.", {},
+             &TQuarvi::ToolButton17Click);
+    Przycisk(TB_Edycja, "ToolButton18", "edycja_momentow", "Edycja, usuwanie momentów skupionych", {},
+             &TQuarvi::ToolButton18Click);
+
+    Przycisk(TObcizenieDodawanie, "ToolButton11", "sila", "Dodaj siłę", {}, &TQuarvi::ToolButton11Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton12", "obciazenie_liniowe", "Dodaj obciążenie liniowe", {},
+             &TQuarvi::ToolButton12Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton13", "obciazenie_zmienne", "Dodaj obciążenie liniowo zmienne. ", {},
+             &TQuarvi::ToolButton13Click);
+    Przycisk(TObcizenieDodawanie, "ToolButton14", "moment", "Dodaj moment skupiony.", {}, &TQuarvi::ToolButton14Click);
+
+    Przycisk(ToolBar1, "ToolButton1", "geometria", "Geometria", {}, &TQuarvi::ToolButton1Click);
+    Przycisk(ToolBar1, "ToolButton2", "tabela", "Tabela kombinacji  i grup obciążeń", {}, &TQuarvi::ToolButton2Click);
+    Przycisk(ToolBar1, "ToolButton3", "ustawienia", "Ustawienia", {}, &TQuarvi::ToolButton3Click);
 
     // The two tools show while they are armed.
     TBZoomPan = Przycisk(ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, &TQuarvi::TBZoomPanClick);
@@ -281,6 +333,103 @@ bool TQuarvi::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+// The dialog draws its span marker into the sheet picture and its preview on
+// the paint box's layer; a repaint clears that layer with the picture.
+void TQuarvi::PolaczDodawanie(TDodajObciazenie& dialog)
+{
+    dialog.ZaznaczPrzeslo = [this](int32_t przeslo, TPiora piora) { polecenia_->ZaznaczPrzeslo(przeslo, piora); };
+    dialog.Podglad = [this](const std::optional<TObciazeniePodgladu>& o) {
+        Podglad_->WyczyscNakladke();
+        if (o)
+            polecenia_->RysujPodglad(Podglad_->Nakladka(), *o);
+    };
+    dialog.Przerysuj = [this] {
+        Podglad_->WyczyscNakladke();
+        polecenia_->Przerysuj();
+    };
+}
+
+void TQuarvi::Dodaj(TDodajObciazenie& dialog)
+{
+    if (program_.Zadanie.IloscPrzesel < 1) {
+        polecenia_->Komunikat(" Najpierw GEOMETRIA ! ");
+        polecenia_->Przerysuj();
+        return;
+    }
+    dialog.Przygotuj();
+    dialog.Pokaz(DialogiModalne);
+}
+
+void TQuarvi::ToolButton11Click()
+{
+    Dodaj(dialogi_->DodajSile());
+}
+
+void TQuarvi::ToolButton12Click()
+{
+    Dodaj(dialogi_->DodajLiniowe());
+}
+
+void TQuarvi::ToolButton13Click()
+{
+    Dodaj(dialogi_->DodajTroj());
+}
+
+void TQuarvi::ToolButton14Click()
+{
+    Dodaj(dialogi_->DodajMoment());
+}
+
+// The list shows every load where it is, not split by groups.
+void TQuarvi::Edytuj(TEdytowanieObciazen& lista)
+{
+    TDaneZadania& zad = program_.Zadanie;
+    if (zad.IloscPrzesel < 1) {
+        polecenia_->Komunikat(" Najpierw GEOMETRIA ! (i obciążenie do edycji) ");
+        return;
+    }
+    if (zad.Nastawy.RozbijSilyGrupy) {
+        zad.Nastawy.RozbijSilyGrupy = false;
+        polecenia_->Przerysuj();
+    }
+    lista.Pokaz(DialogiModalne);
+}
+
+void TQuarvi::ToolButton5Click()
+{
+    Edytuj(dialogi_->EdytowanieSil());
+}
+
+void TQuarvi::ToolButton16Click()
+{
+    Edytuj(dialogi_->EdytowanieLiniowe());
+}
+
+void TQuarvi::ToolButton17Click()
+{
+    Edytuj(dialogi_->EdytowanieTrojkat());
+}
+
+void TQuarvi::ToolButton18Click()
+{
+    Edytuj(dialogi_->EdytowanieMomentow());
+}
+
+void TQuarvi::ToolButton1Click()
+{
+    dialogi_->Geometria(DialogiModalne);
+}
+
+void TQuarvi::ToolButton2Click()
+{
+    dialogi_->Tabela(DialogiModalne);
+}
+
+void TQuarvi::ToolButton3Click()
+{
+    dialogi_->Ustawienia(DialogiModalne);
 }
 
 void TQuarvi::TBZoomPanClick()

@@ -15,6 +15,9 @@ class QMenu;
 class QMouseEvent;
 class QTabWidget;
 class QToolBar;
+class TDialogi;
+class TDodajObciazenie;
+class TEdytowanieObciazen;
 class TPodglad;
 
 class TQuarvi : public QMainWindow, private IPodglad {
@@ -25,8 +28,22 @@ public:
 
     TPolecenia& Polecenia() { return *polecenia_; }
     TPodglad& Podglad() { return *Podglad_; }
+    TDialogi& Dialogi() { return *dialogi_; }
+    // The task's dialogs block the window; tests show them without blocking.
+    bool DialogiModalne = true;
 
     // The tool bar buttons and the pop-up menu.
+    void ToolButton11Click(); // add a point force
+    void ToolButton12Click(); // add a uniform load
+    void ToolButton13Click(); // add a linearly varying load
+    void ToolButton14Click(); // add a point moment
+    void ToolButton5Click();  // the list of point forces
+    void ToolButton16Click(); // the list of uniform loads
+    void ToolButton17Click(); // the list of linearly varying loads
+    void ToolButton18Click(); // the list of point moments
+    void ToolButton1Click(); // geometry
+    void ToolButton2Click(); // coefficient table
+    void ToolButton3Click(); // settings
     void TBZoomPanClick();
     void TBOknoClick();
     void TBWszystkoClick();
@@ -54,6 +71,9 @@ protected:
 
 private:
     void UtworzPaski();
+    void PolaczDodawanie(TDodajObciazenie& dialog);
+    void Dodaj(TDodajObciazenie& dialog);
+    void Edytuj(TEdytowanieObciazen& lista);
     void UtworzStrone();
     void UtworzMenu();
     void UtworzPasekStanu();
@@ -65,6 +85,7 @@ private:
 
     TProgram& program_;
     std::unique_ptr<TPolecenia> polecenia_;
+    std::unique_ptr<TDialogi> dialogi_;
     bool pokazane_ = false;
     int kat_ = 0; // wheel angle not yet a whole turn
 

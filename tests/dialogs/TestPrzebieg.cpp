@@ -1,4 +1,5 @@
 #include "Okna.h"
+#include "dialogs/PlikWzorcowy.h"
 
 #include "dialogs/ListaGrup.h"
 #include "model/Budowa.h"
@@ -11,65 +12,6 @@
 #include <vector>
 
 namespace {
-
-// A three-span task typed into the dialogs and saved, as the file format
-// says it must look (written by hand).
-std::string PlikWzorcowy()
-{
-    const std::string gwiazdki(67, '*');
-    std::vector<std::string> linie{
-        gwiazdki,
-        "*              DANE PROGRAMU QUARVI                               *",
-        "*              Autor: zespół QUARVI                               *",
-        gwiazdki,
-        "*  UWAGA!                                                         *",
-        "*               Nie należy zmieniać wpisów w pliku!               *",
-        gwiazdki,
-        "",
-        "Data zapisu 06.12.2026, godz. 12:00:00",
-        "",
-        "100",
-        "1",
-        gwiazdki,
-        "",
-        "*** Dane ogólne ***1",
-        "Ilość belek", "3",
-        "Ilość Grup Obciążeń", "2",
-        "Ilość Wariantów", "2",
-        "",
-        "*** Dane geometryczne ***1",
-        // E, J, L, X0, TypPrzesla, TypPodpor, unknowns, eight reserved values
-        "1", "1", "4", "0", "3", "1", "-1", "1", "0", "0", "0", "0", "0", "0", "0", "0",
-        "1", "1", "5,5", "4", "4", "1", "1", "2", "0", "0", "0", "0", "0", "0", "0", "0",
-        "1", "1", "3", "9,5", "4", "3", "2", "-1", "0", "0", "0", "0", "0", "0", "0", "0",
-        "Lewy przegub", "TRUE",
-        "Prawy przegub",
-        "",
-        "*** Dane grupy obciążeń ***1",
-        "Stałe", "clBlack",
-        "Wiatr", "clRed",
-        "",
-        "*** Dane wariantów obciążeń ***1",
-        "Stałe", "0", "0",
-        "Zima", "0", "0",
-        "",
-        "*** Dane tabela współczynników ***1",
-        "1,5", "1", "1,25", "0",
-        "",
-        "*** Dane Siły ***1",
-        "TRUE", "1", "2", "6", "10", "1",
-        "",
-        "*** Dane Liniowe ***1",
-        "",
-        "*** Dane Trójkąty ***1",
-        "",
-        "*** Dane Momenty ***1",
-    };
-    std::string tekst;
-    for (const std::string& l : linie)
-        tekst += Utf8NaCp1250(l) + "\r\n";
-    return tekst;
-}
 
 class Przebieg : public Okna {};
 
@@ -101,7 +43,7 @@ TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoTh
     Kliknij(tabela, "Button3");
     ASSERT_EQ(kom.Komunikaty, std::vector<std::string>{});
 
-    DodajSile(zad, 1, 2, 10, 1); // the load dialogs come later
+    DodajSile(zad, 1, 2, 10, 1); // the window test enters it through the force dialog
     std::string tekst, blad;
     ASSERT_TRUE(ZapiszDoTekstu(zad, ',', "Data zapisu 06.12.2026, godz. 12:00:00", tekst, blad)) << blad;
     EXPECT_EQ(Cp1250NaUtf8(tekst), Cp1250NaUtf8(PlikWzorcowy()));

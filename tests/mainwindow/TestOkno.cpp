@@ -1,5 +1,14 @@
 // The main window driven offscreen through real events on its controls.
+#include "dialogs/Dialogi.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/EdytowanieTrojkat.h"
+#include "dialogs/Ustawienia.h"
+#include "dialogs/Geometria.h"
+#include "dialogs/ListaGrup.h"
+#include "dialogs/PlikWzorcowy.h"
+#include "dialogs/TabelaWariantow.h"
 #include "drawing/PowierzchniaZapis.h"
+#include "model/Budowa.h"
 #include "mainwindow/Podglad.h"
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
@@ -9,6 +18,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -38,6 +52,49 @@ namespace fs = std::filesystem;
 const fs::path FolderProgramu = QUARVI_OUT;
 const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
 const std::string Jednoprzeslowa = (FolderProgramu / "Przykłady" / "Belka jednoprzęsłowa stalowa.qvr").string();
+
+// A dialog's control by the name the program gives it.
+template <class T>
+T* K(const QObject* okno, const char* nazwa)
+{
+    T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
+    if (!k)
+        throw std::runtime_error(std::string("no control ") + nazwa);
+    return k;
+}
+
+// Near the left edge, where a check box has its indicator.
+void Kliknij(const QObject* okno, const char* przycisk)
+{
+    QAbstractButton* b = K<QAbstractButton>(okno, przycisk);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
+}
+
+// Cell (column c, row j) of a grid.
+std::string Komorka(const QObject* okno, const char* siatka, int c, int j)
+{
+    const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(j, c);
+    return item ? item->text().toStdString() : std::string();
+}
+
+void Wpisz(const QObject* okno, const char* siatka, int c, int j, const char* tekst)
+{
+    QTableWidget* s = K<QTableWidget>(okno, siatka);
+    if (!s->item(j, c))
+        s->setItem(j, c, new QTableWidgetItem);
+    s->item(j, c)->setText(QString::fromUtf8(tekst));
+}
+
+// The file's lines but its date line.
+std::string BezDaty(const std::string& plik)
+{
+    std::string wynik;
+    std::istringstream s(plik);
+    for (std::string linia; std::getline(s, linia);)
+        if (linia.rfind("Data zapisu", 0) != 0)
+            wynik += linia + '\n';
+    return wynik;
+}
 
 std::string Czytaj(const fs::path& plik)
 {
@@ -171,8 +228,15 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
             widoczne << p->objectName();
     }
     EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
-    EXPECT_EQ(widoczne, (QStringList{"ToolBarZoomy", "ToolBar2"}));
+    EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
     const std::vector<std::pair<const char*, const char*>> przyciski{
+        {"ToolButton11", "Dodaj siłę"}, {"ToolButton12", "Dodaj obciążenie liniowe"},
+        {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "}, {"ToolButton14", "Dodaj moment skupiony."},
+        {"ToolButton5", "Edycja, usuwanie sił skupionych"}, {"ToolButton16", "Edycja, usuwanie obciążeń liniowych"},
+        {"ToolButton17", "Edycja, usuwanie obciążenia liniowo zmiennego."},
+        {"ToolButton18", "Edycja, usuwanie momentów skupionych"},
+        {"ToolButton1", "Geometria"}, {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
+        {"ToolButton3", "Ustawienia"},
         {"TBZoomPan", "Zoom PAN"},           {"TBOkno", "Zoom okno."},
         {"TBWszystko", "Zoom wszystko. (Ctrl+0)"}, {"TBPowieksz", "Powiększ. (Ctrl++)"},
         {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"}, {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
@@ -538,4 +602,184 @@ TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithOne)
         for (const char* opcja : {"--wyniki", "--json", "--pdf", "--png"})
             EXPECT_TRUE(bledy.contains(opcja)) << bledy.toStdString();
     }
+}
+
+TEST_F(Okno, ATaskTypedIntoTheDialogsThroughTheButtonsIsSavedAsTheFormatSaysAndReadBackIntoAFreshWindow)
+{
+    Quarvi->DialogiModalne = false;
+    Klik("ToolButton2");
+    EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
+    EXPECT_FALSE(Quarvi->Dialogi().OknoTabeli().isVisible());
+    Kom.Komunikaty.clear();
+
+    QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
+    Klik("ToolButton1");
+    ASSERT_TRUE(geometria->isVisible());
+    K<QScrollBar>(geometria, "SBPrzesla")->setValue(3);
+    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
+    Wpisz(geometria, "SGRozpietosci", 2, 1, "5,5");
+    Wpisz(geometria, "SGRozpietosci", 3, 1, "");
+    K<QLineEdit>(geometria, "EDomyslnaRozp")->setText(QStringLiteral("3"));
+    Kliknij(geometria, "CB_LewaPrzegub");
+    Kliknij(geometria, "Wprowadz");
+    EXPECT_FALSE(geometria->isVisible());
+    // Closing the dialog repainted the sheets with the new beam and the unsaved mark.
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+
+    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
+    Klik("ToolButton2");
+    ASSERT_TRUE(tabela->isVisible());
+    QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
+    Kliknij(tabela, "Button1");
+    QTest::keyClicks(K<QLineEdit>(grupy, "E_Nazwa"), QStringLiteral("Wiatr"));
+    Kliknij(grupy, "Wprowadz");
+    QWidget* warianty = K<QWidget>(tabela, "DodajWariant");
+    Kliknij(tabela, "Button2");
+    QTest::keyClicks(K<QLineEdit>(warianty, "E_Nazwa"), QStringLiteral("Zima"));
+    Kliknij(warianty, "Wprowadz");
+    Wpisz(tabela, "Tabela", 1, 1, "1,5");
+    Wpisz(tabela, "Tabela", 2, 1, "1.25");
+    Wpisz(tabela, "Tabela", 2, 2, "0");
+    Kliknij(tabela, "Button3");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+
+    QWidget* sila = &Quarvi->Dialogi().DodajSile();
+    Klik("ToolButton11");
+    ASSERT_TRUE(sila->isVisible());
+    K<QScrollBar>(sila, "SBPrzeslo")->setValue(1);
+    K<QScrollBar>(sila, "SBPolozenie")->setValue(200);
+    K<QScrollBar>(sila, "SBSilawart")->setValue(10);
+    K<QComboBox>(sila, "CB_Grupy")->setCurrentIndex(1);
+    Kliknij(sila, "Wprowadz");
+    Kliknij(sila, "Rezygnuj");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    const fs::path plik = Tymczasowy / "trzy.qvr";
+    Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
+    Klik("ToolButton8");
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_EQ(BezDaty(Czytaj(plik)), BezDaty(PlikWzorcowy()));
+
+    Nowe(FolderProgramu);
+    Quarvi->DialogiModalne = false;
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
+    Klik("ToolButton7");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    EXPECT_EQ(Zad().IloscPrzesel, 3);
+    Klik("ToolButton1");
+    QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
+    EXPECT_EQ(K<QScrollBar>(g, "SBPrzesla")->value(), 3);
+    EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
+                           Komorka(g, "SGRozpietosci", 3, 1)}),
+              (std::vector<std::string>{"4,00", "5,50", "3,00"}));
+    EXPECT_EQ(std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
+              std::tuple(true, false));
+    Kliknij(g, "Rezygnuj");
+    Klik("ToolButton2");
+    QWidget* t = &Quarvi->Dialogi().OknoTabeli();
+    EXPECT_EQ((std::vector{Komorka(t, "Tabela", 0, 2), Komorka(t, "Tabela", 2, 0), Komorka(t, "Tabela", 1, 1),
+                           Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1), Komorka(t, "Tabela", 2, 2)}),
+              (std::vector<std::string>{"2  Wiatr", "2  Zima", "1,50", "1,00", "1,25", "0,00"}));
+    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
+
+    // A new task starts the group list again.
+    t->close();
+    Klik("ToolButton6");
+    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale"}));
+}
+
+TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
+{
+    Quarvi->DialogiModalne = false;
+    for (const char* b : {"ToolButton11", "ToolButton12", "ToolButton13", "ToolButton14"}) {
+        Kom.Komunikaty.clear();
+        Klik(b);
+        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "}) << b;
+    }
+    EXPECT_FALSE(SaObciazenia(Zad()));
+
+    QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
+    Klik("ToolButton1");
+    K<QScrollBar>(geometria, "SBPrzesla")->setValue(2);
+    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
+    Wpisz(geometria, "SGRozpietosci", 2, 1, "5");
+    Kliknij(geometria, "Wprowadz");
+    Kom.Komunikaty.clear();
+
+    QWidget* sila = &Quarvi->Dialogi().DodajSile();
+    Klik("ToolButton11");
+    ASSERT_TRUE(sila->isVisible());
+    const auto czerwone = [&] {
+        const QImage& n = Podglad().Nakladka();
+        int ile = 0;
+        for (int y = 0; y < n.height(); ++y)
+            for (int x = 0; x < n.width(); ++x)
+                ile += n.pixelColor(x, y) == QColor(255, 0, 0);
+        return ile;
+    };
+    EXPECT_EQ(czerwone(), 0);
+    K<QScrollBar>(sila, "SBPolozenie")->setValue(150);
+    QLineEdit* wartosc = K<QLineEdit>(sila, "Wartosc");
+    wartosc->selectAll();
+    QTest::keyClicks(wartosc, QStringLiteral("20"));
+    EXPECT_GT(czerwone(), 0); // the preview over the sheet
+    // A point is no separator until "Wprowadź" normalises it: the preview stays as it was.
+    const QImage przed = Podglad().Nakladka().copy();
+    QTest::keyClicks(wartosc, QStringLiteral(".5"));
+    EXPECT_EQ(Podglad().Nakladka(), przed);
+    Kliknij(sila, "Wprowadz");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    ASSERT_EQ(IloscUzytych(Zad().Sily), 1);
+    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()), std::tuple(1.5f, 20.5f, QString("20,50")));
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    const auto reakcje = [&] {
+        std::vector<double> r;
+        for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+            r.push_back(Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel));
+        return r;
+    };
+    const std::vector<double> policzone = reakcje();
+    // Recomputed: the reactions carry the force.
+    EXPECT_NEAR(policzone[0] + policzone[1] + policzone[2], 20.5, 1e-4);
+
+    // Closed, the paint box shows exactly the sheet picture again.
+    Kliknij(sila, "Rezygnuj");
+    EXPECT_FALSE(sila->isVisible());
+    EXPECT_EQ(czerwone(), 0);
+    const TRozmiarPowierzchni r = Rozmiar();
+    EXPECT_EQ(Podglad().grab().toImage().convertToFormat(QImage::Format_RGB32),
+              Quarvi->Polecenia().ObrazArkusza.copy(0, 0, r.Szerokosc, r.Wysokosc));
+
+    const fs::path plik = Tymczasowy / "jedna.qvr";
+    Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
+    Klik("ToolButton8");
+    EXPECT_EQ(Panel(2), "");
+    Nowe(FolderProgramu);
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
+    Klik("ToolButton7");
+    EXPECT_EQ(reakcje(), policzone);
+}
+
+TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
+{
+    Quarvi->DialogiModalne = false;
+    for (const char* b : {"ToolButton5", "ToolButton16", "ToolButton17", "ToolButton18"}) {
+        Kom.Komunikaty.clear();
+        Klik(b);
+        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i obciążenie do edycji) "}) << b;
+    }
+    // One span is enough.
+    UstawGeometrie(Zad(), {4}, false, false);
+    DodajTrojkat(Zad(), 0, 0, 4, 5, 2);
+    QCheckBox* rozbij = K<QCheckBox>(&Quarvi->Dialogi().OknoUstawien(), "CB_RozbijSilyGrupy");
+    rozbij->setChecked(true);
+    Zad().Nastawy.RozbijSilyGrupy = true;
+    QWidget* lista = &Quarvi->Dialogi().EdytowanieTrojkat();
+    Klik("ToolButton17");
+    ASSERT_TRUE(lista->isVisible());
+    EXPECT_FALSE(Zad().Nastawy.RozbijSilyGrupy);
+    EXPECT_EQ((std::vector{Komorka(lista, "SG_TabL", 3, 1), Komorka(lista, "SG_TabL", 4, 1)}),
+              (std::vector<std::string>{"5,00", "2,00"}));
+    Kliknij(lista, "Button4");
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_TRUE(Zad().Nastawy.RozbijSilyGrupy);
 }

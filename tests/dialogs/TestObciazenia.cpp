@@ -1,0 +1,277 @@
+// The four load-entry dialogs driven through their controls, and the
+// refusals of storing a load that the dialogs leave to the program.
+#include "Okna.h"
+
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/DodajTroj.h"
+#include "dialogs/ListaGrup.h"
+#include "dialogs/ZapisObciazen.h"
+#include "model/Budowa.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+class Obciazenia : public Okna {
+protected:
+    void SetUp() override
+    {
+        Okna::SetUp();
+        UstawGeometrie(zad, {3, 5.5f, 4}, false, false);
+        DodajGrupe(zad, "Wiatr", 0);
+        DodajGrupe(zad, "Snieg", 0);
+        dialogi->ListaGrup().Odbuduj(zad);
+    }
+    // The text of an edit replaced as the user would: selected, then typed.
+    static void Zastap(QWidget* okno, const char* edycja, const QString& tekst)
+    {
+        QLineEdit* e = K<QLineEdit>(okno, edycja);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, tekst);
+    }
+    static void Grupa(QWidget* okno, const QString& tekst)
+    {
+        QLineEdit* e = K<QComboBox>(okno, "CB_Grupy")->lineEdit();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, tekst);
+    }
+    static QString Tekst(QWidget* okno, const char* edycja) { return K<QLineEdit>(okno, edycja)->text(); }
+};
+
+TEST_F(Obciazenia, TheForceAndMomentDialogsCheckWhatWasTypedAsTheirRulesSay)
+{
+    struct Przypadek {
+        bool moment;
+        const char *wartosc, *polozenie, *grupa;
+        std::vector<std::string> komunikaty;
+        std::optional<std::tuple<float, float, int32_t>> zapisane; // value, X, group
+        const char *wartoscPotem, *polozeniePotem;
+    };
+    const std::vector<Przypadek> przypadki{
+        {false, "2.5", "1", "1 Stale", {}, std::tuple(2.5f, 1.0f, 0), "2,50", "1,00"},
+        {false, "0", "1", "1 Stale", {"Siła musi mieć wartość dodatnią!"}, {}, "0,00", "1"},
+        {true, "-3", "0,5", "2 Wiatr", {}, std::tuple(-3.0f, 0.5f, 1), "-3,00", "0,50"},
+        {true, "0", "1", "1 Stale", {"Moment musi mieć wartość różną od 0!"}, {}, "0,00", "1"},
+        // The span is 3 m long: its end is accepted when typed.
+        {false, "1", "3", "1 Stale", {}, std::tuple(1.0f, 3.0f, 0), "1,00", "3,00"},
+        {false, "1", "3,01", "1 Stale", {"Położenie siły musi mieć wartość nie większą niż długość belki!"}, {}, "1,00", "3,01"},
+        {false, "1", "-1", "1 Stale", {"Położenie siły musi mieć wartość dodatnią!"}, {}, "1,00", "-1,00"},
+        // Only the last of the value and position messages, the group's in a box of its own.
+        {false, "x", "y", "1 Stale", {"Nieprawidłowa wartość położenia siły!"}, {}, "x", "y"},
+        {false, "x", "y", "Wiatr", {"Nieprawidłowa wartość położenia siły!", "Nieprawidłowa grupa obciążeń"}, {}, "x", "y"},
+        {true, "x", "1", "1", {"Nieprawidłowa wartość momentu!"}, {}, "x", "1"},
+        {false, "4", "1", "  3 Snieg", {}, std::tuple(4.0f, 1.0f, 2), "4,00", "1,00"},
+        // A group that does not exist is refused, not stored.
+        {false, "4", "1", "4 Inna", {"Nieprawidłowa grupa obciążeń"}, {}, "4,00", "1,00"},
+        {false, "4", "1", "0", {"Nieprawidłowa grupa obciążeń"}, {}, "4,00", "1,00"},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(std::string(p.wartosc) + " / " + p.polozenie + " / " + p.grupa);
+        TDodajObciazenie& d = p.moment ? static_cast<TDodajObciazenie&>(dialogi->DodajMoment())
+                                       : static_cast<TDodajObciazenie&>(dialogi->DodajSile());
+        const auto& tabela = p.moment ? zad.Momenty : zad.Sily;
+        const int32_t przed = IloscUzytych(tabela);
+        const std::string plik = Plik();
+        d.Przygotuj();
+        d.Pokaz(false);
+        Zastap(&d, "Wartosc", QString::fromUtf8(p.wartosc));
+        Zastap(&d, "Polozenie", QString::fromUtf8(p.polozenie));
+        Grupa(&d, QString::fromUtf8(p.grupa));
+        kom.Komunikaty.clear();
+        Kliknij(&d, "Wprowadz");
+        EXPECT_EQ(kom.Komunikaty, p.komunikaty);
+        EXPECT_EQ(std::tuple(Tekst(&d, "Wartosc").toStdString(), Tekst(&d, "Polozenie").toStdString()),
+                  std::tuple(std::string(p.wartoscPotem), std::string(p.polozeniePotem)));
+        if (p.zapisane) {
+            ASSERT_EQ(IloscUzytych(tabela), przed + 1);
+            const TSila& s = tabela[size_t(przed)];
+            EXPECT_EQ(std::tuple(s.Wartosc, s.X, s.Grupa, s.Przeslo), std::tuple_cat(*p.zapisane, std::tuple(0)));
+        } else {
+            EXPECT_EQ(Plik(), plik);
+        }
+        EXPECT_TRUE(d.isVisible()); // several loads one after another
+        d.close();
+    }
+}
+
+TEST_F(Obciazenia, ScrollBarsAndPresetsFillTheEditsAndTheSpanSetsTheRanges)
+{
+    TDodajSile& d = dialogi->DodajSile();
+    d.Przygotuj();
+    d.Pokaz(false);
+    QScrollBar* pol = K<QScrollBar>(&d, "SBPolozenie");
+    EXPECT_EQ(std::tuple(pol->maximum(), K<QLabel>(&d, "LMaxLPrzesla")->text()), std::tuple(299, QString("3,00)")));
+    Kliknij(&d, "Button2");
+    EXPECT_EQ(std::tuple(pol->value(), Tekst(&d, "Polozenie")), std::tuple(100, QString("1,00")));
+    Kliknij(&d, "Button4");
+    EXPECT_EQ(std::tuple(pol->value(), Tekst(&d, "Polozenie")), std::tuple(200, QString("2,00")));
+    K<QScrollBar>(&d, "SBSilawart")->setValue(7);
+    EXPECT_EQ(Tekst(&d, "Wartosc"), "7,00");
+    K<QScrollBar>(&d, "SBPrzeslo")->setValue(1);
+    EXPECT_EQ(std::tuple(K<QLabel>(&d, "LNrPrzesla")->text(), K<QLabel>(&d, "LMaxLPrzesla")->text(), pol->maximum()),
+              std::tuple(QString("2"), QString("5,50)"), 549));
+    Kliknij(&d, "Wprowadz");
+    ASSERT_EQ(IloscUzytych(zad.Sily), 1);
+    // X0 of the second span is 3 m.
+    EXPECT_EQ(std::tuple(zad.Sily[0].Przeslo, zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[0].Wartosc),
+              std::tuple(1, 2.0f, 5.0f, 7.0f));
+    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia);
+    EXPECT_EQ(przerysowania, 0); // the dialog's own repaint is the window's, not the geometry's
+    d.close();
+}
+
+TEST_F(Obciazenia, AfterAChangeTheForceDialogClosesAndTheMomentDialogStaysOpenToAdd)
+{
+    DodajSile(zad, 0, 1, 5, 0);
+    DodajMoment(zad, 2, 1, 5, 0);
+    for (const bool moment : {false, true}) {
+        SCOPED_TRACE(moment);
+        TDodajObciazenie& d = moment ? static_cast<TDodajObciazenie&>(dialogi->DodajMoment())
+                                     : static_cast<TDodajObciazenie&>(dialogi->DodajSile());
+        const auto rodzaj = moment ? TRodzajObciazenia::Moment : TRodzajObciazenia::Sila;
+        d.PrzygotujZmiane(*PolaDoZmiany(zad, rodzaj, 0, ','));
+        d.Pokaz(false);
+        EXPECT_EQ(std::tuple(K<QPushButton>(&d, "Wprowadz")->text(), Tekst(&d, "Wartosc"), Tekst(&d, "Polozenie"),
+                             K<QComboBox>(&d, "CB_Grupy")->currentText()),
+                  std::tuple(QString("Zmień"), QString("5,00"), QString("1,00"), QString("1  Stałe")));
+        Zastap(&d, "Wartosc", "6");
+        Kliknij(&d, "Wprowadz");
+        const auto& t = moment ? zad.Momenty : zad.Sily;
+        EXPECT_EQ(std::tuple(IloscUzytych(t), t[0].Wartosc), std::tuple(1, 6.0f));
+        EXPECT_EQ(d.isVisible(), moment);
+        EXPECT_EQ(K<QPushButton>(&d, "Wprowadz")->text(), "Wprowadź");
+        d.close();
+    }
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{});
+}
+
+TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitTheirValues)
+{
+    TDodajLiniowe& l = dialogi->DodajLiniowe();
+    l.Przygotuj();
+    l.Pokaz(false);
+    EXPECT_EQ(std::tuple(K<QScrollBar>(&l, "SBPolozenie2")->value(), Tekst(&l, "pol_konc")),
+              std::tuple(300, QString("3,00")));
+    struct Przypadek {
+        const char *wartosc, *pocz, *konc;
+        std::vector<std::string> komunikaty;
+    };
+    for (const Przypadek& p : std::vector<Przypadek>{
+             {"2", "1,5", "1,5", {"Położenie obciażenia końcowe musi być większe od początkowego !"}},
+             // No normalising here: a point is no separator.
+             {"1.5", "0", "3", {"Nieprawidłowa wartość siły!"}},
+             {"2", "0", "3,5", {"Położenie obciążenia musi mieć wartość nie większą niż długość belki (koniec)!"}},
+             {"2", "0", "3", {}}}) {
+        Zastap(&l, "Wartosc", p.wartosc);
+        Zastap(&l, "pol_pocz", p.pocz);
+        Zastap(&l, "pol_konc", p.konc);
+        kom.Komunikaty.clear();
+        Kliknij(&l, "Wprowadz");
+        EXPECT_EQ(kom.Komunikaty, p.komunikaty) << p.wartosc << " " << p.pocz << " " << p.konc;
+        EXPECT_EQ(Tekst(&l, "Wartosc"), p.wartosc); // not rewritten
+    }
+    ASSERT_EQ(IloscUzytych(zad.Liniowe), 1);
+    EXPECT_EQ(std::tuple(zad.Liniowe[0].X1, zad.Liniowe[0].X2, zad.Liniowe[0].Wartosc), std::tuple(0.0f, 3.0f, 2.0f));
+    l.close();
+
+    TDodajTroj& t = dialogi->DodajTroj();
+    t.Przygotuj();
+    t.Pokaz(false);
+    const std::vector<std::tuple<const char*, const char*, std::vector<std::string>>> wartosci{
+        {"0", "5", {}}, {"5", "2", {}}, {"0", "0", {"Obciążenie musi mieć wartość dodatnią!"}}};
+    for (const auto& [q1, q2, komunikaty] : wartosci) {
+        Zastap(&t, "Wr_pocz", q1);
+        Zastap(&t, "Wr_konc", q2);
+        kom.Komunikaty.clear();
+        Kliknij(&t, "Wprowadz");
+        EXPECT_EQ(kom.Komunikaty, komunikaty) << q1 << " " << q2;
+    }
+    ASSERT_EQ(IloscUzytych(zad.Trojkaty), 2);
+    const auto czesci = [&](int i) {
+        const TTrojkat& x = zad.Trojkaty[size_t(i)];
+        return std::tuple(x.WartoscStala, x.WartoscMalejaca, x.WartoscRosnaca);
+    };
+    EXPECT_EQ(czesci(0), std::tuple(0.0f, 0.0f, 5.0f));
+    EXPECT_EQ(czesci(1), std::tuple(2.0f, 3.0f, 0.0f));
+    t.close();
+}
+
+// What the dialogs leave to the program: a full table, a group that does
+// not exist, a change of a slot whose load is gone.
+TEST_F(Obciazenia, AFullTableAMissingGroupAndAVanishedSlotAreRefusedWithNothingWritten)
+{
+    using R = TRodzajObciazenia;
+    struct Rodzaj {
+        R rodzaj;
+        void (*wypelnij)(TDaneZadania&);
+        TPolaObciazenia pola;
+        const char* pelna;
+        const char* brak;
+    };
+    const std::vector<Rodzaj> rodzaje{
+        {R::Sila, [](TDaneZadania& z) { DodajSile(z, 0, 1, 1); }, {0, "1", "", "1", "", "1 Stale", {}},
+         "Tabela sił jest pełna (100). Usuń siłę, aby dodać nową.", "Nie wskazano siły do edycji!"},
+        {R::Moment, [](TDaneZadania& z) { DodajMoment(z, 0, 1, 1); }, {0, "1", "", "1", "", "1 Stale", {}},
+         "Tabela momentów jest pełna (100). Usuń moment, aby dodać nowy.", "Nie wskazano momentu do edycji!"},
+        {R::Liniowe, [](TDaneZadania& z) { DodajLiniowe(z, 0, 0, 1, 1); }, {0, "1", "", "0", "1", "1 Stale", {}},
+         "Tabela obciążeń równomiernych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
+         "Nie wskazano siły do edycji!"},
+        {R::Trojkat, [](TDaneZadania& z) { DodajTrojkat(z, 0, 0, 1, 1, 2); }, {0, "1", "2", "0", "1", "1 Stale", {}},
+         "Tabela obciążeń liniowo zmiennych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
+         "Nie wskazano siły do edycji!"},
+    };
+    for (const Rodzaj& r : rodzaje) {
+        SCOPED_TRACE(int(r.rodzaj));
+        TDaneZadania z;
+        UstawGeometrie(z, {3}, false, false);
+        DodajGrupe(z, "Wiatr", 0);
+        const auto zapisz = [&](TPolaObciazenia pola) {
+            z.NieZapisane = false;
+            const std::string przed = [&] {
+                std::string t, b;
+                ZapiszDoTekstu(z, ',', "", t, b);
+                return t;
+            }();
+            const TWynikZapisu w = ZapiszObciazenie(z, r.rodzaj, pola, ',');
+            std::string po, b;
+            ZapiszDoTekstu(z, ',', "", po, b);
+            EXPECT_FALSE(w.Zapisano);
+            EXPECT_EQ(po, przed);
+            EXPECT_FALSE(z.NieZapisane);
+            return w.Komunikaty;
+        };
+        TPolaObciazenia grupa = r.pola;
+        for (const char* g : {"3 Inna", "0", "-1 x"}) {
+            grupa.Grupa = g;
+            EXPECT_EQ(zapisz(grupa), std::vector<std::string>{"Nieprawidłowa grupa obciążeń"}) << g;
+        }
+        // A change prepared for slot 0, then the task replaced by one without loads.
+        TPolaObciazenia zmiana = r.pola;
+        zmiana.Numer = 0;
+        EXPECT_EQ(zapisz(zmiana), std::vector<std::string>{r.brak});
+        zmiana.Numer = 100;
+        EXPECT_EQ(zapisz(zmiana), std::vector<std::string>{r.brak});
+
+        for (int i = 0; i < 100; ++i)
+            r.wypelnij(z);
+        EXPECT_EQ(zapisz(r.pola), std::vector<std::string>{r.pelna});
+        // With the table full a change still goes into its own slot.
+        zmiana.Numer = 99;
+        zmiana.Grupa = "2 Wiatr";
+        EXPECT_TRUE(ZapiszObciazenie(z, r.rodzaj, zmiana, ',').Zapisano);
+    }
+}
+
+} // namespace
