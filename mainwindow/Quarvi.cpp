@@ -1,6 +1,9 @@
 #include "mainwindow/Quarvi.h"
 
 #include "dialogs/Dialogi.h"
+#include "dialogs/Macierz.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
+#include "drawing/PowierzchniaQt.h"
 #include "dialogs/EdytowanieLiniowe.h"
 #include "dialogs/EdytowanieMomentow.h"
 #include "dialogs/EdytowanieSil.h"
@@ -63,6 +66,25 @@ QString PlikZadania(const QMimeData* dane)
 
 } // namespace
 
+// The section markers of the summary window go onto the paint box's layer
+// over the sheet picture, never into the picture itself.
+class TNakladkaPodgladu : public INakladka {
+public:
+    explicit TNakladkaPodgladu(TPodglad& podglad) : podglad_(podglad) {}
+    void Rysuj(const std::function<void(IPowierzchnia&)>& rysuj) override
+    {
+        podglad_.WyczyscNakladke();
+        if (rysuj) {
+            TPowierzchniaQt powierzchnia(podglad_.Nakladka());
+            rysuj(powierzchnia);
+        }
+        podglad_.update();
+    }
+
+private:
+    TPodglad& podglad_;
+};
+
 // The icons live in this library's resources: a static library must pull them
 // in itself (outside any namespace, as the macro declares a global function).
 static void ZaladujIkony()
@@ -111,6 +133,10 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     UtworzStrone();
     UtworzMenu();
     UtworzPasekStanu();
+    Macierz_ = new TMacierz(polecenia_->Kompozycja, this);
+    Zestawienie_ = new TZestawieniePrzekrojowych(polecenia_->Kompozycja, this);
+    nakladka_ = std::make_unique<TNakladkaPodgladu>(*Podglad_);
+    Zestawienie_->UstawNakladke(nakladka_.get());
     // The wheel zooms wherever over the window it is turned.
     qApp->installEventFilter(this);
 
@@ -125,6 +151,8 @@ TQuarvi::~TQuarvi()
 {
     polecenia_->Dialogi = {};
     dialogi_.reset();
+    delete Zestawienie_;
+    delete Macierz_;
 }
 
 QAction* TQuarvi::Przycisk(QToolBar* pasek, const char* nazwa, const char* ikona, const char* podpowiedz,
@@ -188,6 +216,9 @@ void TQuarvi::UtworzPaski()
     Przycisk(ToolBar1, "ToolButton1", "geometria", "Geometria", {}, &TQuarvi::ToolButton1Click);
     Przycisk(ToolBar1, "ToolButton2", "tabela", "Tabela kombinacji  i grup obciążeń", {}, &TQuarvi::ToolButton2Click);
     Przycisk(ToolBar1, "ToolButton3", "ustawienia", "Ustawienia", {}, &TQuarvi::ToolButton3Click);
+    Przycisk(ToolBar1, "ToolButton4", "macierz", "Macierz sztywności.", {}, &TQuarvi::ToolButton4Click);
+    Przycisk(ToolBar1, "ToolButton20", "obwiednie", "Obwiednie. Odczyt sił wewnętrznych.", {},
+             &TQuarvi::ToolButton20Click);
 
     // The two tools show while they are armed.
     TBZoomPan = Przycisk(ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, &TQuarvi::TBZoomPanClick);
@@ -285,6 +316,9 @@ void TQuarvi::Pokaz()
     setWindowModified(zad.NieZapisane);
     TBZoomPan->setChecked(program_.Widok.TrybPrzesuwania);
     TBOkno->setChecked(program_.Widok.TrybOkna);
+    // An open summary shows the results now composed, at the view now set, or closes.
+    if (Zestawienie_)
+        Zestawienie_->ZadanieZmienione();
 }
 
 void TQuarvi::showEvent(QShowEvent* zdarzenie)
@@ -430,6 +464,17 @@ void TQuarvi::ToolButton2Click()
 void TQuarvi::ToolButton3Click()
 {
     dialogi_->Ustawienia(DialogiModalne);
+}
+
+// Neither result window changes the task: no repaint.
+void TQuarvi::ToolButton4Click()
+{
+    Macierz_->Pokaz(DialogiModalne);
+}
+
+void TQuarvi::ToolButton20Click()
+{
+    Zestawienie_->Pokaz();
 }
 
 void TQuarvi::TBZoomPanClick()

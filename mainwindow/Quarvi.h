@@ -18,7 +18,10 @@ class QToolBar;
 class TDialogi;
 class TDodajObciazenie;
 class TEdytowanieObciazen;
+class TMacierz;
+class TNakladkaPodgladu;
 class TPodglad;
+class TZestawieniePrzekrojowych;
 
 class TQuarvi : public QMainWindow, private IPodglad {
     Q_OBJECT
@@ -29,6 +32,8 @@ public:
     TPolecenia& Polecenia() { return *polecenia_; }
     TPodglad& Podglad() { return *Podglad_; }
     TDialogi& Dialogi() { return *dialogi_; }
+    TMacierz& Macierz() { return *Macierz_; }
+    TZestawieniePrzekrojowych& Zestawienie() { return *Zestawienie_; }
     // The task's dialogs block the window; tests show them without blocking.
     bool DialogiModalne = true;
 
@@ -44,6 +49,8 @@ public:
     void ToolButton1Click(); // geometry
     void ToolButton2Click(); // coefficient table
     void ToolButton3Click(); // settings
+    void ToolButton4Click(); // the stiffness matrix
+    void ToolButton20Click(); // envelopes, internal forces at a section
     void TBZoomPanClick();
     void TBOknoClick();
     void TBWszystkoClick();
@@ -86,6 +93,9 @@ private:
     TProgram& program_;
     std::unique_ptr<TPolecenia> polecenia_;
     std::unique_ptr<TDialogi> dialogi_;
+    std::unique_ptr<TNakladkaPodgladu> nakladka_;
+    TMacierz* Macierz_ = nullptr;
+    TZestawieniePrzekrojowych* Zestawienie_ = nullptr;
     bool pokazane_ = false;
     int kat_ = 0; // wheel angle not yet a whole turn
 
