@@ -7,15 +7,22 @@
 #include "dialogs/ListaGrup.h"
 #include "dialogs/PlikWzorcowy.h"
 #include "dialogs/TabelaWariantow.h"
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajTroj.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaZapis.h"
 #include "model/Budowa.h"
 #include "mainwindow/Podglad.h"
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
 #include "platform/Komunikaty.h"
+#include "platform/Cp1250.h"
+#include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <QAction>
 #include <QCheckBox>
@@ -604,7 +611,7 @@ TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithOne)
     }
 }
 
-TEST_F(Okno, ATaskTypedIntoTheDialogsThroughTheButtonsIsSavedAsTheFormatSaysAndReadBackIntoAFreshWindow)
+TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSavedAsTheFormatSaysAndReadBack)
 {
     Quarvi->DialogiModalne = false;
     Klik("ToolButton2");
@@ -652,12 +659,71 @@ TEST_F(Okno, ATaskTypedIntoTheDialogsThroughTheButtonsIsSavedAsTheFormatSaysAndR
     K<QComboBox>(sila, "CB_Grupy")->setCurrentIndex(1);
     Kliknij(sila, "Wprowadz");
     Kliknij(sila, "Rezygnuj");
+    // 5 kN/m over the whole first span, the end standing at the span's length on opening.
+    QWidget* liniowe = &Quarvi->Dialogi().DodajLiniowe();
+    Klik("ToolButton12");
+    K<QScrollBar>(liniowe, "SBPrzeslo")->setValue(0);
+    K<QScrollBar>(liniowe, "SBSilawart")->setValue(5);
+    Kliknij(liniowe, "Wprowadz");
+    Kliknij(liniowe, "Rezygnuj");
+    // 2 → 6 kN/m over the third span in group 2, and −8 kNm at 1 m on the second.
+    QWidget* troj = &Quarvi->Dialogi().DodajTroj();
+    Klik("ToolButton13");
+    K<QScrollBar>(troj, "SBPrzeslo")->setValue(2);
+    K<QScrollBar>(troj, "SBSilawart")->setValue(2);
+    K<QScrollBar>(troj, "SBSilaWart2")->setValue(6);
+    K<QComboBox>(troj, "CB_Grupy")->setCurrentIndex(1);
+    Kliknij(troj, "Wprowadz");
+    Kliknij(troj, "Rezygnuj");
+    QWidget* moment = &Quarvi->Dialogi().DodajMoment();
+    Klik("ToolButton14");
+    K<QScrollBar>(moment, "SBPrzeslo")->setValue(1);
+    K<QScrollBar>(moment, "SBPolozenie")->setValue(100);
+    K<QScrollBar>(moment, "SBSilawart")->setValue(-8);
+    K<QComboBox>(moment, "CB_Grupy")->setCurrentIndex(0);
+    Kliknij(moment, "Wprowadz");
+    Kliknij(moment, "Rezygnuj");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+
+    // The summary at the first inner support: the section lies in the second span at x = 0.
+    Klik("ToolButton20");
+    auto* zestawienie = &Quarvi->Zestawienie();
+    ASSERT_TRUE(zestawienie->isVisible());
+    K<QScrollBar>(zestawienie, "ScrollBar1")->setValue(400);
+    const auto komorka = [&](int c, int r) {
+        return K<QTableWidget>(zestawienie, "SG_TabelaSilPrzekrojowych")->item(r, c)->text().toStdString();
+    };
+    const std::vector<std::string> przekroj = {komorka(1, 1), komorka(2, 1), komorka(1, 2), komorka(2, 2)};
+    Kliknij(zestawienie, "Button1");
+
     const fs::path plik = Tymczasowy / "trzy.qvr";
     Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
     Klik("ToolButton8");
     EXPECT_EQ(Panel(2), "");
-    EXPECT_EQ(BezDaty(Czytaj(plik)), BezDaty(PlikWzorcowy()));
+    std::string wzor = PlikWzorcowy();
+    for (const auto& [sekcja, rekordy] : {
+             std::pair("*** Dane Liniowe ***1", "TRUE|0|0|4|0|4|5|0|"),
+             {"*** Dane Trójkąty ***1", "TRUE|2|0|3|9,5|12,5|2|0|4|1|"},
+             {"*** Dane Momenty ***1", "TRUE|1|1|5|-8|0|"}}) {
+        std::string r = rekordy;
+        for (size_t i; (i = r.find('|')) != std::string::npos;)
+            r.replace(i, 1, "\r\n");
+        wzor.replace(wzor.find(Utf8NaCp1250(sekcja)) + Utf8NaCp1250(sekcja).size() + 2, 0, r);
+    }
+    EXPECT_EQ(BezDaty(Czytaj(plik)), BezDaty(wzor));
+
+    // The command line reads the same results from the file.
+    QProcess json;
+    json.start(QUARVI_PROGRAM, {QStringLiteral("--json"), QString::fromStdString(plik.string())});
+    ASSERT_TRUE(json.waitForFinished(30000));
+    const auto j = nlohmann::json::parse(json.readAllStandardOutput().toStdString());
+    std::vector<std::string> zPliku;
+    for (const char* wielkosc : {"MomentL", "TL"})
+        for (int c = 0; c < 2; ++c) {
+            const double v = j["kombinacje"][c]["przesla"][1][wielkosc].get<double>();
+            zPliku.push_back(FormatujMaska(std::string(wielkosc) == "TL" ? -v : v, Maska::Wartosc, ','));
+        }
+    EXPECT_EQ(przekroj, zPliku);
 
     Nowe(FolderProgramu);
     Quarvi->DialogiModalne = false;
