@@ -2,31 +2,12 @@
 
 #include "model/Budowa.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-
-#include <vector>
-
 namespace {
 
 class Geometria : public Okna {
 protected:
     QWidget* okno() { return &dialogi->OknoGeometrii(); }
 
-    // Opens the dialog as ToolButton1 does, sets the span count, types the cells and confirms.
-    void Zatwierdz(const std::vector<std::string>& komorki, bool lewy = false, bool prawy = false)
-    {
-        dialogi->Geometria(false);
-        K<QScrollBar>(okno(), "SBPrzesla")->setValue(int(komorki.size()));
-        for (size_t i = 0; i < komorki.size(); ++i)
-            Wpisz(okno(), "SGRozpietosci", int(i) + 1, 1, komorki[i]);
-        if (K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked() != lewy)
-            Kliknij(okno(), "CB_LewaPrzegub");
-        if (K<QCheckBox>(okno(), "CB_PrawaPrzegub")->isChecked() != prawy)
-            Kliknij(okno(), "CB_PrawaPrzegub");
-        Kliknij(okno(), "Wprowadz");
-    }
     std::vector<float> X0() const
     {
         std::vector<float> x;

@@ -5,6 +5,8 @@
 #include "drawing/Rysowanie.h"
 #include "model/Zadanie.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>

@@ -10,8 +10,6 @@
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 constexpr int32_t KolorStalych = Rgb(10, 20, 30);

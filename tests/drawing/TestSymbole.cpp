@@ -3,8 +3,6 @@
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <set>
 

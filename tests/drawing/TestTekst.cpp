@@ -3,8 +3,6 @@
 #include "drawing/Tekst.h"
 #include "drawing/Widocznosc.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};

@@ -11,8 +11,6 @@
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 constexpr double OX = 1, OY = 10; // the diagrams' origin
