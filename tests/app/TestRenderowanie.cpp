@@ -19,20 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A page object of the PDF, not its page tree ("/Type /Pages").
-int StronyPdf(const std::string& plik)
-{
-    QFile f(QString::fromStdString(plik));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray dane = f.readAll();
-    int strony = 0;
-    for (qsizetype i = dane.indexOf("/Type /Page"); i >= 0; i = dane.indexOf("/Type /Page", i + 1))
-        if (dane.mid(i + 11, 1) != "s")
-            ++strony;
-    return strony;
-}
-
 std::string Czytaj(const fs::path& plik)
 {
     std::ifstream f(plik, std::ios::binary);
@@ -91,15 +77,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(Renderowanie, APdfHasAPagePerCombinationAndOneForTheEnvelopes)
-{
-    for (const auto& [kombinacje, strony] : {std::pair(3, 3 + 1), {1, 1}}) {
-        const std::string nazwa = std::to_string(kombinacje);
-        ASSERT_EQ(Uruchom({"--pdf", Sciezka(nazwa + ".pdf"), Zapisz(Belka(kombinacje), nazwa + ".qvr")}), 0) << bledy_.str();
-        EXPECT_EQ(StronyPdf(Sciezka(nazwa + ".pdf")), strony);
-    }
-}
 
 TEST_F(Renderowanie, APngShowsTheDeskTheSheetsAndTheBeamWhereTheWindowWould)
 {

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr TWyjscia Ekran{.Ekran = true};
-
 // Shafts of a load row, left to right: vertical strokes that do not touch the base line y.
 std::vector<TOdcinekCm> Trzony(const std::vector<TOdcinekCm>& linie, double y)
 {

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};
-
 // Two glyphs: 'I' a stroke 100 units up with an advance of 50.9, '-' one 100 units along the base line.
 class Pismo : public ::testing::Test {
 protected:

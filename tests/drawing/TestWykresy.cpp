@@ -9,25 +9,18 @@
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Budowa.h"
-#include "platform/Komunikaty.h"
 
 namespace {
 
 constexpr double OX = 1, OY = 10; // the diagrams' origin
 constexpr TPunktCm O{OX, OY};
-constexpr TWyjscia Ekran{.Ekran = true};
 constexpr int32_t SzaryPasa = Rgb(200, 200, 200);
 
-class Wykresy : public ::testing::Test {
+class Wykresy : public Rysunek {
 protected:
-    TSrodowisko S;
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-
     void SetUp() override
     {
-        UstawCzcionkeDoOdczytu(*S.Czcionka);
+        Rysunek::SetUp();
         UstawGeometrie(zad, {6}, true, true); // one hinged span of 6 m
     }
     // The label of `v` (nearest x) at (x, y), or 1.25 of its length under y when y is under the axis.
