@@ -139,14 +139,11 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
     EXPECT_EQ(bledy_.str(), "");
     QFile pdf(QString::fromStdString(Sciezka("dluga.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    // The document title is the file's name, not its path (UTF-16 in the PDF).
-    const auto utf16 = [](const QString& t) {
-        QByteArray b("(\xFE\xFF");
-        for (const QChar z : t)
-            b.append(char(z.unicode() >> 8)).append(char(z.unicode() & 0xFF));
-        return b + ")";
-    };
-    EXPECT_TRUE(pdf.readAll().contains("/Title " + utf16("dluga.qvr")));
+    // The document title is the file's name, not its path (UTF-16 in the PDF; the name is ASCII).
+    QByteArray tytul("/Title (\xFE\xFF");
+    for (const char z : std::string("dluga.qvr"))
+        tytul.append('\0').append(z);
+    EXPECT_TRUE(pdf.readAll().contains(tytul + ")"));
     for (const auto& zle : {std::vector<std::string>{"--skala", "0", "--pdf", "a.pdf", plik},
                             {"--wyniki", plik, "--skala", "200"}, {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
         EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[1];

@@ -25,8 +25,8 @@ TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
 
     Zatwierdz({"4", "", "6"});
     EXPECT_FALSE(okno()->isVisible());
-    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 1), "4,00");
-    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 3, 0), "  3");
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 0)),
+              std::tuple("4,00", "  3"));
     EXPECT_EQ(X0(), (std::vector<float>{0, 4, 8}));
     EXPECT_EQ(zad.Przesla[2].L, 6.0f);
     EXPECT_EQ(std::tuple(zad.Przesla[0].NiewiadomaLewa, zad.Przesla[1].NiewiadomaLewa, zad.Przesla[2].NiewiadomaPrawa),
@@ -52,7 +52,8 @@ TEST_F(Geometria, NewLengthsMoveCutOrDeleteTheLoadsAndShiftThoseOnLaterSpans)
     EXPECT_EQ(std::tuple(zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[1].XAbs), std::tuple(3.0f, 3.0f, 5.0f));
     EXPECT_EQ(std::tuple(zad.Liniowe[0].X1, zad.Liniowe[0].X2, zad.Liniowe[0].X2Abs, zad.Liniowe[0].Wartosc),
               std::tuple(1.0f, 3.0f, 3.0f, 2.0f));
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Liniowe), zad.Liniowe[1].X2, zad.Liniowe[1].X2Abs), std::tuple(2, 3.0f, 6.0f));
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Liniowe), zad.Liniowe[1].X2, zad.Liniowe[1].X2Abs),
+              std::tuple(2, 3.0f, 6.0f));
     EXPECT_EQ(std::tuple(zad.Trojkaty[0].X1Abs, zad.Trojkaty[0].X2Abs), std::tuple(4.0f, 5.0f));
 
     // 10 m to 6 m moves a point moment at 8 m to the end; lengthening moves nothing on the span.
