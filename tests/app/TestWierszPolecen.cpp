@@ -1,39 +1,19 @@
+#include "Katalog.h"
+
 #include "app/WierszPolecen.h"
 #include "model/Budowa.h"
-#include "platform/Regionalne.h"
-#include "projectfile/PlikZadania.h"
 
 #include <nlohmann/json.hpp>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using TRodzaj = TPolecenie::TRodzaj;
 
-class WierszPolecenTest : public ::testing::Test {
+class WierszPolecenTest : public Katalog {
 protected:
-    void SetUp() override
-    {
-        katalog_ = fs::temp_directory_path() / ("quarvi-wp-" + std::to_string(getpid()) +
-                                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(katalog_);
-    }
-    void TearDown() override { fs::remove_all(katalog_); }
-
-    std::string Zapisz(const TDaneZadania& zad, const std::string& nazwa)
-    {
-        const std::string plik = (katalog_ / nazwa).string();
-        std::string blad;
-        EXPECT_TRUE(ZapiszPlik(plik, zad, TRegionalne{}, blad)) << blad;
-        return plik;
-    }
-
     int Uruchom(std::vector<std::string> argumenty, char separator = ',')
     {
         out_.str("");
@@ -52,7 +32,6 @@ protected:
         return zad;
     }
 
-    fs::path katalog_;
     std::ostringstream out_;
     std::ostringstream bledy_;
 };

@@ -13,6 +13,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -22,13 +25,15 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
-class Okna : public ::testing::Test {
+// A QApplication for the suite, and controls found by the names the program gives them.
+class AplikacjaQt : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         static int argc = 1;
-        static char nazwa[] = "test_dialogi";
+        static char nazwa[] = "test_qt";
         static char* argv[] = {nazwa, nullptr};
         Aplikacja = std::make_unique<QApplication>(argc, argv);
     }
@@ -36,6 +41,24 @@ protected:
     static void TearDownTestSuite() { Aplikacja.reset(); }
     static inline std::unique_ptr<QApplication> Aplikacja;
 
+    template <class T>
+    static T* K(const QObject* okno, const char* nazwa)
+    {
+        T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
+        if (!k)
+            throw std::runtime_error(std::string("no control ") + nazwa);
+        return k;
+    }
+    // Cell (column c, row j) of a grid, as the dialogs number them.
+    static std::string Komorka(const QObject* okno, const char* siatka, int c, int j)
+    {
+        const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(j, c);
+        return item ? item->text().toStdString() : std::string();
+    }
+};
+
+class Okna : public AplikacjaQt {
+protected:
     TDaneZadania zad;
     TWyniki wyn;
     TWidok widok;
@@ -49,15 +72,6 @@ protected:
         dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, ',', [this] { ++przerysowania; });
     }
 
-    // A control found by its name, as the program names it.
-    template <class T>
-    static T* K(const QObject* okno, const char* nazwa)
-    {
-        T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
-        if (!k)
-            throw std::runtime_error(std::string("no control ") + nazwa);
-        return k;
-    }
     // Near the left edge, where a check box has its indicator.
     static void Kliknij(const QObject* okno, const char* przycisk)
     {
@@ -74,12 +88,6 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, edycja, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    // Cell (column c, row j) of a grid, as the dialogs number them.
-    static std::string Komorka(const QObject* okno, const char* siatka, int c, int j)
-    {
-        const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(j, c);
-        return item ? item->text().toStdString() : std::string();
-    }
     static void Wpisz(const QObject* okno, const char* siatka, int c, int j, const std::string& tekst)
     {
         QTableWidget* s = K<QTableWidget>(okno, siatka);
@@ -87,6 +95,28 @@ protected:
             s->setItem(j, c, new QTableWidgetItem);
         ASSERT_TRUE(s->item(j, c)->flags() & Qt::ItemIsEditable);
         s->item(j, c)->setText(QString::fromStdString(tekst));
+    }
+    // Opens the geometry as ToolButton1 does, sets the span count, types the cells and confirms.
+    void Zatwierdz(const std::vector<std::string>& komorki, bool lewy = false, bool prawy = false)
+    {
+        dialogi->Geometria(false);
+        QWidget* okno = &dialogi->OknoGeometrii();
+        K<QScrollBar>(okno, "SBPrzesla")->setValue(int(komorki.size()));
+        for (size_t i = 0; i < komorki.size(); ++i)
+            Wpisz(okno, "SGRozpietosci", int(i) + 1, 1, komorki[i]);
+        for (const auto& [pole, zaznacz] : {std::pair{"CB_LewaPrzegub", lewy}, {"CB_PrawaPrzegub", prawy}})
+            if (K<QCheckBox>(okno, pole)->isChecked() != zaznacz)
+                Kliknij(okno, pole);
+        Kliknij(okno, "Wprowadz");
+    }
+    // Button1 (a group) or Button2 (a combination) of the table, the name typed, "Wprowadź".
+    void Dodaj(const char* przycisk, const char* nazwa)
+    {
+        QWidget* tabela = &dialogi->OknoTabeli();
+        Kliknij(tabela, przycisk);
+        QWidget* d = K<QWidget>(tabela, przycisk == std::string("Button1") ? "GrupyObciazenia" : "DodajWariant");
+        Pisz(K<QLineEdit>(d, "E_Nazwa"), QString::fromUtf8(nazwa));
+        Kliknij(d, "Wprowadz");
     }
     // The task as its file would hold it, to see that a refusal changed nothing.
     std::string Plik() const

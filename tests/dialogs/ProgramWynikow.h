@@ -10,14 +10,7 @@
 #include "model/Zadanie.h"
 #include "platform/Komunikaty.h"
 
-#include <QApplication>
-#include <QTableWidget>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <stdexcept>
-#include <string>
+#include "Okna.h"
 
 class TNakladkaZapis : public INakladka {
 public:
@@ -33,19 +26,8 @@ public:
     }
 };
 
-class OknaWynikow : public ::testing::Test {
+class OknaWynikow : public AplikacjaQt {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nazwa[] = "test_okna_wynikow";
-        static char* argv[] = {nazwa, nullptr};
-        Aplikacja = std::make_unique<QApplication>(argc, argv);
-    }
-    // Before Qt's own globals go at exit.
-    static void TearDownTestSuite() { Aplikacja.reset(); }
-    static inline std::unique_ptr<QApplication> Aplikacja;
-
     TDaneZadania zad;
     TWyniki wyn;
     TWidok widok;
@@ -80,21 +62,5 @@ protected:
         int32_t g = 0;
         for (const float w : wsp)
             zad.Wspolczynniki[size_t(c)][size_t(g++)] = w;
-    }
-
-    // A control found by its name, as the program names it.
-    template <class T>
-    static T* K(const QObject* okno, const char* nazwa)
-    {
-        T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
-        if (!k)
-            throw std::runtime_error(std::string("no control ") + nazwa);
-        return k;
-    }
-
-    static std::string Komorka(const QObject* okno, const char* siatka, int kolumna, int wiersz)
-    {
-        const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(wiersz, kolumna);
-        return item ? item->text().toStdString() : "<no cell>";
     }
 };

@@ -2,31 +2,12 @@
 
 #include "model/Budowa.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-
-#include <vector>
-
 namespace {
 
 class Geometria : public Okna {
 protected:
     QWidget* okno() { return &dialogi->OknoGeometrii(); }
 
-    // Opens the dialog as ToolButton1 does, sets the span count, types the cells and confirms.
-    void Zatwierdz(const std::vector<std::string>& komorki, bool lewy = false, bool prawy = false)
-    {
-        dialogi->Geometria(false);
-        K<QScrollBar>(okno(), "SBPrzesla")->setValue(int(komorki.size()));
-        for (size_t i = 0; i < komorki.size(); ++i)
-            Wpisz(okno(), "SGRozpietosci", int(i) + 1, 1, komorki[i]);
-        if (K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked() != lewy)
-            Kliknij(okno(), "CB_LewaPrzegub");
-        if (K<QCheckBox>(okno(), "CB_PrawaPrzegub")->isChecked() != prawy)
-            Kliknij(okno(), "CB_PrawaPrzegub");
-        Kliknij(okno(), "Wprowadz");
-    }
     std::vector<float> X0() const
     {
         std::vector<float> x;
@@ -44,8 +25,8 @@ TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
 
     Zatwierdz({"4", "", "6"});
     EXPECT_FALSE(okno()->isVisible());
-    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 1), "4,00");
-    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 3, 0), "  3");
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 0)),
+              std::tuple("4,00", "  3"));
     EXPECT_EQ(X0(), (std::vector<float>{0, 4, 8}));
     EXPECT_EQ(zad.Przesla[2].L, 6.0f);
     EXPECT_EQ(std::tuple(zad.Przesla[0].NiewiadomaLewa, zad.Przesla[1].NiewiadomaLewa, zad.Przesla[2].NiewiadomaPrawa),
@@ -58,18 +39,21 @@ TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
 TEST_F(Geometria, NewLengthsMoveCutOrDeleteTheLoadsAndShiftThoseOnLaterSpans)
 {
     // Span 1 from 6 m to 3 m: the force at 5 m moves to 3 m, the load over 1–5 m is cut
-    // to 1–3 m, the one over 4–6 m goes; the force on span 2 follows the new X0.
+    // to 1–3 m, the one over 4–6 m goes; span 2 from 4 m to 3 m cuts its load over 2–4 m
+    // at its own end, 3 + 3 m from the beam's start; its other loads follow the new X0.
     UstawGeometrie(zad, {6, 4}, false, false);
     DodajSile(zad, 0, 5, 10);
     DodajLiniowe(zad, 0, 1, 5, 2);
     DodajLiniowe(zad, 0, 4, 6, 3);
+    DodajLiniowe(zad, 1, 2, 4, 5);
     DodajTrojkat(zad, 1, 1, 2, 1, 2);
     DodajSile(zad, 1, 2, 20);
-    Zatwierdz({"3", "4"});
+    Zatwierdz({"3", "3"});
     EXPECT_EQ(std::tuple(zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[1].XAbs), std::tuple(3.0f, 3.0f, 5.0f));
     EXPECT_EQ(std::tuple(zad.Liniowe[0].X1, zad.Liniowe[0].X2, zad.Liniowe[0].X2Abs, zad.Liniowe[0].Wartosc),
               std::tuple(1.0f, 3.0f, 3.0f, 2.0f));
-    EXPECT_FALSE(zad.Liniowe[1].Uzyta);
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Liniowe), zad.Liniowe[1].X2, zad.Liniowe[1].X2Abs),
+              std::tuple(2, 3.0f, 6.0f));
     EXPECT_EQ(std::tuple(zad.Trojkaty[0].X1Abs, zad.Trojkaty[0].X2Abs), std::tuple(4.0f, 5.0f));
 
     // 10 m to 6 m moves a point moment at 8 m to the end; lengthening moves nothing on the span.

@@ -5,11 +5,6 @@
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-
-#include <vector>
 
 namespace {
 
@@ -17,26 +12,12 @@ class Przebieg : public Okna {};
 
 TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoThem)
 {
-    QWidget* geometria = &dialogi->OknoGeometrii();
-    dialogi->Geometria(false);
-    K<QScrollBar>(geometria, "SBPrzesla")->setValue(3);
-    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
-    Wpisz(geometria, "SGRozpietosci", 2, 1, "5,5");
-    Wpisz(geometria, "SGRozpietosci", 3, 1, "");
-    K<QLineEdit>(geometria, "EDomyslnaRozp")->setText(QStringLiteral("3"));
-    Kliknij(geometria, "CB_LewaPrzegub");
-    Kliknij(geometria, "Wprowadz");
-
+    K<QLineEdit>(&dialogi->OknoGeometrii(), "EDomyslnaRozp")->setText(QStringLiteral("3"));
+    Zatwierdz({"4", "5,5", ""}, true);
     QWidget* tabela = &dialogi->OknoTabeli();
     dialogi->Tabela(false);
-    QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
-    Kliknij(tabela, "Button1");
-    Pisz(K<QLineEdit>(grupy, "E_Nazwa"), QStringLiteral("Wiatr"));
-    Kliknij(grupy, "Wprowadz");
-    QWidget* warianty = K<QWidget>(tabela, "DodajWariant");
-    Kliknij(tabela, "Button2");
-    Pisz(K<QLineEdit>(warianty, "E_Nazwa"), QStringLiteral("Zima"));
-    Kliknij(warianty, "Wprowadz");
+    Dodaj("Button1", "Wiatr");
+    Dodaj("Button2", "Zima");
     Wpisz(tabela, "Tabela", 1, 1, "1,5");
     Wpisz(tabela, "Tabela", 2, 1, "1.25");
     Wpisz(tabela, "Tabela", 2, 2, "0");

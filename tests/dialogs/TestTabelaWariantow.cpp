@@ -5,11 +5,7 @@
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-
-#include <vector>
 
 namespace {
 
@@ -24,13 +20,6 @@ protected:
         Okna::SetUp();
         UstawGeometrie(zad, {4, 4}, false, false);
         dialogi->Tabela(false);
-    }
-    // Button1 or Button2, the name typed, "Wprowadź".
-    void Dodaj(const char* przycisk, QDialog* dialog, const char* nazwa)
-    {
-        Kliknij(okno(), przycisk);
-        Pisz(K<QLineEdit>(dialog, "E_Nazwa"), QString::fromUtf8(nazwa));
-        Kliknij(dialog, "Wprowadz");
     }
     std::string Komorka(int c, int j) { return Okna::Komorka(okno(), "Tabela", c, j); }
 };
@@ -89,7 +78,7 @@ TEST_F(Tabela, NamesNeedTwoCharactersAndCombinationsStopAtTen)
                                Przypadek{"Button2", "Zł", ""}}) {
         kom.Komunikaty.clear();
         QDialog* d = p.przycisk == std::string("Button1") ? grupy() : warianty();
-        Dodaj(p.przycisk, d, p.nazwa);
+        Dodaj(p.przycisk, p.nazwa);
         EXPECT_EQ(kom.Komunikaty, p.komunikat.empty() ? std::vector<std::string>{} : std::vector{p.komunikat});
         EXPECT_EQ(d->isVisible(), !p.komunikat.empty()) << p.nazwa;
         d->hide(); // as "Anuluj" would
@@ -109,10 +98,10 @@ TEST_F(Tabela, NamesNeedTwoCharactersAndCombinationsStopAtTen)
 
 TEST_F(Tabela, NewCellsTakeTheDefaultOnlyWhenTheBoxIsTicked)
 {
-    Dodaj("Button2", warianty(), "Zima");
+    Dodaj("Button2", "Zima");
     EXPECT_EQ(Komorka(2, 1), "1");
     Kliknij(okno(), "WstawDomyslny");
-    Dodaj("Button1", grupy(), "Wiatr");
+    Dodaj("Button1", "Wiatr");
     EXPECT_EQ(std::tuple(Komorka(1, 2), Komorka(2, 2)), std::tuple(std::string(), std::string()));
     Kliknij(okno(), "Button3");
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 2; Grupa - 2 !"});
@@ -120,8 +109,8 @@ TEST_F(Tabela, NewCellsTakeTheDefaultOnlyWhenTheBoxIsTicked)
 
 TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
 {
-    Dodaj("Button2", warianty(), "Zima");
-    Dodaj("Button1", grupy(), "Wiatr");
+    Dodaj("Button2", "Zima");
+    Dodaj("Button1", "Wiatr");
     zad.DoPrzeliczenia = zad.NieZapisane = false;
     Wpisz(okno(), "Tabela", 1, 1, "1.35");
     Wpisz(okno(), "Tabela", 1, 2, "x");

@@ -2,19 +2,10 @@
 
 #include "dialogs/Zatwierdzanie.h"
 #include "drawing/Arkusze.h"
-#include "drawing/Czcionka.h"
-#include "drawing/PowierzchniaZapis.h"
 #include "model/Budowa.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -154,30 +145,21 @@ TEST_F(Ustawienia, OpeningWritesTheTwelveEditsAndKeepsTheRest)
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"'abc' is not a valid floating point value"});
 }
 
-TEST_F(Ustawienia, UntickingMomentsRemovesTheMomentDiagramsButNotTheEnvelope)
+// What each part of the picture then looks like is the composition's business.
+TEST_F(Ustawienia, EachShowBoxSwitchesItsOwnPartOfThePictureOnly)
 {
-    UstawGeometrie(zad, {6}, true, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    DodajKombinacje(zad, "K2");
-    zad.Wspolczynniki[1][0] = 2;
-    auto czcionka = std::make_unique<TCzcionka>();
-    TKompozycja k{zad, wyn, widok, *czcionka, kom, TPokazuj{}, ',', std::nullopt, true};
-    TPowierzchniaZapis ekran{2000, 2000};
-    const auto tytuly = [&] {
-        k.Pokazuj = dialogi->Pokazuj();
-        ekran.Wyczysc();
-        zad.DoPrzeliczenia = true;
-        Przerysuj(k, &ekran);
-        std::vector<long> n;
-        for (const char* t : {"MOMENTY [kNm]", "OBWIEDNIA MOMENTY [kNm]", "REAKCJE"}) {
-            const auto& napisy = ekran.Rodzaju(TOperacja::Rodzaj::Napis);
-            n.push_back(std::count_if(napisy.begin(), napisy.end(), [&](const TOperacja& o) { return o.Tekst == t; }));
-        }
-        return n;
+    const auto pola = [&] {
+        const TPokazuj p = dialogi->Pokazuj();
+        return std::array{p.SchematStatyczny, p.Reakcje, p.SilyPoprzeczne, p.Momenty, p.SchematyPretow};
     };
-    EXPECT_EQ(tytuly(), (std::vector<long>{2, 1, 2}));
-    Kliknij(okno(), "CB_Momenty");
-    EXPECT_EQ(tytuly(), (std::vector<long>{0, 1, 2}));
+    EXPECT_EQ(pola(), (std::array{true, true, true, true, false}));
+    const char* pudla[] = {"CB_SchematStatyczny", "CB_Reakcje", "CB_SilyPoprzeczne", "CB_Momenty", "CB_SchemPretow"};
+    for (size_t i = 0; i < std::size(pudla); ++i) {
+        auto oczekiwane = pola();
+        oczekiwane[i] = !oczekiwane[i];
+        Kliknij(okno(), pudla[i]);
+        EXPECT_EQ(pola(), oczekiwane) << pudla[i];
+    }
 }
 
 } // namespace

@@ -76,19 +76,19 @@ TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZer
     EXPECT_EQ(okno->windowTitle().toStdString(), "Zestawienie sił przekrojowych");
     EXPECT_EQ(std::tuple(Pasek(*okno)->minimum(), Pasek(*okno)->maximum()), std::tuple(0, 1300));
     const char* T = "SG_TabelaSilPrzekrojowych";
-    EXPECT_EQ(Wiersz(*okno, T, 0, 0, 4), (TTeksty{"M,T\\Kombin.", "0  Stałe", "1  Z wiatrem", "2  Sam wiatr"}));
-    EXPECT_EQ((TTeksty{Komorka(okno.get(), T, 0, 1), Komorka(okno.get(), T, 0, 2)}),
-              (TTeksty{"M...[kNm]", "T....[kN]"}));
-    EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 0, 0, 2), (TTeksty{"  Max", "  Min"}));
+    TTeksty naglowki = Wiersz(*okno, T, 0, 0, 4);
+    for (const TTeksty& w : {TTeksty{Komorka(okno.get(), T, 0, 1), Komorka(okno.get(), T, 0, 2)},
+                             Wiersz(*okno, "SG_Maxima", 0, 0, 2)})
+        naglowki.insert(naglowki.end(), w.begin(), w.end());
+    EXPECT_EQ(naglowki, (TTeksty{"M,T\\Kombin.", "0  Stałe", "1  Z wiatrem", "2  Sam wiatr", "M...[kNm]", "T....[kN]",
+                                 "  Max", "  Min"}));
 
-    TTeksty oczekiwane{"0", "0,00"}, T0;
+    TTeksty oczekiwane{"0", "0,00"};
     std::vector<double> M0;
-    for (int c = 0; c < 3; ++c) {
-        M0.push_back(wyn.MomentyKoncowe[c][0].MomentL);
-        oczekiwane.push_back(Wartosc(M0.back()));
-        T0.push_back(Wartosc(-wyn.SilyKoncowe[c][0].TL)); // the left end reaction
-    }
-    oczekiwane.insert(oczekiwane.end(), T0.begin(), T0.end());
+    for (int c = 0; c < 3; ++c)
+        oczekiwane.push_back(Wartosc(M0.emplace_back(wyn.MomentyKoncowe[c][0].MomentL)));
+    for (int c = 0; c < 3; ++c)
+        oczekiwane.push_back(Wartosc(-wyn.SilyKoncowe[c][0].TL)); // the left end reaction
     EXPECT_EQ(Odczyt(*okno, 3), oczekiwane);
     EXPECT_NE(oczekiwane[2], oczekiwane[4]) << "the combinations differ";
     const auto [Mmin, Mmax] = std::minmax_element(M0.begin(), M0.end());
@@ -170,11 +170,8 @@ TEST_F(Zestawienie, TheSectionIsMarkedOnEveryDiagramAtTheOrdinatesOfItsValues)
     Kombinacja("Z sila", {1, 1});
     Przelicz();
     // 10 pixels per cm and sheet point (−30, 0) at pixel (0, 0), so the envelope sheet at x = −25,5 cm shows.
-    widok.SkalaWidoku = 100;
-    widok.EkranSrodekX = 1000;
-    widok.EkranSrodekY = 750;
-    widok.SrodekX = 70;
-    widok.SrodekY = -75;
+    std::tie(widok.SkalaWidoku, widok.EkranSrodekX, widok.EkranSrodekY, widok.SrodekX, widok.SrodekY) =
+        std::tuple(100, 1000, 750, 70, -75);
     auto okno = Okno(150);
     const TSilyPrzekroju s = SilyPrzekroju(zad, wyn, PrzekrojBelki(zad, 150), ',');
     ASSERT_GT(s.MaxT, s.MinT + 5) << "the two shear labels apart";

@@ -1,15 +1,21 @@
 #pragma once
 // Recording screen and printer surfaces at 1000 screen pixels per cm, sheet (0, 0) at pixel (0, 0),
 // and a font whose strokes spell out the texts drawn.
+#include "analysis/Wyniki.h"
 #include "drawing/PowierzchniaZapis.h"
 #include "drawing/Rysowanie.h"
 #include "model/Zadanie.h"
+#include "platform/Komunikaty.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
+
+inline constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};
 
 struct TOdcinekCm {
     double x1, y1, x2, y2;
@@ -128,3 +134,15 @@ inline std::vector<std::string> Tytuly(const TPowierzchniaZapis& p)
         w.push_back(o.Tekst);
     return w;
 }
+
+// A task and its results drawn on the recording surfaces, in the font that reads the texts back.
+class Rysunek : public ::testing::Test {
+protected:
+    TSrodowisko S;
+    TDaneZadania zad;
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+
+    void SetUp() override { UstawCzcionkeDoOdczytu(*S.Czcionka); }
+    bool Napis(const std::string& t, double x, double y) const { return JestNapis(S.Ekran, t, x, y); }
+};

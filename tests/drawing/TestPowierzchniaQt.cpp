@@ -4,8 +4,6 @@
 #include "drawing/Symbole.h"
 #include "drawing/Widocznosc.h"
 
-#include <gtest/gtest.h>
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>

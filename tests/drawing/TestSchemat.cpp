@@ -8,25 +8,12 @@
 #include "drawing/Tekst.h"
 #include "drawing/Wykresy.h"
 #include "model/Budowa.h"
-#include "platform/Komunikaty.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 constexpr int32_t KolorStalych = Rgb(10, 20, 30);
-constexpr TWyjscia Ekran{.Ekran = true};
 
-class Schemat : public ::testing::Test {
-protected:
-    TSrodowisko S;
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-
-    void SetUp() override { UstawCzcionkeDoOdczytu(*S.Czcionka); }
-    bool Napis(const std::string& t, double x, double y) const { return JestNapis(S.Ekran, t, x, y); }
-};
+class Schemat : public Rysunek {};
 
 } // namespace
 

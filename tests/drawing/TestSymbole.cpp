@@ -3,14 +3,10 @@
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <set>
 
 namespace {
-
-constexpr TWyjscia Ekran{.Ekran = true};
 
 // Shafts of a load row, left to right: vertical strokes that do not touch the base line y.
 std::vector<TOdcinekCm> Trzony(const std::vector<TOdcinekCm>& linie, double y)

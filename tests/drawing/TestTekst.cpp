@@ -3,11 +3,7 @@
 #include "drawing/Tekst.h"
 #include "drawing/Widocznosc.h"
 
-#include <gtest/gtest.h>
-
 namespace {
-
-constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};
 
 // Two glyphs: 'I' a stroke 100 units up with an advance of 50.9, '-' one 100 units along the base line.
 class Pismo : public ::testing::Test {

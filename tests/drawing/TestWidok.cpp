@@ -46,10 +46,6 @@ TEST(Widok, ZoomAllFitsTheSheetAndTheButtonsAndWheelScaleAboutTheCentreWithinThe
     Powieksz(w);
     Pomniejsz(w);
     EXPECT_EQ(std::tie(w.SkalaWidoku, w.SrodekX, w.SrodekY), std::tuple(10 * 0.9 * 1.1, 5.0, -4.0));
-    w.SkalaWidoku = 10;
-    for (int i = 0; i < 20; ++i)
-        KolkoMyszy(w, i < 10);
-    EXPECT_NEAR(w.SkalaWidoku / 10, 0.904, 0.001); // 0.99¹⁰: the wheel does not return exactly
     for (const auto& [krok, granica] : {std::pair{&Powieksz, MinSkalaWidoku}, {&Pomniejsz, MaxSkalaWidoku}}) {
         for (int i = 0; i < 2000; ++i)
             krok(w);
@@ -67,8 +63,7 @@ TEST(ZoomOkno, TheBoxDrawnSetsZoomAndCentreWhicheverWayItIsDraggedOnceTheToolIsA
     };
     const TPrzypadek przypadki[] = {
         {true, 300, 200, 300, 200, 0.02, 2.99, -2.01}, // a click: a 2-pixel box, 500-fold, about the click
-        {true, 100, 100, 400, 300, 2.4, 2.5, -2.0},    // wider than tall: w · H / W
-        {true, 400, 300, 100, 100, 2.4, 2.5, -2.0},    // the same box dragged the other way
+        {true, 400, 300, 100, 100, 2.4, 2.5, -2.0},    // wider than tall, dragged up: w · H / W
         {true, 100, 100, 200, 400, 3.0, 1.5, -2.5},    // at least as tall as wide: its height
         {true, 500, 100, 504, 500, 4.0, 4.99, -3.0},   // too narrow: a strip 498 … 500
         {false, 100, 100, 300, 300, 10, 5, -4},        // unarmed: nothing happens
@@ -86,17 +81,10 @@ TEST(ZoomOkno, TheBoxDrawnSetsZoomAndCentreWhicheverWayItIsDraggedOnceTheToolIsA
     }
 }
 
-TEST(Przesuwanie, TheSheetFollowsTheMouseAndTheToolServesOneDrag)
+// The drag itself the window's tests follow with the mouse.
+TEST(Przesuwanie, AReleaseAfterArmingWithoutAPressEndsThePanAndUsesNothingLeftFromAnEarlierDrag)
 {
     TWidok w = WidokProsty();
-    w.TrybPrzesuwania = true;
-    PoczatekPrzesuwania(w, 100, 100, 800);
-    EXPECT_TRUE(Przesuwanie(w, 150, 120, 800));
-    EXPECT_DOUBLE_EQ(w.SrodekY, -3.8); // the sheet moved down 20 pixels
-    EXPECT_TRUE(KoniecPrzesuwania(w, 200, 100, 800) && !Przesuwanie(w, 300, 300, 800));
-    EXPECT_EQ(std::tie(w.SrodekX, w.SrodekY, w.TrybPrzesuwania, w.Przeciaganie), std::tuple(4.0, -4.0, false, false));
-    // Released after arming without a press: the pan ends, nothing left from an earlier drag is used.
-    w = WidokProsty();
     w.ZapSrodekX = 99;
     w.PunktX = 900;
     w.TrybPrzesuwania = true;

@@ -9,27 +9,18 @@
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Budowa.h"
-#include "platform/Komunikaty.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 constexpr double OX = 1, OY = 10; // the diagrams' origin
 constexpr TPunktCm O{OX, OY};
-constexpr TWyjscia Ekran{.Ekran = true};
 constexpr int32_t SzaryPasa = Rgb(200, 200, 200);
 
-class Wykresy : public ::testing::Test {
+class Wykresy : public Rysunek {
 protected:
-    TSrodowisko S;
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-
     void SetUp() override
     {
-        UstawCzcionkeDoOdczytu(*S.Czcionka);
+        Rysunek::SetUp();
         UstawGeometrie(zad, {6}, true, true); // one hinged span of 6 m
     }
     // The label of `v` (nearest x) at (x, y), or 1.25 of its length under y when y is under the axis.
@@ -142,6 +133,14 @@ TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLa
     OpisObwiedniMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     ASSERT_EQ(Napisy(S.Ekran).size(), 1u);
     EXPECT_EQ(Napisy(S.Ekran)[0].Tekst, FormatujMaska(e.Min, "#######0.00", ','));
+}
+
+TEST_F(Obwiednie, TheMomentOverTheInnerSupportIsLabelledAtTheEndOfEitherSpan)
+{
+    // Combination 1 loads the first span: −qL²/16 = −36 over the support, at the first span's end
+    // and its load's, and at the second span's start.
+    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,00").size(), Napisy(S.Ekran, "36,00").size()), std::tuple(3u, 0u));
 }
 
 TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
