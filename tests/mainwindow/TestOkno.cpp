@@ -475,8 +475,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
             }
             EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Dane nie zostały zapisane. Zapisać zmiany?"});
             EXPECT_EQ(fs::exists(zapis), p.Zapisano);
-            if (p.Zapisano)
+            if (p.Zapisano) {
                 EXPECT_NE(Czytaj(zapis).find("Zmiana"), std::string::npos);
+            }
             if (polecenie == Zamknij) {
                 EXPECT_EQ(Quarvi->isVisible(), !p.Dalej);
             } else if (p.Dalej) {
