@@ -10,11 +10,12 @@
 
 namespace {
 
-// A number the task can hold: what does not fit a float counts as no number.
+// A number the task can hold, typed with either separator: what does not fit
+// a float counts as no number.
 std::optional<float> Liczba(std::string_view tekst, char separator)
 {
     double v = 0;
-    if (!CzytajLiczbe(tekst, separator, v) || !(std::fabs(v) <= FLT_MAX))
+    if (!CzytajLiczbeNormalizujac(tekst, separator, v) || !(std::fabs(v) <= FLT_MAX))
         return std::nullopt;
     return float(v);
 }
