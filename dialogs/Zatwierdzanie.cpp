@@ -111,6 +111,7 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         const std::optional<float> l = Liczba(tekst, separator);
         if (!l)
             return KomunikatRzeczywistej(tekst);
+        tekst = NormalizujSeparator(tekst, separator);
         const std::string przeslo = "Przęsło " + std::to_string(i + 1) + ": rozpiętość ";
         if (!(*l > 0))
             return przeslo + "musi być większa od zera.";

@@ -25,8 +25,9 @@ TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
 
     Zatwierdz({"4", "", "6.5"}); // either separator
     EXPECT_FALSE(okno()->isVisible());
-    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 0)),
-              std::tuple("4,00", "  3"));
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 1),
+                         Komorka(okno(), "SGRozpietosci", 3, 0)),
+              std::tuple("4,00", "6,5", "  3"));
     EXPECT_EQ(X0(), (std::vector<float>{0, 4, 8}));
     EXPECT_EQ(zad.Przesla[2].L, 6.5f);
     EXPECT_EQ(std::tuple(zad.Przesla[0].NiewiadomaLewa, zad.Przesla[1].NiewiadomaLewa, zad.Przesla[2].NiewiadomaPrawa),

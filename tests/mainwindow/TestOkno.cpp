@@ -943,7 +943,8 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         Kliknij(g, "CB_LewaPrzegub");
         Kliknij(g, "Wprowadz");
         ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
-        EXPECT_EQ(Komorka(g, "SGRozpietosci", 3, 1), S("4,00"));
+        EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 3, 1)}),
+                  (std::vector{S("4,25"), S("4,00")}));
 
         QWidget* t = &Quarvi->Dialogi().OknoTabeli();
         Klik("ToolButton2");
