@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 
 #include <charconv>
-#include <cstdio>
 #include <ostream>
 
 namespace {
@@ -132,9 +131,9 @@ using Json = nlohmann::ordered_json;
 Json F32(double v)
 {
     char bufor[32];
-    std::snprintf(bufor, sizeof bufor, "%.9g", v);
+    const auto tekst = std::to_chars(bufor, bufor + sizeof bufor, v, std::chars_format::general, 9);
     double krotka = 0;
-    std::from_chars(bufor, bufor + std::char_traits<char>::length(bufor), krotka);
+    std::from_chars(bufor, tekst.ptr, krotka);
     return krotka;
 }
 

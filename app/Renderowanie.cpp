@@ -22,7 +22,6 @@
 
 namespace {
 
-
 QString NazwaPliku(const std::string& utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
@@ -61,7 +60,7 @@ private:
     std::ostream& bledy_;
 };
 
-// The sheets laid out for the sheet size of the composition's printer.
+// The sheets laid out for the sheet size of the composition's page.
 void UlozArkusze(TKompozycja& k)
 {
     UstawRozmiarArkusza(k.Widok, k.Drukarka, k.Zadanie.Nastawy, k.Zadanie.SkalaX, k.Zadanie.SkalaY);
@@ -73,13 +72,10 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
     // As the print command asks, but a file is written all the same.
     const auto drukarka = k.Drukarka;
-    const bool znana = k.DrukarkaZnana;
     k.Drukarka = StronaPdf();
-    k.DrukarkaZnana = true;
     if (RysunekSzerszyNizArkusz(k))
         bledy << TekstRysunekSzerszy << '\n';
     k.Drukarka = drukarka;
-    k.DrukarkaZnana = znana;
     std::string blad;
     if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(), blad))
         return 0;
@@ -94,7 +90,6 @@ int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
         bledy << "Brak pamięci na obraz " << polecenie.Szerokosc << "x" << polecenie.Wysokosc << ".\n";
         return 1;
     }
-    OdswiezDrukarke(k);
     // As the window after opening: sheets laid out for the sheet size, zoom all, one composition.
     UlozArkusze(k);
     ZoomWszystko(k.Widok, polecenie.Szerokosc, polecenie.Wysokosc);
@@ -148,6 +143,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                   .Komunikaty = komunikaty,
                   .Pokazuj = {},
                   .Separator = regionalne.SeparatorDziesietny,
+                  // Whatever printer the machine has: the same pages everywhere.
                   .Drukarka = std::nullopt,
                   .NazwaPliku = QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(),
                   .DataWydruku = dzis.toStdString()};

@@ -34,8 +34,7 @@ struct TStanowisko {
                            .Czcionka = *Czcionka,
                            .Komunikaty = Komunikaty,
                            .Pokazuj = {},
-                           .Drukarka = std::nullopt,
-                           .DrukarkaZnana = true}; // no printer: the sheets take their default size
+                           .Drukarka = std::nullopt}; // no printer: the sheets take their default size
     QImage Obraz{W, H, QImage::Format_RGB32};
 
     TStanowisko()

@@ -211,13 +211,13 @@ void TDodajObciazenie::PrzygotujZmiane(const TPolaObciazenia& pola)
     SBPrzeslo->setValue(pola.Przeslo);
     for (int k = 0; k < IloscWartosci(); ++k) {
         double v = 0;
-        CzytajLiczbe(*wartosci[k], separator_, v);
+        CzytajLiczbeNormalizujac(*wartosci[k], separator_, v);
         SBWartosc[k]->setValue(int(std::trunc(v)));
     }
     const float L = pola.Przeslo >= 0 && pola.Przeslo < int32_t(zad_.Przesla.size()) ? zad_.Przesla[size_t(pola.Przeslo)].L : 0;
     for (int k = 0; k < IloscPolozen(); ++k) {
         double x = 0;
-        CzytajLiczbe(*polozenia[k], separator_, x);
+        CzytajLiczbeNormalizujac(*polozenia[k], separator_, x);
         SBPolozenie[k]->setMaximum(int(std::trunc(L * 100.0)) + 1);
         SBPolozenie[k]->setValue(int(std::trunc(x * 100)));
     }
@@ -274,13 +274,13 @@ void TDodajObciazenie::RysujPodglad()
 {
     if (!Podglad)
         return;
-    // Read as it stands: a text the store would normalise first draws nothing yet.
+    // Read as the store reads it: with either separator.
     TObciazeniePodgladu o;
     o.Rodzaj = TObciazeniePodgladu::TRodzaj(int(opis_.Rodzaj));
     o.Przeslo = Przeslo();
     double* q[2] = {&o.Q1, &o.Q2};
     for (int k = 0; k < IloscWartosci(); ++k)
-        if (!CzytajLiczbe(Utf8(EWartosc[k]->text()), separator_, *q[k]))
+        if (!CzytajLiczbeNormalizujac(Utf8(EWartosc[k]->text()), separator_, *q[k]))
             return;
     o.X1 = SBPolozenie[0]->value() * 0.01;
     if (IloscPolozen() == 2)

@@ -45,7 +45,7 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
     SGRozpietosci = Siatka::Nowa(this, "SGRozpietosci");
     SGRozpietosci->setRowCount(2);
 
-    EDomyslnaRozp = new QLineEdit(QStringLiteral("4,00"), this);
+    EDomyslnaRozp = new QLineEdit(QString::fromStdString(FormatujMaska(4, Maska::Rozpietosc, separator_)), this);
     EDomyslnaRozp->setObjectName(QStringLiteral("EDomyslnaRozp"));
     EDomyslnaRozp->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) + 16);
 

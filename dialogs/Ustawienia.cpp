@@ -52,10 +52,11 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     using namespace PoleUstawien;
 
     const QString wzor = QStringLiteral("0000,00");
-    const std::array<QString, Ilosc> poczatkowe{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                                                "0,3", "0,25", "1,0", "1,00", "21", "28"};
+    const std::array<const char*, Ilosc> poczatkowe{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
+                                                    "0.3", "0.25", "1.0", "1.00", "21", "28"};
     for (int p = 0; p < Ilosc; ++p)
-        Edycje[size_t(p)] = Edycja(this, NazwyEdycji[size_t(p)], poczatkowe[size_t(p)], wzor);
+        Edycje[size_t(p)] = Edycja(this, NazwyEdycji[size_t(p)],
+                                   QString::fromStdString(NormalizujSeparator(poczatkowe[size_t(p)], separator_)), wzor);
 
     // Opcje rysunków
     auto* opcje = new QGroupBox(QStringLiteral("Opcje rysunków"), this);
@@ -76,7 +77,7 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     SB_WspGrubosci->setRange(-50, 200);
     SB_WspGrubosci->setValue(0);
     SB_WspGrubosci->setMinimumWidth(160);
-    L_GWspGR = Etykieta(opcje, "L_GWspGR", QStringLiteral("1,00"));
+    L_GWspGR = Etykieta(opcje, "L_GWspGR", QString::fromStdString(FormatujMaska(1, Maska::Wsp, separator_)));
     RB_ArkuszDruk = Wybor(opcje, "RB_ArkuszDruk", QStringLiteral("Rozmiar arkusza domyślny"), true);
     RB_ArkuszUser = Wybor(opcje, "RB_ArkuszUser", QStringLiteral("Rozmiar użytkownika"), false);
     L_Arkusz = Etykieta(opcje, "L_Arkusz", QStringLiteral("[cm]...Rozmiar arkusza h,l"));

@@ -91,26 +91,26 @@ TOdczyt CzytajPunktowe(R rodzaj, TPolaObciazenia& pola, float L, char sep)
     return o;
 }
 
-// The distributed loads take the texts as they stand.
+// The distributed loads read the texts as they stand, with either separator.
 TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep)
 {
     TOdczyt o;
     if (rodzaj == R::Liniowe) {
-        if (!CzytajLiczbe(pola.Wartosc1, sep, o.Q1))
+        if (!CzytajLiczbeNormalizujac(pola.Wartosc1, sep, o.Q1))
             o.Blad("Nieprawidłowa wartość siły!");
         else if (o.Q1 <= 0)
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
     } else {
-        if (!CzytajLiczbe(pola.Wartosc1, sep, o.Q1))
+        if (!CzytajLiczbeNormalizujac(pola.Wartosc1, sep, o.Q1))
             o.Blad("Nieprawidłowa wartość początkowa obciążenia!");
-        if (!CzytajLiczbe(pola.Wartosc2, sep, o.Q2))
+        if (!CzytajLiczbeNormalizujac(pola.Wartosc2, sep, o.Q2))
             o.Blad("Nieprawidłowa wartość końcowa obciążenia!");
         // One of the two may be zero, not both.
         if (o.Ok && (o.Q1 + o.Q2 < 0.001 || o.Q1 < 0 || o.Q2 < 0))
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
     }
     const bool liniowe = rodzaj == R::Liniowe;
-    if (!CzytajLiczbe(pola.Polozenie1, sep, o.X1)) {
+    if (!CzytajLiczbeNormalizujac(pola.Polozenie1, sep, o.X1)) {
         o.Blad(liniowe ? "Nieprawidłowa wartość położenia obciąźenia (początek)!"
                        : "Nieprawidłowa wartość położenia obciążenia (początek)!");
     } else if (o.Ok) {
@@ -119,7 +119,7 @@ TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep
         if (L < o.X1)
             o.Blad("Położenie obciążenia musi mieć wartość nie większą niż długość belki (początek)!");
     }
-    if (!CzytajLiczbe(pola.Polozenie2, sep, o.X2)) {
+    if (!CzytajLiczbeNormalizujac(pola.Polozenie2, sep, o.X2)) {
         o.Blad(liniowe ? "Nieprawidłowa wartość położenia obciąźenia (koniec)!"
                        : "Nieprawidłowa wartość położenia obciążenia (koniec)!");
     } else if (o.Ok) {

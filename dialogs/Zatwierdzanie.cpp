@@ -10,11 +10,12 @@
 
 namespace {
 
-// A number the task can hold: what does not fit a float counts as no number.
+// A number the task can hold, typed with either separator: what does not fit
+// a float counts as no number.
 std::optional<float> Liczba(std::string_view tekst, char separator)
 {
     double v = 0;
-    if (!CzytajLiczbe(tekst, separator, v) || !(std::fabs(v) <= FLT_MAX))
+    if (!CzytajLiczbeNormalizujac(tekst, separator, v) || !(std::fabs(v) <= FLT_MAX))
         return std::nullopt;
     return float(v);
 }
@@ -110,6 +111,7 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         const std::optional<float> l = Liczba(tekst, separator);
         if (!l)
             return KomunikatRzeczywistej(tekst);
+        tekst = NormalizujSeparator(tekst, separator);
         const std::string przeslo = "Przęsło " + std::to_string(i + 1) + ": rozpiętość ";
         if (!(*l > 0))
             return przeslo + "musi być większa od zera.";

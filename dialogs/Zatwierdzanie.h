@@ -27,7 +27,8 @@ struct TPolaGeometrii {
 };
 
 // Rebuilds the spans from the cells (empty ones take the default, written
-// back into pola formatted), keeps the loads within the new lengths, derives
+// back into pola formatted; in the others either separator becomes the
+// user's), keeps the loads within the new lengths, derives
 // codes, unknowns and positions, lays out the sheets, resizes the results and
 // sets DoPrzeliczenia and NieZapisane. A cell that is no number or no
 // length between 0 and 1000 m leaves the task and pola untouched.

@@ -34,12 +34,6 @@ void Kratki(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P)
 
 } // namespace
 
-void OdswiezDrukarke(TKompozycja& k)
-{
-    k.Drukarka = ZapytajDrukarke();
-    k.DrukarkaZnana = true;
-}
-
 void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok)
 {
     const int32_t N = IloscPrzeselRysunku(zad);
@@ -99,8 +93,6 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         ekran->UstawPioro({Kolor::Czarny, 1});
         ekran->Prostokat(0, 0, rozmiar.Szerokosc, rozmiar.Wysokosc, Kolor::JasnySzary);
     }
-    if (!k.DrukarkaZnana)
-        OdswiezDrukarke(k);
     UstawRozmiarArkusza(widok, k.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
     if (druk)
         UstawDruk(widok, druk->DpiX, druk->DpiY);

@@ -32,22 +32,20 @@ struct TKompozycja {
     TWidok& Widok;
     const TCzcionka& Czcionka;
     IKomunikaty& Komunikaty; // where the analysis reports a task it refuses
-    TPokazuj Pokazuj;
+    TPokazuj Pokazuj{};
     char Separator = ','; // the user's decimal separator
-    // The default printer as last asked; nothing when there is none. Asking
-    // is slow, so a composition asks only while DrukarkaZnana is false;
-    // OdswiezDrukarke asks again.
-    std::optional<TInformacjaDrukarki> Drukarka;
-    bool DrukarkaZnana = false;
+    // The page the sheets are laid out for, as its owner found it: the window
+    // asks the default printer; the command line assumes none, so that its
+    // pages are the same on every machine. Nothing: no printer, the 20.5 ×
+    // 28.5 cm sheet at 300 dpi. A composition never asks the system itself.
+    std::optional<TInformacjaDrukarki> Drukarka{};
     // Off, every value label stands where its diagram puts it, over whatever is there.
     bool RozsuwajEtykiety = true;
     // What the footer of a printed page names: the task file (UTF-8, no
     // folder) and the day of printing as the user writes dates.
-    std::string NazwaPliku;
-    std::string DataWydruku;
+    std::string NazwaPliku{};
+    std::string DataWydruku{};
 };
-
-void OdswiezDrukarke(TKompozycja& k);
 
 // The page printed on and its resolution.
 struct TStronaDruku {

@@ -88,15 +88,12 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
         return niepowodzenie(QStringLiteral("nie udało się zacząć dokumentu PDF"));
     // The PDF is the printer printed on, until the print is done.
     const auto drukarka = k.Drukarka;
-    const bool znana = k.DrukarkaZnana;
     k.Drukarka = StronaPdf();
-    k.DrukarkaZnana = true;
     UlozArkusze(k);
     TWydrukPdf wydruk(powierzchnia);
     const int32_t strony = Drukuj(k, wydruk);
     powierzchnia.Zakoncz();
     k.Drukarka = drukarka;
-    k.DrukarkaZnana = znana;
     UlozArkusze(k);
     if (strony < IloscStronWydruku(k.Zadanie))
         return niepowodzenie(QStringLiteral("nie wszystkie strony zostały zapisane"));

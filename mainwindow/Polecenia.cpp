@@ -50,7 +50,6 @@ TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podgl
 void TPolecenia::ZapytajDrukarke()
 {
     Kompozycja.Drukarka = otoczenie_.Drukarka ? otoczenie_.Drukarka() : std::nullopt;
-    Kompozycja.DrukarkaZnana = true;
 }
 
 void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)

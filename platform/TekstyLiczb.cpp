@@ -4,7 +4,6 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 std::string_view BezOdstepow(std::string_view s)
 {
@@ -38,15 +37,16 @@ constexpr int CyfryUlamka = 60;
 
 TCyfry Rozloz(double modul)
 {
-    // %.60f expands a double exactly far enough for our roundings: a double
-    // cannot lie within 1e-60 of a decimal tie without being the tie itself.
-    char bufor[400 + CyfryUlamka];
-    std::snprintf(bufor, sizeof bufor, "%.*f", CyfryUlamka, modul);
-    const std::string s(bufor);
+    // 60 fixed decimals expand a double exactly far enough for our roundings:
+    // a double cannot lie within 1e-60 of a decimal tie without being the tie
+    // itself. to_chars, unlike printf, ignores the process locale.
+    char bufor[DBL_MAX_10_EXP + 2 + CyfryUlamka + 1];
+    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, modul, std::chars_format::fixed, CyfryUlamka);
+    const std::string_view s(bufor, size_t(wynik.ptr - bufor));
     const size_t kropka = s.find('.');
     TCyfry c;
-    c.Calkowite = s.substr(0, kropka);
-    c.Ulamek = s.substr(kropka + 1);
+    c.Calkowite = std::string(s.substr(0, kropka));
+    c.Ulamek = std::string(s.substr(kropka + 1));
     const size_t pierwsza = c.Calkowite.find_first_not_of('0');
     c.Calkowite = pierwsza == std::string::npos ? std::string() : c.Calkowite.substr(pierwsza);
     return c;
@@ -96,11 +96,12 @@ std::string NieLiczba(double wartosc)
 std::string Wykladniczo(double wartosc, int cyfry, char separator)
 {
     char bufor[64];
-    std::snprintf(bufor, sizeof bufor, "%.*E", std::max(cyfry - 1, 0), std::fabs(wartosc));
-    std::string s(bufor);
-    const size_t e = s.find('E');
-    std::string mantysa = s.substr(0, e);
-    std::string wykladnik = s.substr(e + 1); // sign and at least two digits
+    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc), std::chars_format::scientific,
+                                     std::max(cyfry - 1, 0));
+    const std::string_view s(bufor, size_t(wynik.ptr - bufor));
+    const size_t e = s.find('e');
+    std::string mantysa(s.substr(0, e));
+    const std::string_view wykladnik = s.substr(e + 1); // sign and at least two digits
     if (mantysa.find('.') != std::string::npos) {
         while (mantysa.back() == '0')
             mantysa.pop_back();
@@ -108,7 +109,7 @@ std::string Wykladniczo(double wartosc, int cyfry, char separator)
             mantysa.pop_back();
     }
     std::replace(mantysa.begin(), mantysa.end(), '.', separator);
-    return (wartosc < 0 ? "-" : "") + mantysa + "E" + wykladnik;
+    return (wartosc < 0 ? "-" : "") + mantysa + "E" + std::string(wykladnik);
 }
 
 } // namespace

@@ -41,12 +41,13 @@ std::string NormalizujSeparator(std::string_view tekst, char separator);
 // of the `separatory`, an optional exponent ("E", "e" and digits). No nan,
 // inf, hex or thousands separators; nothing that overflows a double.
 bool CzytajLiczbe(std::string_view tekst, std::string_view separatory, double& wynik);
-// As typed by the user: the user's separator only.
+// With the given separator only, as the program reads back its own texts.
 inline bool CzytajLiczbe(std::string_view tekst, char separator, double& wynik)
 {
     return CzytajLiczbe(tekst, std::string_view(&separator, 1), wynik);
 }
-// Normalised first (see NormalizujSeparator).
+// As typed into any number field of the dialogs: "," and "." both taken for
+// the decimal separator (normalised first, see NormalizujSeparator).
 bool CzytajLiczbeNormalizujac(std::string_view tekst, char separator, double& wynik);
 // A decimal integer; blanks around it and a leading sign are allowed.
 bool CzytajCalkowita(std::string_view tekst, int32_t& wynik);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when missing.
+# Installs the Debian 12 packages the build and the tests need, when missing,
+# and generates the Polish locale the tests run under.
 set -euo pipefail
 
 pakiety=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libgtest-dev googletest
@@ -7,17 +8,30 @@ pakiety=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 l
          # the window tested in a real X server
          xvfb xauth python3 python3-xlib
          # Qt's own dialogs in Polish
-         qt6-translations-l10n)
+         qt6-translations-l10n
+         # the tests run under pl_PL.UTF-8 as well as C.UTF-8
+         locales)
+
+sudo_=""
+[ "$(id -u)" -ne 0 ] && sudo_="sudo"
 
 brak=()
 for p in "${pakiety[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")
 done
-[ ${#brak[@]} -eq 0 ] && exit 0
+if [ ${#brak[@]} -gt 0 ]; then
+  echo "Instaluję: ${brak[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_ apt-get update -qq
+  $sudo_ apt-get install -y -qq --no-install-recommends "${brak[@]}"
+fi
 
-echo "Instaluję: ${brak[*]}"
-sudo_=""
-[ "$(id -u)" -ne 0 ] && sudo_="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo_ apt-get update -qq
-$sudo_ apt-get install -y -qq --no-install-recommends "${brak[@]}"
+if ! locale -a 2>/dev/null | grep -qix 'pl_PL\.utf-\?8'; then
+  echo "Generuję pl_PL.UTF-8"
+  if grep -q '^# *pl_PL.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    $sudo_ sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^pl_PL.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'pl_PL.UTF-8 UTF-8' | $sudo_ tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo_ locale-gen
+fi

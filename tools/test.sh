@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once normally, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything with warnings as errors and runs every test: once
+# normally, once under AddressSanitizer and UndefinedBehaviorSanitizer; each
+# time in the environment as it is, then under the Polish locale and under
+# C.UTF-8.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/deps.sh"
 jobs=$(nproc)
 
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$top/build" -j "$jobs"
-ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
+testy() {
+  ctest --test-dir "$1" --output-on-failure -j "$jobs"
+  for ustawienie in pl_PL.UTF-8 C.UTF-8; do
+    echo "Testy pod $ustawienie"
+    env -u LC_ALL -u LC_NUMERIC LANG="$ustawienie" ctest --test-dir "$1" --output-on-failure -j "$jobs"
+  done
+}
 
-cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVI_SANITIZE=ON >/dev/null
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+cmake --build "$top/build" -j "$jobs"
+testy "$top/build"
+
+cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVI_SANITIZE=ON \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$top/build-asan" -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs"
+testy "$top/build-asan"

@@ -73,8 +73,9 @@ TEST(Wyznacznik, DeterminantAndInverseMatchThePlainRecursionToTheBitOnRandomMatr
             std::copy_n(A[i].begin(), n, wyn.MacierzK[i].begin());
         TRejestrKomunikatow kom;
         ASSERT_TRUE(RozwiazUklad(wyn, n, kom)) << co;
-        if (n >= 2)
+        if (n >= 2) {
             EXPECT_EQ(wyn.MacierzKOdwrotna, OdwrotnaRekurencyjna(A, n)) << co;
+        }
     };
     std::mt19937 gen(20261206);
     std::uniform_real_distribution<double> d(-10, 10);

@@ -65,11 +65,13 @@ protected:
     TRejestrKomunikatow kom;
     int przerysowania = 0;
     std::unique_ptr<TDialogi> dialogi;
+    // The decimal separator the dialogs are given.
+    char separator = ',';
 
     void SetUp() override
     {
         NowyTemat(zad);
-        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, ',', [this] { ++przerysowania; });
+        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, separator, [this] { ++przerysowania; });
     }
 
     // Near the left edge, where a check box has its indicator.
@@ -122,7 +124,7 @@ protected:
     std::string Plik() const
     {
         std::string tekst, blad;
-        ZapiszDoTekstu(zad, ',', "Data zapisu", tekst, blad);
+        ZapiszDoTekstu(zad, separator, "Data zapisu", tekst, blad);
         return tekst + blad;
     }
 };

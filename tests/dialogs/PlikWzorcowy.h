@@ -2,13 +2,15 @@
 // The file of one task, as the format says it must look (written by hand):
 // three spans, the left end hinged, two groups, two combinations and one
 // force of 10 kN at 2 m on the second span in group 2. Typed into the
-// dialogs, it must be saved exactly so. Code page 1250, CR LF.
+// dialogs, it must be saved exactly so, its real numbers with the user's
+// decimal separator. Code page 1250, CR LF.
 #include "platform/Cp1250.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-inline std::string PlikWzorcowy()
+inline std::string PlikWzorcowy(char separator = ',')
 {
     const std::string gwiazdki(67, '*');
     std::vector<std::string> linie{
@@ -60,7 +62,10 @@ inline std::string PlikWzorcowy()
         "*** Dane Momenty ***1",
     };
     std::string tekst;
-    for (const std::string& l : linie)
+    for (std::string l : linie) {
+        if (!l.empty() && (l[0] == '-' || (l[0] >= '0' && l[0] <= '9')))
+            std::replace(l.begin(), l.end(), ',', separator);
         tekst += Utf8NaCp1250(l) + "\r\n";
+    }
     return tekst;
 }

@@ -40,8 +40,7 @@ protected:
                   .Komunikaty = kom,
                   .Pokazuj = {},
                   .Separator = ',',
-                  .Drukarka = std::nullopt,
-                  .DrukarkaZnana = true};
+                  .Drukarka = std::nullopt};
 
     void SetUp() override { NowyTemat(zad); }
 

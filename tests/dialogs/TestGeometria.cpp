@@ -23,12 +23,13 @@ TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
     EXPECT_EQ(K<QScrollBar>(okno(), "SBPrzesla")->value(), 1);
     EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 0, 1), "Rozpiętość ");
 
-    Zatwierdz({"4", "", "6"});
+    Zatwierdz({"4", "", "6.5"}); // either separator
     EXPECT_FALSE(okno()->isVisible());
-    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 0)),
-              std::tuple("4,00", "  3"));
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 1),
+                         Komorka(okno(), "SGRozpietosci", 3, 0)),
+              std::tuple("4,00", "6,5", "  3"));
     EXPECT_EQ(X0(), (std::vector<float>{0, 4, 8}));
-    EXPECT_EQ(zad.Przesla[2].L, 6.0f);
+    EXPECT_EQ(zad.Przesla[2].L, 6.5f);
     EXPECT_EQ(std::tuple(zad.Przesla[0].NiewiadomaLewa, zad.Przesla[1].NiewiadomaLewa, zad.Przesla[2].NiewiadomaPrawa),
               std::tuple(-1, 1, -1));
     EXPECT_TRUE(zad.DoPrzeliczenia && zad.NieZapisane);
@@ -109,7 +110,7 @@ TEST_F(Geometria, ABadCellOrDefaultIsNamedAndLeavesTheTaskAndTheGridAsTheyWere)
     };
     for (const Przypadek& p : {
              Przypadek{{"3", "abc", "6"}, "4,00", "'abc' is not a valid floating point value"},
-             Przypadek{{"3", "4.5"}, "4,00", "'4.5' is not a valid floating point value"}, // not the user's separator
+             Przypadek{{"3", "4.5,0"}, "4,00", "'4.5,0' is not a valid floating point value"}, // two separators
              Przypadek{{"3", ""}, "x", "'x' is not a valid floating point value"},
              Przypadek{{"3", "0", "-1"}, "4,00", "Przęsło 2: rozpiętość musi być większa od zera."},
              Przypadek{{"3", ""}, "-2", "Przęsło 2: rozpiętość musi być większa od zera."},

@@ -170,10 +170,10 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
     };
     for (const Przypadek& p : std::vector<Przypadek>{
              {"2", "1,5", "1,5", {"Położenie obciażenia końcowe musi być większe od początkowego !"}},
-             // No normalising here: a point is no separator.
-             {"1.5", "0", "3", {"Nieprawidłowa wartość siły!"}},
+             {"1.5,0", "0", "3", {"Nieprawidłowa wartość siły!"}},
              {"2", "0", "3,5", {"Położenie obciążenia musi mieć wartość nie większą niż długość belki (koniec)!"}},
-             {"2", "0", "3", {}}}) {
+             // Either separator, the texts left as typed.
+             {"2.0", "0", "3.0", {}}}) {
         Zastap(&l, "Wartosc", p.wartosc);
         Zastap(&l, "pol_pocz", p.pocz);
         Zastap(&l, "pol_konc", p.konc);

@@ -23,7 +23,7 @@ protected:
     std::unique_ptr<TCzcionka> czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow kom;
     TKompozycja k{.Zadanie = zad, .Wyniki = wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom,
-                  .Pokazuj = {}, .Drukarka = std::nullopt, .DrukarkaZnana = true};
+                  .Pokazuj = {}, .Drukarka = std::nullopt};
     TPowierzchniaZapis ekran{100000, 100000};
 
     void SetUp() override { UstawCzcionkeDoOdczytu(*czcionka); NowyTemat(zad); }
@@ -166,14 +166,15 @@ TEST_F(Kompozycja, TheSheetSizeLineAndTheCombinationsHeadingStandAboveTheFirstSh
     EXPECT_TRUE(Jest("2  Śnieg", NAN, -1 - 2 * 0.48 - 0.5, Rgb(0, 0, 255)));
     EXPECT_NEAR(Z("1,50").at(0).X, 13, 0.002);
 
-    // A printer's page of 2400 × 3300 pixels at 300 dpi, from the answer kept, not asked again.
+    // A printer's page of 2400 × 3300 pixels at 300 dpi, as its owner gave it.
     k.Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
     Rysuj();
     EXPECT_TRUE(Z("Wymiary arkusza X = 20,32 ; Y = 27,94").size() == 1 && k.Drukarka->SzerokoscStrony == 2400);
-    TKompozycja nowa{.Zadanie = zad, .Wyniki = wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom,
-                     .Pokazuj = {}, .Drukarka = std::nullopt};
+    // A composition given no page never asks the system for one: the sheet of no printer.
+    TKompozycja nowa{.Zadanie = zad, .Wyniki = wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom};
+    ekran.Wyczysc();
     Przerysuj(nowa, &ekran);
-    EXPECT_TRUE(nowa.DrukarkaZnana); // a context that has not asked yet asks at its first composition
+    EXPECT_TRUE(!nowa.Drukarka && Z("Wymiary arkusza X = 20,5 ; Y = 28,5").size() == 1);
 }
 
 namespace {
@@ -351,8 +352,9 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
                 return b.Tekst == a.Tekst && std::abs(b.X - a.X) < 0.001 && std::abs(b.Y - a.Y) < 0.001;
             })) << nazwa << ": " << a.Tekst << " moved from " << a.X << ", " << a.Y;
         }
-        if (nazwa == "tłok")
+        if (nazwa == "tłok") {
             EXPECT_GE(kolizje, 10u);
+        }
 
         // The printed pages hold the same labels where the screen shows them on their sheets.
         TWydrukZapis wydruk = Dokladny();

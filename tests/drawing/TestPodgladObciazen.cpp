@@ -125,8 +125,9 @@ TEST_F(Podglad, TheSpanMarkerDrawsTheBeamGreyAndTheChosenSpanBlackWithItsNumber)
     EXPECT_EQ(kolory, (std::set<int32_t>{Rgb(150, 150, 150), Kolor::Czarny}));
     // Black only over the second span, from 4 cm past the beam's start (its support half a centimetre wide).
     for (const TOperacja& o : S.Ekran.Linie()) {
-        if (o.Pioro.Kolor == Kolor::Czarny)
+        if (o.Pioro.Kolor == Kolor::Czarny) {
             EXPECT_GE(std::min(o.X1, o.X2), 7000 - 500) << o.X1 << " " << o.X2;
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""The program in a real X server: it starts with a task file, shows the
-task's sheets under the file's name, and quits cleanly when the window is
-closed as a window manager's close button closes it.
+"""The program in a real X server under the Polish locale: it starts with a
+task file, shows the task's sheets under the file's name, and quits cleanly
+when the window is closed as a window manager's close button closes it.
 
     OknoWSerwerzeX.py PROGRAM TASK_FILE
 
@@ -70,7 +70,8 @@ except FileNotFoundError:
 proces = None
 try:
     czekaj(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), 10, "the X server")
-    srodowisko = dict(os.environ, DISPLAY=f":{n}", QT_QPA_PLATFORM="xcb")
+    # As its users run it: under the Polish locale, whose decimal point is a comma.
+    srodowisko = dict(os.environ, DISPLAY=f":{n}", QT_QPA_PLATFORM="xcb", LANG="pl_PL.UTF-8", LC_ALL="pl_PL.UTF-8")
     srodowisko.pop("WAYLAND_DISPLAY", None)
     proces = subprocess.Popen([program, zadanie], env=srodowisko)
     d = display.Display(f":{n}")

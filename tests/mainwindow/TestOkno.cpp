@@ -1,6 +1,9 @@
 // The main window driven offscreen through real events on its controls.
 #include "dialogs/Dialogi.h"
 #include "dialogs/DodajSile.h"
+#include "dialogs/EdytowanieLiniowe.h"
+#include "dialogs/EdytowanieMomentow.h"
+#include "dialogs/EdytowanieSil.h"
 #include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/Ustawienia.h"
 #include "dialogs/Geometria.h"
@@ -10,6 +13,7 @@
 #include "dialogs/DodajLiniowe.h"
 #include "dialogs/DodajMoment.h"
 #include "dialogs/DodajTroj.h"
+#include "dialogs/Zatwierdzanie.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaZapis.h"
 #include "model/Budowa.h"
@@ -17,6 +21,7 @@
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
 #include "platform/Komunikaty.h"
+#include "platform/RegionalneQt.h"
 #include "platform/Cp1250.h"
 #include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
@@ -90,6 +95,44 @@ void Wpisz(const QObject* okno, const char* siatka, int c, int j, const char* te
     if (!s->item(j, c))
         s->setItem(j, c, new QTableWidgetItem);
     s->item(j, c)->setText(QString::fromUtf8(tekst));
+}
+
+// Typed key by key over the whole text of the edit.
+void Napisz(QLineEdit* edycja, const QString& tekst)
+{
+    QTest::keyClick(edycja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edycja, tekst);
+}
+
+// The cell (column c, row j) clicked, its text typed over, Enter.
+void NapiszWKomorce(const QObject* okno, const char* siatka, int c, int j, const QString& tekst)
+{
+    QTableWidget* s = K<QTableWidget>(okno, siatka);
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(j, c)).center());
+    auto* edytor = s->viewport()->findChild<QLineEdit*>();
+    if (!edytor) {
+        QTest::keyClick(s, Qt::Key_F2);
+        edytor = s->viewport()->findChild<QLineEdit*>();
+    }
+    if (!edytor)
+        throw std::runtime_error(std::string("no editor in ") + siatka);
+    Napisz(edytor, tekst);
+    QTest::keyClick(edytor, Qt::Key_Return);
+    // The delegate commits and closes on a queued call; the closed editor
+    // goes too, so that the next cell finds its own.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The scroll bar moved to `wartosc`: Home on the keyboard, then clicks on its right arrow.
+void Przewin(const QObject* okno, const char* nazwa, int wartosc)
+{
+    QScrollBar* s = K<QScrollBar>(okno, nazwa);
+    QTest::keyClick(s, Qt::Key_Home);
+    for (int i = 0; i < 100 && s->value() < wartosc; ++i)
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
+    if (s->value() != wartosc)
+        throw std::runtime_error(std::string(nazwa) + " does not reach " + std::to_string(wartosc));
 }
 
 // The file's lines but its date line.
@@ -169,7 +212,8 @@ protected:
         Quarvi.reset();
         Program = std::make_unique<TProgram>();
         Program->FolderProgramu = folder;
-        Program->Regionalne.SeparatorDziesietny = ',';
+        // As the program runs: the number, date and time settings of the system.
+        Program->Regionalne = RegionalneSystemu();
         Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
         Quarvi->resize(900, 700);
         Quarvi->show();
@@ -207,6 +251,13 @@ protected:
         QApplication::sendEvent(w, &e);
     }
     TRozmiarPowierzchni Rozmiar() { return Podglad().RozmiarUrzadzenia(); }
+    char Separator() const { return Program->Regionalne.SeparatorDziesietny; }
+    // A text written with a comma as it shows with the user's separator.
+    std::string S(std::string tekst) const
+    {
+        std::replace(tekst.begin(), tekst.end(), ',', Separator());
+        return tekst;
+    }
     // The task opened from a copy of an example, with a change not saved yet.
     fs::path Zmienione(const std::string& przyklad)
     {
@@ -391,7 +442,7 @@ TEST_F(Okno, TheReadOutGivesWorldCoordinatesInTheUsersNumberFormat)
     for (const auto& [kolumna, wiersz, tekst] : {std::tuple{10, 10, "X=0,000 Y=0,000"}, {10, 60, "X=0,000 Y=-0,500"},
                                                 {60, 110, "X=0,500 Y=-1,000"}}) {
         Przesun(Mysz(kolumna, wiersz));
-        EXPECT_EQ(Panel(0), tekst);
+        EXPECT_EQ(Panel(0).toStdString(), S(tekst));
     }
 }
 
@@ -475,8 +526,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
             }
             EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Dane nie zostały zapisane. Zapisać zmiany?"});
             EXPECT_EQ(fs::exists(zapis), p.Zapisano);
-            if (p.Zapisano)
+            if (p.Zapisano) {
                 EXPECT_NE(Czytaj(zapis).find("Zmiana"), std::string::npos);
+            }
             if (polecenie == Zamknij) {
                 EXPECT_EQ(Quarvi->isVisible(), !p.Dalej);
             } else if (p.Dalej) {
@@ -700,12 +752,12 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
     Klik("ToolButton8");
     EXPECT_EQ(Panel(2), "");
-    std::string wzor = PlikWzorcowy();
+    std::string wzor = PlikWzorcowy(Separator());
     for (const auto& [sekcja, rekordy] : {
              std::pair("*** Dane Liniowe ***1", "TRUE|0|0|4|0|4|5|0|"),
              {"*** Dane Trójkąty ***1", "TRUE|2|0|3|9,5|12,5|2|0|4|1|"},
              {"*** Dane Momenty ***1", "TRUE|1|1|5|-8|0|"}}) {
-        std::string r = rekordy;
+        std::string r = S(rekordy);
         for (size_t i; (i = r.find('|')) != std::string::npos;)
             r.replace(i, 1, "\r\n");
         wzor.replace(wzor.find(Utf8NaCp1250(sekcja)) + Utf8NaCp1250(sekcja).size() + 2, 0, r);
@@ -721,7 +773,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     for (const char* wielkosc : {"MomentL", "TL"})
         for (int c = 0; c < 2; ++c) {
             const double v = j["kombinacje"][c]["przesla"][1][wielkosc].get<double>();
-            zPliku.push_back(FormatujMaska(std::string(wielkosc) == "TL" ? -v : v, Maska::Wartosc, ','));
+            zPliku.push_back(FormatujMaska(std::string(wielkosc) == "TL" ? -v : v, Maska::Wartosc, Separator()));
         }
     EXPECT_EQ(przekroj, zPliku);
 
@@ -736,7 +788,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     EXPECT_EQ(K<QScrollBar>(g, "SBPrzesla")->value(), 3);
     EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
                            Komorka(g, "SGRozpietosci", 3, 1)}),
-              (std::vector<std::string>{"4,00", "5,50", "3,00"}));
+              (std::vector<std::string>{S("4,00"), S("5,50"), S("3,00")}));
     EXPECT_EQ(std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
               std::tuple(true, false));
     Kliknij(g, "Rezygnuj");
@@ -744,7 +796,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     QWidget* t = &Quarvi->Dialogi().OknoTabeli();
     EXPECT_EQ((std::vector{Komorka(t, "Tabela", 0, 2), Komorka(t, "Tabela", 2, 0), Komorka(t, "Tabela", 1, 1),
                            Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1), Komorka(t, "Tabela", 2, 2)}),
-              (std::vector<std::string>{"2  Wiatr", "2  Zima", "1,50", "1,00", "1,25", "0,00"}));
+              (std::vector<std::string>{"2  Wiatr", "2  Zima", S("1,50"), S("1,00"), S("1,25"), S("0,00")}));
     EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
 
     // A new task starts the group list again.
@@ -788,14 +840,14 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     wartosc->selectAll();
     QTest::keyClicks(wartosc, QStringLiteral("20"));
     EXPECT_GT(czerwone(), 0); // the preview over the sheet
-    // A point is no separator until "Wprowadź" normalises it: the preview stays as it was.
+    // A point is a separator as well as a comma: the preview follows it before "Wprowadź" normalises it.
     const QImage przed = Podglad().Nakladka().copy();
     QTest::keyClicks(wartosc, QStringLiteral(".5"));
-    EXPECT_EQ(Podglad().Nakladka(), przed);
+    EXPECT_NE(Podglad().Nakladka(), przed);
     Kliknij(sila, "Wprowadz");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     ASSERT_EQ(IloscUzytych(Zad().Sily), 1);
-    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()), std::tuple(1.5f, 20.5f, QString("20,50")));
+    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()), std::tuple(1.5f, 20.5f, QString::fromStdString(S("20,50"))));
     EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
     const auto reakcje = [&] {
         std::vector<double> r;
@@ -844,8 +896,132 @@ TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
     ASSERT_TRUE(lista->isVisible());
     EXPECT_FALSE(Zad().Nastawy.RozbijSilyGrupy);
     EXPECT_EQ((std::vector{Komorka(lista, "SG_TabL", 3, 1), Komorka(lista, "SG_TabL", 4, 1)}),
-              (std::vector<std::string>{"5,00", "2,00"}));
+              (std::vector<std::string>{S("5,00"), S("2,00")}));
     Kliknij(lista, "Button4");
     EXPECT_FALSE(lista->isVisible());
     EXPECT_TRUE(Zad().Nastawy.RozbijSilyGrupy);
+}
+
+// Under the locale the program runs in (the suite runs under pl_PL.UTF-8 and
+// C.UTF-8), the task typed key by key with commas and again with points is
+// one task: both files alike, the file of that task built in code, and read
+// back every number shows with the system's separator. The geometry's
+// default length is left as the program offers it.
+TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSeparator)
+{
+    TDaneZadania oczekiwane;
+    UstawGeometrie(oczekiwane, {4.25f, 5.5f, 4}, true, false);
+    const int32_t wiatr = DodajGrupe(oczekiwane, "Wiatr", *KolorNowejGrupy(1));
+    DodajKombinacje(oczekiwane, "Zima");
+    oczekiwane.Wspolczynniki[0][0] = 1.5f;
+    oczekiwane.Wspolczynniki[0][1] = 1; // a new group's cells take the table's default
+    oczekiwane.Wspolczynniki[1][0] = 1.25f;
+    oczekiwane.Wspolczynniki[1][1] = 0;
+    DodajSile(oczekiwane, 1, 2.25f, 12.5f, wiatr);
+    DodajLiniowe(oczekiwane, 0, 0.5f, 4, 5.5f);
+    DodajTrojkat(oczekiwane, 2, 0, 4, 2.5f, 6, wiatr);
+    DodajMoment(oczekiwane, 1, 1.5f, -8.25f);
+    std::string wzor, blad;
+    ASSERT_TRUE(ZapiszDoTekstu(oczekiwane, Separator(), "Data zapisu", wzor, blad)) << blad;
+
+    std::vector<std::string> pliki;
+    for (const char wpisany : {',', '.'}) {
+        SCOPED_TRACE(std::string("typed with '") + wpisany + "'");
+        const auto T = [wpisany](std::string tekst) {
+            std::replace(tekst.begin(), tekst.end(), ',', wpisany);
+            return QString::fromStdString(tekst);
+        };
+        Nowe(FolderProgramu);
+        Quarvi->DialogiModalne = false;
+
+        QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
+        Klik("ToolButton1");
+        EXPECT_EQ(K<QLineEdit>(g, "EDomyslnaRozp")->text().toStdString(), S("4,00"));
+        Przewin(g, "SBPrzesla", 3);
+        NapiszWKomorce(g, "SGRozpietosci", 1, 1, T("4,25"));
+        NapiszWKomorce(g, "SGRozpietosci", 2, 1, T("5,5"));
+        Kliknij(g, "CB_LewaPrzegub");
+        Kliknij(g, "Wprowadz");
+        ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+        EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 3, 1)}),
+                  (std::vector{S("4,25"), S("4,00")}));
+
+        QWidget* t = &Quarvi->Dialogi().OknoTabeli();
+        Klik("ToolButton2");
+        Kliknij(t, "Button1");
+        QTest::keyClicks(K<QLineEdit>(K<QWidget>(t, "GrupyObciazenia"), "E_Nazwa"), QStringLiteral("Wiatr"));
+        Kliknij(K<QWidget>(t, "GrupyObciazenia"), "Wprowadz");
+        Kliknij(t, "Button2");
+        QTest::keyClicks(K<QLineEdit>(K<QWidget>(t, "DodajWariant"), "E_Nazwa"), QStringLiteral("Zima"));
+        Kliknij(K<QWidget>(t, "DodajWariant"), "Wprowadz");
+        NapiszWKomorce(t, "Tabela", 1, 1, T("1,5"));
+        NapiszWKomorce(t, "Tabela", 2, 1, T("1,25"));
+        NapiszWKomorce(t, "Tabela", 2, 2, T("0"));
+        Kliknij(t, "Button3");
+        ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+
+        // Each load dialog: the span by the keyboard, the numbers typed, the group typed, "Wprowadź", "Zamknij".
+        const auto obciazenie = [&](const char* przycisk, QWidget* d, int przeslo,
+                                    std::vector<std::pair<const char*, std::string>> pola, const char* grupa) {
+            Klik(przycisk);
+            ASSERT_TRUE(d->isVisible()) << przycisk;
+            Przewin(d, "SBPrzeslo", przeslo);
+            for (const auto& [pole, tekst] : pola)
+                Napisz(K<QLineEdit>(d, pole), T(tekst));
+            Napisz(K<QComboBox>(d, "CB_Grupy")->lineEdit(), QString::fromLatin1(grupa));
+            Kliknij(d, "Wprowadz");
+            Kliknij(d, "Rezygnuj");
+            EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{}) << przycisk;
+        };
+        obciazenie("ToolButton11", &Quarvi->Dialogi().DodajSile(), 1, {{"Wartosc", "12,5"}, {"Polozenie", "2,25"}}, "2");
+        obciazenie("ToolButton12", &Quarvi->Dialogi().DodajLiniowe(), 0,
+                   {{"Wartosc", "5,5"}, {"pol_pocz", "0,5"}, {"pol_konc", "4"}}, "1");
+        obciazenie("ToolButton13", &Quarvi->Dialogi().DodajTroj(), 2,
+                   {{"Wr_pocz", "2,5"}, {"Wr_konc", "6,0"}, {"pol_pocz", "0"}, {"pol_konc", "4,00"}}, "2");
+        obciazenie("ToolButton14", &Quarvi->Dialogi().DodajMoment(), 1, {{"Wartosc", "-8,25"}, {"Polozenie", "1,5"}},
+                   "1");
+
+        const fs::path plik = Tymczasowy / (std::string("typed") + (wpisany == ',' ? "_comma" : "_point") + ".qvr");
+        Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
+        Klik("ToolButton8");
+        pliki.push_back(BezDaty(Czytaj(plik)));
+        EXPECT_EQ(Cp1250NaUtf8(pliki.back()), Cp1250NaUtf8(BezDaty(wzor)));
+
+        // Read back into a new window: the dialogs and lists with the user's separator.
+        Nowe(FolderProgramu);
+        Quarvi->DialogiModalne = false;
+        Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
+        Klik("ToolButton7");
+        ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+        Klik("ToolButton1");
+        g = &Quarvi->Dialogi().OknoGeometrii();
+        EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
+                               Komorka(g, "SGRozpietosci", 3, 1)}),
+                  (std::vector{S("4,25"), S("5,50"), S("4,00")}));
+        Kliknij(g, "Rezygnuj");
+        Klik("ToolButton2");
+        t = &Quarvi->Dialogi().OknoTabeli();
+        EXPECT_EQ((std::vector{Komorka(t, "Tabela", 1, 1), Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1),
+                               Komorka(t, "Tabela", 2, 2)}),
+                  (std::vector{S("1,50"), S("1,00"), S("1,25"), S("0,00")}));
+        Kliknij(t, "Button3");
+        const auto lista = [&](const char* przycisk, QWidget* l, const char* siatka, std::vector<int> kolumny) {
+            Klik(przycisk);
+            std::vector<std::string> w;
+            for (const int c : kolumny)
+                w.push_back(Komorka(l, siatka, c, 1));
+            Kliknij(l, "Button4");
+            return w;
+        };
+        EXPECT_EQ(lista("ToolButton5", &Quarvi->Dialogi().EdytowanieSil(), "SG_Tab", {1, 2}),
+                  (std::vector{S("2,25"), S("12,50")}));
+        EXPECT_EQ(lista("ToolButton16", &Quarvi->Dialogi().EdytowanieLiniowe(), "SG_TabL", {1, 2, 3}),
+                  (std::vector{S("0,50"), S("4,00"), S("5,50")}));
+        EXPECT_EQ(lista("ToolButton17", &Quarvi->Dialogi().EdytowanieTrojkat(), "SG_TabL", {1, 2, 3, 4}),
+                  (std::vector{S("0,00"), S("4,00"), S("2,50"), S("6,00")}));
+        EXPECT_EQ(lista("ToolButton18", &Quarvi->Dialogi().EdytowanieMomentow(), "SG_TabM", {1, 2}),
+                  (std::vector{S("1,50"), S("-8,25")}));
+        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    }
+    EXPECT_EQ(pliki[0], pliki[1]);
 }

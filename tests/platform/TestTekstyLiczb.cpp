@@ -2,7 +2,47 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <limits>
+#include <string_view>
+
+namespace {
+
+// Every case below runs as in the program once Qt has started: with the C
+// library's locale taken from the environment. The suite runs under
+// pl_PL.UTF-8 among others, where that locale writes a decimal comma and
+// groups thousands with a narrow no-break space.
+class TUstawieniaSrodowiska : public ::testing::Environment {
+public:
+    void SetUp() override { std::setlocale(LC_ALL, ""); }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+const auto* const Srodowisko = ::testing::AddGlobalTestEnvironment(new TUstawieniaSrodowiska);
+
+bool PolskieUstawienia()
+{
+    for (const char* zmienna : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const char* v = std::getenv(zmienna); v && *v)
+            return std::string_view(v).starts_with("pl_PL");
+    return false;
+}
+
+} // namespace
+
+TEST(Liczby, UnderThePolishLocaleTheCLibraryItselfWritesACommaAndTheNumbersDoNotNotice)
+{
+    if (PolskieUstawienia()) {
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "pl_PL.UTF-8 is not installed";
+    }
+    // Fixed, exponent and read back, each past the point where printf would have used the locale.
+    EXPECT_EQ(FormatujMaska(1234567.891, "#######0.00", ','), "1234567,89");
+    EXPECT_EQ(FormatujMaska(-5, "###0.00", '.'), "-5.00");
+    EXPECT_EQ(FormatujStale(-2.5e20, 2, 12, ','), "-2,5E+20");
+    double v = 0;
+    EXPECT_TRUE(CzytajLiczbeNormalizujac("1.5E3", ',', v) && v == 1500);
+    EXPECT_TRUE(CzytajLiczbe("-0,25", ',', v) && v == -0.25);
+}
 
 TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
 {

@@ -336,8 +336,9 @@ TEST(KorpusFuzz, EveryFileAndEveryTruncationOfAValidOneIsReadSoundlyOrRefusedWit
     for (const auto& wpis : fs::directory_iterator(QUARVI_KORPUS)) {
         const std::string bajty = Bajty(wpis.path()), nazwa = wpis.path().filename().string();
         EXPECT_EQ(SprawdzOdczyt(bajty), "") << nazwa;
-        if (nazwa.starts_with("odmowa"))
+        if (nazwa.starts_with("odmowa")) {
             EXPECT_FALSE(CzytajTekst(bajty).Zadanie) << nazwa << " was read";
+        }
         for (size_t dlugosc = 0; nazwa.starts_with("prawidlowy") && dlugosc < bajty.size(); ++dlugosc)
             ASSERT_EQ(SprawdzOdczyt(std::string_view(bajty).substr(0, dlugosc)), "") << nazwa << " cut at " << dlugosc;
     }
