@@ -2,8 +2,10 @@
 // The project file (*.qvr): the whole task as 8-bit code page 1250 text, one
 // value per line, CR LF, in nine sections introduced by marker lines. A file
 // is read whole or not at all: every marker must be there, a counted section
-// must end at its empty line, a load section holds "TRUE" records only, and
-// what is read must be a task the program can have written.
+// must end at its empty line, a load section holds "TRUE" records only and
+// nothing but empty lines after its own empty line, the last line ends with
+// its line end, every number fits the field it is read into (model/Granice.h),
+// and what is read must be a task the program can have written.
 //
 // The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files, the
 // date and QSaveFile are in PlikZadaniaQt.cpp.
