@@ -51,3 +51,8 @@ bool WspolczynnikWGranicach(double v)
 {
     return std::fabs(v) <= NajwiekszyWspolczynnik;
 }
+
+bool SkalaWGranicach(double n)
+{
+    return n >= NajmniejszaSkala && n <= NajwiekszaSkala;
+}

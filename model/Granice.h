@@ -12,6 +12,9 @@ inline constexpr float NajdluzszePrzeslo = 1000.0f;
 inline constexpr double NajwiekszeObciazenie = 1e6;
 // Partial factors are around 1; this is far past any of them.
 inline constexpr double NajwiekszyWspolczynnik = 1e3;
+// The horizontal scale 1:N of the drawing: from full size to a 1000 m span in a centimetre.
+inline constexpr double NajmniejszaSkala = 1;
+inline constexpr double NajwiekszaSkala = 1e5;
 
 // Whether a single-precision field can hold `v`, read from `tekst`: within
 // the float range, and neither turned into 0 nor into a subnormal (digits
@@ -23,3 +26,4 @@ bool MiesciSieWDouble(double v, std::string_view tekst);
 bool PrzesloWGranicach(double L);       // NajkrotszePrzeslo ≤ L ≤ NajdluzszePrzeslo
 bool ObciazenieWGranicach(double v);    // |v| ≤ NajwiekszeObciazenie
 bool WspolczynnikWGranicach(double v); // |v| ≤ NajwiekszyWspolczynnik
+bool SkalaWGranicach(double n);        // NajmniejszaSkala ≤ n ≤ NajwiekszaSkala

@@ -4,6 +4,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -58,19 +59,56 @@ bool SerwerX(std::string_view display)
     return Polacz(sciezka, false) || Polacz(sciezka, true);
 }
 
+// The display a platform draws on answers (a Wayland compositor: its socket).
+bool DzialaEkran(std::string_view nazwa)
+{
+    if (nazwa == "offscreen" || nazwa == "minimal" || nazwa == "minimalegl" || nazwa == "vnc" ||
+        nazwa == "linuxfb" || nazwa == "eglfs" || nazwa == "vkkhrdisplay")
+        return true;
+    if (nazwa == "xcb")
+        return SerwerX(Zmienna("DISPLAY"));
+    if (nazwa.rfind("wayland", 0) == 0) {
+        const std::string_view gniazdo = Zmienna("WAYLAND_DISPLAY");
+        if (gniazdo.empty())
+            return false;
+        if (gniazdo.front() == '/')
+            return Polacz(std::string(gniazdo), false);
+        const std::string_view folder = Zmienna("XDG_RUNTIME_DIR");
+        return !folder.empty() && Polacz(std::string(folder) + "/" + std::string(gniazdo), false);
+    }
+    return true; // a platform of its own kind: its plugin is there, the rest is taken on trust
+}
+
+std::string Male(std::string_view s)
+{
+    std::string m(s);
+    for (char& c : m)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return m;
+}
+
 } // namespace
 
-bool JestEkran()
+std::string PlatformaOkna(const std::vector<std::string>& wtyczki)
 {
-    const std::string_view platforma = Zmienna("QT_QPA_PLATFORM");
-    // Only the first platform of a list matters here; the ones that draw into memory or to a VNC client need no display.
-    const std::string_view pierwsza = platforma.substr(0, platforma.find_first_of(";:"));
-    if (pierwsza == "offscreen" || pierwsza == "minimal" || pierwsza == "vnc" || pierwsza == "linuxfb" ||
-        pierwsza == "eglfs" || pierwsza == "vkkhrdisplay")
-        return true;
-    if (pierwsza.rfind("wayland", 0) == 0)
-        return !Zmienna("WAYLAND_DISPLAY").empty();
-    if (pierwsza == "xcb")
-        return SerwerX(Zmienna("DISPLAY"));
-    return !Zmienna("WAYLAND_DISPLAY").empty() || SerwerX(Zmienna("DISPLAY"));
+    std::vector<std::string> kandydaci;
+    const std::string_view lista = Zmienna("QT_QPA_PLATFORM");
+    for (size_t poczatek = 0; poczatek < lista.size();) {
+        const size_t koniec = std::min(lista.find(';', poczatek), lista.size());
+        if (koniec > poczatek)
+            kandydaci.emplace_back(lista.substr(poczatek, koniec - poczatek));
+        poczatek = koniec + 1;
+    }
+    // As Qt itself chooses without QT_QPA_PLATFORM, then the other one.
+    if (Zmienna("XDG_SESSION_TYPE") == "wayland")
+        kandydaci.insert(kandydaci.end(), {"wayland", "xcb"});
+    else
+        kandydaci.insert(kandydaci.end(), {"xcb", "wayland"});
+    for (const std::string& k : kandydaci) {
+        const std::string nazwa = Male(std::string_view(k).substr(0, k.find(':')));
+        if (std::find(wtyczki.begin(), wtyczki.end(), nazwa) != wtyczki.end() && DzialaEkran(nazwa))
+            return k;
+    }
+    return {};
 }

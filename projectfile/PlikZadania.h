@@ -7,8 +7,8 @@
 // its line end, every number fits the field it is read into (model/Granice.h),
 // and what is read must be a task the program can have written.
 //
-// The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files, the
-// date and QSaveFile are in PlikZadaniaQt.cpp.
+// The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files and
+// the date are in PlikZadaniaQt.cpp.
 //
 // Reading never works on the live task: the file is read into a fresh task,
 // and only a file read to its end replaces the caller's task. The caller
@@ -64,6 +64,7 @@ TOdczyt CzytajTekst(std::string_view tekst);
 
 // Writes through a temporary file in the same folder, renamed over the target
 // only when everything has been written: a failed save leaves the old file.
+// A device or a pipe is written into in place (platform/PlikWyjscia.h).
 bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,
                 std::string& blad);
 bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,
