@@ -45,7 +45,7 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
     k.Drukarka = StronaPdf();
     k.DrukarkaZnana = true;
     if (RysunekSzerszyNizArkusz(k))
-        bledy << TekstRysunekSzerszy << '\n';
+        bledy << TekstRysunekSzerszy(k) << '\n';
     k.Drukarka = drukarka;
     k.DrukarkaZnana = znana;
     std::string blad;
@@ -57,6 +57,8 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 
 int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
+    if (const std::string uwaga = UwagaOPamieciObrazu(polecenie.Szerokosc, polecenie.Wysokosc); !uwaga.empty())
+        bledy << uwaga << '\n';
     QImage obraz(polecenie.Szerokosc, polecenie.Wysokosc, QImage::Format_RGB32);
     if (obraz.isNull()) {
         bledy << "Brak pamięci na obraz " << polecenie.Szerokosc << "x" << polecenie.Wysokosc << ".\n";

@@ -177,6 +177,15 @@ std::string WyjscieNieJestRysunkiem(const std::string& wyjscie)
            "nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.";
 }
 
+std::string UwagaOPamieciObrazu(int szerokosc, int wysokosc)
+{
+    const int64_t megabajty = int64_t(szerokosc) * wysokosc * 4 / (1024 * 1024);
+    if (megabajty < 256)
+        return {};
+    return "Obraz " + std::to_string(szerokosc) + "x" + std::to_string(wysokosc) + " zajmie w pamięci " +
+           std::to_string(megabajty) + " MB.";
+}
+
 bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy)
 {
     TWidokiZPliku widoki;

@@ -32,6 +32,10 @@ std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::strin
 // (a task file named first by a slip) is not overwritten: the message, else empty.
 std::string WyjscieNieJestRysunkiem(const std::string& wyjscie);
 
+// Said before a PNG is drawn whose picture takes 256 MB or more (4 bytes a
+// pixel, held whole while it is drawn and written), else empty.
+std::string UwagaOPamieciObrazu(int szerokosc, int wysokosc);
+
 extern const char* const TekstPomocy;
 
 // Reads the task file and analyses it as opening it in the window does, with

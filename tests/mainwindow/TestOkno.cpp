@@ -562,7 +562,9 @@ TEST_F(Okno, PrintingSendsADocumentPerCombinationSheetAndOneForTheEnvelopes)
     Kom.Odpowiedz = false;
     Dokumenty.clear();
     Klik("ToolButton10");
-    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{std::string(TekstRysunekSzerszy)});
+    // 6 m at 1:25 is 24 cm; at 1:50 it fits.
+    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w "
+                                                    "Ustawieniach, np. na 1:50."});
     EXPECT_TRUE(Dokumenty.empty());
 }
 
