@@ -24,7 +24,7 @@ public:
     // Open only after Otworz() returned true.
     QIODevice& Urzadzenie();
     // After everything was written: the new file takes the old one's place,
-    // or what a device was given is flushed. False when any write failed.
+    // or the rest goes to the device. False when any write failed.
     bool Zatwierdz();
     // Nothing written replaces the old file (a device keeps what it got).
     void Anuluj();
@@ -34,8 +34,11 @@ public:
     bool WMiejscu() const { return wMiejscu_; }
 
 private:
+    class TZapis;
+
     QString nazwa_;
     std::unique_ptr<QFileDevice> plik_;
+    std::unique_ptr<TZapis> zapis_; // before plik_ goes, as it writes into it
     QString powod_;
     bool wMiejscu_ = false;
 };

@@ -391,7 +391,7 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     // A task the reader would refuse, or a write that fails, leaves the old file byte-identical. A file size
     // limit makes the write fail after the first kilobyte (even for root).
     std::ofstream(plik, std::ios::binary) << "stara zawartość";
-    const auto nan = ZadanieTestowe(), pozaPrzeslami = ZadanieTestowe();
+    const auto nan = ZadanieTestowe(), pozaPrzeslami = ZadanieTestowe(), drobne = ZadanieTestowe();
     nan->Przesla[1].Rezerwa[3] = std::numeric_limits<double>::quiet_NaN();
     pozaPrzeslami->Liniowe[0].Przeslo = 3;
     const std::string nieZapisany = " Plik nie został zapisany.";
@@ -399,6 +399,8 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
         {nan.get(), plik, "Zadanie zawiera liczbę nieskończoną lub nieokreśloną (w danych geometrycznych)." + nieZapisany},
         {pozaPrzeslami.get(), plik, "Obciążenie równomierne nr 1 leży na przęśle nr 4, a zadanie ma 3 przęsła." + nieZapisany},
         {zadanie.get(), plik, "Nie można zapisać pliku „" + plik + "”: "},
+        // Regression: a file smaller than the write buffer failed only at its last write, and the cut file replaced the old one.
+        {drobne.get(), plik, "Nie można zapisać pliku „" + plik + "”: File too large."},
         {zadanie.get(), brak, "Nie można zapisać pliku „" + brak + "”: "}};
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
