@@ -325,3 +325,23 @@ TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
               std::tuple(0, 0, 0, 0)) << bledy_.str();
     EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
 }
+
+// Before, --pdf and --png aborted (SIGABRT, Qt's English text) when QT_QPA_PLATFORM named a platform that
+// cannot start: xcb without a display, wayland without its plugin, a misspelt name.
+TEST_F(Renderowanie, APlatformThatCannotStartDoesNotStopTheDrawing)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
+    const fs::path bledy = katalog_ / "bledy.txt";
+    for (const char* srodowisko : {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0",
+                                   "QT_QPA_PLATFORM=xbc"})
+        for (const auto& [opcja, poczatek] : {std::pair("--pdf", "%PDF-"), {"--png", "\x89PNG"}}) {
+            const fs::path wyjscie = katalog_ / (std::string("wynik") + opcja);
+            const std::string polecenie = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + srodowisko + " \"" +
+                                          QUARVI_PROGRAM + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
+                                          "\" 2>\"" + bledy.string() + "\"";
+            const int stan = std::system(polecenie.c_str());
+            EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n" << Czytaj(bledy);
+            EXPECT_TRUE(Czytaj(wyjscie).starts_with(poczatek)) << srodowisko << " " << opcja;
+            EXPECT_EQ(Czytaj(bledy).find("plugin"), std::string::npos) << Czytaj(bledy);
+        }
+}
