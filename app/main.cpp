@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <clocale>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -29,6 +30,8 @@ int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // The system's reasons in the user's language; numbers are written and read by our own code.
+    std::setlocale(LC_MESSAGES, "");
     const bool wyjscieZamkniete = ZajmijZamknieteStrumienie();
     const TPolecenie polecenie = RozbierzPolecenie(std::vector<std::string>(argv + 1, argv + argc));
     switch (polecenie.Rodzaj) {

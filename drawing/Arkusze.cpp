@@ -313,7 +313,10 @@ std::string TekstRysunekSzerszy(TKompozycja& k)
     const std::string tekst = "Rysunek belki jest szerszy niż arkusz. ";
     if (!skala)
         return tekst + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.";
-    return tekst + "Zmień skalę poziomą w Ustawieniach, np. na 1:" + FormatujMaska(*skala, "0.#", ',') + ".";
+    // Round denominators: whole, or 2,5.
+    const int64_t calkowita = int64_t(*skala);
+    const std::string mianownik = std::to_string(calkowita) + (*skala > float(calkowita) ? ",5" : "");
+    return tekst + "Zmień skalę poziomą w Ustawieniach, np. na 1:" + mianownik + ".";
 }
 
 bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty)

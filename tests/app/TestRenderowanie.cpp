@@ -58,6 +58,12 @@ char Rodzaj(const std::string& sciezka)
     return S_ISFIFO(s.st_mode) ? 'p' : S_ISCHR(s.st_mode) ? 'c' : S_ISREG(s.st_mode) ? 'f' : '?';
 }
 
+// The system's reason in the user's language, as the program gives it.
+std::string Powod(int blad)
+{
+    return qt_error_string(blad).toStdString();
+}
+
 // Reads a FIFO from before a writer opens it until the writer closes it (or 60 s pass).
 class TCzytelnikPotoku {
 public:
@@ -264,7 +270,7 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
         // Nobody reads: refused at once with the reason, not waited on.
         EXPECT_EQ(uruchom(potok), 1);
         EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku ") && bledy_.str().find(potok) != std::string::npos &&
-                    bledy_.str().ends_with(": nikt nie czyta z tego potoku (No such device or address).\n"))
+                    bledy_.str().ends_with(": nikt nie czyta z tego potoku (" + Powod(ENXIO) + ").\n"))
             << bledy_.str();
         EXPECT_EQ(Rodzaj(potok), 'p');
     }
@@ -284,7 +290,7 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
         // A full disk: the system's reason, not "Unknown error".
         EXPECT_EQ(uruchom(pelny), 1);
         EXPECT_TRUE(bledy_.str().find("pelny") != std::string::npos &&
-                    bledy_.str().ends_with(": No space left on device.\n")) << bledy_.str();
+                    bledy_.str().ends_with(": " + Powod(ENOSPC) + ".\n")) << bledy_.str();
         EXPECT_EQ(std::pair(Rodzaj(pusty), Rodzaj(pelny)), std::pair('c', 'c'));
     }
 }
@@ -303,7 +309,7 @@ TEST_F(Renderowanie, APngCutShortByTheFileSizeLimitSaysTheSystemsReasonAndLeaves
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, sygnal);
     EXPECT_EQ(kod, 1);
-    EXPECT_TRUE(bledy_.str().ends_with(": File too large.\n")) << bledy_.str();
+    EXPECT_TRUE(bledy_.str().ends_with(": " + Powod(EFBIG) + ".\n")) << bledy_.str();
     EXPECT_EQ(Czytaj(obraz), "\x89PNG\r\n\x1a\nstary");
 }
 

@@ -7,7 +7,10 @@
 
 #include <sys/wait.h>
 
+#include <cerrno>
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -119,6 +122,13 @@ TEST_F(WierszPolecenTest, ARefusedFileOrTaskAndASingularMatrixPrintNoResultsAndE
 
 namespace {
 
+// The system's reason in the user's language, as the program gives it.
+std::string Powod(int blad)
+{
+    std::setlocale(LC_MESSAGES, "");
+    return std::strerror(blad);
+}
+
 struct TPrzebieg {
     int Kod;
     std::string Wyjscie, Bledy;
@@ -148,10 +158,10 @@ TEST_F(WierszPolecenTest, AFullOrClosedStandardOutputEndsWithOneAndTheSystemsRea
         SCOPED_TRACE(argumenty);
         const TPrzebieg pelne = Program(katalog_, argumenty, "> /dev/full");
         EXPECT_EQ(std::pair(pelne.Kod, pelne.Bledy),
-                  std::pair(1, std::string("Nie można pisać na standardowe wyjście: No space left on device.\n")));
+                  std::pair(1, "Nie można pisać na standardowe wyjście: " + Powod(ENOSPC) + ".\n"));
         const TPrzebieg zamkniete = Program(katalog_, argumenty, ">&-");
         EXPECT_EQ(std::pair(zamkniete.Kod, zamkniete.Bledy),
-                  std::pair(1, std::string("Nie można pisać na standardowe wyjście: Bad file descriptor.\n")));
+                  std::pair(1, "Nie można pisać na standardowe wyjście: " + Powod(EBADF) + ".\n"));
         const TPrzebieg zwykle = Program(katalog_, argumenty);
         EXPECT_TRUE(zwykle.Kod == 0 && zwykle.Bledy.empty() && zwykle.Wyjscie.size() > 500) << zwykle.Bledy;
     }

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -400,7 +402,7 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
         {pozaPrzeslami.get(), plik, "Obciążenie równomierne nr 1 leży na przęśle nr 4, a zadanie ma 3 przęsła." + nieZapisany},
         {zadanie.get(), plik, "Nie można zapisać pliku „" + plik + "”: "},
         // Regression: a file smaller than the write buffer failed only at its last write, and the cut file replaced the old one.
-        {drobne.get(), plik, "Nie można zapisać pliku „" + plik + "”: File too large."},
+        {drobne.get(), plik, "Nie można zapisać pliku „" + plik + "”: " + std::strerror(EFBIG) + "."},
         {zadanie.get(), brak, "Nie można zapisać pliku „" + brak + "”: "}};
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
