@@ -19,7 +19,8 @@ TOkna::~TOkna() = default;
 int UruchomOkno(int& argc, char** argv, const std::string& plik)
 {
     // A platform that cannot start would make Qt abort: another one that can, or the program's own message.
-    const std::string platforma = PlatformaOkna(WtyczkiPlatform());
+    TPlatformaOkna wybor = PlatformaOkna(WtyczkiPlatform());
+    const std::string& platforma = wybor.Platforma;
     if (platforma.empty()) {
         std::cerr << KomunikatBrakEkranu << '\n';
         return 1;
@@ -30,6 +31,7 @@ int UruchomOkno(int& argc, char** argv, const std::string& plik)
                   << platforma << "”.\n";
     qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforma));
     QApplication aplikacja(argc, argv);
+    wybor.Proba = TProbaEkranu(); // Qt is connected
     QApplication::setApplicationName(QStringLiteral("QUARVI"));
     // Qt's own dialogs (files, printing) in the program's language.
     QTranslator tlumaczenie;

@@ -82,8 +82,13 @@ TOdczyt CzytajPlik(const std::string& nazwaPliku)
                      " bajtów) jak na plik zadania.";
         return wynik;
     }
-    const QByteArray bajty = plik.read(NajwiekszyPlik + 1);
-    if (plik.error() != QFileDevice::NoError) {
+    // In blocks: a read of the largest size at once would take that much memory for any file.
+    QByteArray bajty;
+    char blok[65536];
+    qint64 n = 0;
+    while (bajty.size() <= NajwiekszyPlik && (n = plik.read(blok, sizeof blok)) > 0)
+        bajty.append(blok, n);
+    if (n < 0 || plik.error() != QFileDevice::NoError) {
         wynik.Blad = "Nie można odczytać pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
         return wynik;
     }
