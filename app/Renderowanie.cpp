@@ -28,7 +28,6 @@ QString NazwaPliku(const std::string& utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-
 // The sheets laid out for the sheet size of the composition's printer.
 void UlozArkusze(TKompozycja& k)
 {

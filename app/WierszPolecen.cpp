@@ -225,7 +225,9 @@ int WypiszNaWyjscie(std::string_view tekst, bool wyjscieZamkniete, std::ostream&
         const ssize_t n = ::write(STDOUT_FILENO, tekst.data(), tekst.size());
         if (n > 0)
             tekst.remove_prefix(size_t(n));
-        else if (n < 0 && errno != EINTR)
+        else if (n == 0)
+            blad = EIO;
+        else if (errno != EINTR)
             blad = errno;
     }
     if (blad == 0)

@@ -107,7 +107,6 @@ int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);
 // The footer's line for page `strona` (from 0) of `strony` (UTF-8).
 std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
 
-
 // Whether a printed page would cut off some of what its sheet draws: the
 // pages are drawn as the print would draw them, onto a page three times as
 // wide, and any stroke right of the sheet's width counts. The task's

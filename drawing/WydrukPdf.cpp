@@ -72,7 +72,9 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     TPlikWyjscia wyjscie(Tekst(plik));
     const auto niepowodzenie = [&](const QString& powod) {
         wyjscie.Anuluj();
-        blad = "Nie można zapisać pliku " + plik + ": " + (wyjscie.Powod().isEmpty() ? powod : wyjscie.Powod()).toStdString() + ".";
+        // The file's own reason, when a write failed, before what the caller saw.
+        const QString przyczyna = wyjscie.Powod().isEmpty() ? powod : wyjscie.Powod();
+        blad = "Nie można zapisać pliku " + plik + ": " + przyczyna.toStdString() + ".";
         return false;
     };
     if (!wyjscie.Otworz())
