@@ -8,13 +8,13 @@
 #include "drawing/WydrukPdf.h"
 #include "model/Zadanie.h"
 #include "platform/KomunikatyStrumien.h"
+#include "platform/PlikWyjscia.h"
 #include "platform/Regionalne.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -26,39 +26,6 @@ QString NazwaPliku(const std::string& utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
-
-// The output is written beside its name and renamed over it when complete,
-// so a failed write leaves an older file as it was; every failure says why.
-class TPlikWyjscia {
-public:
-    TPlikWyjscia(const std::string& nazwa, std::ostream& bledy)
-        : plik_(NazwaPliku(nazwa))
-        , nazwa_(nazwa)
-        , bledy_(bledy)
-    {
-        plik_.setDirectWriteFallback(false);
-    }
-    QSaveFile& Plik() { return plik_; }
-    bool Otworz()
-    {
-        return plik_.open(QIODevice::WriteOnly) || Blad();
-    }
-    bool Zatwierdz()
-    {
-        return plik_.commit() || Blad();
-    }
-    bool Blad()
-    {
-        bledy_ << "Nie można zapisać pliku " << nazwa_ << ": " << plik_.errorString().toStdString() << ".\n";
-        plik_.cancelWriting();
-        return false;
-    }
-
-private:
-    QSaveFile plik_;
-    std::string nazwa_;
-    std::ostream& bledy_;
-};
 
 // The sheets laid out for the sheet size of the composition's page.
 void UlozArkusze(TKompozycja& k)
@@ -74,7 +41,7 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
     const auto drukarka = k.Drukarka;
     k.Drukarka = StronaPdf();
     if (RysunekSzerszyNizArkusz(k))
-        bledy << TekstRysunekSzerszy << '\n';
+        bledy << TekstRysunekSzerszy(k) << '\n';
     k.Drukarka = drukarka;
     std::string blad;
     if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(), blad))
@@ -85,6 +52,8 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 
 int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
+    if (const std::string uwaga = UwagaOPamieciObrazu(polecenie.Szerokosc, polecenie.Wysokosc); !uwaga.empty())
+        bledy << uwaga << '\n';
     QImage obraz(polecenie.Szerokosc, polecenie.Wysokosc, QImage::Format_RGB32);
     if (obraz.isNull()) {
         bledy << "Brak pamięci na obraz " << polecenie.Szerokosc << "x" << polecenie.Wysokosc << ".\n";
@@ -97,16 +66,21 @@ int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
         TPowierzchniaQt powierzchnia(obraz);
         Przerysuj(k, &powierzchnia);
     }
-    TPlikWyjscia wyjscie(polecenie.Wyjscie, bledy);
+    // Written beside its name and renamed over it when complete, so a failed write leaves an older file as it was.
+    TPlikWyjscia wyjscie(NazwaPliku(polecenie.Wyjscie));
+    const auto niepowodzenie = [&](const QString& powod) {
+        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": " << powod.toStdString() << ".\n";
+        return 1;
+    };
     if (!wyjscie.Otworz())
-        return 1;
-    QImageWriter pisarz(&wyjscie.Plik(), "PNG");
+        return niepowodzenie(wyjscie.Powod());
+    QImageWriter pisarz(&wyjscie.Urzadzenie(), "PNG");
     if (!pisarz.write(obraz)) {
-        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": " << pisarz.errorString().toStdString() << ".\n";
-        wyjscie.Plik().cancelWriting();
-        return 1;
+        wyjscie.Anuluj();
+        // The writer knows only that it failed; the file knows why (a full disk).
+        return niepowodzenie(wyjscie.Powod().isEmpty() ? pisarz.errorString() : wyjscie.Powod());
     }
-    return wyjscie.Zatwierdz() ? 0 : 1;
+    return wyjscie.Zatwierdz() ? 0 : niepowodzenie(wyjscie.Powod());
 }
 
 } // namespace
@@ -121,11 +95,13 @@ void WczytajCzcionkeProgramu(const std::filesystem::path& folderProgramu, TCzcio
 int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const TRegionalne& regionalne,
                    std::ostream& bledy)
 {
+    for (const std::string& blad :
+         {WyjscieNadpisujeZadanie(polecenie.Wyjscie, polecenie.Plik), WyjscieNieJestRysunkiem(polecenie.Wyjscie)})
+        if (!blad.empty()) {
+            bledy << blad << '\n';
+            return 1;
+        }
     // Large tables: on the heap.
-    if (const std::string blad = WyjscieNadpisujeZadanie(polecenie.Wyjscie, polecenie.Plik); !blad.empty()) {
-        bledy << blad << '\n';
-        return 1;
-    }
     auto zad = std::make_unique<TDaneZadania>();
     auto wyn = std::make_unique<TWyniki>();
     TWidok widok;

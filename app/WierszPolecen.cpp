@@ -3,13 +3,21 @@
 #include "analysis/Analiza.h"
 #include "analysis/Wyniki.h"
 #include "app/Raport.h"
+#include "model/Granice.h"
 #include "model/Zadanie.h"
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 #include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <ostream>
 #include <system_error>
 
@@ -75,16 +83,24 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
         return p;
     };
     using R = TPolecenie::TRodzaj;
-    std::string tryb, rozmiar, skala;
+    std::string tryb;
+    std::optional<std::string> rozmiar, skala;
     std::vector<std::string> pliki;
     for (size_t i = 0; i < argumenty.size(); ++i) {
         const std::string& a = argumenty[i];
         if (a == "--rozmiar" || a == "--skala") {
-            if (i + 1 == argumenty.size())
-                return blad("Opcja " + a + " wymaga wartości, np. " + (a == "--skala" ? "--skala 200" : "--rozmiar 1600x1000") + ".");
-            (a == "--skala" ? skala : rozmiar) = argumenty[++i];
+            const char* przyklad = a == "--skala" ? "--skala 200" : "--rozmiar 1600x1000";
+            if (i + 1 == argumenty.size() || argumenty[i + 1].empty())
+                return blad("Opcja " + a + " wymaga wartości, np. " + przyklad + ".");
+            std::optional<std::string>& wartosc = a == "--skala" ? skala : rozmiar;
+            // The second of two values would win without a word.
+            if (wartosc)
+                return blad("Opcja " + a + " jest podana dwa razy.");
+            wartosc = argumenty[++i];
         } else if (a == "--help" || a == "-h" || a == "--wyniki" || a == "--json" || a == "--pdf" || a == "--png") {
-            if (!tryb.empty() && tryb != a)
+            if (tryb == a)
+                return blad("Opcja " + a + " jest podana dwa razy.");
+            if (!tryb.empty())
                 return blad("Opcje " + tryb + " i " + a + " wykluczają się.");
             tryb = a;
         } else if (a.starts_with("-") && a.size() > 1) {
@@ -101,7 +117,7 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
         // A task file alone opens the window with it.
         if (pliki.size() > 1)
             return blad("Okno programu otwiera jeden plik zadania. Opis użycia: quarvi --help");
-        if (!rozmiar.empty() || !skala.empty())
+        if (rozmiar || skala)
             return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
         p.Plik = pliki.empty() ? "" : pliki[0];
         return p;
@@ -110,7 +126,7 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
     if (!rysunek) {
         if (pliki.size() != 1)
             return blad("Opcja " + tryb + " wymaga jednego argumentu: pliku zadania.");
-        if (!rozmiar.empty() || !skala.empty())
+        if (rozmiar || skala)
             return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
         p.Rodzaj = tryb == "--wyniki" ? R::Wyniki : R::Json;
         p.Plik = pliki[0];
@@ -122,12 +138,12 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
     p.Rodzaj = tryb == "--pdf" ? R::Pdf : R::Png;
     p.Wyjscie = pliki[0];
     p.Plik = pliki[1];
-    if (!rozmiar.empty() && (p.Rodzaj != R::Png || !RozmiarObrazu(rozmiar, p.Szerokosc, p.Wysokosc)))
+    if (rozmiar && (p.Rodzaj != R::Png || !RozmiarObrazu(*rozmiar, p.Szerokosc, p.Wysokosc)))
         return blad(p.Rodzaj != R::Png ? "Opcja --rozmiar dotyczy tylko --png."
                                        : "Rozmiar obrazu podaje się jako --rozmiar SZERxWYS, np. --rozmiar 1600x1000.");
-    if (!skala.empty()) {
+    if (skala) {
         double v = 0;
-        if (!CzytajLiczbe(skala, ",.", v) || !(v >= 1 && v <= 100000))
+        if (!CzytajLiczbe(*skala, ",.", v) || !SkalaWGranicach(v))
             return blad("Skalę poziomą podaje się jako mianownik od 1 do 100000, np. --skala 200 dla 1:200.");
         p.SkalaX = float(v);
     }
@@ -143,6 +159,31 @@ std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::strin
     if (!taSama || e1 || e2)
         return {};
     return "Plik wyniku " + wyjscie + " jest plikiem zadania; podaj inną nazwę, aby go nie nadpisać.";
+}
+
+std::string WyjscieNieJestRysunkiem(const std::string& wyjscie)
+{
+    namespace fs = std::filesystem;
+    std::error_code e;
+    if (!fs::is_regular_file(wyjscie, e) || fs::file_size(wyjscie, e) == 0)
+        return {};
+    std::ifstream plik(wyjscie, std::ios::binary);
+    char poczatek[8] = {};
+    plik.read(poczatek, sizeof poczatek);
+    const std::string_view p(poczatek, size_t(plik.gcount()));
+    if (p.starts_with("%PDF-") || p == "\x89PNG\r\n\x1a\n")
+        return {};
+    return "Plik wyniku " + wyjscie + " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "
+           "nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.";
+}
+
+std::string UwagaOPamieciObrazu(int szerokosc, int wysokosc)
+{
+    const int64_t megabajty = int64_t(szerokosc) * wysokosc * 4 / (1024 * 1024);
+    if (megabajty < 256)
+        return {};
+    return "Obraz " + std::to_string(szerokosc) + "x" + std::to_string(wysokosc) + " zajmie w pamięci " +
+           std::to_string(megabajty) + " MB.";
 }
 
 bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy)
@@ -162,6 +203,37 @@ bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, 
     // Analysed here, as the first composition after opening would.
     zad.DoPrzeliczenia = false;
     return PrzeliczZadanie(zad, wyn, komunikaty) && komunikaty.Ilosc == 0;
+}
+
+bool ZajmijZamknieteStrumienie()
+{
+    bool wyjscie = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        wyjscie = wyjscie || fd == STDOUT_FILENO;
+        // The lowest free descriptor: this one, as the lower ones are open by now.
+        ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+    return wyjscie;
+}
+
+int WypiszNaWyjscie(std::string_view tekst, bool wyjscieZamkniete, std::ostream& bledy)
+{
+    int blad = wyjscieZamkniete ? EBADF : 0;
+    while (!tekst.empty() && blad == 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, tekst.data(), tekst.size());
+        if (n > 0)
+            tekst.remove_prefix(size_t(n));
+        else if (n == 0)
+            blad = EIO;
+        else if (errno != EINTR)
+            blad = errno;
+    }
+    if (blad == 0)
+        return 0;
+    bledy << "Nie można pisać na standardowe wyjście: " << std::strerror(blad) << ".\n";
+    return 1;
 }
 
 int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,

@@ -3,6 +3,7 @@
 // task file, without a window.
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct TDaneZadania;
@@ -27,6 +28,14 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty);
 // or link): the message, else empty.
 std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::string& plik);
 
+// An existing regular file that is not empty and neither a PDF nor a PNG
+// (a task file named first by a slip) is not overwritten: the message, else empty.
+std::string WyjscieNieJestRysunkiem(const std::string& wyjscie);
+
+// Said before a PNG is drawn whose picture takes 256 MB or more (4 bytes a
+// pixel, held whole while it is drawn and written), else empty.
+std::string UwagaOPamieciObrazu(int szerokosc, int wysokosc);
+
 extern const char* const TekstPomocy;
 
 // Reads the task file and analyses it as opening it in the window does, with
@@ -38,3 +47,12 @@ bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, 
 // --wyniki and --json: the exit code of the program.
 int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,
                     std::ostream& bledy);
+
+// Standard input, output and error that were closed when the program started
+// are opened on /dev/null, so that no file the program opens takes their
+// place (and gets its messages). True when standard output was closed.
+bool ZajmijZamknieteStrumienie();
+
+// The whole text written to standard output, every write checked: 0, or 1
+// with the system's reason on `bledy` (a full disk, a closed output).
+int WypiszNaWyjscie(std::string_view tekst, bool wyjscieZamkniete, std::ostream& bledy);

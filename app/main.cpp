@@ -7,16 +7,19 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <clocale>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 namespace {
 
-// Drawing the sheets needs fonts and a painter, not a display.
+// Drawing the sheets needs fonts and a painter, not a display: whatever
+// platform the environment names (one that cannot start would abort Qt),
+// the one that draws into memory.
 int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplikacja(argc, argv);
     auto czcionka = std::make_unique<TCzcionka>();
     WczytajCzcionkeProgramu(QCoreApplication::applicationDirPath().toStdString(), *czcionka, std::cerr);
@@ -27,6 +30,9 @@ int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // The system's reasons in the user's language; numbers are written and read by our own code.
+    std::setlocale(LC_MESSAGES, "");
+    const bool wyjscieZamkniete = ZajmijZamknieteStrumienie();
     const TPolecenie polecenie = RozbierzPolecenie(std::vector<std::string>(argv + 1, argv + argc));
     switch (polecenie.Rodzaj) {
     case TPolecenie::TRodzaj::Blad:
@@ -35,11 +41,14 @@ int main(int argc, char** argv)
     case TPolecenie::TRodzaj::Okno:
         return UruchomOkno(argc, argv, polecenie.Plik);
     case TPolecenie::TRodzaj::Pomoc:
-        std::cout << TekstPomocy;
-        return 0;
+        return WypiszNaWyjscie(TekstPomocy, wyjscieZamkniete, std::cerr);
     case TPolecenie::TRodzaj::Wyniki:
-    case TPolecenie::TRodzaj::Json:
-        return WykonajTekstowe(polecenie, RegionalneSystemu(), std::cout, std::cerr);
+    case TPolecenie::TRodzaj::Json: {
+        // Written whole at the end, so that a failed write is seen and reported.
+        std::ostringstream wyniki;
+        const int kod = WykonajTekstowe(polecenie, RegionalneSystemu(), wyniki, std::cerr);
+        return kod != 0 ? kod : WypiszNaWyjscie(wyniki.str(), wyjscieZamkniete, std::cerr);
+    }
     case TPolecenie::TRodzaj::Pdf:
     case TPolecenie::TRodzaj::Png:
         return Rysunek(polecenie, argc, argv);

@@ -1,5 +1,6 @@
 #include "dialogs/ZapisObciazen.h"
 
+#include "model/Granice.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
@@ -48,15 +49,28 @@ std::string Grupa(const TDaneZadania& zad, int32_t g, const char* odstep)
     return t;
 }
 
+// A number as typed, with either separator, when the task's single-precision field can hold it.
+bool Czytaj(std::string_view tekst, char sep, double& v)
+{
+    return CzytajLiczbeNormalizujac(tekst, sep, v) && MiesciSieWFloat(v, tekst);
+}
+
+// "… nie może przekraczać 1000000 kN!"
+std::string Najwyzej(const char* pole, const char* jednostka)
+{
+    return std::string(pole) + " nie może przekraczać " + std::to_string(int(NajwiekszeObciazenie)) + " " + jednostka +
+           "!";
+}
+
 // The value and position checks; the last failing one names the message.
 struct TOdczyt {
     bool Ok = true;
     std::string Komunikat;
     double Q1 = 0, Q2 = 0, X1 = 0, X2 = 0;
-    void Blad(const char* tekst)
+    void Blad(std::string tekst)
     {
         Ok = false;
-        Komunikat = tekst;
+        Komunikat = std::move(tekst);
     }
 };
 
@@ -66,7 +80,7 @@ TOdczyt CzytajPunktowe(R rodzaj, TPolaObciazenia& pola, float L, char sep)
     TOdczyt o;
     // What is typed with either separator is accepted, and shown as it will be stored.
     pola.Wartosc1 = NormalizujSeparator(pola.Wartosc1, sep);
-    if (!CzytajLiczbe(pola.Wartosc1, sep, o.Q1)) {
+    if (!Czytaj(pola.Wartosc1, sep, o.Q1)) {
         o.Blad(sila ? "Nieprawidłowa wartość siły!" : "Nieprawidłowa wartość momentu!");
     } else {
         pola.Wartosc1 = FormatujStale(o.Q1, 2, 12, sep);
@@ -75,9 +89,11 @@ TOdczyt CzytajPunktowe(R rodzaj, TPolaObciazenia& pola, float L, char sep)
             o.Blad("Siła musi mieć wartość dodatnią!");
         else if (!sila && o.Q1 == 0)
             o.Blad("Moment musi mieć wartość różną od 0!");
+        else if (!ObciazenieWGranicach(o.Q1))
+            o.Blad(sila ? Najwyzej("Wartość siły", "kN") : Najwyzej("Wartość bezwzględna momentu", "kNm"));
     }
     pola.Polozenie1 = NormalizujSeparator(pola.Polozenie1, sep);
-    if (!CzytajLiczbe(pola.Polozenie1, sep, o.X1)) {
+    if (!Czytaj(pola.Polozenie1, sep, o.X1)) {
         o.Blad(sila ? "Nieprawidłowa wartość położenia siły!" : "Nieprawidłowa wartość położenia momentu!");
     } else if (o.Ok) {
         pola.Polozenie1 = FormatujStale(o.X1, 2, 12, sep);
@@ -96,21 +112,27 @@ TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep
 {
     TOdczyt o;
     if (rodzaj == R::Liniowe) {
-        if (!CzytajLiczbeNormalizujac(pola.Wartosc1, sep, o.Q1))
+        if (!Czytaj(pola.Wartosc1, sep, o.Q1))
             o.Blad("Nieprawidłowa wartość siły!");
         else if (o.Q1 <= 0)
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
+        else if (!ObciazenieWGranicach(o.Q1))
+            o.Blad(Najwyzej("Wartość obciążenia", "kN/m"));
     } else {
-        if (!CzytajLiczbeNormalizujac(pola.Wartosc1, sep, o.Q1))
+        if (!Czytaj(pola.Wartosc1, sep, o.Q1))
             o.Blad("Nieprawidłowa wartość początkowa obciążenia!");
-        if (!CzytajLiczbeNormalizujac(pola.Wartosc2, sep, o.Q2))
+        if (!Czytaj(pola.Wartosc2, sep, o.Q2))
             o.Blad("Nieprawidłowa wartość końcowa obciążenia!");
         // One of the two may be zero, not both.
         if (o.Ok && (o.Q1 + o.Q2 < 0.001 || o.Q1 < 0 || o.Q2 < 0))
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
+        else if (o.Ok && !ObciazenieWGranicach(o.Q1))
+            o.Blad(Najwyzej("Wartość początkowa obciążenia", "kN/m"));
+        else if (o.Ok && !ObciazenieWGranicach(o.Q2))
+            o.Blad(Najwyzej("Wartość końcowa obciążenia", "kN/m"));
     }
     const bool liniowe = rodzaj == R::Liniowe;
-    if (!CzytajLiczbeNormalizujac(pola.Polozenie1, sep, o.X1)) {
+    if (!Czytaj(pola.Polozenie1, sep, o.X1)) {
         o.Blad(liniowe ? "Nieprawidłowa wartość położenia obciąźenia (początek)!"
                        : "Nieprawidłowa wartość położenia obciążenia (początek)!");
     } else if (o.Ok) {
@@ -119,7 +141,7 @@ TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep
         if (L < o.X1)
             o.Blad("Położenie obciążenia musi mieć wartość nie większą niż długość belki (początek)!");
     }
-    if (!CzytajLiczbeNormalizujac(pola.Polozenie2, sep, o.X2)) {
+    if (!Czytaj(pola.Polozenie2, sep, o.X2)) {
         o.Blad(liniowe ? "Nieprawidłowa wartość położenia obciąźenia (koniec)!"
                        : "Nieprawidłowa wartość położenia obciążenia (koniec)!");
     } else if (o.Ok) {

@@ -25,8 +25,11 @@ struct TPolaObciazenia {
 // Checks the texts and stores the load, setting DoPrzeliczenia and
 // NieZapisane. Every field takes "," and "." alike. The point loads first
 // replace either by the separator and rewrite their edits, the value and,
-// while everything read so far holds, the position with two decimals. Komunikaty: the last value or position
-// message, then the group message, each a box of its own; empty when stored.
+// while everything read so far holds, the position with two decimals. A
+// number a float cannot hold gets its field's message, a value beyond
+// model/Granice.h's limits one naming the field. Komunikaty: the last value
+// or position message, then the group message, each a box of its own; empty
+// when stored.
 // A full table, a group that does not exist and a changed slot that holds no
 // load any more are refused too; nothing is written then.
 struct TWynikZapisu {

@@ -2,20 +2,19 @@
 
 #include "analysis/Wyniki.h"
 #include "drawing/Arkusze.h"
+#include "model/Granice.h"
 #include "platform/Cp1250.h"
 #include "platform/TekstyLiczb.h"
 
-#include <cfloat>
-#include <cmath>
 
 namespace {
 
-// A number the task can hold, typed with either separator: what does not fit
-// a float counts as no number.
+// A number the task can hold, typed with either separator: what a float field
+// cannot hold (see MiesciSieWFloat) counts as no number.
 std::optional<float> Liczba(std::string_view tekst, char separator)
 {
     double v = 0;
-    if (!CzytajLiczbeNormalizujac(tekst, separator, v) || !(std::fabs(v) <= FLT_MAX))
+    if (!CzytajLiczbeNormalizujac(tekst, separator, v) || !MiesciSieWFloat(v, tekst))
         return std::nullopt;
     return float(v);
 }
@@ -115,7 +114,9 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         const std::string przeslo = "Przęsło " + std::to_string(i + 1) + ": rozpiętość ";
         if (!(*l > 0))
             return przeslo + "musi być większa od zera.";
-        if (*l > NajdluzszaRozpietosc)
+        if (*l < NajkrotszePrzeslo)
+            return przeslo + "musi wynosić co najmniej 1 cm.";
+        if (*l > NajdluzszePrzeslo)
             return przeslo + "nie może przekraczać 1000 m.";
         L[size_t(i)] = *l;
     }
@@ -211,15 +212,18 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vec
                                 char separator)
 {
     std::string blad;
+    const std::string granica = std::to_string(int(NajwiekszyWspolczynnik));
     std::vector<std::vector<float>> wartosci(komorki.size());
     for (size_t c = 0; c < komorki.size(); ++c)
         for (size_t j = 0; j < komorki[c].size(); ++j) {
             std::string& tekst = komorki[c][j];
             tekst = NormalizujSeparator(tekst, separator);
             const std::optional<float> v = Liczba(tekst, separator);
+            const std::string komorka = "Kombinacja - " + std::to_string(c + 1) + "; Grupa - " + std::to_string(j + 1);
             if (!v)
-                blad = "Błędny współczynnik obciążenia Kombinacja - " + std::to_string(c + 1) + "; Grupa - " +
-                       std::to_string(j + 1) + " !";
+                blad = "Błędny współczynnik obciążenia " + komorka + " !";
+            else if (!WspolczynnikWGranicach(*v))
+                blad = "Współczynnik obciążenia " + komorka + " musi mieć wartość od -" + granica + " do " + granica + "!";
             wartosci[c].push_back(v.value_or(0));
         }
     Zmieniono(zad);
@@ -272,7 +276,7 @@ float WspolczynnikGrubosci(int32_t pozycja)
 std::optional<float> SkalaPozioma(std::string_view tekst, char separator)
 {
     const std::optional<float> v = Liczba(tekst, separator);
-    if (!v || !(*v > 0))
+    if (!v || !SkalaWGranicach(*v))
         return std::nullopt;
     return v;
 }
@@ -306,8 +310,10 @@ std::string ZastosujUstawienia(TDaneZadania& zad, TPolaUstawien& pola, char sepa
         blad = KomunikatRzeczywistej(pola.SkalaX);
     else if (const std::optional<float> s = SkalaPozioma(pola.SkalaX, separator))
         zad.SkalaX = *s;
-    else
+    else if (!(*Liczba(pola.SkalaX, separator) > 0))
         blad = "Skala pozioma musi być większa od zera.";
+    else
+        blad = "Skala pozioma to mianownik od 1 do 100000 (1:1 … 1:100000).";
     sprawdz(PSchem_Xo, KomunikatRzeczywistej(pola.Edycje[PSchem_Xo]));
     sprawdz(Pschem_Yo, KomunikatRzeczywistej(pola.Edycje[Pschem_Yo]));
 

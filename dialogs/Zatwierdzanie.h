@@ -14,9 +14,6 @@
 struct TWyniki;
 struct TWidok;
 
-// Spans longer than this are refused: the analysis samples every centimetre.
-inline constexpr float NajdluzszaRozpietosc = 1000.0f;
-
 // ---------------------------------------------------------------- geometry
 
 struct TPolaGeometrii {
@@ -31,7 +28,7 @@ struct TPolaGeometrii {
 // user's), keeps the loads within the new lengths, derives
 // codes, unknowns and positions, lays out the sheets, resizes the results and
 // sets DoPrzeliczenia and NieZapisane. A cell that is no number or no
-// length between 0 and 1000 m leaves the task and pola untouched.
+// length between 1 cm and 1000 m (model/Granice.h) leaves the task and pola untouched.
 std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
                                char separator);
 
@@ -95,7 +92,7 @@ void WypelnijPolaUstawien(const TNastawy& nastawy, TPolaUstawien& pola, char sep
 // The line width factor the scroll bar's position stands for.
 float WspolczynnikGrubosci(int32_t pozycja);
 
-// The horizontal scale the combo's text gives, when it is a number above zero.
+// The horizontal scale the combo's text gives, when it is a denominator from 1 to 100000.
 std::optional<float> SkalaPozioma(std::string_view tekst, char separator);
 
 // The force scale the settings choose; nothing when the length it needs is no number.

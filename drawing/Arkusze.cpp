@@ -11,6 +11,7 @@
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
+#include "model/Granice.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
@@ -269,9 +270,50 @@ bool RysunekSzerszyNizArkusz(TKompozycja& k)
     return wydruk.PrawaKrawedz() > szerokosc + 0.5;
 }
 
+std::optional<float> SkalaMieszczaca(TKompozycja& k)
+{
+    TDaneZadania& zad = k.Zadanie;
+    const float skala = zad.SkalaX;
+    std::vector<float> okragle;
+    for (double potega = 1; potega <= NajwiekszaSkala; potega *= 10)
+        for (const double m : {1.0, 2.0, 2.5, 5.0})
+            if (m * potega > skala && m * potega <= NajwiekszaSkala)
+                okragle.push_back(float(m * potega));
+    // A smaller drawing fits wherever a larger one does: the first that fits by halving.
+    size_t od = 0, ile = okragle.size();
+    while (ile > 0) {
+        const size_t polowa = ile / 2;
+        zad.SkalaX = okragle[od + polowa];
+        if (RysunekSzerszyNizArkusz(k)) {
+            od += polowa + 1;
+            ile -= polowa + 1;
+        } else {
+            ile = polowa;
+        }
+    }
+    zad.SkalaX = skala;
+    UstawRozmiarArkusza(k.Widok, k.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
+    RozmiescArkusze(zad, k.Widok);
+    if (od == okragle.size())
+        return std::nullopt;
+    return okragle[od];
+}
+
+std::string TekstRysunekSzerszy(TKompozycja& k)
+{
+    const std::optional<float> skala = SkalaMieszczaca(k);
+    const std::string tekst = "Rysunek belki jest szerszy niż arkusz. ";
+    if (!skala)
+        return tekst + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.";
+    // Round denominators: whole, or 2,5.
+    const int64_t calkowita = int64_t(*skala);
+    const std::string mianownik = std::to_string(calkowita) + (*skala > float(calkowita) ? ",5" : "");
+    return tekst + "Zmień skalę poziomą w Ustawieniach, np. na 1:" + mianownik + ".";
+}
+
 bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty)
 {
-    return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(std::string(TekstRysunekSzerszy));
+    return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(TekstRysunekSzerszy(k));
 }
 
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)

@@ -105,16 +105,23 @@ int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);
 // The footer's line for page `strona` (from 0) of `strony` (UTF-8).
 std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
 
-// What the print command asks before printing a beam its sheet cannot hold.
-inline constexpr std::string_view TekstRysunekSzerszy =
-    "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.";
-
 // Whether a printed page would cut off some of what its sheet draws: the
 // pages are drawn as the print would draw them, onto a page three times as
 // wide, and any stroke right of the sheet's width counts. The task's
 // horizontal scale and the printer as last asked decide; the sheets are laid
 // out again afterwards, as after printing.
 bool RysunekSzerszyNizArkusz(TKompozycja& k);
+
+// The horizontal scale denominator to propose for a beam wider than its
+// sheet: the first round one (1, 2, 2.5 or 5 times a power of ten) above the
+// task's at which the drawing fits, at most 100000; nothing when none fits.
+// The sheets are laid out for the task's own scale again afterwards.
+std::optional<float> SkalaMieszczaca(TKompozycja& k);
+
+// What the print command asks before printing a beam its sheet cannot hold,
+// with the scale that fits: "Rysunek belki jest szerszy niż arkusz. Zmień
+// skalę poziomą w Ustawieniach, np. na 1:200."
+std::string TekstRysunekSzerszy(TKompozycja& k);
 
 // Before printing: true when the drawing fits, or when asked through
 // `komunikaty` the user answers Yes to printing it cut off.

@@ -4,12 +4,12 @@
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/Widok.h"
 #include "model/Zadanie.h"
+#include "platform/PlikWyjscia.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 
 namespace {
@@ -69,16 +69,17 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
 {
     // Written beside its name and renamed over it when complete: a failed
     // print leaves an older file as it was, and every failure says why.
-    QSaveFile wyjscie(Tekst(plik));
-    wyjscie.setDirectWriteFallback(false);
+    TPlikWyjscia wyjscie(Tekst(plik));
     const auto niepowodzenie = [&](const QString& powod) {
-        blad = "Nie można zapisać pliku " + plik + ": " + powod.toStdString() + ".";
-        wyjscie.cancelWriting();
+        wyjscie.Anuluj();
+        // The file's own reason, when a write failed, before what the caller saw.
+        const QString przyczyna = wyjscie.Powod().isEmpty() ? powod : wyjscie.Powod();
+        blad = "Nie można zapisać pliku " + plik + ": " + przyczyna.toStdString() + ".";
         return false;
     };
-    if (!wyjscie.open(QIODevice::WriteOnly))
-        return niepowodzenie(wyjscie.errorString());
-    QPdfWriter pdf(&wyjscie);
+    if (!wyjscie.Otworz())
+        return niepowodzenie(wyjscie.Powod());
+    QPdfWriter pdf(&wyjscie.Urzadzenie());
     pdf.setResolution(DpiPdf);
     pdf.setCreator(QStringLiteral("QUARVI"));
     pdf.setTitle(Tekst(tytul));
@@ -97,8 +98,8 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     UlozArkusze(k);
     if (strony < IloscStronWydruku(k.Zadanie))
         return niepowodzenie(QStringLiteral("nie wszystkie strony zostały zapisane"));
-    if (!wyjscie.commit()) {
-        blad = "Nie można zapisać pliku " + plik + ": " + wyjscie.errorString().toStdString() + ".";
+    if (!wyjscie.Zatwierdz()) {
+        blad = "Nie można zapisać pliku " + plik + ": " + wyjscie.Powod().toStdString() + ".";
         return false;
     }
     return true;

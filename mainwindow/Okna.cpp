@@ -4,6 +4,7 @@
 #include "mainwindow/SystemQt.h"
 #include "platform/Ekran.h"
 #include "platform/RegionalneQt.h"
+#include "platform/WtyczkiQt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,11 +18,20 @@ TOkna::~TOkna() = default;
 
 int UruchomOkno(int& argc, char** argv, const std::string& plik)
 {
-    if (!JestEkran()) {
+    // A platform that cannot start would make Qt abort: another one that can, or the program's own message.
+    TPlatformaOkna wybor = PlatformaOkna(WtyczkiPlatform());
+    const std::string& platforma = wybor.Platforma;
+    if (platforma.empty()) {
         std::cerr << KomunikatBrakEkranu << '\n';
         return 1;
     }
+    const QByteArray zadana = qgetenv("QT_QPA_PLATFORM");
+    if (!zadana.isEmpty() && !zadana.startsWith(QByteArray::fromStdString(platforma)))
+        std::cerr << "Platforma „" << zadana.toStdString() << "” (QT_QPA_PLATFORM) nie może wystartować; okno otwiera się na „"
+                  << platforma << "”.\n";
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforma));
     QApplication aplikacja(argc, argv);
+    wybor.Proba = TProbaEkranu(); // Qt is connected
     QApplication::setApplicationName(QStringLiteral("QUARVI"));
     // Qt's own dialogs (files, printing) in the program's language.
     QTranslator tlumaczenie;

@@ -16,6 +16,7 @@ struct TOkna {
 };
 
 // Starts the window, with the task file `plik` open when it is not empty,
-// and runs until the window closes; returns the exit code. Without a display
-// it says so on stderr and returns 1 before Qt starts.
+// and runs until the window closes; returns the exit code. A platform named
+// in QT_QPA_PLATFORM that cannot start gives way to one that can (with a line
+// on stderr); with none it says so on stderr and returns 1 before Qt starts.
 int UruchomOkno(int& argc, char** argv, const std::string& plik);

@@ -30,6 +30,16 @@ std::string FolderPliku(const std::string& plik)
     return std::filesystem::path(plik).parent_path().string();
 }
 
+// A name given relative to the folder the program started in ("Strop.qvr"
+// from the command line) keeps pointing there: with no folder of its own the
+// save dialog would open in the root folder.
+std::string Bezwzgledna(const std::string& plik)
+{
+    std::error_code blad;
+    const std::filesystem::path p = std::filesystem::absolute(plik, blad);
+    return blad ? plik : p.lexically_normal().string();
+}
+
 } // namespace
 
 TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad)
@@ -160,7 +170,7 @@ bool TPolecenia::Czytaj(const std::string& plik)
         otoczenie_.Komunikaty.Komunikat(blad);
         return false;
     }
-    plik_ = plik;
+    plik_ = Bezwzgledna(plik);
     zad.DoPrzeliczenia = true;
     zad.NieZapisane = false;
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
@@ -184,7 +194,7 @@ bool TPolecenia::Zapisz()
         otoczenie_.Komunikaty.Komunikat(blad);
         return false;
     }
-    plik_ = *nazwa;
+    plik_ = Bezwzgledna(*nazwa);
     program_.Zadanie.NieZapisane = false;
     podglad_.Pokaz();
     return true;

@@ -48,7 +48,7 @@ public:
     // the paint box shows its top-left corner.
     QImage ObrazArkusza;
 
-    // The task's file (UTF-8); empty until the task is read or saved.
+    // The task's file (UTF-8, an absolute path); empty until the task is read or saved.
     const std::string& Plik() const { return plik_; }
 
     // The window is shown for the first time: the picture for a screen of

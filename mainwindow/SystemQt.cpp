@@ -34,9 +34,10 @@ QMessageBox::StandardButton Pokaz(QMessageBox::Icon ikona, const std::string& te
 
 } // namespace
 
+// Every plain message of the program refuses something or reports a failure.
 void TKomunikatyQt::Komunikat(const std::string& tekst)
 {
-    Pokaz(QMessageBox::Information, tekst, QMessageBox::Ok);
+    Pokaz(QMessageBox::Warning, tekst, QMessageBox::Ok);
 }
 
 bool TKomunikatyQt::Pytanie(const std::string& tekst)

@@ -12,7 +12,8 @@ class QPrinter;
 #include <QtCore/qcontainerfwd.h>
 class TPowierzchniaQt;
 
-// Message boxes over the active window, captioned "QUARVI".
+// Message boxes over the active window, captioned "QUARVI": a message with
+// the warning icon (each refuses or reports a failure), questions with the question icon.
 class TKomunikatyQt : public IKomunikaty {
 public:
     void Komunikat(const std::string& tekst) override;

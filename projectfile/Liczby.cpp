@@ -1,5 +1,6 @@
 #include "projectfile/Liczby.h"
 
+#include "model/Granice.h"
 #include "platform/TekstyLiczb.h"
 
 #include <array>
@@ -165,7 +166,11 @@ std::string TekstLiczby(double v, char separator)
 
 bool CzytajRzeczywista(std::string_view tekst, double& wynik)
 {
-    return CzytajLiczbe(tekst, ",.", wynik);
+    double v = 0;
+    if (!CzytajLiczbe(tekst, ",.", v) || !MiesciSieWDouble(v, tekst))
+        return false;
+    wynik = v;
+    return true;
 }
 
 bool CzytajRzeczywista(std::string_view tekst, float& wynik)
@@ -173,7 +178,10 @@ bool CzytajRzeczywista(std::string_view tekst, float& wynik)
     double v = 0;
     if (!CzytajRzeczywista(tekst, v) || std::fabs(v) >= GranicaFloat)
         return false;
-    wynik = std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, float(v > 0 ? 1 : -1)) : float(v);
+    const float f = std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, float(v > 0 ? 1 : -1)) : float(v);
+    if (!MiesciSieWFloat(f, tekst))
+        return false;
+    wynik = f;
     return true;
 }
 

@@ -12,10 +12,11 @@ std::string TekstLiczby(double v, char separator);
 
 // Integers are read by CzytajCalkowita of platform/TekstyLiczb.h.
 // Real number with either "," or "." as separator and an optional exponent.
-// Refuses nan, inf, thousands separators and anything that overflows double.
+// Refuses nan, inf, thousands separators, anything that overflows double and
+// a number other than 0 that would be stored as 0 or as a subnormal.
 bool CzytajRzeczywista(std::string_view tekst, double& wynik);
-// As above, but the value must also fit a float; near the top of the float
-// range it is rounded as the conversion rounds.
+// As above, but the value must also fit a float (see MiesciSieWFloat); near
+// the top of the float range it is rounded as the conversion rounds.
 bool CzytajRzeczywista(std::string_view tekst, float& wynik);
 
 // A colour as 0x00BBGGRR: one of the twenty colour names, else "$" and 8 hex digits.

@@ -1,11 +1,14 @@
 #include "projectfile/PlikZadania.h"
 
+#include "model/Granice.h"
 #include "projectfile/Liczby.h"
 #include "platform/Cp1250.h"
 #include "platform/Odmiana.h"
 #include "platform/TekstyLiczb.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -70,18 +73,42 @@ struct TRodzaj {
     const char* Mianownik;       // "Siła skupiona nr 3 leży ..."
     const char* Rekord;          // "(siły skupione, siła 3)"
     const char* DopelniaczMnogi; // "więcej niż 100 sił skupionych"
+    const char* Jednostka;
 };
-constexpr TRodzaj RodzajSily{"Siła skupiona", "siła", "sił skupionych"};
-constexpr TRodzaj RodzajLiniowego{"Obciążenie równomierne", "obciążenie", "obciążeń równomiernych"};
-constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "obciążenie", "obciążeń liniowo zmiennych"};
-constexpr TRodzaj RodzajMomentu{"Moment skupiony", "moment", "momentów skupionych"};
+constexpr TRodzaj RodzajSily{"Siła skupiona", "siła", "sił skupionych", "kN"};
+constexpr TRodzaj RodzajLiniowego{"Obciążenie równomierne", "obciążenie", "obciążeń równomiernych", "kN/m"};
+constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "obciążenie", "obciążeń liniowo zmiennych", "kN/m"};
+constexpr TRodzaj RodzajMomentu{"Moment skupiony", "moment", "momentów skupionych", "kNm"};
 
-// Longer spans would mean millions of samples per span; no real beam has them.
-constexpr float NajdluzszePrzeslo = 1000.0f;
+// The values a load of the kind holds (a linearly varying one: its parts and its two end values).
+std::vector<double> WartosciObciazenia(const TSila& f)
+{
+    return {f.Wartosc};
+}
+std::vector<double> WartosciObciazenia(const TLiniowe& q)
+{
+    return {q.Wartosc};
+}
+std::vector<double> WartosciObciazenia(const TTrojkat& t)
+{
+    return {t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca, double(t.WartoscStala) + t.WartoscMalejaca,
+            double(t.WartoscStala) + t.WartoscRosnaca};
+}
 
+// A value as a message shows it: three decimals, or, far from 1, the shortest text of its float.
 std::string Liczba(double v)
 {
-    return FormatujMaska(v, "#########0.###", ',');
+    const double m = std::fabs(v);
+    if (m == 0 || (m >= 0.0005 && m < 1e7) || !std::isfinite(v))
+        return FormatujMaska(v, "#########0.###", ',');
+    char bufor[32];
+    const auto wynik = m <= FLT_MAX ? std::to_chars(bufor, bufor + sizeof bufor, float(v))
+                                    : std::to_chars(bufor, bufor + sizeof bufor, v);
+    std::string tekst;
+    for (const char* c = bufor; c != wynik.ptr; ++c)
+        if (*c != '+')
+            tekst += *c == '.' ? ',' : *c == 'e' ? 'E' : *c;
+    return tekst;
 }
 
 // Positions derived from the lengths agree with them within a millimetre
@@ -107,8 +134,9 @@ std::string SprawdzSpojnosc(const TDaneZadania& zad, int32_t grup, const char* k
     for (int32_t i = 0; i < przesel; ++i) {
         const TPrzeslo& p = zad.Przesla[size_t(i)];
         const std::string co = "Przęsło " + std::to_string(i + 1);
-        if (!(p.L > 0 && p.L <= NajdluzszePrzeslo))
-            return co + " ma rozpiętość " + Liczba(p.L) + " m; belka musi mieć przęsła dłuższe od 0 i nie dłuższe niż 1000 m.";
+        if (!PrzesloWGranicach(p.L))
+            return co + " ma rozpiętość " + Liczba(p.L) + " m; przęsło musi mieć od " + Liczba(NajkrotszePrzeslo) + " do " +
+                   Liczba(NajdluzszePrzeslo) + " m.";
         if (!(p.E > 0))
             return co + " ma moduł sprężystości E = " + Liczba(p.E) + "; musi być dodatni.";
         if (!(p.J > 0))
@@ -129,6 +157,14 @@ std::string SprawdzSpojnosc(const TDaneZadania& zad, int32_t grup, const char* k
         x0 += p.L;
     }
 
+    const int32_t kombinacji = IloscUzytych(zad.Kombinacje);
+    for (int32_t c = 0; c < kombinacji; ++c)
+        for (int32_t g = 0; g < grup && g < TDaneZadania::MaxGrup; ++g)
+            if (const float w = zad.Wspolczynniki[size_t(c)][size_t(g)]; !WspolczynnikWGranicach(w))
+                return "Współczynnik kombinacji " + std::to_string(c + 1) + " dla grupy " + std::to_string(g + 1) +
+                       " wynosi " + Liczba(w) + "; współczynnik musi leżeć między -" +
+                       Liczba(NajwiekszyWspolczynnik) + " a " + Liczba(NajwiekszyWspolczynnik) + ".";
+
     std::string blad;
     // Loads are numbered as the file and the load lists number them: used slots in order.
     const auto tablica = [&](const auto& t, const TRodzaj& rodzaj, auto polozenia) {
@@ -137,6 +173,15 @@ std::string SprawdzSpojnosc(const TDaneZadania& zad, int32_t grup, const char* k
             if (!r.Uzyta || !blad.empty())
                 continue;
             const std::string co = std::string(rodzaj.Mianownik) + " nr " + std::to_string(++nr);
+            for (const double v : WartosciObciazenia(r))
+                if (!ObciazenieWGranicach(v)) {
+                    blad = co + " ma wartość " + Liczba(v) + " " + rodzaj.Jednostka + "; obciążenie musi leżeć między -" +
+                           Liczba(NajwiekszeObciazenie) + " a " + Liczba(NajwiekszeObciazenie) + " " + rodzaj.Jednostka +
+                           ".";
+                    break;
+                }
+            if (!blad.empty())
+                continue;
             if (r.Przeslo < 0 || r.Przeslo >= przesel) {
                 blad = co + " leży na przęśle nr " + std::to_string(int64_t(r.Przeslo) + 1) + ", a " + kto + " " +
                        (przesel == 0 ? std::string("0 przęseł") : Ile(przesel, "przęsło", "przęsła", "przęseł")) + ".";
@@ -193,8 +238,13 @@ public:
     }
     void Rzeczywista(double v)
     {
-        if (!std::isfinite(v) && nieskonczona_.empty())
-            nieskonczona_ = sekcja_;
+        Sprawdz(std::fpclassify(v));
+        Linia(TekstLiczby(v, separator_));
+    }
+    // A subnormal single-precision value would be refused when read back.
+    void Rzeczywista(float v)
+    {
+        Sprawdz(std::fpclassify(v));
         Linia(TekstLiczby(v, separator_));
     }
     void Sekcja(const std::string& znacznik, const char* opis)
@@ -204,9 +254,19 @@ public:
     }
 
     std::string tekst_;
-    std::string nieskonczona_; // the section of the first non-finite number
+    std::string nieZapisana_; // what the first number the reader would refuse is, and its section
 
 private:
+    void Sprawdz(int rodzaj)
+    {
+        if (!nieZapisana_.empty())
+            return;
+        if (rodzaj == FP_NAN || rodzaj == FP_INFINITE)
+            nieZapisana_ = "liczbę nieskończoną lub nieokreśloną (w " + sekcja_ + ")";
+        else if (rodzaj == FP_SUBNORMAL)
+            nieZapisana_ = "liczbę zbyt bliską zera, by ją zapamiętać (w " + sekcja_ + ")";
+    }
+
     char separator_;
     std::string sekcja_;
 };
@@ -302,6 +362,39 @@ public:
                                LiniaWKomunikacie(linia) + "”."};
     }
 
+    // The lines after a load section's empty line up to the next marker (or
+    // the end) must be empty: a record there would be passed over, as after an
+    // empty line typed into the section or a "TRUE" erased.
+    void PusteDoZnacznika(TNrSekcji sekcja, int32_t rekordow)
+    {
+        std::string_view linia;
+        for (size_t poz = poz_; Nastepna(linia); poz = poz_) {
+            if (linia.empty())
+                continue;
+            // A marker, or a damaged one (DoZnacznika names the missing section), is read again by DoZnacznika.
+            if (linia.starts_with("***")) {
+                poz_ = poz;
+                return;
+            }
+            throw TBladOdczytu{"W sekcji " + Sekcje()[sekcja].Pokaz() + " po pustym wierszu " +
+                               (rekordow == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(rekordow)) +
+                               " stoi jeszcze „" + LiniaWKomunikacie(linia) +
+                               "”; pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."};
+        }
+    }
+
+    // A file cut short inside its last section may still end at a record's
+    // end; one cut inside a line is seen by the missing line end.
+    void KoniecPliku() const
+    {
+        if (!tekst_.empty() && tekst_.back() != '\n' && tekst_.back() != '\r') {
+            const size_t poczatek = tekst_.find_last_of("\r\n");
+            const std::string_view linia = tekst_.substr(poczatek == std::string_view::npos ? 0 : poczatek + 1);
+            throw TBladOdczytu{"Plik jest niekompletny: ostatni wiersz („" + LiniaWKomunikacie(linia) +
+                               "”) nie ma końca wiersza, więc plik urywa się w jego środku."};
+        }
+    }
+
     // Passes over what stands before the marker of `sekcja`: the header, the
     // date, lines a user added. Another section's marker there means this one is missing.
     void DoZnacznika(TNrSekcji sekcja)
@@ -334,7 +427,8 @@ private:
 };
 
 // The loads of one section, each introduced by a "TRUE" line, into the next
-// free slots; the section ends at its empty line or at the end of the file.
+// free slots; the section ends at its empty line or at the end of the file,
+// and only empty lines may follow it up to the next marker.
 template <class T, size_t N, class Pola>
 void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, const TRodzaj& rodzaj, Pola pola)
 {
@@ -353,6 +447,7 @@ void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, 
         pola(r, c, TMiejsce{sekcja, std::string(rodzaj.Rekord) + " " + std::to_string(i + 1)});
         tablica[size_t(i)] = r;
     }
+    c.PusteDoZnacznika(sekcja, IloscUzytych(tablica));
 }
 
 void SprawdzIlosci(int32_t n, int32_t g, int32_t k)
@@ -510,9 +605,8 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view li
             p.Calkowita(m.Grupa);
         }
 
-    if (!p.nieskonczona_.empty()) {
-        blad = "Zadanie zawiera liczbę nieskończoną lub nieokreśloną (w " + p.nieskonczona_ +
-               "). Plik nie został zapisany.";
+    if (!p.nieZapisana_.empty()) {
+        blad = "Zadanie zawiera " + p.nieZapisana_ + ". Plik nie został zapisany.";
         return false;
     }
     tekst = std::move(p.tekst_);
@@ -654,6 +748,7 @@ TOdczyt CzytajTekst(std::string_view tekst)
             if (!linia.empty())
                 throw TBladOdczytu{"Za sekcją " + Sekcje()[Momenty].Pokaz() + " stoi jeszcze „" +
                                    LiniaWKomunikacie(linia) + "”."};
+        c.KoniecPliku();
 
         const std::string blad = SprawdzSpojnosc(*zad, g, "plik podaje");
         if (!blad.empty())

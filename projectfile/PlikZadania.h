@@ -2,11 +2,13 @@
 // The project file (*.qvr): the whole task as 8-bit code page 1250 text, one
 // value per line, CR LF, in nine sections introduced by marker lines. A file
 // is read whole or not at all: every marker must be there, a counted section
-// must end at its empty line, a load section holds "TRUE" records only, and
-// what is read must be a task the program can have written.
+// must end at its empty line, a load section holds "TRUE" records only and
+// nothing but empty lines after its own empty line, the last line ends with
+// its line end, every number fits the field it is read into (model/Granice.h),
+// and what is read must be a task the program can have written.
 //
-// The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files, the
-// date and QSaveFile are in PlikZadaniaQt.cpp.
+// The text itself (ZapiszDoTekstu, CzytajTekst) needs no Qt; the files and
+// the date are in PlikZadaniaQt.cpp.
 //
 // Reading never works on the live task: the file is read into a fresh task,
 // and only a file read to its end replaces the caller's task. The caller
@@ -62,6 +64,7 @@ TOdczyt CzytajTekst(std::string_view tekst);
 
 // Writes through a temporary file in the same folder, renamed over the target
 // only when everything has been written: a failed save leaves the old file.
+// A device or a pipe is written into in place (platform/PlikWyjscia.h).
 bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,
                 std::string& blad);
 bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TRegionalne& regionalne,

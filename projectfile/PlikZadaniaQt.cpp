@@ -1,12 +1,12 @@
-// The file side of the project file: dates, QSaveFile, QFile.
+// The file side of the project file: dates, the output file, QFile.
 #include "projectfile/PlikZadania.h"
 
 #include "platform/Cp1250.h"
+#include "platform/PlikWyjscia.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -51,22 +51,19 @@ bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TR
     if (!ZapiszDoTekstu(zad, regionalne.SeparatorDziesietny, LiniaDatyZapisu(regionalne, chwila), tekst, blad))
         return false;
 
-    // The temporary file is renamed over the old one only after a complete write;
-    // no fallback to writing in place, which could leave half a file behind.
-    QSaveFile plik(QString::fromStdString(nazwaPliku));
-    plik.setDirectWriteFallback(false);
+    // The temporary file is renamed over the old one only after a complete write.
+    TPlikWyjscia plik(QString::fromStdString(nazwaPliku));
     const auto niepowodzenie = [&] {
-        blad = "Nie można zapisać pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
+        blad = "Nie można zapisać pliku " + Nazwa(nazwaPliku) + ": " + plik.Powod().toStdString() + ".";
         return false;
     };
-    if (!plik.open(QIODevice::WriteOnly))
+    if (!plik.Otworz())
         return niepowodzenie();
-    if (plik.write(tekst.data(), qint64(tekst.size())) != qint64(tekst.size())) {
-        const bool wynik = niepowodzenie();
-        plik.cancelWriting();
-        return wynik;
+    if (plik.Urzadzenie().write(tekst.data(), qint64(tekst.size())) != qint64(tekst.size())) {
+        plik.Anuluj();
+        return niepowodzenie();
     }
-    if (!plik.commit())
+    if (!plik.Zatwierdz())
         return niepowodzenie();
     blad.clear();
     return true;
@@ -85,8 +82,13 @@ TOdczyt CzytajPlik(const std::string& nazwaPliku)
                      " bajtów) jak na plik zadania.";
         return wynik;
     }
-    const QByteArray bajty = plik.read(NajwiekszyPlik + 1);
-    if (plik.error() != QFileDevice::NoError) {
+    // In blocks: a read of the largest size at once would take that much memory for any file.
+    QByteArray bajty;
+    char blok[65536];
+    qint64 n = 0;
+    while (bajty.size() <= NajwiekszyPlik && (n = plik.read(blok, sizeof blok)) > 0)
+        bajty.append(blok, n);
+    if (n < 0 || plik.error() != QFileDevice::NoError) {
         wynik.Blad = "Nie można odczytać pliku " + Nazwa(nazwaPliku) + ": " + plik.errorString().toStdString() + ".";
         return wynik;
     }

@@ -366,3 +366,28 @@ TEST(Analiza, LoadsAddedAfterTheTablesWereSizedAreSampledInFull)
     EXPECT_EQ(int32_t(p.wyn.WykresT[0][0].size()), p.wyn.EkstremaT[0][0].IloscPunktow);
     EXPECT_NEAR(p.R(0) + p.R(1), 99, 1e-9);
 }
+
+// The extremes of a span are sought over the whole span, its right end among the points: before, a search
+// stopping one sample short passed every test.
+TEST(Analiza, AnExtremeAtTheRightEndOfASpanIsFoundThere)
+{
+    TPoliczone p;
+    UstawGeometrie(p.zad, {6}, true, true);
+    DodajLiniowe(p.zad, 0, 0, 6, 10);
+    p.Licz();
+    ASSERT_TRUE(p.ok);
+    const TEkstrema& t = p.wyn.EkstremaT[0][0];
+    ASSERT_TRUE(t.JestMin && t.JestMax);
+    // Tmin = −qL/2 at x = L, Tmax = qL/2 at x = 0: simple span under a uniform load.
+    ExpectBliskie({t.Min, t.XMin, t.Max, t.XMax}, {-10 * 6 / 2.0, 6, 10 * 6 / 2.0, 0}, 1e-4);
+
+    // Propped cantilever, hinged at the left and clamped at the right: Mmin = −qL²/8 at the clamped end x = L.
+    TPoliczone w;
+    UstawGeometrie(w.zad, {6}, true, false);
+    DodajLiniowe(w.zad, 0, 0, 6, 10);
+    w.Licz();
+    ASSERT_TRUE(w.ok);
+    const TEkstrema& m = w.wyn.EkstremaM[0][0];
+    ASSERT_TRUE(m.JestMin);
+    ExpectBliskie({m.Min, m.XMin}, {-10 * 6 * 6 / 8.0, 6}, 1e-4);
+}

@@ -9,11 +9,25 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -34,6 +48,62 @@ uint32_t Kolor(const QImage& obraz, double x, double y)
     w.EkranSrodekY = obraz.height() / 2;
     return obraz.pixel(w.NaEkranX(x), w.NaEkranY(-y)) & 0xFFFFFF;
 }
+
+// The kind of a file system node: 'p' a FIFO, 'c' a character device, 'f' a regular file.
+char Rodzaj(const std::string& sciezka)
+{
+    struct stat s {};
+    if (::lstat(sciezka.c_str(), &s) != 0)
+        return '-';
+    return S_ISFIFO(s.st_mode) ? 'p' : S_ISCHR(s.st_mode) ? 'c' : S_ISREG(s.st_mode) ? 'f' : '?';
+}
+
+// The system's reason in the user's language, as the program gives it.
+std::string Powod(int blad)
+{
+    return qt_error_string(blad).toStdString();
+}
+
+// Reads a FIFO from before a writer opens it until the writer closes it (or 60 s pass).
+class TCzytelnikPotoku {
+public:
+    explicit TCzytelnikPotoku(const std::string& sciezka)
+        : fd_(::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK))
+        , watek_([this] { Czytaj(); })
+    {
+    }
+    ~TCzytelnikPotoku()
+    {
+        if (watek_.joinable())
+            watek_.join();
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    std::string Dane()
+    {
+        watek_.join();
+        return dane_;
+    }
+
+private:
+    void Czytaj()
+    {
+        const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        char bufor[65536];
+        while (fd_ >= 0 && std::chrono::steady_clock::now() < koniec) {
+            pollfd p{fd_, POLLIN, 0};
+            ::poll(&p, 1, 50);
+            const ssize_t n = ::read(fd_, bufor, sizeof bufor);
+            if (n > 0)
+                dane_.append(bufor, size_t(n));
+            else if (n == 0 && !dane_.empty()) // end of data only once the writer has been there
+                break;
+        }
+    }
+    int fd_;
+    std::string dane_;
+    std::thread watek_;
+};
 
 class Renderowanie : public Katalog {
 protected:
@@ -168,4 +238,116 @@ TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
     fs::remove(wyjscie);
     ASSERT_EQ(uruchom(kopia), 0) << Czytaj(bledy);
     EXPECT_TRUE(Czytaj(bledy).find("Romans100.Lzs") != std::string::npos && fs::exists(wyjscie)) << Czytaj(bledy);
+}
+
+// Before, an output that was a device or a pipe was replaced by a regular file (as root, --png /dev/null
+// replaced the system's /dev/null) and the run ended with 0. The devices here are made in the test's folder.
+TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButNeverReplaced)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
+    const std::string potok = Sciezka("potok");
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0) << std::strerror(errno);
+    // What each output is, by what it begins with.
+    const auto pdf = [&](const std::string& cel) { return Uruchom({"--pdf", cel, plik}); };
+    const auto png = [&](const std::string& cel) { return Uruchom({"--png", cel, plik, "--rozmiar", "200x100"}); };
+    const auto zapis = [&](const std::string& cel) {
+        bledy_.str("");
+        std::string blad;
+        if (ZapiszPlik(cel, Belka(1), TRegionalne{}, blad))
+            return 0;
+        bledy_ << blad << '\n';
+        return 1;
+    };
+    const std::tuple<const char*, std::function<int(const std::string&)>, std::string> wyjscia[] = {
+        {"--pdf", pdf, "%PDF-"}, {"--png", png, "\x89PNG\r\n\x1a\n"}, {"zapis", zapis, std::string(67, '*') + "\r\n"}};
+    for (const auto& [nazwa, uruchom, poczatek] : wyjscia) {
+        SCOPED_TRACE(nazwa);
+        {
+            TCzytelnikPotoku czytelnik(potok);
+            EXPECT_EQ(uruchom(potok), 0) << bledy_.str();
+            EXPECT_TRUE(czytelnik.Dane().starts_with(poczatek));
+        }
+        // Nobody reads: refused at once with the reason, not waited on.
+        EXPECT_EQ(uruchom(potok), 1);
+        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku ") && bledy_.str().find(potok) != std::string::npos &&
+                    bledy_.str().ends_with(": nikt nie czyta z tego potoku (" + Powod(ENXIO) + ").\n"))
+            << bledy_.str();
+        EXPECT_EQ(Rodzaj(potok), 'p');
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(katalog_), fs::directory_iterator()), 2) << "no file left beside";
+
+    // The null and the full device, made here: needs the right to make devices and a folder that allows them.
+    const std::string pusty = Sciezka("pusty"), pelny = Sciezka("pelny");
+    if (::mknod(pusty.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 || ::mknod(pelny.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "mknod: " << std::strerror(errno) << " (making a device needs CAP_MKNOD)";
+    if (const int fd = ::open(pusty.c_str(), O_WRONLY); fd < 0)
+        GTEST_SKIP() << "the temporary folder does not open devices: " << std::strerror(errno);
+    else
+        ::close(fd);
+    for (const auto& [nazwa, uruchom, poczatek] : wyjscia) {
+        SCOPED_TRACE(nazwa);
+        EXPECT_EQ(uruchom(pusty), 0) << bledy_.str();
+        // A full disk: the system's reason, not "Unknown error".
+        EXPECT_EQ(uruchom(pelny), 1);
+        EXPECT_TRUE(bledy_.str().find("pelny") != std::string::npos &&
+                    bledy_.str().ends_with(": " + Powod(ENOSPC) + ".\n")) << bledy_.str();
+        EXPECT_EQ(std::pair(Rodzaj(pusty), Rodzaj(pelny)), std::pair('c', 'c'));
+    }
+}
+
+// Before, a PNG that did not fit the disk was reported as "Unknown error".
+TEST_F(Renderowanie, APngCutShortByTheFileSizeLimitSaysTheSystemsReasonAndLeavesTheOldFile)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr"), obraz = Sciezka("stary.png");
+    std::ofstream(obraz, std::ios::binary) << "\x89PNG\r\n\x1a\nstary";
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit maly{2048, limit.rlim_max};
+    const auto sygnal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &maly);
+    const int kod = Uruchom({"--png", obraz, plik, "--rozmiar", "800x600"});
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, sygnal);
+    EXPECT_EQ(kod, 1);
+    EXPECT_TRUE(bledy_.str().ends_with(": " + Powod(EFBIG) + ".\n")) << bledy_.str();
+    EXPECT_EQ(Czytaj(obraz), "\x89PNG\r\n\x1a\nstary");
+}
+
+// Before, "quarvi --pdf a.qvr b.qvr", an easy slip, turned the task a.qvr into a PDF.
+TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
+{
+    const std::string a = Zapisz(Belka(1), "a.qvr"), b = Zapisz(Belka(2), "b.qvr"), przed = Czytaj(a);
+    for (const char* opcja : {"--pdf", "--png"}) {
+        EXPECT_EQ(Uruchom({opcja, a, b}), 1);
+        EXPECT_EQ(bledy_.str(), "Plik wyniku " + a + " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie "
+                                "zostanie nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.\n");
+        EXPECT_EQ(Czytaj(a), przed);
+    }
+    // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
+    const std::string wynik = Sciezka("wynik"), pusty = Sciezka("pusty.pdf");
+    std::ofstream(pusty).close();
+    EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
+                         Uruchom({"--pdf", pusty, b})),
+              std::tuple(0, 0, 0, 0)) << bledy_.str();
+    EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
+}
+
+// Before, --pdf and --png aborted (SIGABRT, Qt's English text) when QT_QPA_PLATFORM named a platform that
+// cannot start: xcb without a display, wayland without its plugin, a misspelt name.
+TEST_F(Renderowanie, APlatformThatCannotStartDoesNotStopTheDrawing)
+{
+    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
+    const fs::path bledy = katalog_ / "bledy.txt";
+    for (const char* srodowisko : {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0",
+                                   "QT_QPA_PLATFORM=xbc"})
+        for (const auto& [opcja, poczatek] : {std::pair("--pdf", "%PDF-"), {"--png", "\x89PNG"}}) {
+            const fs::path wyjscie = katalog_ / (std::string("wynik") + opcja);
+            const std::string polecenie = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + srodowisko + " \"" +
+                                          QUARVI_PROGRAM + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
+                                          "\" 2>\"" + bledy.string() + "\"";
+            const int stan = std::system(polecenie.c_str());
+            EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n" << Czytaj(bledy);
+            EXPECT_TRUE(Czytaj(wyjscie).starts_with(poczatek)) << srodowisko << " " << opcja;
+            EXPECT_EQ(Czytaj(bledy).find("plugin"), std::string::npos) << Czytaj(bledy);
+        }
 }

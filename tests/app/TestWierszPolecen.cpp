@@ -5,6 +5,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -110,4 +118,82 @@ TEST_F(WierszPolecenTest, ARefusedFileOrTaskAndASingularMatrixPrintNoResultsAndE
     EXPECT_EQ(Uruchom({"--wyniki", Zapisz(bez, "bez.qvr")}), 1);
     EXPECT_NE(bledy_.str().find("nie zawiera geometrii"), std::string::npos);
     EXPECT_EQ(RozbierzPolecenie({"--cokolwiek"}).Blad, "Nieznana opcja: --cokolwiek. Opis użycia: quarvi --help");
+}
+
+namespace {
+
+// The system's reason in the user's language, as the program gives it.
+std::string Powod(int blad)
+{
+    std::setlocale(LC_MESSAGES, "");
+    return std::strerror(blad);
+}
+
+struct TPrzebieg {
+    int Kod;
+    std::string Wyjscie, Bledy;
+};
+
+// The program run by the shell; `przekierowanie` goes after the arguments ("> /dev/full", ">&-").
+TPrzebieg Program(const fs::path& katalog, const std::string& argumenty, const std::string& przekierowanie = "")
+{
+    const fs::path wyjscie = katalog / "stdout.txt", bledy = katalog / "stderr.txt";
+    const std::string polecenie = "\"" + std::string(QUARVI_PROGRAM) + "\" " + argumenty + " >\"" + wyjscie.string() +
+                                  "\" 2>\"" + bledy.string() + "\" " + przekierowanie;
+    const int stan = std::system(polecenie.c_str());
+    const auto czytaj = [](const fs::path& p) {
+        std::ifstream f(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    return {WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, czytaj(wyjscie), czytaj(bledy)};
+}
+
+} // namespace
+
+// Before, "--json BIG.qvr > /dev/full" and "--wyniki X.qvr >&-" ended with 0, the JSON cut at 8 192 bytes.
+TEST_F(WierszPolecenTest, AFullOrClosedStandardOutputEndsWithOneAndTheSystemsReason)
+{
+    const std::string plik = "\"" + Zapisz(DwaPrzesla(), "dwa.qvr") + "\"";
+    for (const std::string& argumenty : {"--json " + plik, "--wyniki " + plik, std::string("--help")}) {
+        SCOPED_TRACE(argumenty);
+        const TPrzebieg pelne = Program(katalog_, argumenty, "> /dev/full");
+        EXPECT_EQ(std::pair(pelne.Kod, pelne.Bledy),
+                  std::pair(1, "Nie można pisać na standardowe wyjście: " + Powod(ENOSPC) + ".\n"));
+        const TPrzebieg zamkniete = Program(katalog_, argumenty, ">&-");
+        EXPECT_EQ(std::pair(zamkniete.Kod, zamkniete.Bledy),
+                  std::pair(1, "Nie można pisać na standardowe wyjście: " + Powod(EBADF) + ".\n"));
+        const TPrzebieg zwykle = Program(katalog_, argumenty);
+        EXPECT_TRUE(zwykle.Kod == 0 && zwykle.Bledy.empty() && zwykle.Wyjscie.size() > 500) << zwykle.Bledy;
+    }
+    // A closed standard error takes no file's place either: the JSON is whole.
+    const TPrzebieg bezBledow = Program(katalog_, "--json " + plik, "2>&-");
+    EXPECT_EQ(bezBledow.Kod, 0);
+    EXPECT_TRUE(nlohmann::json::accept(bezBledow.Wyjscie));
+}
+
+// Nothing pinned the exit status of a bad command line, nor that a second task file is refused.
+TEST_F(WierszPolecenTest, ABadCommandLineEndsWithOneAndComputesNothing)
+{
+    const std::string a = "\"" + Zapisz(DwaPrzesla(), "a.qvr") + "\"", b = "\"" + Zapisz(DwaPrzesla(), "b.qvr") + "\"";
+    const std::pair<std::string, std::string> zle[] = {
+        {"--cokolwiek " + a, "Nieznana opcja: --cokolwiek. Opis użycia: quarvi --help"},
+        {"--wyniki " + a + " " + b, "Opcja --wyniki wymaga jednego argumentu: pliku zadania."},
+        {"--json --json " + a, "Opcja --json jest podana dwa razy."},
+        {"--pdf x.pdf " + a + " --skala \"\"", "Opcja --skala wymaga wartości, np. --skala 200."},
+        {"--png x.png " + a + " --skala 200 --skala 300", "Opcja --skala jest podana dwa razy."},
+        {"--png x.png " + a + " --rozmiar 800x600 --rozmiar 900x600", "Opcja --rozmiar jest podana dwa razy."},
+        {"--png x.png " + a + " --skala 0,5", "Skalę poziomą podaje się jako mianownik od 1 do 100000, np. --skala 200 dla 1:200."},
+    };
+    for (const auto& [argumenty, komunikat] : zle) {
+        const TPrzebieg p = Program(katalog_, argumenty);
+        EXPECT_EQ(std::tuple(p.Kod, p.Wyjscie, p.Bledy), std::tuple(1, std::string(), komunikat + "\n")) << argumenty;
+    }
+    EXPECT_FALSE(fs::exists(katalog_ / "x.png") || fs::exists("x.png") || fs::exists("x.pdf"));
+}
+
+TEST(UwagaOPamieci, IsSaidFromAPictureOf256MegabytesOn)
+{
+    EXPECT_EQ(UwagaOPamieciObrazu(8191, 8192), "");
+    EXPECT_EQ(UwagaOPamieciObrazu(8192, 8192), "Obraz 8192x8192 zajmie w pamięci 256 MB.");
+    EXPECT_EQ(UwagaOPamieciObrazu(16384, 16384), "Obraz 16384x16384 zajmie w pamięci 1024 MB.");
 }

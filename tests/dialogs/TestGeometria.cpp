@@ -78,6 +78,27 @@ TEST_F(Geometria, NewLengthsMoveCutOrDeleteTheLoadsAndShiftThoseOnLaterSpans)
               std::tuple(false, false, false));
 }
 
+// Before, nothing pinned that a shortened span leaves the other spans' loads where they are.
+TEST_F(Geometria, ShorteningOneSpanMovesOrCutsOnlyItsOwnLoadsAndDeletesALineLoadCutToNoLength)
+{
+    UstawGeometrie(zad, {6, 6}, false, false);
+    DodajSile(zad, 1, 5, 10);
+    DodajMoment(zad, 1, 5, 4);
+    DodajLiniowe(zad, 1, 4, 6, 2);
+    DodajTrojkat(zad, 1, 5, 6, 1, 2);
+    DodajLiniowe(zad, 0, 3, 6, 3);    // cut at 3 m to no length
+    DodajTrojkat(zad, 0, 3, 5, 1, 1); // likewise
+    DodajSile(zad, 0, 5, 7);          // moved to the new end
+    Zatwierdz({"3", "6"});
+    EXPECT_EQ(std::tuple(zad.Sily[0].Przeslo, zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[1].X, zad.Sily[1].XAbs),
+              std::tuple(1, 5.0f, 8.0f, 3.0f, 3.0f));
+    EXPECT_EQ(std::tuple(zad.Momenty[0].X, zad.Momenty[0].XAbs), std::tuple(5.0f, 8.0f));
+    ASSERT_EQ(std::tuple(IloscUzytych(zad.Liniowe), IloscUzytych(zad.Trojkaty)), std::tuple(1, 1));
+    EXPECT_EQ(std::tuple(zad.Liniowe[0].Przeslo, zad.Liniowe[0].X1, zad.Liniowe[0].X2, zad.Liniowe[0].X2Abs),
+              std::tuple(1, 4.0f, 6.0f, 9.0f));
+    EXPECT_EQ(std::tuple(zad.Trojkaty[0].Przeslo, zad.Trojkaty[0].X1, zad.Trojkaty[0].X2), std::tuple(1, 5.0f, 6.0f));
+}
+
 TEST_F(Geometria, TheHingeBoxesGiveTheEndCodes)
 {
     struct Przypadek {

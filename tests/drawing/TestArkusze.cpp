@@ -427,3 +427,24 @@ TEST_F(Kompozycja, ABeamWiderThanTheSheetIsPrintedOnlyWhenTheUserSaysYes)
         EXPECT_FALSE(RysunekSzerszyNizArkusz(k)) << p.NazwaPliku;
     }
 }
+
+// Before, the question proposed 1:200 whatever the scale: also for twelve kilometres at 1:12000.
+TEST_F(Kompozycja, TheQuestionProposesTheFirstRoundScaleAtWhichTheBeamFits)
+{
+    ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *czcionka), "");
+    const std::string poczatek = "Rysunek belki jest szerszy niż arkusz. ";
+    UstawGeometrie(zad, {1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000}, false, false);
+    zad.SkalaX = 12000; // 100 cm; 12 cm at 1:100000, 24 cm at 1:50000
+    EXPECT_EQ(TekstRysunekSzerszy(k), poczatek + "Zmień skalę poziomą w Ustawieniach, np. na 1:100000.");
+    EXPECT_EQ(zad.SkalaX, 12000.0f);
+    EXPECT_TRUE(RysunekSzerszyNizArkusz(k));
+    UstawGeometrie(zad, {8, 8}, false, false);
+    zad.SkalaX = 90; // 3 + 16 cm at 1:100 fits the 20.5 cm sheet
+    EXPECT_EQ(TekstRysunekSzerszy(k), poczatek + "Zmień skalę poziomą w Ustawieniach, np. na 1:100.");
+    // A sheet of 3 cm holds no beam: nothing to propose.
+    zad.Nastawy.ArkuszUzytkownika = true;
+    zad.Nastawy.ArkuszL = 3;
+    zad.Nastawy.ArkuszH = 29;
+    EXPECT_EQ(TekstRysunekSzerszy(k),
+              poczatek + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.");
+}

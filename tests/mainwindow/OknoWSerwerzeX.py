@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The program in a real X server under the Polish locale: it starts with a
 task file, shows the task's sheets under the file's name, and quits cleanly
-when the window is closed as a window manager's close button closes it.
+when the window is closed as a window manager's close button closes it; also
+when told to use Wayland, which cannot start here.
 
     OknoWSerwerzeX.py PROGRAM TASK_FILE
 
@@ -70,27 +71,30 @@ except FileNotFoundError:
 proces = None
 try:
     czekaj(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), 10, "the X server")
-    # As its users run it: under the Polish locale, whose decimal point is a comma.
-    srodowisko = dict(os.environ, DISPLAY=f":{n}", QT_QPA_PLATFORM="xcb", LANG="pl_PL.UTF-8", LC_ALL="pl_PL.UTF-8")
-    srodowisko.pop("WAYLAND_DISPLAY", None)
-    proces = subprocess.Popen([program, zadanie], env=srodowisko)
     d = display.Display(f":{n}")
-    w = czekaj(lambda: proces.poll() is None and okno_zadania(d), 60, f"a window titled with {nazwa}")
-    # Drawn: the moment and shear diagrams of the first sheet are on the screen.
-    czekaj(lambda: piksele_wykresow(w) > 500, 30, "the sheets to be drawn")
+    # Asked for xcb; then asked for Wayland, which has no plugin or compositor here: the window opens on xcb.
+    for platforma in ({"QT_QPA_PLATFORM": "xcb"}, {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "wayland-0"}):
+        # As its users run it: under the Polish locale, whose decimal point is a comma.
+        srodowisko = dict(os.environ, DISPLAY=f":{n}", LANG="pl_PL.UTF-8", LC_ALL="pl_PL.UTF-8", **platforma)
+        if "WAYLAND_DISPLAY" not in platforma:
+            srodowisko.pop("WAYLAND_DISPLAY", None)
+        proces = subprocess.Popen([program, zadanie], env=srodowisko)
+        w = czekaj(lambda: proces.poll() is None and okno_zadania(d), 60, f"a window titled with {nazwa}")
+        # Drawn: the moment and shear diagrams of the first sheet are on the screen.
+        czekaj(lambda: piksele_wykresow(w) > 500, 30, "the sheets to be drawn")
 
-    zamknij = d.intern_atom("WM_DELETE_WINDOW")
-    w.send_event(protocol.event.ClientMessage(window=w, client_type=d.intern_atom("WM_PROTOCOLS"),
-                                              data=(32, [zamknij, X.CurrentTime, 0, 0, 0])),
-                 event_mask=X.NoEventMask)
-    d.flush()
-    try:
-        kod = proces.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        raise SystemExit("the program did not quit after its window was closed")
-    if kod != 0:
-        raise SystemExit(f"the program quit with {kod}")
-    print(f"{nazwa}: shown, drawn and closed cleanly")
+        zamknij = d.intern_atom("WM_DELETE_WINDOW")
+        w.send_event(protocol.event.ClientMessage(window=w, client_type=d.intern_atom("WM_PROTOCOLS"),
+                                                  data=(32, [zamknij, X.CurrentTime, 0, 0, 0])),
+                     event_mask=X.NoEventMask)
+        d.flush()
+        try:
+            kod = proces.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            raise SystemExit("the program did not quit after its window was closed")
+        if kod != 0:
+            raise SystemExit(f"the program quit with {kod} ({platforma})")
+        print(f"{nazwa} ({platforma['QT_QPA_PLATFORM']}): shown, drawn and closed cleanly")
 finally:
     if proces and proces.poll() is None:
         proces.kill()

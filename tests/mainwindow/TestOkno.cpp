@@ -20,6 +20,7 @@
 #include "mainwindow/Podglad.h"
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
+#include "platform/Ekran.h"
 #include "platform/Komunikaty.h"
 #include "platform/RegionalneQt.h"
 #include "platform/Cp1250.h"
@@ -27,6 +28,7 @@
 #include "projectfile/PlikZadania.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <nlohmann/json.hpp>
 
 #include <QAction>
@@ -41,11 +43,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -177,7 +181,7 @@ protected:
     static inline std::unique_ptr<QApplication> Aplikacja;
 
     fs::path Tymczasowy = fs::temp_directory_path() /
-                          ("quarvi_okno_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                          ("quarvi_okno_" + std::to_string(getpid()) + "_" +
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::unique_ptr<TProgram> Program;
     TRejestrKomunikatow Kom;
@@ -477,6 +481,50 @@ TEST_F(Okno, TheUnsavedMarkStaysAfterAFailedSaveAndGoesAfterASuccessfulOne)
     EXPECT_NE(Czytaj(nowy).find("Zmiana"), std::string::npos);
 }
 
+// Before, a file named relative to the folder the program started in ("quarvi Strop.qvr" from the examples'
+// folder) had no folder of its own: Ctrl+S opened the save dialog in "/" and saved there.
+TEST_F(Okno, ATaskOpenedByARelativeNameIsSavedInTheFolderItCameFrom)
+{
+    const fs::path start = fs::current_path();
+    fs::copy_file(Strop, Tymczasowy / "Strop.qvr");
+    fs::current_path(Tymczasowy);
+    const bool otwarte = Quarvi->Polecenia().Otworz("Strop.qvr");
+    fs::current_path(start);
+    ASSERT_TRUE(otwarte);
+    EXPECT_EQ(Quarvi->Polecenia().Plik(), (Tymczasowy / "Strop.qvr").string());
+    Zad().Grupy[0].Nazwa = "Zmiana";
+    Zad().NieZapisane = true;
+    Wybory[TDialogPliku::TRodzaj::Zapis] = std::nullopt; // the dialog cancelled: only what it was asked to show
+    Klik("ToolButton8");
+    ASSERT_FALSE(Dialogi.empty());
+    EXPECT_EQ(std::pair(Dialogi.back().Folder, Dialogi.back().Nazwa),
+              std::pair(Tymczasowy.string(), (Tymczasowy / "Strop.qvr").string()));
+    // Accepting what it proposes saves the file where it was read from.
+    Wybory[TDialogPliku::TRodzaj::Zapis] = Dialogi.back().Nazwa;
+    Klik("ToolButton8");
+    EXPECT_NE(Czytaj(Tymczasowy / "Strop.qvr").find("Zmiana"), std::string::npos);
+    EXPECT_FALSE(Zad().NieZapisane);
+    EXPECT_TRUE(Kom.Komunikaty.empty());
+}
+
+// Before, refusals and failures came in a box with the information icon.
+TEST_F(Okno, AMessageBoxShowsTheWarningIconAndAQuestionTheQuestionIcon)
+{
+    TKomunikatyQt komunikaty;
+    std::vector<QMessageBox::Icon> ikony;
+    QTimer zamykanie;
+    QObject::connect(&zamykanie, &QTimer::timeout, [&] {
+        if (auto* okno = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ikony.push_back(okno->icon());
+            okno->done(QMessageBox::No);
+        }
+    });
+    zamykanie.start(10);
+    komunikaty.Komunikat("Nieprawidłowa wartość siły!");
+    komunikaty.Pytanie("Potwierdź usuwanie siły");
+    EXPECT_EQ(ikony, (std::vector{QMessageBox::Warning, QMessageBox::Question}));
+}
+
 TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
 {
     enum TPolecenie { Nowe_, Otworz, Upusc, Zamknij };
@@ -614,7 +662,9 @@ TEST_F(Okno, PrintingSendsADocumentPerCombinationSheetAndOneForTheEnvelopes)
     Kom.Odpowiedz = false;
     Dokumenty.clear();
     Klik("ToolButton10");
-    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{std::string(TekstRysunekSzerszy)});
+    // 6 m at 1:25 is 24 cm; at 1:50 it fits.
+    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w "
+                                                    "Ustawieniach, np. na 1:50."});
     EXPECT_TRUE(Dokumenty.empty());
 }
 
@@ -660,6 +710,33 @@ TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithOne)
         EXPECT_EQ(bledy.count('\n'), 1) << bledy.toStdString();
         for (const char* opcja : {"--wyniki", "--json", "--pdf", "--png"})
             EXPECT_TRUE(bledy.contains(opcja)) << bledy.toStdString();
+    }
+}
+
+// Before, a platform that cannot start made Qt abort: xcb without a display, wayland without its plugin (with
+// WAYLAND_DISPLAY set), a misspelt name. Without any display the program's own line ends the run.
+TEST(Program, APlatformThatCannotStartGivesTheProgramsOwnLineAndExitOne)
+{
+    const std::vector<std::vector<std::pair<const char*, const char*>>> srodowiska{
+        {{"QT_QPA_PLATFORM", "xcb"}},
+        {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}},
+        {{"WAYLAND_DISPLAY", "wayland-0"}},
+        {{"QT_QPA_PLATFORM", "xbc"}}};
+    for (const auto& zmienne : srodowiska) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(zmienna);
+        for (const auto& [nazwa, wartosc] : zmienne)
+            env.insert(nazwa, wartosc);
+        program.setProcessEnvironment(env);
+        program.start(QUARVI_PROGRAM, {QString::fromStdString(Strop)});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        const QString bledy = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(std::tuple(program.exitStatus(), program.exitCode()), std::tuple(QProcess::NormalExit, 1))
+            << zmienne[0].second << bledy.toStdString();
+        EXPECT_TRUE(bledy.endsWith(QString::fromUtf8(KomunikatBrakEkranu) + '\n') && !bledy.contains("plugin"))
+            << bledy.toStdString();
     }
 }
 

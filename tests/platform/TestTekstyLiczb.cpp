@@ -104,3 +104,16 @@ TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirL
     EXPECT_EQ(KomunikatRzeczywistej("x"), "'x' is not a valid floating point value");
     EXPECT_EQ(KomunikatCalkowitej(""), "'' is not a valid integer value");
 }
+
+// With "." as the user's separator a comma is no separator: nothing pinned that "2,5" and "1,000" are
+// refused rather than read as the digits before the comma.
+TEST(CzytajLiczbe, ACommaWhereTheUsersSeparatorIsAPointIsRefusedNotReadAsTheDigitsBeforeIt)
+{
+    for (const char* tekst : {"2,5", "1,000", "-0,5", ",5", "1,5E3"}) {
+        double v = 99;
+        EXPECT_FALSE(CzytajLiczbe(tekst, '.', v)) << tekst;
+        EXPECT_EQ(v, 99) << tekst;
+    }
+    double v = 0;
+    EXPECT_TRUE(CzytajLiczbe("2.5", '.', v) && v == 2.5);
+}

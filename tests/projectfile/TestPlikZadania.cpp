@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -87,7 +89,7 @@ std::unique_ptr<TDaneZadania> PelneZadanie()
         DodajSile(*z, i % 3, 0.003f * float(i), -1.5f * float(i), i % 10);
         DodajLiniowe(*z, i % 3, 0.0f, 0.002f * float(i + 1), 1e-7f * float(i), (i + 1) % 10);
         DodajTrojkat(*z, (i + 1) % 3, 0.0f, 0.3f, float(i), 100.0f - float(i), (i + 2) % 10);
-        DodajMoment(*z, (i + 2) % 3, 0.1f, 1e16f * float(i), (i + 3) % 10);
+        DodajMoment(*z, (i + 2) % 3, 0.1f, 1e4f * float(i) + 0.125f, (i + 3) % 10);
     }
     return z;
 }
@@ -148,8 +150,59 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {tekst.substr(0, tekst.find("geometryczne ***1\r\n") + 22),
          "Plik jest niekompletny: urywa się w sekcji „*** Dane geometryczne ***” (przęsło 1)."},
         {tekst.substr(0, tekst.find("TRUE\r\n1\r\n") + 9), "Plik jest niekompletny: urywa się w sekcji „*** Dane Siły ***” (siła 1)."},
-        {tekst + "\r\nTRUE\r\n", "Za sekcją „*** Dane Momenty ***” stoi jeszcze „TRUE”."},
+        {tekst + "\r\nTRUE\r\n", "W sekcji „*** Dane Momenty ***” po pustym wierszu za rekordem nr 1 stoi jeszcze „TRUE”; "
+                                  "pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."},
+        {tekst + "\r\n\r\n" + Cp("*** Dane Siły ***1\r\n"), "Za sekcją „*** Dane Momenty ***” stoi jeszcze „*** Dane Siły ***1”."},
+        // A stray marker where another section is expected.
+        {z("*** Dane Siły ***1", "*** Dane Liniowe ***1\r\n*** Dane Siły ***1"),
+         "Plik jest niekompletny: brak sekcji „*** Dane Siły ***”."},
+        // Cut inside its last line: the line end is missing.
+        {tekst.substr(0, tekst.size() - 2),
+         "Plik jest niekompletny: ostatni wiersz („0”) nie ma końca wiersza, więc plik urywa się w jego środku."},
+        // Magnitudes no beam has, each named where it stands.
+        {z("6,5\r\n12\r\n", "6,5\r\n1E14\r\n"),
+         "Siła skupiona nr 1 ma wartość 1E14 kN; obciążenie musi leżeć między -1000000 a 1000000 kN."},
+        {z("6,5\r\n12\r\n", "6,5\r\n3e38\r\n"),
+         "Siła skupiona nr 1 ma wartość 3E38 kN; obciążenie musi leżeć między -1000000 a 1000000 kN."},
+        {z("4\r\n8,5\r\n0\r\n", "4\r\n-2000000\r\n0\r\n"),
+         "Obciążenie równomierne nr 1 ma wartość -2000000 kN/m; obciążenie musi leżeć między -1000000 a 1000000 kN/m."},
+        {z("13\r\n2\r\n0\r\n3\r\n", "13\r\n2\r\n0\r\n999999\r\n"),
+         "Obciążenie liniowo zmienne nr 1 ma wartość 1000001 kN/m; obciążenie musi leżeć między -1000000 a 1000000 kN/m."},
+        {z("TRUE\r\n0\r\n2\r\n2\r\n4\r\n", "TRUE\r\n0\r\n2\r\n2\r\n1000000,5\r\n"),
+         "Moment skupiony nr 1 ma wartość 1000000,5 kNm; obciążenie musi leżeć między -1000000 a 1000000 kNm."},
+        {z("1,35000002384186", "1E30"),
+         "Współczynnik kombinacji 2 dla grupy 1 wynosi 1E30; współczynnik musi leżeć między -1000 a 1000."},
+        {z("geometryczne ***1\r\n1\r\n1\r\n4\r\n", "geometryczne ***1\r\n1\r\n1\r\n0,001\r\n"),
+         "Przęsło 1 ma rozpiętość 0,001 m; przęsło musi mieć od 0,01 do 1000 m."},
     };
+}
+
+// A number a field cannot hold, in each kind of place: beyond single precision, turned into 0, or into a subnormal.
+std::vector<std::pair<std::string, std::string>> LiczbyPozaPolem()
+{
+    const std::string tekst = Zapis(*ZadanieTestowe());
+    struct TMiejsce {
+        const char *przed, *wartosc, *po, *gdzie;
+    };
+    const TMiejsce miejsca[] = {
+        {"geometryczne ***1\r\n", "1", "\r\n1\r\n4\r\n", "dane geometryczne, przęsło 1"}, // E
+        {"geometryczne ***1\r\n1\r\n1\r\n", "4", "\r\n0\r\n", "dane geometryczne, przęsło 1"}, // L
+        {"***1\r\n1\r\n0\r\n", "1,35000002384186", "\r\n", "tabela współczynników, kombinacja 2, grupa 1"},
+        {"TRUE\r\n1\r\n", "2,5", "\r\n6,5\r\n", "siły skupione, siła 1"},
+        {"6,5\r\n", "12", "\r\n1\r\n", "siły skupione, siła 1"},
+        {"4\r\n0\r\n4\r\n", "8,5", "\r\n0\r\n", "obciążenia równomierne, obciążenie 1"},
+        {"10\r\n13\r\n", "2", "\r\n0\r\n3\r\n", "obciążenia liniowo zmienne, obciążenie 1"},
+        {"TRUE\r\n0\r\n2\r\n2\r\n", "4", "\r\n0\r\n", "momenty skupione, moment 1"},
+    };
+    std::vector<std::pair<std::string, std::string>> pliki;
+    for (const TMiejsce& m : miejsca)
+        for (const std::string liczba : {"1e39", "1e-300", "1E-45", "-1,2E-39"})
+            pliki.push_back({Zamien(tekst, Cp(std::string(m.przed) + m.wartosc + m.po), Cp(m.przed + liczba + m.po)),
+                             "'" + liczba + "' is not a valid floating point value (" + m.gdzie + ")"});
+    // A double field turns only a number below its own range into 0.
+    pliki.push_back({Zamien(tekst, "0\r\n4\r\n2\r\n-1\r\n1\r\n0\r\n", "0\r\n4\r\n2\r\n-1\r\n1\r\n1E-320\r\n"),
+                     "'1E-320' is not a valid floating point value (dane geometryczne, przęsło 1)"});
+    return pliki;
 }
 
 } // namespace
@@ -246,17 +299,19 @@ TEST(CzytajTekst, ReadsSlotsWithGapsConsecutivelyAndCutsALongNameLineTo20BytesBu
     EXPECT_EQ(o.Widoki.ListaGrup, (std::vector<std::string>{"1 Stale", "2 Ciężar ścianek działowych 1234"}));
 }
 
-TEST(CzytajTekst, ToleratesLfEndsAndStrayLinesBeforeAMarkerButRefusesEveryCutBeforeTheLastSection)
+TEST(CzytajTekst, ToleratesLfEndsAndStrayLinesBeforeTheMarkersOfCountedSectionsButRefusesEveryCutBeforeTheLastSection)
 {
     const std::string tekst = Zapis(*ZadanieTestowe());
     std::string lf = tekst, obce = tekst;
     std::erase(lf, '\r');
-    for (size_t i = obce.find("\r\n***"); i != std::string::npos; i = obce.find("\r\n***", i + 12))
+    // Up to the forces' marker; after a load section only empty lines may stand.
+    for (size_t i = obce.find("\r\n***"); i + 2 < obce.find(Cp("*** Dane Liniowe")); i = obce.find("\r\n***", i + 12))
         obce.insert(i + 2, "komentarz\r\n");
     for (const std::string& t : {lf, obce})
         EXPECT_EQ(ZapisOdczytu(t), tekst);
 
-    // A file cut short by a full disk or an interrupted copy is never read as a smaller task.
+    // A file cut short by a full disk or an interrupted copy is never read as a smaller task; inside the last
+    // section only a cut at a line end can pass (the format has no end marker).
     for (const TPrzyklad& p : ZbudujPrzyklady()) {
         const std::string plik = Zapis(*p.Zadanie);
         const size_t od = plik.find(Cp("*** Dane ogólne")), momenty = plik.find(Cp("*** Dane Momenty ***1\r\n"));
@@ -264,7 +319,47 @@ TEST(CzytajTekst, ToleratesLfEndsAndStrayLinesBeforeAMarkerButRefusesEveryCutBef
             for (const size_t ciecie : {i, i + 2})
                 EXPECT_FALSE(CzytajTekst(std::string_view(plik).substr(0, ciecie)).Zadanie)
                     << p.NazwaPliku << " cut at " << ciecie;
+        for (size_t ciecie = momenty; ciecie < plik.size(); ++ciecie) {
+            const bool naKoncuLinii = plik[ciecie - 1] == '\r' || plik[ciecie - 1] == '\n';
+            EXPECT_TRUE(naKoncuLinii || !CzytajTekst(std::string_view(plik).substr(0, ciecie)).Zadanie)
+                << p.NazwaPliku << " cut at " << ciecie;
+        }
     }
+}
+
+// Before, a load section ended at its first empty line and the records after it were passed over as lines
+// between sections: four of the six uniform loads of the floor example vanished and the file was read.
+TEST(CzytajTekst, AnEmptyLineOrAnErasedTrueInEachLoadSectionOfEveryExampleRefusesTheFileNamingSectionAndRecord)
+{
+    const std::pair<const char*, const char*> sekcje[] = {{"*** Dane Siły ***1", "„*** Dane Siły ***”"},
+                                                          {"*** Dane Liniowe ***1", "„*** Dane Liniowe ***”"},
+                                                          {"*** Dane Trójkąty ***1", "„*** Dane Trójkąty ***”"},
+                                                          {"*** Dane Momenty ***1", "„*** Dane Momenty ***”"}};
+    int rekordy = 0;
+    for (const TPrzyklad& p : ZbudujPrzyklady()) {
+        const std::string plik = Zapis(*p.Zadanie);
+        for (const auto& [znacznik, nazwa] : sekcje) {
+            const size_t poczatek = plik.find(Cp(znacznik)), koniec = std::min(plik.find("\r\n\r\n", poczatek), plik.size());
+            int nr = 0;
+            for (size_t i = plik.find("\r\nTRUE\r\n", poczatek); i < koniec; i = plik.find("\r\nTRUE\r\n", i + 2), ++nr) {
+                const size_t linia = i + 8, konieclinii = plik.find("\r\n", linia);
+                std::string pusta = plik, bezTrue = plik;
+                pusta.insert(i + 2, "\r\n");
+                bezTrue.erase(i + 2, 4);
+                const std::string gdzie = "W sekcji " + std::string(nazwa) + " po pustym wierszu " +
+                                          (nr == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(nr));
+                const std::string reszta = "”; pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte.";
+                EXPECT_EQ(CzytajTekst(pusta).Blad, gdzie + " stoi jeszcze „TRUE" + reszta) << p.NazwaPliku;
+                EXPECT_EQ(CzytajTekst(bezTrue).Blad, gdzie + " stoi jeszcze „" + plik.substr(linia, konieclinii - linia) + reszta)
+                    << p.NazwaPliku;
+                ++rekordy;
+            }
+        }
+    }
+    EXPECT_GE(rekordy, 40);
+    // Empty lines alone may follow a section's empty line.
+    const std::string plik = Zapis(*ZadanieTestowe());
+    EXPECT_EQ(ZapisOdczytu(Zamien(plik, Cp("\r\n*** Dane Trójkąty"), Cp("\r\n\r\n\r\n*** Dane Trójkąty"))), plik);
 }
 
 TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithACompleteSave)
@@ -283,7 +378,10 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     const std::string przed = Zapis(*zadanie);
     TWidokiZPliku widoki;
     widoki.ListaGrup = {"1 Stale", "2 poprzednia"};
-    for (const auto& [tekst, komunikat] : Odmowy()) {
+    auto odmowy = Odmowy();
+    for (auto& p : LiczbyPozaPolem())
+        odmowy.push_back(std::move(p));
+    for (const auto& [tekst, komunikat] : odmowy) {
         std::ofstream(plik, std::ios::binary) << tekst;
         EXPECT_FALSE(CzytajPlik(plik, *zadanie, widoki, blad));
         EXPECT_EQ(blad, komunikat);
@@ -295,7 +393,7 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     // A task the reader would refuse, or a write that fails, leaves the old file byte-identical. A file size
     // limit makes the write fail after the first kilobyte (even for root).
     std::ofstream(plik, std::ios::binary) << "stara zawartość";
-    const auto nan = ZadanieTestowe(), pozaPrzeslami = ZadanieTestowe();
+    const auto nan = ZadanieTestowe(), pozaPrzeslami = ZadanieTestowe(), drobne = ZadanieTestowe();
     nan->Przesla[1].Rezerwa[3] = std::numeric_limits<double>::quiet_NaN();
     pozaPrzeslami->Liniowe[0].Przeslo = 3;
     const std::string nieZapisany = " Plik nie został zapisany.";
@@ -303,6 +401,8 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
         {nan.get(), plik, "Zadanie zawiera liczbę nieskończoną lub nieokreśloną (w danych geometrycznych)." + nieZapisany},
         {pozaPrzeslami.get(), plik, "Obciążenie równomierne nr 1 leży na przęśle nr 4, a zadanie ma 3 przęsła." + nieZapisany},
         {zadanie.get(), plik, "Nie można zapisać pliku „" + plik + "”: "},
+        // Regression: a file smaller than the write buffer failed only at its last write, and the cut file replaced the old one.
+        {drobne.get(), plik, "Nie można zapisać pliku „" + plik + "”: " + std::strerror(EFBIG) + "."},
         {zadanie.get(), brak, "Nie można zapisać pliku „" + brak + "”: "}};
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
