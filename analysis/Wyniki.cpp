@@ -1,10 +1,8 @@
 #include "analysis/Wyniki.h"
 
-#include "analysis/Probkowanie.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
-#include <cmath>
 
 void ZerujUklad(TWyniki& wyn, int32_t n)
 {
@@ -45,17 +43,8 @@ void DopasujWyniki(const TDaneZadania& zad, TWyniki& wyn)
 
 void DopasujProbki(const TDaneZadania& zad, TWyniki& wyn)
 {
-    const int32_t nMomenty = IloscUzytych(zad.Momenty);
-    const int32_t nSily = IloscUzytych(zad.Sily);
-    float lmax = 0;
-    for (const TPrzeslo& p : zad.Przesla)
-        if (std::isfinite(p.L))
-            lmax = std::max(lmax, p.L);
-    // One sample per centimetre of the longest span, both ends included. The
-    // polylines themselves are sized by what the sampling produces, so a load
-    // added after this sizing can never write past their end.
-    const int32_t nPunkty = IloscCentymetrow(lmax) + 1;
-
+    // The polylines themselves are sized by what the sampling produces, so a
+    // load added after this sizing can never write past their end.
     const size_t s = zad.Przesla.size();
     const auto dwaWymiary = [&](auto& tablica) {
         tablica.resize(TDaneZadania::MaxKombinacji);
