@@ -52,8 +52,9 @@ TWartosciPrzekroju TOdczytKolejny::operator()(float x)
     if (kursor_ < ilosc_ && punkty_[size_t(kursor_)].X == x) {
         TWartosciPrzekroju w{punkty_[size_t(kursor_)].Wartosc, punkty_[size_t(kursor_)].Wartosc};
         for (int32_t k = kursor_ + 1; k < ilosc_ && punkty_[size_t(k)].X == x; ++k) {
-            w.Min = std::min(w.Min, punkty_[size_t(k)].Wartosc);
-            w.Max = std::max(w.Max, punkty_[size_t(k)].Wartosc);
+            const double v = punkty_[size_t(k)].Wartosc;
+            w.Min = std::min(w.Min, v);
+            w.Max = std::max(w.Max, v);
         }
         return w;
     }

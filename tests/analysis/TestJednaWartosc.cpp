@@ -122,9 +122,9 @@ TEST(JednaWartosc, ASectionAtASupportReadsTheEndValuesWhateverTheLengthsInSingle
         ASSERT_EQ(sily.M.size(), 1u);
         // The moment at the support itself, left of the point moment standing there.
         const TMomentyPrzesla& m = wyn.MomentyKoncowe[0][size_t(s)];
-        EXPECT_EQ(std::pair(sily.M[0], sily.T[0]),
-                  koniec ? std::pair(-m.MomentP, wyn.WykresT[0][size_t(s)].back().Wartosc)
-                         : std::pair(m.MomentL, wyn.WykresT[0][size_t(s)].front().Wartosc));
+        const auto& T = wyn.WykresT[0][size_t(s)];
+        const double T0 = T.front().Wartosc, TL = T.back().Wartosc;
+        EXPECT_EQ(std::pair(sily.M[0], sily.T[0]), koniec ? std::pair(-m.MomentP, TL) : std::pair(m.MomentL, T0));
     }
     EXPECT_EQ(PrzekrojBelki(zad, 411).Przeslo, 1);
     EXPECT_NEAR(PrzekrojBelki(zad, 411).X, 0.01, 1e-6);

@@ -53,7 +53,8 @@ TEST(Obwiednie, DoubledCombinationBoundsTheLinesBySignOfTheMoment)
             const double m0 = MomentZWykresu(o.zad, o.wyn, 0, s, x);
             const double m1 = MomentZWykresu(o.zad, o.wyn, 1, s, x);
             if (m1 != 0) {
-                EXPECT_EQ(std::pair(maks[k].Wartosc, mini[k].Wartosc), m1 > 0 ? std::pair(m1, m0) : std::pair(m0, m1)) << k;
+                const double gora = maks[k].Wartosc, dol = mini[k].Wartosc;
+                EXPECT_EQ(std::pair(gora, dol), m1 > 0 ? std::pair(m1, m0) : std::pair(m0, m1)) << k;
             }
             dodatnie += m1 > 0;
             ujemne += m1 < 0;
