@@ -6,7 +6,6 @@
 #include "model/Zadanie.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 

@@ -1,4 +1,6 @@
-// Loads at the very ends of a span: the sampled lines must jump there too.
+// Loads at the very ends of a span: a point moment jumps the moment line there,
+// while a force standing on a support goes into the support, not into the
+// shear of the span.
 #include "SumaObciazen.h"
 
 #include "analysis/Analiza.h"
