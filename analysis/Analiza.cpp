@@ -159,13 +159,13 @@ void ProbkujPrzesla(TDaneZadania& zad, TWyniki& wyn, int32_t c)
         const TSilyPrzesla& f = wyn.SilyKoncowe[c][s];
         ObciazeniaPrzesla(zad, c, s);
 
-        ProbkujMomenty(zad, wyn, L, float(m.MomentP), float(m.MomentL), float(f.TL));
+        ProbkujMomenty(zad, wyn, L, m.MomentP, m.MomentL, f.TL);
         wyn.WykresM[c][s].assign(wyn.WykresRoboczyM.begin(), wyn.WykresRoboczyM.end());
         wyn.EkstremaM[c][s] = EkstremaWykresu(wyn.WykresRoboczyM, int32_t(wyn.WykresRoboczyM.size()));
         if (wyn.NajwiekszyM < wyn.EkstremaM[c][s].Skala)
             wyn.NajwiekszyM = float(wyn.EkstremaM[c][s].Skala);
 
-        ProbkujTnace(zad, wyn, L, float(f.TP), float(f.TL));
+        ProbkujTnace(zad, wyn, L, f.TP, f.TL);
         wyn.WykresT[c][s].assign(wyn.WykresRoboczyT.begin(), wyn.WykresRoboczyT.end());
         wyn.EkstremaT[c][s] = EkstremaWykresu(wyn.WykresRoboczyT, int32_t(wyn.WykresRoboczyT.size()));
         if (wyn.NajwiekszyT < wyn.EkstremaT[c][s].Skala)
@@ -225,7 +225,7 @@ void ObliczKonce(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
 {
     const int32_t rzad = int32_t(wyn.WektorX.size());
     const auto obrot = [&](int32_t niewiadoma) {
-        return niewiadoma > 0 && niewiadoma <= rzad ? float(wyn.WektorX[niewiadoma - 1]) : 0.0f;
+        return niewiadoma > 0 && niewiadoma <= rzad ? wyn.WektorX[niewiadoma - 1] : 0.0;
     };
     for (size_t s = 0; s < zad.Przesla.size(); ++s) {
         const TPrzeslo& p = zad.Przesla[s];

@@ -7,4 +7,7 @@
 //  - fixed-end reactions and support reactions positive upward;
 //  - M(x) positive when sagging, so M(0) = MomentL and M(L) = −MomentP;
 //  - T(x) positive when the part left of the section is pushed up, so
-//    T(0⁺) = −TL, T(L⁻) = TP and dM/dx = T.
+//    dM/dx = T and, inside the span, T(0⁺) = −TL less the forces standing at
+//    x = 0 and T(L⁻) = TP plus the forces at x = L: a force standing on a
+//    support goes into the support and into the end force, not into the
+//    span's shear.

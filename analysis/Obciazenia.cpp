@@ -62,26 +62,31 @@ TParaKoncow ZUgiec(double d1, double d2, double L, int32_t kod)
     }
 }
 
-// δ1 and δ2 of a line load q(t) = q0 + q1·t over t ∈ [0, c], t measured from x1.
-// A unit point load at ξ gives δ1 = ξ(L−ξ)(2L−ξ)/(6L) and δ2 = ξ(L−ξ)(L+ξ)/(6L);
-// integrating q against these cubics, written in powers of t, is exact.
-TParaKoncow UgieciaObciazeniaLiniowego(double q0, double q1, double x1, double c, double L)
+// δ1 of a line load q(t) = q0 + q1·t over t ∈ [0, c], t measured from x = a.
+// A unit point load at ξ gives δ1 = ξ(L−ξ)(2L−ξ)/(6L); integrating q against
+// this cubic, written in powers of t, is exact.
+double UgiecieLewe(double q0, double q1, double a, double c, double L)
 {
-    const double a = x1;
     const std::array<double, 4> f1 = {2 * L * L * a - 3 * L * a * a + a * a * a, 2 * L * L - 6 * L * a + 3 * a * a,
                                       -3 * L + 3 * a, 1};
-    const std::array<double, 4> f2 = {L * L * a - a * a * a, L * L - 3 * a * a, -3 * a, -1};
     double d1 = 0;
-    double d2 = 0;
     double ck1 = c; // c^(k+1)
     for (int k = 0; k < 4; ++k) {
         const double ck2 = ck1 * c;
-        const double calka = q0 * ck1 / (k + 1) + q1 * ck2 / (k + 2);
-        d1 += f1[k] * calka;
-        d2 += f2[k] * calka;
+        d1 += f1[k] * (q0 * ck1 / (k + 1) + q1 * ck2 / (k + 2));
         ck1 = ck2;
     }
-    return {d1 / (6 * L), d2 / (6 * L)};
+    return d1 / (6 * L);
+}
+
+// δ1 and δ2 of a line load running linearly from qa at x1 to qb at x2. δ2 is
+// δ1 of the load's mirror image, so that mirror-image spans under
+// mirror-image loads get fixed-end moments equal to the last bit.
+TParaKoncow UgieciaObciazeniaLiniowego(double qa, double qb, double x1, double x2, double L)
+{
+    const double c = x2 - x1;
+    const double q1 = c > 0 ? (qb - qa) / c : 0;
+    return {UgiecieLewe(qa, q1, x1, c, L), UgiecieLewe(qb, -q1, L - x2, c, L)};
 }
 
 } // namespace
@@ -100,13 +105,17 @@ TParaKoncow MomentyOdSily(double P, double a, double L, int32_t kod)
 {
     const double b = L - a;
     const double L2 = L * L;
+    // Each end's formula is the other's with a and b swapped, evaluated in the
+    // same order, so that a mirror image gives the same numbers.
+    const auto utwierdzone = [&](double u, double v) { return P * (u * v) * v / L2; };
+    const auto przegub = [&](double u, double v) { return P * (u * v) * (L + u) / (2 * L2); };
     switch (kod) {
     case 4:
-        return {-P * a * b * b / L2, P * a * a * b / L2};
+        return {-utwierdzone(a, b), utwierdzone(b, a)};
     case 3:
-        return {0, P * a * b * (L + a) / (2 * L2)};
+        return {0, przegub(a, b)};
     case 2:
-        return {-P * a * b * (L + b) / (2 * L2), 0};
+        return {-przegub(b, a), 0};
     default:
         return {};
     }
@@ -130,22 +139,19 @@ TParaKoncow MomentyOdMomentu(double M, double a, double L, int32_t kod)
 
 TParaKoncow MomentyOdRownomiernego(double q, double x1, double x2, double L, int32_t kod)
 {
-    const TParaKoncow d = UgieciaObciazeniaLiniowego(q, 0, x1, x2 - x1, L);
+    const TParaKoncow d = UgieciaObciazeniaLiniowego(q, q, x1, x2, L);
     return ZUgiec(d.L, d.P, L, kod);
 }
 
 TParaKoncow MomentyOdTrojkata(double qMalejaca, double qRosnaca, double x1, double x2, double L, int32_t kod)
 {
-    const double c = x2 - x1;
-    if (!(c > 0))
+    if (!(x2 - x1 > 0))
         return {};
-    TParaKoncow d;
-    if (qMalejaca == 0 && qRosnaca > 0)
-        d = UgieciaObciazeniaLiniowego(0, qRosnaca / c, x1, c, L);
-    else if (qMalejaca > 0 && qRosnaca == 0)
-        d = UgieciaObciazeniaLiniowego(qMalejaca, -qMalejaca / c, x1, c, L);
-    else
+    const bool rosnacy = qMalejaca == 0 && qRosnaca > 0;
+    const bool malejacy = qMalejaca > 0 && qRosnaca == 0;
+    if (!rosnacy && !malejacy)
         return {};
+    const TParaKoncow d = UgieciaObciazeniaLiniowego(qMalejaca, qRosnaca, x1, x2, L);
     return ZUgiec(d.L, d.P, L, kod);
 }
 

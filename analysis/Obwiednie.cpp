@@ -6,17 +6,26 @@
 #include "model/Zadanie.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-using Odczyt = TOdczytKolejny (*)(const TDaneZadania&, const TWyniki&, int32_t, int32_t);
-using Wykres = std::vector<std::vector<std::vector<TPunktWykresu>>> TWyniki::*;
-using Ekstrema = std::vector<std::vector<TEkstrema>> TWyniki::*;
+using Odczyt = TOdczytKolejny (*)(const TWyniki&, int32_t, int32_t);
 
-void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, Wykres wykres, Ekstrema ekstremaLinii,
-               std::vector<std::vector<TPunktWykresu>>& maks, std::vector<std::vector<TPunktWykresu>>& mini,
-               std::vector<TEkstrema>& ekstrema)
+// The envelope's sections of a span of length L: x = 0, the inner samples of
+// the lines and x = L itself, whatever L is in single precision.
+std::vector<float> Przekroje(float L)
+{
+    const int32_t n = IloscProbek(L);
+    std::vector<float> x(size_t(n) + 2);
+    x[0] = 0;
+    for (int32_t i = 1; i <= n; ++i)
+        x[size_t(i)] = XSiatki(i);
+    x[size_t(n) + 1] = L;
+    return x;
+}
+
+void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector<std::vector<TPunktWykresu>>& maks,
+               std::vector<std::vector<TPunktWykresu>>& mini, std::vector<TEkstrema>& ekstrema)
 {
     const int32_t iloscKomb = std::min(zad.IloscKombinacji, wyn.IloscPoliczonych);
     if (iloscKomb < 1)
@@ -26,45 +35,35 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, Wykres wykr
     mini.resize(n);
     ekstrema.resize(n);
     for (size_t s = 0; s < n; ++s) {
-        const int32_t K = IloscCentymetrow(zad.Przesla[s].L);
-        maks[s].resize(size_t(K) + 1);
-        mini[s].resize(size_t(K) + 1);
+        const std::vector<float> x = Przekroje(zad.Przesla[s].L);
+        const size_t K = x.size();
+        maks[s].resize(K);
+        mini[s].resize(K);
         // Combination by combination, each line read once from start to end;
-        // every section still meets the combinations in their order.
-        const float L = zad.Przesla[s].L;
+        // every section still meets the combinations in their order. A section
+        // where a line jumps counts both sides of the jump.
         for (int32_t c = 0; c < iloscKomb; ++c) {
-            TOdczytKolejny wartosc = odczyt(zad, wyn, c, int32_t(s));
-            const auto dolicz = [&](int32_t k, float v) {
-                if (maks[s][k].Wartosc < v)
-                    maks[s][k].Wartosc = v;
-                if (mini[s][k].Wartosc > v)
-                    mini[s][k].Wartosc = v;
-            };
-            for (int32_t k = 0; k <= K; ++k) {
-                const float x = float(k * 0.01);
-                const float v = wartosc(x);
+            TOdczytKolejny wartosci = odczyt(wyn, c, int32_t(s));
+            for (size_t k = 0; k < K; ++k) {
+                const TWartosciPrzekroju v = wartosci(x[k]);
                 if (c == 0) {
-                    maks[s][k] = {x, v};
-                    mini[s][k] = {x, v};
+                    maks[s][k] = {x[k], v.Max};
+                    mini[s][k] = {x[k], v.Min};
                 } else {
-                    dolicz(k, v);
+                    if (maks[s][k].Wartosc < v.Max)
+                        maks[s][k].Wartosc = v.Max;
+                    if (mini[s][k].Wartosc > v.Min)
+                        mini[s][k].Wartosc = v.Min;
                 }
             }
-            // A jump at an end of the span: the section there bounds both of its sides.
-            const std::vector<TPunktWykresu>& w = (wyn.*wykres)[c][s];
-            const int32_t ile = std::min<int32_t>((wyn.*ekstremaLinii)[c][s].IloscPunktow, int32_t(w.size()));
-            if (ile >= 3 && w[1].X == 0)
-                dolicz(0, w[1].Wartosc);
-            if (ile >= 3 && w[ile - 2].X == L && maks[s][K].X >= L)
-                dolicz(K, w[ile - 2].Wartosc);
         }
         TEkstrema e;
-        for (int32_t k = 0; k <= K; ++k) {
+        for (size_t k = 0; k < K; ++k) {
             DodajDoEkstremow(e, mini[s][k]);
             DodajDoEkstremow(e, maks[s][k]);
         }
         UstalSkale(e);
-        e.IloscPunktow = K; // the index of the last point
+        e.IloscPunktow = int32_t(K) - 1; // the index of the last point
         ekstrema[s] = e;
     }
 }
@@ -73,12 +72,12 @@ void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, Wykres wykr
 
 void ObwiedniaM(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytMomentow, &TWyniki::WykresM, &TWyniki::EkstremaM, wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM);
+    Obwiednia(zad, wyn, OdczytMomentow, wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM);
 }
 
 void ObwiedniaT(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytTnacych, &TWyniki::WykresT, &TWyniki::EkstremaT, wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT);
+    Obwiednia(zad, wyn, OdczytTnacych, wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT);
 }
 
 void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)
@@ -91,9 +90,9 @@ void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)
     for (int32_t k = 0; k <= N; ++k) {
         TReakcjaObwiedni& r = wyn.ObwiedniaReakcji[k];
         // The scan starts from an actual combination, never from 0.
-        r.Max = r.Min = float(Reakcja(wyn, 0, k, N));
+        r.Max = r.Min = Reakcja(wyn, 0, k, N);
         for (int32_t c = 0; c < iloscKomb; ++c) {
-            const float v = float(Reakcja(wyn, c, k, N));
+            const double v = Reakcja(wyn, c, k, N);
             if (r.Min > v)
                 r.Min = v;
             if (r.Max < v)
@@ -101,11 +100,11 @@ void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)
         }
     }
     TMomentyPodporoweObwiedni& m = wyn.ObwiedniaMomentowPodporowych;
-    m.MaxL = m.MinL = float(wyn.MomentyKoncowe[0][0].MomentL);
-    m.MaxP = m.MinP = float(wyn.MomentyKoncowe[0][N - 1].MomentP);
+    m.MaxL = m.MinL = wyn.MomentyKoncowe[0][0].MomentL;
+    m.MaxP = m.MinP = wyn.MomentyKoncowe[0][N - 1].MomentP;
     for (int32_t c = 0; c < iloscKomb; ++c) {
-        const float l = float(wyn.MomentyKoncowe[c][0].MomentL);
-        const float p = float(wyn.MomentyKoncowe[c][N - 1].MomentP);
+        const double l = wyn.MomentyKoncowe[c][0].MomentL;
+        const double p = wyn.MomentyKoncowe[c][N - 1].MomentP;
         m.MinL = std::min(m.MinL, l);
         m.MaxL = std::max(m.MaxL, l);
         m.MinP = std::min(m.MinP, p);

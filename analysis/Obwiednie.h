@@ -1,5 +1,7 @@
 #pragma once
-// Maximum and minimum over the combinations in use, read from the sampled lines.
+// Maximum and minimum over the combinations in use, read from the sampled
+// lines at x = 0, at every inner sample and at x = L, both sides of a jump
+// counting: an envelope is never less extreme than one of its combinations.
 struct TDaneZadania;
 struct TWyniki;
 

@@ -6,14 +6,17 @@
 
 namespace {
 
-// A polyline read at x: the first point at or left of 0, the last at or right
-// of L; between them the line from the point before the first point k ≥ 1
-// lying at or right of x′ = x + przesuniecie, which `znajdz` finds (ilosc when
-// there is none), to that point.
-template <class Znajdz>
-float Odczytaj(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie,
-               Znajdz znajdz)
+// The line between two of its points at x; the right one where they stand on each other.
+double Miedzy(const TPunktWykresu& a, const TPunktWykresu& b, double x)
 {
+    if (b.X == a.X)
+        return b.Wartosc;
+    return a.Wartosc + (x - a.X) * (b.Wartosc - a.Wartosc) / (double(b.X) - a.X);
+}
+
+double ZWykresu(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x)
+{
+    ilosc = std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size()));
     if (ilosc <= 0)
         return 0;
     if (x <= 0)
@@ -21,73 +24,66 @@ float Odczytaj(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L,
     const TPunktWykresu& ostatni = punkty[size_t(ilosc) - 1];
     if (x >= L)
         return ostatni.Wartosc;
-    const double xp = x + przesuniecie;
-    const int32_t k = znajdz(xp);
-    if (k >= ilosc)
+    // The abscissae never decrease: the first point right of x by bisection;
+    // the one before it is the last at or left of x, right of any jump there.
+    const auto k = std::upper_bound(punkty.begin() + 1, punkty.begin() + ilosc, x,
+                                    [](double v, const TPunktWykresu& p) { return v < double(p.X); });
+    if (k == punkty.begin() + ilosc)
         return ostatni.Wartosc;
-    const TPunktWykresu& a = punkty[size_t(k) - 1];
-    const TPunktWykresu& b = punkty[size_t(k)];
-    if (b.X == a.X)
-        return b.Wartosc;
-    return float((xp - a.X) * (double(b.Wartosc) - a.Wartosc) / (double(b.X) - a.X) + a.Wartosc);
-}
-
-float ZWykresu(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double x, double przesuniecie)
-{
-    ilosc = std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size()));
-    return Odczytaj(punkty, ilosc, L, x, przesuniecie, [&](double xp) {
-        // The abscissae never decrease, so the point is found by bisection.
-        const auto k = std::lower_bound(punkty.begin() + 1, punkty.begin() + ilosc, xp,
-                                        [](const TPunktWykresu& p, double v) { return double(p.X) < v; });
-        return int32_t(k - punkty.begin());
-    });
+    return Miedzy(*(k - 1), *k, x);
 }
 
 } // namespace
 
-TOdczytKolejny::TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t ilosc, float L, double przesuniecie)
+TOdczytKolejny::TOdczytKolejny(const std::vector<TPunktWykresu>& punkty, int32_t ilosc)
     : punkty_(punkty)
     , ilosc_(std::clamp<int32_t>(ilosc, 0, int32_t(punkty.size())))
-    , L_(L)
-    , przesuniecie_(przesuniecie)
 {
 }
 
-float TOdczytKolejny::operator()(double x)
+TWartosciPrzekroju TOdczytKolejny::operator()(float x)
 {
-    return Odczytaj(punkty_, ilosc_, L_, x, przesuniecie_, [this](double xp) {
-        // The point found for a smaller x is at or before this one's.
-        if (kursor_ > 1 && !(double(punkty_[kursor_ - 1].X) < xp))
-            kursor_ = 1; // x went back: search from the start
-        while (kursor_ < ilosc_ && double(punkty_[kursor_].X) < xp)
-            ++kursor_;
-        return kursor_;
-    });
+    if (ilosc_ <= 0)
+        return {};
+    if (kursor_ > 0 && !(punkty_[size_t(kursor_) - 1].X < x))
+        kursor_ = 0; // x went back: search from the start
+    while (kursor_ < ilosc_ && punkty_[size_t(kursor_)].X < x)
+        ++kursor_;
+    if (kursor_ < ilosc_ && punkty_[size_t(kursor_)].X == x) {
+        TWartosciPrzekroju w{punkty_[size_t(kursor_)].Wartosc, punkty_[size_t(kursor_)].Wartosc};
+        for (int32_t k = kursor_ + 1; k < ilosc_ && punkty_[size_t(k)].X == x; ++k) {
+            const double v = punkty_[size_t(k)].Wartosc;
+            w.Min = std::min(w.Min, v);
+            w.Max = std::max(w.Max, v);
+        }
+        return w;
+    }
+    double v;
+    if (kursor_ == 0)
+        v = punkty_[0].Wartosc;
+    else if (kursor_ == ilosc_)
+        v = punkty_[size_t(ilosc_) - 1].Wartosc;
+    else
+        v = Miedzy(punkty_[size_t(kursor_) - 1], punkty_[size_t(kursor_)], x);
+    return {v, v};
 }
 
-namespace {
-
-constexpr double PrzesuniecieM = 1e-5;
-constexpr double PrzesuniecieT = 1e-10;
-
-} // namespace
-
-float MomentZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
+double MomentZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
 {
-    return ZWykresu(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow, zad.Przesla[s].L, x, PrzesuniecieM);
+    return ZWykresu(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow, zad.Przesla[s].L, x);
 }
 
-float TnacaZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
+double TnacaZWykresu(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, double x)
 {
-    return ZWykresu(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow, zad.Przesla[s].L, x, PrzesuniecieT);
+    return ZWykresu(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow, zad.Przesla[s].L, x);
 }
 
-TOdczytKolejny OdczytMomentow(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+TOdczytKolejny OdczytMomentow(const TWyniki& wyn, int32_t c, int32_t s)
 {
-    return TOdczytKolejny(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow, zad.Przesla[s].L, PrzesuniecieM);
+    return TOdczytKolejny(wyn.WykresM[c][s], wyn.EkstremaM[c][s].IloscPunktow);
 }
 
-TOdczytKolejny OdczytTnacych(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+TOdczytKolejny OdczytTnacych(const TWyniki& wyn, int32_t c, int32_t s)
 {
-    return TOdczytKolejny(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow, zad.Przesla[s].L, PrzesuniecieT);
+    return TOdczytKolejny(wyn.WykresT[c][s], wyn.EkstremaT[c][s].IloscPunktow);
 }

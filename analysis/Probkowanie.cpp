@@ -19,17 +19,11 @@ enum Znacznik : uint8_t {
     ZnKraniec = 8,
 };
 
-// Number of inner samples x_i = i/100, i = 1 … n, of a span of length L.
-int32_t IloscProbek(float L)
-{
-    return IloscCentymetrow(L) - 1;
-}
-
 const std::vector<TWyniki::TWezel>& Siatka(TWyniki& wyn, int32_t n)
 {
     for (int32_t i = int32_t(wyn.Siatka.size()); i <= n; ++i) {
         const long double x = i / 100.0L;
-        wyn.Siatka.push_back({x, float(x), float(x - Przesuniecie), float(x + Przesuniecie)});
+        wyn.Siatka.push_back({x, XSiatki(i), float(x - Przesuniecie), float(x + Przesuniecie)});
     }
     return wyn.Siatka;
 }
@@ -126,7 +120,7 @@ private:
 
 // The used records of the working tables of one span, in table order, with
 // their numbers widened once. Evaluating a section walks these instead of the
-// slot tables; the arithmetic and its single-precision roundings are the same.
+// slot tables, in double precision throughout.
 class TObciazeniaPrzesla {
 public:
     explicit TObciazeniaPrzesla(const TDaneZadania& zad)
@@ -178,116 +172,132 @@ public:
             d(float(t.x1), float(t.x2));
     }
 
-    // M at one section: the loads in table order, the running value rounded
-    // to single precision after every step.
-    float Moment(float ML, float TL, float x) const
+    // The forces standing on the supports: at the start (a ≤ 0) and at the end (a ≥ L).
+    double SilyNaPoczatku() const
     {
-        float M;
+        double suma = 0;
+        for (const TPunktowe& f : sily_)
+            if (f.a <= 0)
+                suma += f.wartosc;
+        return suma;
+    }
+    double SilyNaKoncu(float L) const
+    {
+        double suma = 0;
+        for (const TPunktowe& f : sily_)
+            if (f.a >= L)
+                suma += f.wartosc;
+        return suma;
+    }
+
+    double Moment(double ML, double TL, float x) const
+    {
+        double M;
         Momenty(ML, TL, &x, &M, 1);
         return M;
     }
 
-    float Tnaca(float TL, float x) const
+    double Tnaca(double TL, float x) const
     {
-        float T;
+        double T;
         Tnace(TL, &x, &T, 1);
         return T;
     }
 
-    // M at n sections given in ascending order. Each section still meets the
-    // loads in table order with the same roundings, so its value is the one
-    // Moment gives; but a load is applied to the whole run of sections it
-    // reaches at once, which skips the sections before it and lets the
-    // compiler work on several sections per instruction.
-    void Momenty(float ML, float TL, const float* x, float* M, size_t n) const
+    // M at n sections given in ascending order. Each section meets the loads
+    // in table order, so its value is the one Moment gives; but a load is
+    // applied to the whole run of sections it reaches at once, which skips the
+    // sections before it and lets the compiler work on several sections per
+    // instruction.
+    void Momenty(double ML, double TL, const float* x, double* M, size_t n) const
     {
         std::vector<double> xd(x, x + n);
         for (size_t i = 0; i < n; ++i)
-            M[i] = float(ML - double(TL) * xd[i]);
+            M[i] = ML - TL * xd[i];
         for (const TPunktowe& m : momenty_)
             for (size_t i = Od(x, n, m.a); i < n; ++i)
-                M[i] = float(M[i] + m.wartosc);
+                M[i] += m.wartosc;
         for (const TPunktowe& f : sily_)
             for (size_t i = Od(x, n, f.a); i < n; ++i)
-                M[i] = float(M[i] - f.wartosc * (xd[i] - f.ad));
+                M[i] -= f.wartosc * (xd[i] - f.ad);
         for (const TLinioweD& q : liniowe_) {
             const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
             for (size_t i = wewnatrz; i < za; ++i)
-                M[i] = float(M[i] - q.q * (xd[i] - q.x1) * (xd[i] - q.x1) / 2);
+                M[i] -= q.q * (xd[i] - q.x1) * (xd[i] - q.x1) / 2;
             for (size_t i = za; i < n; ++i)
-                M[i] = float(M[i] - q.q * (q.x2 - q.x1) * (xd[i] - (q.x1 + q.x2) / 2));
+                M[i] -= q.q * (q.x2 - q.x1) * (xd[i] - (q.x1 + q.x2) / 2);
         }
         for (const TTrojkatD& t : trojkaty_) {
             const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
             const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
             for (size_t i = wewnatrz; i < za; ++i) {
                 const double d = xd[i] - t.x1;
-                M[i] = float(M[i] - u * d * d / 2);
+                M[i] -= u * d * d / 2;
             }
             if (c > 0) { // a stretch of no length carries nothing more
                 if (m < r) {
                     for (size_t i = wewnatrz; i < za; ++i) {
                         const double d = xd[i] - t.x1;
-                        const float qx = float(d / c * r);
-                        M[i] = float(M[i] - (qx / 2.0) * d * d / 3);
+                        const double qx = d / c * r;
+                        M[i] -= (qx / 2.0) * d * d / 3;
                     }
                 } else {
                     for (size_t i = wewnatrz; i < za; ++i) {
                         const double d = xd[i] - t.x1;
-                        const float qx = float((t.x2 - xd[i]) / c * m);
-                        M[i] = float(M[i] - qx * d * d / 2);
-                        M[i] = float(M[i] - ((m - qx) / 2) * d * (2.0 / 3) * d);
+                        const double qx = (t.x2 - xd[i]) / c * m;
+                        M[i] -= qx * d * d / 2;
+                        M[i] -= ((m - qx) / 2) * d * (2.0 / 3) * d;
                     }
                 }
             }
             const double ramie = m < r ? c / 3 : 2 * c / 3;
             for (size_t i = za; i < n; ++i) {
-                M[i] = float(M[i] - u * c * (xd[i] - (t.x1 + t.x2) / 2));
-                M[i] = float(M[i] - ((m + r) / 2) * c * (xd[i] - t.x2 + ramie));
+                M[i] -= u * c * (xd[i] - (t.x1 + t.x2) / 2);
+                M[i] -= ((m + r) / 2) * c * (xd[i] - t.x2 + ramie);
             }
         }
     }
 
     // T at n sections given in ascending order, as Momenty.
-    void Tnace(float TL, const float* x, float* T, size_t n) const
+    void Tnace(double TL, const float* x, double* T, size_t n) const
     {
         std::vector<double> xd(x, x + n);
         for (size_t i = 0; i < n; ++i)
             T[i] = -TL;
         for (const TPunktowe& f : sily_)
             for (size_t i = Od(x, n, f.a); i < n; ++i)
-                T[i] = float(T[i] - f.wartosc);
+                T[i] -= f.wartosc;
         for (const TLinioweD& q : liniowe_) {
             const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
             for (size_t i = wewnatrz; i < za; ++i)
-                T[i] = float(T[i] - q.q * (xd[i] - q.x1));
+                T[i] -= q.q * (xd[i] - q.x1);
             for (size_t i = za; i < n; ++i)
-                T[i] = float(T[i] - q.q * (q.x2 - q.x1));
+                T[i] -= q.q * (q.x2 - q.x1);
         }
         for (const TTrojkatD& t : trojkaty_) {
             const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
             const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
             for (size_t i = wewnatrz; i < za; ++i)
-                T[i] = float(T[i] - u * (xd[i] - t.x1));
+                T[i] -= u * (xd[i] - t.x1);
             if (c > 0) {
                 if (m < r) {
                     for (size_t i = wewnatrz; i < za; ++i) {
                         const double d = xd[i] - t.x1;
-                        const float qx = float(d / c * r);
-                        T[i] = float(T[i] - (qx / 2.0) * d);
+                        const double qx = d / c * r;
+                        T[i] -= (qx / 2.0) * d;
                     }
                 } else {
                     for (size_t i = wewnatrz; i < za; ++i) {
                         const double d = xd[i] - t.x1;
-                        const float qx = float((t.x2 - xd[i]) / c * m);
-                        T[i] = float(T[i] - qx * d);
-                        T[i] = float(T[i] - ((m - qx) / 2) * d);
+                        const double qx = (t.x2 - xd[i]) / c * m;
+                        T[i] -= qx * d;
+                        T[i] -= ((m - qx) / 2) * d;
                     }
                 }
             }
             for (size_t i = za; i < n; ++i) {
-                T[i] = float(T[i] - u * c);
-                T[i] = float(T[i] - ((m + r) / 2) * c);
+                T[i] -= u * c;
+                T[i] -= ((m + r) / 2) * c;
             }
         }
     }
@@ -349,7 +359,7 @@ public:
     void Wartosci(Licz licz)
     {
         const size_t n = przekroje_.size();
-        std::vector<float> wartosci(n);
+        std::vector<double> wartosci(n);
         if (std::is_sorted(przekroje_.begin(), przekroje_.end())) {
             licz(przekroje_.data(), wartosci.data(), n);
         } else {
@@ -359,7 +369,8 @@ public:
                 kolejnosc[i] = i;
             std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
                              [&](size_t a, size_t b) { return przekroje_[a] < przekroje_[b]; });
-            std::vector<float> posortowane(n), wyniki(n);
+            std::vector<float> posortowane(n);
+            std::vector<double> wyniki(n);
             for (size_t i = 0; i < n; ++i)
                 posortowane[i] = przekroje_[kolejnosc[i]];
             licz(posortowane.data(), wyniki.data(), n);
@@ -393,12 +404,12 @@ void PunktySiatki(TBudowaWykresu& wykres, const std::vector<TWyniki::TWezel>& si
 
 } // namespace
 
-float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x)
+double MomentWPrzekroju(const TDaneZadania& zad, double ML, double TL, float x)
 {
     return TObciazeniaPrzesla(zad).Moment(ML, TL, x);
 }
 
-float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x)
+double TnacaWPrzekroju(const TDaneZadania& zad, double TL, float x)
 {
     return TObciazeniaPrzesla(zad).Tnaca(TL, x);
 }
@@ -433,9 +444,9 @@ void PunktyKoncow(TBudowaWykresu& wykres, const TKonce& konce, float L, bool poc
 
 } // namespace
 
-void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL)
+void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, double MP, double ML, double TL)
 {
-    const int32_t n = std::max(IloscProbek(L), 0);
+    const int32_t n = IloscProbek(L);
     const auto& siatka = Siatka(wyn, n);
     const TObciazeniaPrzesla obc(zad);
     TZnaczniki znaczniki(siatka, n);
@@ -453,22 +464,25 @@ void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, fl
     PunktyKoncow(wykres, konce, L, true);
     PunktySiatki(wykres, siatka, znaczniki, n, ZnMoment);
     PunktyKoncow(wykres, konce, L, false);
-    wykres.Wartosci([&](const float* x, float* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
+    wykres.Wartosci([&](const float* x, double* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
     // The ends are the end moments themselves.
     wyn.WykresRoboczyM.front().Wartosc = ML;
     wyn.WykresRoboczyM.push_back({L, -MP});
 }
 
-void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL)
+void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, double TP, double TL)
 {
-    const int32_t n = std::max(IloscProbek(L), 0);
+    const int32_t n = IloscProbek(L);
     const auto& siatka = Siatka(wyn, n);
     const TObciazeniaPrzesla obc(zad);
     TZnaczniki znaczniki(siatka, n);
     TKonce konce;
     obc.KazdaSila([&](float a) {
         znaczniki.Punkt(a, ZnSila, true);
-        konce.Dodaj(a, siatka, n);
+        // A force standing on a support is carried by it directly: the span's
+        // shear line does not jump there.
+        if (a > 0 && a < L)
+            konce.Dodaj(a, siatka, n);
     });
     obc.KazdeLiniowe([&](float x1, float x2) {
         znaczniki.Punkt(x1, ZnKraniec, false);
@@ -482,16 +496,26 @@ void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, floa
     PunktySiatki(wykres, siatka, znaczniki, n, ZnSila);
     PunktyKoncow(wykres, konce, L, false);
     wykres.Punkt(L, L);
-    wykres.Wartosci([&](const float* x, float* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
-    // The line starts and ends at the end forces themselves, so its end
-    // values agree with the reactions: T(0+) = −TL, T(L−) = TP.
-    wyn.WykresRoboczyT.front().Wartosc = -TL;
-    wyn.WykresRoboczyT.back().Wartosc = TP;
+    wykres.Wartosci([&](const float* x, double* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
+    // The ends are the limits from inside the span, T(0+) and T(L-), taken
+    // from the end forces so that they agree with the reactions to the last
+    // digit; the forces standing on the supports are left to the supports.
+    wyn.WykresRoboczyT.front().Wartosc = -TL - obc.SilyNaPoczatku();
+    wyn.WykresRoboczyT.back().Wartosc = TP + obc.SilyNaKoncu(L);
 }
 
-int32_t IloscCentymetrow(float L)
+int32_t IloscProbek(float L)
 {
-    return int32_t(std::clamp<long double>(std::trunc(100.0L * L), 0, 100000));
+    // The last sample stands at least the tolerance before the end, so that a
+    // load at x = L marks no sample. Counted in extended precision from L in
+    // single precision: 4,10 stored as 4,0999999 still has its sample at 4,09.
+    const long double n = std::floor(100.0L * L - 100.0L * (long double)Tolerancja);
+    return int32_t(std::clamp<long double>(n, 0, 99999));
+}
+
+float XSiatki(int32_t i)
+{
+    return float(i / 100.0L);
 }
 
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)

@@ -6,18 +6,25 @@
 
 struct TDaneZadania;
 
-// M(x) and T(x) of one span from its left-end values and the working load tables.
-float MomentWPrzekroju(const TDaneZadania& zad, float ML, float TL, float x);
-float TnacaWPrzekroju(const TDaneZadania& zad, float TL, float x);
+// M(x) and T(x) of one span from its left-end values and the working load
+// tables; a load at a ≤ x counts at x.
+double MomentWPrzekroju(const TDaneZadania& zad, double ML, double TL, float x);
+double TnacaWPrzekroju(const TDaneZadania& zad, double TL, float x);
 
 // Sample one span into WykresRoboczyM / WykresRoboczyT: the end values, a
 // point where the line bends, two where it jumps (also at the span's ends).
-void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, float MP, float ML, float TL);
-void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, float TP, float TL);
+// The moment line runs from ML to −MP, both sides of a point moment at an
+// end in it; the shear line from T(0+) to T(L−), the limits inside the span,
+// so a force standing on a support is no shear of the span.
+void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, double MP, double ML, double TL);
+void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, double TP, double TL);
 
-// Whole centimetres in a span of length L (m): the grid of the sampled lines
-// and the envelopes; never more than the 100000 of the longest span analysed.
-int32_t IloscCentymetrow(float L);
+// The sampling grid of a span of length L (m), shared by the lines and the
+// envelopes: the inner samples x_i = XSiatki(i), i = 1 … IloscProbek(L), one
+// per centimetre up to the last that stands at least 5 mm before the end
+// (never more than the 99999 of the longest span analysed); then x = L itself.
+int32_t IloscProbek(float L);
+float XSiatki(int32_t i);
 
 // Extremes of the first n points of a polyline.
 TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);

@@ -24,10 +24,25 @@ TPrzekroj PrzekrojBelki(const TDaneZadania& zad, int32_t centymetry)
     TPrzekroj p;
     p.XGlobalne = float(centymetry * 0.01);
     const int32_t n = std::min<int32_t>(zad.IloscPrzesel, int32_t(zad.Przesla.size()));
-    for (int32_t s = 0; s < n && p.XGlobalne >= zad.Przesla[size_t(s)].X0; ++s)
-        p.Przeslo = s;
-    const float x0 = zad.Przesla.empty() ? 0 : zad.Przesla[size_t(p.Przeslo)].X0;
-    p.X = double(p.XGlobalne) - double(x0);
+    const double x = centymetry / 100.0;
+    // A length stored in single precision lies up to half its last bit from
+    // the one typed: a section that close to a support stands on it, and reads
+    // the end value there rather than the line a hair inside the span.
+    const auto tolerancja = [](double polozenie) { return 2.5e-7 * std::fabs(polozenie) + 1e-9; };
+    double x0 = 0;
+    int32_t s = 0;
+    for (; s + 1 < n; ++s) {
+        const double koniec = x0 + double(zad.Przesla[size_t(s)].L);
+        if (x < koniec - tolerancja(koniec))
+            break;
+        x0 = koniec;
+    }
+    p.Przeslo = s;
+    p.X = x - x0;
+    if (std::fabs(p.X) <= tolerancja(x0))
+        p.X = 0;
+    else if (n > 0 && std::fabs(x - x0 - double(zad.Przesla[size_t(s)].L)) <= tolerancja(x))
+        p.X = zad.Przesla[size_t(s)].L;
     return p;
 }
 
@@ -84,8 +99,8 @@ TSilyPrzekroju SilyPrzekroju(const TDaneZadania& zad, const TWyniki& wyn, const 
         return w;
     const int32_t s = przekroj.Przeslo;
     for (int32_t c = 0; c < zad.IloscKombinacji; ++c) {
-        const float M = MomentZWykresu(zad, wyn, c, s, przekroj.X);
-        const float T = TnacaZWykresu(zad, wyn, c, s, przekroj.X);
+        const double M = MomentZWykresu(zad, wyn, c, s, przekroj.X);
+        const double T = TnacaZWykresu(zad, wyn, c, s, przekroj.X);
         w.M.push_back(M);
         w.T.push_back(T);
         w.TekstyM.push_back(FormatujMaska(M, Maska::Wartosc, separator));

@@ -19,9 +19,11 @@ struct TPrzekroj {
 int32_t DlugoscBelkiCm(const TDaneZadania& zad);
 
 // The section `centymetry` cm from the left end of the beam. It lies in the
-// last span whose left end is at or before it, so a section exactly at an
-// inner support belongs to the span on its right; before the first span it
-// counts to span 0.
+// last span whose left end is at or before it, so a section at an inner
+// support belongs to the span on its right, at x = 0; the beam's right end is
+// x = L of the last span; before the first span it counts to span 0. The
+// supports stand where the span lengths put them, within the rounding of the
+// lengths to single precision.
 TPrzekroj PrzekrojBelki(const TDaneZadania& zad, int32_t centymetry);
 
 // True when the results belong to the task as it is: it has a span and a
@@ -32,8 +34,8 @@ bool SaWynikiPrzekrojow(const TDaneZadania& zad, const TWyniki& wyn);
 struct TSilyPrzekroju {
     TPrzekroj Przekroj;
     // Per combination, and as the table writes them ("#######0.00").
-    std::vector<float> M;
-    std::vector<float> T;
+    std::vector<double> M;
+    std::vector<double> T;
     std::vector<std::string> TekstyM;
     std::vector<std::string> TekstyT;
     // The largest and smallest over the combinations, read back from the

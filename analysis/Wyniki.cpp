@@ -1,10 +1,8 @@
 #include "analysis/Wyniki.h"
 
-#include "analysis/Probkowanie.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
-#include <cmath>
 
 void ZerujUklad(TWyniki& wyn, int32_t n)
 {

@@ -1,5 +1,6 @@
 #pragma once
 // The result tables of the analysis (sign convention: analysis/Konwencje.h).
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -22,10 +23,34 @@ struct TSilyPrzesla {
     double TP = 0;
 };
 
+// A double held with the alignment of a float: it reads and writes as a
+// double, and a point of a sampled line takes 12 bytes rather than 16 (the
+// lines of the largest task hold millions of points).
+class TPodwojna {
+public:
+    constexpr TPodwojna() = default;
+    constexpr TPodwojna(double v)
+        : polowki_(std::bit_cast<TPolowki>(v))
+    {
+    }
+    constexpr operator double() const { return std::bit_cast<double>(polowki_); }
+
+private:
+    struct TPolowki {
+        uint32_t a = 0;
+        uint32_t b = 0;
+    };
+    TPolowki polowki_;
+};
+
+// The abscissa needs no more than single precision (it lies on the centimetre
+// grid or at a span end); the value is kept in double, so that every text made
+// of it, wherever it is read, comes from one number.
 struct TPunktWykresu {
     float X = 0; // m from the span's left end
-    float Wartosc = 0;
+    TPodwojna Wartosc;
 };
+static_assert(sizeof(TPunktWykresu) == 12);
 
 struct TEkstrema {
     uint8_t JestMax = 0;
@@ -39,15 +64,15 @@ struct TEkstrema {
 };
 
 struct TReakcjaObwiedni {
-    float Max = 0;
-    float Min = 0;
+    double Max = 0;
+    double Min = 0;
 };
 
 struct TMomentyPodporoweObwiedni {
-    float MaxL = 0; // MomentL of the first span
-    float MinL = 0;
-    float MaxP = 0; // MomentP of the last span
-    float MinP = 0;
+    double MaxL = 0; // MomentL of the first span
+    double MinL = 0;
+    double MaxP = 0; // MomentP of the last span
+    double MinP = 0;
 };
 
 struct TWyniki {
@@ -81,7 +106,8 @@ struct TWyniki {
     };
     std::vector<TWezel> Siatka;
 
-    // Envelopes: [span][k], k = 0 … trunc(100·L), one point per centimetre.
+    // Envelopes: [span][k], one point per centimetre from x = 0 and the last at
+    // x = L itself: the sampling grid of the lines (IloscProbek) with both ends.
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxM;
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMinM;
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxT;
@@ -102,7 +128,7 @@ void ZerujUklad(TWyniki& wyn, int32_t n);
 void UstawRozmiarUkladu(TWyniki& wyn, int32_t n);
 // Sizes MomentyKoncowe and SilyKoncowe: MaxKombinacji rows of IloscPrzesel spans.
 void DopasujWyniki(const TDaneZadania& zad, TWyniki& wyn);
-// Sizes the sampled diagram and envelope tables from the longest span and the point-load counts.
+// Gives the per-span tables of the sampled lines, their extremes and the envelopes one entry per span.
 void DopasujProbki(const TDaneZadania& zad, TWyniki& wyn);
 // The result side of a change of the span count: the reaction envelope, the
 // equation system and DopasujWyniki.

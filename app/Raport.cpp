@@ -190,14 +190,14 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
     if (wyn.IloscPoliczonych >= 2) {
         Json reakcje = Json::array();
         for (int32_t k = 0; k <= n; ++k)
-            reakcje.push_back({{"max", F32(wyn.ObwiedniaReakcji[k].Max)}, {"min", F32(wyn.ObwiedniaReakcji[k].Min)}});
+            reakcje.push_back({{"max", F64(wyn.ObwiedniaReakcji[k].Max)}, {"min", F64(wyn.ObwiedniaReakcji[k].Min)}});
         const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
         Json pe = Json::array();
         for (int32_t s = 0; s < n; ++s)
             pe.push_back(Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]));
         obwiednie = {{"reakcje", std::move(reakcje)},
                      {"momentyPodporowe",
-                      {{"MaxL", F32(mp.MaxL)}, {"MinL", F32(mp.MinL)}, {"MaxP", F32(mp.MaxP)}, {"MinP", F32(mp.MinP)}}},
+                      {{"MaxL", F64(mp.MaxL)}, {"MinL", F64(mp.MinL)}, {"MaxP", F64(mp.MaxP)}, {"MinP", F64(mp.MinP)}}},
                      {"przesla", std::move(pe)}};
     }
 

@@ -120,14 +120,15 @@ struct TOpis {
         (*this)(p, v, pod ? TPolozenieEtykiety::PodRzedna : TPolozenieEtykiety::NaRzednej);
     }
     void Przekroj(double p, double odczyt) const { WgZnaku(p, rodzaj.Wartosc(odczyt)); }
-    // The values read `d` inside either end, unless they are about zero.
-    void Konce(double d) const
+    // The line's end values, unless they are about zero: the values at an
+    // inner support read by the spans on either side of it are one number.
+    void Konce() const
     {
         const double L = rodzaj.L();
-        const double poczatek = rodzaj.Wartosc(d);
+        const double poczatek = rodzaj.Wartosc(0);
         if (std::fabs(poczatek) > 0.01)
             WgZnaku(0, poczatek);
-        const double koniec = rodzaj.Wartosc(L - d);
+        const double koniec = rodzaj.Wartosc(L);
         if (std::fabs(koniec) > 0.01)
             WgZnaku(L, koniec);
     }
@@ -217,7 +218,7 @@ void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, in
     const TRodzajWykresu rodzaj{zad, wyn, c, s, true};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
-    opis.Konce(0.00001);
+    opis.Konce();
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) { opis.Przekroj(f.X, f.X); });
     Liczone(zad, zad.Liniowe, c, s, [&](const TLiniowe& q) {
         opis.Przekroj(q.X1, q.X1);
@@ -278,14 +279,10 @@ void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& 
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
 
-    // The line starts at T(0+) = -TL and ends at T(L-) = TP: the end labels
-    // read those, so that they agree with the reactions to the last digit.
-    const TSilyPrzesla& konce = wyn.SilyKoncowe[size_t(c)][size_t(s)];
-    const double L = rodzaj.L(), poczatek = -konce.TL, koniec = konce.TP;
-    if (std::fabs(poczatek) > 0.01)
-        opis.WgZnaku(0, poczatek);
-    if (std::fabs(koniec) > 0.01)
-        opis.WgZnaku(L, koniec);
+    // The line starts at T(0+) and ends at T(L-), the span's own values
+    // beside a force standing on a support.
+    const double L = rodzaj.L(), poczatek = rodzaj.Wartosc(0), koniec = rodzaj.Wartosc(L);
+    opis.Konce();
     // Both values of the jump under a force, one above the other.
     Liczone(zad, zad.Sily, c, s, [&](const TSila& f) {
         opis(f.X, rodzaj.Wartosc(double(f.X) - 0.001), TPolozenieEtykiety::NaRzednej);

@@ -1,4 +1,8 @@
-// Loads at the very ends of a span: the sampled lines must jump there too.
+// Loads at the very ends of a span: a point moment jumps the moment line there,
+// while a force standing on a support goes into the support, not into the
+// shear of the span.
+#include "SumaObciazen.h"
+
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
 #include "model/Budowa.h"
@@ -40,50 +44,119 @@ TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
             if (a < 1) {
                 // Both sides at x = 0: the support moment, then 20 kNm more.
                 ASSERT_EQ(std::tuple(m[0].X, m[1].X), std::tuple(0.0f, 0.0f));
-                EXPECT_EQ(m[0].Wartosc, float(e.MomentL));
+                EXPECT_EQ(m[0].Wartosc, e.MomentL);
                 EXPECT_NEAR(m[1].Wartosc - m[0].Wartosc, 20, 0.2);
                 EXPECT_NEAR(MomentZWykresu(k.zad, k.wyn, 0, 1, 1e-4), m[1].Wartosc, 0.01) << "the look-up right of it";
                 EXPECT_EQ(MomentZWykresu(k.zad, k.wyn, 0, 1, 0), m[0].Wartosc);
             } else {
                 ASSERT_EQ(std::tuple(m[n - 2].X, m[n - 1].X), std::tuple(5.0f, 5.0f));
-                EXPECT_EQ(m[n - 1].Wartosc, float(-e.MomentP));
+                EXPECT_EQ(m[n - 1].Wartosc, -e.MomentP);
                 EXPECT_NEAR(m[n - 1].Wartosc - m[n - 2].Wartosc, 20, 0.2);
                 EXPECT_NEAR(MomentZWykresu(k.zad, k.wyn, 0, 1, 5 - 1e-4), m[n - 2].Wartosc, 0.01);
             }
             // The extremes see both sides; the shear line is untouched by the moment.
             const TEkstrema& ek = k.wyn.EkstremaM[0][1];
             EXPECT_EQ(ek.Max, std::max_element(m.begin(), m.end(), [](auto p, auto q) { return p.Wartosc < q.Wartosc; })->Wartosc);
-            EXPECT_EQ(k.T(1).front().Wartosc, float(-k.wyn.SilyKoncowe[0][1].TL));
+            EXPECT_EQ(k.T(1).front().Wartosc, -k.wyn.SilyKoncowe[0][1].TL);
         }
     }
 }
 
-TEST(KonceWykresu, TheShearLineRunsFromMinusTLToTPAndAForceAtAnEndJumpsItThere)
+namespace {
+
+// Five hinged spans; with `inne` a uniform load on spans 1, 3 and 4, a force
+// in span 2 and a moment in span 5, and a second combination 1,35 times the first.
+void PiecPrzesel(TDaneZadania& zad, bool inne)
 {
-    // Regression: the line started at T(0,001) and ended at T(L − 0,001), a load's q · 1 mm off the end forces.
+    UstawGeometrie(zad, {4.5f, 6, 5.2f, 4.1f, 3.3f}, true, true);
+    DodajKombinacje(zad, "SGN");
+    zad.Wspolczynniki[1][0] = 1.35f;
+    if (inne) {
+        for (const int32_t s : {0, 2, 3})
+            DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 12);
+        DodajSile(zad, 1, 2.4f, 30);
+        DodajMoment(zad, 4, 1.2f, 15);
+    }
+}
+
+} // namespace
+
+TEST(SilaNaPodporze, AForceStandingOnASupportIsCarriedByItAndLeavesTheSpansAsWithoutIt)
+{
+    // Regression: the shear line started at −TL and ended at TP, which count a
+    // force standing on the support as shear of the span: with 50 kN on
+    // support 1, span 2 reported Tmax 54,11 where the shear right of the
+    // support is 4,11, and an unloaded span Tmin −57,05 instead of 0.
+    const struct {
+        int32_t przeslo;
+        bool naKoncu; // at x = L of the span, else at x = 0
+        int32_t podpora;
+    } przypadki[] = {{0, true, 1}, {1, false, 1}, {3, true, 4}, {0, false, 0}, {4, true, 5}};
+    for (const bool inne : {false, true})
+        for (const auto& [przeslo, naKoncu, podpora] : przypadki) {
+            SCOPED_TRACE(std::to_string(przeslo) + (naKoncu ? " at L" : " at 0") + (inne ? " with other loads" : ""));
+            TKoniec bez, z;
+            PiecPrzesel(bez.zad, inne);
+            PiecPrzesel(z.zad, inne);
+            DodajSile(z.zad, przeslo, naKoncu ? z.zad.Przesla[size_t(przeslo)].L : 0, 50);
+            PoliczKombinacje(bez.zad);
+            PoliczKombinacje(z.zad);
+            ASSERT_TRUE(PrzeliczZadanie(bez.zad, bez.wyn, bez.kom));
+            ASSERT_TRUE(PrzeliczZadanie(z.zad, z.wyn, z.kom));
+            for (int32_t c = 0; c < 2; ++c) {
+                for (int32_t s = 0; s < 5; ++s) {
+                    const TEkstrema& t = z.wyn.EkstremaT[c][s];
+                    const TEkstrema& tBez = bez.wyn.EkstremaT[c][s];
+                    const TEkstrema& m = z.wyn.EkstremaM[c][s];
+                    const TEkstrema& mBez = bez.wyn.EkstremaM[c][s];
+                    ExpectBliskie({t.Max, t.Min, m.Max, m.Min, z.T(s, c).front().Wartosc, z.T(s, c).back().Wartosc},
+                                  {tBez.Max, tBez.Min, mBez.Max, mBez.Min, bez.T(s, c).front().Wartosc,
+                                   bez.T(s, c).back().Wartosc},
+                                  1e-9);
+                    if (!inne) // nothing but the force: the beam carries nothing
+                        ExpectBliskie({t.Max, t.Min}, {0, 0}, 1e-9);
+                }
+                // The support takes the whole force, weighted as its combination weights it.
+                for (int32_t k = 0; k <= 5; ++k)
+                    EXPECT_NEAR(Reakcja(z.wyn, c, k, 5), Reakcja(bez.wyn, c, k, 5) + (k == podpora ? 50 * (c ? 1.35 : 1) : 0),
+                                1e-9)
+                        << "support " << k;
+            }
+            for (int32_t s = 0; s < 5; ++s)
+                ExpectBliskie({z.wyn.EkstremaObwiedniT[s].Max, z.wyn.EkstremaObwiedniT[s].Min},
+                              {bez.wyn.EkstremaObwiedniT[s].Max, bez.wyn.EkstremaObwiedniT[s].Min}, 1e-9);
+        }
+}
+
+TEST(SilaNaPodporze, AForceAFewMillimetresInsideTheSpanIsStillShearOfItsOwn)
+{
+    // Only a force standing on the support leaves the span; 3 mm inside, the
+    // span carries it from the support to the force: the line jumps at x = 0.
     TKoniec k;
-    UstawGeometrie(k.zad, {6, 4}, true, true);
-    DodajLiniowe(k.zad, 0, 0, 6, 10);
-    DodajSile(k.zad, 1, 0, 8);
-    DodajSile(k.zad, 1, 4, 6);
-    DodajKombinacje(k.zad, "Druga");
-    k.zad.Wspolczynniki[1][0] = 2;
+    UstawGeometrie(k.zad, {4}, true, true);
+    DodajSile(k.zad, 0, 0.003f, 40);
     PoliczKombinacje(k.zad);
     ASSERT_TRUE(PrzeliczZadanie(k.zad, k.wyn, k.kom));
-    for (int32_t c = 0; c < 2; ++c)
-        for (int32_t s = 0; s < 2; ++s) {
-            const TSilyPrzesla& f = k.wyn.SilyKoncowe[c][s];
-            EXPECT_EQ(std::pair(k.T(s, c).front().Wartosc, k.T(s, c).back().Wartosc), std::pair(float(-f.TL), float(f.TP)));
-        }
-    // Span 2 under its two end forces alone: the reactions come in at the supports, the forces leave right there.
-    const auto& t = k.T(1, 1);
-    ASSERT_EQ(t.size(), 4u);
-    EXPECT_EQ(std::tuple(t[0].X, t[1].X, t[2].X, t[3].X), std::tuple(0.0f, 0.0f, 4.0f, 4.0f));
-    EXPECT_NEAR(t[0].Wartosc - t[1].Wartosc, 16, 1e-4);
-    EXPECT_NEAR(t[2].Wartosc - t[3].Wartosc, 12, 1e-4);
-    EXPECT_NEAR(t[1].Wartosc, t[2].Wartosc, 1e-4);
-    // The envelope at the span's start bounds both sides of the jump.
-    EXPECT_FLOAT_EQ(k.wyn.ObwiedniaMaxT[1][0].Wartosc, std::max(t[0].Wartosc, k.T(1, 0)[0].Wartosc));
-    EXPECT_FLOAT_EQ(k.wyn.ObwiedniaMinT[1][0].Wartosc, std::min(t[1].Wartosc, k.T(1, 0)[1].Wartosc));
-    EXPECT_FLOAT_EQ(k.wyn.ObwiedniaMinT[1][400].Wartosc, std::min(t[3].Wartosc, k.T(1, 0)[3].Wartosc));
+    const auto& t = k.T(0);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(std::tuple(t[0].X, t[1].X), std::tuple(0.0f, 0.0f));
+    const double P = 40, a = 0.003f, L = 4;
+    ExpectBliskie({t[0].Wartosc, t[1].Wartosc, t[2].Wartosc}, {P * (L - a) / L, -P * a / L, -P * a / L}, 1e-9);
+}
+
+TEST(KonceWykresu, TheShearOfASimpleSpanUnderAUniformLoadRunsFromPlusToMinusQLHalf)
+{
+    for (const float L : {6.0f, 4.1f, 0.7f}) {
+        TKoniec k;
+        UstawGeometrie(k.zad, {L}, true, true);
+        DodajLiniowe(k.zad, 0, 0, L, 10);
+        PoliczKombinacje(k.zad);
+        ASSERT_TRUE(PrzeliczZadanie(k.zad, k.wyn, k.kom));
+        const TEkstrema& t = k.wyn.EkstremaT[0][0];
+        const double q = 10;
+        SCOPED_TRACE(L);
+        // Simple span, uniform load: T = qL/2 − q·x, from qL/2 at the left support to −qL/2 at the right.
+        ExpectBliskie({t.Max, t.XMax, t.Min, t.XMin}, {q * L / 2, 0, -q * L / 2, L}, 1e-9);
+        EXPECT_EQ(std::pair(t.JestMax, t.JestMin), std::pair(uint8_t(1), uint8_t(1)));
+    }
 }

@@ -1,3 +1,4 @@
+#include "LosoweZadania.h"
 #include "SumaObciazen.h"
 
 #include "analysis/Analiza.h"
@@ -6,8 +7,12 @@
 #include "analysis/Obwiednie.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
+#include "tools/przyklady/Przyklady.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -45,10 +50,11 @@ TEST(Obwiednie, DoubledCombinationBoundsTheLinesBySignOfTheMoment)
         ASSERT_EQ(int32_t(maks.size()), K + 1) << "IloscPunktow holds the index of the last point";
         for (int32_t k = 0; k <= K; ++k) {
             const double x = maks[k].X;
-            const float m0 = MomentZWykresu(o.zad, o.wyn, 0, s, x);
-            const float m1 = MomentZWykresu(o.zad, o.wyn, 1, s, x);
+            const double m0 = MomentZWykresu(o.zad, o.wyn, 0, s, x);
+            const double m1 = MomentZWykresu(o.zad, o.wyn, 1, s, x);
             if (m1 != 0) {
-                EXPECT_EQ(std::pair(maks[k].Wartosc, mini[k].Wartosc), m1 > 0 ? std::pair(m1, m0) : std::pair(m0, m1)) << k;
+                const double gora = maks[k].Wartosc, dol = mini[k].Wartosc;
+                EXPECT_EQ(std::pair(gora, dol), m1 > 0 ? std::pair(m1, m0) : std::pair(m0, m1)) << k;
             }
             dodatnie += m1 > 0;
             ujemne += m1 < 0;
@@ -57,7 +63,12 @@ TEST(Obwiednie, DoubledCombinationBoundsTheLinesBySignOfTheMoment)
     EXPECT_GT(dodatnie, 100);
     EXPECT_GT(ujemne, 100);
     EXPECT_FLOAT_EQ(o.wyn.ObwiedniaMaxM[0][250].X, 2.5f);
-    EXPECT_DOUBLE_EQ(o.wyn.EkstremaObwiedniM[0].Min, o.wyn.EkstremaM[1][0].Min) << "the clamp moment doubles";
+    // The doubled combination's extremes are the envelope's, the same numbers:
+    // the envelope once read the lines 0,01 mm right of its sections.
+    for (int32_t s = 0; s < 2; ++s)
+        for (const auto& [obwiednia, kombinacja] : {std::pair(o.wyn.EkstremaObwiedniM[s], o.wyn.EkstremaM[1][s]),
+                                                    std::pair(o.wyn.EkstremaObwiedniT[s], o.wyn.EkstremaT[1][s])})
+            EXPECT_EQ(std::pair(obwiednia.Max, obwiednia.Min), std::pair(kombinacja.Max, kombinacja.Min)) << s;
 }
 
 TEST(Obwiednie, ReactionsStartFromAnActualCombination)
@@ -75,12 +86,12 @@ TEST(Obwiednie, ReactionsStartFromAnActualCombination)
     ASSERT_EQ(o.wyn.ObwiedniaReakcji.size(), 3u);
     const TReakcjaObwiedni& srodek = o.wyn.ObwiedniaReakcji[1];
     EXPECT_GT(srodek.Min, 0) << "a reaction upward in every combination keeps a positive minimum";
-    EXPECT_EQ(std::pair(srodek.Min, srodek.Max), std::pair(float(Reakcja(o.wyn, 0, 1, 2)), float(Reakcja(o.wyn, 1, 1, 2))));
+    EXPECT_EQ(std::pair(srodek.Min, srodek.Max), std::pair(Reakcja(o.wyn, 0, 1, 2), Reakcja(o.wyn, 1, 1, 2)));
     // The live load on span 2 lifts the far end of span 1.
     EXPECT_LT(o.wyn.ObwiedniaReakcji[0].Min, o.wyn.ObwiedniaReakcji[0].Max);
-    EXPECT_EQ(o.wyn.ObwiedniaReakcji[0].Min, float(Reakcja(o.wyn, 1, 0, 2)));
+    EXPECT_EQ(o.wyn.ObwiedniaReakcji[0].Min, Reakcja(o.wyn, 1, 0, 2));
     EXPECT_EQ(std::pair(o.wyn.ObwiedniaMomentowPodporowych.MaxL, o.wyn.ObwiedniaMomentowPodporowych.MinP),
-              std::pair(0.0f, 0.0f)) << "hinged ends carry no moment";
+              std::pair(0.0, 0.0)) << "hinged ends carry no moment";
 }
 
 TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
@@ -95,7 +106,7 @@ TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
     const TMomentyPodporoweObwiedni& m = o.wyn.ObwiedniaMomentowPodporowych;
     const double qL2 = 10 * 36, qL = 10 * 6; // combinations 1× and 2×
     ExpectBliskie({m.MaxL, m.MinL, m.MaxP, m.MinP, o.wyn.ObwiedniaReakcji[0].Max, o.wyn.ObwiedniaReakcji[0].Min},
-                  {-qL2 / 12, -2 * qL2 / 12, 2 * qL2 / 12, qL2 / 12, qL, qL / 2}, 1e-4);
+                  {-qL2 / 12, -2 * qL2 / 12, 2 * qL2 / 12, qL2 / 12, qL, qL / 2}, 1e-11);
 }
 
 TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
@@ -109,18 +120,137 @@ TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
     const TEkstrema& e = o.wyn.EkstremaObwiedniM[0];
     EXPECT_EQ(std::tuple(e.JestMax, e.JestMin, e.Skala, e.IloscPunktow), std::tuple(0, 0, 1.0, 300));
     for (const TPunktWykresu& pt : o.wyn.ObwiedniaMaxM[0])
-        EXPECT_EQ(pt.Wartosc, 0.0f);
+        EXPECT_EQ(pt.Wartosc, 0.0);
 }
 
-TEST(Obwiednie, SampleAtAJumpTakesTheValueRightOfIt)
+TEST(Obwiednie, ASectionWhereALineJumpsBoundsBothSidesOfTheJump)
 {
+    // Regression: the envelope took the value right of a jump only, so the
+    // moment left of a point moment at midspan (the combination's minimum)
+    // was missing from it.
     TObwiednie o;
     UstawGeometrie(o.zad, {4}, true, true);
-    DodajSile(o.zad, 0, 1, 10);
+    DodajMoment(o.zad, 0, 2, 10);
     DodajKombinacje(o.zad, "Druga");
-    o.zad.Wspolczynniki[1][0] = 1;
+    o.zad.Wspolczynniki[1][0] = 0.5f;
     o.Licz();
-    // T jumps from +7.5 to −2.5 at the force; the sample at x = 1 reads −2.5.
-    ExpectBliskie({o.wyn.ObwiedniaMaxT[0][100].Wartosc, o.wyn.ObwiedniaMaxT[0][99].Wartosc, o.wyn.EkstremaObwiedniT[0].Max,
-                   o.wyn.EkstremaObwiedniT[0].Min}, {-2.5, 7.5, 7.5, -2.5}, 1e-4);
+    // A clockwise moment M at midspan of a simple span: M(x) = −M·x/L left of
+    // it, M·(L − x)/L right of it; the jump is read 1 mm either side.
+    const double M = 10, L = 4, lewy = 2 - 0.001, prawy = 2 + 0.001;
+    ExpectBliskie({o.wyn.ObwiedniaMaxM[0][200].Wartosc, o.wyn.ObwiedniaMinM[0][200].Wartosc,
+                   o.wyn.EkstremaObwiedniM[0].Max, o.wyn.EkstremaObwiedniM[0].Min},
+                  {M * (L - prawy) / L, -M * lewy / L, M * (L - prawy) / L, -M * lewy / L}, 1e-6);
+    EXPECT_EQ(o.wyn.EkstremaObwiedniM[0].Min, o.wyn.EkstremaM[0][0].Min);
+    // T jumps under a force likewise: +7,5 left of it, −2,5 right.
+    TObwiednie f;
+    UstawGeometrie(f.zad, {4}, true, true);
+    DodajSile(f.zad, 0, 1, 10);
+    DodajKombinacje(f.zad, "Druga");
+    f.zad.Wspolczynniki[1][0] = 1;
+    f.Licz();
+    ExpectBliskie({f.wyn.ObwiedniaMaxT[0][100].Wartosc, f.wyn.ObwiedniaMinT[0][100].Wartosc,
+                   f.wyn.ObwiedniaMaxT[0][99].Wartosc, f.wyn.EkstremaObwiedniT[0].Max, f.wyn.EkstremaObwiedniT[0].Min},
+                  {7.5, -2.5, 7.5, 7.5, -2.5}, 1e-9);
+}
+
+namespace {
+
+// Every point of every combination's lines lies within the envelope at its
+// section, so no extreme of a combination lies beyond the envelope's.
+void ExpectObwiedniaObejmujeKombinacje(const TDaneZadania& zad, const TWyniki& wyn)
+{
+    for (int32_t s = 0; s < zad.IloscPrzesel; ++s) {
+        const float L = zad.Przesla[size_t(s)].L;
+        const struct {
+            const char* nazwa;
+            const std::vector<TPunktWykresu>& maks;
+            const std::vector<TPunktWykresu>& mini;
+            const TEkstrema& ekstrema;
+            const std::vector<std::vector<std::vector<TPunktWykresu>>>& linie;
+            const std::vector<std::vector<TEkstrema>>& ekstremaLinii;
+        } rodzaje[] = {{"M", wyn.ObwiedniaMaxM[size_t(s)], wyn.ObwiedniaMinM[size_t(s)], wyn.EkstremaObwiedniM[size_t(s)],
+                        wyn.WykresM, wyn.EkstremaM},
+                       {"T", wyn.ObwiedniaMaxT[size_t(s)], wyn.ObwiedniaMinT[size_t(s)], wyn.EkstremaObwiedniT[size_t(s)],
+                        wyn.WykresT, wyn.EkstremaT}};
+        for (const auto& r : rodzaje) {
+            SCOPED_TRACE(std::string(r.nazwa) + " of span " + std::to_string(s + 1) + ", L = " + std::to_string(L));
+            ASSERT_EQ(r.maks.size(), size_t(r.ekstrema.IloscPunktow) + 1);
+            ASSERT_EQ(std::pair(r.maks.front().X, r.maks.back().X), std::pair(0.0f, L)) << "the envelope ends at x = L";
+            for (int32_t c = 0; c < zad.IloscKombinacji; ++c) {
+                const TEkstrema& e = r.ekstremaLinii[size_t(c)][size_t(s)];
+                EXPECT_TRUE(r.ekstrema.Max >= e.Max && r.ekstrema.Min <= e.Min)
+                    << "combination " << c + 1 << ": " << e.Min << " … " << e.Max << " beyond the envelope's "
+                    << r.ekstrema.Min << " … " << r.ekstrema.Max;
+                const auto& linia = r.linie[size_t(c)][size_t(s)];
+                for (int32_t i = 0; i < e.IloscPunktow; ++i) {
+                    const TPunktWykresu& p = linia[size_t(i)];
+                    const auto k = std::ranges::lower_bound(r.maks, p.X, {}, &TPunktWykresu::X) - r.maks.begin();
+                    ASSERT_TRUE(k < std::ssize(r.maks) && r.maks[size_t(k)].X == p.X) << "no section at " << p.X;
+                    ASSERT_TRUE(r.mini[size_t(k)].Wartosc <= p.Wartosc && p.Wartosc <= r.maks[size_t(k)].Wartosc)
+                        << "combination " << c + 1 << " at x = " << p.X << ": " << p.Wartosc;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(Obwiednie, SpansOfEveryLengthHaveTheirSupportValuesInTheEnvelope)
+{
+    // Regression: the grid ran to Trunc(100·L) cm, and 4,10 m in single
+    // precision is 4,0999999: the last section was 4,09 m and the support
+    // moment (a combination's Mmin there) was not in the envelope.
+    for (const bool przeguby : {false, true}) {
+        TObwiednie o;
+        UstawGeometrie(o.zad, {4.1f, 3.3f, 0.7f}, przeguby, przeguby);
+        const int32_t u = DodajGrupe(o.zad, "U\xBFytkowe", 0xFF);
+        for (int32_t s = 0; s < 3; ++s)
+            DodajLiniowe(o.zad, s, 0, o.zad.Przesla[size_t(s)].L, 10);
+        DodajLiniowe(o.zad, 0, 0, 4.1f, 15, u);
+        DodajLiniowe(o.zad, 2, 0, 0.7f, 15, u);
+        DodajKombinacje(o.zad, "Z u\xBFytkowym");
+        o.zad.Wspolczynniki[1] = {1.35f, 1.5f};
+        o.Licz();
+        ExpectObwiedniaObejmujeKombinacje(o.zad, o.wyn);
+        for (int32_t s = 0; s < 3; ++s) {
+            const float L = o.zad.Przesla[size_t(s)].L;
+            const auto& mini = o.wyn.ObwiedniaMinM[size_t(s)];
+            // The section before the end is the last whole centimetre: 4,09 m, 3,29 m, 0,69 m.
+            EXPECT_NEAR(mini[mini.size() - 2].X, (std::round(100 * L) - 1) / 100, 1e-6) << s;
+            double MminL = INFINITY, MminP = INFINITY, TmaxL = -INFINITY, TminP = INFINITY;
+            for (int32_t c = 0; c < 2; ++c) {
+                MminL = std::min(MminL, o.wyn.MomentyKoncowe[c][s].MomentL);
+                MminP = std::min(MminP, -o.wyn.MomentyKoncowe[c][s].MomentP);
+                TmaxL = std::max(TmaxL, -o.wyn.SilyKoncowe[c][s].TL);
+                TminP = std::min(TminP, o.wyn.SilyKoncowe[c][s].TP);
+            }
+            EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc, o.wyn.ObwiedniaMaxT[size_t(s)].front().Wartosc,
+                                 o.wyn.ObwiedniaMinT[size_t(s)].back().Wartosc),
+                      std::tuple(MminL, MminP, TmaxL, TminP)) << s;
+        }
+    }
+}
+
+TEST(Obwiednie, NoCombinationOfAnExampleOrOfARandomTaskReachesBeyondItsEnvelope)
+{
+    for (TPrzyklad& p : ZbudujPrzyklady()) {
+        SCOPED_TRACE(p.NazwaPliku);
+        TWyniki wyn;
+        TRejestrKomunikatow kom;
+        PoliczKombinacje(*p.Zadanie);
+        ASSERT_TRUE(PrzeliczZadanie(*p.Zadanie, wyn, kom));
+        if (p.Zadanie->IloscKombinacji > 1)
+            ExpectObwiedniaObejmujeKombinacje(*p.Zadanie, wyn);
+    }
+    std::mt19937 los(16);
+    for (int i = 0; i < 300; ++i) {
+        SCOPED_TRACE("random task " + std::to_string(i));
+        TObwiednie o;
+        LosoweZadanie(o.zad, los);
+        o.Licz();
+        ExpectObwiedniaObejmujeKombinacje(o.zad, o.wyn);
+        if (HasFailure())
+            break;
+    }
 }

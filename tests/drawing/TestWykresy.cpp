@@ -114,6 +114,31 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
     }
 }
 
+TEST_F(Wykresy, TheMomentOverAnInnerSupportIsTheSameLabelOnBothSpans)
+{
+    // Regression: the second span's start was read 0,01 mm inside it, T·0,00002
+    // off the support moment, and the support was labelled "-36,01" and "-36,00".
+    UstawGeometrie(zad, {6, 6}, true, true);
+    DodajLiniowe(zad, 0, 0, 6, 16.002249f); // −qL²/16 = −36,00506 over the support
+    ASSERT_TRUE(Analiza(zad, wyn, kom));
+    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,01").size(), Napisy(S.Ekran, "-36,00").size()), std::tuple(3u, 0u));
+}
+
+TEST_F(Wykresy, AForceStandingOnASupportIsNoShearOfTheSpanOnItsDiagram)
+{
+    // 10 kN/m over the span and 50 kN on its left support: the span's shear
+    // runs from 30 to −30; the 50 kN go into the support, not into a label of 80.
+    DodajLiniowe(zad, 0, 0, 6, 10);
+    DodajSile(zad, 0, 0, 50);
+    ASSERT_TRUE(Analiza(zad, wyn, kom));
+    WykresSilPoprzecznych(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    const double h = 0.5 * S.Nastawy.WysokoscCzcionki;
+    Etykieta(30, OX + h, OY - 2);
+    Etykieta(-30, OX + 6 + h, OY + 2);
+    EXPECT_TRUE(Napisy(S.Ekran, "80,00").empty());
+}
+
 TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLabelled)
 {
     WykresObwiedniMomentow(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
