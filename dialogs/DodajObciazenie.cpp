@@ -223,12 +223,9 @@ void TDodajObciazenie::PrzygotujZmiane(const TPolaObciazenia& pola)
     }
 }
 
-void TDodajObciazenie::Pokaz(bool modalnie)
+void TDodajObciazenie::Pokaz()
 {
-    if (modalnie)
-        exec();
-    else
-        show();
+    open();
 }
 
 void TDodajObciazenie::SBPrzesloChange()

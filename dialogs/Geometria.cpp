@@ -91,12 +91,9 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
     SBPrzeslaChange();
 }
 
-void TGeometria::Pokaz(bool modalnie)
+void TGeometria::Pokaz()
 {
-    if (modalnie)
-        exec();
-    else
-        show();
+    open();
 }
 
 int TGeometria::IloscPrzesel() const

@@ -156,7 +156,7 @@ void TMacierz::Wypelnij(int c)
     }
 }
 
-bool TMacierz::Pokaz(bool modalnie)
+bool TMacierz::Pokaz()
 {
     const TDaneZadania& zad = k_.Zadanie;
     if (const auto odmowa = OdmowaMacierzy(zad)) {
@@ -176,10 +176,7 @@ bool TMacierz::Pokaz(bool modalnie)
     adjustSize();
     if (const QScreen* ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
-    if (modalnie)
-        exec();
-    else
-        show();
+    open();
     return true;
 }
 
