@@ -14,8 +14,9 @@
 #include "dialogs/Ustawienia.h"
 #include "drawing/Arkusze.h"
 #include "model/Zadanie.h"
-#include "platform/Komunikaty.h"
 #include "projectfile/PlikZadania.h"
+
+#include <QCheckBox>
 
 TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& komunikaty, char separator,
                    std::function<void()> przerysuj, QWidget& rodzic)
@@ -38,6 +39,16 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
             if (przerysuj)
                 przerysuj();
         });
+    for (TEdytowanieObciazen* l : {static_cast<TEdytowanieObciazen*>(listaSil_),
+                                   static_cast<TEdytowanieObciazen*>(listaLiniowych_),
+                                   static_cast<TEdytowanieObciazen*>(listaMomentow_),
+                                   static_cast<TEdytowanieObciazen*>(listaTrojkatow_)}) {
+        l->Przerysuj = przerysuj;
+        QObject::connect(l, &QDialog::finished, l, [this] {
+            if (ListaZamknieta)
+                ListaZamknieta(ustawienia_->CB_RozbijSilyGrupy->isChecked());
+        });
+    }
 }
 
 TDialogi::~TDialogi() = default;

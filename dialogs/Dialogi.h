@@ -21,7 +21,8 @@
 //                four are kept here too, DodajSile() … DodajTroj(), and the
 //                window gives them its drawing (ZaznaczPrzeslo, Podglad, Przerysuj)
 //   load lists   EdytowanieSil() … EdytowanieTrojkat(), each with its entry
-//                dialog; the window gives them Przerysuj and shows them with Pokaz
+//                dialog, repainting through `przerysuj`; the window shows them
+//                with Pokaz and hears of their closing through ListaZamknieta
 //
 // Every dialog is modal and shown with open(): the call returns at once and
 // the main window takes no input until the dialog closes. Each of the three
@@ -70,6 +71,8 @@ public:
     void PoOdczycie(const TWidokiZPliku& widoki);
 
     TPokazuj Pokazuj() const;
+    // A load list closed, with the settings' loads-by-groups switch as it stands.
+    std::function<void(bool rozbijSilyGrupy)> ListaZamknieta;
     TListaGrup& ListaGrup() { return *lista_; }
 
     TGeometria& OknoGeometrii();

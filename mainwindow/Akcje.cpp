@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QToolBar>
 
 QToolBar* NowyPasek(QWidget& rodzic, const char* nazwa)
@@ -17,7 +18,7 @@ QToolBar* NowyPasek(QWidget& rodzic, const char* nazwa)
     return p;
 }
 
-QAction* DodajAkcje(QWidget& okno, const TAkcja& a)
+QAction* DodajAkcje(QWidget& okno, const TAkcja& a, QMenu& menu)
 {
     auto* akcja = new QAction(QIcon(QStringLiteral(":/ikony/") + ZUtf8(a.Ikona) + QStringLiteral(".svg")),
                               ZUtf8(a.Podpowiedz), &okno);
@@ -32,5 +33,12 @@ QAction* DodajAkcje(QWidget& okno, const TAkcja& a)
     QObject::connect(akcja, &QAction::triggered, &okno, a.Polecenie);
     a.Pasek->addAction(akcja);
     a.Pasek->widgetForAction(akcja)->setObjectName(ZUtf8(a.Nazwa));
+    if (a.Menu.Nazwa) {
+        if (a.Menu.Oddzielona)
+            menu.addSeparator();
+        QAction* pozycja = menu.addAction(ZUtf8(a.Menu.Tekst));
+        pozycja->setObjectName(ZUtf8(a.Menu.Nazwa));
+        QObject::connect(pozycja, &QAction::triggered, &okno, a.Polecenie);
+    }
     return akcja;
 }

@@ -10,16 +10,14 @@
 #include "dialogs/EdytowanieSil.h"
 #include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/Macierz.h"
-#include "dialogs/Ustawienia.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaQt.h"
-#include "mainwindow/Podglad.h"
 #include "mainwindow/Akcje.h"
+#include "mainwindow/Podglad.h"
 #include "platform/TekstQt.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -76,9 +74,8 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     setAcceptDrops(true);
 
     UtworzDialogi(otoczenie);
-    UtworzPaski();
     UtworzStrone();
-    UtworzMenu();
+    UtworzPaski();
     UtworzPasekStanu();
     UtworzOknaWynikow();
     // The wheel zooms wherever over the window it is turned.
@@ -106,14 +103,7 @@ void TQuarvi::UtworzDialogi(TOtoczenie& otoczenie)
     for (TDodajObciazenie* d : std::initializer_list<TDodajObciazenie*>{
              &dialogi_->DodajSile(), &dialogi_->DodajMoment(), &dialogi_->DodajLiniowe(), &dialogi_->DodajTroj()})
         PolaczDodawanie(*d);
-    for (TEdytowanieObciazen* l : std::initializer_list<TEdytowanieObciazen*>{
-             &dialogi_->EdytowanieSil(), &dialogi_->EdytowanieLiniowe(), &dialogi_->EdytowanieMomentow(),
-             &dialogi_->EdytowanieTrojkat()}) {
-        l->Przerysuj = [this] { polecenia_->Przerysuj(); };
-        connect(l, &QDialog::finished, this, [this] {
-            sterowanie_->ZamknijListe(dialogi_->OknoUstawien().CB_RozbijSilyGrupy->isChecked());
-        });
-    }
+    dialogi_->ListaZamknieta = [this](bool rozbijSilyGrupy) { sterowanie_->ZamknijListe(rozbijSilyGrupy); };
 }
 
 void TQuarvi::UtworzPaski()
@@ -161,13 +151,15 @@ void TQuarvi::UtworzPaski()
         {ToolBar1, "ToolButton20", "obwiednie", "Obwiednie. Odczyt sił wewnętrznych.", {},
          [this] { Zestawienie_->Pokaz(); }},
 
-        {ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, [s] { s->ZoomPan(); }},
-        {ToolBarZoomy, "TBOkno", "zoom_okno", "Zoom okno.", {}, [s] { s->ZoomOkno(); }},
+        {ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, [s] { s->ZoomPan(); }, {"Przesu1", "Przesuń"}},
+        {ToolBarZoomy, "TBOkno", "zoom_okno", "Zoom okno.", {}, [s] { s->ZoomOkno(); }, {"Okno1", "Okno"}},
         {ToolBarZoomy, "TBWszystko", "zoom_wszystko", "Zoom wszystko.", {QKeySequence(Qt::CTRL | Qt::Key_0)},
-         [s] { s->ZoomWszystko(); }},
+         [s] { s->ZoomWszystko(); }, {"Wszystko1", "Wszystko"}},
         {ToolBarZoomy, "TBPowieksz", "powieksz", "Powiększ.",
-         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [s] { s->Powieksz(); }},
-        {ToolBarZoomy, "TBPomniejsz", "pomniejsz", "Pomniejsz.", {QKeySequence::ZoomOut}, [s] { s->Pomniejsz(); }},
+         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [s] { s->Powieksz(); },
+         {"Powiksz1", "Powiększ", true}},
+        {ToolBarZoomy, "TBPomniejsz", "pomniejsz", "Pomniejsz.", {QKeySequence::ZoomOut}, [s] { s->Pomniejsz(); },
+         {"Pomniejsz1", "Pomniejsz"}},
 
         {ToolBar2, "ToolButton6", "nowe", "Nowe zadanie", {QKeySequence::New}, [p] { p->NoweZadanie(); }},
         {ToolBar2, "ToolButton7", "otworz", "Odczyt danych", {QKeySequence::Open}, [p] { p->Otworz(); }},
@@ -176,7 +168,7 @@ void TQuarvi::UtworzPaski()
         {ToolBar2, "ToolButton10", "drukuj", "Drukowanie", {QKeySequence::Print}, [p] { p->Drukuj(); }},
     };
     for (const TAkcja& a : akcje)
-        DodajAkcje(*this, a);
+        DodajAkcje(*this, a, *ZoomMenu);
     // The two tools show while they are armed.
     TBZoomPan = findChild<QAction*>(QStringLiteral("TBZoomPan"), Qt::FindDirectChildrenOnly);
     TBOkno = findChild<QAction*>(QStringLiteral("TBOkno"), Qt::FindDirectChildrenOnly);
@@ -203,31 +195,10 @@ void TQuarvi::UtworzStrone()
     connect(Podglad_, &TPodglad::MouseDown, this, &TQuarvi::PodgladMouseDown);
     connect(Podglad_, &TPodglad::MouseMove, this, &TQuarvi::PodgladMouseMove);
     connect(Podglad_, &TPodglad::MouseUp, this, &TQuarvi::PodgladMouseUp);
-}
 
-void TQuarvi::UtworzMenu()
-{
+    // Its items come with the tool bars' actions.
     ZoomMenu = new QMenu(Podglad_);
     ZoomMenu->setObjectName(QStringLiteral("ZoomMenu"));
-    const struct {
-        const char* Nazwa; // nullptr: a separator
-        const char* Tekst;
-        void (TSterowanie::*Polecenie)();
-    } pozycje[] = {{"Przesu1", "Przesuń", &TSterowanie::ZoomPan},
-                   {"Okno1", "Okno", &TSterowanie::ZoomOkno},
-                   {"Wszystko1", "Wszystko", &TSterowanie::ZoomWszystko},
-                   {nullptr, nullptr, nullptr},
-                   {"Powiksz1", "Powiększ", &TSterowanie::Powieksz},
-                   {"Pomniejsz1", "Pomniejsz", &TSterowanie::Pomniejsz}};
-    for (const auto& p : pozycje) {
-        if (!p.Nazwa) {
-            ZoomMenu->addSeparator();
-            continue;
-        }
-        QAction* a = ZoomMenu->addAction(ZUtf8(p.Tekst));
-        a->setObjectName(ZUtf8(p.Nazwa));
-        connect(a, &QAction::triggered, this, [this, polecenie = p.Polecenie] { (sterowanie_.get()->*polecenie)(); });
-    }
     Podglad_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Podglad_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { ZoomMenu->popup(Podglad_->mapToGlobal(p)); });
@@ -328,10 +299,7 @@ void TQuarvi::showEvent(QShowEvent* zdarzenie)
 
 void TQuarvi::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (polecenia_->MoznaPorzucic())
-        zdarzenie->accept();
-    else
-        zdarzenie->ignore();
+    zdarzenie->setAccepted(polecenia_->MoznaPorzucic());
 }
 
 void TQuarvi::dragEnterEvent(QDragEnterEvent* zdarzenie)

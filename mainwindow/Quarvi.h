@@ -55,7 +55,6 @@ private:
     void UtworzDialogi(TOtoczenie& otoczenie);
     void UtworzPaski();
     void UtworzStrone();
-    void UtworzMenu();
     void UtworzPasekStanu();
     void UtworzOknaWynikow();
     void PolaczDodawanie(TDodajObciazenie& dialog);
