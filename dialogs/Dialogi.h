@@ -24,9 +24,9 @@
 //                dialog, repainting through `przerysuj`; the window shows them
 //                with Pokaz and hears of their closing through ListaZamknieta
 //
-// Every dialog is modal and shown with open(): the call returns at once and
-// the main window takes no input until the dialog closes. Each of the three
-// commands calls `przerysuj` once its dialog has closed.
+// Every dialog is modal (Kontrolki::PokazModalnie): the call returns at once
+// and the main window takes no input until the dialog closes. Each of the
+// three commands calls `przerysuj` once its dialog has closed.
 #include <functional>
 #include <memory>
 

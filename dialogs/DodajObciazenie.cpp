@@ -221,7 +221,7 @@ void TDodajObciazenie::PrzygotujZmiane(const TPolaObciazenia& pola)
 
 void TDodajObciazenie::Pokaz()
 {
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TDodajObciazenie::SBPrzesloChange()

@@ -51,7 +51,7 @@ void TDodajWariant::Przygotuj(int numer)
 void TDodajWariant::Pokaz()
 {
     E_Nazwa->setFocus();
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TDodajWariant::WprowadzClick()

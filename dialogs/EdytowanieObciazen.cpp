@@ -82,7 +82,7 @@ void TEdytowanieObciazen::Pokaz()
     SG_Tab->setMinimumWidth(std::max(szerokosc + 24, 560));
     // Not exec(): hiding an exec'd dialog would end it, and the list hides
     // while its entry dialog is open.
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TEdytowanieObciazen::Wypelnij()

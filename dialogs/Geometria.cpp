@@ -93,7 +93,7 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
 
 void TGeometria::Pokaz()
 {
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 int TGeometria::IloscPrzesel() const

@@ -80,7 +80,7 @@ void TGrupyObciazenia::Przygotuj(int numer, std::optional<int32_t> kolor)
 void TGrupyObciazenia::Pokaz()
 {
     E_Nazwa->setFocus();
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TGrupyObciazenia::UstawKolor(int32_t kolor)

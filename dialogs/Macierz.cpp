@@ -1,6 +1,7 @@
 #include "dialogs/Macierz.h"
 
 #include "analysis/UkladKombinacji.h"
+#include "dialogs/Kontrolki.h"
 #include "dialogs/OdmowyWynikow.h"
 #include "dialogs/KontrolkiWynikow.h"
 #include "dialogs/Siatka.h"
@@ -176,7 +177,7 @@ bool TMacierz::Pokaz()
     adjustSize();
     if (const QScreen* ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
-    open();
+    Kontrolki::PokazModalnie(*this);
     return true;
 }
 

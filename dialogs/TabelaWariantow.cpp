@@ -162,7 +162,7 @@ void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
 
 void TTabelaWariantow::Pokaz()
 {
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TTabelaWariantow::Button1Click()

@@ -192,7 +192,7 @@ void TUstawienia::Przygotuj()
 
 void TUstawienia::Pokaz()
 {
-    open();
+    Kontrolki::PokazModalnie(*this);
 }
 
 TPokazuj TUstawienia::Pokazuj() const

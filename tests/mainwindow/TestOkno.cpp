@@ -986,7 +986,10 @@ TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
 
 // The commands are modal: while a dialog is open the window takes no click,
 // not even one the window system delivers; beside the summary it does, and
-// the dialogs go with the window, whichever are open.
+// the dialogs go with the window, whichever are open. A dialog modal to the
+// main window alone (QDialog::open()) lost the keyboard to the main window
+// when the user clicked it under a window manager; the program's dialogs
+// are modal to the whole program.
 TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
 {
     ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
@@ -998,6 +1001,7 @@ TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
     Klik("ToolButton1");
     QWidget* geometria = Modalny();
     ASSERT_EQ(geometria, &Quarvi->Dialogi().OknoGeometrii());
+    EXPECT_EQ(geometria->windowModality(), Qt::ApplicationModal);
     klikOkna("ToolButton3");
     EXPECT_FALSE(ustawienia->isVisible());
     EXPECT_EQ(Modalny(), geometria);
@@ -1008,6 +1012,7 @@ TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
     ASSERT_TRUE(Quarvi->Zestawienie().isVisible());
     klikOkna("ToolButton3");
     EXPECT_EQ(Modalny(), ustawienia);
+    EXPECT_EQ(ustawienia->windowModality(), Qt::ApplicationModal);
     EXPECT_TRUE(Quarvi->Zestawienie().isVisible());
     // The window goes with both open, and its dialogs with it; none repaints a window half gone.
     Quarvi.reset();
