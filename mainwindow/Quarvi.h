@@ -3,9 +3,9 @@
 // sheet view Podglad and its pop-up menu, and the three panels of StatusBar1.
 // It maps the user's clicks, drags and wheel turns onto TSterowanie, the
 // commands of TPolecenia and the dialogs, and shows what they composed.
+#include "dialogs/ZestawieniePrzekrojowych.h"
 #include "mainwindow/Polecenia.h"
 #include "mainwindow/Sterowanie.h"
-#include "dialogs/ZestawieniePrzekrojowych.h"
 
 #include <QMainWindow>
 
@@ -22,7 +22,6 @@ class TDodajObciazenie;
 class TEdytowanieObciazen;
 class TMacierz;
 class TPodglad;
-class TZestawieniePrzekrojowych;
 
 class TQuarvi : public QMainWindow, private IPodglad, private IOknoWidoku, private INakladka {
     Q_OBJECT

@@ -1048,7 +1048,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
             return QString::fromStdString(tekst);
         };
         Nowe(FolderProgramu);
-    
+
         QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
         Klik("ToolButton1");
         EXPECT_EQ(K<QLineEdit>(g, "EDomyslnaRozp")->text().toStdString(), S("4,00"));
@@ -1080,6 +1080,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
                                     std::vector<std::pair<const char*, std::string>> pola, const char* grupa) {
             Klik(przycisk);
             ASSERT_TRUE(d->isVisible()) << przycisk;
+            EXPECT_EQ(Modalny(), d) << przycisk;
             Przewin(d, "SBPrzeslo", przeslo);
             for (const auto& [pole, tekst] : pola)
                 Napisz(K<QLineEdit>(d, pole), T(tekst));
@@ -1104,7 +1105,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
 
         // Read back into a new window: the dialogs and lists with the user's separator.
         Nowe(FolderProgramu);
-            Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
+        Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
         Klik("ToolButton7");
         ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
         Klik("ToolButton1");
@@ -1121,6 +1122,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         Kliknij(t, "Button3");
         const auto lista = [&](const char* przycisk, QWidget* l, const char* siatka, std::vector<int> kolumny) {
             Klik(przycisk);
+            EXPECT_EQ(Modalny(), l) << przycisk;
             std::vector<std::string> w;
             for (const int c : kolumny)
                 w.push_back(Komorka(l, siatka, c, 1));
