@@ -28,7 +28,7 @@ struct TPolaGeometrii {
 // user's), keeps the loads within the new lengths, derives
 // codes, unknowns and positions, lays out the sheets, resizes the results and
 // sets DoPrzeliczenia and NieZapisane. A cell that is no number or no
-// length between 1 cm and 1000 m (model/Granice.h) leaves the task and pola untouched.
+// length between 1 cm and 1000 m (UsterkaRozpietosciWpisu) leaves the task and pola untouched.
 std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
                                char separator);
 

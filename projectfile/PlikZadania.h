@@ -5,7 +5,7 @@
 // must end at its empty line, a load section holds "TRUE" records only and
 // nothing but empty lines after its own empty line, the last line ends with
 // its line end, every number fits the field it is read into (model/Granice.h),
-// and what is read must be a task the program can have written.
+// and what is read must be a task the program can have written (UsterkaZadania).
 //
 // The text itself needs no Qt; the files on disk and the date line are in
 // PlikZadaniaQt.h.
