@@ -1,11 +1,9 @@
 #include "dialogs/Zatwierdzanie.h"
 
 #include "analysis/Wyniki.h"
-#include "drawing/Arkusze.h"
 #include "model/Granice.h"
 #include "platform/Cp1250.h"
 #include "platform/TekstyLiczb.h"
-
 
 namespace {
 
@@ -85,8 +83,7 @@ void Zmieniono(TDaneZadania& zad)
 
 } // namespace
 
-std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
-                               char separator)
+std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator)
 {
     const int32_t n = int32_t(pola.Dlugosci.size());
     if (const auto usterka = UsterkaIlosci(n, 0, 0, "belka ma"))
@@ -144,7 +141,6 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         p.J = 1.0f;
     }
     UstawKodyPrzesel(zad);
-    RozmiescArkusze(zad, widok);
     DopasujProbki(zad, wyn);
     Zmieniono(zad);
     pola.Dlugosci = std::move(teksty);
@@ -203,8 +199,7 @@ void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn)
     Zmieniono(zad);
 }
 
-std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vector<std::vector<std::string>>& komorki,
-                                char separator)
+std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::string>>& komorki, char separator)
 {
     std::string blad;
     std::vector<std::vector<float>> wartosci(komorki.size());
@@ -226,7 +221,6 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vec
     for (size_t c = 0; c < wartosci.size() && c < size_t(TDaneZadania::MaxKombinacji); ++c)
         for (size_t j = 0; j < wartosci[c].size() && j < size_t(TDaneZadania::MaxGrup); ++j)
             zad.Wspolczynniki[c][j] = wartosci[c][j];
-    RozmiescArkusze(zad, widok);
     return {};
 }
 

@@ -135,7 +135,7 @@ private:
         if (n == -1 && !zad_.Przesla.empty())
             return "Zadanie ma przęsła, choć nie ma geometrii.";
         if (n != -1 && size_t(n) != zad_.Przesla.size())
-            return "Zadanie ma niespójną geometrię (" + std::to_string(n) + " przęseł, w tablicy " +
+            return "Zadanie ma niespójną geometrię (" + Ile(n, "przęsło", "przęsła", "przęseł") + ", w tablicy " +
                    std::to_string(zad_.Przesla.size()) + ").";
         return std::nullopt;
     }
