@@ -233,7 +233,7 @@ public:
     template <class R>
     void PiszRekord(const R& r)
     {
-        Pola(r, [this](const auto& v) { Pole(v); });
+        Pola(r, [&](const auto& v) { Pole(v); });
     }
 
     std::string tekst_;
