@@ -6,8 +6,8 @@
 
 #include <cfloat>
 #include <charconv>
+#include <array>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -84,18 +84,25 @@ constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "kN/m"};
 constexpr TRodzaj RodzajMomentu{"Moment skupiony", "kNm"};
 
 // The values a load of the kind holds (a linearly varying one: its parts and its two end values).
-std::vector<double> WartosciObciazenia(const TSila& f)
+struct TWartosci {
+    std::array<double, 5> V{};
+    size_t N = 0;
+    const double* begin() const { return V.data(); }
+    const double* end() const { return V.data() + N; }
+};
+TWartosci WartosciObciazenia(const TSila& f)
 {
-    return {f.Wartosc};
+    return {{f.Wartosc}, 1};
 }
-std::vector<double> WartosciObciazenia(const TLiniowe& q)
+TWartosci WartosciObciazenia(const TLiniowe& q)
 {
-    return {q.Wartosc};
+    return {{q.Wartosc}, 1};
 }
-std::vector<double> WartosciObciazenia(const TTrojkat& t)
+TWartosci WartosciObciazenia(const TTrojkat& t)
 {
-    return {t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca, double(t.WartoscStala) + t.WartoscMalejaca,
-            double(t.WartoscStala) + t.WartoscRosnaca};
+    return {{t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca, double(t.WartoscStala) + t.WartoscMalejaca,
+             double(t.WartoscStala) + t.WartoscRosnaca},
+            5};
 }
 
 class TKontrolaZadania {
@@ -214,62 +221,65 @@ private:
         int32_t nr = 0;
         for (const T& r : tablica)
             if (r.Uzyta)
-                if (auto b = Obciazenie(r, std::string(rodzaj.Mianownik) + " nr " + std::to_string(++nr), rodzaj))
+                if (auto b = Obciazenie(r, ++nr, rodzaj))
                     return b;
         return std::nullopt;
     }
 
+    // The load's name is put together only for a message: the analysis checks every load each time.
     template <class T>
-    std::optional<std::string> Obciazenie(const T& r, const std::string& co, const TRodzaj& rodzaj) const
+    std::optional<std::string> Obciazenie(const T& r, int32_t nr, const TRodzaj& rodzaj) const
     {
-        const std::vector<double> wartosci = WartosciObciazenia(r);
+        const auto co = [&] { return std::string(rodzaj.Mianownik) + " nr " + std::to_string(nr); };
+        const TWartosci wartosci = WartosciObciazenia(r);
         for (const double v : wartosci)
             if (!std::isfinite(v))
-                return co + " ma nieokreśloną wartość.";
+                return co() + " ma nieokreśloną wartość.";
         for (const double v : wartosci)
             if (plik_ && !ObciazenieWGranicach(v))
-                return co + " ma wartość " + Liczba(v) + " " + rodzaj.Jednostka + "; obciążenie musi leżeć między -" +
+                return co() + " ma wartość " + Liczba(v) + " " + rodzaj.Jednostka + "; obciążenie musi leżeć między -" +
                        Liczba(NajwiekszeObciazenie) + " a " + Liczba(NajwiekszeObciazenie) + " " + rodzaj.Jednostka + ".";
         const int32_t przesel = int32_t(zad_.Przesla.size());
         if (r.Przeslo < 0 || r.Przeslo >= przesel) {
             if (!plik_)
-                return co + " leży na przęśle " + Nr(r.Przeslo) + ", którego nie ma.";
-            return co + " leży na przęśle nr " + Nr(r.Przeslo) + ", a " + kto_ + " " +
+                return co() + " leży na przęśle " + Nr(r.Przeslo) + ", którego nie ma.";
+            return co() + " leży na przęśle nr " + Nr(r.Przeslo) + ", a " + kto_ + " " +
                    (przesel == 0 ? std::string("0 przęseł") : Ile(przesel, "przęsło", "przęsła", "przęseł")) + ".";
         }
         if (!plik_ && (r.Grupa < 0 || r.Grupa >= TDaneZadania::MaxGrup))
-            return co + " należy do grupy " + Nr(r.Grupa) + ", której nie ma.";
+            return co() + " należy do grupy " + Nr(r.Grupa) + ", której nie ma.";
         if (plik_ && (r.Grupa < 0 || r.Grupa >= grup_))
-            return co + " należy do grupy obciążeń nr " + Nr(r.Grupa) + ", a " + kto_ + " " +
+            return co() + " należy do grupy obciążeń nr " + Nr(r.Grupa) + ", a " + kto_ + " " +
                    Ile(grup_, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") + ".";
         return Polozenie(r, co, zad_.Przesla[size_t(r.Przeslo)]);
     }
 
-    std::optional<std::string> Polozenie(const TSila& f, const std::string& co, const TPrzeslo& p) const
+    template <class Co>
+    std::optional<std::string> Polozenie(const TSila& f, const Co& co, const TPrzeslo& p) const
     {
         if (!std::isfinite(f.X))
-            return co + " ma nieokreślone położenie.";
+            return co() + " ma nieokreślone położenie.";
         if (!plik_)
             return std::nullopt;
         if (!(f.X >= 0 && f.X <= p.L))
-            return co + " leży poza swoim przęsłem: x = " + Liczba(f.X) + " m, przęsło ma " + Liczba(p.L) + " m.";
+            return co() + " leży poza swoim przęsłem: x = " + Liczba(f.X) + " m, przęsło ma " + Liczba(p.L) + " m.";
         if (!Zgodne(f.XAbs, f.X + p.X0))
-            return co + " ma położenie na belce " + Liczba(f.XAbs) + " m zamiast " + Liczba(f.X + p.X0) + " m.";
+            return co() + " ma położenie na belce " + Liczba(f.XAbs) + " m zamiast " + Liczba(f.X + p.X0) + " m.";
         return std::nullopt;
     }
 
-    template <class T>
-    std::optional<std::string> Polozenie(const T& q, const std::string& co, const TPrzeslo& p) const
+    template <class T, class Co>
+    std::optional<std::string> Polozenie(const T& q, const Co& co, const TPrzeslo& p) const
     {
         if (!std::isfinite(q.X1) || !std::isfinite(q.X2))
-            return co + " ma nieokreślone położenie.";
+            return co() + " ma nieokreślone położenie.";
         // The analysis takes a load of no length; the program never writes one.
         const bool naPrzesle = plik_ ? q.X1 >= 0 && q.X2 <= p.L && q.X1 < q.X2 : q.X1 <= q.X2;
         if (!naPrzesle)
-            return co + " leży poza swoim przęsłem albo nie ma długości: od " + Liczba(q.X1) + " do " + Liczba(q.X2) +
+            return co() + " leży poza swoim przęsłem albo nie ma długości: od " + Liczba(q.X1) + " do " + Liczba(q.X2) +
                    " m, przęsło ma " + Liczba(p.L) + " m.";
         if (plik_ && (!Zgodne(q.X1Abs, q.X1 + p.X0) || !Zgodne(q.X2Abs, q.X2 + p.X0)))
-            return co + " ma położenie na belce od " + Liczba(q.X1Abs) + " do " + Liczba(q.X2Abs) + " m zamiast od " +
+            return co() + " ma położenie na belce od " + Liczba(q.X1Abs) + " do " + Liczba(q.X2Abs) + " m zamiast od " +
                    Liczba(q.X1 + p.X0) + " do " + Liczba(q.X2 + p.X0) + " m.";
         return std::nullopt;
     }
