@@ -5,11 +5,18 @@
 #include <QList>
 
 #include <functional>
+#include <vector>
 
-class QAction;
 class QMenu;
-class QToolBar;
 class QWidget;
+class TDialogi;
+class TMacierz;
+class TPolecenia;
+class TSterowanie;
+class TZestawieniePrzekrojowych;
+
+// The five tool bars of ControlBar1, left to right.
+enum class TPasek { TObcizenieDodawanie, ToolBar1, ToolBarZoomy, ToolBar2, TB_Edycja };
 
 // An action's item in the pop-up menu, when it has one.
 struct TPozycjaMenu {
@@ -19,7 +26,7 @@ struct TPozycjaMenu {
 };
 
 struct TAkcja {
-    QToolBar* Pasek;
+    TPasek Pasek;
     const char* Nazwa;      // the action's and its tool button's object name
     const char* Ikona;      // ":/ikony/<Ikona>.svg"
     const char* Podpowiedz; // the status tip; the tool tip adds the first shortcut
@@ -28,8 +35,19 @@ struct TAkcja {
     TPozycjaMenu Menu = {};
 };
 
-// A fixed tool bar of 24-pixel icons in `rodzic`, named `nazwa`.
-QToolBar* NowyPasek(QWidget& rodzic, const char* nazwa);
-// The action, owned by `okno` (the window whose shortcuts it takes), on its
-// tool bar, and its item in `menu`.
-QAction* DodajAkcje(QWidget& okno, const TAkcja& akcja, QMenu& menu);
+// What the main window's buttons command.
+struct TCeleAkcji {
+    TSterowanie& Sterowanie;
+    TPolecenia& Polecenia;
+    TDialogi& Dialogi;
+    TMacierz& Macierz;
+    TZestawieniePrzekrojowych& Zestawienie;
+};
+
+// Every button of the main window, bar by bar in the order shown.
+std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele);
+
+// ControlBar1, a child of `okno`, with the five tool bars of 24-pixel icons;
+// each action is owned by `okno` (the window whose shortcuts it takes), sits
+// on its bar and, when it has one, has its item in `menu`.
+QWidget* UtworzPaski(QWidget& okno, const std::vector<TAkcja>& akcje, QMenu& menu);

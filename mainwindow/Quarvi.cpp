@@ -5,14 +5,11 @@
 #include "dialogs/DodajMoment.h"
 #include "dialogs/DodajSile.h"
 #include "dialogs/DodajTroj.h"
-#include "dialogs/EdytowanieLiniowe.h"
-#include "dialogs/EdytowanieMomentow.h"
-#include "dialogs/EdytowanieSil.h"
-#include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/Macierz.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaQt.h"
 #include "mainwindow/Akcje.h"
+#include "mainwindow/PasekStanu.h"
 #include "mainwindow/Podglad.h"
 #include "platform/TekstQt.h"
 
@@ -20,17 +17,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QIcon>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -38,9 +30,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr const char* LiniaIdentyfikacji = "QUARVI wer. 1.0.1 — statyka belki ciągłej — czerwiec 2009";
-constexpr const char* NieZapisane = "  Dane nie zapisane!";
 
 // The only file of a drop, when it is a task file.
 QString PlikZadania(const QMimeData* dane)
@@ -74,10 +63,11 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     setAcceptDrops(true);
 
     UtworzDialogi(otoczenie);
+    UtworzOknaWynikow();
     UtworzStrone();
     UtworzPaski();
-    UtworzPasekStanu();
-    UtworzOknaWynikow();
+    StatusBar1 = new TPasekStanu(this);
+    setStatusBar(StatusBar1);
     // The wheel zooms wherever over the window it is turned.
     qApp->installEventFilter(this);
 
@@ -108,73 +98,13 @@ void TQuarvi::UtworzDialogi(TOtoczenie& otoczenie)
 
 void TQuarvi::UtworzPaski()
 {
-    ControlBar1 = new QWidget(this);
-    ControlBar1->setObjectName(QStringLiteral("ControlBar1"));
-    auto* uklad = new QHBoxLayout(ControlBar1);
-    uklad->setContentsMargins(2, 0, 2, 0);
-    uklad->setSpacing(6);
-    for (auto [pasek, nazwa] : {std::pair{&TObcizenieDodawanie, "TObcizenieDodawanie"}, {&ToolBar1, "ToolBar1"},
-                                {&ToolBarZoomy, "ToolBarZoomy"}, {&ToolBar2, "ToolBar2"}, {&TB_Edycja, "TB_Edycja"}})
-        uklad->addWidget(*pasek = NowyPasek(*ControlBar1, nazwa));
-    uklad->addStretch(1);
-
-    TSterowanie* s = sterowanie_.get();
-    TPolecenia* p = polecenia_.get();
-    TDialogi* d = dialogi_.get();
-    const auto edytuj = [this](TEdytowanieObciazen& lista) { return [this, &lista] { Edytuj(lista); }; };
-    const auto dodaj = [this](TDodajObciazenie& wpis) { return [this, &wpis] { Dodaj(wpis); }; };
-    const TAkcja akcje[] = {
-        {TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, edytuj(d->EdytowanieSil())},
-        {TB_Edycja, "ToolButton16", "edycja_liniowych", "Edycja, usuwanie obciążeń liniowych", {},
-         edytuj(d->EdytowanieLiniowe())},
-        {TB_Edycja, "ToolButton17", "edycja_zmiennych", "Edycja, usuwanie obciążenia liniowo zmiennego.", {},
-         edytuj(d->EdytowanieTrojkat())},
-        {TB_Edycja, "ToolButton18", "edycja_momentow", "Edycja, usuwanie momentów skupionych", {},
-         edytuj(d->EdytowanieMomentow())},
-
-        {TObcizenieDodawanie, "ToolButton11", "sila", "Dodaj siłę", {}, dodaj(d->DodajSile())},
-        {TObcizenieDodawanie, "ToolButton12", "obciazenie_liniowe", "Dodaj obciążenie liniowe", {},
-         dodaj(d->DodajLiniowe())},
-        {TObcizenieDodawanie, "ToolButton13", "obciazenie_zmienne", "Dodaj obciążenie liniowo zmienne. ", {},
-         dodaj(d->DodajTroj())},
-        {TObcizenieDodawanie, "ToolButton14", "moment", "Dodaj moment skupiony.", {}, dodaj(d->DodajMoment())},
-
-        {ToolBar1, "ToolButton1", "geometria", "Geometria", {}, [d] { d->Geometria(); }},
-        {ToolBar1, "ToolButton2", "tabela", "Tabela kombinacji  i grup obciążeń", {},
-         [s, d] {
-             if (s->MoznaTabele())
-                 d->Tabela();
-         }},
-        {ToolBar1, "ToolButton3", "ustawienia", "Ustawienia", {}, [d] { d->Ustawienia(); }},
-        // Neither result window changes the task: no repaint.
-        {ToolBar1, "ToolButton4", "macierz", "Macierz sztywności.", {}, [this] { Macierz_->Pokaz(); }},
-        {ToolBar1, "ToolButton20", "obwiednie", "Obwiednie. Odczyt sił wewnętrznych.", {},
-         [this] { Zestawienie_->Pokaz(); }},
-
-        {ToolBarZoomy, "TBZoomPan", "zoom_pan", "Zoom PAN", {}, [s] { s->ZoomPan(); }, {"Przesu1", "Przesuń"}},
-        {ToolBarZoomy, "TBOkno", "zoom_okno", "Zoom okno.", {}, [s] { s->ZoomOkno(); }, {"Okno1", "Okno"}},
-        {ToolBarZoomy, "TBWszystko", "zoom_wszystko", "Zoom wszystko.", {QKeySequence(Qt::CTRL | Qt::Key_0)},
-         [s] { s->ZoomWszystko(); }, {"Wszystko1", "Wszystko"}},
-        {ToolBarZoomy, "TBPowieksz", "powieksz", "Powiększ.",
-         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [s] { s->Powieksz(); },
-         {"Powiksz1", "Powiększ", true}},
-        {ToolBarZoomy, "TBPomniejsz", "pomniejsz", "Pomniejsz.", {QKeySequence::ZoomOut}, [s] { s->Pomniejsz(); },
-         {"Pomniejsz1", "Pomniejsz"}},
-
-        {ToolBar2, "ToolButton6", "nowe", "Nowe zadanie", {QKeySequence::New}, [p] { p->NoweZadanie(); }},
-        {ToolBar2, "ToolButton7", "otworz", "Odczyt danych", {QKeySequence::Open}, [p] { p->Otworz(); }},
-        {ToolBar2, "ToolButton8", "zapisz", "Zapis danych", {QKeySequence::Save}, [p] { p->Zapisz(); }},
-        {ToolBar2, "ToolButton9", "schowek", "Kopiuj do schowka", {QKeySequence::Copy}, [p] { p->Kopiuj(); }},
-        {ToolBar2, "ToolButton10", "drukuj", "Drukowanie", {QKeySequence::Print}, [p] { p->Drukuj(); }},
-    };
-    for (const TAkcja& a : akcje)
-        DodajAkcje(*this, a, *ZoomMenu);
+    const TCeleAkcji cele{*sterowanie_, *polecenia_, *dialogi_, *Macierz_, *Zestawienie_};
+    setMenuWidget(::UtworzPaski(*this, AkcjeOkna(cele), *ZoomMenu));
     // The two tools show while they are armed.
     TBZoomPan = findChild<QAction*>(QStringLiteral("TBZoomPan"), Qt::FindDirectChildrenOnly);
     TBOkno = findChild<QAction*>(QStringLiteral("TBOkno"), Qt::FindDirectChildrenOnly);
     TBZoomPan->setCheckable(true);
     TBOkno->setCheckable(true);
-    setMenuWidget(ControlBar1);
 }
 
 void TQuarvi::UtworzStrone()
@@ -204,25 +134,6 @@ void TQuarvi::UtworzStrone()
             [this](const QPoint& p) { ZoomMenu->popup(Podglad_->mapToGlobal(p)); });
 }
 
-void TQuarvi::UtworzPasekStanu()
-{
-    auto* pasek = new QStatusBar(this);
-    pasek->setObjectName(QStringLiteral("StatusBar1"));
-    for (int i = 0; i < 3; ++i) {
-        Panele_[i] = new QLabel(pasek);
-        Panele_[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
-        Panele_[i]->setContentsMargins(4, 0, 4, 0);
-    }
-    const QFontMetrics fm(Panele_[0]->font());
-    Panele_[0]->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("X=-00000,000 Y=-00000,000")) + 12);
-    Panele_[1]->setText(ZUtf8(LiniaIdentyfikacji));
-    Panele_[2]->setMinimumWidth(fm.horizontalAdvance(ZUtf8(NieZapisane)) + 12);
-    pasek->addWidget(Panele_[0]);
-    pasek->addWidget(Panele_[1], 1);
-    pasek->addPermanentWidget(Panele_[2]);
-    setStatusBar(pasek);
-}
-
 void TQuarvi::UtworzOknaWynikow()
 {
     Macierz_ = new TMacierz(polecenia_->Kompozycja, this);
@@ -239,7 +150,7 @@ void TQuarvi::Pokaz()
 {
     const TDaneZadania& zad = program_.Zadanie;
     Podglad_->update();
-    Panele_[2]->setText(zad.NieZapisane ? ZUtf8(NieZapisane) : QString());
+    StatusBar1->UstawNieZapisane(zad.NieZapisane);
     const std::string& plik = polecenia_->Plik();
     setWindowTitle(plik.empty() ? QStringLiteral("QUARVI[*]")
                                 : QFileInfo(ZUtf8(plik)).fileName() + QStringLiteral("[*] – QUARVI"));
@@ -281,7 +192,7 @@ void TQuarvi::UstawRamke(const std::optional<TRamkaOkna>& ramka)
 
 void TQuarvi::UstawOdczyt(const std::string& tekst)
 {
-    Panele_[0]->setText(ZUtf8(tekst));
+    StatusBar1->UstawOdczyt(tekst);
 }
 
 void TQuarvi::showEvent(QShowEvent* zdarzenie)
@@ -343,20 +254,6 @@ void TQuarvi::PolaczDodawanie(TDodajObciazenie& dialog)
         Podglad_->WyczyscNakladke();
         polecenia_->Przerysuj();
     };
-}
-
-void TQuarvi::Dodaj(TDodajObciazenie& dialog)
-{
-    if (!sterowanie_->MoznaDodawac())
-        return;
-    dialog.Przygotuj();
-    dialog.Pokaz();
-}
-
-void TQuarvi::Edytuj(TEdytowanieObciazen& lista)
-{
-    if (sterowanie_->OtworzListe())
-        lista.Pokaz();
 }
 
 TPiksel TQuarvi::Piksel(const QMouseEvent* zdarzenie) const

@@ -12,15 +12,13 @@
 #include <memory>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QMouseEvent;
 class QTabWidget;
-class QToolBar;
 class TDialogi;
 class TDodajObciazenie;
-class TEdytowanieObciazen;
 class TMacierz;
+class TPasekStanu;
 class TPodglad;
 
 class TQuarvi : public QMainWindow, private IPodglad, private IOknoWidoku, private INakladka {
@@ -54,11 +52,8 @@ private:
     void UtworzDialogi(TOtoczenie& otoczenie);
     void UtworzPaski();
     void UtworzStrone();
-    void UtworzPasekStanu();
     void UtworzOknaWynikow();
     void PolaczDodawanie(TDodajObciazenie& dialog);
-    void Dodaj(TDodajObciazenie& dialog);
-    void Edytuj(TEdytowanieObciazen& lista);
     TPiksel Piksel(const QMouseEvent* zdarzenie) const;
 
     TRozmiarPowierzchni RozmiarPodgladu() const override;
@@ -77,17 +72,11 @@ private:
     // The window's children, which it owns.
     TMacierz* Macierz_ = nullptr;
     TZestawieniePrzekrojowych* Zestawienie_ = nullptr;
-    QWidget* ControlBar1 = nullptr;
-    QToolBar* TObcizenieDodawanie = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    QToolBar* ToolBarZoomy = nullptr;
-    QToolBar* ToolBar2 = nullptr;
-    QToolBar* TB_Edycja = nullptr;
     QAction* TBZoomPan = nullptr;
     QAction* TBOkno = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     TPodglad* Podglad_ = nullptr;
     QMenu* ZoomMenu = nullptr;
-    QLabel* Panele_[3] = {};
+    TPasekStanu* StatusBar1 = nullptr;
 };
