@@ -28,13 +28,8 @@ struct TStanowisko {
     TWidok Widok;
     std::unique_ptr<TCzcionka> Czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow Komunikaty;
-    TKompozycja Kompozycja{.Zadanie = Zadanie,
-                           .Wyniki = Wyniki,
-                           .Widok = Widok,
-                           .Czcionka = *Czcionka,
-                           .Komunikaty = Komunikaty,
-                           .Pokazuj = {},
-                           .Drukarka = std::nullopt}; // no printer: the sheets take their default size
+    // No printer: the sheets take their default size.
+    TKompozycja Kompozycja{Zadanie, Wyniki, Widok, *Czcionka, Komunikaty};
     QImage Obraz{W, H, QImage::Format_RGB32};
 
     TStanowisko()

@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-QColor NaQColor(int32_t kolor)
+QColor NaQColor(TKolor kolor)
 {
-    return QColor(kolor & 0xFF, (kolor >> 8) & 0xFF, (kolor >> 16) & 0xFF);
+    return QColor(kolor.Czerwona(), kolor.Zielona(), kolor.Niebieska());
 }
+
+namespace {
 
 QPen NaQPen(const TPioro& p)
 {
@@ -133,39 +133,38 @@ void TPowierzchniaQt::Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     D->Bufor.emplace_back(x1, y1, x2, y2);
 }
 
-void TPowierzchniaQt::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie)
+void TPowierzchniaQt::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::optional<TKolor> wypelnienie)
 {
     if (!D->Aktywna)
         return;
     Oproznij();
     D->Painter.setPen(NaQPen(D->Biezace));
-    if (wypelnienie == BezWypelnienia)
+    if (!wypelnienie)
         D->Painter.setBrush(Qt::NoBrush);
     else
-        D->Painter.setBrush(NaQColor(wypelnienie));
+        D->Painter.setBrush(NaQColor(*wypelnienie));
     D->Painter.drawRect(Obszar(x1, y1, x2, y2));
     D->Painter.setBrush(Qt::NoBrush);
 }
 
-void TPowierzchniaQt::Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma,
-                            int32_t wysokosc, int32_t kolor, int32_t tlo)
+void TPowierzchniaQt::Napis(int32_t x, int32_t y, const std::string& tekst, const TStylNapisu& styl)
 {
     if (!D->Aktywna)
         return;
     Oproznij();
-    const QFont f = Czcionka(krojPisma, wysokosc);
+    const QFont f = Czcionka(styl.KrojPisma, styl.Wysokosc);
     const QString t = QString::fromStdString(tekst);
     D->Painter.setFont(f);
     const QFontMetrics fm(f, &D->Urzadzenie);
-    if (tlo != BezWypelnienia)
-        D->Painter.fillRect(x, y, fm.horizontalAdvance(t), fm.height(), NaQColor(tlo));
-    D->Painter.setPen(NaQColor(kolor));
+    if (styl.Tlo)
+        D->Painter.fillRect(x, y, fm.horizontalAdvance(t), fm.height(), NaQColor(*styl.Tlo));
+    D->Painter.setPen(NaQColor(styl.Kolor));
     D->Painter.drawText(x, y + fm.ascent(), t);
 }
 
-int32_t TPowierzchniaQt::SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc)
+int32_t TPowierzchniaQt::SzerokoscNapisu(const std::string& tekst, const TStylNapisu& styl)
 {
-    const QFontMetrics fm(Czcionka(krojPisma, wysokosc), &D->Urzadzenie);
+    const QFontMetrics fm(Czcionka(styl.KrojPisma, styl.Wysokosc), &D->Urzadzenie);
     return fm.horizontalAdvance(QString::fromStdString(tekst));
 }
 

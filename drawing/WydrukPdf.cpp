@@ -65,6 +65,18 @@ TInformacjaDrukarki StronaPdf()
     return {DpiPdf, DpiPdf, strona.width(), strona.height()};
 }
 
+TPdfJakoDrukarka::TPdfJakoDrukarka(TKompozycja& k) : k_(k), drukarka_(k.Drukarka)
+{
+    k_.Drukarka = StronaPdf();
+    UlozArkusze(k_);
+}
+
+TPdfJakoDrukarka::~TPdfJakoDrukarka()
+{
+    k_.Drukarka = drukarka_;
+    UlozArkusze(k_);
+}
+
 bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tytul, std::string& blad)
 {
     // Written beside its name and renamed over it when complete: a failed
@@ -87,15 +99,14 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna())
         return niepowodzenie(QStringLiteral("nie udało się zacząć dokumentu PDF"));
-    // The PDF is the printer printed on, until the print is done.
-    const auto drukarka = k.Drukarka;
-    k.Drukarka = StronaPdf();
-    UlozArkusze(k);
-    TWydrukPdf wydruk(powierzchnia);
-    const int32_t strony = Drukuj(k, wydruk);
-    powierzchnia.Zakoncz();
-    k.Drukarka = drukarka;
-    UlozArkusze(k);
+    int32_t strony = 0;
+    {
+        // The PDF is the printer printed on, until the print is done.
+        const TPdfJakoDrukarka naPdf(k);
+        TWydrukPdf wydruk(powierzchnia);
+        strony = Drukuj(k, wydruk);
+        powierzchnia.Zakoncz();
+    }
     if (strony < IloscStronWydruku(k.Zadanie))
         return niepowodzenie(QStringLiteral("nie wszystkie strony zostały zapisane"));
     if (!wyjscie.Zatwierdz()) {

@@ -259,6 +259,7 @@ void TQuarvi::UtworzStrone()
     connect(Podglad_, &TPodglad::MouseDown, this, &TQuarvi::PodgladMouseDown);
     connect(Podglad_, &TPodglad::MouseMove, this, &TQuarvi::PodgladMouseMove);
     connect(Podglad_, &TPodglad::MouseUp, this, &TQuarvi::PodgladMouseUp);
+    connect(Podglad_, &TPodglad::Resize, this, &TQuarvi::PodgladResize);
 }
 
 void TQuarvi::UtworzMenu()
@@ -481,33 +482,33 @@ void TQuarvi::TBZoomPanClick()
 {
     program_.Widok.TrybPrzesuwania = true;
     Podglad_->setCursor(Qt::OpenHandCursor);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::TBOknoClick()
 {
     program_.Widok.TrybOkna = true;
     Podglad_->setCursor(Qt::DragMoveCursor);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::TBWszystkoClick()
 {
     const TRozmiarPowierzchni r = RozmiarPodgladu();
     ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::TBPowiekszClick()
 {
     Powieksz(program_.Widok);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::TBPomniejszClick()
 {
     Pomniejsz(program_.Widok);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::FormMouseWheel(int kat)
@@ -520,7 +521,7 @@ void TQuarvi::FormMouseWheel(int kat)
     kat_ -= kroki * JedenObrot;
     for (int i = 0; i < std::abs(kroki); ++i)
         KolkoMyszy(program_.Widok, kroki > 0);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
 }
 
 void TQuarvi::ToolButton6Click()
@@ -574,7 +575,7 @@ void TQuarvi::PodgladMouseMove(QMouseEvent* zdarzenie)
     Panele_[0]->setText(Tekst(OdczytWspolrzednych(w, p.x(), p.y(), program_.Regionalne.SeparatorDziesietny)));
     // The sheet follows the mouse.
     if (Przesuwanie(w, p.x(), p.y(), H))
-        polecenia_->Przerysuj();
+        polecenia_->WidokZmieniony();
     else if (w.RysowanieOkna)
         Podglad_->UstawRamke(QRect(QPoint(w.PunktX, H - w.PunktY), p));
 }
@@ -595,5 +596,10 @@ void TQuarvi::PodgladMouseUp(QMouseEvent* zdarzenie)
     if (!zmiana)
         return;
     Podglad_->setCursor(w.TrybOkna ? Qt::DragMoveCursor : Qt::CrossCursor);
-    polecenia_->Przerysuj();
+    polecenia_->WidokZmieniony();
+}
+
+void TQuarvi::PodgladResize()
+{
+    polecenia_->WidokZmieniony();
 }

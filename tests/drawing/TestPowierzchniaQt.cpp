@@ -72,15 +72,16 @@ TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
             TPowierzchniaQt p(obrazy[sposob]);
             TSrodowisko S;
             S.UstawSkale(piksele, 300, 200);
-            TRysowanie R{&p, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
-            TLamana l(R, {.Ekran = sposob == 1}, mm, Kolor::Bordowy);
+            TEkranWidoku ekran(p, S.Widok, *S.Czcionka);
+            TRysowanie R{&ekran, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
+            TLamana l(R, {.Ekran = sposob == 1}, {mm, Kolor::Bordowy});
             for (size_t i = 0; i < punkty->size(); ++i) {
                 const auto [x, y] = (*punkty)[i];
                 if (sposob == 1)
                     l.Punkt(x, y);
                 else if (i > 0)
-                    Linia(R, {.Ekran = true}, {(*punkty)[i - 1].first, (*punkty)[i - 1].second}, {x, y}, mm,
-                          Kolor::Bordowy);
+                    Linia(R, {.Ekran = true}, {(*punkty)[i - 1].first, (*punkty)[i - 1].second}, {x, y},
+                          {mm, Kolor::Bordowy});
             }
             l.Koniec();
         }
@@ -111,8 +112,10 @@ TEST_F(NapisyQt, ATextIsWrittenInItsCellTransparentOrOverItsFilledBackground)
         int szerokosc = 0, wysokosc = 0;
         {
             TPowierzchniaQt p(obraz);
-            szerokosc = p.SzerokoscNapisu("P = 10 kN", "", 12);
-            p.Napis(10, 20, "P = 10 kN", "", 12, Kolor::Czarny, tlo ? Rgb(255, 255, 0) : BezWypelnienia);
+            const TStylNapisu styl{
+                .Wysokosc = 12, .Kolor = Kolor::Czarny, .Tlo = tlo ? Rgb(255, 255, 0) : BezWypelnienia};
+            szerokosc = p.SzerokoscNapisu("P = 10 kN", styl);
+            p.Napis(10, 20, "P = 10 kN", styl);
         }
         QFont czcionka; // the surface's default face
         czcionka.setPixelSize(12);
