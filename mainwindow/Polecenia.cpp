@@ -5,7 +5,7 @@
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
 #include "platform/Komunikaty.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include <QClipboard>
 #include <QDate>
