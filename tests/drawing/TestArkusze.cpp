@@ -2,12 +2,14 @@
 
 #include "analysis/Wyniki.h"
 #include "drawing/Arkusze.h"
+#include "drawing/WydrukPdf.h"
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "tools/przyklady/Przyklady.h"
 
 #include <regex>
+#include <stdexcept>
 
 namespace {
 
@@ -446,4 +448,25 @@ TEST_F(Kompozycja, TheQuestionProposesTheFirstRoundScaleAtWhichTheBeamFits)
     zad.Nastawy.ArkuszH = 29;
     EXPECT_EQ(TekstRysunekSzerszy(k),
               poczatek + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.");
+}
+
+TEST_F(Kompozycja, WhileThePdfPageIsThePrinterTheSheetsAreLaidOutForItAndAfterwardsForTheOwnPrinterEvenAfterAFault)
+{
+    Belka(2);
+    k.Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
+    Rozmiesc();
+    const auto wlasne = zad.PolozenieKombinacji;
+    const TWidok widokWlasny = widok;
+    EXPECT_THROW(
+        {
+            const TPdfJakoDrukarka naPdf(k);
+            EXPECT_EQ(k.Drukarka->SzerokoscStrony, StronaPdf().SzerokoscStrony);
+            // The PDF's 20.5 cm sheet is wider than the printer's 20.32 cm: the sheets stand further apart.
+            EXPECT_GT(zad.PolozenieKombinacji[1].x, wlasne[1].x);
+            throw std::runtime_error("przerwany wydruk");
+        },
+        std::runtime_error);
+    EXPECT_EQ(k.Drukarka->SzerokoscStrony, 2400);
+    EXPECT_EQ(zad.PolozenieKombinacji[1].x, wlasne[1].x);
+    EXPECT_EQ(widok.ArkuszSzerokosc, widokWlasny.ArkuszSzerokosc);
 }
