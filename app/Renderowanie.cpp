@@ -33,12 +33,12 @@ void UlozArkusze(TKompozycja& k)
 // The same pages as the window's print command writes without a printer.
 int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
-    // As the print command asks, but a file is written all the same.
-    const auto drukarka = k.Drukarka;
-    k.Drukarka = StronaPdf();
-    if (RysunekSzerszyNizArkusz(k))
-        bledy << TekstRysunekSzerszy(k) << '\n';
-    k.Drukarka = drukarka;
+    {
+        // As the print command asks, but a file is written all the same.
+        const TPdfJakoDrukarka naPdf(k);
+        if (RysunekSzerszyNizArkusz(k))
+            bledy << TekstRysunekSzerszy(k) << '\n';
+    }
     std::string blad;
     if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString(), blad))
         return 0;
@@ -105,17 +105,10 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
         zad->SkalaX = polecenie.SkalaX;
     TKomunikatyStrumien komunikaty(bledy);
     const QString dzis = QDate::currentDate().toString(QString::fromStdString(regionalne.FormatDaty));
-    TKompozycja k{.Zadanie = *zad,
-                  .Wyniki = *wyn,
-                  .Widok = widok,
-                  .Czcionka = czcionka,
-                  .Komunikaty = komunikaty,
-                  .Pokazuj = {},
-                  .Separator = regionalne.SeparatorDziesietny,
-                  // Whatever printer the machine has: the same pages everywhere.
-                  .Drukarka = std::nullopt,
-                  .NazwaPliku = QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString(),
-                  .DataWydruku = dzis.toStdString()};
+    // Whatever printer the machine has, none is asked: the same pages everywhere.
+    TKompozycja k(*zad, *wyn, widok, czcionka, komunikaty, regionalne.SeparatorDziesietny);
+    k.NazwaPliku = QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString();
+    k.DataWydruku = dzis.toStdString();
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
     return Png(polecenie, k, bledy);

@@ -1,6 +1,6 @@
 // One pan step of the window on the largest task at 1920 × 1080: a mouse
 // move delivered to the paint box with the pan tool dragging, through the
-// composition, until the picture is on the paint box.
+// replay of the composition, until the picture is on the paint box.
 #include "NajwiekszeZadanie.h"
 
 #include "mainwindow/Podglad.h"
@@ -36,10 +36,11 @@ struct TStanowisko {
         Quarvi->resize(QSize(1920, 1080) + reszta);
         NajwiekszeZadanie(Program->Zadanie);
         Program->Zadanie.DoPrzeliczenia = true;
-        // Laid out as after opening it, then the one recomputation.
+        // Laid out as after opening it, zoomed all, then the one recomputation and composition.
         UstawRozmiarArkusza(Program->Widok, std::nullopt, Program->Zadanie.Nastawy, 100, 100);
         RozmiescArkusze(Program->Zadanie, Program->Widok);
         Quarvi->Sterowanie().ZoomWszystko();
+        Quarvi->Polecenia().Przerysuj();
         // The window paints only once it is exposed, which it is told by an event.
         QApplication::processEvents();
     }

@@ -1,7 +1,9 @@
-// Przerysuj for the screen, without recomputing, on the largest task: the
-// cost of every mouse move of a pan. Two views: zoom all (the first sheet and
-// the end of the envelope sheet in the picture) and zoomed out until all 11
-// sheets are in it.
+// The sheets of the largest task in a 1920 × 1080 picture. A view drawn from
+// the recording, the cost of every mouse move of a pan, at two views: zoom all
+// (the first sheet and the end of the envelope sheet in the picture) and
+// zoomed out until all 11 sheets are in it. And beside them what a change of
+// the task costs before the view is drawn: the analysis and the composition
+// of all sheets into the recording.
 #include "NajwiekszeZadanie.h"
 
 #include "analysis/Wyniki.h"
@@ -28,13 +30,9 @@ struct TStanowisko {
     TWidok Widok;
     std::unique_ptr<TCzcionka> Czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow Komunikaty;
-    TKompozycja Kompozycja{.Zadanie = Zadanie,
-                           .Wyniki = Wyniki,
-                           .Widok = Widok,
-                           .Czcionka = *Czcionka,
-                           .Komunikaty = Komunikaty,
-                           .Pokazuj = {},
-                           .Drukarka = std::nullopt}; // no printer: the sheets take their default size
+    // No printer: the sheets take their default size.
+    TKompozycja Kompozycja{Zadanie, Wyniki, Widok, *Czcionka, Komunikaty};
+    TNagranie Nagranie{*Czcionka};
     QImage Obraz{W, H, QImage::Format_RGB32};
 
     TStanowisko()
@@ -46,13 +44,13 @@ struct TStanowisko {
         UstawRozmiarArkusza(Widok, std::nullopt, Zadanie.Nastawy, Zadanie.SkalaX, Zadanie.SkalaY);
         RozmiescArkusze(Zadanie, Widok);
         ZoomWszystko(Widok, W, H);
-        Rysuj(); // the one recomputation
+        Skomponuj(Kompozycja, &Nagranie); // the one recomputation
     }
 
     void Rysuj()
     {
         TPowierzchniaQt p(Obraz);
-        Przerysuj(Kompozycja, &p);
+        Odtworz(Nagranie, Widok, p);
     }
 
     // Zoomed out about the middle of all sheets until the envelope sheet's
@@ -103,6 +101,21 @@ void PrzerysujWszystkieArkusze(benchmark::State& state)
     ZoomWszystko(s.Widok, W, H);
 }
 BENCHMARK(PrzerysujWszystkieArkusze)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// After a change of the task: the analysis of every combination with the
+// envelopes, then all sheets composed into the recording, labels laid out.
+void PrzeliczISkomponuj(benchmark::State& state)
+{
+    TStanowisko& s = Stanowisko();
+    for (auto _ : state) {
+        s.Zadanie.DoPrzeliczenia = true;
+        Skomponuj(s.Kompozycja, &s.Nagranie);
+        benchmark::DoNotOptimize(s.Nagranie.Ilosc());
+    }
+    if (s.Wyniki.IloscPoliczonych != TDaneZadania::MaxKombinacji || s.Nagranie.Puste())
+        state.SkipWithError("the task was not computed and composed");
+}
+BENCHMARK(PrzeliczISkomponuj)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 

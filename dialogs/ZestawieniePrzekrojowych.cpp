@@ -208,8 +208,7 @@ void TZestawieniePrzekrojowych::RysujZnaczniki(const TSilyPrzekroju* sily)
         return;
     }
     nakladka_->Rysuj([&](IPowierzchnia& p) {
-        TRysowanie r{&p, nullptr, k_.Widok, k_.Czcionka, k_.Zadanie.Nastawy, k_.Separator};
-        ZnacznikiPrzekroju(r, k_.Zadanie, k_.Wyniki, k_.Pokazuj, *sily);
+        ZnacznikiPrzekroju({p, k_.Widok, k_.Zadanie.Nastawy, k_.Separator}, k_.Zadanie, k_.Wyniki, k_.Pokazuj, *sily);
     });
 }
 

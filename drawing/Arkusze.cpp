@@ -26,14 +26,25 @@ namespace {
 // Where the sheets not printed wait during a print: far off the paper.
 constexpr TPunktArkusza PozaPapierem{1000, 1000};
 
-void Kratki(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P)
+void Kratki(TRysowanie& r, const TPasWidoczny& pas, TPunktCm P)
 {
     const TWidok& w = r.Widok;
-    if (const TWyjscia arkusz = pas.Wyjscia(na, P.X, P.X + w.ArkuszSzerokosc, 0.1))
-        Kratka(r, arkusz, P, {P.X + w.ArkuszSzerokosc, P.Y + w.ArkuszWysokosc}, 0.01, Kolor::Kratka, 0.5);
+    if (const TWyjscia arkusz = pas.Wyjscia(P.X, P.X + w.ArkuszSzerokosc, 0.1))
+        Kratka(r, arkusz, P, {P.X + w.ArkuszSzerokosc, P.Y + w.ArkuszWysokosc}, {0.01, Kolor::Kratka}, 0.5);
 }
 
 } // namespace
+
+TKompozycja::TKompozycja(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, const TCzcionka& czcionka,
+                         IKomunikaty& komunikaty, char separator)
+    : Zadanie(zad)
+    , Wyniki(wyn)
+    , Widok(widok)
+    , Czcionka(czcionka)
+    , Komunikaty(komunikaty)
+    , Separator(separator)
+{
+}
 
 void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok)
 {
@@ -66,34 +77,31 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia 
     if (widoczne) {
         const std::string naglowek = Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " +
                                      zad.Kombinacje[size_t(c)].Nazwa;
-        TekstNaPasie(r, pas, na, P, 0.6, Kolor::Czarny, naglowek, 0.4, 0.5);
+        TekstNaPasie(r, pas, na, P, {{0.6, Kolor::Czarny}, 0.4, 0.5}, naglowek);
     }
     for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
         const TGrupa& grupa = zad.Grupy[size_t(g)];
         if (!grupa.Uzyta)
             continue;
         const double y = Y - (g + 1) * 0.48 - 0.5;
+        const TStylTekstu styl{{0.3, TKolor::ZBgr(grupa.Kolor)}, 0.4, 0.5};
         if (widoczne)
-            TekstNaPasie(r, pas, na, {X, y}, 0.3, grupa.Kolor, std::to_string(g + 1) + "  " + grupa.Nazwa, 0.4, 0.5);
-        Etykieta(r, pas, na, {X + 6, y}, 0.3, grupa.Kolor, zad.Wspolczynniki[size_t(c)][size_t(g)], "#######0.00", "",
-                 0.4, 0.5, 0);
+            TekstNaPasie(r, pas, na, {X, y}, styl, std::to_string(g + 1) + "  " + grupa.Nazwa);
+        Etykieta(r, pas, na,
+                 {.P = {X + 6, y}, .Styl = styl, .Wartosc = zad.Wspolczynniki[size_t(c)][size_t(g)],
+                  .Maska = "#######0.00"});
     }
 }
 
-TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk)
+TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku* druk)
 {
     TDaneZadania& zad = k.Zadanie;
     TWyniki& wyn = k.Wyniki;
     TWidok& widok = k.Widok;
     TSkutekKompozycji skutek;
 
-    if (ekran) {
-        const TRozmiarPowierzchni rozmiar = ekran->Rozmiar();
-        widok.EkranSrodekX = rozmiar.Szerokosc / 2.0;
-        widok.EkranSrodekY = rozmiar.Wysokosc / 2.0;
-        ekran->UstawPioro({Kolor::Czarny, 1});
-        ekran->Prostokat(0, 0, rozmiar.Szerokosc, rozmiar.Wysokosc, Kolor::JasnySzary);
-    }
+    if (ekran)
+        ekran->Wyczysc();
     UstawRozmiarArkusza(widok, k.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
     if (druk)
         UstawDruk(widok, druk->DpiX, druk->DpiY);
@@ -120,7 +128,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         arkusz(c);
         RamkaArkusza(r, {P.x, P.y});
         if (n.RysujKratke)
-            Kratki(r, pas, na, {P.x, P.y});
+            Kratki(r, pas, {P.x, P.y});
         if (zad.IloscPrzesel > 0 && pokaz.SchematStatyczny) {
             const TPunktCm O{P.x + n.SchematX, P.y + n.SchematY};
             ObciazeniaKombinacji(zad, c);
@@ -128,7 +136,7 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
                 ObciazeniaSchematGrupami(r, zad, na, O);
             else
                 ObciazeniaSchemat(r, zad, na, O);
-            SchematBelki(r, zad, na, O, {.Glowne = 0.1, .Drugie = 0.5}, Kolor::Czarny);
+            SchematBelki(r, zad, na, O, {.Glowne = 0.1, .Drugie = 0.5, .Kolor = Kolor::Czarny});
         }
     }
 
@@ -136,18 +144,17 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
         for (int32_t c = 0; c < K; ++c) {
             const TPunktArkusza P = zad.PolozenieKombinacji[size_t(c)];
             arkusz(c);
+            const TZrodloWykresu z{zad, wyn, c};
             if (pokaz.Reakcje)
-                WykresReakcji(r, zad, wyn, c, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
-                              Kolor::Zielony);
+                WykresReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy, Kolor::Zielony);
             if (pokaz.Momenty)
-                WykresMomentow(r, zad, wyn, c, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Bordowy);
+                WykresMomentow(r, z, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Bordowy);
             if (pokaz.SilyPoprzeczne)
-                WykresSilPoprzecznych(r, zad, wyn, c, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy);
+                WykresSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy);
             if (pokaz.SchematyPretow) {
                 const TPunktCm O{P.x + n.SchematyPretowX, P.y + n.SchematyPretowY};
-                const TPiora piora{.Glowne = 0.1, .Drugie = 0.2};
-                SchematPretow(r, zad, na, O, piora, Kolor::Szary);
-                SilyPretow(r, zad, wyn, c, na, O, piora, Kolor::Zielony);
+                SchematPretow(r, zad, na, O, {.Glowne = 0.1, .Drugie = 0.2, .Kolor = Kolor::Szary});
+                SilyPretow(r, z, na, O, {.Glowne = 0.1, .Drugie = 0.2, .Kolor = Kolor::Zielony});
             }
             OpisKombinacji(r, zad, c, na, {P.x + n.SchematyPretowX + 4, -1});
         }
@@ -156,15 +163,16 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
             arkusz(K);
             RamkaArkusza(r, {P.x, P.y});
             if (n.RysujKratke)
-                Kratki(r, pas, na, {P.x, P.y});
+                Kratki(r, pas, {P.x, P.y});
             // Envelopes exist only where an analysis of two or more
             // combinations produced them; a refused task has none.
             if (wyn.IloscPoliczonych > 1) {
-                WykresObwiedniMomentow(r, zad, wyn, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Granatowy,
+                const TZrodloWykresu z{zad, wyn};
+                WykresObwiedniMomentow(r, z, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Granatowy,
                                        Kolor::Czerwony);
-                WykresObwiedniSilPoprzecznych(r, zad, wyn, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY},
-                                              Kolor::Bordowy, Kolor::Zielony);
-                WykresObwiedniReakcji(r, zad, wyn, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
+                WykresObwiedniSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy,
+                                              Kolor::Zielony);
+                WykresObwiedniReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
                                       Kolor::Zielony);
             }
         }
@@ -176,12 +184,20 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
 
     const std::string wymiary = "Wymiary arkusza X = " + FormatujMaska(widok.ArkuszSzerokosc, "###.##", k.Separator) +
                                 " ; Y = " + FormatujMaska(widok.ArkuszWysokosc, "###.##", k.Separator);
-    TekstNaPasie(r, pas, na, {1, -0.5}, 0.1, Kolor::Szary, wymiary, 0.3, 0.3);
+    TekstNaPasie(r, pas, na, {1, -0.5}, {{0.1, Kolor::Szary}, 0.3, 0.3}, wymiary);
 
-    if (ekran)
-        ekran->UstawPioro({ekran->Pioro().Kolor, 1});
     zad.DoPrzeliczenia = false;
     skutek.DaneNieZapisane = zad.NieZapisane;
+    return skutek;
+}
+
+TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk)
+{
+    if (!ekran)
+        return Skomponuj(k, nullptr, druk);
+    TNagranie nagranie(k.Czcionka);
+    const TSkutekKompozycji skutek = Skomponuj(k, &nagranie, druk);
+    Odtworz(nagranie, k.Widok, *ekran);
     return skutek;
 }
 
@@ -218,13 +234,13 @@ public:
     void UstawPioro(const TPioro& pioro) override { pioro_ = pioro; }
     TPioro Pioro() const override { return pioro_; }
     void Linia(int32_t x1, int32_t, int32_t x2, int32_t) override { PrawaKrawedz = std::max({PrawaKrawedz, x1, x2}); }
-    void Prostokat(int32_t, int32_t, int32_t x2, int32_t, int32_t) override
+    void Prostokat(int32_t, int32_t, int32_t x2, int32_t, std::optional<TKolor>) override
     {
         PrawaKrawedz = std::max(PrawaKrawedz, x2);
     }
     // The headings stand at the left of their blocks, far from the right edge.
-    void Napis(int32_t, int32_t, const std::string&, const std::string&, int32_t, int32_t, int32_t) override {}
-    int32_t SzerokoscNapisu(const std::string&, const std::string&, int32_t) override { return 0; }
+    void Napis(int32_t, int32_t, const std::string&, const TStylNapisu&) override {}
+    int32_t SzerokoscNapisu(const std::string&, const TStylNapisu&) override { return 0; }
     void ProstokatXor(int32_t, int32_t, int32_t, int32_t) override {}
     TRozmiarPowierzchni Rozmiar() const override { return rozmiar_; }
 
@@ -326,13 +342,13 @@ int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
         const TStronaDruku* s = wydruk.Strona(strony);
         if (!s)
             return false;
-        Przerysuj(k, nullptr, s);
+        Skomponuj(k, nullptr, s);
         // The heading stands above the sheet, off the paper: the footer says what the page shows.
         if (wydruk.Stopki()) {
             TRysowanie r{nullptr, &s->Powierzchnia, k.Widok, k.Czcionka, zad.Nastawy, k.Separator};
             const double dol = s->Powierzchnia.Rozmiar().Wysokosc / k.Widok.DrukSkalaY;
-            Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, 0.1, Kolor::Szary,
-                  Utf8NaCp1250(TekstStopki(k, strony, wszystkie)), 0.25, 0.2, 0);
+            Tekst(r, {.Druk = true}, {1.0, dol - 0.4}, {{0.1, Kolor::Szary}, 0.25, 0.2},
+                  Utf8NaCp1250(TekstStopki(k, strony, wszystkie)));
         }
         wydruk.KoniecStrony(strony);
         ++strony;

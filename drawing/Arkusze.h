@@ -1,8 +1,11 @@
 #pragma once
 // The composition of the sheets: one sheet per combination in use side by
 // side, the envelope sheet left of them, each block drawn at its offset from
-// its sheet's corner. Przerysuj is the one routine that turns the task into
-// a picture: every command ends with it, and printing calls it once per page.
+// its sheet's corner. Skomponuj is the one routine that turns the task into
+// a picture: the window composes into a recording after every change and
+// replays it for every view, printing composes once per page, and Przerysuj
+// does both at once for a picture of its own.
+#include "drawing/Nagranie.h"
 #include "drawing/Rysowanie.h"
 #include "platform/Drukarka.h"
 
@@ -27,6 +30,13 @@ struct TPokazuj {
 
 // What a composition works on; the application owns all of it.
 struct TKompozycja {
+    // The task, its results, the view and the font of a composition, the
+    // user's decimal separator; nothing else set: no printer (the 20.5 ×
+    // 28.5 cm sheet at 300 dpi), every "show" switch as it starts, labels
+    // kept apart, no footer names.
+    TKompozycja(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, const TCzcionka& czcionka, IKomunikaty& komunikaty,
+                char separator = ',');
+
     TDaneZadania& Zadanie;
     TWyniki& Wyniki;
     TWidok& Widok;
@@ -59,12 +69,16 @@ struct TSkutekKompozycji {
     bool DaneNieZapisane = false; // the status bar shows "  Dane nie zapisane!"
 };
 
-// Draws every sheet into the screen picture `ekran` and/or onto the printer
-// page `druk` (either may be nullptr; the grey desk and the frames exist on
-// the screen only). First recounts the combinations and, when DoPrzeliczenia
-// is set and the task has a span and a load, recomputes the analysis and,
-// with two or more combinations, the envelopes; clears DoPrzeliczenia.
-// Results are drawn only as far as the analysis produced them.
+// Draws every sheet into the recording of the screen `ekran`, emptied first,
+// and/or onto the printer page `druk` (either may be nullptr; the frames
+// exist on the screen only). First recounts the combinations and, when
+// DoPrzeliczenia is set and the task has a span and a load, recomputes the
+// analysis and, with two or more combinations, the envelopes; clears
+// DoPrzeliczenia. Results are drawn only as far as the analysis produced them.
+TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku* druk = nullptr);
+
+// The same, the screen's recording replayed at once into the picture `ekran`
+// (Odtworz: the grey desk, the view centred on it).
 TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk = nullptr);
 
 // Lays the sheets out: combination c at (c · pitch, 0), the envelope sheet at

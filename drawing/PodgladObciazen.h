@@ -4,8 +4,7 @@
 // the red preview of the load being typed (drawn onto a layer of its own
 // over the sheet picture, so clearing that layer erases it).
 #include "drawing/Rysowanie.h"
-
-struct TDaneZadania;
+#include "drawing/Symbole.h"
 
 struct TObciazeniePodgladu {
     enum class TRodzaj { Sila, Moment, Liniowe, Trojkat };
@@ -16,15 +15,19 @@ struct TObciazeniePodgladu {
 };
 
 // Every combination's loads and beam in grey, span `przeslo` over them in
-// black with its number; on r.Ekran only. Fills the working load tables.
-void ZnacznikPrzesla(TRysowanie& r, TDaneZadania& zad, int32_t przeslo, TPiora piora);
+// black with its number, with piora's widths; on r.Ekran only. Fills the
+// working load tables.
+void ZnacznikPrzesla(TRysowanie& r, TDaneZadania& zad, int32_t przeslo, const TPiora& piora);
 
-// The load in red with its value on yellow, for every combination; on r.Ekran only.
-void PodgladObciazenia(TRysowanie& r, const TDaneZadania& zad, const TObciazeniePodgladu& o);
+// The load in red with its value on yellow, for every combination.
+void PodgladObciazenia(const TRysowanieNakladki& n, const TDaneZadania& zad, const TObciazeniePodgladu& o);
 
 // The shapes the preview is made of, at a sheet point (cm, y down) with
 // sizes in cm, each line mapped to the screen on its own.
-void StrzalkaPodgladu(TRysowanie& r, TPunktCm P, double a, double b);
-void MomentPodgladu(TRysowanie& r, TPunktCm P, double promien, bool dodatni);
-void PasPodgladu(TRysowanie& r, double xs, double xe, double y, double h, double b);
-void TrapezPodgladu(TRysowanie& r, double xs, double xe, double y, double hs, double he, double a, double b);
+// An arrow of height a, its head 0.12 · b wide.
+void StrzalkaPodgladu(const TRysowanieNakladki& n, TPunktCm P, double a, double b);
+void MomentPodgladu(const TRysowanieNakladki& n, TPunktCm P, double promien, bool dodatni);
+// A band from P to rzad.X2, rzad.Wys high and its arrows as far apart, heads sized by rzad.Szer.
+void PasPodgladu(const TRysowanieNakladki& n, TPunktCm P, const TRzadObciazenia& rzad);
+// A band from the height rzad.H1 at P to rzad.H2 at rzad.X2, arrows rzad.Wys apart.
+void TrapezPodgladu(const TRysowanieNakladki& n, TPunktCm P, const TRzadObciazenia& rzad);

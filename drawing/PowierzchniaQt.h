@@ -10,7 +10,11 @@
 
 #include <memory>
 
+class QColor;
 class QPaintDevice;
+
+// A colour of the drawing as Qt takes it.
+QColor NaQColor(TKolor kolor);
 
 class TPowierzchniaQt final : public IPowierzchnia {
 public:
@@ -31,10 +35,9 @@ public:
     void UstawPioro(const TPioro& pioro) override;
     TPioro Pioro() const override;
     void Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
-    void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie) override;
-    void Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma, int32_t wysokosc,
-               int32_t kolor, int32_t tlo) override;
-    int32_t SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc) override;
+    void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::optional<TKolor> wypelnienie) override;
+    void Napis(int32_t x, int32_t y, const std::string& tekst, const TStylNapisu& styl) override;
+    int32_t SzerokoscNapisu(const std::string& tekst, const TStylNapisu& styl) override;
     void ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     TRozmiarPowierzchni Rozmiar() const override;
 

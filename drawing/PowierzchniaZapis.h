@@ -10,11 +10,11 @@ struct TOperacja {
     TPioro Pioro;             // in force when the operation ran (the new one for Rodzaj::Pioro)
     int32_t X1 = 0, Y1 = 0;   // line ends, rectangle corners, text cell corner
     int32_t X2 = 0, Y2 = 0;
-    int32_t Wypelnienie = BezWypelnienia; // of a rectangle, or a text's background
+    std::optional<TKolor> Wypelnienie = BezWypelnienia; // of a rectangle, or a text's background
     std::string Tekst{};
     std::string KrojPisma{};
     int32_t Wysokosc = 0;     // text height
-    int32_t KolorTekstu = 0;
+    TKolor KolorTekstu{};
 };
 
 class TPowierzchniaZapis final : public IPowierzchnia {
@@ -32,10 +32,9 @@ public:
     void UstawPioro(const TPioro& pioro) override;
     TPioro Pioro() const override { return Biezace; }
     void Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
-    void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t wypelnienie) override;
-    void Napis(int32_t x, int32_t y, const std::string& tekst, const std::string& krojPisma, int32_t wysokosc,
-               int32_t kolor, int32_t tlo) override;
-    int32_t SzerokoscNapisu(const std::string& tekst, const std::string& krojPisma, int32_t wysokosc) override;
+    void Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::optional<TKolor> wypelnienie) override;
+    void Napis(int32_t x, int32_t y, const std::string& tekst, const TStylNapisu& styl) override;
+    int32_t SzerokoscNapisu(const std::string& tekst, const TStylNapisu& styl) override;
     void ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     TRozmiarPowierzchni Rozmiar() const override { return RozmiarP; }
 

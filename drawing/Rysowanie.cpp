@@ -90,7 +90,8 @@ void OdcinekNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, dou
     p.Linia(int32_t(x1), int32_t(y1), int32_t(x2), int32_t(y2));
 }
 
-void ProstokatNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, double y2, int32_t wypelnienie)
+void ProstokatNaPowierzchni(IPowierzchnia& p, double x1, double y1, double x2, double y2,
+                            std::optional<TKolor> wypelnienie)
 {
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
         return;

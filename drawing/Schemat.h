@@ -10,15 +10,11 @@
 // piora.Glowne, the beam or bar axis and the walls of clamps piora.Drugie.
 #include "drawing/Rysowanie.h"
 
-struct TDaneZadania;
-struct TWyniki;
-
 // Beam, supports, span numbers, "A", "B" and the numbers of the inner supports.
-void SchematBelki(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor);
+void SchematBelki(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, const TPiora& piora);
 // One span of length L (m) from the axis point P, its supports chosen by
 // TypPodpor, with its dimension line 1.5 cm under the axis.
-void PrzesloSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPodpor,
-                    double L);
+void PrzesloSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, const TPiora& piora, int32_t TypPodpor, double L);
 
 // The loads of the working lists (SilyKomb …, filled for the combination
 // drawn): forces, uniform loads, linearly varying loads, then moments; the
@@ -30,13 +26,11 @@ void ObciazeniaSchematGrupami(TRysowanie& r, const TDaneZadania& zad, TWyjscia n
 void ObciazeniaPodglad(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O);
 
 // Every span as a bar over the middle 60 % of its length, its ends by TypPrzesla.
-void SchematPretow(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, TPiora piora, int32_t Kolor);
-void PretSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, int32_t TypPrzesla, double L);
+void SchematPretow(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunktCm O, const TPiora& piora);
+void PretSchemat(TRysowanie& r, TWyjscia na, TPunktCm P, const TPiora& piora, int32_t TypPrzesla, double L);
 
-// The fixed-end moments and reactions of combination c on the bars; nothing
-// when the results do not hold combination c.
-void SilyPretow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
-                TPiora piora, int32_t Kolor);
-// Those of span s, its axis starting at P.
-void PretSily(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
-              TPunktCm P, TPiora piora, int32_t Kolor);
+// The fixed-end moments and reactions of the combination on the bars;
+// nothing when the results do not hold it.
+void SilyPretow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, const TPiora& piora);
+// Those of span z.Przeslo, its axis starting at P.
+void PretSily(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, const TPiora& piora);

@@ -1,5 +1,7 @@
 #include "drawing/Tekst.h"
 
+#include "drawing/EkranArkusza.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -13,16 +15,39 @@ constexpr double DpiWzorcowe = 300;
 // enormous fonts are slow to lay out.
 constexpr double MaxWysokoscNapisu = 32767;
 
-// Strokes of every character; (x0, y0) the reference pixel, (px, py) where the pen starts.
-void RysujZnaki(IPowierzchnia& p, const TCzcionka& czcionka, std::string_view tresc, double x0, double y0,
-                double px, double py, double sx, double sy, double kat)
+void TekstNaDruku(TRysowanie& r, TPunktCm P, const TStylTekstu& styl, std::string_view Tresc)
 {
-    const double c = std::cos(kat), s = std::sin(kat);
+    const TWidok& w = r.Widok;
+    IPowierzchnia& d = *r.Druk;
+    d.UstawPioro({styl.Pioro.Kolor, w.GruboscDruk(styl.Pioro.Grubosc)});
+    const double x0 = w.NaDrukXD(P.X);
+    const double y0 = w.NaDrukYD(P.Y);
+    // Pixels of a 300 dpi printer per font unit, truncated there, then
+    // carried over to this printer's pixels: the page looks the same
+    // whatever the resolution.
+    const double sx300 = 1.4 * (std::trunc(DpiWzorcowe * styl.Szerokosc / 2.54) * 2.54 / DpiWzorcowe);
+    const double sy300 = 1.4 * (std::trunc(DpiWzorcowe * styl.Wysokosc / 2.54) * 2.54 / DpiWzorcowe);
+    RysujZnaki(d, r.Czcionka, Tresc,
+               {.X0 = x0,
+                .Y0 = y0,
+                .PX = x0 + 2,
+                .PY = y0 + 1,
+                .SX = sx300 * w.DrukDpiX / DpiWzorcowe,
+                .SY = sy300 * w.DrukDpiY / DpiWzorcowe,
+                .Kat = styl.Kat * std::numbers::pi / 180});
+    d.UstawPioro({styl.Pioro.Kolor, 1});
+}
+
+} // namespace
+
+void RysujZnaki(IPowierzchnia& p, const TCzcionka& czcionka, std::string_view tresc, TZnakiNaPowierzchni z)
+{
+    const double c = std::cos(z.Kat), s = std::sin(z.Kat);
     auto Punkt = [&](double gx, double gy, double& x, double& y) {
-        const double u = gx * sx + px - x0;
-        const double v = gy * sy + py - y0;
-        x = std::trunc(x0 + u * c - v * s);
-        y = std::trunc(y0 - (u * s + v * c));
+        const double u = gx * z.SX + z.PX - z.X0;
+        const double v = gy * z.SY + z.PY - z.Y0;
+        x = std::trunc(z.X0 + u * c - v * s);
+        y = std::trunc(z.Y0 - (u * s + v * c));
     };
     const size_t ile = std::min(tresc.size(), MaxDlugoscTekstu);
     for (size_t k = 0; k < ile; ++k) {
@@ -35,48 +60,24 @@ void RysujZnaki(IPowierzchnia& p, const TCzcionka& czcionka, std::string_view tr
             OdcinekNaPowierzchni(p, xa, ya, xb, yb);
         }
         // Whole pixels after every character, as the pen moves on screen.
-        px = std::trunc(px + g.Przesuniecie * sx);
+        z.PX = std::trunc(z.PX + g.Przesuniecie * z.SX);
     }
 }
 
-} // namespace
-
-void Tekst(TRysowanie& r, TWyjscia na, TPunktCm P, double GruboscMm, int32_t Kolor, std::string_view Tresc,
-           double Wysokosc, double Szerokosc, double Kat)
+void Tekst(TRysowanie& r, TWyjscia na, TPunktCm P, const TStylTekstu& styl, std::string_view Tresc)
 {
-    const TWidok& w = r.Widok;
-    const double X = P.X, Y = P.Y;
-    const double kat = Kat * std::numbers::pi / 180;
-    if (na.Ekran && r.Ekran) {
-        IPowierzchnia& e = *r.Ekran;
-        e.UstawPioro({Kolor, w.GruboscEkran(GruboscMm)});
-        const double x0 = w.NaEkranXD(X);
-        const double y0 = w.NaEkranYD(-Y);
-        const double szerokoscPodgladu = 2 * w.EkranSrodekX;
-        // Only the start is tested: a text beginning left or right of the
-        // paint surface is left out whole, however much of it would show.
-        if (x0 > -10 && x0 < szerokoscPodgladu + 1 && std::isfinite(y0)) {
-            const double sx = Szerokosc * 12 / w.SkalaWidoku;
-            const double sy = Wysokosc * 12 / w.SkalaWidoku;
-            RysujZnaki(e, r.Czcionka, Tresc, x0, y0, x0, y0, sx, sy, kat);
-        }
-        e.UstawPioro({Kolor, 1});
-    }
-    if (na.Druk && r.Druk) {
-        IPowierzchnia& d = *r.Druk;
-        d.UstawPioro({Kolor, w.GruboscDruk(GruboscMm)});
-        const double x0 = w.NaDrukXD(X);
-        const double y0 = w.NaDrukYD(Y);
-        // Pixels of a 300 dpi printer per font unit, truncated there, then
-        // carried over to this printer's pixels: the page looks the same
-        // whatever the resolution.
-        const double sx300 = 1.4 * (std::trunc(DpiWzorcowe * Szerokosc / 2.54) * 2.54 / DpiWzorcowe);
-        const double sy300 = 1.4 * (std::trunc(DpiWzorcowe * Wysokosc / 2.54) * 2.54 / DpiWzorcowe);
-        const double sx = sx300 * w.DrukDpiX / DpiWzorcowe;
-        const double sy = sy300 * w.DrukDpiY / DpiWzorcowe;
-        RysujZnaki(d, r.Czcionka, Tresc, x0, y0, x0 + 2, y0 + 1, sx, sy, kat);
-        d.UstawPioro({Kolor, 1});
-    }
+    if (na.Ekran && r.Ekran)
+        r.Ekran->Tekst(P, styl, Tresc, false);
+    if (na.Druk && r.Druk)
+        TekstNaDruku(r, P, styl, Tresc);
+}
+
+void TekstEtykiety(TRysowanie& r, TWyjscia na, TPunktCm P, const TStylTekstu& styl, std::string_view Tresc)
+{
+    if (na.Ekran && r.Ekran)
+        r.Ekran->Tekst(P, styl, Tresc, true);
+    if (na.Druk && r.Druk)
+        TekstNaDruku(r, P, styl, Tresc);
 }
 
 double DlugoscTekstu(const TCzcionka& czcionka, std::string_view Tresc, double Wsp)
@@ -88,39 +89,20 @@ double DlugoscTekstu(const TCzcionka& czcionka, std::string_view Tresc, double W
     return 0.01 * Wsp * suma;
 }
 
-void Tytul(TRysowanie& r, TWyjscia na, TPunktCm P, int32_t Kolor, std::string_view Tresc, double Wysokosc)
+void Tytul(TRysowanie& r, TWyjscia na, TPunktCm P, TKolor Kolor, std::string_view Tresc, double Wysokosc)
 {
-    const TWidok& w = r.Widok;
-    const double X = P.X, Y = P.Y;
-    const std::string tresc(Tresc);
-    if (na.Ekran && r.Ekran) {
-        IPowierzchnia& e = *r.Ekran;
-        const double h = std::trunc(Wysokosc * 1200 / w.SkalaWidoku);
-        const double cx = w.NaEkranXD(X);
-        const double cy = w.NaEkranYD(-Y);
-        const TRozmiarPowierzchni rozmiar = e.Rozmiar();
-        if (h > 12) {
-            // Left out when it cannot reach the picture.
-            const bool widoczny = h <= MaxWysokoscNapisu && std::isfinite(cx) && std::isfinite(cy) &&
-                                  cx < rozmiar.Szerokosc && cy > 0 && cy - h < rozmiar.Wysokosc &&
-                                  cx > -double(MaxDlugoscTekstu) * MaxWysokoscNapisu;
-            if (widoczny && (cx >= 0 || cx + e.SzerokoscNapisu(tresc, {}, int32_t(h)) > 0))
-                e.Napis(int32_t(cx), int32_t(cy - h), tresc, {}, int32_t(h), Kolor, BezWypelnienia);
-        } else {
-            // Too small to read: a grey box of about the text's size.
-            const double szer = e.SzerokoscNapisu(tresc, {}, 12);
-            e.UstawPioro({Kolor::Szary, e.Pioro().Grubosc});
-            ProstokatNaPowierzchni(e, cx, cy - h, cx + std::trunc(szer * h / 12 * 0.9), cy, BezWypelnienia);
-        }
-    }
+    if (na.Ekran && r.Ekran)
+        r.Ekran->Tytul(P, Kolor, Tresc, Wysokosc);
     if (na.Druk && r.Druk) {
+        const TWidok& w = r.Widok;
         IPowierzchnia& d = *r.Druk;
         const double h = std::trunc(Wysokosc * 1.25 * w.DrukDpiY / 2.54);
-        const double x = w.NaDrukXD(X);
-        const double y = w.NaDrukYD(Y) - h;
+        const double x = w.NaDrukXD(P.X);
+        const double y = w.NaDrukYD(P.Y) - h;
         const TRozmiarPowierzchni rozmiar = d.Rozmiar();
         if (h > 0 && h <= MaxWysokoscNapisu && std::isfinite(x) && std::isfinite(y) && x < rozmiar.Szerokosc &&
             y < rozmiar.Wysokosc && y + h > 0 && x > -double(MaxDlugoscTekstu) * MaxWysokoscNapisu)
-            d.Napis(int32_t(x), int32_t(y), tresc, "Tahoma", int32_t(h), Kolor, BezWypelnienia);
+            d.Napis(int32_t(x), int32_t(y), std::string(Tresc),
+                    {.KrojPisma = "Tahoma", .Wysokosc = int32_t(h), .Kolor = Kolor});
     }
 }

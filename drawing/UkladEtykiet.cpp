@@ -110,13 +110,12 @@ bool Nachodza(const TRamkaCm& a, const TRamkaCm& b, double odstep)
     return a.X1 < b.X2 + odstep && b.X1 < a.X2 + odstep && a.Y1 < b.Y2 + odstep && b.Y1 < a.Y2 + odstep;
 }
 
-TRamkaCm RamkaTekstu(const TCzcionka& czcionka, std::string_view Tresc, TPunktCm P, double Wysokosc,
-                     double Szerokosc, double Kat)
+TRamkaCm RamkaTekstu(const TCzcionka& czcionka, std::string_view Tresc, TPunktCm P, const TStylTekstu& styl)
 {
-    const double dlugosc = 1.2 * DlugoscTekstu(czcionka, Tresc, Szerokosc);
-    if (Kat == 90)
-        return {P.X - Wysokosc, P.Y - dlugosc, P.X, P.Y};
-    return {P.X, P.Y - Wysokosc, P.X + dlugosc, P.Y};
+    const double dlugosc = 1.2 * DlugoscTekstu(czcionka, Tresc, styl.Szerokosc);
+    if (styl.Kat == 90)
+        return {P.X - styl.Wysokosc, P.Y - dlugosc, P.X, P.Y};
+    return {P.X, P.Y - styl.Wysokosc, P.X + dlugosc, P.Y};
 }
 
 TRamkaCm RamkaTytulu(std::string_view Tresc, TPunktCm P, double Wysokosc)
@@ -136,7 +135,7 @@ void TUkladEtykiet::Kreska(double x, double y1, double y2)
 
 void TUkladEtykiet::Etykieta(const TCzcionka& czcionka, TEtykietaArkusza e)
 {
-    Ramki_.push_back(RamkaTekstu(czcionka, e.Tekst, e.P, e.Wysokosc, e.Szerokosc, e.Kat));
+    Ramki_.push_back(RamkaTekstu(czcionka, e.Tekst, e.P, e.Styl));
     Etykiety_.push_back(std::move(e));
 }
 
@@ -208,11 +207,11 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
                             dy = k == TKierunek::Dol ? d : k == TKierunek::Gora ? -d : 0;
                         }
                     };
-                    for (const TDroga& droga : drogi[e.Kat == 90 ? 2 : e.Ustep == TUstep::WDol ? 1 : 0])
+                    for (const TDroga& droga : drogi[e.Styl.Kat == 90 ? 2 : e.Ustep == TUstep::WDol ? 1 : 0])
                         sprobuj(R, 0, droga.Kierunek, droga.Waga);
                     // An upright label moved along a vertical line of its diagram would
                     // lose its minus sign in it: also tried beside the line, then up or down.
-                    if (e.Kat == 90) {
+                    if (e.Styl.Kat == 90) {
                         double obok = 0;
                         siatka.Dla(R.X1 - OdstepEtykiet, R.X2 + OdstepEtykiet, [&](const TRamkaCm& o, int32_t kto) {
                             if (kto == JestKreska && o.X1 < R.X2 + OdstepEtykiet && o.X2 > R.X1 - OdstepEtykiet &&
@@ -250,5 +249,5 @@ std::vector<TEtykietaArkusza> TUkladEtykiet::Rozmiesc()
 void TUkladEtykiet::Rysuj(TRysowanie& r)
 {
     for (const TEtykietaArkusza& e : Rozmiesc())
-        Tekst(r, e.Na, e.P, e.GruboscMm, e.Kolor, e.Tekst, e.Wysokosc, e.Szerokosc, e.Kat);
+        TekstEtykiety(r, e.Na, e.P, e.Styl, e.Tekst);
 }

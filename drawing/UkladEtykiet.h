@@ -7,7 +7,7 @@
 // different one is moved the shortest way clear (side by side first). A
 // label whose box overlaps nothing keeps its place, also when others move.
 // The boxes are in sheet cm, so the screen and the page get one layout.
-#include "drawing/Widocznosc.h"
+#include "drawing/Rysowanie.h"
 
 #include <string>
 #include <string_view>
@@ -26,19 +26,20 @@ bool Nachodza(const TRamkaCm& a, const TRamkaCm& b, double odstep = OdstepEtykie
 // The box a stroke text covers: from its reference point along its advances
 // (the strokes are 1.2 times DlugoscTekstu's width factor), Wysokosc across,
 // upward at 90°, rightward at any other angle.
-TRamkaCm RamkaTekstu(const TCzcionka& czcionka, std::string_view Tresc, TPunktCm P, double Wysokosc,
-                     double Szerokosc, double Kat);
+TRamkaCm RamkaTekstu(const TCzcionka& czcionka, std::string_view Tresc, TPunktCm P, const TStylTekstu& styl);
 // The box of a Tytul heading (UTF-8): its cell as printed, 1.25 · Wysokosc
 // high, and a width no system face exceeds for capitals.
 TRamkaCm RamkaTytulu(std::string_view Tresc, TPunktCm P, double Wysokosc);
 
+// Which way a level label gives room when it must: away from what it names,
+// up from load arrows, down from the reaction arrows over it.
+enum class TUstep { WGore, WDol };
+
 struct TEtykietaArkusza {
     TWyjscia Na;
     TPunktCm P;
-    double GruboscMm = 0;
-    int32_t Kolor = 0;
+    TStylTekstu Styl;
     std::string Tekst; // code page 1250
-    double Wysokosc = 0, Szerokosc = 0, Kat = 0;
     TUstep Ustep = TUstep::WGore; // of a level label
 };
 

@@ -21,16 +21,6 @@ int32_t NaInt32(double v)
     return int32_t(v); // truncates toward zero
 }
 
-double TWidok::NaEkranXD(double x) const
-{
-    return std::trunc((x - SrodekX) * 1000 / SkalaWidoku + EkranSrodekX);
-}
-
-double TWidok::NaEkranYD(double w) const
-{
-    return std::trunc(EkranSrodekY - (w - SrodekY) * 1000 / SkalaWidoku);
-}
-
 int32_t TWidok::NaEkranX(double x) const
 {
     return NaInt32(NaEkranXD(x));

@@ -8,6 +8,7 @@
 // One view exists per run, owned by the application and passed by reference.
 #include "platform/Drukarka.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,8 +44,8 @@ struct TWidok {
     // double, unlimited, for code that must clip before it narrows.
     int32_t NaEkranX(double x) const;
     int32_t NaEkranY(double w) const; // w is a world y: pass −y for a sheet y
-    double NaEkranXD(double x) const;
-    double NaEkranYD(double w) const;
+    double NaEkranXD(double x) const { return std::trunc((x - SrodekX) * 1000 / SkalaWidoku + EkranSrodekX); }
+    double NaEkranYD(double w) const { return std::trunc(EkranSrodekY - (w - SrodekY) * 1000 / SkalaWidoku); }
     double ZEkranuX(double kolumna) const;
     double ZEkranuY(double wiersz) const;
     int32_t NaDrukX(double x) const;

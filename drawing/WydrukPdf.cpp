@@ -61,6 +61,18 @@ TInformacjaDrukarki StronaPdf()
     return {DpiPdf, DpiPdf, strona.width(), strona.height()};
 }
 
+TPdfJakoDrukarka::TPdfJakoDrukarka(TKompozycja& k) : k_(k), drukarka_(k.Drukarka)
+{
+    k_.Drukarka = StronaPdf();
+    UlozArkusze(k_);
+}
+
+TPdfJakoDrukarka::~TPdfJakoDrukarka()
+{
+    k_.Drukarka = drukarka_;
+    UlozArkusze(k_);
+}
+
 namespace {
 
 // The pages into `plik`: nothing when all were written, otherwise why not.
@@ -74,15 +86,14 @@ std::optional<QString> PiszPdf(TKompozycja& k, QIODevice& plik, const std::strin
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna())
         return QStringLiteral("nie udało się zacząć dokumentu PDF");
-    // The PDF is the printer printed on, until the print is done.
-    const auto drukarka = k.Drukarka;
-    k.Drukarka = StronaPdf();
-    UlozArkusze(k);
-    TWydrukPdf wydruk(powierzchnia);
-    const int32_t strony = Drukuj(k, wydruk);
-    powierzchnia.Zakoncz();
-    k.Drukarka = drukarka;
-    UlozArkusze(k);
+    int32_t strony = 0;
+    {
+        // The PDF is the printer printed on, until the print is done.
+        const TPdfJakoDrukarka naPdf(k);
+        TWydrukPdf wydruk(powierzchnia);
+        strony = Drukuj(k, wydruk);
+        powierzchnia.Zakoncz();
+    }
     if (strony < IloscStronWydruku(k.Zadanie))
         return QStringLiteral("nie wszystkie strony zostały zapisane");
     return std::nullopt;

@@ -3,12 +3,28 @@
 // the machine has no printer, and what the command line's --pdf writes.
 #include "platform/Drukarka.h"
 
+#include <optional>
 #include <string>
 
 struct TKompozycja;
 
 // The printable area of the PDF page, as a printer would give it.
 TInformacjaDrukarki StronaPdf();
+
+// While it lives, the composition's printer is the PDF page and its sheets
+// are laid out for that page; when it goes, however its scope is left, the
+// printer is the composition's own again and the sheets are laid out for it.
+class TPdfJakoDrukarka {
+public:
+    explicit TPdfJakoDrukarka(TKompozycja& k);
+    ~TPdfJakoDrukarka();
+    TPdfJakoDrukarka(const TPdfJakoDrukarka&) = delete;
+    TPdfJakoDrukarka& operator=(const TPdfJakoDrukarka&) = delete;
+
+private:
+    TKompozycja& k_;
+    std::optional<TInformacjaDrukarki> drukarka_;
+};
 
 // A4 portrait at 300 dpi whose printable area is the 20.5 × 28.5 cm sheet,
 // a page per combination in use and, with two or more, one envelope page.

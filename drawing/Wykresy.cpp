@@ -67,21 +67,21 @@ struct TRodzajWykresu {
     // The span whose axis starts at P.
     TUklad Uklad(const TRysowanie& r, TPunktCm P) const
     {
-        return {P.X, P.Y, r.Widok.SkalaRysunkuX, SkalaWykresu(r, wyn, Momenty)};
+        return {P.X, P.Y, r.Widok.SkalaRysunkuX, SkalaWykresu(r.Nastawy, r.Widok, wyn, Momenty)};
     }
 };
 
-void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, TWyjscia na, TPunktCm P, int32_t K)
+void RysujLinie(TRysowanie& r, const TRodzajWykresu& rodzaj, TWyjscia na, TPunktCm P, TKolor K)
 {
     const double xs = P.X, oy = P.Y;
     const TUklad u = rodzaj.Uklad(r, P);
     const double xk = u.X(rodzaj.L());
-    Linia(r, na, {xs, oy}, {xk, oy}, PioroOsi, Kolor::Czarny);
+    Linia(r, na, {xs, oy}, {xk, oy}, {PioroOsi, Kolor::Czarny});
     const std::vector<TPunktWykresu>& p = rodzaj.Linia();
     const int32_t n = rodzaj.Ilosc();
     if (n < 2)
         return;
-    TLamana obrys(r, na, PioroLinii, K);
+    TLamana obrys(r, na, {PioroLinii, K});
     obrys.Punkt(xs, oy);
     for (int32_t i = 0; i < n; ++i)
         obrys.Punkt(u.X(p[size_t(i)].X), u.Y(p[size_t(i)].Wartosc));
@@ -104,14 +104,18 @@ struct TOpis {
     const TPasWidoczny& pas;
     const TRodzajWykresu& rodzaj;
     TWyjscia na;
-    int32_t K;
+    TKolor K;
     TUklad u;
 
     void operator()(double p, double v, TPolozenieEtykiety polozenie) const
     {
         const double h = r.Nastawy.WysokoscCzcionki, w = r.Nastawy.SzerokoscCzcionki;
-        Etykieta(r, pas, na, {u.X(p) + 0.5 * h, u.Y(v)}, PioroEtykiet, K, v, MaskaWartosci, "", h, w, KatEtykiet,
-                 polozenie);
+        Etykieta(r, pas, na,
+                 {.P = {u.X(p) + 0.5 * h, u.Y(v)},
+                  .Styl = {{PioroEtykiet, K}, h, w, KatEtykiet},
+                  .Wartosc = v,
+                  .Maska = MaskaWartosci,
+                  .Polozenie = polozenie});
     }
     // Below the axis means a positive moment or a negative shear force.
     void WgZnaku(double p, double v) const
@@ -143,9 +147,10 @@ void Liczone(const TDaneZadania& zad, const std::array<T, N>& tablica, int32_t c
             dzialanie(r);
 }
 
-bool Policzona(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s)
+bool Policzona(const TZrodloWykresu& z)
 {
-    return c >= 0 && c < IloscWynikow(zad, wyn) && s >= 0 && s < IloscPrzeselRysunku(zad);
+    return z.Kombinacja >= 0 && z.Kombinacja < IloscWynikow(z.Zadanie, z.Wyniki) && z.Przeslo >= 0 &&
+           z.Przeslo < IloscPrzeselRysunku(z.Zadanie);
 }
 
 } // namespace
@@ -156,12 +161,11 @@ double SkalaRzednych(double wysokosc, float najwiekszy)
     return wysokosc / n;
 }
 
-double SkalaWykresu(const TRysowanie& r, const TWyniki& wyn, bool Momenty)
+double SkalaWykresu(const TNastawy& n, const TWidok& w, const TWyniki& wyn, bool Momenty)
 {
-    const TNastawy& n = r.Nastawy;
     const double k = Momenty ? SkalaRzednych(n.WysokoscMomentow, wyn.NajwiekszyM)
                              : SkalaRzednych(n.WysokoscPoprzecznych, wyn.NajwiekszyT);
-    return (Momenty ? 1.0 : -1.0) * r.Widok.SkalaRysunkuY * k;
+    return (Momenty ? 1.0 : -1.0) * w.SkalaRysunkuY * k;
 }
 
 int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
@@ -188,32 +192,33 @@ int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
     return n;
 }
 
-void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
-                    int32_t K)
+void WykresMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor K)
 {
-    if (c < 0 || c >= IloscWynikow(zad, wyn))
+    if (z.Kombinacja < 0 || z.Kombinacja >= IloscWynikow(z.Zadanie, z.Wyniki))
         return;
     const TPasWidoczny pas = PasWidoczny(r, na);
     Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5}, r.Nastawy.PiszJednostki ? "MOMENTY [kNm]" : "MOMENTY", 0.5);
-    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
-        LiniaMomentow(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
-        OpisMomentow(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
+    DlaWidocznychPrzesel(r, pas, z.Zadanie, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
+        const TZrodloWykresu zrodlo{z.Zadanie, z.Wyniki, z.Kombinacja, i};
+        LiniaMomentow(r, zrodlo, przeslo, {xs, O.Y}, K);
+        OpisMomentow(r, zrodlo, przeslo, {xs, O.Y}, K);
     });
 }
 
-void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
-                   TPunktCm P, int32_t K)
+void LiniaMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K)
 {
-    if (!Policzona(zad, wyn, c, s))
+    if (!Policzona(z))
         return;
-    RysujLinie(r, {zad, wyn, c, s, true}, na, P, K);
+    RysujLinie(r, {z.Zadanie, z.Wyniki, z.Kombinacja, z.Przeslo, true}, na, P, K);
 }
 
-void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
-                  TPunktCm P, int32_t K)
+void OpisMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K)
 {
-    if (!Policzona(zad, wyn, c, s))
+    if (!Policzona(z))
         return;
+    const TDaneZadania& zad = z.Zadanie;
+    const TWyniki& wyn = z.Wyniki;
+    const int32_t c = z.Kombinacja, s = z.Przeslo;
     const TPasWidoczny pas = PasWidoczny(r, na);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, true};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
@@ -248,33 +253,34 @@ void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, in
     }
 }
 
-void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na,
-                           TPunktCm O, int32_t K)
+void WykresSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor K)
 {
-    if (c < 0 || c >= IloscWynikow(zad, wyn))
+    if (z.Kombinacja < 0 || z.Kombinacja >= IloscWynikow(z.Zadanie, z.Wyniki))
         return;
     const TPasWidoczny pas = PasWidoczny(r, na);
     Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5},
              r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", 0.5);
-    DlaWidocznychPrzesel(r, pas, zad, na, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
-        LiniaSilPoprzecznych(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
-        OpisSilPoprzecznych(r, zad, wyn, c, i, przeslo, {xs, O.Y}, K);
+    DlaWidocznychPrzesel(r, pas, z.Zadanie, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
+        const TZrodloWykresu zrodlo{z.Zadanie, z.Wyniki, z.Kombinacja, i};
+        LiniaSilPoprzecznych(r, zrodlo, przeslo, {xs, O.Y}, K);
+        OpisSilPoprzecznych(r, zrodlo, przeslo, {xs, O.Y}, K);
     });
 }
 
-void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                          TWyjscia na, TPunktCm P, int32_t K)
+void LiniaSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K)
 {
-    if (!Policzona(zad, wyn, c, s))
+    if (!Policzona(z))
         return;
-    RysujLinie(r, {zad, wyn, c, s, false}, na, P, K);
+    RysujLinie(r, {z.Zadanie, z.Wyniki, z.Kombinacja, z.Przeslo, false}, na, P, K);
 }
 
-void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         TWyjscia na, TPunktCm P, int32_t K)
+void OpisSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K)
 {
-    if (!Policzona(zad, wyn, c, s))
+    if (!Policzona(z))
         return;
+    const TDaneZadania& zad = z.Zadanie;
+    const TWyniki& wyn = z.Wyniki;
+    const int32_t c = z.Kombinacja, s = z.Przeslo;
     const TPasWidoczny pas = PasWidoczny(r, na);
     const TRodzajWykresu rodzaj{zad, wyn, c, s, false};
     const TOpis opis{r, pas, rodzaj, na, K, rodzaj.Uklad(r, P)};
@@ -299,15 +305,16 @@ void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& 
     Liczone(zad, zad.Momenty, c, s, [&](const TMoment& m) { opis.Przekroj(m.X, m.X); });
 }
 
-void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
-                   int32_t KPlus, int32_t KMinus)
+void WykresReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus, TKolor KMinus)
 {
+    const TDaneZadania& zad = z.Zadanie;
+    const TWyniki& wyn = z.Wyniki;
+    const int32_t c = z.Kombinacja;
     if (c < 0 || c >= IloscWynikow(zad, wyn))
         return;
     const double ox = O.X, oy = O.Y;
     const TPasWidoczny pas = PasWidoczny(r, na);
     const TNastawy& n = r.Nastawy;
-    const double h = n.WysokoscCzcionki, w = n.SzerokoscCzcionki;
     const double s = r.Widok.SkalaRysunkuX;
     const int32_t N = IloscPrzeselRysunku(zad);
     const auto podpora = [&](int32_t j) {
@@ -315,41 +322,48 @@ void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, i
     };
     const double xN = podpora(N);
     Naglowek(r, pas, na, {ox + 1.0, oy - 1.0}, "REAKCJE", 0.5);
-    Linia(r, na, {ox, oy}, {xN, oy}, PioroOsi, Kolor::Czarny);
+    Linia(r, na, {ox, oy}, {xN, oy}, {PioroOsi, Kolor::Czarny});
+    const auto etykieta = [&](TWyjscia gdzie, TPunktCm P, TKolor kol, double v, std::string_view jednostka,
+                              TUstep ustep) {
+        Etykieta(r, pas, gdzie,
+                 {.P = P,
+                  .Styl = {{0.2, kol}, n.WysokoscCzcionki, n.SzerokoscCzcionki},
+                  .Wartosc = v,
+                  .Maska = MaskaWartosci,
+                  .Jednostka = n.PiszJednostki ? jednostka : "",
+                  .Ustep = ustep});
+    };
 
-    const std::string_view kN = n.PiszJednostki ? " kN" : "";
     for (int32_t j = 0; j <= N; ++j) {
         const double xj = podpora(j);
-        const TWyjscia podpora = pas.Wyjscia(na, xj, xj, Zapas);
+        const TWyjscia podpora = pas.Wyjscia(xj, xj, Zapas);
         if (!podpora)
             continue;
         const double R = Reakcja(wyn, c, j, N);
-        const int32_t kol = R >= 0 ? KPlus : KMinus;
+        const TKolor kol = R >= 0 ? KPlus : KMinus;
         if (R >= 0)
-            StrzalkaReakcji(r, podpora, {xj, oy + 0.2}, 0.2, kol, 1.2, 1.2);
+            StrzalkaReakcji(r, podpora, {xj, oy + 0.2}, {0.2, kol}, 1.2, 1.2);
         else
-            StrzalkaReakcji(r, podpora, {xj, oy + 1.4}, 0.2, kol, 1.2, -1.2);
-        Etykieta(r, pas, podpora, {xj + 0.3, oy + 1.5}, 0.2, kol, R, MaskaWartosci, kN, h, w, 0,
-                 TPolozenieEtykiety::NaRzednej, TUstep::WDol);
+            StrzalkaReakcji(r, podpora, {xj, oy + 1.4}, {0.2, kol}, 1.2, -1.2);
+        etykieta(podpora, {xj + 0.3, oy + 1.5}, kol, R, " kN", TUstep::WDol);
     }
 
-    const std::string_view kNm = n.PiszJednostki ? " kNm" : "";
     const double ML = wyn.MomentyKoncowe[size_t(c)][0].MomentL;
     const double MR = wyn.MomentyKoncowe[size_t(c)][size_t(N) - 1].MomentP;
     if (std::fabs(ML) > 0.001) {
-        const int32_t kol = ML < 0 ? KMinus : KPlus;
+        const TKolor kol = ML < 0 ? KMinus : KPlus;
         if (ML < 0)
-            MomentPodwojnyB(r, na, {ox - 0.25, oy}, 0.2, kol, 0.5, 0.5);
+            MomentPodwojnyB(r, na, {ox - 0.25, oy}, {0.2, kol}, 0.5, 0.5);
         else
-            MomentPodwojnyA(r, na, {ox - 0.25, oy}, 0.2, kol, 0.5, 0.5);
-        Etykieta(r, pas, na, {ox - 1.0, oy - 0.75}, 0.2, kol, ML, MaskaWartosci, kNm, h, w, 0);
+            MomentPodwojnyA(r, na, {ox - 0.25, oy}, {0.2, kol}, 0.5, 0.5);
+        etykieta(na, {ox - 1.0, oy - 0.75}, kol, ML, " kNm", TUstep::WGore);
     }
     if (std::fabs(MR) > 0.001) {
-        const int32_t kol = MR < 0 ? KMinus : KPlus;
+        const TKolor kol = MR < 0 ? KMinus : KPlus;
         if (MR < 0)
-            MomentPodwojnyC(r, na, {xN + 0.25, oy}, 0.2, kol, 0.5, 0.5);
+            MomentPodwojnyC(r, na, {xN + 0.25, oy}, {0.2, kol}, 0.5, 0.5);
         else
-            MomentPodwojnyD(r, na, {xN + 0.25, oy}, 0.2, kol, 0.5, 0.5);
-        Etykieta(r, pas, na, {xN, oy - 0.75}, 0.2, kol, MR, MaskaWartosci, kNm, h, w, 0);
+            MomentPodwojnyD(r, na, {xN + 0.25, oy}, {0.2, kol}, 0.5, 0.5);
+        etykieta(na, {xN, oy - 0.75}, kol, MR, " kNm", TUstep::WGore);
     }
 }

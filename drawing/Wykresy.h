@@ -10,9 +10,6 @@
 // combination c when the results do not hold it (IloscWynikow).
 #include "drawing/Rysowanie.h"
 
-struct TDaneZadania;
-struct TWyniki;
-
 // How many combinations, from 0, the results can be drawn for: those the
 // last analysis computed and that are still in use, as long as every table
 // holds all spans of the task; 0 after a refused analysis.
@@ -23,26 +20,20 @@ int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn);
 double SkalaRzednych(double wysokosc, float najwiekszy);
 // Sheet cm along y per kNm of moment (Momenty) or per kN of shear force, with
 // SkalaRysunkuY and the sign that draws moments downward, shear forces upward.
-double SkalaWykresu(const TRysowanie& r, const TWyniki& wyn, bool Momenty);
+double SkalaWykresu(const TNastawy& n, const TWidok& w, const TWyniki& wyn, bool Momenty);
 
-void WykresMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
-                    int32_t K);
-// Axis and outline of span s.
-void LiniaMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
-                   TPunktCm P, int32_t K);
-// Value labels of span s: its ends, the loads of groups counted in c, and the
-// extremes where the shear force changes sign.
-void OpisMomentow(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s, TWyjscia na,
-                  TPunktCm P, int32_t K);
+// The diagram of combination z.Kombinacja, its span routines of span z.Przeslo.
+void WykresMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor K);
+// Axis and outline of the span.
+void LiniaMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K);
+// Value labels of the span: its ends, the loads of groups counted in the
+// combination, and the extremes where the shear force changes sign.
+void OpisMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K);
 
-void WykresSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na,
-                           TPunktCm O, int32_t K);
-void LiniaSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                          TWyjscia na, TPunktCm P, int32_t K);
-void OpisSilPoprzecznych(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, int32_t s,
-                         TWyjscia na, TPunktCm P, int32_t K);
+void WykresSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor K);
+void LiniaSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K);
+void OpisSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor K);
 
 // Reactions in KPlus when zero or upward, in KMinus when downward, and the end
 // moments of clamped extreme supports.
-void WykresReakcji(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TWyjscia na, TPunktCm O,
-                   int32_t KPlus, int32_t KMinus);
+void WykresReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus, TKolor KMinus);

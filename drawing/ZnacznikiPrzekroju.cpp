@@ -16,10 +16,8 @@ namespace {
 // Labels whose corner lies farther off the surface are not drawn: nothing
 // of them could show, and text far outside the device is not worth the painter's time.
 constexpr double MarginesNapisu = 2000;
-constexpr int32_t Zolty = Rgb(255, 255, 0);
-
 struct TZnacznik {
-    TRysowanie& r;
+    const TRysowanieNakladki& r;
     IPowierzchnia& p;
     int32_t tekstX;  // where the labels start
     TPunktCm O;      // the diagram's origin
@@ -30,13 +28,14 @@ struct TZnacznik {
         if (!std::isfinite(wiersz) || wiersz < -MarginesNapisu || wiersz > rozmiar.Wysokosc + MarginesNapisu ||
             tekstX < -MarginesNapisu || tekstX > rozmiar.Szerokosc + MarginesNapisu)
             return;
-        p.Napis(tekstX, int32_t(wiersz), tekst, "", WysokoscNapisuZnacznika, Kolor::Czarny, Zolty);
+        p.Napis(tekstX, int32_t(wiersz), tekst,
+                {.Wysokosc = WysokoscNapisuZnacznika, .Kolor = Kolor::Czarny, .Tlo = Kolor::Zolty});
     }
     // The row of a sheet y (cm).
     double Wiersz(double y) const { return r.Widok.NaEkranYD(-y); }
 };
 
-TZnacznik Linia(TRysowanie& r, IPowierzchnia& p, TPunktCm O, const TPrzekroj& przekroj)
+TZnacznik Linia(const TRysowanieNakladki& r, IPowierzchnia& p, TPunktCm O, const TPrzekroj& przekroj)
 {
     const TWidok& w = r.Widok;
     const double x = O.X + przekroj.XGlobalne * w.SkalaRysunkuX;
@@ -49,15 +48,13 @@ TZnacznik Linia(TRysowanie& r, IPowierzchnia& p, TPunktCm O, const TPrzekroj& pr
 
 } // namespace
 
-void ZnacznikiPrzekroju(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, const TPokazuj& pokaz,
-                        const TSilyPrzekroju& sily)
+void ZnacznikiPrzekroju(const TRysowanieNakladki& r, const TDaneZadania& zad, const TWyniki& wyn,
+                        const TPokazuj& pokaz, const TSilyPrzekroju& sily)
 {
-    if (!r.Ekran)
-        return;
-    IPowierzchnia& p = *r.Ekran;
+    IPowierzchnia& p = r.Ekran;
     const TNastawy& n = r.Nastawy;
-    const double kM = SkalaWykresu(r, wyn, true);  // sheet cm per kNm, positive down
-    const double kT = SkalaWykresu(r, wyn, false); // per kN, negative: positive values up
+    const double kM = SkalaWykresu(r.Nastawy, r.Widok, wyn, true);  // sheet cm per kNm, positive down
+    const double kT = SkalaWykresu(r.Nastawy, r.Widok, wyn, false); // per kN, negative: positive values up
     const auto wartosc = [&](double v) { return FormatujMaska(v, Maska::Wartosc, r.Separator); };
     // The font height value of the labels (−11) less 2 or 1 pixels: a label
     // ending at the ordinate rather than starting there.

@@ -1,5 +1,7 @@
 #include "mainwindow/Podglad.h"
 
+#include "drawing/PowierzchniaQt.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -69,7 +71,7 @@ void TPodglad::paintEvent(QPaintEvent*)
     const double s = Skala();
     const TRozmiarPowierzchni r = RozmiarUrzadzenia();
     if (!obraz_ || obraz_->isNull()) {
-        p.fillRect(rect(), QColor(0xDC, 0xDC, 0xDC));
+        p.fillRect(rect(), NaQColor(Kolor::JasnySzary));
         return;
     }
     // Device pixel for device pixel; a box larger than the picture shows grey beyond it.
@@ -99,4 +101,10 @@ void TPodglad::mouseMoveEvent(QMouseEvent* zdarzenie)
 void TPodglad::mouseReleaseEvent(QMouseEvent* zdarzenie)
 {
     emit MouseUp(zdarzenie);
+}
+
+void TPodglad::resizeEvent(QResizeEvent* zdarzenie)
+{
+    QWidget::resizeEvent(zdarzenie);
+    emit Resize();
 }

@@ -4,7 +4,8 @@
 // dotted rectangle. Between the two lies a transparent layer of its own for
 // what is drawn over the sheets for a while (the load previews of the load
 // dialogs); clearing it leaves exactly the picture. Its paint event only
-// copies; the picture is composed elsewhere. Mouse events go to the main window's handlers.
+// copies; the picture is drawn elsewhere. Mouse events and a change of size
+// go to the main window's handlers.
 #include "drawing/Powierzchnia.h"
 
 #include <QImage>
@@ -37,12 +38,15 @@ signals:
     void MouseDown(QMouseEvent* zdarzenie);
     void MouseMove(QMouseEvent* zdarzenie);
     void MouseUp(QMouseEvent* zdarzenie);
+    // The paint box has a new size: the picture must be drawn for it.
+    void Resize();
 
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseMoveEvent(QMouseEvent* zdarzenie) override;
     void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
+    void resizeEvent(QResizeEvent* zdarzenie) override;
 
 private:
     const QImage* obraz_ = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/Polecenia.h"
 
+#include "drawing/EkranWidoku.h"
 #include "drawing/PodgladObciazen.h"
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
@@ -43,17 +44,14 @@ std::string Bezwzgledna(const std::string& plik)
 } // namespace
 
 TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad)
-    : Kompozycja{.Zadanie = program.Zadanie,
-                 .Wyniki = program.Wyniki,
-                 .Widok = program.Widok,
-                 .Czcionka = program.Czcionka,
-                 .Komunikaty = otoczenie.Komunikaty,
-                 .Pokazuj = program.Pokazuj,
-                 .Separator = program.Regionalne.SeparatorDziesietny}
+    : Kompozycja(program.Zadanie, program.Wyniki, program.Widok, program.Czcionka, otoczenie.Komunikaty,
+                 program.Regionalne.SeparatorDziesietny)
+    , Nagranie(program.Czcionka)
     , program_(program)
     , otoczenie_(otoczenie)
     , podglad_(podglad)
 {
+    Kompozycja.Pokazuj = program.Pokazuj;
     // The glyphs a missing or short file did not supply stay empty; the program goes on.
     const std::string blad = WczytajCzcionke(SciezkaCzcionki(program.FolderProgramu), program.Czcionka);
     if (!blad.empty())
@@ -69,6 +67,7 @@ void TPolecenia::ZapytajDrukarke()
 void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
 {
     ObrazArkusza = QImage(std::max(ekran.Szerokosc, 1), std::max(ekran.Wysokosc, 1), QImage::Format_RGB32);
+    Nagranie.Wyczysc();
     program_.Widok = TWidok{};
     NowyTemat(program_.Zadanie);
     if (Dialogi.NowyTemat)
@@ -79,7 +78,7 @@ void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
     program_.Widok.EkranSrodekX = r.Szerokosc / 2.0;
     program_.Widok.EkranSrodekY = r.Wysokosc / 2.0;
 
-    ObrazArkusza.fill(QColor(0xDC, 0xDC, 0xDC));
+    ObrazArkusza.fill(NaQColor(Kolor::JasnySzary));
     QPainter p(&ObrazArkusza);
     QFont f = p.font();
     f.setPixelSize(int(12 * skala));
@@ -94,26 +93,36 @@ void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
     podglad_.Pokaz();
 }
 
-void TPolecenia::Przerysuj()
+QImage TPolecenia::Okno()
 {
     const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
     const int W = std::max(r.Szerokosc, 0), H = std::max(r.Wysokosc, 0);
     if (W > ObrazArkusza.width() || H > ObrazArkusza.height()) {
         // A paint box larger than the screen it started on (moved to a larger one).
         QImage wiekszy(std::max(W, ObrazArkusza.width()), std::max(H, ObrazArkusza.height()), QImage::Format_RGB32);
-        wiekszy.fill(QColor(0xDC, 0xDC, 0xDC));
+        wiekszy.fill(NaQColor(Kolor::JasnySzary));
         QPainter(&wiekszy).drawImage(0, 0, ObrazArkusza);
         ObrazArkusza = std::move(wiekszy);
     }
-    // The paint box's corner of the picture, sharing its pixels: the
-    // composition sees the paint box's size and draws nothing beyond it.
-    QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+    // The picture of the view sees the paint box's size and draws nothing beyond it.
+    return QImage(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
+}
+
+void TPolecenia::Przerysuj()
+{
     if (Dialogi.Pokazuj)
         program_.Pokazuj = Dialogi.Pokazuj();
     Kompozycja.Pokazuj = program_.Pokazuj;
-    {
+    Skomponuj(Kompozycja, &Nagranie);
+    WidokZmieniony();
+}
+
+void TPolecenia::WidokZmieniony()
+{
+    if (!Nagranie.Puste()) {
+        QImage okno = Okno();
         TPowierzchniaQt powierzchnia(okno);
-        ::Przerysuj(Kompozycja, &powierzchnia);
+        Odtworz(Nagranie, program_.Widok, powierzchnia);
     }
     podglad_.Pokaz();
 }
@@ -246,12 +255,13 @@ void TPolecenia::Drukuj()
     Kompozycja.DataWydruku =
         QDate::currentDate().toString(QString::fromStdString(program_.Regionalne.FormatDaty)).toStdString();
     // A beam wider than the page is asked about on the page it would print on.
-    const bool drukarka = Kompozycja.Drukarka.has_value();
-    if (!drukarka)
-        Kompozycja.Drukarka = StronaPdf();
-    const bool drukowac = PotwierdzWydruk(Kompozycja, otoczenie_.Komunikaty);
-    if (!drukarka)
-        Kompozycja.Drukarka.reset();
+    bool drukowac = false;
+    if (Kompozycja.Drukarka) {
+        drukowac = PotwierdzWydruk(Kompozycja, otoczenie_.Komunikaty);
+    } else {
+        const TPdfJakoDrukarka naPdf(Kompozycja);
+        drukowac = PotwierdzWydruk(Kompozycja, otoczenie_.Komunikaty);
+    }
     if (!drukowac) {
         Przerysuj();
         return;
@@ -271,7 +281,7 @@ void TPolecenia::Drukuj()
     Przerysuj();
 }
 
-void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, TPiora piora)
+void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, const TPiora& piora)
 {
     const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
     const int W = std::min(std::max(r.Szerokosc, 0), ObrazArkusza.width());
@@ -279,7 +289,8 @@ void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, TPiora piora)
     QImage okno(ObrazArkusza.bits(), W, H, ObrazArkusza.bytesPerLine(), ObrazArkusza.format());
     {
         TPowierzchniaQt powierzchnia(okno);
-        TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+        TEkranWidoku ekran(powierzchnia, program_.Widok, program_.Czcionka);
+        TRysowanie rys{&ekran, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
                        program_.Regionalne.SeparatorDziesietny};
         ::ZnacznikPrzesla(rys, program_.Zadanie, przeslo, piora);
     }
@@ -289,8 +300,8 @@ void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, TPiora piora)
 void TPolecenia::RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie)
 {
     TPowierzchniaQt powierzchnia(nakladka);
-    TRysowanie rys{&powierzchnia, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
-                   program_.Regionalne.SeparatorDziesietny};
+    const TRysowanieNakladki rys{powierzchnia, program_.Widok, program_.Zadanie.Nastawy,
+                                       program_.Regionalne.SeparatorDziesietny};
     ::PodgladObciazenia(rys, program_.Zadanie, obciazenie);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The commands of the main window as plain sequences over the program's
-// data: new task, open, save, copy, print, and the composition every command
-// ends with. The window calls them and shows what they composed; tests call
-// them without a window.
+// data: new task, open, save, copy, print, and the picture every command
+// ends with. The window calls them and shows what they drew; tests call them
+// without a window. A command that changed the task, its results or the
+// settings composes the sheets again (Przerysuj); one that moved or resized
+// the view only replays the composition (WidokZmieniony).
 #include "drawing/Arkusze.h"
 #include "mainwindow/Program.h"
 
@@ -12,7 +14,6 @@
 #include <string>
 
 struct TObciazeniePodgladu;
-struct TPiora;
 struct TWidokiZPliku;
 
 // What the commands need of the window.
@@ -45,8 +46,10 @@ public:
     TZaczepy Dialogi;
 
     TKompozycja Kompozycja;
-    // The sheets as last composed, in device pixels, as large as the screen;
-    // the paint box shows its top-left corner.
+    // The sheets as last composed, in sheet cm.
+    TNagranie Nagranie;
+    // The picture of the view, in device pixels, as large as the screen; the
+    // paint box shows its top-left corner.
     QImage ObrazArkusza;
 
     // The task's file (UTF-8, an absolute path); empty until the task is read or saved.
@@ -56,8 +59,13 @@ public:
     // `ekran` device pixels, the first view, a new task, zoom all and the
     // start picture drawn at `skala` device pixels per pixel.
     void Start(TRozmiarPowierzchni ekran, double skala);
-    // The composition into ObrazArkusza for the paint box's present size, then shown.
+    // The content changed: the sheets composed again into the recording,
+    // then the picture of the view.
     void Przerysuj();
+    // The view changed (zoom, pan, a zoom window, the paint box's size): the
+    // recording replayed into ObrazArkusza for the paint box's present size,
+    // then shown. Before the first composition the start picture stays.
+    void WidokZmieniony();
 
     // Each returns true when it did what it was asked.
     bool NoweZadanie();
@@ -73,11 +81,14 @@ public:
 
     // The load dialogs' aids: the span marker into ObrazArkusza, then shown;
     // the load preview onto `nakladka`, a transparent layer over it.
-    void ZaznaczPrzeslo(int32_t przeslo, TPiora piora);
+    void ZaznaczPrzeslo(int32_t przeslo, const TPiora& piora);
     void RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie);
 
 private:
     bool Czytaj(const std::string& plik);
+    // The paint box's corner of ObrazArkusza, sharing its pixels, enlarged
+    // first when the paint box outgrew it (moved to a larger screen).
+    QImage Okno();
     TDialogPliku Dialog(TDialogPliku::TRodzaj rodzaj) const;
     void ZapytajDrukarke();
 

@@ -54,7 +54,8 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     , program_(program)
     , polecenia_(std::make_unique<TPolecenia>(program, otoczenie, static_cast<IPodglad&>(*this)))
     , sterowanie_(std::make_unique<TSterowanie>(program, otoczenie.Komunikaty, static_cast<IOknoWidoku&>(*this),
-                                                [this] { polecenia_->Przerysuj(); }))
+                                                [this] { polecenia_->Przerysuj(); },
+                                                [this] { polecenia_->WidokZmieniony(); }))
 {
     ZaladujIkony();
     setObjectName(QStringLiteral("Quarvi"));
@@ -125,6 +126,7 @@ void TQuarvi::UtworzStrone()
     connect(Podglad_, &TPodglad::MouseDown, this, &TQuarvi::PodgladMouseDown);
     connect(Podglad_, &TPodglad::MouseMove, this, &TQuarvi::PodgladMouseMove);
     connect(Podglad_, &TPodglad::MouseUp, this, &TQuarvi::PodgladMouseUp);
+    connect(Podglad_, &TPodglad::Resize, this, &TQuarvi::PodgladResize);
 
     // Its items come with the tool bars' actions.
     ZoomMenu = new QMenu(Podglad_);
@@ -284,4 +286,9 @@ void TQuarvi::PodgladMouseUp(QMouseEvent* zdarzenie)
 void TQuarvi::FormMouseWheel(int kat)
 {
     sterowanie_->Kolko(kat);
+}
+
+void TQuarvi::PodgladResize()
+{
+    polecenia_->WidokZmieniony();
 }

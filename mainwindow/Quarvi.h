@@ -38,6 +38,8 @@ public:
     void PodgladMouseDown(QMouseEvent* zdarzenie);
     void PodgladMouseMove(QMouseEvent* zdarzenie);
     void PodgladMouseUp(QMouseEvent* zdarzenie);
+    // The paint box resized: the same view drawn for its new size.
+    void PodgladResize();
     // A wheel turned anywhere over the window.
     void FormMouseWheel(int kat);
 

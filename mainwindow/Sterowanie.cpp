@@ -7,8 +7,12 @@
 #include <utility>
 
 TSterowanie::TSterowanie(TProgram& program, IKomunikaty& komunikaty, IOknoWidoku& okno,
-                         std::function<void()> przerysuj)
-    : program_(program), komunikaty_(komunikaty), okno_(okno), przerysuj_(std::move(przerysuj))
+                         std::function<void()> przerysuj, std::function<void()> widokZmieniony)
+    : program_(program)
+    , komunikaty_(komunikaty)
+    , okno_(okno)
+    , przerysuj_(std::move(przerysuj))
+    , widokZmieniony_(std::move(widokZmieniony))
 {
 }
 
@@ -16,33 +20,33 @@ void TSterowanie::ZoomPan()
 {
     program_.Widok.TrybPrzesuwania = true;
     okno_.UstawKursor(TKursor::Dlon);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::ZoomOkno()
 {
     program_.Widok.TrybOkna = true;
     okno_.UstawKursor(TKursor::Okno);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::ZoomWszystko()
 {
     const TRozmiarPowierzchni r = okno_.RozmiarPodgladu();
     ::ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::Powieksz()
 {
     ::Powieksz(program_.Widok);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::Pomniejsz()
 {
     ::Pomniejsz(program_.Widok);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::Kolko(int kat)
@@ -55,7 +59,7 @@ void TSterowanie::Kolko(int kat)
     kat_ -= kroki * JedenObrotKolka;
     for (int i = 0; i < std::abs(kroki); ++i)
         KolkoMyszy(program_.Widok, kroki > 0);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 void TSterowanie::Nacisniecie(TPrzyciskMyszy przycisk, TPiksel p)
@@ -81,7 +85,7 @@ void TSterowanie::Ruch(TPiksel p)
     okno_.UstawOdczyt(OdczytWspolrzednych(w, p.Kolumna, p.Wiersz, program_.Regionalne.SeparatorDziesietny));
     // The sheet follows the mouse.
     if (Przesuwanie(w, p.Kolumna, p.Wiersz, H))
-        przerysuj_();
+        widokZmieniony_();
     else if (w.RysowanieOkna)
         okno_.UstawRamke(TRamkaOkna{{w.PunktX, H - w.PunktY}, p});
 }
@@ -101,7 +105,7 @@ void TSterowanie::Puszczenie(TPiksel p)
     if (!zmiana)
         return;
     okno_.UstawKursor(w.TrybOkna ? TKursor::Okno : TKursor::Krzyz);
-    przerysuj_();
+    widokZmieniony_();
 }
 
 bool TSterowanie::MoznaDodawac()

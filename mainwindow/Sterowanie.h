@@ -52,8 +52,11 @@ inline constexpr const char* NajpierwGeometriaDoEdycji = " Najpierw GEOMETRIA ! 
 
 class TSterowanie {
 public:
-    // `przerysuj` composes the sheets for the view as it now is and shows them.
-    TSterowanie(TProgram& program, IKomunikaty& komunikaty, IOknoWidoku& okno, std::function<void()> przerysuj);
+    // `przerysuj` composes the sheets again and shows them (the task or its
+    // settings changed); `widokZmieniony` only shows the composition at the
+    // view as it now is (zoom, pan).
+    TSterowanie(TProgram& program, IKomunikaty& komunikaty, IOknoWidoku& okno, std::function<void()> przerysuj,
+                std::function<void()> widokZmieniony);
 
     // The zoom tool bar and the paint box's pop-up menu.
     void ZoomPan();   // arms the pan tool for one drag
@@ -86,6 +89,7 @@ private:
     IKomunikaty& komunikaty_;
     IOknoWidoku& okno_;
     std::function<void()> przerysuj_;
+    std::function<void()> widokZmieniony_;
     int kat_ = 0; // wheel angle not yet a whole notch
 };
 

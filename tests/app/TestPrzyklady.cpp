@@ -99,8 +99,9 @@ TEST_F(Przyklady, EveryLabelOfEveryExampleIsAShortNumberWithTheUsersSeparator)
         ASSERT_TRUE(WczytajIPrzelicz(wpis.path().string(), *zad, *wyn, bledy)) << bledy.str();
         TWidok widok;
         TRejestrKomunikatow kom;
-        TKompozycja k{.Zadanie = *zad, .Wyniki = *wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom,
-                      .Separator = sep, .NazwaPliku = plik, .DataWydruku = "06.12.2026"};
+        TKompozycja k{*zad, *wyn, widok, *czcionka, kom, sep};
+        k.NazwaPliku = plik;
+        k.DataWydruku = "06.12.2026";
 
         // The screen composition of --png, fine enough to read, over every sheet.
         UstawRozmiarArkusza(widok, k.Drukarka, zad->Nastawy, zad->SkalaX, zad->SkalaY);

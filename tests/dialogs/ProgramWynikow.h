@@ -33,14 +33,7 @@ protected:
     TWidok widok;
     std::unique_ptr<TCzcionka> czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow kom;
-    TKompozycja k{.Zadanie = zad,
-                  .Wyniki = wyn,
-                  .Widok = widok,
-                  .Czcionka = *czcionka,
-                  .Komunikaty = kom,
-                  .Pokazuj = {},
-                  .Separator = ',',
-                  .Drukarka = std::nullopt};
+    TKompozycja k{zad, wyn, widok, *czcionka, kom, ','};
 
     void SetUp() override { NowyTemat(zad); }
 

@@ -2,6 +2,7 @@
 // Recording screen and printer surfaces at 1000 screen pixels per cm, sheet (0, 0) at pixel (0, 0),
 // and a font whose strokes spell out the texts drawn.
 #include "analysis/Wyniki.h"
+#include "drawing/EkranWidoku.h"
 #include "drawing/PowierzchniaZapis.h"
 #include "drawing/Rysowanie.h"
 #include "model/Zadanie.h"
@@ -17,6 +18,12 @@
 
 inline constexpr TWyjscia Ekran{.Ekran = true}, Druk{.Druk = true};
 
+// A colour in a failed expectation, as the task stores it.
+inline void PrintTo(TKolor kolor, std::ostream* os)
+{
+    *os << "0x" << std::hex << kolor.Bgr() << std::dec;
+}
+
 struct TOdcinekCm {
     double x1, y1, x2, y2;
 };
@@ -27,7 +34,11 @@ struct TSrodowisko {
     std::unique_ptr<TCzcionka> Czcionka = std::make_unique<TCzcionka>();
     TPowierzchniaZapis Ekran{100000, 100000};
     TPowierzchniaZapis Druk{100000, 100000};
-    TRysowanie R{&Ekran, &Druk, Widok, *Czcionka, Nastawy, ','};
+    // The screen drawn at once through the view.
+    TEkranWidoku EkranWidoku{Ekran, Widok, *Czcionka};
+    TRysowanie R{&EkranWidoku, &Druk, Widok, *Czcionka, Nastawy, ','};
+    // The overlays' drawing on the same screen.
+    TRysowanieNakladki Nakladka{Ekran, Widok, Nastawy, ','};
 
     TSrodowisko() { UstawSkale(1000); UstawDruk(Widok, 254, 254); } // 100 printer pixels per cm
     // `pikseleNaCm` on a W × H paint surface, sheet (0, 0) still at pixel (0, 0).

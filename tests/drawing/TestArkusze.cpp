@@ -2,12 +2,14 @@
 
 #include "analysis/Wyniki.h"
 #include "drawing/Arkusze.h"
+#include "drawing/WydrukPdf.h"
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "tools/przyklady/Przyklady.h"
 
 #include <regex>
+#include <stdexcept>
 
 namespace {
 
@@ -22,8 +24,7 @@ protected:
     TWidok widok{.SkalaWidoku = 1, .SrodekX = 20, .SrodekY = -45};
     std::unique_ptr<TCzcionka> czcionka = std::make_unique<TCzcionka>();
     TRejestrKomunikatow kom;
-    TKompozycja k{.Zadanie = zad, .Wyniki = wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom,
-                  .Pokazuj = {}, .Drukarka = std::nullopt};
+    TKompozycja k{zad, wyn, widok, *czcionka, kom};
     TPowierzchniaZapis ekran{100000, 100000};
 
     void SetUp() override { UstawCzcionkeDoOdczytu(*czcionka); NowyTemat(zad); }
@@ -150,12 +151,12 @@ TEST_F(Kompozycja, ResultsAreRecomputedOnlyWhenTheTaskSaysItChangedAndARefusalIs
 TEST_F(Kompozycja, TheSheetSizeLineAndTheCombinationsHeadingStandAboveTheFirstSheet)
 {
     UstawGeometrie(zad, {6}, true, true);
-    const int32_t g = DodajGrupe(zad, Utf8NaCp1250("Śnieg"), Rgb(0, 0, 255));
+    const int32_t g = DodajGrupe(zad, Utf8NaCp1250("Śnieg"), Rgb(0, 0, 255).Bgr());
     zad.Kombinacje[0].Nazwa = Utf8NaCp1250("Podstawowa");
     zad.Wspolczynniki[0][g] = 1.5f;
     DodajLiniowe(zad, 0, 0, 6, 10);
     Rozmiesc();
-    const auto Jest = [&](const std::string& t, double x, double y, int32_t kolor) {
+    const auto Jest = [&](const std::string& t, double x, double y, TKolor kolor) {
         const auto n = Z(Utf8NaCp1250(t));
         return n.size() == 1 && (std::isnan(x) || std::abs(n[0].X - x) < 0.002) && std::abs(n[0].Y - y) < 0.002 &&
                n[0].Pioro.Kolor == kolor;
@@ -171,7 +172,7 @@ TEST_F(Kompozycja, TheSheetSizeLineAndTheCombinationsHeadingStandAboveTheFirstSh
     Rysuj();
     EXPECT_TRUE(Z("Wymiary arkusza X = 20,32 ; Y = 27,94").size() == 1 && k.Drukarka->SzerokoscStrony == 2400);
     // A composition given no page never asks the system for one: the sheet of no printer.
-    TKompozycja nowa{.Zadanie = zad, .Wyniki = wyn, .Widok = widok, .Czcionka = *czcionka, .Komunikaty = kom};
+    TKompozycja nowa{zad, wyn, widok, *czcionka, kom};
     ekran.Wyczysc();
     Przerysuj(nowa, &ekran);
     EXPECT_TRUE(!nowa.Drukarka && Z("Wymiary arkusza X = 20,5 ; Y = 28,5").size() == 1);
@@ -242,8 +243,8 @@ void Tlok(TDaneZadania& zad)
 {
     NowyTemat(zad);
     UstawGeometrie(zad, {4, 5, 4}, false, true);
-    const int32_t uzytkowe = DodajGrupe(zad, Utf8NaCp1250("Użytkowe"), Rgb(255, 0, 0));
-    const int32_t wiatr = DodajGrupe(zad, "Wiatr", Rgb(0, 0, 255));
+    const int32_t uzytkowe = DodajGrupe(zad, Utf8NaCp1250("Użytkowe"), Rgb(255, 0, 0).Bgr());
+    const int32_t wiatr = DodajGrupe(zad, "Wiatr", Rgb(0, 0, 255).Bgr());
     zad.Kombinacje[0].Nazwa = "Podstawowa";
     DodajKombinacje(zad, "Bez wiatru");
     DodajKombinacje(zad, "Z wiatrem");
@@ -447,4 +448,25 @@ TEST_F(Kompozycja, TheQuestionProposesTheFirstRoundScaleAtWhichTheBeamFits)
     zad.Nastawy.ArkuszH = 29;
     EXPECT_EQ(TekstRysunekSzerszy(k),
               poczatek + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.");
+}
+
+TEST_F(Kompozycja, WhileThePdfPageIsThePrinterTheSheetsAreLaidOutForItAndAfterwardsForTheOwnPrinterEvenAfterAFault)
+{
+    Belka(2);
+    k.Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
+    Rozmiesc();
+    const auto wlasne = zad.PolozenieKombinacji;
+    const TWidok widokWlasny = widok;
+    EXPECT_THROW(
+        {
+            const TPdfJakoDrukarka naPdf(k);
+            EXPECT_EQ(k.Drukarka->SzerokoscStrony, StronaPdf().SzerokoscStrony);
+            // The PDF's 20.5 cm sheet is wider than the printer's 20.32 cm: the sheets stand further apart.
+            EXPECT_GT(zad.PolozenieKombinacji[1].x, wlasne[1].x);
+            throw std::runtime_error("przerwany wydruk");
+        },
+        std::runtime_error);
+    EXPECT_EQ(k.Drukarka->SzerokoscStrony, 2400);
+    EXPECT_EQ(zad.PolozenieKombinacji[1].x, wlasne[1].x);
+    EXPECT_EQ(widok.ArkuszSzerokosc, widokWlasny.ArkuszSzerokosc);
 }

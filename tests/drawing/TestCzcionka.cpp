@@ -45,7 +45,7 @@ TEST(PlikCzcionki, EachPolishLetterDrawnAloneDiffersFromItsBaseLetterAndStaysWit
     ASSERT_EQ(WczytajCzcionke(PlikCzcionki, *S.Czcionka), "");
     const auto Kreski = [&](unsigned char znak) {
         S.Ekran.Wyczysc();
-        Tekst(S.R, {.Ekran = true}, {10, 10}, 0.1, Kolor::Czarny, std::string(1, char(znak)), 0.3, 0.22, 0);
+        Tekst(S.R, {.Ekran = true}, {10, 10}, {{0.1, Kolor::Czarny}, 0.3, 0.22}, std::string(1, char(znak)));
         std::vector<std::array<int32_t, 4>> k;
         for (const TOperacja& o : S.Ekran.Linie())
             k.push_back(o.X1 < o.X2 || (o.X1 == o.X2 && o.Y1 <= o.Y2) ? std::array{o.X1, o.Y1, o.X2, o.Y2}

@@ -28,7 +28,7 @@ struct Podglad : ::testing::Test {
     std::vector<TOdcinekCm> Rysuj(TObciazeniePodgladu o)
     {
         S.Ekran.Wyczysc();
-        PodgladObciazenia(S.R, zad, o);
+        PodgladObciazenia(S.Nakladka, zad, o);
         for (const TOperacja& op : S.Ekran.Linie())
             EXPECT_EQ(op.Pioro, (TPioro{Kolor::Czerwony, 1}));
         return S.EkranCm();
@@ -121,8 +121,8 @@ TEST_F(Podglad, TheSpanMarkerDrawsTheBeamGreyAndTheChosenSpanBlackWithItsNumber)
     ZnacznikPrzesla(S.R, zad, 1, {.Glowne = 0.5, .Drugie = 0.5});
     std::set<int32_t> kolory;
     for (const TOperacja& o : S.Ekran.Linie())
-        kolory.insert(o.Pioro.Kolor);
-    EXPECT_EQ(kolory, (std::set<int32_t>{Rgb(150, 150, 150), Kolor::Czarny}));
+        kolory.insert(o.Pioro.Kolor.Bgr());
+    EXPECT_EQ(kolory, (std::set<int32_t>{Rgb(150, 150, 150).Bgr(), Kolor::Czarny.Bgr()}));
     // Black only over the second span, from 4 cm past the beam's start (its support half a centimetre wide).
     for (const TOperacja& o : S.Ekran.Linie()) {
         if (o.Pioro.Kolor == Kolor::Czarny) {

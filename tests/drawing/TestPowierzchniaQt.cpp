@@ -72,15 +72,16 @@ TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
             TPowierzchniaQt p(obrazy[sposob]);
             TSrodowisko S;
             S.UstawSkale(piksele, 300, 200);
-            TRysowanie R{&p, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
-            TLamana l(R, {.Ekran = sposob == 1}, mm, Kolor::Bordowy);
+            TEkranWidoku ekran(p, S.Widok, *S.Czcionka);
+            TRysowanie R{&ekran, nullptr, S.Widok, *S.Czcionka, S.Nastawy, ','};
+            TLamana l(R, {.Ekran = sposob == 1}, {mm, Kolor::Bordowy});
             for (size_t i = 0; i < punkty->size(); ++i) {
                 const auto [x, y] = (*punkty)[i];
                 if (sposob == 1)
                     l.Punkt(x, y);
                 else if (i > 0)
-                    Linia(R, {.Ekran = true}, {(*punkty)[i - 1].first, (*punkty)[i - 1].second}, {x, y}, mm,
-                          Kolor::Bordowy);
+                    Linia(R, {.Ekran = true}, {(*punkty)[i - 1].first, (*punkty)[i - 1].second}, {x, y},
+                          {mm, Kolor::Bordowy});
             }
             l.Koniec();
         }
@@ -111,8 +112,10 @@ TEST_F(NapisyQt, ATextIsWrittenInItsCellTransparentOrOverItsFilledBackground)
         int szerokosc = 0, wysokosc = 0;
         {
             TPowierzchniaQt p(obraz);
-            szerokosc = p.SzerokoscNapisu("P = 10 kN", "", 12);
-            p.Napis(10, 20, "P = 10 kN", "", 12, Kolor::Czarny, tlo ? Rgb(255, 255, 0) : BezWypelnienia);
+            const TStylNapisu styl{
+                .Wysokosc = 12, .Kolor = Kolor::Czarny, .Tlo = tlo ? Rgb(255, 255, 0) : BezWypelnienia};
+            szerokosc = p.SzerokoscNapisu("P = 10 kN", styl);
+            p.Napis(10, 20, "P = 10 kN", styl);
         }
         QFont czcionka; // the surface's default face
         czcionka.setPixelSize(12);
@@ -132,4 +135,43 @@ TEST_F(NapisyQt, ATextIsWrittenInItsCellTransparentOrOverItsFilledBackground)
         EXPECT_EQ(tlo, zolte > 4 * czarne) << zolte;
         EXPECT_EQ(obraz.pixel(10, 20) & 0xFFFFFF, tlo ? ZoltyQ : BialyQ); // the corner, above every glyph
     }
+}
+
+TEST(PowierzchniaQt, TheThinnestPensLinesInAPictureOfItsOwnArePixelForPixelThePaintersAmongFillsAndOtherPens)
+{
+    // The same drawing in a 32-bit picture, whose thinnest lines are written
+    // straight into its memory, and in a 24-bit one, which the painter draws.
+    const auto rysuj = [](QImage& obraz) {
+        obraz.fill(Qt::white);
+        TPowierzchniaQt p(obraz);
+        for (int32_t grubosc : {0, 1, 3}) {
+            const int32_t d = grubosc * 40;
+            p.UstawPioro({Rgb(200, 0, 0), grubosc});
+            p.Linia(5 + d, 5, 35 + d, 5);   // a row, both ways
+            p.Linia(35 + d, 8, 5 + d, 8);
+            p.Linia(10 + d, 10, 10 + d, 40); // a column, both ways
+            p.Linia(14 + d, 40, 14 + d, 10);
+            p.Linia(20 + d, 20, 21 + d, 21); // diagonal neighbours
+            p.Linia(23 + d, 21, 22 + d, 20);
+            p.Linia(25 + d, 25, 25 + d, 25); // a point
+            p.Linia(26 + d, 30, 34 + d, 37); // slanted
+            p.Prostokat(28 + d, 10, 36 + d, 18, Rgb(0, 0, 200)); // over the lines drawn so far
+            p.Linia(27 + d, 14, 37 + d, 14);                     // and under the ones after it
+            p.UstawPioro({Rgb(0, 150, 0), grubosc});
+            p.Linia(30 + d, 4, 30 + d, 12);
+        }
+        p.UstawPioro({Rgb(0, 0, 0), 0}); // off the picture on every side
+        p.Linia(-20, 45, 200, 45);
+        p.Linia(100, -10, 100, 80);
+        p.Linia(-5, 60, -1, 60);
+        p.Linia(130, 70, 130, 90);
+        p.Linia(-1, 48, 0, 49);
+    };
+    QImage wprost(160, 60, QImage::Format_RGB32), malarz(160, 60, QImage::Format_RGB888);
+    rysuj(wprost);
+    rysuj(malarz);
+    EXPECT_EQ(wprost, malarz.convertToFormat(QImage::Format_RGB32));
+    Sprawdz(wprost, {{5, 5, 0xC80000}, {35, 5, 0xC80000}, {10, 40, 0xC80000}, {21, 21, 0xC80000},
+                     {25, 25, 0xC80000}, {32, 14, 0xC80000}, {30, 12, 0x009600}, {0, 45, CzarnyQ},
+                     {159, 45, CzarnyQ}, {100, 0, CzarnyQ}, {0, 49, CzarnyQ}});
 }

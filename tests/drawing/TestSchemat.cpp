@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int32_t KolorStalych = Rgb(10, 20, 30);
+constexpr TKolor KolorStalych = Rgb(10, 20, 30);
 
 class Schemat : public Rysunek {};
 
@@ -21,7 +21,7 @@ TEST_F(Schemat, TheBeamHasItsAxisSupportsNumbersLettersAndDimensions)
 {
     // Spans of 4 and 6 m clamped at both ends: codes 2 and 3.
     UstawGeometrie(zad, {4, 6}, false, false);
-    SchematBelki(S.R, zad, Ekran, {2, 5}, {0.1, 0.5}, Kolor::Czarny);
+    SchematBelki(S.R, zad, Ekran, {2, 5}, {0.1, 0.5, Kolor::Czarny});
     const auto os = S.LiniePiora(0.5); // the axis and the clamps' walls
     EXPECT_TRUE(JestOdcinek(os, 2, 5, 6, 5) && JestOdcinek(os, 6, 5, 12, 5));
     EXPECT_TRUE(JestOdcinek(os, 2, 5.4, 2, 4.6) && JestOdcinek(os, 12, 5.4, 12, 4.6));
@@ -45,7 +45,7 @@ TEST_F(Schemat, EachSupportCodeDrawsItsOwnSymbolsAndAnUnknownOneNone)
                                                             {4, 10u, 3u, true, true}, {5, 5u, 2u, true, false},
                                                             {6, 5u, 2u, false, true}, {9, 0u, 1u, false, false}}) {
         S.Ekran.Wyczysc();
-        PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5}, Kolor::Czarny, kod, 4);
+        PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5, Kolor::Czarny}, kod, 4);
         const auto p = S.LiniePiora(0.3), s = S.LiniePiora(0.5);
         EXPECT_EQ(std::tuple(p.size(), s.size(), JestOdcinek(s, 1, 5.4, 1, 4.6), JestOdcinek(s, 5, 5.4, 5, 4.6)),
                   std::tuple(podpory, sciany, lewy, prawy)) << kod;
@@ -54,7 +54,7 @@ TEST_F(Schemat, EachSupportCodeDrawsItsOwnSymbolsAndAnUnknownOneNone)
     }
     S.Ekran.Wyczysc();
     S.Nastawy.PiszJednostki = false;
-    PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5}, Kolor::Czarny, 1, 4);
+    PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5, Kolor::Czarny}, 1, 4);
     EXPECT_EQ(Napisy(S.Ekran, "4,00").size(), 1u); // without units
 }
 
@@ -68,7 +68,7 @@ TEST_F(Schemat, LoadsAreArrowsAndArcsOfTheirValueTimesTheScaleLabelledByTheMask)
     DodajLiniowe(zad, 0, 0, 3, 0.5);
     DodajTrojkat(zad, 0, 1, 4, 0, 10);  // from 0 to 10 kN/m: the zero end is not labelled
     DodajTrojkat(zad, 0, 4, 6, -2, -6); // upward, both ends labelled
-    zad.Grupy[0].Kolor = KolorStalych;
+    zad.Grupy[0].Kolor = KolorStalych.Bgr();
     ObciazeniaKombinacji(zad, 0);
     ObciazeniaSchemat(S.R, zad, Ekran, {0, 5});
     const double k = 0.04; // cm per kN
@@ -96,8 +96,8 @@ TEST_F(Schemat, LoadsAreArrowsAndArcsOfTheirValueTimesTheScaleLabelledByTheMask)
 TEST_F(Schemat, SplitByGroupEachGroupStandsOneCentimetreHigherAndAStrayGroupStaysOnTheAxis)
 {
     UstawGeometrie(zad, {6}, true, true);
-    DodajGrupe(zad, "G2", Rgb(0, 200, 0));
-    const int32_t g3 = DodajGrupe(zad, "G3", Rgb(0, 0, 200));
+    DodajGrupe(zad, "G2", Rgb(0, 200, 0).Bgr());
+    const int32_t g3 = DodajGrupe(zad, "G3", Rgb(0, 0, 200).Bgr());
     zad.Wspolczynniki[0][1] = zad.Wspolczynniki[0][2] = 1;
     DodajSile(zad, 0, 2, 10, g3);
     ObciazeniaKombinacji(zad, 0);
@@ -116,13 +116,13 @@ TEST_F(Schemat, BarsStandOnTheMiddleSixtyPercentOfTheirSpansWithTheirFixedEndFor
     UstawGeometrie(zad, {6}, false, false);
     DodajLiniowe(zad, 0, 0, 6, 12);
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    SchematPretow(S.R, zad, Ekran, {0, 5}, {0.3, 0.5}, Kolor::Szary);
+    SchematPretow(S.R, zad, Ekran, {0, 5}, {0.3, 0.5, Kolor::Szary});
     const auto pret = S.LiniePiora(0.5); // with 0.15 cm clamps at both ends
     EXPECT_TRUE(JestOdcinek(pret, 1.2, 5, 4.8, 5) && JestOdcinek(pret, 1.2, 5.15, 1.2, 4.85) &&
                 JestOdcinek(pret, 4.8, 5.15, 4.8, 4.85));
     EXPECT_TRUE(Napis("1", 3, 5 + 1.25 * 0.8 * S.Nastawy.WysokoscCzcionki));
     S.Ekran.Wyczysc();
-    SilyPretow(S.R, zad, wyn, 0, Ekran, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
+    SilyPretow(S.R, {zad, wyn, 0}, Ekran, {0, 5}, {0.1, 0.2, Kolor::Zielony});
     EXPECT_TRUE(Napis("-36,00", 0.6, 4.5) && Napis("36,00", 4.8, 4.5));
     EXPECT_TRUE(Napis("36,00", 1.5, 5.8) && Napis("36,00", 5.1, 5.8)); // reactions at 0.25 L and 0.85 L
     const auto l = S.LiniePiora(0.1); // reaction arrows, tips 0.3 under the axis; the arcs' tails
@@ -131,7 +131,7 @@ TEST_F(Schemat, BarsStandOnTheMiddleSixtyPercentOfTheirSpansWithTheirFixedEndFor
 
     // The reaction diagram shows the end moments over their sides, the negative one in the other colour.
     S.Ekran.Wyczysc();
-    WykresReakcji(S.R, zad, wyn, 0, Ekran, {1, 10}, Kolor::Granatowy, Kolor::Zielony);
+    WykresReakcji(S.R, {zad, wyn, 0}, Ekran, {1, 10}, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_TRUE(Napis("-36,00 kNm", 0, 9.25) && Napis("36,00 kNm", 7, 9.25));
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,00 kNm").at(0).Pioro.Kolor, Napisy(S.Ekran, "36,00 kNm").at(0).Pioro.Kolor),
               std::tuple(Kolor::Zielony, Kolor::Granatowy));
@@ -140,19 +140,19 @@ TEST_F(Schemat, BarsStandOnTheMiddleSixtyPercentOfTheirSpansWithTheirFixedEndFor
     // A negative right moment turns the other way, mirrored as at the left end; a bar's axis point is its own.
     wyn.MomentyKoncowe[0][0].MomentUtwP = -5;
     S.Ekran.Wyczysc();
-    PretSily(S.R, zad, wyn, 0, 0, Ekran, {10, 5}, {0.1, 0.2}, Kolor::Zielony);
+    PretSily(S.R, {zad, wyn, 0, 0}, Ekran, {10, 5}, {0.1, 0.2, Kolor::Zielony});
     EXPECT_TRUE(Napis("-5,00", 14.8, 4.5) && JestOdcinek(S.LiniePiora(0.1), 15.7, 4.82, 15.7, 4.78));
     // Hinged at both ends: two arrows and no values.
     zad.Przesla[0].TypPrzesla = 1;
     S.Ekran.Wyczysc();
-    PretSily(S.R, zad, wyn, 0, 0, Ekran, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
+    PretSily(S.R, {zad, wyn, 0, 0}, Ekran, {0, 5}, {0.1, 0.2, Kolor::Zielony});
     EXPECT_TRUE(S.Ekran.Linie().size() == 2u * 7u && Napisy(S.Ekran).empty());
     // Nothing for a combination not in use, a span that does not exist or a refused task.
     S.Ekran.Wyczysc();
-    SilyPretow(S.R, zad, wyn, 1, Ekran, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
-    PretSily(S.R, zad, wyn, 0, 3, Ekran, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
+    SilyPretow(S.R, {zad, wyn, 1}, Ekran, {0, 5}, {0.1, 0.2, Kolor::Zielony});
+    PretSily(S.R, {zad, wyn, 0, 3}, Ekran, {0, 5}, {0.1, 0.2, Kolor::Zielony});
     zad.Przesla[0].L = 0;
     EXPECT_FALSE(Analiza(zad, wyn, kom));
-    SilyPretow(S.R, zad, wyn, 0, Ekran, {0, 5}, {0.1, 0.2}, Kolor::Zielony);
+    SilyPretow(S.R, {zad, wyn, 0}, Ekran, {0, 5}, {0.1, 0.2, Kolor::Zielony});
     EXPECT_TRUE(S.Ekran.Operacje.empty());
 }

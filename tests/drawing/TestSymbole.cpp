@@ -19,11 +19,13 @@ std::vector<TOdcinekCm> Trzony(const std::vector<TOdcinekCm>& linie, double y)
     return w;
 }
 
+constexpr TPioroArkusza Pioro{0.2, Kolor::Czarny};
+
 // A symbol of one pen drawn as one of two: the first pen is its own.
 template <auto Symbol>
-void JednoPioro(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Kolor, double Szer, double Wys)
+void JednoPioro(TRysowanie& r, TWyjscia na, TPunktCm P, const TPiora& piora, double Szer, double Wys)
 {
-    Symbol(r, na, P, piora.Glowne, Kolor, Szer, Wys);
+    Symbol(r, na, P, piora.PioroGlowne(), Szer, Wys);
 }
 
 } // namespace
@@ -31,19 +33,19 @@ void JednoPioro(TRysowanie& r, TWyjscia na, TPunktCm P, TPiora piora, int32_t Ko
 TEST(Linia, DrawsOnEachOutputAskedForSkippingWhatIsOutsideAndClippingFarEnds)
 {
     TSrodowisko S;
-    Linia(S.R, {true, true}, {1, 2}, {3, 4}, 0.5, Kolor::Granatowy);
-    Linia(S.R, {.Druk = true}, {1, 2}, {3, 4}, 0.5, Kolor::Czarny);
+    Linia(S.R, {true, true}, {1, 2}, {3, 4}, {0.5, Kolor::Granatowy});
+    Linia(S.R, {.Druk = true}, {1, 2}, {3, 4}, {0.5, Kolor::Czarny});
     ASSERT_TRUE(S.Ekran.Linie().size() == 1 && S.Druk.Linie().size() == 2);
     EXPECT_TRUE(Laczy(S.EkranCm()[0], 1, 2, 3, 4) && Laczy(TSrodowisko::Cm(S.Druk, 100)[0], 1, 2, 3, 4, 0.011));
     // 0.05 cm at 1000 and at 100 pixels per cm.
     EXPECT_EQ(std::tuple(S.Ekran.Linie()[0].Pioro, S.Druk.Linie()[0].Pioro),
               std::tuple(TPioro{Kolor::Granatowy, 50}, TPioro{Kolor::Granatowy, 5}));
     S.Ekran.Wyczysc();
-    Linia(S.R, Ekran, {-50, 1}, {-40, 2}, 0.1, Kolor::Czarny); // left of the picture
-    Linia(S.R, Ekran, {1, 150}, {2, 160}, 0.1, Kolor::Czarny); // below it
-    Linia(S.R, Ekran, {-1e9, 5}, {1e9, 5}, 0.1, Kolor::Czarny); // cut to the picture's neighbourhood
+    Linia(S.R, Ekran, {-50, 1}, {-40, 2}, {0.1, Kolor::Czarny}); // left of the picture
+    Linia(S.R, Ekran, {1, 150}, {2, 160}, {0.1, Kolor::Czarny}); // below it
+    Linia(S.R, Ekran, {-1e9, 5}, {1e9, 5}, {0.1, Kolor::Czarny}); // cut to the picture's neighbourhood
     // The visible end used to move by the rounding of the far difference; it stays exactly put.
-    Linia(S.R, Ekran, {-1e15, 5}, {5, 5}, 0.1, Kolor::Czarny);
+    Linia(S.R, Ekran, {-1e15, 5}, {5, 5}, {0.1, Kolor::Czarny});
     const auto l = S.Ekran.Linie();
     ASSERT_EQ(l.size(), 2u);
     EXPECT_TRUE(l[0].Y1 == 5000 && l[0].Y2 == 5000 && l[0].X1 < 0 && l[0].X1 > -100 && l[0].X2 > 100000 &&
@@ -53,7 +55,7 @@ TEST(Linia, DrawsOnEachOutputAskedForSkippingWhatIsOutsideAndClippingFarEnds)
 
 TEST(Symbole, EachSymbolHasItsStrokesPensAndExtentAboutItsAnchor)
 {
-    using F = void (*)(TRysowanie&, TWyjscia, TPunktCm, TPiora, int32_t, double, double);
+    using F = void (*)(TRysowanie&, TWyjscia, TPunktCm, const TPiora&, double, double);
     const double n = std::nan("");
     struct TSymbol {
         F Rysuj;
@@ -85,7 +87,7 @@ TEST(Symbole, EachSymbolHasItsStrokesPensAndExtentAboutItsAnchor)
     for (size_t i = 0; i < std::size(symbole); ++i) {
         const TSymbol& s = symbole[i];
         TSrodowisko S;
-        s.Rysuj(S.R, Ekran, {s.X, s.Y}, {0.1, 0.5}, Kolor::Czarny, s.Szer, s.Wys);
+        s.Rysuj(S.R, Ekran, {s.X, s.Y}, {0.1, 0.5, Kolor::Czarny}, s.Szer, s.Wys);
         const auto l = S.EkranCm();
         const auto o = S.Ekran.Linie();
         ASSERT_EQ(l.size(), s.Kreski) << i;
@@ -113,7 +115,7 @@ TEST(Rzedy, ArrowsStandAboutTheirLengthApartWithBothEndsIncludedAndGrowTowardsTh
     for (const auto& [dlugosc, wys, strzalki, odstep] : {std::tuple{4.0, 1.0, 6u, 0.8}, {3.5, 1.0, 5u, 0.875},
                                                          {4.0, -1.0, 6u, 0.8}}) {
         TSrodowisko S;
-        ObciazenieRownomierne(S.R, Ekran, {1, 5}, 0.2, Kolor::Czarny, 1 + dlugosc, wys, wys);
+        ObciazenieRownomierne(S.R, Ekran, {1, 5}, {0.2, Kolor::Czarny}, {.X2 = 1 + dlugosc, .Szer = wys, .Wys = wys});
         const auto l = S.EkranCm();
         EXPECT_TRUE(Laczy(l[0], 1, 5 - wys, 1 + dlugosc, 5 - wys)); // the top line at height Wys
         const auto trzony = Trzony(l, 5);
@@ -123,7 +125,7 @@ TEST(Rzedy, ArrowsStandAboutTheirLengthApartWithBothEndsIncludedAndGrowTowardsTh
     }
     // A trapezoid from H1 = 1 to H2 = 2: the first arrow is half the last, its head half as wide.
     TSrodowisko S;
-    ObciazenieTrapezowe(S.R, Ekran, {1, 5}, 0.2, Kolor::Czarny, 5, 1, 2, 2, 1);
+    ObciazenieTrapezowe(S.R, Ekran, {1, 5}, {0.2, Kolor::Czarny}, {.X2 = 5, .Szer = 2, .Wys = 1, .H1 = 1, .H2 = 2});
     const auto l = S.EkranCm();
     const auto trzony = Trzony(l, 5);
     ASSERT_EQ(trzony.size(), 6u);
@@ -134,14 +136,15 @@ TEST(Rzedy, ArrowsStandAboutTheirLengthApartWithBothEndsIncludedAndGrowTowardsTh
 TEST(Rzedy, DegenerateRowsAndGridsFinishWithABoundedNumberOfFiniteStrokes)
 {
     const std::pair<void (*)(TRysowanie&), size_t> przypadki[] = {
-        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {1, 5}, 0.2, 0, 5, 1, 0); }, 1}, // Wys 0
-        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {0, 5}, 0.2, 0, 50, 1e-12, 1e-12); },
+        // Rows as {X2, Szer, Wys, H1, H2}.
+        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {1, 5}, Pioro, {5, 1, 0}); }, 1}, // Wys 0
+        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {0, 5}, Pioro, {50, 1e-12, 1e-12}); },
          1 + 4 * MaxStrzalekRzedu},
-        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {3, 5}, 0.2, 0, 3, 1, 2, 2, 1); }, 100},
-        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, 0.2, 0, 5, 0, 0, 0, 1); }, 1},
-        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, 0.2, 0, 5, 1, 2, 2, 0); }, 1},
-        {[](TRysowanie& r) { Kratka(r, Ekran, {1, 1}, {3, 2.5}, 0.01, 0, -0.5); }, 0},
-        {[](TRysowanie& r) { Kratka(r, Ekran, {0, 0}, {1e9, 1e9}, 0.01, 0, 1e-9); }, 2 * MaxLiniiKratki},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {3, 5}, Pioro, {3, 2, 1, 1, 2}); }, 100},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 0, 1, 0, 0}); }, 1},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 2, 0, 1, 2}); }, 1},
+        {[](TRysowanie& r) { Kratka(r, Ekran, {1, 1}, {3, 2.5}, {0.01, Kolor::Czarny}, -0.5); }, 0},
+        {[](TRysowanie& r) { Kratka(r, Ekran, {0, 0}, {1e9, 1e9}, {0.01, Kolor::Czarny}, 1e-9); }, 2 * MaxLiniiKratki},
     };
     for (size_t i = 0; i < std::size(przypadki); ++i) {
         TSrodowisko S;
@@ -152,7 +155,7 @@ TEST(Rzedy, DegenerateRowsAndGridsFinishWithABoundedNumberOfFiniteStrokes)
     }
     // A sound grid: inner lines only, stopping 0.05 short of the edges; y + 0.5, y + 1.0, then three along x.
     TSrodowisko S;
-    Kratka(S.R, Ekran, {1, 1}, {3, 2.5}, 0.01, Kolor::Kratka, 0.5);
+    Kratka(S.R, Ekran, {1, 1}, {3, 2.5}, {0.01, Kolor::Kratka}, 0.5);
     const auto l = S.EkranCm();
     ASSERT_EQ(l.size(), 5u);
     EXPECT_TRUE(Laczy(l[1], 1.05, 2, 2.95, 2) && Laczy(l[4], 2.5, 1.05, 2.5, 2.45));
@@ -163,7 +166,8 @@ TEST(Rzedy, ArrowsCloserThanAPixelAreThinnedOnScreenToAboutOnePerColumnButAllAre
     TSrodowisko S;
     S.UstawSkale(10);
     // 16 cm of arrows 1/64 cm high: 1026 arrows 0.16 pixel apart on screen.
-    ObciazenieRownomierne(S.R, {true, true}, {1, 5}, 0.2, Kolor::Czarny, 17, 1.0 / 64, 1.0 / 64);
+    ObciazenieRownomierne(S.R, {true, true}, {1, 5}, {0.2, Kolor::Czarny},
+                          {.X2 = 17, .Szer = 1.0 / 64, .Wys = 1.0 / 64});
     EXPECT_EQ(S.Druk.Linie().size(), 1u + 4u * 1026u);
     EXPECT_LE(S.Ekran.Linie().size(), 1u + 4u * (1026u / 6u + 2u));
     std::set<int32_t> x; // every column still gets one, the last included
@@ -173,7 +177,8 @@ TEST(Rzedy, ArrowsCloserThanAPixelAreThinnedOnScreenToAboutOnePerColumnButAllAre
         EXPECT_TRUE(x.count(k)) << k;
     // Thinned, a trapezoidal row keeps its heights: the shafts' tops lie on the line from (0, 5) to (20, 3).
     S.Ekran.Wyczysc();
-    ObciazenieTrapezowe(S.R, Ekran, {0, 5}, 0.2, Kolor::Czarny, 20, 0, 2, 0.02, 0.02);
+    ObciazenieTrapezowe(S.R, Ekran, {0, 5}, {0.2, Kolor::Czarny},
+                        {.X2 = 20, .Szer = 0.02, .Wys = 0.02, .H1 = 0, .H2 = 2});
     size_t trzony = 0;
     for (const TOperacja& o : S.Ekran.Linie())
         if (o.X1 == o.X2 && o.Y1 != o.Y2 && std::max(o.Y1, o.Y2) < 50) { // clear of the base line's row
@@ -183,7 +188,7 @@ TEST(Rzedy, ArrowsCloserThanAPixelAreThinnedOnScreenToAboutOnePerColumnButAllAre
     EXPECT_TRUE(trzony > 150 && trzony < 250) << trzony;
     // A row reaching far left of the picture: only the arrows in view, about half of 201.
     TSrodowisko Z;
-    ObciazenieRownomierne(Z.R, Ekran, {-50, 1}, 0.2, Kolor::Czarny, 50, 0.5, 0.5);
+    ObciazenieRownomierne(Z.R, Ekran, {-50, 1}, {0.2, Kolor::Czarny}, {.X2 = 50, .Szer = 0.5, .Wys = 0.5});
     EXPECT_TRUE(Z.Ekran.Linie().size() >= 1 + 4 * 100 && Z.Ekran.Linie().size() <= 1 + 4 * 103);
 }
 
@@ -195,23 +200,25 @@ TEST_P(SkrajnyZoom, ProducesOnlyPixelsNearThePictureAndFinishes)
     TSrodowisko S;
     ASSERT_EQ(WczytajCzcionke(QUARVI_PLIK_CZCIONKI, *S.Czcionka), "");
     TPowierzchniaZapis ekran(1920, 1080), druk(4960, 7016);
-    TRysowanie r{&ekran, &druk, S.Widok, *S.Czcionka, S.Nastawy, ','};
+    TEkranWidoku widok(ekran, S.Widok, *S.Czcionka);
+    TRysowanie r{&widok, &druk, S.Widok, *S.Czcionka, S.Nastawy, ','};
     S.Widok = {.SkalaWidoku = GetParam(), .SrodekX = 3.3, .SrodekY = -6.2, .EkranSrodekX = 960, .EkranSrodekY = 540};
     const TWyjscia oba{true, true};
-    Linia(r, oba, {0, 6}, {20, 6}, 0.5, Kolor::Czarny);
-    Linia(r, oba, {3.3, 0}, {3.3001, 1e6}, 0.5, Kolor::Czarny);
-    Linia(r, oba, {-1e30f, 6.2}, {1e30f, 6.2}, 0.5, Kolor::Czarny);
-    Tekst(r, oba, {3.3, 6.2}, 0.1, Kolor::Czarny, "KOMBINACJA OBCI\xA5\xAF\x45\xD1 12,50kN/m", 0.3, 0.22, 0);
-    Tekst(r, oba, {3.29, 6.25}, 0.1, Kolor::Czarny, "6,00m", 0.3, 0.22, 37);
+    Linia(r, oba, {0, 6}, {20, 6}, {0.5, Kolor::Czarny});
+    Linia(r, oba, {3.3, 0}, {3.3001, 1e6}, {0.5, Kolor::Czarny});
+    Linia(r, oba, {-1e30f, 6.2}, {1e30f, 6.2}, {0.5, Kolor::Czarny});
+    Tekst(r, oba, {3.3, 6.2}, {{0.1, Kolor::Czarny}, 0.3, 0.22}, "KOMBINACJA OBCI\xA5\xAF\x45\xD1 12,50kN/m");
+    Tekst(r, oba, {3.29, 6.25}, {{0.1, Kolor::Czarny}, 0.3, 0.22, 37}, "6,00m");
     Tytul(r, oba, {3.3, 6.2}, Kolor::Czarny, "MOMENTY [kNm]", 0.5);
-    MomentPodwojnyD(r, oba, {3.3, 6.2}, 0.1, Kolor::Czarny, 0.35, 0.2);
-    StrzalkaReakcji(r, oba, {3.3, 6.2}, 0.1, Kolor::Granatowy, 0.8, 0.8);
-    UtwierdzenieLewe(r, oba, {3.3, 6.2}, {0.1, 0.5}, Kolor::Czarny, 0.4, 0.4);
-    ObciazenieRownomierne(r, oba, {3, 6.2}, 0.2, Kolor::Czerwony, 13, 0.4, 0.4);
-    ObciazenieTrapezowe(r, oba, {3, 6.2}, 0.2, Kolor::Czerwony, 13, 0.1, 0.5, 0.5, 0.5);
-    Kratka(r, oba, {0, 0}, {20.5, 28.5}, 0.01, Kolor::Kratka, 0.5);
+    MomentPodwojnyD(r, oba, {3.3, 6.2}, {0.1, Kolor::Czarny}, 0.35, 0.2);
+    StrzalkaReakcji(r, oba, {3.3, 6.2}, {0.1, Kolor::Granatowy}, 0.8, 0.8);
+    UtwierdzenieLewe(r, oba, {3.3, 6.2}, {0.1, 0.5, Kolor::Czarny}, 0.4, 0.4);
+    ObciazenieRownomierne(r, oba, {3, 6.2}, {0.2, Kolor::Czerwony}, {.X2 = 13, .Szer = 0.4, .Wys = 0.4});
+    ObciazenieTrapezowe(r, oba, {3, 6.2}, {0.2, Kolor::Czerwony},
+                        {.X2 = 13, .Szer = 0.5, .Wys = 0.5, .H1 = 0.1, .H2 = 0.5});
+    Kratka(r, oba, {0, 0}, {20.5, 28.5}, {0.01, Kolor::Kratka}, 0.5);
     RamkaArkusza(r, {0, 0});
-    Wymiar(r, oba, {3, 7.7}, {0.1, 0.2}, Kolor::Czarny, 9, "6,00m");
+    Wymiar(r, oba, {3, 7.7}, {0.1, 0.2, Kolor::Czarny}, 9, "6,00m");
 
     for (const TPowierzchniaZapis* p : {&ekran, &druk}) {
         const int32_t m = MaxGruboscPiora + 10, W = p->Rozmiar().Szerokosc + m, H = p->Rozmiar().Wysokosc + m;

@@ -24,7 +24,7 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
 {
     // 0.6 pixel per unit across, 6 up: advances of 30.54 pixels put the characters at 1000, 1030,
     // 1060, 1090, not at 1000 + k · 30.54; the unknown \x01 takes no room.
-    Tekst(S.R, Ekran, {1, 2}, 0.3, Kolor::Bordowy, "I\x01III", 0.5, 0.05, 0);
+    Tekst(S.R, Ekran, {1, 2}, {{0.3, Kolor::Bordowy}, 0.5, 0.05}, "I\x01III");
     auto l = S.Ekran.Linie();
     ASSERT_EQ(l.size(), 4u);
     for (int k = 0; k < 4; ++k)
@@ -35,12 +35,12 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
     EXPECT_NEAR(DlugoscTekstu(*S.Czcionka, "I-I", 0.3), 0.01 * 0.3 * (2 * 50.9 + 100), 1e-5);
     const std::string dlugi(300, 'I');
     S.Ekran.Wyczysc();
-    Tekst(S.R, Ekran, {1, 2}, 0.1, Kolor::Czarny, dlugi, 0.5, 0.05, 0);
+    Tekst(S.R, Ekran, {1, 2}, {{0.1, Kolor::Czarny}, 0.5, 0.05}, dlugi);
     EXPECT_EQ(S.Ekran.Linie().size(), 255u);
     EXPECT_DOUBLE_EQ(DlugoscTekstu(*S.Czcionka, dlugi, 0.3), DlugoscTekstu(*S.Czcionka, dlugi.substr(0, 255), 0.3));
     // At 90° the base line runs up the screen and 'I' points to the left; sx = 3, sy = 6.
     S.Ekran.Wyczysc();
-    Tekst(S.R, Ekran, {1, 2}, 0.1, Kolor::Czarny, "-I", 0.5, 0.25, 90);
+    Tekst(S.R, Ekran, {1, 2}, {{0.1, Kolor::Czarny}, 0.5, 0.25, 90}, "-I");
     const auto cm = S.EkranCm();
     ASSERT_EQ(cm.size(), 2u);
     EXPECT_TRUE(Laczy(cm[0], 1, 2, 1, 1.7, 0.001) && Laczy(cm[1], 1, 1.7, 0.4, 1.7, 0.001));
@@ -52,7 +52,7 @@ TEST_F(Pismo, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDraw
     for (const auto& [kolumna, rysuje] : {std::pair{-11.5, false}, {-10.5, false}, {-9.5, true},
                                           {szerokosc + 0.5, true}, {szerokosc + 1.5, false}}) {
         S.Ekran.Wyczysc();
-        Tekst(S.R, Ekran, {S.Widok.ZEkranuX(kolumna), 2}, 0.5, Kolor::Zielony, "II", 0.5, 0.25, 0);
+        Tekst(S.R, Ekran, {S.Widok.ZEkranuX(kolumna), 2}, {{0.5, Kolor::Zielony}, 0.5, 0.25}, "II");
         EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna; // −11.5 truncates toward zero to −11
         EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1})) << kolumna; // drawn or not
     }
@@ -65,7 +65,7 @@ TEST_F(Pismo, PrintedTextKeepsItsSizeOnEveryResolution)
     for (const int dpi : {300, 600, 1200}) {
         S.Druk.Wyczysc();
         UstawDruk(S.Widok, dpi, dpi);
-        Tekst(S.R, Druk, {1, 2}, 0.1, Kolor::Czarny, "I-", 0.3, 0.3, 0);
+        Tekst(S.R, Druk, {1, 2}, {{0.1, Kolor::Czarny}, 0.3, 0.3}, "I-");
         const auto l = TSrodowisko::Cm(S.Druk, dpi / 2.54);
         ASSERT_EQ(l.size(), 2u) << dpi;
         EXPECT_NEAR(l[0].y1 - l[0].y2, wysokoscCm, 1.5 * 2.54 / dpi) << dpi; // within 1.5 pixels
@@ -108,8 +108,12 @@ TEST(Etykieta, ALabelUnderAPixelHighIsItsReferencePixelOnScreenAndWholeOnPaper)
         S.UstawSkale(pikseleNaCm);
         S.Ekran.Wyczysc();
         const TWyjscia oba{true, true};
-        Etykieta(S.R, PasWidoczny(S.R, oba), oba, {x, 20}, 0.2, Kolor::Zielony, 12.5, "#######0.00", " kN", 0.3, 0.22,
-                 0);
+        Etykieta(S.R, PasWidoczny(S.R, oba), oba,
+                 {.P = {x, 20},
+                  .Styl = {{0.2, Kolor::Zielony}, 0.3, 0.22},
+                  .Wartosc = 12.5,
+                  .Maska = "#######0.00",
+                  .Jednostka = " kN"});
         return S.Ekran.Linie();
     };
     const auto e = etykieta(2, 10); // 0.3 cm is 0.6 pixel

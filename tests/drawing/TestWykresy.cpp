@@ -14,7 +14,7 @@ namespace {
 
 constexpr double OX = 1, OY = 10; // the diagrams' origin
 constexpr TPunktCm O{OX, OY};
-constexpr int32_t SzaryPasa = Rgb(200, 200, 200);
+constexpr TKolor SzaryPasa = Rgb(200, 200, 200);
 
 class Wykresy : public Rysunek {
 protected:
@@ -24,7 +24,7 @@ protected:
         UstawGeometrie(zad, {6}, true, true); // one hinged span of 6 m
     }
     // The label of `v` (nearest x) at (x, y), or 1.25 of its length under y when y is under the axis.
-    TNapisZapisany Etykieta(double v, double x, double y, int32_t kolor = Kolor::Bordowy) const
+    TNapisZapisany Etykieta(double v, double x, double y, TKolor kolor = Kolor::Bordowy) const
     {
         const std::string t = FormatujMaska(v, "#######0.00", ',');
         const auto n = Napisy(S.Ekran, t);
@@ -38,7 +38,7 @@ protected:
         EXPECT_EQ(e.Pioro.Kolor, kolor) << t;
         return e;
     }
-    size_t LinieKoloru(int32_t kolor) const // of the diagrams' 0.1 mm pen, not the labels' 0.15 mm
+    size_t LinieKoloru(TKolor kolor) const // of the diagrams' 0.1 mm pen, not the labels' 0.15 mm
     {
         return size_t(std::ranges::count(S.Ekran.Linie(), TPioro{kolor, S.Widok.GruboscEkran(0.1)}, &TOperacja::Pioro));
     }
@@ -51,7 +51,7 @@ protected:
     {
         Wykresy::SetUp();
         UstawGeometrie(zad, {6, 6}, true, true);
-        const int32_t g = DodajGrupe(zad, "Druga", Rgb(0, 0, 255));
+        const int32_t g = DodajGrupe(zad, "Druga", Rgb(0, 0, 255).Bgr());
         DodajKombinacje(zad, "Druga");
         zad.Wspolczynniki[1][0] = 0;
         zad.Wspolczynniki[1][g] = 1;
@@ -70,7 +70,7 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
 {
     DodajLiniowe(zad, 0, 0, 6, 10); // M(L/2) = qL²/8 = 45
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    WykresMomentow(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"MOMENTY [kNm]"});
     // The outline lies under the axis and reaches WysokoscMomentow (2 cm) at the largest moment.
     double najnizej = OY;
@@ -89,7 +89,7 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
     // The shear ends read T(0+) = -TL = 30 and T(L-) = TP = -30, as the reactions do, also at the load's
     // ends there; they used to read T(0.001) = 29,99 and T(5.999) = -29,99.
     S.Ekran.Wyczysc();
-    WykresSilPoprzecznych(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    WykresSilPoprzecznych(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "30,00").size(), Napisy(S.Ekran, "-30,00").size(), Napisy(S.Ekran).size()),
               std::tuple(2u, 2u, 4u));
     Etykieta(30, OX + h, OY - 2);
@@ -104,10 +104,10 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
         UstawGeometrie(zad, {6}, true, true);
         const double x = moment ? 3 : 2, h = 0.5 * S.Nastawy.WysokoscCzcionki;
         moment ? DodajMoment(zad, 0, float(x), 12) : DodajSile(zad, 0, float(x), 12);
-        DodajSile(zad, 0, 4, 12, DodajGrupe(zad, "Inne", Rgb(0, 0, 255))); // coefficient 0 in combination 1
+        DodajSile(zad, 0, 4, 12, DodajGrupe(zad, "Inne", Rgb(0, 0, 255).Bgr())); // coefficient 0 in combination 1
         ASSERT_TRUE(Analiza(zad, wyn, kom));
         S.Ekran.Wyczysc();
-        (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+        (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
         Etykieta(moment ? -6 : 8, OX + x + h, OY - 2);                  // above the axis: from its ordinate up
         Etykieta(moment ? 6 : -4, OX + x + h, OY + (moment ? 2 : 1)); // below: under it
         EXPECT_EQ(Napisy(S.Ekran).size(), moment ? 2u : 4u); // with 8 and −4 at the ends; none at 4 m
@@ -121,7 +121,7 @@ TEST_F(Wykresy, TheMomentOverAnInnerSupportIsTheSameLabelOnBothSpans)
     UstawGeometrie(zad, {6, 6}, true, true);
     DodajLiniowe(zad, 0, 0, 6, 16.002249f); // −qL²/16 = −36,00506 over the support
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    WykresMomentow(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,01").size(), Napisy(S.Ekran, "-36,00").size()), std::tuple(3u, 0u));
 }
 
@@ -132,7 +132,7 @@ TEST_F(Wykresy, AForceStandingOnASupportIsNoShearOfTheSpanOnItsDiagram)
     DodajLiniowe(zad, 0, 0, 6, 10);
     DodajSile(zad, 0, 0, 50);
     ASSERT_TRUE(Analiza(zad, wyn, kom));
-    WykresSilPoprzecznych(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    WykresSilPoprzecznych(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     const double h = 0.5 * S.Nastawy.WysokoscCzcionki;
     Etykieta(30, OX + h, OY - 2);
     Etykieta(-30, OX + 6 + h, OY + 2);
@@ -141,7 +141,7 @@ TEST_F(Wykresy, AForceStandingOnASupportIsNoShearOfTheSpanOnItsDiagram)
 
 TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLabelled)
 {
-    WykresObwiedniMomentow(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
+    WykresObwiedniMomentow(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA MOMENTY [kNm]"});
     // A grey stroke per cm and both ends, 601 per span; lines of 600 sections; span 1's extremes labelled.
     EXPECT_EQ(std::tuple(LinieKoloru(SzaryPasa), LinieKoloru(Kolor::Czerwony), LinieKoloru(Kolor::Granatowy)),
@@ -155,7 +155,7 @@ TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLa
     // An extreme of 0.01 or less is not labelled.
     S.Ekran.Wyczysc();
     wyn.EkstremaObwiedniM[0].Max = 0.01;
-    OpisObwiedniMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
+    OpisObwiedniMomentow(S.R, {zad, wyn, 0, 0}, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     ASSERT_EQ(Napisy(S.Ekran).size(), 1u);
     EXPECT_EQ(Napisy(S.Ekran)[0].Tekst, FormatujMaska(e.Min, "#######0.00", ','));
 }
@@ -164,25 +164,25 @@ TEST_F(Obwiednie, TheMomentOverTheInnerSupportIsLabelledAtTheEndOfEitherSpan)
 {
     // Combination 1 loads the first span: −qL²/16 = −36 over the support, at the first span's end
     // and its load's, and at the second span's start.
-    WykresMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Bordowy);
+    WykresMomentow(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,00").size(), Napisy(S.Ekran, "36,00").size()), std::tuple(3u, 0u));
 }
 
 TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
 {
-    WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
+    WykresObwiedniSilPoprzecznych(S.R, {zad, wyn}, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA SIŁY POPRZECZNE [kN]"});
     // No jump inside a span: each line's one vertical stroke is its continuation across the support.
-    for (const int32_t kolor : {Kolor::Zielony, Kolor::Bordowy}) {
+    for (const TKolor kolor : {Kolor::Zielony, Kolor::Bordowy}) {
         std::vector<int32_t> x;
         for (const TOperacja& o : S.Ekran.Linie())
             if (o.Pioro == TPioro{kolor, S.Widok.GruboscEkran(0.1)} && o.X1 == o.X2 && o.Y1 != o.Y2)
                 x.push_back(o.X1);
-        EXPECT_EQ(x, std::vector<int32_t>{int32_t((OX + 6) * 1000)}) << kolor;
+        EXPECT_EQ(x, std::vector<int32_t>{int32_t((OX + 6) * 1000)}) << kolor.Bgr();
     }
     // The jump is drawn after the second span's axis and shading: no grey stroke covers it.
     const auto& o = S.Ekran.Operacje;
-    const auto ostatni = [&](int32_t kolor, bool pionowy) {
+    const auto ostatni = [&](TKolor kolor, bool pionowy) {
         const auto i = std::ranges::find_if(o.rbegin(), o.rend(), [&](const TOperacja& a) {
             return a.Co == TOperacja::Rodzaj::Linia && a.Pioro == TPioro{kolor, S.Widok.GruboscEkran(0.1)} &&
                    a.X1 == int32_t((OX + 6) * 1000) && a.X2 == a.X1 && (!pionowy || a.Y1 != a.Y2);
@@ -199,7 +199,7 @@ TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelled
 TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtTheirPlaces)
 {
     wyn.ObwiedniaMomentowPodporowych = {.MaxL = 3, .MinL = -5, .MaxP = 7, .MinP = 0.01f}; // 0.01: below the threshold
-    WykresObwiedniReakcji(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+    WykresObwiedniReakcji(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA REAKCJE [kN]"});
     // Extreme supports, 42 up in one combination and 6 down in the other, get arrows above the beam pointing
     // down and below it pointing up; the middle one, 60 up in both, one arrow.
@@ -223,7 +223,7 @@ TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtT
     // Combination 1 alone pulls the far support down by 6: green, its tip 1.4 under the axis, pointing down;
     // no moment at a hinged end.
     S.Ekran.Wyczysc();
-    WykresReakcji(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+    WykresReakcji(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_TRUE(JestOdcinek(S.EkranCm(), OX, OY + 0.2, OX + 0.12, OY + 0.44) &&
                 JestOdcinek(S.EkranCm(), OX + 12, OY + 1.4, OX + 12.12, OY + 1.16));
     EXPECT_TRUE(JestNapis(S.Ekran, "-6,00 kN", OX + 12.3, OY + 1.5));
@@ -236,16 +236,16 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
 {
     const auto rysuj = [&](int32_t c) { // combination c, and the envelopes with the first
         S.Ekran.Wyczysc();
-        WykresMomentow(S.R, zad, wyn, c, Ekran, O, Kolor::Bordowy);
-        WykresSilPoprzecznych(S.R, zad, wyn, c, Ekran, O, Kolor::Bordowy);
-        WykresReakcji(S.R, zad, wyn, c, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
-        LiniaMomentow(S.R, zad, wyn, c, 0, Ekran, O, Kolor::Bordowy);
-        OpisSilPoprzecznych(S.R, zad, wyn, c, 0, Ekran, O, Kolor::Bordowy);
+        WykresMomentow(S.R, {zad, wyn, c}, Ekran, O, Kolor::Bordowy);
+        WykresSilPoprzecznych(S.R, {zad, wyn, c}, Ekran, O, Kolor::Bordowy);
+        WykresReakcji(S.R, {zad, wyn, c}, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+        LiniaMomentow(S.R, {zad, wyn, c, 0}, Ekran, O, Kolor::Bordowy);
+        OpisSilPoprzecznych(S.R, {zad, wyn, c, 0}, Ekran, O, Kolor::Bordowy);
         if (c == 0) {
-            WykresObwiedniMomentow(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
-            WykresObwiedniSilPoprzecznych(S.R, zad, wyn, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
-            WykresObwiedniReakcji(S.R, zad, wyn, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
-            LiniaObwiedniSilPoprzecznych(S.R, zad, wyn, 5, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
+            WykresObwiedniMomentow(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
+            WykresObwiedniSilPoprzecznych(S.R, {zad, wyn}, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
+            WykresObwiedniReakcji(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
+            LiniaObwiedniSilPoprzecznych(S.R, {zad, wyn, 0, 5}, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
         }
         return S.Ekran.Operacje.size();
     };
@@ -269,12 +269,12 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
     zad.IloscPrzesel = 2;
     wyn.ObwiedniaMaxM[0].resize(10);
     S.Ekran.Wyczysc();
-    LiniaObwiedniMomentow(S.R, zad, wyn, 0, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
+    LiniaObwiedniMomentow(S.R, {zad, wyn, 0, 0}, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
     EXPECT_EQ(LinieKoloru(SzaryPasa), 10u);
     for (const auto& [punkty, linie] : {std::pair{1000000, 3u}, {1, 0u}}) {
         wyn.EkstremaM[0][0].IloscPunktow = punkty;
         S.Ekran.Wyczysc();
-        LiniaMomentow(S.R, zad, wyn, 0, 0, Ekran, O, Kolor::Bordowy);
+        LiniaMomentow(S.R, {zad, wyn, 0, 0}, Ekran, O, Kolor::Bordowy);
         EXPECT_TRUE(LinieKoloru(Kolor::Bordowy) >= linie && (linie > 0 || S.Ekran.Linie().size() == 1)) << punkty;
     }
 }
