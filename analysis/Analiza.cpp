@@ -5,6 +5,7 @@
 #include "analysis/Obwiednie.h"
 #include "analysis/Rozwiazanie.h"
 #include "analysis/Uklad.h"
+#include "model/Granice.h"
 #include "model/Zadanie.h"
 #include "platform/Komunikaty.h"
 
@@ -12,100 +13,6 @@
 #include <cmath>
 
 namespace {
-
-// Longer spans would mean millions of samples per span; no real beam has them.
-constexpr float NajdluzszePrzeslo = 1000.0f;
-
-std::string Nr(int32_t i)
-{
-    return std::to_string(i + 1);
-}
-
-std::optional<std::string> SprawdzPrzesla(const TDaneZadania& zad)
-{
-    const int32_t n = zad.IloscPrzesel;
-    if (n < 1 || n > MaxPrzesel || n != int32_t(zad.Przesla.size()))
-        return "Zadanie ma " + std::to_string(n) + " przęseł — belka musi mieć od 1 do 12 przęseł.";
-    for (int32_t s = 0; s < n; ++s) {
-        const TPrzeslo& p = zad.Przesla[s];
-        const std::string przeslo = "Przęsło " + Nr(s);
-        if (!std::isfinite(p.L))
-            return przeslo + " ma nieokreśloną długość — podaj dodatnią rozpiętość.";
-        if (p.L == 0)
-            return przeslo + " ma długość 0 — podaj dodatnią rozpiętość.";
-        if (p.L < 0)
-            return przeslo + " ma ujemną długość — podaj dodatnią rozpiętość.";
-        if (p.L > NajdluzszePrzeslo)
-            return przeslo + " jest dłuższe niż 1000 m — podaj rzeczywistą rozpiętość.";
-        if (!std::isfinite(p.E))
-            return przeslo + " ma nieokreślony moduł sprężystości E.";
-        if (!std::isfinite(p.J))
-            return przeslo + " ma nieokreślony moment bezwładności J.";
-        if (n >= 2) {
-            const auto poprawna = [&](int32_t niewiadoma) { return niewiadoma >= -1 && niewiadoma <= n - 1; };
-            if (!poprawna(p.NiewiadomaLewa) || !poprawna(p.NiewiadomaPrawa))
-                return przeslo + " ma numer niewiadomej spoza układu (od 1 do " + std::to_string(n - 1) + ").";
-        }
-    }
-    return std::nullopt;
-}
-
-// Common checks of one load record: its span and group exist, its numbers are finite.
-template <class T>
-std::optional<std::string> SprawdzObciazenie(const TDaneZadania& zad, const T& r, const std::string& nazwa,
-                                             std::initializer_list<float> polozenia,
-                                             std::initializer_list<float> wartosci)
-{
-    if (r.Przeslo < 0 || r.Przeslo >= zad.IloscPrzesel)
-        return nazwa + " leży na przęśle " + Nr(r.Przeslo) + ", którego nie ma.";
-    if (r.Grupa < 0 || r.Grupa >= TDaneZadania::MaxGrup)
-        return nazwa + " należy do grupy " + Nr(r.Grupa) + ", której nie ma.";
-    for (const float x : polozenia)
-        if (!std::isfinite(x))
-            return nazwa + " ma nieokreślone położenie.";
-    for (const float v : wartosci)
-        if (!std::isfinite(v))
-            return nazwa + " ma nieokreśloną wartość.";
-    return std::nullopt;
-}
-
-std::optional<std::string> SprawdzObciazenia(const TDaneZadania& zad)
-{
-    std::optional<std::string> blad;
-    const auto kazdy = [&](const auto& tablica, const char* rodzaj, auto sprawdz) {
-        for (size_t i = 0; i < tablica.size() && !blad; ++i)
-            if (tablica[i].Uzyta)
-                blad = sprawdz(tablica[i], std::string(rodzaj) + " nr " + Nr(int32_t(i)));
-    };
-    kazdy(zad.Sily, "Siła skupiona", [&](const TSila& f, const std::string& nazwa) {
-        return SprawdzObciazenie(zad, f, nazwa, {f.X}, {f.Wartosc});
-    });
-    kazdy(zad.Momenty, "Moment skupiony", [&](const TMoment& m, const std::string& nazwa) {
-        return SprawdzObciazenie(zad, m, nazwa, {m.X}, {m.Wartosc});
-    });
-    kazdy(zad.Liniowe, "Obciążenie równomierne", [&](const TLiniowe& q, const std::string& nazwa) {
-        auto b = SprawdzObciazenie(zad, q, nazwa, {q.X1, q.X2}, {q.Wartosc});
-        if (!b && q.X1 > q.X2)
-            b = nazwa + " zaczyna się za swoim końcem (x1 > x2).";
-        return b;
-    });
-    kazdy(zad.Trojkaty, "Obciążenie liniowo zmienne", [&](const TTrojkat& t, const std::string& nazwa) {
-        auto b = SprawdzObciazenie(zad, t, nazwa, {t.X1, t.X2}, {t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca});
-        if (!b && t.X1 > t.X2)
-            b = nazwa + " zaczyna się za swoim końcem (x1 > x2).";
-        return b;
-    });
-    return blad;
-}
-
-std::optional<std::string> SprawdzWspolczynniki(const TDaneZadania& zad)
-{
-    for (int32_t c = 0; c < TDaneZadania::MaxKombinacji; ++c)
-        for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g)
-            if (!std::isfinite(zad.Wspolczynniki[c][g]))
-                return "Współczynnik kombinacji " + Nr(c) + " dla grupy " + Nr(g) + " nie jest liczbą.";
-    return std::nullopt;
-}
 
 void WyczyscWyniki(TWyniki& wyn)
 {
@@ -326,11 +233,7 @@ bool Licz(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom, bool obwiednie)
 
 std::optional<std::string> SprawdzZadanie(const TDaneZadania& zad)
 {
-    if (auto b = SprawdzPrzesla(zad))
-        return b;
-    if (auto b = SprawdzObciazenia(zad))
-        return b;
-    return SprawdzWspolczynniki(zad);
+    return UsterkaZadania(zad, TKontrola::Obliczenia);
 }
 
 bool Analiza(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom)

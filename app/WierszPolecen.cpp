@@ -8,7 +8,7 @@
 #include "platform/KomunikatyStrumien.h"
 #include "platform/Regionalne.h"
 #include "platform/TekstyLiczb.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include <fcntl.h>
 #include <unistd.h>

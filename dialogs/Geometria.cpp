@@ -3,6 +3,7 @@
 #include "dialogs/Kontrolki.h"
 #include "dialogs/Siatka.h"
 #include "dialogs/Zatwierdzanie.h"
+#include "drawing/Arkusze.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
@@ -154,11 +155,12 @@ void TGeometria::WprowadzClick()
     pola.Domyslna = EDomyslnaRozp->text().toStdString();
     pola.LewyPrzegub = CB_LewaPrzegub->isChecked();
     pola.PrawyPrzegub = CB_PrawaPrzegub->isChecked();
-    const std::string blad = ZatwierdzGeometrie(zad_, wyn_, widok_, pola, separator_);
+    const std::string blad = ZatwierdzGeometrie(zad_, wyn_, pola, separator_);
     if (!blad.empty()) {
         komunikaty_.Komunikat(blad);
         return;
     }
+    RozmiescArkusze(zad_, widok_);
     for (int i = 1; i <= SBPrzesla->value(); ++i)
         Siatka::UstawTekst(SGRozpietosci, i, 1, QString::fromStdString(pola.Dlugosci[size_t(i - 1)]));
     accept();

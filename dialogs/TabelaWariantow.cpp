@@ -5,6 +5,7 @@
 #include "dialogs/Kontrolki.h"
 #include "dialogs/Siatka.h"
 #include "dialogs/Zatwierdzanie.h"
+#include "drawing/Arkusze.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
@@ -199,7 +200,7 @@ void TTabelaWariantow::Button3Click()
     for (int c = 1; c <= k; ++c)
         for (int j = 1; j <= g; ++j)
             komorki[size_t(c - 1)].push_back(Siatka::Tekst(Tabela, c, j).toStdString());
-    const std::string blad = ZapiszWspolczynniki(zad_, widok_, komorki, separator_);
+    const std::string blad = ZapiszWspolczynniki(zad_, komorki, separator_);
     for (int c = 1; c <= k; ++c)
         for (int j = 1; j <= g; ++j)
             Siatka::UstawTekst(Tabela, c, j, QString::fromStdString(komorki[size_t(c - 1)][size_t(j - 1)]));
@@ -207,5 +208,6 @@ void TTabelaWariantow::Button3Click()
         komunikaty_.Komunikat(blad);
         return;
     }
+    RozmiescArkusze(zad_, widok_);
     accept();
 }

@@ -55,13 +55,6 @@ bool Czytaj(std::string_view tekst, char sep, double& v)
     return CzytajLiczbeNormalizujac(tekst, sep, v) && MiesciSieWFloat(v, tekst);
 }
 
-// "… nie może przekraczać 1000000 kN!"
-std::string Najwyzej(const char* pole, const char* jednostka)
-{
-    return std::string(pole) + " nie może przekraczać " + std::to_string(int(NajwiekszeObciazenie)) + " " + jednostka +
-           "!";
-}
-
 // The value and position checks; the last failing one names the message.
 struct TOdczyt {
     bool Ok = true;
@@ -89,8 +82,9 @@ TOdczyt CzytajPunktowe(R rodzaj, TPolaObciazenia& pola, float L, char sep)
             o.Blad("Siła musi mieć wartość dodatnią!");
         else if (!sila && o.Q1 == 0)
             o.Blad("Moment musi mieć wartość różną od 0!");
-        else if (!ObciazenieWGranicach(o.Q1))
-            o.Blad(sila ? Najwyzej("Wartość siły", "kN") : Najwyzej("Wartość bezwzględna momentu", "kNm"));
+        else if (const auto usterka = sila ? UsterkaObciazeniaWpisu("Wartość siły", "kN", o.Q1)
+                                           : UsterkaObciazeniaWpisu("Wartość bezwzględna momentu", "kNm", o.Q1))
+            o.Blad(*usterka);
     }
     pola.Polozenie1 = NormalizujSeparator(pola.Polozenie1, sep);
     if (!Czytaj(pola.Polozenie1, sep, o.X1)) {
@@ -116,8 +110,8 @@ TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep
             o.Blad("Nieprawidłowa wartość siły!");
         else if (o.Q1 <= 0)
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
-        else if (!ObciazenieWGranicach(o.Q1))
-            o.Blad(Najwyzej("Wartość obciążenia", "kN/m"));
+        else if (const auto usterka = UsterkaObciazeniaWpisu("Wartość obciążenia", "kN/m", o.Q1))
+            o.Blad(*usterka);
     } else {
         if (!Czytaj(pola.Wartosc1, sep, o.Q1))
             o.Blad("Nieprawidłowa wartość początkowa obciążenia!");
@@ -126,10 +120,12 @@ TOdczyt CzytajRozlozone(R rodzaj, const TPolaObciazenia& pola, float L, char sep
         // One of the two may be zero, not both.
         if (o.Ok && (o.Q1 + o.Q2 < 0.001 || o.Q1 < 0 || o.Q2 < 0))
             o.Blad("Obciążenie musi mieć wartość dodatnią!");
-        else if (o.Ok && !ObciazenieWGranicach(o.Q1))
-            o.Blad(Najwyzej("Wartość początkowa obciążenia", "kN/m"));
-        else if (o.Ok && !ObciazenieWGranicach(o.Q2))
-            o.Blad(Najwyzej("Wartość końcowa obciążenia", "kN/m"));
+        else if (o.Ok) {
+            if (const auto usterka = UsterkaObciazeniaWpisu("Wartość początkowa obciążenia", "kN/m", o.Q1))
+                o.Blad(*usterka);
+            else if (const auto usterka = UsterkaObciazeniaWpisu("Wartość końcowa obciążenia", "kN/m", o.Q2))
+                o.Blad(*usterka);
+        }
     }
     const bool liniowe = rodzaj == R::Liniowe;
     if (!Czytaj(pola.Polozenie1, sep, o.X1)) {

@@ -1,11 +1,9 @@
 #include "dialogs/Zatwierdzanie.h"
 
 #include "analysis/Wyniki.h"
-#include "drawing/Arkusze.h"
 #include "model/Granice.h"
 #include "platform/Cp1250.h"
 #include "platform/TekstyLiczb.h"
-
 
 namespace {
 
@@ -85,12 +83,11 @@ void Zmieniono(TDaneZadania& zad)
 
 } // namespace
 
-std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
-                               char separator)
+std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator)
 {
     const int32_t n = int32_t(pola.Dlugosci.size());
-    if (n < 1 || n > MaxPrzesel)
-        return "Belka ma od 1 do " + std::to_string(MaxPrzesel) + " przęseł.";
+    if (const auto usterka = UsterkaIlosci(n, 0, 0, "belka ma"))
+        return *usterka;
 
     // Everything is read and checked first: a bad cell must not leave the task half changed.
     std::vector<std::string> teksty = pola.Dlugosci;
@@ -111,13 +108,8 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         if (!l)
             return KomunikatRzeczywistej(tekst);
         tekst = NormalizujSeparator(tekst, separator);
-        const std::string przeslo = "Przęsło " + std::to_string(i + 1) + ": rozpiętość ";
-        if (!(*l > 0))
-            return przeslo + "musi być większa od zera.";
-        if (*l < NajkrotszePrzeslo)
-            return przeslo + "musi wynosić co najmniej 1 cm.";
-        if (*l > NajdluzszePrzeslo)
-            return przeslo + "nie może przekraczać 1000 m.";
+        if (const auto usterka = UsterkaRozpietosciWpisu(i, *l))
+            return *usterka;
         L[size_t(i)] = *l;
     }
 
@@ -149,7 +141,6 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& wi
         p.J = 1.0f;
     }
     UstawKodyPrzesel(zad);
-    RozmiescArkusze(zad, widok);
     DopasujProbki(zad, wyn);
     Zmieniono(zad);
     pola.Dlugosci = std::move(teksty);
@@ -208,11 +199,9 @@ void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn)
     Zmieniono(zad);
 }
 
-std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vector<std::vector<std::string>>& komorki,
-                                char separator)
+std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::string>>& komorki, char separator)
 {
     std::string blad;
-    const std::string granica = std::to_string(int(NajwiekszyWspolczynnik));
     std::vector<std::vector<float>> wartosci(komorki.size());
     for (size_t c = 0; c < komorki.size(); ++c)
         for (size_t j = 0; j < komorki[c].size(); ++j) {
@@ -222,8 +211,8 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vec
             const std::string komorka = "Kombinacja - " + std::to_string(c + 1) + "; Grupa - " + std::to_string(j + 1);
             if (!v)
                 blad = "Błędny współczynnik obciążenia " + komorka + " !";
-            else if (!WspolczynnikWGranicach(*v))
-                blad = "Współczynnik obciążenia " + komorka + " musi mieć wartość od -" + granica + " do " + granica + "!";
+            else if (const auto usterka = UsterkaWspolczynnikaWpisu(int32_t(c), int32_t(j), *v))
+                blad = *usterka;
             wartosci[c].push_back(v.value_or(0));
         }
     Zmieniono(zad);
@@ -232,7 +221,6 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vec
     for (size_t c = 0; c < wartosci.size() && c < size_t(TDaneZadania::MaxKombinacji); ++c)
         for (size_t j = 0; j < wartosci[c].size() && j < size_t(TDaneZadania::MaxGrup); ++j)
             zad.Wspolczynniki[c][j] = wartosci[c][j];
-    RozmiescArkusze(zad, widok);
     return {};
 }
 
@@ -310,10 +298,8 @@ std::string ZastosujUstawienia(TDaneZadania& zad, TPolaUstawien& pola, char sepa
         blad = KomunikatRzeczywistej(pola.SkalaX);
     else if (const std::optional<float> s = SkalaPozioma(pola.SkalaX, separator))
         zad.SkalaX = *s;
-    else if (!(*Liczba(pola.SkalaX, separator) > 0))
-        blad = "Skala pozioma musi być większa od zera.";
     else
-        blad = "Skala pozioma to mianownik od 1 do 100000 (1:1 … 1:100000).";
+        blad = UsterkaSkaliWpisu(*Liczba(pola.SkalaX, separator)).value_or("");
     sprawdz(PSchem_Xo, KomunikatRzeczywistej(pola.Edycje[PSchem_Xo]));
     sprawdz(Pschem_Yo, KomunikatRzeczywistej(pola.Edycje[Pschem_Yo]));
 

@@ -2,7 +2,9 @@
 // What confirming a dialog does to the task, without Qt: the dialogs copy
 // their controls' texts into these records, call the function, and write
 // back the texts it normalised or filled in. Texts are UTF-8. Each function
-// returns the message to show, empty when everything was taken.
+// returns the message to show, empty when everything was taken; the limits
+// and their messages are model/Granice.h's. Laying the sheets out again
+// (drawing/Arkusze.h) is left to the caller, which draws them.
 #include "model/Zadanie.h"
 
 #include <array>
@@ -12,7 +14,6 @@
 #include <vector>
 
 struct TWyniki;
-struct TWidok;
 
 // ---------------------------------------------------------------- geometry
 
@@ -26,11 +27,11 @@ struct TPolaGeometrii {
 // Rebuilds the spans from the cells (empty ones take the default, written
 // back into pola formatted; in the others either separator becomes the
 // user's), keeps the loads within the new lengths, derives
-// codes, unknowns and positions, lays out the sheets, resizes the results and
-// sets DoPrzeliczenia and NieZapisane. A cell that is no number or no
-// length between 1 cm and 1000 m (model/Granice.h) leaves the task and pola untouched.
-std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TPolaGeometrii& pola,
-                               char separator);
+// codes, unknowns and positions, resizes the results and sets
+// DoPrzeliczenia and NieZapisane; the sheets are to be laid out again then.
+// A cell that is no number or no length between 1 cm and 1000 m
+// (UsterkaRozpietosciWpisu) leaves the task and pola untouched.
+std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator);
 
 // ---------------------------------------------------------------- groups, combinations, coefficients
 
@@ -51,10 +52,9 @@ void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn);
 
 // komorki[c][j]: the cell of combination c + 1 and group j + 1. Every cell is
 // normalised in place; when all hold numbers they are stored into
-// Wspolczynniki and the sheets laid out again, else the message names the
-// last bad cell and nothing is stored. Both ways the task counts as changed.
-std::string ZapiszWspolczynniki(TDaneZadania& zad, const TWidok& widok, std::vector<std::vector<std::string>>& komorki,
-                                char separator);
+// Wspolczynniki (and the sheets are to be laid out again), else the message
+// names the last bad cell and nothing is stored. Both ways the task counts as changed.
+std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::string>>& komorki, char separator);
 
 // ---------------------------------------------------------------- settings
 

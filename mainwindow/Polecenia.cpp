@@ -4,7 +4,7 @@
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
 #include "platform/Komunikaty.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include <QClipboard>
 #include <QDate>

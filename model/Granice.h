@@ -1,8 +1,18 @@
 #pragma once
-// What a number of the task may be, wherever it comes from: typed into a
-// dialog or read from a file. The dialogs and the reader call these and word
-// the refusal each in its own way.
+// What a task may hold, and what is said when it does not. The dialogs, the
+// reader, the writer and the analysis all check here, so a limit is written
+// once and each fault has its message here (UTF-8).
+//
+// A fault has one message wherever it is found, with two exceptions kept
+// because tests pin both wordings: a number typed into a dialog is refused in
+// the dialog's words (the ...Wpisu functions below), and a load on a span or
+// in a group that does not exist is worded by the analysis as it always was.
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+
+struct TDaneZadania;
 
 // The analysis samples every centimetre: a shorter span has no sample inside.
 inline constexpr float NajkrotszePrzeslo = 0.01f;
@@ -27,3 +37,32 @@ bool PrzesloWGranicach(double L);       // NajkrotszePrzeslo ≤ L ≤ Najdluzsz
 bool ObciazenieWGranicach(double v);    // |v| ≤ NajwiekszeObciazenie
 bool WspolczynnikWGranicach(double v); // |v| ≤ NajwiekszyWspolczynnik
 bool SkalaWGranicach(double n);        // NajmniejszaSkala ≤ n ≤ NajwiekszaSkala
+
+// ---------------------------------------------------------------- the checks
+// Each returns nothing when the value or task may be kept, else the message.
+
+// The span, group and combination counts against the tables; przesel = −1
+// (no geometry yet) passes. kto says who gives the counts, in lower case:
+// "plik podaje", "zadanie ma", "belka ma".
+std::optional<std::string> UsterkaIlosci(int32_t przesel, int32_t grup, int32_t kombinacji, std::string_view kto);
+
+// Who checks a whole task, and so how much is checked.
+enum class TKontrola {
+    Obliczenia, // the analysis: finite numbers, indices inside the tables, spans it can sample
+    Odczyt,     // the reader: everything a task the program can have made holds ("plik podaje")
+    Zapis,      // the writer: the same of the task in memory ("zadanie ma")
+};
+
+// The first fault of the task: the counts, then span by span, the
+// coefficients, and the forces, uniform, linearly varying loads and moments,
+// as the file holds them. Loads are numbered as the lists number them: used
+// slots in order.
+std::optional<std::string> UsterkaZadania(const TDaneZadania& zad, TKontrola kontrola);
+
+// Numbers typed into a dialog: the span length of span s (from 0), the
+// coefficient of combination c and group g (from 0), a load value in the
+// field `pole` ("Wartość siły") of unit `jednostka`, the horizontal scale.
+std::optional<std::string> UsterkaRozpietosciWpisu(int32_t s, double L);
+std::optional<std::string> UsterkaWspolczynnikaWpisu(int32_t c, int32_t g, double w);
+std::optional<std::string> UsterkaObciazeniaWpisu(std::string_view pole, std::string_view jednostka, double v);
+std::optional<std::string> UsterkaSkaliWpisu(double n);

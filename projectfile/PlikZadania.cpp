@@ -3,13 +3,12 @@
 #include "model/Granice.h"
 #include "projectfile/Liczby.h"
 #include "platform/Cp1250.h"
-#include "platform/Odmiana.h"
 #include "platform/TekstyLiczb.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <charconv>
 #include <cmath>
+#include <concepts>
+#include <type_traits>
 
 namespace {
 
@@ -47,8 +46,9 @@ const TZnaczniki& Znaczniki()
 enum TNrSekcji { Ogolne, Geometria, Grupy, Warianty, Wspolczynniki, Sily, Liniowe, Trojkaty, Momenty, IloscSekcji };
 
 struct TSekcja {
-    std::string Znacznik; // the marker line, code page 1250, with its "1"
-    const char* Nazwa;    // where a message says it happened: "dane geometryczne"
+    std::string Znacznik;   // the marker line, code page 1250, with its "1"
+    const char* Nazwa;      // where a message of the reader says it happened: "dane geometryczne"
+    const char* Dopelniacz; // where a message of the writer says it happened: "danych geometrycznych"
     // The marker as a message shows it (UTF-8, without the "1").
     std::string Pokaz() const { return "„" + Cp1250NaUtf8(Znacznik.substr(0, Znacznik.size() - 1)) + "”"; }
 };
@@ -56,164 +56,136 @@ struct TSekcja {
 const std::array<TSekcja, IloscSekcji>& Sekcje()
 {
     static const std::array<TSekcja, IloscSekcji> s = {{
-        {Utf8NaCp1250("*** Dane ogólne ***1"), "dane ogólne"},
-        {Utf8NaCp1250("*** Dane geometryczne ***1"), "dane geometryczne"},
-        {Utf8NaCp1250("*** Dane grupy obciążeń ***1"), "dane grup obciążeń"},
-        {Utf8NaCp1250("*** Dane wariantów obciążeń ***1"), "dane wariantów obciążeń"},
-        {Utf8NaCp1250("*** Dane tabela współczynników ***1"), "tabela współczynników"},
-        {Utf8NaCp1250("*** Dane Siły ***1"), "siły skupione"},
-        {Utf8NaCp1250("*** Dane Liniowe ***1"), "obciążenia równomierne"},
-        {Utf8NaCp1250("*** Dane Trójkąty ***1"), "obciążenia liniowo zmienne"},
-        {Utf8NaCp1250("*** Dane Momenty ***1"), "momenty skupione"},
+        {Utf8NaCp1250("*** Dane ogólne ***1"), "dane ogólne", "danych ogólnych"},
+        {Utf8NaCp1250("*** Dane geometryczne ***1"), "dane geometryczne", "danych geometrycznych"},
+        {Utf8NaCp1250("*** Dane grupy obciążeń ***1"), "dane grup obciążeń", "danych grup obciążeń"},
+        {Utf8NaCp1250("*** Dane wariantów obciążeń ***1"), "dane wariantów obciążeń", "danych wariantów obciążeń"},
+        {Utf8NaCp1250("*** Dane tabela współczynników ***1"), "tabela współczynników", "tabeli współczynników"},
+        {Utf8NaCp1250("*** Dane Siły ***1"), "siły skupione", "danych sił skupionych"},
+        {Utf8NaCp1250("*** Dane Liniowe ***1"), "obciążenia równomierne", "danych obciążeń równomiernych"},
+        {Utf8NaCp1250("*** Dane Trójkąty ***1"), "obciążenia liniowo zmienne", "danych obciążeń liniowo zmiennych"},
+        {Utf8NaCp1250("*** Dane Momenty ***1"), "momenty skupione", "danych momentów skupionych"},
     }};
     return s;
 }
 
 struct TRodzaj {
-    const char* Mianownik;       // "Siła skupiona nr 3 leży ..."
     const char* Rekord;          // "(siły skupione, siła 3)"
     const char* DopelniaczMnogi; // "więcej niż 100 sił skupionych"
-    const char* Jednostka;
 };
-constexpr TRodzaj RodzajSily{"Siła skupiona", "siła", "sił skupionych", "kN"};
-constexpr TRodzaj RodzajLiniowego{"Obciążenie równomierne", "obciążenie", "obciążeń równomiernych", "kN/m"};
-constexpr TRodzaj RodzajTrojkata{"Obciążenie liniowo zmienne", "obciążenie", "obciążeń liniowo zmiennych", "kN/m"};
-constexpr TRodzaj RodzajMomentu{"Moment skupiony", "moment", "momentów skupionych", "kNm"};
+constexpr TRodzaj RodzajSily{"siła", "sił skupionych"};
+constexpr TRodzaj RodzajLiniowego{"obciążenie", "obciążeń równomiernych"};
+constexpr TRodzaj RodzajTrojkata{"obciążenie", "obciążeń liniowo zmiennych"};
+constexpr TRodzaj RodzajMomentu{"moment", "momentów skupionych"};
 
-// The values a load of the kind holds (a linearly varying one: its parts and its two end values).
-std::vector<double> WartosciObciazenia(const TSila& f)
+// ---------------------------------------------------------------- the records' fields
+// Each record's fields in the order the file holds them, one a line. The
+// writer and the reader both walk these lists, so a field is named once.
+// `pole` gets each field by reference (const when writing): float and
+// double are real numbers, int32_t an integer, std::string a name, and the
+// two wrappers below a colour and a key line.
+
+// A colour: an integer written as a colour name or "$" and hex digits.
+template <class I>
+struct TPoleKoloru {
+    I& Kolor;
+};
+template <class I>
+TPoleKoloru(I&) -> TPoleKoloru<I>;
+
+// The key line before a count of the general section: written, and passed over when read.
+struct TKlucz {
+    const std::string& Tekst;
+};
+
+// The general section: the counts the sections after it hold.
+struct TIlosci {
+    int32_t Przesel = 0;
+    int32_t Grup = 0;
+    int32_t Wariantow = 0;
+};
+
+// R is T or const T.
+template <class R, class T>
+concept Typu = std::same_as<std::remove_const_t<R>, T>;
+
+template <Typu<TIlosci> R, class Pole>
+void Pola(R& i, Pole&& pole)
 {
-    return {f.Wartosc};
+    const TZnaczniki& z = Znaczniki();
+    pole(TKlucz{z.IloscBelek});
+    pole(i.Przesel);
+    pole(TKlucz{z.IloscGrup});
+    pole(i.Grup);
+    pole(TKlucz{z.IloscWariantow});
+    pole(i.Wariantow);
 }
-std::vector<double> WartosciObciazenia(const TLiniowe& q)
-{
-    return {q.Wartosc};
-}
-std::vector<double> WartosciObciazenia(const TTrojkat& t)
-{
-    return {t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca, double(t.WartoscStala) + t.WartoscMalejaca,
-            double(t.WartoscStala) + t.WartoscRosnaca};
-}
 
-// A value as a message shows it: three decimals, or, far from 1, the shortest text of its float.
-std::string Liczba(double v)
+template <Typu<TPrzeslo> R, class Pole>
+void Pola(R& s, Pole&& pole)
 {
-    const double m = std::fabs(v);
-    if (m == 0 || (m >= 0.0005 && m < 1e7) || !std::isfinite(v))
-        return FormatujMaska(v, "#########0.###", ',');
-    char bufor[32];
-    const auto wynik = m <= FLT_MAX ? std::to_chars(bufor, bufor + sizeof bufor, float(v))
-                                    : std::to_chars(bufor, bufor + sizeof bufor, v);
-    std::string tekst;
-    for (const char* c = bufor; c != wynik.ptr; ++c)
-        if (*c != '+')
-            tekst += *c == '.' ? ',' : *c == 'e' ? 'E' : *c;
-    return tekst;
+    pole(s.E);
+    pole(s.J);
+    pole(s.L);
+    pole(s.X0);
+    pole(s.TypPrzesla);
+    pole(s.TypPodpor);
+    pole(s.NiewiadomaLewa);
+    pole(s.NiewiadomaPrawa);
+    for (auto& r : s.Rezerwa)
+        pole(r);
 }
 
-// Positions derived from the lengths agree with them within a millimetre
-// (and within what single precision can hold of a long beam).
-bool Zgodne(float zapisana, float wyliczona)
+template <Typu<TGrupa> R, class Pole>
+void Pola(R& g, Pole&& pole)
 {
-    return std::fabs(double(zapisana) - wyliczona) <= 0.001 + 1e-6 * std::fabs(double(wyliczona));
+    pole(g.Nazwa);
+    pole(TPoleKoloru{g.Kolor});
 }
 
-// What both the reader and the writer refuse: a task the program cannot have
-// made and the analysis cannot take as the file means it. kto: "plik podaje" / "zadanie ma".
-std::string SprawdzSpojnosc(const TDaneZadania& zad, int32_t grup, const char* kto)
+template <Typu<TWariant> R, class Pole>
+void Pola(R& w, Pole&& pole)
 {
-    const int32_t n = zad.IloscPrzesel;
-    if (n != -1 && (n < 1 || n > MaxPrzesel || size_t(n) != zad.Przesla.size()))
-        return "Zadanie ma niespójną geometrię (" + std::to_string(n) + " przęseł, w tablicy " +
-               std::to_string(zad.Przesla.size()) + ").";
-    if (n == -1 && !zad.Przesla.empty())
-        return "Zadanie ma przęsła, choć nie ma geometrii.";
-    const int32_t przesel = int32_t(zad.Przesla.size());
+    pole(w.Nazwa);
+    for (auto& r : w.Rezerwa)
+        pole(r);
+}
 
-    float x0 = 0;
-    for (int32_t i = 0; i < przesel; ++i) {
-        const TPrzeslo& p = zad.Przesla[size_t(i)];
-        const std::string co = "Przęsło " + std::to_string(i + 1);
-        if (!PrzesloWGranicach(p.L))
-            return co + " ma rozpiętość " + Liczba(p.L) + " m; przęsło musi mieć od " + Liczba(NajkrotszePrzeslo) + " do " +
-                   Liczba(NajdluzszePrzeslo) + " m.";
-        if (!(p.E > 0))
-            return co + " ma moduł sprężystości E = " + Liczba(p.E) + "; musi być dodatni.";
-        if (!(p.J > 0))
-            return co + " ma moment bezwładności J = " + Liczba(p.J) + "; musi być dodatni.";
-        if (p.TypPrzesla < 1 || p.TypPrzesla > 4)
-            return co + " ma kod końców pręta " + std::to_string(p.TypPrzesla) + "; znane są kody od 1 do 4.";
-        if (p.TypPodpor < 1 || p.TypPodpor > 6)
-            return co + " ma kod podpór " + std::to_string(p.TypPodpor) + "; znane są kody od 1 do 6.";
-        if (przesel >= 2) {
-            const int32_t lewa = i == 0 ? -1 : i, prawa = i == przesel - 1 ? -1 : i + 1;
-            if (p.NiewiadomaLewa != lewa || p.NiewiadomaPrawa != prawa)
-                return co + " ma numery niewiadomych " + std::to_string(p.NiewiadomaLewa) + " i " +
-                       std::to_string(p.NiewiadomaPrawa) + " zamiast " + std::to_string(lewa) + " i " +
-                       std::to_string(prawa) + ".";
-        }
-        if (!Zgodne(p.X0, x0))
-            return co + " zaczyna się w x = " + Liczba(p.X0) + " m, a przęsła przed nim mają razem " + Liczba(x0) + " m.";
-        x0 += p.L;
-    }
+// A force, and a moment (TMoment is TSila).
+template <Typu<TSila> R, class Pole>
+void Pola(R& f, Pole&& pole)
+{
+    pole(f.Przeslo);
+    pole(f.X);
+    pole(f.XAbs);
+    pole(f.Wartosc);
+    pole(f.Grupa);
+}
 
-    const int32_t kombinacji = IloscUzytych(zad.Kombinacje);
-    for (int32_t c = 0; c < kombinacji; ++c)
-        for (int32_t g = 0; g < grup && g < TDaneZadania::MaxGrup; ++g)
-            if (const float w = zad.Wspolczynniki[size_t(c)][size_t(g)]; !WspolczynnikWGranicach(w))
-                return "Współczynnik kombinacji " + std::to_string(c + 1) + " dla grupy " + std::to_string(g + 1) +
-                       " wynosi " + Liczba(w) + "; współczynnik musi leżeć między -" +
-                       Liczba(NajwiekszyWspolczynnik) + " a " + Liczba(NajwiekszyWspolczynnik) + ".";
+template <Typu<TLiniowe> R, class Pole>
+void Pola(R& q, Pole&& pole)
+{
+    pole(q.Przeslo);
+    pole(q.X1);
+    pole(q.X2);
+    pole(q.X1Abs);
+    pole(q.X2Abs);
+    pole(q.Wartosc);
+    pole(q.Grupa);
+}
 
-    std::string blad;
-    // Loads are numbered as the file and the load lists number them: used slots in order.
-    const auto tablica = [&](const auto& t, const TRodzaj& rodzaj, auto polozenia) {
-        int32_t nr = 0;
-        for (const auto& r : t) {
-            if (!r.Uzyta || !blad.empty())
-                continue;
-            const std::string co = std::string(rodzaj.Mianownik) + " nr " + std::to_string(++nr);
-            for (const double v : WartosciObciazenia(r))
-                if (!ObciazenieWGranicach(v)) {
-                    blad = co + " ma wartość " + Liczba(v) + " " + rodzaj.Jednostka + "; obciążenie musi leżeć między -" +
-                           Liczba(NajwiekszeObciazenie) + " a " + Liczba(NajwiekszeObciazenie) + " " + rodzaj.Jednostka +
-                           ".";
-                    break;
-                }
-            if (!blad.empty())
-                continue;
-            if (r.Przeslo < 0 || r.Przeslo >= przesel) {
-                blad = co + " leży na przęśle nr " + std::to_string(int64_t(r.Przeslo) + 1) + ", a " + kto + " " +
-                       (przesel == 0 ? std::string("0 przęseł") : Ile(przesel, "przęsło", "przęsła", "przęseł")) + ".";
-            } else if (r.Grupa < 0 || r.Grupa >= grup) {
-                blad = co + " należy do grupy obciążeń nr " + std::to_string(int64_t(r.Grupa) + 1) + ", a " + kto +
-                       " " + Ile(grup, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") + ".";
-            } else {
-                blad = polozenia(r, co, zad.Przesla[size_t(r.Przeslo)]);
-            }
-        }
-    };
-    const auto punkt = [](const TSila& f, const std::string& co, const TPrzeslo& p) -> std::string {
-        if (!(f.X >= 0 && f.X <= p.L))
-            return co + " leży poza swoim przęsłem: x = " + Liczba(f.X) + " m, przęsło ma " + Liczba(p.L) + " m.";
-        if (!Zgodne(f.XAbs, f.X + p.X0))
-            return co + " ma położenie na belce " + Liczba(f.XAbs) + " m zamiast " + Liczba(f.X + p.X0) + " m.";
-        return {};
-    };
-    const auto odcinek = [](const auto& q, const std::string& co, const TPrzeslo& p) -> std::string {
-        if (!(q.X1 >= 0 && q.X2 <= p.L && q.X1 < q.X2))
-            return co + " leży poza swoim przęsłem albo nie ma długości: od " + Liczba(q.X1) + " do " + Liczba(q.X2) +
-                   " m, przęsło ma " + Liczba(p.L) + " m.";
-        if (!Zgodne(q.X1Abs, q.X1 + p.X0) || !Zgodne(q.X2Abs, q.X2 + p.X0))
-            return co + " ma położenie na belce od " + Liczba(q.X1Abs) + " do " + Liczba(q.X2Abs) + " m zamiast od " +
-                   Liczba(q.X1 + p.X0) + " do " + Liczba(q.X2 + p.X0) + " m.";
-        return {};
-    };
-    tablica(zad.Sily, RodzajSily, punkt);
-    tablica(zad.Liniowe, RodzajLiniowego, odcinek);
-    tablica(zad.Trojkaty, RodzajTrojkata, odcinek);
-    tablica(zad.Momenty, RodzajMomentu, punkt);
-    return blad;
+template <Typu<TTrojkat> R, class Pole>
+void Pola(R& t, Pole&& pole)
+{
+    pole(t.Przeslo);
+    pole(t.X1);
+    pole(t.X2);
+    pole(t.X1Abs);
+    pole(t.X2Abs);
+    pole(t.WartoscStala);
+    pole(t.WartoscMalejaca);
+    pole(t.WartoscRosnaca);
+    pole(t.Grupa);
 }
 
 // ---------------------------------------------------------------- writing
@@ -227,30 +199,41 @@ public:
         tekst_ += s;
         tekst_ += "\r\n";
     }
-    void Calkowita(int32_t v) { Linia(std::to_string(v)); }
+    void Sekcja(TNrSekcji sekcja)
+    {
+        Linia(Sekcje()[sekcja].Znacznik);
+        sekcja_ = Sekcje()[sekcja].Dopelniacz;
+    }
+
+    // The fields of the records (see Pola).
+    void Pole(int32_t v) { Linia(std::to_string(v)); }
+    void Pole(double v)
+    {
+        Sprawdz(std::fpclassify(v));
+        Linia(TekstLiczby(v, separator_));
+    }
+    // A subnormal single-precision value would be refused when read back.
+    void Pole(float v)
+    {
+        Sprawdz(std::fpclassify(v));
+        Linia(TekstLiczby(v, separator_));
+    }
     // A name must stay on its own line.
-    void Nazwa(std::string s)
+    void Pole(std::string s)
     {
         for (char& c : s)
             if (c == '\r' || c == '\n')
                 c = ' ';
         Linia(s);
     }
-    void Rzeczywista(double v)
+    void Pole(TPoleKoloru<const int32_t> k) { Linia(TekstKoloru(k.Kolor)); }
+    void Pole(TKlucz k) { Linia(k.Tekst); }
+
+    // Every field of the record, each on its line.
+    template <class R>
+    void PiszRekord(const R& r)
     {
-        Sprawdz(std::fpclassify(v));
-        Linia(TekstLiczby(v, separator_));
-    }
-    // A subnormal single-precision value would be refused when read back.
-    void Rzeczywista(float v)
-    {
-        Sprawdz(std::fpclassify(v));
-        Linia(TekstLiczby(v, separator_));
-    }
-    void Sekcja(const std::string& znacznik, const char* opis)
-    {
-        Linia(znacznik);
-        sekcja_ = opis;
+        Pola(r, [&](const auto& v) { Pole(v); });
     }
 
     std::string tekst_;
@@ -327,21 +310,33 @@ public:
         return linia;
     }
 
-    int32_t Calkowita(const TMiejsce& m)
+    // The fields of the records (see Pola), read where m says.
+    void Pole(const TMiejsce& m, int32_t& v)
     {
-        return Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajCalkowita(l, v); });
+        v = Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& w) { return CzytajCalkowita(l, w); });
+    }
+    void Pole(const TMiejsce& m, float& v) { v = Rzeczywista<float>(m); }
+    void Pole(const TMiejsce& m, double& v) { v = Rzeczywista<double>(m); }
+    // A name is cut to what a stored name holds; the whole line stays in Nazwa().
+    void Pole(const TMiejsce& m, std::string& v)
+    {
+        nazwa_ = Wymagana(m);
+        v = PrzytnijNazwe(nazwa_);
+    }
+    void Pole(const TMiejsce& m, TPoleKoloru<int32_t> k)
+    {
+        k.Kolor = Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& w) { return CzytajKolor(l, w); });
+    }
+    void Pole(const TMiejsce& m, TKlucz) { Wymagana(m); }
+
+    template <class R>
+    void CzytajRekord(const TMiejsce& m, R& r)
+    {
+        Pola(r, [&](auto&& v) { Pole(m, v); });
     }
 
-    template <class T = float>
-    T Rzeczywista(const TMiejsce& m)
-    {
-        return Wartosc<T>(m, KomunikatRzeczywistej, [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
-    }
-
-    int32_t Kolor(const TMiejsce& m)
-    {
-        return Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& v) { return CzytajKolor(l, v); });
-    }
+    // The whole line of the name read last.
+    std::string_view Nazwa() const { return nazwa_; }
 
     // A key line that tells how the lines after it are read ("Lewy przegub").
     void Klucz(const TMiejsce& m, std::string_view klucz)
@@ -422,15 +417,22 @@ private:
         return v;
     }
 
+    template <class T>
+    T Rzeczywista(const TMiejsce& m)
+    {
+        return Wartosc<T>(m, KomunikatRzeczywistej, [](std::string_view l, T& v) { return CzytajRzeczywista(l, v); });
+    }
+
     std::string_view tekst_;
     size_t poz_ = 0;
+    std::string_view nazwa_;
 };
 
 // The loads of one section, each introduced by a "TRUE" line, into the next
 // free slots; the section ends at its empty line or at the end of the file,
 // and only empty lines may follow it up to the next marker.
-template <class T, size_t N, class Pola>
-void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, const TRodzaj& rodzaj, Pola pola)
+template <class T, size_t N>
+void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, const TRodzaj& rodzaj)
 {
     std::string_view linia;
     while (c.Nastepna(linia) && !linia.empty()) {
@@ -444,29 +446,10 @@ void CzytajObciazenia(TCzytnik& c, TNrSekcji sekcja, std::array<T, N>& tablica, 
                                "; program obsługuje najwyżej " + std::to_string(N) + "."};
         T r{};
         r.Uzyta = 1;
-        pola(r, c, TMiejsce{sekcja, std::string(rodzaj.Rekord) + " " + std::to_string(i + 1)});
+        c.CzytajRekord(TMiejsce{sekcja, std::string(rodzaj.Rekord) + " " + std::to_string(i + 1)}, r);
         tablica[size_t(i)] = r;
     }
     c.PusteDoZnacznika(sekcja, IloscUzytych(tablica));
-}
-
-void SprawdzIlosci(int32_t n, int32_t g, int32_t k)
-{
-    if (n < -1)
-        throw TBladOdczytu{"Plik podaje ujemną liczbę przęseł (" + std::to_string(n) + ")."};
-    if (n == 0 || n > MaxPrzesel)
-        throw TBladOdczytu{"Plik podaje " + Ile(n, "przęsło", "przęsła", "przęseł") + "; program obsługuje od 1 do " +
-                           std::to_string(MaxPrzesel) + "."};
-    if (g < 0)
-        throw TBladOdczytu{"Plik podaje ujemną liczbę grup obciążeń (" + std::to_string(g) + ")."};
-    if (g > TDaneZadania::MaxGrup)
-        throw TBladOdczytu{"Plik podaje " + Ile(g, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") +
-                           "; program obsługuje najwyżej " + std::to_string(TDaneZadania::MaxGrup) + "."};
-    if (k < 0)
-        throw TBladOdczytu{"Plik podaje ujemną liczbę wariantów obciążeń (" + std::to_string(k) + ")."};
-    if (k > TDaneZadania::MaxKombinacji)
-        throw TBladOdczytu{"Plik podaje " + Ile(k, "wariant obciążeń", "warianty obciążeń", "wariantów obciążeń") +
-                           "; program obsługuje najwyżej " + std::to_string(TDaneZadania::MaxKombinacji) + "."};
 }
 
 } // namespace
@@ -474,9 +457,9 @@ void SprawdzIlosci(int32_t n, int32_t g, int32_t k)
 bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view liniaDaty, std::string& tekst,
                     std::string& blad)
 {
-    blad = SprawdzSpojnosc(zad, IloscUzytych(zad.Grupy), "zadanie ma");
-    if (!blad.empty()) {
-        blad += " Plik nie został zapisany.";
+    blad.clear();
+    if (const auto usterka = UsterkaZadania(zad, TKontrola::Zapis)) {
+        blad = *usterka + " Plik nie został zapisany.";
         return false;
     }
     const TZnaczniki& z = Znaczniki();
@@ -498,31 +481,14 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view li
     p.Linia(z.Gwiazdki);
     p.Linia("");
 
-    const int32_t n = zad.IloscPrzesel;
-    const int32_t g = IloscUzytych(zad.Grupy);
-    const int32_t k = IloscUzytych(zad.Kombinacje);
-    p.Sekcja(Sekcje()[Ogolne].Znacznik, "danych ogólnych");
-    p.Linia(z.IloscBelek);
-    p.Calkowita(n);
-    p.Linia(z.IloscGrup);
-    p.Calkowita(g);
-    p.Linia(z.IloscWariantow);
-    p.Calkowita(k);
+    const TIlosci ilosci{zad.IloscPrzesel, IloscUzytych(zad.Grupy), IloscUzytych(zad.Kombinacje)};
+    p.Sekcja(Ogolne);
+    p.PiszRekord(ilosci);
     p.Linia("");
 
-    p.Sekcja(Sekcje()[Geometria].Znacznik, "danych geometrycznych");
-    for (const TPrzeslo& s : zad.Przesla) {
-        p.Rzeczywista(s.E);
-        p.Rzeczywista(s.J);
-        p.Rzeczywista(s.L);
-        p.Rzeczywista(s.X0);
-        p.Calkowita(s.TypPrzesla);
-        p.Calkowita(s.TypPodpor);
-        p.Calkowita(s.NiewiadomaLewa);
-        p.Calkowita(s.NiewiadomaPrawa);
-        for (const double r : s.Rezerwa)
-            p.Rzeczywista(r);
-    }
+    p.Sekcja(Geometria);
+    for (const TPrzeslo& s : zad.Przesla)
+        p.PiszRekord(s);
     p.Linia("Lewy przegub");
     if (zad.LewyPrzegub)
         p.Linia(Prawda);
@@ -531,79 +497,38 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view li
         p.Linia(Prawda);
     p.Linia("");
 
-    p.Sekcja(Sekcje()[Grupy].Znacznik, "danych grup obciążeń");
-    for (int32_t i = 0; i < g; ++i) {
-        p.Nazwa(zad.Grupy[size_t(i)].Nazwa);
-        p.Linia(TekstKoloru(zad.Grupy[size_t(i)].Kolor));
-    }
+    p.Sekcja(Grupy);
+    for (int32_t i = 0; i < ilosci.Grup; ++i)
+        p.PiszRekord(zad.Grupy[size_t(i)]);
     p.Linia("");
 
-    p.Sekcja(Sekcje()[Warianty].Znacznik, "danych wariantów obciążeń");
-    for (int32_t i = 0; i < k; ++i) {
-        p.Nazwa(zad.Kombinacje[size_t(i)].Nazwa);
-        p.Rzeczywista(zad.Kombinacje[size_t(i)].Rezerwa[0]);
-        p.Rzeczywista(zad.Kombinacje[size_t(i)].Rezerwa[1]);
-    }
+    p.Sekcja(Warianty);
+    for (int32_t i = 0; i < ilosci.Wariantow; ++i)
+        p.PiszRekord(zad.Kombinacje[size_t(i)]);
     p.Linia("");
 
-    p.Sekcja(Sekcje()[Wspolczynniki].Znacznik, "tabeli współczynników");
-    for (int32_t c = 0; c < k; ++c)
-        for (int32_t j = 0; j < g; ++j)
-            p.Rzeczywista(zad.Wspolczynniki[size_t(c)][size_t(j)]);
+    p.Sekcja(Wspolczynniki);
+    for (int32_t c = 0; c < ilosci.Wariantow; ++c)
+        for (int32_t j = 0; j < ilosci.Grup; ++j)
+            p.Pole(zad.Wspolczynniki[size_t(c)][size_t(j)]);
     p.Linia("");
 
-    p.Sekcja(Sekcje()[Sily].Znacznik, "danych sił skupionych");
-    for (const TSila& s : zad.Sily)
-        if (s.Uzyta) {
-            p.Linia(Prawda);
-            p.Calkowita(s.Przeslo);
-            p.Rzeczywista(s.X);
-            p.Rzeczywista(s.XAbs);
-            p.Rzeczywista(s.Wartosc);
-            p.Calkowita(s.Grupa);
-        }
+    // Every load in use after its "TRUE" line; the last section has no empty line after it.
+    const auto obciazenia = [&p](TNrSekcji sekcja, const auto& tablica) {
+        p.Sekcja(sekcja);
+        for (const auto& r : tablica)
+            if (r.Uzyta) {
+                p.Linia(Prawda);
+                p.PiszRekord(r);
+            }
+    };
+    obciazenia(Sily, zad.Sily);
     p.Linia("");
-
-    p.Sekcja(Sekcje()[Liniowe].Znacznik, "danych obciążeń równomiernych");
-    for (const TLiniowe& q : zad.Liniowe)
-        if (q.Uzyta) {
-            p.Linia(Prawda);
-            p.Calkowita(q.Przeslo);
-            p.Rzeczywista(q.X1);
-            p.Rzeczywista(q.X2);
-            p.Rzeczywista(q.X1Abs);
-            p.Rzeczywista(q.X2Abs);
-            p.Rzeczywista(q.Wartosc);
-            p.Calkowita(q.Grupa);
-        }
+    obciazenia(Liniowe, zad.Liniowe);
     p.Linia("");
-
-    p.Sekcja(Sekcje()[Trojkaty].Znacznik, "danych obciążeń liniowo zmiennych");
-    for (const TTrojkat& t : zad.Trojkaty)
-        if (t.Uzyta) {
-            p.Linia(Prawda);
-            p.Calkowita(t.Przeslo);
-            p.Rzeczywista(t.X1);
-            p.Rzeczywista(t.X2);
-            p.Rzeczywista(t.X1Abs);
-            p.Rzeczywista(t.X2Abs);
-            p.Rzeczywista(t.WartoscStala);
-            p.Rzeczywista(t.WartoscMalejaca);
-            p.Rzeczywista(t.WartoscRosnaca);
-            p.Calkowita(t.Grupa);
-        }
+    obciazenia(Trojkaty, zad.Trojkaty);
     p.Linia("");
-
-    p.Sekcja(Sekcje()[Momenty].Znacznik, "danych momentów skupionych");
-    for (const TMoment& m : zad.Momenty)
-        if (m.Uzyta) {
-            p.Linia(Prawda);
-            p.Calkowita(m.Przeslo);
-            p.Rzeczywista(m.X);
-            p.Rzeczywista(m.XAbs);
-            p.Rzeczywista(m.Wartosc);
-            p.Calkowita(m.Grupa);
-        }
+    obciazenia(Momenty, zad.Momenty);
 
     if (!p.nieZapisana_.empty()) {
         blad = "Zadanie zawiera " + p.nieZapisana_ + ". Plik nie został zapisany.";
@@ -628,33 +553,18 @@ TOdczyt CzytajTekst(std::string_view tekst)
         }
 
         c.DoZnacznika(Ogolne);
-        const TMiejsce ogolne{Ogolne, ""};
-        c.Wymagana(ogolne);
-        const int32_t n = c.Calkowita(ogolne);
-        c.Wymagana(ogolne);
-        const int32_t g = c.Calkowita(ogolne);
-        c.Wymagana(ogolne);
-        const int32_t k = c.Calkowita(ogolne);
-        SprawdzIlosci(n, g, k);
+        TIlosci ilosci;
+        c.CzytajRekord({Ogolne, ""}, ilosci);
+        if (const auto usterka = UsterkaIlosci(ilosci.Przesel, ilosci.Grup, ilosci.Wariantow, "plik podaje"))
+            throw TBladOdczytu{*usterka};
         c.KoniecSekcji(Ogolne);
-        zad->IloscPrzesel = n;
+        zad->IloscPrzesel = ilosci.Przesel;
         UstawIloscPrzesel(*zad);
 
         c.DoZnacznika(Geometria);
         int32_t nr = 0;
-        for (TPrzeslo& s : zad->Przesla) {
-            const TMiejsce m{Geometria, "przęsło " + std::to_string(++nr)};
-            s.E = c.Rzeczywista(m);
-            s.J = c.Rzeczywista(m);
-            s.L = c.Rzeczywista(m);
-            s.X0 = c.Rzeczywista(m);
-            s.TypPrzesla = c.Calkowita(m);
-            s.TypPodpor = c.Calkowita(m);
-            s.NiewiadomaLewa = c.Calkowita(m);
-            s.NiewiadomaPrawa = c.Calkowita(m);
-            for (double& r : s.Rezerwa)
-                r = c.Rzeczywista<double>(m);
-        }
+        for (TPrzeslo& s : zad->Przesla)
+            c.CzytajRekord({Geometria, "przęsło " + std::to_string(++nr)}, s);
         // "Lewy przegub" [TRUE] "Prawy przegub" [TRUE]: a flag is set only by its "TRUE" line.
         const TMiejsce przeguby{Geometria, "przeguby podpór skrajnych"};
         c.Klucz(przeguby, "Lewy przegub");
@@ -675,74 +585,38 @@ TOdczyt CzytajTekst(std::string_view tekst)
                                LiniaWKomunikacie(po) + "”."};
 
         c.DoZnacznika(Grupy);
-        for (int32_t i = 0; i < g; ++i) {
-            const TMiejsce m{Grupy, "grupa " + std::to_string(i + 1)};
+        for (int32_t i = 0; i < ilosci.Grup; ++i) {
             TGrupa& grupa = zad->Grupy[size_t(i)];
             grupa.Uzyta = 1;
-            const std::string_view nazwa = c.Wymagana(m);
-            grupa.Nazwa = PrzytnijNazwe(nazwa);
+            c.CzytajRekord({Grupy, "grupa " + std::to_string(i + 1)}, grupa);
             if (i > 0)
-                listaGrup.push_back(std::to_string(i + 1) + " " + Cp1250NaUtf8(nazwa));
-            grupa.Kolor = c.Kolor(m);
+                listaGrup.push_back(std::to_string(i + 1) + " " + Cp1250NaUtf8(c.Nazwa()));
         }
         c.KoniecSekcji(Grupy);
 
         c.DoZnacznika(Warianty);
-        for (int32_t i = 0; i < k; ++i) {
-            const TMiejsce m{Warianty, "wariant " + std::to_string(i + 1)};
+        for (int32_t i = 0; i < ilosci.Wariantow; ++i) {
             TWariant& w = zad->Kombinacje[size_t(i)];
             w.Uzyta = 1;
-            w.Nazwa = PrzytnijNazwe(c.Wymagana(m));
-            w.Rezerwa[0] = c.Rzeczywista(m);
-            w.Rezerwa[1] = c.Rzeczywista(m);
+            c.CzytajRekord({Warianty, "wariant " + std::to_string(i + 1)}, w);
         }
         c.KoniecSekcji(Warianty);
 
         c.DoZnacznika(Wspolczynniki);
-        for (int32_t kk = 0; kk < k; ++kk)
-            for (int32_t gg = 0; gg < g; ++gg)
-                zad->Wspolczynniki[size_t(kk)][size_t(gg)] = c.Rzeczywista(
-                    {Wspolczynniki, "kombinacja " + std::to_string(kk + 1) + ", grupa " + std::to_string(gg + 1)});
+        for (int32_t kk = 0; kk < ilosci.Wariantow; ++kk)
+            for (int32_t gg = 0; gg < ilosci.Grup; ++gg)
+                c.Pole({Wspolczynniki, "kombinacja " + std::to_string(kk + 1) + ", grupa " + std::to_string(gg + 1)},
+                       zad->Wspolczynniki[size_t(kk)][size_t(gg)]);
         c.KoniecSekcji(Wspolczynniki);
 
         c.DoZnacznika(Sily);
-        CzytajObciazenia(c, Sily, zad->Sily, RodzajSily, [](TSila& s, TCzytnik& c, const TMiejsce& m) {
-            s.Przeslo = c.Calkowita(m);
-            s.X = c.Rzeczywista(m);
-            s.XAbs = c.Rzeczywista(m);
-            s.Wartosc = c.Rzeczywista(m);
-            s.Grupa = c.Calkowita(m);
-        });
+        CzytajObciazenia(c, Sily, zad->Sily, RodzajSily);
         c.DoZnacznika(Liniowe);
-        CzytajObciazenia(c, Liniowe, zad->Liniowe, RodzajLiniowego, [](TLiniowe& q, TCzytnik& c, const TMiejsce& m) {
-            q.Przeslo = c.Calkowita(m);
-            q.X1 = c.Rzeczywista(m);
-            q.X2 = c.Rzeczywista(m);
-            q.X1Abs = c.Rzeczywista(m);
-            q.X2Abs = c.Rzeczywista(m);
-            q.Wartosc = c.Rzeczywista(m);
-            q.Grupa = c.Calkowita(m);
-        });
+        CzytajObciazenia(c, Liniowe, zad->Liniowe, RodzajLiniowego);
         c.DoZnacznika(Trojkaty);
-        CzytajObciazenia(c, Trojkaty, zad->Trojkaty, RodzajTrojkata, [](TTrojkat& t, TCzytnik& c, const TMiejsce& m) {
-            t.Przeslo = c.Calkowita(m);
-            t.X1 = c.Rzeczywista(m);
-            t.X2 = c.Rzeczywista(m);
-            t.X1Abs = c.Rzeczywista(m);
-            t.X2Abs = c.Rzeczywista(m);
-            t.WartoscStala = c.Rzeczywista(m);
-            t.WartoscMalejaca = c.Rzeczywista(m);
-            t.WartoscRosnaca = c.Rzeczywista(m);
-            t.Grupa = c.Calkowita(m);
-        });
+        CzytajObciazenia(c, Trojkaty, zad->Trojkaty, RodzajTrojkata);
         c.DoZnacznika(Momenty);
-        CzytajObciazenia(c, Momenty, zad->Momenty, RodzajMomentu, [](TMoment& m, TCzytnik& c, const TMiejsce& gdzie) {
-            m.Przeslo = c.Calkowita(gdzie);
-            m.X = c.Rzeczywista(gdzie);
-            m.XAbs = c.Rzeczywista(gdzie);
-            m.Wartosc = c.Rzeczywista(gdzie);
-            m.Grupa = c.Calkowita(gdzie);
-        });
+        CzytajObciazenia(c, Momenty, zad->Momenty, RodzajMomentu);
         // Nothing but empty lines may follow the last section.
         while (c.Nastepna(linia))
             if (!linia.empty())
@@ -750,9 +624,8 @@ TOdczyt CzytajTekst(std::string_view tekst)
                                    LiniaWKomunikacie(linia) + "”."};
         c.KoniecPliku();
 
-        const std::string blad = SprawdzSpojnosc(*zad, g, "plik podaje");
-        if (!blad.empty())
-            throw TBladOdczytu{blad};
+        if (const auto usterka = UsterkaZadania(*zad, TKontrola::Odczyt))
+            throw TBladOdczytu{*usterka};
     } catch (const TBladOdczytu& b) {
         wynik.Blad = b.Tekst;
         return wynik;

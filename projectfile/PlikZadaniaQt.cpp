@@ -1,5 +1,5 @@
 // The file side of the project file: dates, the output file, QFile.
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include "platform/Cp1250.h"
 #include "platform/PlikWyjscia.h"

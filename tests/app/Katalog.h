@@ -2,7 +2,7 @@
 // A temporary folder per test and tasks saved into it as the program saves them.
 #include "model/Zadanie.h"
 #include "platform/Regionalne.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include <gtest/gtest.h>
 

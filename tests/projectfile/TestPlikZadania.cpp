@@ -1,6 +1,6 @@
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 #include "tests/projectfile/fuzz/WlasnosciOdczytu.h"
 #include "tools/przyklady/Przyklady.h"
 

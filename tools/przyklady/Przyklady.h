@@ -3,7 +3,7 @@
 // The generator writes them and the tests read them back from the same code.
 #include "model/Zadanie.h"
 #include "platform/Regionalne.h"
-#include "projectfile/PlikZadania.h"
+#include "projectfile/PlikZadaniaQt.h"
 
 #include <memory>
 #include <string>
