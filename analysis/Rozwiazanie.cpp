@@ -41,7 +41,7 @@ public:
         if (k >= 3 && gotowe_[kolumny])
             return wartosc_[kolumny];
 
-        int32_t kol[MaxRzad];
+        int32_t kol[MaxRzad]{}; // zeroed: GCC cannot see that the bits fill the first k
         int32_t ile = 0;
         for (uint32_t m = kolumny; m != 0; m &= m - 1)
             kol[ile++] = std::countr_zero(m);
