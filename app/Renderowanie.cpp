@@ -10,6 +10,7 @@
 #include "platform/KomunikatyStrumien.h"
 #include "platform/PlikWyjscia.h"
 #include "platform/Regionalne.h"
+#include "platform/TekstQt.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -21,11 +22,6 @@
 #include <ostream>
 
 namespace {
-
-QString NazwaPliku(const std::string& utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
 
 // The sheets laid out for the sheet size of the composition's page.
 void UlozArkusze(TKompozycja& k)
@@ -44,7 +40,7 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
         bledy << TekstRysunekSzerszy(k) << '\n';
     k.Drukarka = drukarka;
     std::string blad;
-    if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(), blad))
+    if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString(), blad))
         return 0;
     bledy << blad << '\n';
     return 1;
@@ -67,20 +63,17 @@ int Png(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
         Przerysuj(k, &powierzchnia);
     }
     // Written beside its name and renamed over it when complete, so a failed write leaves an older file as it was.
-    TPlikWyjscia wyjscie(NazwaPliku(polecenie.Wyjscie));
-    const auto niepowodzenie = [&](const QString& powod) {
-        bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": " << powod.toStdString() << ".\n";
-        return 1;
+    QString powod;
+    const auto png = [&](QIODevice& plik) -> std::optional<QString> {
+        QImageWriter pisarz(&plik, "PNG");
+        if (!pisarz.write(obraz))
+            return pisarz.errorString();
+        return std::nullopt;
     };
-    if (!wyjscie.Otworz())
-        return niepowodzenie(wyjscie.Powod());
-    QImageWriter pisarz(&wyjscie.Urzadzenie(), "PNG");
-    if (!pisarz.write(obraz)) {
-        wyjscie.Anuluj();
-        // The writer knows only that it failed; the file knows why (a full disk).
-        return niepowodzenie(wyjscie.Powod().isEmpty() ? pisarz.errorString() : wyjscie.Powod());
-    }
-    return wyjscie.Zatwierdz() ? 0 : niepowodzenie(wyjscie.Powod());
+    if (ZapiszDoPliku(ZUtf8(polecenie.Wyjscie), png, powod))
+        return 0;
+    bledy << "Nie można zapisać pliku " << polecenie.Wyjscie << ": " << powod.toStdString() << ".\n";
+    return 1;
 }
 
 } // namespace
@@ -121,7 +114,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
                   .Separator = regionalne.SeparatorDziesietny,
                   // Whatever printer the machine has: the same pages everywhere.
                   .Drukarka = std::nullopt,
-                  .NazwaPliku = QFileInfo(NazwaPliku(polecenie.Plik)).fileName().toStdString(),
+                  .NazwaPliku = QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString(),
                   .DataWydruku = dzis.toStdString()};
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);

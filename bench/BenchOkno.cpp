@@ -39,7 +39,7 @@ struct TStanowisko {
         // Laid out as after opening it, then the one recomputation.
         UstawRozmiarArkusza(Program->Widok, std::nullopt, Program->Zadanie.Nastawy, 100, 100);
         RozmiescArkusze(Program->Zadanie, Program->Widok);
-        Quarvi->TBWszystkoClick();
+        Quarvi->Sterowanie().ZoomWszystko();
         // The window paints only once it is exposed, which it is told by an event.
         QApplication::processEvents();
     }

@@ -14,23 +14,24 @@
 #include "dialogs/Ustawienia.h"
 #include "drawing/Arkusze.h"
 #include "model/Zadanie.h"
-#include "platform/Komunikaty.h"
 #include "projectfile/PlikZadania.h"
 
+#include <QCheckBox>
+
 TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& komunikaty, char separator,
-                   std::function<void()> przerysuj, QWidget* rodzic)
-    : zad_(zad), komunikaty_(komunikaty), lista_(std::make_unique<TListaGrup>()),
-      geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, rodzic)),
-      tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, rodzic)),
-      ustawienia_(new TUstawienia(zad, komunikaty, separator, rodzic)),
-      sila_(new TDodajSile(zad, *lista_, komunikaty, separator, rodzic)),
-      moment_(new TDodajMoment(zad, *lista_, komunikaty, separator, rodzic)),
-      liniowe_(new TDodajLiniowe(zad, *lista_, komunikaty, separator, rodzic)),
-      trojkat_(new TDodajTroj(zad, *lista_, komunikaty, separator, rodzic)),
-      listaSil_(new TEdytowanieSil(zad, *sila_, komunikaty, separator, rodzic)),
-      listaLiniowych_(new TEdytowanieLiniowe(zad, *liniowe_, komunikaty, separator, rodzic)),
-      listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, rodzic)),
-      listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, rodzic))
+                   std::function<void()> przerysuj, QWidget& rodzic)
+    : zad_(zad), lista_(std::make_unique<TListaGrup>()),
+      geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, &rodzic)),
+      tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, &rodzic)),
+      ustawienia_(new TUstawienia(zad, komunikaty, separator, &rodzic)),
+      sila_(new TDodajSile(zad, *lista_, komunikaty, separator, &rodzic)),
+      moment_(new TDodajMoment(zad, *lista_, komunikaty, separator, &rodzic)),
+      liniowe_(new TDodajLiniowe(zad, *lista_, komunikaty, separator, &rodzic)),
+      trojkat_(new TDodajTroj(zad, *lista_, komunikaty, separator, &rodzic)),
+      listaSil_(new TEdytowanieSil(zad, *sila_, komunikaty, separator, &rodzic)),
+      listaLiniowych_(new TEdytowanieLiniowe(zad, *liniowe_, komunikaty, separator, &rodzic)),
+      listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, &rodzic)),
+      listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, &rodzic))
 {
     for (QDialog* d : {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_),
                        static_cast<QDialog*>(ustawienia_)})
@@ -38,23 +39,19 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
             if (przerysuj)
                 przerysuj();
         });
+    for (TEdytowanieObciazen* l : {static_cast<TEdytowanieObciazen*>(listaSil_),
+                                   static_cast<TEdytowanieObciazen*>(listaLiniowych_),
+                                   static_cast<TEdytowanieObciazen*>(listaMomentow_),
+                                   static_cast<TEdytowanieObciazen*>(listaTrojkatow_)}) {
+        l->Przerysuj = przerysuj;
+        QObject::connect(l, &QDialog::finished, l, [this] {
+            if (ListaZamknieta)
+                ListaZamknieta(ustawienia_->CB_RozbijSilyGrupy->isChecked());
+        });
+    }
 }
 
-TDialogi::~TDialogi()
-{
-    // The lists first: they refer to their entry dialogs.
-    delete listaSil_;
-    delete listaLiniowych_;
-    delete listaMomentow_;
-    delete listaTrojkatow_;
-    delete sila_;
-    delete moment_;
-    delete liniowe_;
-    delete trojkat_;
-    delete geometria_;
-    delete tabela_;
-    delete ustawienia_;
-}
+TDialogi::~TDialogi() = default;
 
 TGeometria& TDialogi::OknoGeometrii()
 {
@@ -111,27 +108,23 @@ TEdytowanieTrojkat& TDialogi::EdytowanieTrojkat()
     return *listaTrojkatow_;
 }
 
-void TDialogi::Geometria(bool modalnie)
+void TDialogi::Geometria()
 {
     geometria_->UstawIloscPrzesel(zad_.IloscPrzesel < 0 ? 1 : geometria_->IloscPrzesel());
-    geometria_->Pokaz(modalnie);
+    geometria_->Pokaz();
 }
 
-void TDialogi::Tabela(bool modalnie)
+void TDialogi::Tabela()
 {
-    if (zad_.IloscPrzesel < 1) {
-        komunikaty_.Komunikat(" Najpierw GEOMETRIA ! ");
-        return;
-    }
     tabela_->OdbudujWiersze();
     tabela_->OdbudujKolumny();
-    tabela_->Pokaz(modalnie);
+    tabela_->Pokaz();
 }
 
-void TDialogi::Ustawienia(bool modalnie)
+void TDialogi::Ustawienia()
 {
     ustawienia_->Przygotuj();
-    ustawienia_->Pokaz(modalnie);
+    ustawienia_->Pokaz();
 }
 
 void TDialogi::NowyTemat()

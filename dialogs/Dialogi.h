@@ -1,13 +1,13 @@
 #pragma once
 // The task's dialogs, created once with the main window and kept for the
 // whole run (they hold the hinges, the coefficient grid and the "show"
-// switches between uses). How the main window uses them:
+// switches between uses). Each is a child of the main window, which alone
+// owns them; this class only finds them. How the main window uses them:
 //
 //   dialogi = std::make_unique<TDialogi>(program.Zadanie, program.Wyniki, program.Widok, komunikaty,
-//       program.Regionalne.SeparatorDziesietny,
-//       [this] { program.Pokazuj = dialogi->Pokazuj(); polecenia->Przerysuj(); }, this);
+//       program.Regionalne.SeparatorDziesietny, [this] { polecenia->Przerysuj(); }, *this);
 //   ToolButton1  dialogi->Geometria();   // the span count rule, the grid rebuilt, shown
-//   ToolButton2  dialogi->Tabela();      // refuses " Najpierw GEOMETRIA ! " without spans
+//   ToolButton2  dialogi->Tabela();      // once the task has a span: the grid rebuilt, shown
 //   ToolButton3  dialogi->Ustawienia();  // the twelve edits written from the task, shown
 //   new task     after NowyTemat: dialogi->NowyTemat();   // only the group list starts again
 //   open         once CzytajPlik(nazwa, zadanie, widoki, blad) succeeded:
@@ -21,13 +21,12 @@
 //                four are kept here too, DodajSile() … DodajTroj(), and the
 //                window gives them its drawing (ZaznaczPrzeslo, Podglad, Przerysuj)
 //   load lists   EdytowanieSil() … EdytowanieTrojkat(), each with its entry
-//                dialog; the window gives them Przerysuj and shows them with Pokaz
+//                dialog, repainting through `przerysuj`; the window shows them
+//                with Pokaz and hears of their closing through ListaZamknieta
 //
-// Each of the three commands calls `przerysuj` once its dialog has closed
-// (shown with exec()). Tests pass modalnie = false: the dialog is shown
-// without blocking, and the repaint follows its closing.
-#include <QPointer>
-
+// Every dialog is modal (Kontrolki::PokazModalnie): the call returns at once
+// and the main window takes no input until the dialog closes. Each of the
+// three commands calls `przerysuj` once its dialog has closed.
 #include <functional>
 #include <memory>
 
@@ -55,15 +54,16 @@ struct TWyniki;
 
 class TDialogi {
 public:
+    // The dialogs become children of `rodzic`, the main window.
     TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& komunikaty, char separator,
-             std::function<void()> przerysuj, QWidget* rodzic = nullptr);
+             std::function<void()> przerysuj, QWidget& rodzic);
     ~TDialogi();
     TDialogi(const TDialogi&) = delete;
     TDialogi& operator=(const TDialogi&) = delete;
 
-    void Geometria(bool modalnie = true);
-    void Tabela(bool modalnie = true);
-    void Ustawienia(bool modalnie = true);
+    void Geometria();
+    void Tabela();
+    void Ustawienia();
 
     void NowyTemat();
     // What reading a file writes into the dialogs, and the force scale of the
@@ -71,6 +71,8 @@ public:
     void PoOdczycie(const TWidokiZPliku& widoki);
 
     TPokazuj Pokazuj() const;
+    // A load list closed, with the settings' loads-by-groups switch as it stands.
+    std::function<void(bool rozbijSilyGrupy)> ListaZamknieta;
     TListaGrup& ListaGrup() { return *lista_; }
 
     TGeometria& OknoGeometrii();
@@ -89,19 +91,17 @@ public:
 
 private:
     TDaneZadania& zad_;
-    IKomunikaty& komunikaty_;
     std::unique_ptr<TListaGrup> lista_;
-    // Children of `rodzic` when there is one, which may delete them first;
-    // deleted here otherwise.
-    QPointer<TGeometria> geometria_;
-    QPointer<TTabelaWariantow> tabela_;
-    QPointer<TUstawienia> ustawienia_;
-    QPointer<TDodajSile> sila_;
-    QPointer<TDodajMoment> moment_;
-    QPointer<TDodajLiniowe> liniowe_;
-    QPointer<TDodajTroj> trojkat_;
-    QPointer<TEdytowanieSil> listaSil_;
-    QPointer<TEdytowanieLiniowe> listaLiniowych_;
-    QPointer<TEdytowanieMomentow> listaMomentow_;
-    QPointer<TEdytowanieTrojkat> listaTrojkatow_;
+    // Owned by the main window.
+    TGeometria* geometria_;
+    TTabelaWariantow* tabela_;
+    TUstawienia* ustawienia_;
+    TDodajSile* sila_;
+    TDodajMoment* moment_;
+    TDodajLiniowe* liniowe_;
+    TDodajTroj* trojkat_;
+    TEdytowanieSil* listaSil_;
+    TEdytowanieLiniowe* listaLiniowych_;
+    TEdytowanieMomentow* listaMomentow_;
+    TEdytowanieTrojkat* listaTrojkatow_;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/Kontrolki.h"
 #include "dialogs/ListaGrup.h"
 #include "platform/Komunikaty.h"
+#include "platform/TekstQt.h"
 #include "platform/TekstyLiczb.h"
 
 #include <QComboBox>
@@ -22,11 +23,6 @@ namespace {
 constexpr const char* Presety[5] = {"1/4", "1/3", "1/2", "2/3", "3/4"};
 // Percent of the span length, slightly above the thirds so that they land on them.
 constexpr double Czynniki[5] = {25, 33.334, 50, 66.667, 75};
-
-QString Tekst(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 std::string Utf8(const QString& t)
 {
@@ -51,7 +47,7 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
     : QDialog(rodzic), opis_(opis), zad_(zad), lista_(lista), komunikaty_(komunikaty), separator_(separator)
 {
     setObjectName(QString::fromLatin1(opis.Nazwa));
-    setWindowTitle(Tekst(opis.Tytul));
+    setWindowTitle(ZUtf8(opis.Tytul));
     const bool punktowe = IloscPolozen() == 1;
     const QString zero = FormatujMaska(0, Maska::Edycja, separator).c_str();
     const QString wzor = QStringLiteral("-0000000,00");
@@ -61,7 +57,7 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
     SBPrzeslo = Suwak(this, "SBPrzeslo", 0, 0);
     LNrPrzesla = Etykieta(this, "LNrPrzesla", QStringLiteral("1"));
     auto* przeslo = new QHBoxLayout;
-    przeslo->addWidget(Etykieta(this, punktowe ? "StaticText4" : "StaticText5", Tekst("Nr przęsła")));
+    przeslo->addWidget(Etykieta(this, punktowe ? "StaticText4" : "StaticText5", ZUtf8("Nr przęsła")));
     przeslo->addWidget(LNrPrzesla);
     przeslo->addSpacing(12);
     przeslo->addWidget(Etykieta(this, "StaticText6", QStringLiteral("(max=")));
@@ -77,7 +73,7 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
         SBWartosc[k] = Suwak(this, k == 0 ? "SBSilawart" : "SBSilaWart2", opis.MinWartosci, 100);
         siatka->addWidget(SBWartosc[k], w, 0);
         siatka->addWidget(EWartosc[k], w, 1);
-        siatka->addWidget(Etykieta(this, k == 0 ? "StaticText1" : "StaticText7", Tekst(opis.EtykietyWartosci[k])), w++, 2);
+        siatka->addWidget(Etykieta(this, k == 0 ? "StaticText1" : "StaticText7", ZUtf8(opis.EtykietyWartosci[k])), w++, 2);
         connect(SBWartosc[k], &QScrollBar::valueChanged, this, [this, k] { SBWartoscChange(k); });
         if (opis.PodgladPrzyPisaniu)
             connect(EWartosc[k], &QLineEdit::textChanged, this, [this] { RysujPodglad(); });
@@ -89,7 +85,7 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
         siatka->addWidget(EPolozenie[k], w, 1);
         siatka->addWidget(
             Etykieta(this, punktowe ? "StaticText2" : (k == 0 ? "StaticText4" : "StaticText2"),
-                     Tekst(opis.EtykietyPolozenia[k])),
+                     ZUtf8(opis.EtykietyPolozenia[k])),
             w++, 2);
         auto* presety = new QHBoxLayout;
         for (int b = 0; b < 5; ++b) {
@@ -114,9 +110,9 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
     if (opis.PodgladPrzyGrupie)
         connect(CB_Grupy, &QComboBox::currentTextChanged, this, [this] { RysujPodglad(); });
     siatka->addWidget(CB_Grupy, w, 0);
-    siatka->addWidget(Etykieta(this, "StaticText3", Tekst(opis.EtykietaGrupy)), w++, 1, 1, 2);
+    siatka->addWidget(Etykieta(this, "StaticText3", ZUtf8(opis.EtykietaGrupy)), w++, 1, 1, 2);
 
-    Wprowadz = Kontrolki::Przycisk(this, "Wprowadz", Tekst("Wprowadź"));
+    Wprowadz = Kontrolki::Przycisk(this, "Wprowadz", ZUtf8("Wprowadź"));
     Rezygnuj = Kontrolki::Przycisk(this, "Rezygnuj", QStringLiteral("Zamknij"));
     Numer = Etykieta(this, "Numer", QStringLiteral("0"));
     Numer->hide();
@@ -223,12 +219,9 @@ void TDodajObciazenie::PrzygotujZmiane(const TPolaObciazenia& pola)
     }
 }
 
-void TDodajObciazenie::Pokaz(bool modalnie)
+void TDodajObciazenie::Pokaz()
 {
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TDodajObciazenie::SBPrzesloChange()
@@ -313,7 +306,7 @@ void TDodajObciazenie::WprowadzClick()
     bool zamknij = false;
     if (wynik.Zapisano) {
         zamknij = pola.Numer && opis_.ZamykaPoZmianie;
-        Wprowadz->setText(Tekst("Wprowadź"));
+        Wprowadz->setText(ZUtf8("Wprowadź"));
     }
     for (const std::string& k : wynik.Komunikaty)
         komunikaty_.Komunikat(k);

@@ -53,8 +53,8 @@ public:
     void Przygotuj();
     // Opening from a list for slot pola.Numer: the edits, then the scroll bars.
     void PrzygotujZmiane(const TPolaObciazenia& pola);
-    // Modal for the program, not for tests.
-    void Pokaz(bool modalnie);
+    // Shown modally; returns at once, the closing comes as finished().
+    void Pokaz();
     const TOpisDodawania& Opis() const { return opis_; }
 
     void SBPrzesloChange();

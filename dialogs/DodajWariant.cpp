@@ -48,13 +48,10 @@ void TDodajWariant::Przygotuj(int numer)
     Wprowadz->setText(QStringLiteral("Wprowadź"));
 }
 
-void TDodajWariant::Pokaz(bool modalnie)
+void TDodajWariant::Pokaz()
 {
     E_Nazwa->setFocus();
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TDodajWariant::WprowadzClick()

@@ -14,7 +14,8 @@ public:
 
     // Combination `numer` (1-based) with an empty name.
     void Przygotuj(int numer);
-    void Pokaz(bool modalnie);
+    // Modal over the table; returns at once.
+    void Pokaz();
 
     void WprowadzClick();
     void PowrotClick();

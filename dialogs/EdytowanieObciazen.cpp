@@ -5,7 +5,6 @@
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
 
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -65,9 +64,8 @@ TEdytowanieObciazen::TEdytowanieObciazen(const TOpisListy& opis, TDaneZadania& z
     connect(SG_Tab, &QTableWidget::cellDoubleClicked, this, &TEdytowanieObciazen::EdytowanieClick);
 }
 
-void TEdytowanieObciazen::Pokaz(bool modalnie)
+void TEdytowanieObciazen::Pokaz()
 {
-    modalnie_ = modalnie;
     const std::vector<std::string> naglowki = NaglowkiListy(opis_.Rodzaj);
     for (int c = 0; c < int(naglowki.size()); ++c) {
         QTableWidgetItem* k = Komorka(naglowki[size_t(c)]);
@@ -82,17 +80,9 @@ void TEdytowanieObciazen::Pokaz(bool modalnie)
     for (int c = 0; c < SG_Tab->columnCount(); ++c)
         szerokosc += SG_Tab->columnWidth(c);
     SG_Tab->setMinimumWidth(std::max(szerokosc + 24, 560));
-    if (!modalnie) {
-        show();
-        return;
-    }
     // Not exec(): hiding an exec'd dialog would end it, and the list hides
     // while its entry dialog is open.
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    QEventLoop petla;
-    connect(this, &QDialog::finished, &petla, &QEventLoop::quit);
-    petla.exec();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TEdytowanieObciazen::Wypelnij()
@@ -123,19 +113,13 @@ bool TEdytowanieObciazen::WybranySlot(int32_t& i)
 void TEdytowanieObciazen::PokazWpis(std::function<void()> potem)
 {
     hide();
-    if (modalnie_) {
-        wpis_.Pokaz(true);
-        potem();
-        show();
-        return;
-    }
     auto polaczenie = std::make_shared<QMetaObject::Connection>();
     *polaczenie = connect(&wpis_, &QDialog::finished, this, [this, polaczenie, potem] {
         disconnect(*polaczenie);
         potem();
         show();
     });
-    wpis_.Pokaz(false);
+    wpis_.Pokaz();
 }
 
 void TEdytowanieObciazen::DodawanieClick()

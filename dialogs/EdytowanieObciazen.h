@@ -30,9 +30,9 @@ public:
     // The main window's repaint, after a deletion and at the end of every one.
     std::function<void()> Przerysuj;
 
-    // The headings and the list from the task, then shown; the entry dialog
-    // opens the same way (modal for the program, not for tests).
-    void Pokaz(bool modalnie);
+    // The headings and the list from the task, then shown modally; returns
+    // at once. The entry dialog opens modally too, with the list hidden.
+    void Pokaz();
     void Wypelnij();
 
     void DodawanieClick();
@@ -56,5 +56,4 @@ private:
     TDodajObciazenie& wpis_;
     IKomunikaty& komunikaty_;
     char separator_;
-    bool modalnie_ = true;
 };

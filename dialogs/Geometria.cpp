@@ -92,12 +92,9 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
     SBPrzeslaChange();
 }
 
-void TGeometria::Pokaz(bool modalnie)
+void TGeometria::Pokaz()
 {
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 int TGeometria::IloscPrzesel() const

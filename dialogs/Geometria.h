@@ -21,8 +21,8 @@ public:
     TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKomunikaty& komunikaty, char separator,
                QWidget* rodzic = nullptr);
 
-    // Modal for the program, not for tests.
-    void Pokaz(bool modalnie);
+    // Shown modally; returns at once, the closing comes as finished().
+    void Pokaz();
     // Sets the span count control and rebuilds the grid, also when the count stays.
     void UstawIloscPrzesel(int n);
     int IloscPrzesel() const;

@@ -77,13 +77,10 @@ void TGrupyObciazenia::Przygotuj(int numer, std::optional<int32_t> kolor)
         UstawKolor(*kolor);
 }
 
-void TGrupyObciazenia::Pokaz(bool modalnie)
+void TGrupyObciazenia::Pokaz()
 {
     E_Nazwa->setFocus();
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TGrupyObciazenia::UstawKolor(int32_t kolor)

@@ -23,7 +23,8 @@ public:
 
     // Group `numer` (1-based) with an empty name; the swatch takes `kolor` when given.
     void Przygotuj(int numer, std::optional<int32_t> kolor);
-    void Pokaz(bool modalnie);
+    // Modal over the table; returns at once.
+    void Pokaz();
     int32_t Kolor() const { return kolor_; }
 
     void kolorekClick();

@@ -1,5 +1,6 @@
 #include "dialogs/Kontrolki.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +28,13 @@ QLineEdit* Edycja(QWidget* rodzic, const char* nazwa, const QString& tekst, cons
     e->setObjectName(QString::fromLatin1(nazwa));
     e->setFixedWidth(e->fontMetrics().horizontalAdvance(wzor) + 16);
     return e;
+}
+
+void PokazModalnie(QDialog& dialog)
+{
+    if (dialog.windowModality() != Qt::ApplicationModal)
+        dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
 }
 
 } // namespace Kontrolki

@@ -1,6 +1,7 @@
 #include "dialogs/Macierz.h"
 
 #include "analysis/UkladKombinacji.h"
+#include "dialogs/Kontrolki.h"
 #include "dialogs/OdmowyWynikow.h"
 #include "dialogs/KontrolkiWynikow.h"
 #include "dialogs/Siatka.h"
@@ -156,7 +157,7 @@ void TMacierz::Wypelnij(int c)
     }
 }
 
-bool TMacierz::Pokaz(bool modalnie)
+bool TMacierz::Pokaz()
 {
     const TDaneZadania& zad = k_.Zadanie;
     if (const auto odmowa = OdmowaMacierzy(zad)) {
@@ -176,10 +177,7 @@ bool TMacierz::Pokaz(bool modalnie)
     adjustSize();
     if (const QScreen* ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
     return true;
 }
 

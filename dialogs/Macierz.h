@@ -23,10 +23,10 @@ public:
 
     // The tool bar button: refused with a message when the task has fewer
     // than two spans, otherwise the grids laid out for the task's system,
-    // combination 0 shown and the window shown, modally unless told
-    // otherwise. The scroll bar keeps its position, within the combinations
-    // now in use. False when refused.
-    bool Pokaz(bool modalnie = true);
+    // combination 0 shown and the window shown modally (returning at once).
+    // The scroll bar keeps its position, within the combinations now in
+    // use. False when refused.
+    bool Pokaz();
 
     void SB_WariantChange();
 

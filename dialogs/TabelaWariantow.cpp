@@ -161,13 +161,9 @@ void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
                                                                     separator_)));
 }
 
-void TTabelaWariantow::Pokaz(bool modalnie)
+void TTabelaWariantow::Pokaz()
 {
-    modalnie_ = modalnie;
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 void TTabelaWariantow::Button1Click()
@@ -178,7 +174,7 @@ void TTabelaWariantow::Button1Click()
         return;
     }
     GrupyObciazenia->Przygotuj(g + 1, KolorNowejGrupy(g));
-    GrupyObciazenia->Pokaz(modalnie_);
+    GrupyObciazenia->Pokaz();
 }
 
 void TTabelaWariantow::Button2Click()
@@ -189,7 +185,7 @@ void TTabelaWariantow::Button2Click()
         return;
     }
     DodajWariant->Przygotuj(k + 1);
-    DodajWariant->Pokaz(modalnie_);
+    DodajWariant->Pokaz();
 }
 
 void TTabelaWariantow::Button3Click()

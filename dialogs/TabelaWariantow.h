@@ -29,8 +29,9 @@ public:
     void OdbudujKolumny();
     // Rows, columns and the stored coefficients of a file just read.
     void WpiszZPliku(const TWidokiZPliku& widoki);
-    // The group and combination dialogs open the same way.
-    void Pokaz(bool modalnie);
+    // Shown modally; returns at once, the closing comes as finished(). The
+    // group and combination dialogs open modally over it.
+    void Pokaz();
 
     void Button1Click();
     void Button2Click();
@@ -54,5 +55,4 @@ private:
     const TWidok& widok_;
     IKomunikaty& komunikaty_;
     char separator_;
-    bool modalnie_ = true;
 };

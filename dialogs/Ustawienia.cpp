@@ -190,12 +190,9 @@ void TUstawienia::Przygotuj()
         Edycje[size_t(p)]->setText(QString::fromStdString(pola.Edycje[size_t(p)]));
 }
 
-void TUstawienia::Pokaz(bool modalnie)
+void TUstawienia::Pokaz()
 {
-    if (modalnie)
-        exec();
-    else
-        show();
+    Kontrolki::PokazModalnie(*this);
 }
 
 TPokazuj TUstawienia::Pokazuj() const

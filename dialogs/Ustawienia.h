@@ -25,7 +25,8 @@ public:
 
     // Opening: the twelve position and height edits from the task; the rest keeps its state.
     void Przygotuj();
-    void Pokaz(bool modalnie);
+    // Shown modally; returns at once, the closing comes as finished().
+    void Pokaz();
 
     TPokazuj Pokazuj() const;
     // The force scale the controls choose; nothing when its length is no number.

@@ -5,6 +5,7 @@
 #include "drawing/Widok.h"
 #include "model/Zadanie.h"
 #include "platform/PlikWyjscia.h"
+#include "platform/TekstQt.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -52,11 +53,6 @@ QPageLayout UkladStrony()
                        QPageLayout::Millimeter);
 }
 
-QString Tekst(const std::string& utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 } // namespace
 
 TInformacjaDrukarki StronaPdf()
@@ -65,28 +61,19 @@ TInformacjaDrukarki StronaPdf()
     return {DpiPdf, DpiPdf, strona.width(), strona.height()};
 }
 
-bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tytul, std::string& blad)
+namespace {
+
+// The pages into `plik`: nothing when all were written, otherwise why not.
+std::optional<QString> PiszPdf(TKompozycja& k, QIODevice& plik, const std::string& tytul)
 {
-    // Written beside its name and renamed over it when complete: a failed
-    // print leaves an older file as it was, and every failure says why.
-    TPlikWyjscia wyjscie(Tekst(plik));
-    const auto niepowodzenie = [&](const QString& powod) {
-        wyjscie.Anuluj();
-        // The file's own reason, when a write failed, before what the caller saw.
-        const QString przyczyna = wyjscie.Powod().isEmpty() ? powod : wyjscie.Powod();
-        blad = "Nie można zapisać pliku " + plik + ": " + przyczyna.toStdString() + ".";
-        return false;
-    };
-    if (!wyjscie.Otworz())
-        return niepowodzenie(wyjscie.Powod());
-    QPdfWriter pdf(&wyjscie.Urzadzenie());
+    QPdfWriter pdf(&plik);
     pdf.setResolution(DpiPdf);
     pdf.setCreator(QStringLiteral("QUARVI"));
-    pdf.setTitle(Tekst(tytul));
+    pdf.setTitle(ZUtf8(tytul));
     pdf.setPageLayout(UkladStrony());
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna())
-        return niepowodzenie(QStringLiteral("nie udało się zacząć dokumentu PDF"));
+        return QStringLiteral("nie udało się zacząć dokumentu PDF");
     // The PDF is the printer printed on, until the print is done.
     const auto drukarka = k.Drukarka;
     k.Drukarka = StronaPdf();
@@ -97,10 +84,19 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     k.Drukarka = drukarka;
     UlozArkusze(k);
     if (strony < IloscStronWydruku(k.Zadanie))
-        return niepowodzenie(QStringLiteral("nie wszystkie strony zostały zapisane"));
-    if (!wyjscie.Zatwierdz()) {
-        blad = "Nie można zapisać pliku " + plik + ": " + wyjscie.Powod().toStdString() + ".";
-        return false;
-    }
-    return true;
+        return QStringLiteral("nie wszystkie strony zostały zapisane");
+    return std::nullopt;
+}
+
+} // namespace
+
+bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tytul, std::string& blad)
+{
+    // Written beside its name and renamed over it when complete: a failed
+    // print leaves an older file as it was, and every failure says why.
+    QString powod;
+    if (ZapiszDoPliku(ZUtf8(plik), [&](QIODevice& urzadzenie) { return PiszPdf(k, urzadzenie, tytul); }, powod))
+        return true;
+    blad = "Nie można zapisać pliku " + plik + ": " + powod.toStdString() + ".";
+    return false;
 }

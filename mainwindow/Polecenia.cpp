@@ -54,6 +54,10 @@ TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podgl
     , otoczenie_(otoczenie)
     , podglad_(podglad)
 {
+    // The glyphs a missing or short file did not supply stay empty; the program goes on.
+    const std::string blad = WczytajCzcionke(SciezkaCzcionki(program.FolderProgramu), program.Czcionka);
+    if (!blad.empty())
+        otoczenie.Komunikaty.Komunikat(blad);
     ZapytajDrukarke();
 }
 

@@ -32,6 +32,7 @@ inline constexpr const char* PytanieONiezapisanych = "Dane nie zostały zapisane
 
 class TPolecenia {
 public:
+    // Loads the font the sheets are drawn with from beside the program.
     TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad);
 
     // What the task's dialogs must hear of the commands; left empty without them.

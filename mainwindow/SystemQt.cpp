@@ -2,6 +2,7 @@
 
 #include "drawing/PowierzchniaQt.h"
 #include "platform/Drukarka.h"
+#include "platform/TekstQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,16 +15,11 @@
 
 namespace {
 
-QString Tekst(const std::string& utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 // The program speaks Polish whatever Qt's translations the system has.
 QMessageBox::StandardButton Pokaz(QMessageBox::Icon ikona, const std::string& tekst,
                                   QMessageBox::StandardButtons przyciski)
 {
-    QMessageBox okno(ikona, QStringLiteral("QUARVI"), Tekst(tekst), przyciski, QApplication::activeWindow());
+    QMessageBox okno(ikona, QStringLiteral("QUARVI"), ZUtf8(tekst), przyciski, QApplication::activeWindow());
     const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
         {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}};
     for (const auto& [przycisk, napis] : napisy)
@@ -59,7 +55,7 @@ TOdpowiedz TKomunikatyQt::PytanieZAnulowaniem(const std::string& tekst)
 
 QStringList FiltryQt(const std::string& filtr)
 {
-    const QStringList czesci = Tekst(filtr).split(QLatin1Char('|'));
+    const QStringList czesci = ZUtf8(filtr).split(QLatin1Char('|'));
     QStringList filtry;
     for (qsizetype i = 0; i + 1 < czesci.size(); i += 2)
         filtry << czesci[i] + QStringLiteral(" (") + czesci[i + 1].trimmed() + QLatin1Char(')');
@@ -77,10 +73,10 @@ std::optional<std::string> WybierzPlikQt(const TDialogPliku& d)
                                  : d.Rodzaj == TDialogPliku::TRodzaj::Zapis ? QStringLiteral("Zapis danych")
                                                                              : QStringLiteral("Drukowanie do pliku PDF"));
     dialog.setNameFilters(FiltryQt(d.Filtr));
-    dialog.setDefaultSuffix(Tekst(d.Rozszerzenie));
-    dialog.setDirectory(Tekst(d.Folder));
+    dialog.setDefaultSuffix(ZUtf8(d.Rozszerzenie));
+    dialog.setDirectory(ZUtf8(d.Folder));
     if (!d.Nazwa.empty())
-        dialog.selectFile(Tekst(d.Nazwa));
+        dialog.selectFile(ZUtf8(d.Nazwa));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

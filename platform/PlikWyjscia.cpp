@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <memory>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +21,37 @@ bool UrzadzenieLubPotok(const QByteArray& sciezka)
 }
 
 } // namespace
+
+// One file being written, opened as its kind needs.
+class TPlikWyjscia {
+public:
+    explicit TPlikWyjscia(const QString& nazwa);
+    ~TPlikWyjscia();
+    TPlikWyjscia(const TPlikWyjscia&) = delete;
+    TPlikWyjscia& operator=(const TPlikWyjscia&) = delete;
+
+    // False, with the reason in Powod(), when the file cannot be opened; a
+    // pipe nobody reads from is refused rather than waited on.
+    bool Otworz();
+    // Open only after Otworz() returned true.
+    QIODevice& Urzadzenie();
+    // After everything was written: the new file takes the old one's place,
+    // or the rest goes to the device. False when any write failed.
+    bool Zatwierdz();
+    // Nothing written replaces the old file (a device keeps what it got).
+    void Anuluj();
+    // The system's reason of the failure, empty while nothing failed.
+    QString Powod() const;
+
+private:
+    class TZapis;
+
+    QString nazwa_;
+    std::unique_ptr<QFileDevice> plik_;
+    std::unique_ptr<TZapis> zapis_; // before plik_ goes, as it writes into it
+    QString powod_;
+    bool wMiejscu_ = false;
+};
 
 // What the writers write to: blocks of 64 kB, each written whole. A block the
 // file takes only in part is written again from where it stopped, so that a
@@ -141,4 +174,24 @@ QString TPlikWyjscia::Powod() const
     if (!powod_.isEmpty() || !zapis_)
         return powod_;
     return zapis_->Powod();
+}
+
+bool ZapiszDoPliku(const QString& nazwa, const TPisanie& pisz, QString& powod)
+{
+    TPlikWyjscia plik(nazwa);
+    if (!plik.Otworz()) {
+        powod = plik.Powod();
+        return false;
+    }
+    if (const std::optional<QString> blad = pisz(plik.Urzadzenie())) {
+        plik.Anuluj();
+        powod = plik.Powod().isEmpty() ? *blad : plik.Powod();
+        return false;
+    }
+    if (!plik.Zatwierdz()) {
+        powod = plik.Powod();
+        return false;
+    }
+    powod.clear();
+    return true;
 }

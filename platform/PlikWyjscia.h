@@ -6,39 +6,17 @@
 // over it would replace it with a regular file.
 #include <QString>
 
-#include <memory>
+#include <functional>
+#include <optional>
 
-class QFileDevice;
 class QIODevice;
 
-class TPlikWyjscia {
-public:
-    explicit TPlikWyjscia(const QString& nazwa);
-    ~TPlikWyjscia();
-    TPlikWyjscia(const TPlikWyjscia&) = delete;
-    TPlikWyjscia& operator=(const TPlikWyjscia&) = delete;
+// What writes a file: everything into the device, then nothing, or the
+// writer's reason when it could not.
+using TPisanie = std::function<std::optional<QString>(QIODevice& urzadzenie)>;
 
-    // False, with the reason in Powod(), when the file cannot be opened; a
-    // pipe nobody reads from is refused rather than waited on.
-    bool Otworz();
-    // Open only after Otworz() returned true.
-    QIODevice& Urzadzenie();
-    // After everything was written: the new file takes the old one's place,
-    // or the rest goes to the device. False when any write failed.
-    bool Zatwierdz();
-    // Nothing written replaces the old file (a device keeps what it got).
-    void Anuluj();
-    // The system's reason of the failure, empty while nothing failed.
-    QString Powod() const;
-    // The target is a device or a pipe, written in place.
-    bool WMiejscu() const { return wMiejscu_; }
-
-private:
-    class TZapis;
-
-    QString nazwa_;
-    std::unique_ptr<QFileDevice> plik_;
-    std::unique_ptr<TZapis> zapis_; // before plik_ goes, as it writes into it
-    QString powod_;
-    bool wMiejscu_ = false;
-};
+// The file `nazwa` written by `pisz`: every saved task, PDF and PNG goes
+// this way. False when anything failed, with the
+// reason in `powod`: the file's own when a write failed (a full disk), the
+// writer's otherwise; the old file is then left as it was.
+bool ZapiszDoPliku(const QString& nazwa, const TPisanie& pisz, QString& powod);

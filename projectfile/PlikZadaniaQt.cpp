@@ -52,19 +52,16 @@ bool ZapiszPlik(const std::string& nazwaPliku, const TDaneZadania& zad, const TR
         return false;
 
     // The temporary file is renamed over the old one only after a complete write.
-    TPlikWyjscia plik(QString::fromStdString(nazwaPliku));
-    const auto niepowodzenie = [&] {
-        blad = "Nie można zapisać pliku " + Nazwa(nazwaPliku) + ": " + plik.Powod().toStdString() + ".";
-        return false;
+    const auto pisz = [&](QIODevice& plik) -> std::optional<QString> {
+        if (plik.write(tekst.data(), qint64(tekst.size())) != qint64(tekst.size()))
+            return QString(); // the file knows why
+        return std::nullopt;
     };
-    if (!plik.Otworz())
-        return niepowodzenie();
-    if (plik.Urzadzenie().write(tekst.data(), qint64(tekst.size())) != qint64(tekst.size())) {
-        plik.Anuluj();
-        return niepowodzenie();
+    QString powod;
+    if (!ZapiszDoPliku(QString::fromStdString(nazwaPliku), pisz, powod)) {
+        blad = "Nie można zapisać pliku " + Nazwa(nazwaPliku) + ": " + powod.toStdString() + ".";
+        return false;
     }
-    if (!plik.Zatwierdz())
-        return niepowodzenie();
     blad.clear();
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The dialogs of one application: a task, its results and view, recorded
-// messages and a count of repaints, every dialog shown without blocking.
+// messages and a count of repaints, the dialogs children of a main window.
+// A dialog opens modally and returns at once; the test then works in it as
+// the user would in the dialog on top.
 #include "analysis/Wyniki.h"
 #include "dialogs/Dialogi.h"
 #include "dialogs/Geometria.h"
@@ -64,6 +66,8 @@ protected:
     TWidok widok;
     TRejestrKomunikatow kom;
     int przerysowania = 0;
+    // Owns the dialogs, as the main window does.
+    QWidget glowne;
     std::unique_ptr<TDialogi> dialogi;
     // The decimal separator the dialogs are given.
     char separator = ',';
@@ -71,7 +75,7 @@ protected:
     void SetUp() override
     {
         NowyTemat(zad);
-        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, separator, [this] { ++przerysowania; });
+        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, separator, [this] { ++przerysowania; }, glowne);
     }
 
     // Near the left edge, where a check box has its indicator.
@@ -101,7 +105,7 @@ protected:
     // Opens the geometry as ToolButton1 does, sets the span count, types the cells and confirms.
     void Zatwierdz(const std::vector<std::string>& komorki, bool lewy = false, bool prawy = false)
     {
-        dialogi->Geometria(false);
+        dialogi->Geometria();
         QWidget* okno = &dialogi->OknoGeometrii();
         K<QScrollBar>(okno, "SBPrzesla")->setValue(int(komorki.size()));
         for (size_t i = 0; i < komorki.size(); ++i)

@@ -42,7 +42,8 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     DodajSile(zad, 1, 2.5f, 7, 1);
     DodajSile(zad, 1, 3, 9, 0);
     TEdytowanieSil& l = dialogi->EdytowanieSil();
-    l.Pokaz(false);
+    l.Pokaz();
+    EXPECT_EQ(QApplication::activeModalWidget(), &l);
     EXPECT_EQ(l.windowTitle(), "Edycja sił.");
     EXPECT_EQ(Wiersz(&l, "SG_Tab", 0),
               (std::vector<std::string>{"Nr/Opis", " Położenie[m]", "   Wartość [kN]", "   Nr przęsła", "    Grupa"}));
@@ -73,10 +74,12 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     Kliknij(&l, "EdytowanieSil");
     EXPECT_TRUE(wpis.isVisible());
     EXPECT_FALSE(l.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), &wpis);
     EXPECT_EQ(std::tuple(K<QPushButton>(&wpis, "Wprowadz")->text(), K<QLineEdit>(&wpis, "Polozenie")->text()),
               std::tuple(QString("Zmień"), QString("2,50")));
     Kliknij(&wpis, "Rezygnuj");
     EXPECT_TRUE(l.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), &l);
     EXPECT_FALSE(K<QPushButton>(&l, "EdytowanieSil")->isHidden());
     EXPECT_EQ(zad.Sily[0].Wartosc, 7.0f);
     // And one confirmed, opened by a double click on its row, is listed.
@@ -123,7 +126,7 @@ TEST_F(Edytowanie, EachListShowsItsColumnsAndAsksAndRefusesInItsOwnWords)
     kom.Odpowiedz = false;
     for (const Lista& l : listy) {
         SCOPED_TRACE(l.okno->objectName().toStdString());
-        l.okno->Pokaz(false);
+        l.okno->Pokaz();
         EXPECT_EQ(Wiersz(l.okno, l.siatka, 1), l.wiersz);
         kom.Pytania.clear();
         K<QTableWidget>(l.okno, l.siatka)->setCurrentCell(1, 0);

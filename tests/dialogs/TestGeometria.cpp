@@ -19,7 +19,7 @@ protected:
 
 TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
 {
-    dialogi->Geometria(false); // a new task: the count control goes from 2 to 1
+    dialogi->Geometria(); // a new task: the count control goes from 2 to 1
     EXPECT_EQ(K<QScrollBar>(okno(), "SBPrzesla")->value(), 1);
     EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 0, 1), "Rozpiętość ");
 
@@ -157,7 +157,7 @@ TEST_F(Geometria, ABadCellOrDefaultIsNamedAndLeavesTheTaskAndTheGridAsTheyWere)
 TEST_F(Geometria, CancellingOrANewTaskKeepsWhatWasTypedButChangesNothing)
 {
     Zatwierdz({"5", "6"});
-    dialogi->Geometria(false);
+    dialogi->Geometria();
     Wpisz(okno(), "SGRozpietosci", 1, 1, "7");
     Kliknij(okno(), "CB_LewaPrzegub");
     Kliknij(okno(), "Rezygnuj");
@@ -165,7 +165,7 @@ TEST_F(Geometria, CancellingOrANewTaskKeepsWhatWasTypedButChangesNothing)
 
     NowyTemat(zad);
     dialogi->NowyTemat();
-    dialogi->Geometria(false);
+    dialogi->Geometria();
     EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 1), K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked()),
               std::tuple(std::string("7"), true));
 }

@@ -115,7 +115,7 @@ TEST_F(Granice, EachLoadDialogRefusesWhatAFloatCannotHoldWithTheFieldsOwnMessage
     for (const TDialog& d : dialogi_) {
         SCOPED_TRACE(d.okno->objectName().toStdString());
         d.okno->Przygotuj();
-        d.okno->Pokaz(false);
+        d.okno->Pokaz();
         const std::string przed = Plik();
         for (const TPoleObciazenia& p : d.pola)
             for (const char* liczba : PozaFloat)
@@ -138,7 +138,7 @@ TEST_F(Granice, TheGeometryRefusesWhatAFloatCannotHoldAndASpanUnderOneCentimetre
     const std::string przed = Plik();
     QWidget* g = &dialogi->OknoGeometrii();
     const auto zatwierdz = [&](const char* komorka, const char* domyslna) {
-        dialogi->Geometria(false);
+        dialogi->Geometria();
         K<QScrollBar>(g, "SBPrzesla")->setValue(2);
         WpiszKlawiszami(g, "SGRozpietosci", 1, 1, "3");
         WpiszKlawiszami(g, "SGRozpietosci", 2, 1, komorka);
@@ -160,7 +160,7 @@ TEST_F(Granice, TheGeometryRefusesWhatAFloatCannotHoldAndASpanUnderOneCentimetre
 TEST_F(Granice, TheCoefficientTableAndTheSettingsRefuseWhatAFloatCannotHoldWithTheirOwnMessages)
 {
     QWidget* t = &dialogi->OknoTabeli();
-    dialogi->Tabela(false);
+    dialogi->Tabela();
     for (const char* liczba : PozaFloat) {
         WpiszKlawiszami(t, "Tabela", 1, 1, liczba);
         kom.Komunikaty.clear();
@@ -178,7 +178,7 @@ TEST_F(Granice, TheCoefficientTableAndTheSettingsRefuseWhatAFloatCannotHoldWithT
 
     QWidget* u = &dialogi->OknoUstawien();
     for (const char* liczba : PozaFloat) {
-        dialogi->Ustawienia(false);
+        dialogi->Ustawienia();
         Zastap(u, "Schem_Xo", liczba);
         kom.Komunikaty.clear();
         Kliknij(u, "Powrot");

@@ -48,7 +48,8 @@ TEST_F(Macierz, TwoSpansGiveOneUnknownWhoseInverseIsOneOverK)
     DodajLiniowe(zad, 0, 0, 6, 10);
     Przelicz();
     TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
+    EXPECT_EQ(QApplication::activeModalWidget(), &okno);
     SprawdzSiatki(okno, 1, 20);
     // K = 4EJ/L from each span, Q = −qL²/12 of the loaded span's right end, x = Q/K.
     const double K11 = 8.0 / 6, Q = -Utwierdzenie(10, 6);
@@ -70,7 +71,7 @@ TEST_F(Macierz, TwelveSpansGiveElevenUnknownsInRowsOfEighteenPixelsAndTheEquatio
     DodajSile(zad, 5, 1, 10);
     Przelicz();
     TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
     SprawdzSiatki(okno, 11, 18);
     // 3EJ/L from a span hinged at its far end, 4EJ/L from the others, 2EJ/L beside the diagonal.
     EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_Mac_A", 2, 2),
@@ -103,7 +104,7 @@ TEST_F(Macierz, TheLastCombinationShowsItsOwnLoadVectorWithTheSameMatrixAndLeave
     const TWyniki przed = wyn;
 
     TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
     QScrollBar* sb = K<QScrollBar>(&okno, "SB_Wariant");
     EXPECT_EQ(std::tuple(sb->minimum(), sb->maximum()), std::tuple(1, 3));
     // Q_i = −(the fixed-end moment of span i at its right end) − (of span i + 1 at its left end).
@@ -149,14 +150,14 @@ TEST_F(Macierz, ARememberedPositionStaysWithinFewerCombinationsAndTheKeysMoveIt)
         Kombinacja(nazwa, {1});
     Przelicz();
     TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
     QScrollBar* sb = K<QScrollBar>(&okno, "SB_Wariant");
     sb->setValue(4);
     okno.close();
 
     UsunZTablicy(zad.Kombinacje, 3);
     Przelicz();
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
     EXPECT_EQ(std::tuple(sb->maximum(), sb->value()), std::tuple(3, 3));
     EXPECT_EQ(Opis(okno), "1.. " + Nazwa(0)) << "opening shows combination 0 whatever the position";
     // The keys work typed into a grid as well.
@@ -183,7 +184,7 @@ TEST_F(Macierz, ASingularMatrixIsReportedAndItsSolutionShownAsZeros)
     Przelicz();
     kom.Komunikaty.clear();
     TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz(false));
+    ASSERT_TRUE(okno.Pokaz());
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{KomunikatOsobliwa});
     EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_X", 0, 1),
                            Komorka(&okno, "SG_X2", 0, 1), Komorka(&okno, "SG_Mac_A1", 1, 1)}),
@@ -202,7 +203,7 @@ TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefused)
             Przelicz();
         }
         kom.Komunikaty.clear();
-        EXPECT_FALSE(okno.Pokaz(false));
+        EXPECT_FALSE(okno.Pokaz());
         EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i potem obciążenie)"});
         EXPECT_FALSE(okno.isVisible());
     }

@@ -85,7 +85,7 @@ TEST_F(Obciazenia, TheForceAndMomentDialogsCheckWhatWasTypedAsTheirRulesSay)
         const int32_t przed = IloscUzytych(tabela);
         const std::string plik = Plik();
         d.Przygotuj();
-        d.Pokaz(false);
+        d.Pokaz();
         Zastap(&d, "Wartosc", QString::fromUtf8(p.wartosc));
         Zastap(&d, "Polozenie", QString::fromUtf8(p.polozenie));
         Grupa(&d, QString::fromUtf8(p.grupa));
@@ -110,7 +110,7 @@ TEST_F(Obciazenia, ScrollBarsAndPresetsFillTheEditsAndTheSpanSetsTheRanges)
 {
     TDodajSile& d = dialogi->DodajSile();
     d.Przygotuj();
-    d.Pokaz(false);
+    d.Pokaz();
     QScrollBar* pol = K<QScrollBar>(&d, "SBPolozenie");
     EXPECT_EQ(std::tuple(pol->maximum(), K<QLabel>(&d, "LMaxLPrzesla")->text()), std::tuple(299, QString("3,00)")));
     Kliknij(&d, "Button2");
@@ -142,7 +142,7 @@ TEST_F(Obciazenia, AfterAChangeTheForceDialogClosesAndTheMomentDialogStaysOpenTo
                                      : static_cast<TDodajObciazenie&>(dialogi->DodajSile());
         const auto rodzaj = moment ? TRodzajObciazenia::Moment : TRodzajObciazenia::Sila;
         d.PrzygotujZmiane(*PolaDoZmiany(zad, rodzaj, 0, ','));
-        d.Pokaz(false);
+        d.Pokaz();
         EXPECT_EQ(std::tuple(K<QPushButton>(&d, "Wprowadz")->text(), Tekst(&d, "Wartosc"), Tekst(&d, "Polozenie"),
                              K<QComboBox>(&d, "CB_Grupy")->currentText()),
                   std::tuple(QString("Zmień"), QString("5,00"), QString("1,00"), QString("1  Stałe")));
@@ -161,7 +161,7 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
 {
     TDodajLiniowe& l = dialogi->DodajLiniowe();
     l.Przygotuj();
-    l.Pokaz(false);
+    l.Pokaz();
     EXPECT_EQ(std::tuple(K<QScrollBar>(&l, "SBPolozenie2")->value(), Tekst(&l, "pol_konc")),
               std::tuple(300, QString("3,00")));
     struct Przypadek {
@@ -188,7 +188,7 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
 
     TDodajTroj& t = dialogi->DodajTroj();
     t.Przygotuj();
-    t.Pokaz(false);
+    t.Pokaz();
     const std::vector<std::tuple<const char*, const char*, std::vector<std::string>>> wartosci{
         {"0", "5", {}}, {"5", "2", {}}, {"0", "0", {"Obciążenie musi mieć wartość dodatnią!"}}};
     for (const auto& [q1, q2, komunikaty] : wartosci) {

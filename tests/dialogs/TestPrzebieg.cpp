@@ -27,7 +27,7 @@ TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoTh
     K<QLineEdit>(&dialogi->OknoGeometrii(), "EDomyslnaRozp")->setText(QStringLiteral("3"));
     Zatwierdz({"4", "5,5", ""}, true);
     QWidget* tabela = &dialogi->OknoTabeli();
-    dialogi->Tabela(false);
+    dialogi->Tabela();
     Dodaj("Button1", "Wiatr");
     Dodaj("Button2", "Zima");
     Wpisz(tabela, "Tabela", 1, 1, "1,5");
@@ -46,7 +46,8 @@ TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoTh
     TWyniki noweWyniki;
     TWidok nowyWidok;
     NowyTemat(nowe);
-    TDialogi noweDialogi(nowe, noweWyniki, nowyWidok, kom, separator, {});
+    QWidget noweOkno;
+    TDialogi noweDialogi(nowe, noweWyniki, nowyWidok, kom, separator, {}, noweOkno);
     TOdczyt odczyt = CzytajTekst(tekst);
     ASSERT_TRUE(odczyt.Zadanie) << odczyt.Blad;
     PrzyjmijWczytane(nowe, std::move(*odczyt.Zadanie));

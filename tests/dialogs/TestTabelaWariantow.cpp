@@ -19,21 +19,23 @@ protected:
     {
         Okna::SetUp();
         UstawGeometrie(zad, {4, 4}, false, false);
-        dialogi->Tabela(false);
+        dialogi->Tabela();
     }
     std::string Komorka(int c, int j) { return Okna::Komorka(okno(), "Tabela", c, j); }
 };
 
-TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefaultAndNoGeometryIsRefused)
+// The refusal without a beam is the main window's (tests/mainwindow/TestSterowanie.cpp).
+TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefaultModally)
 {
     EXPECT_EQ((std::vector{Komorka(0, 0), Komorka(1, 0), Komorka(0, 1), Komorka(1, 1)}),
               (std::vector<std::string>{"nr w\\k", "1  Stałe", "1  Stałe", "1"}));
     EXPECT_FALSE(K<QTableWidget>(okno(), "Tabela")->item(1, 0)->flags() & Qt::ItemIsEditable);
-    okno()->hide();
-    NowyTemat(zad);
-    dialogi->Tabela(false);
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
-    EXPECT_FALSE(okno()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), okno());
+    // The group dialog on top of it, until it closes.
+    Kliknij(okno(), "Button1");
+    EXPECT_EQ(QApplication::activeModalWidget(), grupy());
+    Kliknij(grupy(), "Powrot");
+    EXPECT_EQ(QApplication::activeModalWidget(), okno());
 }
 
 TEST_F(Tabela, GroupsGetTheirPresetOrChosenColourAndRebuildTheGroupList)

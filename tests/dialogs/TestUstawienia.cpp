@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         Okna::SetUp();
-        dialogi->Ustawienia(false);
+        dialogi->Ustawienia();
     }
 };
 
@@ -68,7 +68,7 @@ TEST_F(Ustawienia, TheForceScaleFollowsTheChosenRule)
         UstawGeometrie(zad, {5}, false, false);
         for (const float f : p.sily)
             DodajSile(zad, 0, 1, f);
-        dialogi->Ustawienia(false);
+        dialogi->Ustawienia();
         Kliknij(okno(), p.wybor);
         if (!p.dlugosc.isEmpty())
             Wpisz(p.wybor == std::string("RB_SilySchem_MAX") ? "E_HMaxSila" : "E_HMax100kN", p.dlugosc);
@@ -95,7 +95,7 @@ TEST_F(Ustawienia, TheLastFailingCheckIsShownAndOnlyTheImmediateFieldsAreStored)
              Przypadek{{"E_WRozCz", "E_HMax100kN"}, "Nieprawidłowa wartość wysokość sił na schemacie dla  siły 100kN!"},
              Przypadek{{"PSchem_Xo"}, "'x' is not a valid floating point value"},
          }) {
-        dialogi->Ustawienia(false);
+        dialogi->Ustawienia();
         for (const char* e : p.zle)
             Wpisz(e, QStringLiteral("x"));
         Wpisz("Schem_Xo", QStringLiteral("7"));
@@ -124,7 +124,7 @@ TEST_F(Ustawienia, OpeningWritesTheTwelveEditsAndKeepsTheRest)
     zad.Nastawy.SchematyPretowX = 3;
     Wpisz("E_HRozCz", QStringLiteral("0,5"));
     okno()->hide();
-    dialogi->Ustawienia(false);
+    dialogi->Ustawienia();
     EXPECT_EQ(std::tuple(E("Momen_Yo")->text(), E("PSchem_Xo")->text(), E("E_HRozCz")->text()),
               std::tuple(QStringLiteral("24,13"), QStringLiteral("3,0"), QStringLiteral("0,5")));
 

@@ -255,6 +255,8 @@ protected:
         QApplication::sendEvent(w, &e);
     }
     TRozmiarPowierzchni Rozmiar() { return Podglad().RozmiarUrzadzenia(); }
+    // The dialog the user faces: the window's modal dialog on top.
+    static QWidget* Modalny() { return QApplication::activeModalWidget(); }
     char Separator() const { return Program->Regionalne.SeparatorDziesietny; }
     // A text written with a comma as it shows with the user's separator.
     std::string S(std::string tekst) const
@@ -742,7 +744,6 @@ TEST(Program, APlatformThatCannotStartGivesTheProgramsOwnLineAndExitOne)
 
 TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSavedAsTheFormatSaysAndReadBack)
 {
-    Quarvi->DialogiModalne = false;
     Klik("ToolButton2");
     EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
     EXPECT_FALSE(Quarvi->Dialogi().OknoTabeli().isVisible());
@@ -751,6 +752,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
     Klik("ToolButton1");
     ASSERT_TRUE(geometria->isVisible());
+    EXPECT_EQ(Modalny(), geometria);
     K<QScrollBar>(geometria, "SBPrzesla")->setValue(3);
     Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
     Wpisz(geometria, "SGRozpietosci", 2, 1, "5,5");
@@ -759,14 +761,17 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     Kliknij(geometria, "CB_LewaPrzegub");
     Kliknij(geometria, "Wprowadz");
     EXPECT_FALSE(geometria->isVisible());
+    EXPECT_EQ(Modalny(), nullptr);
     // Closing the dialog repainted the sheets with the new beam and the unsaved mark.
     EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
 
     QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
     Klik("ToolButton2");
     ASSERT_TRUE(tabela->isVisible());
+    EXPECT_EQ(Modalny(), tabela);
     QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
     Kliknij(tabela, "Button1");
+    EXPECT_EQ(Modalny(), grupy);
     QTest::keyClicks(K<QLineEdit>(grupy, "E_Nazwa"), QStringLiteral("Wiatr"));
     Kliknij(grupy, "Wprowadz");
     QWidget* warianty = K<QWidget>(tabela, "DodajWariant");
@@ -782,6 +787,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     QWidget* sila = &Quarvi->Dialogi().DodajSile();
     Klik("ToolButton11");
     ASSERT_TRUE(sila->isVisible());
+    EXPECT_EQ(Modalny(), sila);
     K<QScrollBar>(sila, "SBPrzeslo")->setValue(1);
     K<QScrollBar>(sila, "SBPolozenie")->setValue(200);
     K<QScrollBar>(sila, "SBSilawart")->setValue(10);
@@ -818,6 +824,7 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     Klik("ToolButton20");
     auto* zestawienie = &Quarvi->Zestawienie();
     ASSERT_TRUE(zestawienie->isVisible());
+    EXPECT_EQ(Modalny(), nullptr); // the summary stays open beside the window
     K<QScrollBar>(zestawienie, "ScrollBar1")->setValue(400);
     const auto komorka = [&](int c, int r) {
         return K<QTableWidget>(zestawienie, "SG_TabelaSilPrzekrojowych")->item(r, c)->text().toStdString();
@@ -855,7 +862,6 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     EXPECT_EQ(przekroj, zPliku);
 
     Nowe(FolderProgramu);
-    Quarvi->DialogiModalne = false;
     Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
     Klik("ToolButton7");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
@@ -884,7 +890,6 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
 
 TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
 {
-    Quarvi->DialogiModalne = false;
     for (const char* b : {"ToolButton11", "ToolButton12", "ToolButton13", "ToolButton14"}) {
         Kom.Komunikaty.clear();
         Klik(b);
@@ -956,7 +961,6 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
 
 TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
 {
-    Quarvi->DialogiModalne = false;
     for (const char* b : {"ToolButton5", "ToolButton16", "ToolButton17", "ToolButton18"}) {
         Kom.Komunikaty.clear();
         Klik(b);
@@ -971,12 +975,47 @@ TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
     QWidget* lista = &Quarvi->Dialogi().EdytowanieTrojkat();
     Klik("ToolButton17");
     ASSERT_TRUE(lista->isVisible());
+    EXPECT_EQ(Modalny(), lista);
     EXPECT_FALSE(Zad().Nastawy.RozbijSilyGrupy);
     EXPECT_EQ((std::vector{Komorka(lista, "SG_TabL", 3, 1), Komorka(lista, "SG_TabL", 4, 1)}),
               (std::vector<std::string>{S("5,00"), S("2,00")}));
     Kliknij(lista, "Button4");
     EXPECT_FALSE(lista->isVisible());
     EXPECT_TRUE(Zad().Nastawy.RozbijSilyGrupy);
+}
+
+// The commands are modal: while a dialog is open the window takes no click,
+// not even one the window system delivers; beside the summary it does, and
+// the dialogs go with the window, whichever are open. A dialog modal to the
+// main window alone (QDialog::open()) lost the keyboard to the main window
+// when the user clicked it under a window manager; the program's dialogs
+// are modal to the whole program.
+TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    QWidget* ustawienia = &Quarvi->Dialogi().OknoUstawien();
+    const auto klikOkna = [&](const char* przycisk) {
+        auto* b = Quarvi->findChild<QToolButton*>(przycisk);
+        QTest::mouseClick(Quarvi->windowHandle(), Qt::LeftButton, {}, b->mapTo(Quarvi.get(), b->rect().center()));
+    };
+    Klik("ToolButton1");
+    QWidget* geometria = Modalny();
+    ASSERT_EQ(geometria, &Quarvi->Dialogi().OknoGeometrii());
+    EXPECT_EQ(geometria->windowModality(), Qt::ApplicationModal);
+    klikOkna("ToolButton3");
+    EXPECT_FALSE(ustawienia->isVisible());
+    EXPECT_EQ(Modalny(), geometria);
+    QTest::keyClick(geometria, Qt::Key_Escape);
+    EXPECT_EQ(Modalny(), nullptr);
+
+    Klik("ToolButton20");
+    ASSERT_TRUE(Quarvi->Zestawienie().isVisible());
+    klikOkna("ToolButton3");
+    EXPECT_EQ(Modalny(), ustawienia);
+    EXPECT_EQ(ustawienia->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(Quarvi->Zestawienie().isVisible());
+    // The window goes with both open, and its dialogs with it; none repaints a window half gone.
+    Quarvi.reset();
 }
 
 // Under the locale the program runs in (the suite runs under pl_PL.UTF-8 and
@@ -1009,7 +1048,6 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
             return QString::fromStdString(tekst);
         };
         Nowe(FolderProgramu);
-        Quarvi->DialogiModalne = false;
 
         QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
         Klik("ToolButton1");
@@ -1042,6 +1080,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
                                     std::vector<std::pair<const char*, std::string>> pola, const char* grupa) {
             Klik(przycisk);
             ASSERT_TRUE(d->isVisible()) << przycisk;
+            EXPECT_EQ(Modalny(), d) << przycisk;
             Przewin(d, "SBPrzeslo", przeslo);
             for (const auto& [pole, tekst] : pola)
                 Napisz(K<QLineEdit>(d, pole), T(tekst));
@@ -1066,7 +1105,6 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
 
         // Read back into a new window: the dialogs and lists with the user's separator.
         Nowe(FolderProgramu);
-        Quarvi->DialogiModalne = false;
         Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
         Klik("ToolButton7");
         ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
@@ -1084,6 +1122,7 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         Kliknij(t, "Button3");
         const auto lista = [&](const char* przycisk, QWidget* l, const char* siatka, std::vector<int> kolumny) {
             Klik(przycisk);
+            EXPECT_EQ(Modalny(), l) << przycisk;
             std::vector<std::string> w;
             for (const int c : kolumny)
                 w.push_back(Komorka(l, siatka, c, 1));

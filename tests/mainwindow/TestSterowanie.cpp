@@ -1,0 +1,203 @@
+// What the window's zoom buttons, mouse and wheel do to the view, and the
+// rules the task's buttons pass first, without Qt and without a window: a
+// window of record stands in for the paint box.
+#include "mainwindow/Sterowanie.h"
+#include "model/Budowa.h"
+#include "platform/Komunikaty.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The paint box as the tools see it: 800 × 600 device pixels, and what they showed on it.
+struct TOknoZapis : IOknoWidoku {
+    std::vector<TKursor> Kursory;
+    std::optional<TRamkaOkna> Ramka;
+    std::string Odczyt;
+    TRozmiarPowierzchni RozmiarPodgladu() const override { return {800, 600}; }
+    void UstawKursor(TKursor kursor) override { Kursory.push_back(kursor); }
+    void UstawRamke(const std::optional<TRamkaOkna>& ramka) override { Ramka = ramka; }
+    void UstawOdczyt(const std::string& tekst) override { Odczyt = tekst; }
+};
+
+class Sterowanie : public ::testing::Test {
+protected:
+    Sterowanie()
+    {
+        NowyTemat(Program->Zadanie);
+        Program->Regionalne.SeparatorDziesietny = ',';
+        // As the first composition leaves it: 25 cm per 1000 pixels, the world's origin in the middle.
+        TWidok& w = Program->Widok;
+        w.SkalaWidoku = 25;
+        w.EkranSrodekX = 400;
+        w.EkranSrodekY = 300;
+    }
+
+    std::unique_ptr<TProgram> Program = std::make_unique<TProgram>();
+    TRejestrKomunikatow Kom;
+    TOknoZapis Okno;
+    int Przerysowania = 0;
+    TSterowanie S{*Program, Kom, Okno, [this] { ++Przerysowania; }};
+
+    TWidok& Widok() { return Program->Widok; }
+    TKursor Kursor() const { return Okno.Kursory.empty() ? TKursor::Krzyz : Okno.Kursory.back(); }
+};
+
+} // namespace
+
+TEST_F(Sterowanie, EveryViewCommandEndsInOneRepaintAndAnArmedToolShowsInTheCursor)
+{
+    const struct {
+        void (TSterowanie::*Polecenie)();
+        TKursor Kursor;
+    } polecenia[] = {{&TSterowanie::ZoomPan, TKursor::Dlon},    {&TSterowanie::ZoomOkno, TKursor::Okno},
+                     {&TSterowanie::ZoomWszystko, TKursor::Okno}, {&TSterowanie::Powieksz, TKursor::Okno},
+                     {&TSterowanie::Pomniejsz, TKursor::Okno}};
+    int przerysowania = 0;
+    for (const auto& p : polecenia) {
+        (S.*p.Polecenie)();
+        EXPECT_EQ(Przerysowania, ++przerysowania);
+        EXPECT_EQ(Kursor(), p.Kursor);
+    }
+    EXPECT_TRUE(Widok().TrybPrzesuwania && Widok().TrybOkna);
+    // Zoom all fits the 20.5 × 28.5 cm sheet into 795 × 595 pixels; then in by 0.9 and out by 1.1.
+    EXPECT_NEAR(Widok().SkalaWidoku, 28.5 * 1000 / 595 * 0.9 * 1.1, 1e-12);
+    EXPECT_TRUE(Kom.Komunikaty.empty());
+}
+
+// Before, a release with the zoom window armed but no press on the sheet
+// zoomed to wherever the last press had been.
+TEST_F(Sterowanie, AZoomWindowNeedsItsPressOnTheSheetAndShowsItsBoxUntilTheRelease)
+{
+    S.ZoomOkno();
+    const TWidok przed = Widok();
+    const int przerysowania = Przerysowania;
+    S.Puszczenie({300, 200});
+    EXPECT_EQ(std::tuple(Widok().SkalaWidoku, Widok().SrodekX, Widok().TrybOkna), std::tuple(25.0, 0.0, true));
+    EXPECT_EQ(Przerysowania, przerysowania);
+
+    S.Nacisniecie(TPrzyciskMyszy::Lewy, {100, 100});
+    S.Ruch({300, 150});
+    EXPECT_EQ(Okno.Ramka, (TRamkaOkna{{100, 100}, {300, 150}}));
+    S.Ruch({500, 200});
+    EXPECT_EQ(Okno.Ramka, (TRamkaOkna{{100, 100}, {500, 200}}));
+    EXPECT_EQ(Przerysowania, przerysowania) << "the box is drawn over the picture, not into it";
+    EXPECT_EQ(Okno.Odczyt, "X=2,500 Y=2,500");
+    S.Puszczenie({500, 200});
+    EXPECT_EQ(Okno.Ramka, std::nullopt);
+    EXPECT_EQ(Przerysowania, przerysowania + 1);
+    EXPECT_EQ(Kursor(), TKursor::Krzyz);
+    EXPECT_FALSE(Widok().TrybOkna || Widok().RysowanieOkna);
+    // 400 × 100 pixels: wider than tall, so its 10 cm width fills the 800 pixels.
+    EXPECT_DOUBLE_EQ(Widok().SkalaWidoku, 10.0 * 600 / 800);
+    EXPECT_DOUBLE_EQ(Widok().SrodekX, przed.SrodekX + (300 - 400) * 25.0 / 1000);
+}
+
+TEST_F(Sterowanie, WithBothToolsArmedALeftDragPansThenZoomsToTheBoxItDrew)
+{
+    S.ZoomPan();
+    S.ZoomOkno();
+    S.Nacisniecie(TPrzyciskMyszy::Lewy, {100, 100});
+    EXPECT_EQ(Kursor(), TKursor::Chwyt);
+    const int przerysowania = Przerysowania;
+    S.Ruch({200, 150});
+    EXPECT_EQ(Przerysowania, przerysowania + 1) << "the sheet follows the mouse";
+    EXPECT_EQ(Okno.Ramka, std::nullopt);
+    S.Puszczenie({200, 150});
+    EXPECT_EQ(Przerysowania, przerysowania + 2);
+    EXPECT_FALSE(Widok().TrybPrzesuwania || Widok().Przeciaganie || Widok().TrybOkna);
+    EXPECT_EQ(Kursor(), TKursor::Krzyz);
+    // 100 × 50 pixels from the press to the release, its 2.5 cm width fitted to the width.
+    EXPECT_DOUBLE_EQ(Widok().SkalaWidoku, 2.5 * 600 / 800);
+}
+
+TEST_F(Sterowanie, TheMiddleButtonPansAtAnyTimeAndTheRightOneLeavesTheViewToItsMenu)
+{
+    for (const TPrzyciskMyszy przycisk : {TPrzyciskMyszy::Inny, TPrzyciskMyszy::Lewy}) {
+        S.Nacisniecie(przycisk, {400, 300});
+        S.Ruch({350, 340});
+        S.Puszczenie({350, 340});
+        EXPECT_EQ(std::tuple(Widok().SrodekX, Widok().SrodekY, Przerysowania), std::tuple(0.0, 0.0, 0));
+        EXPECT_TRUE(Okno.Kursory.empty());
+    }
+    S.Nacisniecie(TPrzyciskMyszy::Srodkowy, {400, 300});
+    EXPECT_EQ(Kursor(), TKursor::Chwyt);
+    S.Ruch({350, 340});
+    S.Puszczenie({340, 340});
+    // The sheet moved with the mouse: the world point under it stays under it.
+    EXPECT_DOUBLE_EQ(Widok().SrodekX, 60 * 25.0 / 1000);
+    EXPECT_DOUBLE_EQ(Widok().SrodekY, 40 * 25.0 / 1000);
+    EXPECT_EQ(Przerysowania, 2);
+    EXPECT_EQ(Kursor(), TKursor::Krzyz);
+    EXPECT_FALSE(Widok().TrybPrzesuwania);
+}
+
+TEST_F(Sterowanie, TheWheelStepsOncePerWholeNotchAndRepaintsOncePerTurn)
+{
+    const struct {
+        int Kat;
+        int Kroki; // up positive
+    } obroty[] = {{60, 0}, {60, 1}, {-600, -5}, {-119, 0}, {-1, -1}, {240, 2}, {30, 0}, {-30, 0}, {-120, -1}};
+    int kroki = 0, przerysowania = 0;
+    for (const auto& o : obroty) {
+        S.Kolko(o.Kat);
+        kroki += o.Kroki;
+        przerysowania += o.Kroki != 0;
+        EXPECT_EQ(Przerysowania, przerysowania) << o.Kat;
+    }
+    EXPECT_EQ(kroki, -4);
+    EXPECT_NEAR(Widok().SkalaWidoku, 25 * std::pow(0.9, 3) * std::pow(1.1, 7), 1e-12);
+}
+
+TEST_F(Sterowanie, WithoutASpanTheLoadButtonsTheListsAndTheTableAreRefusedWithTheirOwnMessages)
+{
+    ASSERT_EQ(Program->Zadanie.IloscPrzesel, -1);
+    EXPECT_FALSE(S.MoznaDodawac());
+    EXPECT_EQ(Przerysowania, 1); // the refusal repaints, as the closing of the dialog would
+    EXPECT_FALSE(S.OtworzListe());
+    EXPECT_FALSE(S.MoznaTabele());
+    EXPECT_EQ(Kom.Komunikaty, (std::vector<std::string>{" Najpierw GEOMETRIA ! ",
+                                                        " Najpierw GEOMETRIA ! (i obciążenie do edycji) ",
+                                                        " Najpierw GEOMETRIA ! "}));
+    EXPECT_EQ(Przerysowania, 1);
+
+    // One span is enough.
+    Kom.Komunikaty.clear();
+    UstawGeometrie(Program->Zadanie, {4}, false, false);
+    EXPECT_TRUE(S.MoznaDodawac());
+    EXPECT_TRUE(S.OtworzListe());
+    EXPECT_TRUE(S.MoznaTabele());
+    EXPECT_TRUE(Kom.Komunikaty.empty());
+    EXPECT_EQ(Przerysowania, 1);
+}
+
+TEST_F(Sterowanie, AnOpenListShowsTheLoadsUnsplitAndItsClosingTakesTheSettingsSwitch)
+{
+    UstawGeometrie(Program->Zadanie, {4}, false, false);
+    TNastawy& n = Program->Zadanie.Nastawy;
+    n.RozbijSilyGrupy = true;
+    ASSERT_TRUE(S.OtworzListe());
+    EXPECT_EQ(std::pair(n.RozbijSilyGrupy, Przerysowania), std::pair(false, 1));
+    S.ZamknijListe(true);
+    EXPECT_EQ(std::pair(n.RozbijSilyGrupy, Przerysowania), std::pair(true, 2));
+    // Unsplit already: nothing to repaint on opening.
+    S.ZamknijListe(false);
+    ASSERT_TRUE(S.OtworzListe());
+    EXPECT_EQ(std::pair(n.RozbijSilyGrupy, Przerysowania), std::pair(false, 3));
+}
+
+TEST_F(Sterowanie, TheWindowStartsAt1400By940OrNineTenthsOfASmallerScreen)
+{
+    const std::vector<std::pair<TRozmiarPowierzchni, TRozmiarPowierzchni>> ekrany{
+        {{1920, 1080}, {1400, 940}}, {{1280, 800}, {1152, 720}}, {{1600, 900}, {1400, 810}}};
+    for (const auto& [dostepne, okno] : ekrany) {
+        const TRozmiarPowierzchni r = RozmiarOkna(dostepne);
+        EXPECT_EQ(std::pair(r.Szerokosc, r.Wysokosc), std::pair(okno.Szerokosc, okno.Wysokosc)) << dostepne.Szerokosc;
+    }
+}
