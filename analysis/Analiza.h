@@ -1,6 +1,9 @@
 #pragma once
-// The recomputation of every combination: gather loads → fixed-end actions →
-// assemble → solve → end forces → sampled lines → extremes.
+// The recomputation of every combination: gather each group's loads span by
+// span → fixed-end actions → assemble and invert the stiffness matrix once →
+// rotations and end forces of each unit analysis → each combination as the
+// sum of its groups' unit analyses times their coefficients, M(x) and T(x) as
+// piecewise polynomials → sampled lines → extremes.
 #include "analysis/Wyniki.h"
 
 #include <optional>
@@ -19,9 +22,7 @@ std::optional<std::string> SprawdzZadanie(const TDaneZadania& zad);
 // empty (IloscPoliczonych = 0) and returns false.
 bool Analiza(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom);
 
-// Final end moments and forces of every span of combination c from WektorX.
-void ObliczKonce(const TDaneZadania& zad, TWyniki& wyn, int32_t c);
-
 // The whole recomputation: Analiza and, when it succeeded with two or more
-// combinations, the three envelopes. False when the analysis refused the task.
+// combinations, the three envelopes (read in the same pass over the spans).
+// False when the analysis refused the task.
 bool PrzeliczZadanie(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom);

@@ -15,14 +15,14 @@ float Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t grupa)
 }
 
 template <class T, size_t N, class Mnozenie>
-void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<T, N>& cel, int32_t c, int32_t s,
+void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<T, N>& cel, int32_t c,
             Mnozenie pomnoz)
 {
     for (T& r : cel)
         r.Uzyta = 0;
     size_t wolny = 0;
     for (const T& r : zrodlo) {
-        if (!r.Uzyta || (s >= 0 && r.Przeslo != s))
+        if (!r.Uzyta)
             continue;
         const float wsp = Wspolczynnik(zad, c, r.Grupa);
         if (!(wsp > 0)) // 0 or below drops the load; it never reverses it
@@ -33,17 +33,51 @@ void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<
     }
 }
 
-void ZbierzWszystkie(TDaneZadania& zad, int32_t c, int32_t s)
+void ZbierzWszystkie(TDaneZadania& zad, int32_t c)
 {
     const auto wartosc = [](auto& r, float wsp) { r.Wartosc *= wsp; };
-    Zbierz(zad, zad.Sily, zad.SilyKomb, c, s, wartosc);
-    Zbierz(zad, zad.Liniowe, zad.LinioweKomb, c, s, wartosc);
-    Zbierz(zad, zad.Trojkaty, zad.TrojkatyKomb, c, s, [](TTrojkat& t, float wsp) {
+    Zbierz(zad, zad.Sily, zad.SilyKomb, c, wartosc);
+    Zbierz(zad, zad.Liniowe, zad.LinioweKomb, c, wartosc);
+    Zbierz(zad, zad.Trojkaty, zad.TrojkatyKomb, c, [](TTrojkat& t, float wsp) {
         t.WartoscStala *= wsp;
         t.WartoscMalejaca *= wsp;
         t.WartoscRosnaca *= wsp;
     });
-    Zbierz(zad, zad.Momenty, zad.MomentyKomb, c, s, wartosc);
+    Zbierz(zad, zad.Momenty, zad.MomentyKomb, c, wartosc);
+}
+
+// Calls dodaj(list, record, coefficient) for every used load of the task,
+// with the list of its group and span (nullptr: none).
+template <class Lista, class Dodaj>
+void KazdeObciazenie(const TDaneZadania& zad, Lista lista, Dodaj dodaj)
+{
+    const auto przejdz = [&](const auto& tablica, auto wstaw) {
+        for (const auto& r : tablica)
+            if (r.Uzyta)
+                if (TObciazeniaPrzesla* obc = lista(r.Grupa, r.Przeslo))
+                    wstaw(*obc, r);
+    };
+    przejdz(zad.Sily, [&](TObciazeniaPrzesla& o, const TSila& f) { dodaj(o.Sily, TObciazeniaPrzesla::TPunktowe{f.X, f.Wartosc}, f.Grupa); });
+    przejdz(zad.Momenty, [&](TObciazeniaPrzesla& o, const TMoment& m) { dodaj(o.Momenty, TObciazeniaPrzesla::TPunktowe{m.X, m.Wartosc}, m.Grupa); });
+    przejdz(zad.Liniowe,
+            [&](TObciazeniaPrzesla& o, const TLiniowe& q) { dodaj(o.Liniowe, TObciazeniaPrzesla::TRownomierne{q.X1, q.X2, q.Wartosc}, q.Grupa); });
+    przejdz(zad.Trojkaty, [&](TObciazeniaPrzesla& o, const TTrojkat& t) {
+        dodaj(o.Trojkaty,
+              TObciazeniaPrzesla::TZmienne{t.X1, t.X2, t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca},
+              t.Grupa);
+    });
+}
+
+template <class T>
+void Pomnoz(T& r, double w)
+{
+    if constexpr (requires { r.Stala; }) {
+        r.Stala *= w;
+        r.Malejaca *= w;
+        r.Rosnaca *= w;
+    } else {
+        r.Wartosc *= w;
+    }
 }
 
 // The fixed-end moments of a span from δ1 and δ2, the end rotations (times EJ)
@@ -91,14 +125,62 @@ TParaKoncow UgieciaObciazeniaLiniowego(double qa, double qb, double x1, double x
 
 } // namespace
 
-void ObciazeniaPrzesla(TDaneZadania& zad, int32_t c, int32_t s)
+double TObciazeniaPrzesla::SilyNaPoczatku() const
 {
-    ZbierzWszystkie(zad, c, s);
+    double suma = 0;
+    for (const TPunktowe& f : Sily)
+        if (f.X <= 0)
+            suma += f.Wartosc;
+    return suma;
+}
+
+double TObciazeniaPrzesla::SilyNaKoncu(float L) const
+{
+    double suma = 0;
+    for (const TPunktowe& f : Sily)
+        if (f.X >= L)
+            suma += f.Wartosc;
+    return suma;
+}
+
+void TObciazeniaPrzesla::Dolacz(const TObciazeniaPrzesla& inne)
+{
+    Sily.insert(Sily.end(), inne.Sily.begin(), inne.Sily.end());
+    Momenty.insert(Momenty.end(), inne.Momenty.begin(), inne.Momenty.end());
+    Liniowe.insert(Liniowe.end(), inne.Liniowe.begin(), inne.Liniowe.end());
+    Trojkaty.insert(Trojkaty.end(), inne.Trojkaty.begin(), inne.Trojkaty.end());
+}
+
+std::vector<TObciazeniaPrzesla> ObciazeniaGrup(const TDaneZadania& zad)
+{
+    const int32_t n = int32_t(zad.Przesla.size());
+    std::vector<TObciazeniaPrzesla> wynik(size_t(TDaneZadania::MaxGrup) * size_t(n));
+    const auto lista = [&](int32_t g, int32_t s) -> TObciazeniaPrzesla* {
+        if (g < 0 || g >= TDaneZadania::MaxGrup || s < 0 || s >= n)
+            return nullptr;
+        return &wynik[size_t(g) * size_t(n) + size_t(s)];
+    };
+    KazdeObciazenie(zad, lista, [](auto& v, auto r, int32_t) { v.push_back(r); });
+    return wynik;
+}
+
+TObciazeniaPrzesla ObciazeniaWKombinacji(const TDaneZadania& zad, int32_t c, int32_t s)
+{
+    TObciazeniaPrzesla wynik;
+    const auto lista = [&](int32_t, int32_t przeslo) { return przeslo == s ? &wynik : nullptr; };
+    KazdeObciazenie(zad, lista, [&](auto& v, auto r, int32_t grupa) {
+        const double wsp = Wspolczynnik(zad, c, grupa);
+        if (!(wsp > 0)) // 0 or below drops the load; it never reverses it
+            return;
+        Pomnoz(r, wsp);
+        v.push_back(r);
+    });
+    return wynik;
 }
 
 void ObciazeniaKombinacji(TDaneZadania& zad, int32_t c)
 {
-    ZbierzWszystkie(zad, c, -1);
+    ZbierzWszystkie(zad, c);
 }
 
 TParaKoncow MomentyOdSily(double P, double a, double L, int32_t kod)
@@ -155,7 +237,7 @@ TParaKoncow MomentyOdTrojkata(double qMalejaca, double qRosnaca, double x1, doub
     return ZUgiec(d.L, d.P, L, kod);
 }
 
-TParaKoncow MomentyUtwierdzenia(const TDaneZadania& zad, int32_t kod, float L)
+TParaKoncow MomentyUtwierdzenia(const TObciazeniaPrzesla& obc, int32_t kod, float L)
 {
     TParaKoncow wynik;
     if (kod != 2 && kod != 3 && kod != 4)
@@ -164,24 +246,20 @@ TParaKoncow MomentyUtwierdzenia(const TDaneZadania& zad, int32_t kod, float L)
         wynik.L += m.L;
         wynik.P += m.P;
     };
-    for (const TSila& f : zad.SilyKomb)
-        if (f.Uzyta)
-            dodaj(MomentyOdSily(f.Wartosc, f.X, L, kod));
-    for (const TMoment& m : zad.MomentyKomb)
-        if (m.Uzyta)
-            dodaj(MomentyOdMomentu(m.Wartosc, m.X, L, kod));
-    for (const TLiniowe& q : zad.LinioweKomb)
-        if (q.Uzyta)
-            dodaj(MomentyOdRownomiernego(q.Wartosc, q.X1, q.X2, L, kod));
-    for (const TTrojkat& t : zad.TrojkatyKomb)
-        if (t.Uzyta) {
-            dodaj(MomentyOdRownomiernego(t.WartoscStala, t.X1, t.X2, L, kod));
-            dodaj(MomentyOdTrojkata(t.WartoscMalejaca, t.WartoscRosnaca, t.X1, t.X2, L, kod));
-        }
+    for (const auto& f : obc.Sily)
+        dodaj(MomentyOdSily(f.Wartosc, f.X, L, kod));
+    for (const auto& m : obc.Momenty)
+        dodaj(MomentyOdMomentu(m.Wartosc, m.X, L, kod));
+    for (const auto& q : obc.Liniowe)
+        dodaj(MomentyOdRownomiernego(q.Wartosc, q.X1, q.X2, L, kod));
+    for (const auto& t : obc.Trojkaty) {
+        dodaj(MomentyOdRownomiernego(t.Stala, t.X1, t.X2, L, kod));
+        dodaj(MomentyOdTrojkata(t.Malejaca, t.Rosnaca, t.X1, t.X2, L, kod));
+    }
     return wynik;
 }
 
-TParaKoncow ReakcjeUtwierdzenia(const TDaneZadania& zad, double momentUtwL, double momentUtwP, float L)
+TParaKoncow ReakcjeUtwierdzenia(const TObciazeniaPrzesla& obc, double momentUtwL, double momentUtwP, float L)
 {
     const double Lp = L == 0 ? 1.0 : double(L);
     double lewa = 0;  // Σ resultant · (L′ − position)
@@ -191,27 +269,22 @@ TParaKoncow ReakcjeUtwierdzenia(const TDaneZadania& zad, double momentUtwL, doub
         lewa += R * (Lp - x);
         prawa += R * x;
     };
-    for (const TSila& f : zad.SilyKomb)
-        if (f.Uzyta)
-            wypadkowa(f.Wartosc, f.X);
-    for (const TMoment& m : zad.MomentyKomb)
-        if (m.Uzyta)
-            momenty += m.Wartosc;
-    for (const TLiniowe& q : zad.LinioweKomb)
-        if (q.Uzyta)
-            wypadkowa(double(q.Wartosc) * (double(q.X2) - q.X1), (double(q.X1) + q.X2) / 2);
-    for (const TTrojkat& t : zad.TrojkatyKomb) {
-        if (!t.Uzyta)
-            continue;
+    for (const auto& f : obc.Sily)
+        wypadkowa(f.Wartosc, f.X);
+    for (const auto& m : obc.Momenty)
+        momenty += m.Wartosc;
+    for (const auto& q : obc.Liniowe)
+        wypadkowa(q.Wartosc * (double(q.X2) - q.X1), (double(q.X1) + q.X2) / 2);
+    for (const auto& t : obc.Trojkaty) {
         const double x1 = t.X1;
         const double c = double(t.X2) - x1;
-        wypadkowa(double(t.WartoscStala) * c, (x1 + double(t.X2)) / 2);
+        wypadkowa(t.Stala * c, (x1 + double(t.X2)) / 2);
         double polozenie = (x1 + double(t.X2)) / 2;
-        if (t.WartoscMalejaca > t.WartoscRosnaca)
+        if (t.Malejaca > t.Rosnaca)
             polozenie = x1 + c / 3;
-        else if (t.WartoscRosnaca > t.WartoscMalejaca)
+        else if (t.Rosnaca > t.Malejaca)
             polozenie = x1 + 2 * c / 3;
-        wypadkowa((double(t.WartoscMalejaca) + t.WartoscRosnaca) / 2 * c, polozenie);
+        wypadkowa((t.Malejaca + t.Rosnaca) / 2 * c, polozenie);
     }
     const double konce = momentUtwL + momentUtwP;
     return {(lewa - momenty - konce) / Lp, (prawa + momenty + konce) / Lp};

@@ -1,83 +1,19 @@
 #include "analysis/Obwiednie.h"
 
-#include "analysis/Odczyt.h"
-#include "analysis/Probkowanie.h"
+#include "analysis/Linie.h"
 #include "analysis/Wyniki.h"
 #include "model/Zadanie.h"
 
 #include <algorithm>
 
-namespace {
-
-using Odczyt = TOdczytKolejny (*)(const TWyniki&, int32_t, int32_t);
-
-// The envelope's sections of a span of length L: x = 0, the inner samples of
-// the lines and x = L itself, whatever L is in single precision.
-std::vector<float> Przekroje(float L)
-{
-    const int32_t n = IloscProbek(L);
-    std::vector<float> x(size_t(n) + 2);
-    x[0] = 0;
-    for (int32_t i = 1; i <= n; ++i)
-        x[size_t(i)] = XSiatki(i);
-    x[size_t(n) + 1] = L;
-    return x;
-}
-
-void Obwiednia(const TDaneZadania& zad, TWyniki& wyn, Odczyt odczyt, std::vector<std::vector<TPunktWykresu>>& maks,
-               std::vector<std::vector<TPunktWykresu>>& mini, std::vector<TEkstrema>& ekstrema)
-{
-    const int32_t iloscKomb = std::min(zad.IloscKombinacji, wyn.IloscPoliczonych);
-    if (iloscKomb < 1)
-        return;
-    const size_t n = zad.Przesla.size();
-    maks.resize(n);
-    mini.resize(n);
-    ekstrema.resize(n);
-    for (size_t s = 0; s < n; ++s) {
-        const std::vector<float> x = Przekroje(zad.Przesla[s].L);
-        const size_t K = x.size();
-        maks[s].resize(K);
-        mini[s].resize(K);
-        // Combination by combination, each line read once from start to end;
-        // every section still meets the combinations in their order. A section
-        // where a line jumps counts both sides of the jump.
-        for (int32_t c = 0; c < iloscKomb; ++c) {
-            TOdczytKolejny wartosci = odczyt(wyn, c, int32_t(s));
-            for (size_t k = 0; k < K; ++k) {
-                const TWartosciPrzekroju v = wartosci(x[k]);
-                if (c == 0) {
-                    maks[s][k] = {x[k], v.Max};
-                    mini[s][k] = {x[k], v.Min};
-                } else {
-                    if (maks[s][k].Wartosc < v.Max)
-                        maks[s][k].Wartosc = v.Max;
-                    if (mini[s][k].Wartosc > v.Min)
-                        mini[s][k].Wartosc = v.Min;
-                }
-            }
-        }
-        TEkstrema e;
-        for (size_t k = 0; k < K; ++k) {
-            DodajDoEkstremow(e, mini[s][k]);
-            DodajDoEkstremow(e, maks[s][k]);
-        }
-        UstalSkale(e);
-        e.IloscPunktow = int32_t(K) - 1; // the index of the last point
-        ekstrema[s] = e;
-    }
-}
-
-} // namespace
-
 void ObwiedniaM(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytMomentow, wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM);
+    ProbkujWyniki(zad, wyn, std::min(zad.IloscKombinacji, wyn.IloscPoliczonych), {.ObwiedniaM = true});
 }
 
 void ObwiedniaT(const TDaneZadania& zad, TWyniki& wyn)
 {
-    Obwiednia(zad, wyn, OdczytTnacych, wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT);
+    ProbkujWyniki(zad, wyn, std::min(zad.IloscKombinacji, wyn.IloscPoliczonych), {.ObwiedniaT = true});
 }
 
 void LiczObwiedniaReakcji(const TDaneZadania& zad, TWyniki& wyn)

@@ -1,6 +1,7 @@
 #include "analysis/Probkowanie.h"
 
-#include "model/Zadanie.h"
+#include "analysis/Obciazenia.h"
+#include "analysis/Wielomiany.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,13 +20,10 @@ enum Znacznik : uint8_t {
     ZnKraniec = 8,
 };
 
-const std::vector<TWyniki::TWezel>& Siatka(TWyniki& wyn, int32_t n)
+// Sample i in extended precision, as the marks compare it with the loads.
+long double XDokladne(int32_t i)
 {
-    for (int32_t i = int32_t(wyn.Siatka.size()); i <= n; ++i) {
-        const long double x = i / 100.0L;
-        wyn.Siatka.push_back({x, XSiatki(i), float(x - Przesuniecie), float(x + Przesuniecie)});
-    }
-    return wyn.Siatka;
+    return i / 100.0L;
 }
 
 // The samples i that can lie in [od, do_] (sample units), within 1 … n.
@@ -44,377 +42,113 @@ std::pair<int32_t, int32_t> Zakres(int32_t n, long double od, long double do_)
 // the diagram then sloped on to the next sample instead of jumping.
 class TZnaczniki {
 public:
-    TZnaczniki(const std::vector<TWyniki::TWezel>& siatka, int32_t n)
-        : siatka_(siatka)
-        , n_(n)
+    explicit TZnaczniki(int32_t n)
+        : n_(n)
         , znak_(size_t(n) + 1, 0)
-        , od_(size_t(n) + 1, INFINITY)
-        , do_(size_t(n) + 1, -INFINITY)
+        , pokrycie_(size_t(n) + 2, 0)
     {
     }
-
-    uint8_t operator[](int32_t i) const { return znak_[i]; }
 
     // Samples within the tolerance of a point at a.
     void Punkt(float a, uint8_t znak, bool skok)
     {
         const long double t = Tolerancja;
-        Oznacz(100.0L * (a - t), 100.0L * (a + t), [&](int32_t i, long double x) {
+        const auto [i0, i1] = Zakres(n_, 100.0L * (a - t), 100.0L * (a + t));
+        for (int32_t i = i0; i <= i1; ++i) {
+            const long double x = XDokladne(i);
             if (!(x - t < a && a < x + t))
-                return;
-            znak_[i] |= znak;
-            if (skok) {
-                od_[i] = std::min(od_[i], a);
-                do_[i] = std::max(do_[i], a);
-            }
-        });
+                continue;
+            znak_[size_t(i)] |= znak;
+            if (skok)
+                Skok(i, a);
+        }
     }
 
     // Samples whose tolerance lies wholly inside (x1, x2).
     void Wewnatrz(float x1, float x2)
     {
         const long double t = Tolerancja;
-        Oznacz(100.0L * (x1 + t), 100.0L * (x2 - t), [&](int32_t i, long double x) {
-            if (x1 < x - t && x + t < x2)
-                znak_[i] |= ZnWewnatrz;
-        });
+        Pokryj(100.0L * (x1 + t), 100.0L * (x2 - t), [&](long double x) { return x1 < x - t; },
+               [&](long double x) { return x + t < x2; });
     }
 
     // Samples whose tolerance touches [x1, x2].
     void Dotyka(float x1, float x2)
     {
         const long double t = Tolerancja;
-        Oznacz(100.0L * (x1 - t), 100.0L * (x2 + t), [&](int32_t i, long double x) {
-            if (x + t >= x1 && x - t <= x2)
-                znak_[i] |= ZnWewnatrz;
-        });
+        Pokryj(100.0L * (x1 - t), 100.0L * (x2 + t), [&](long double x) { return x + t >= x1; },
+               [&](long double x) { return x - t <= x2; });
+    }
+
+    // The marks of samples 0 … n, the stretches included.
+    const std::vector<uint8_t>& Gotowe()
+    {
+        int32_t pokryte = 0;
+        for (int32_t i = 0; i <= n_; ++i) {
+            pokryte += pokrycie_[size_t(i)];
+            if (pokryte > 0)
+                znak_[size_t(i)] |= ZnWewnatrz;
+        }
+        return znak_;
     }
 
     // Sections just left and right of the jump at sample i (a load counts where a ≤ x).
     float Lewy(int32_t i) const
     {
-        const float lewy = siatka_[i].Lewy;
-        return lewy < od_[i] ? lewy : float(od_[i] - (long double)Przesuniecie);
+        const float lewy = float(XDokladne(i) - Przesuniecie);
+        const float od = Jump(i).Od;
+        return lewy < od ? lewy : float(od - (long double)Przesuniecie);
     }
     float Prawy(int32_t i) const
     {
-        const float prawy = siatka_[i].Prawy;
-        return prawy >= do_[i] ? prawy : float(do_[i] + (long double)Przesuniecie);
+        const float prawy = float(XDokladne(i) + Przesuniecie);
+        const float do_ = Jump(i).Do;
+        return prawy >= do_ ? prawy : float(do_ + (long double)Przesuniecie);
     }
 
 private:
-    template <class Dzialanie>
-    void Oznacz(long double od, long double do_, Dzialanie dzialanie)
+    struct TSkok {
+        int32_t I = 0;
+        float Od = INFINITY;
+        float Do = -INFINITY;
+    };
+
+    void Skok(int32_t i, float a)
     {
-        const auto [i0, i1] = Zakres(n_, od, do_);
-        for (int32_t i = i0; i <= i1; ++i)
-            dzialanie(i, siatka_[i].X);
+        auto s = std::ranges::find(skoki_, i, &TSkok::I);
+        if (s == skoki_.end())
+            s = skoki_.insert(skoki_.end(), TSkok{i});
+        s->Od = std::min(s->Od, a);
+        s->Do = std::max(s->Do, a);
+    }
+    TSkok Jump(int32_t i) const
+    {
+        const auto s = std::ranges::find(skoki_, i, &TSkok::I);
+        return s == skoki_.end() ? TSkok{i} : *s;
     }
 
-    const std::vector<TWyniki::TWezel>& siatka_;
+    // Marks the samples in the range that satisfy both conditions: a run,
+    // since the first holds from some sample on and the second up to some
+    // sample. Only its ends are sought; the run is marked at the end.
+    template <class Od, class Do>
+    void Pokryj(long double od, long double do_, Od warunekOd, Do warunekDo)
+    {
+        auto [i0, i1] = Zakres(n_, od, do_);
+        while (i0 <= i1 && !warunekOd(XDokladne(i0)))
+            ++i0;
+        while (i1 >= i0 && !warunekDo(XDokladne(i1)))
+            --i1;
+        if (i0 > i1)
+            return;
+        ++pokrycie_[size_t(i0)];
+        --pokrycie_[size_t(i1) + 1];
+    }
+
     int32_t n_;
     std::vector<uint8_t> znak_;
-    std::vector<float> od_;
-    std::vector<float> do_;
+    std::vector<int32_t> pokrycie_; // +1 where a marked run starts, −1 after its end
+    std::vector<TSkok> skoki_;
 };
-
-// The used records of the working tables of one span, in table order, with
-// their numbers widened once. Evaluating a section walks these instead of the
-// slot tables, in double precision throughout.
-class TObciazeniaPrzesla {
-public:
-    explicit TObciazeniaPrzesla(const TDaneZadania& zad)
-    {
-        for (const TMoment& m : zad.MomentyKomb) {
-            if (!m.Uzyta)
-                break;
-            momenty_.push_back({m.X, m.X, m.Wartosc});
-        }
-        for (const TSila& f : zad.SilyKomb) {
-            if (!f.Uzyta)
-                break;
-            sily_.push_back({f.X, f.X, f.Wartosc});
-        }
-        for (const TLiniowe& q : zad.LinioweKomb) {
-            if (!q.Uzyta)
-                break;
-            liniowe_.push_back({q.X1, q.X2, q.Wartosc});
-        }
-        for (const TTrojkat& t : zad.TrojkatyKomb) {
-            if (!t.Uzyta)
-                break;
-            trojkaty_.push_back({t.X1, t.X2, t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca});
-        }
-    }
-
-    template <class Dzialanie>
-    void KazdaSila(Dzialanie d) const
-    {
-        for (const auto& f : sily_)
-            d(f.a);
-    }
-    template <class Dzialanie>
-    void KazdyMoment(Dzialanie d) const
-    {
-        for (const auto& m : momenty_)
-            d(m.a);
-    }
-    template <class Dzialanie>
-    void KazdeLiniowe(Dzialanie d) const
-    {
-        for (const auto& q : liniowe_)
-            d(float(q.x1), float(q.x2));
-    }
-    template <class Dzialanie>
-    void KazdyTrojkat(Dzialanie d) const
-    {
-        for (const auto& t : trojkaty_)
-            d(float(t.x1), float(t.x2));
-    }
-
-    // The forces standing on the supports: at the start (a ≤ 0) and at the end (a ≥ L).
-    double SilyNaPoczatku() const
-    {
-        double suma = 0;
-        for (const TPunktowe& f : sily_)
-            if (f.a <= 0)
-                suma += f.wartosc;
-        return suma;
-    }
-    double SilyNaKoncu(float L) const
-    {
-        double suma = 0;
-        for (const TPunktowe& f : sily_)
-            if (f.a >= L)
-                suma += f.wartosc;
-        return suma;
-    }
-
-    double Moment(double ML, double TL, float x) const
-    {
-        double M;
-        Momenty(ML, TL, &x, &M, 1);
-        return M;
-    }
-
-    double Tnaca(double TL, float x) const
-    {
-        double T;
-        Tnace(TL, &x, &T, 1);
-        return T;
-    }
-
-    // M at n sections given in ascending order. Each section meets the loads
-    // in table order, so its value is the one Moment gives; but a load is
-    // applied to the whole run of sections it reaches at once, which skips the
-    // sections before it and lets the compiler work on several sections per
-    // instruction.
-    void Momenty(double ML, double TL, const float* x, double* M, size_t n) const
-    {
-        std::vector<double> xd(x, x + n);
-        for (size_t i = 0; i < n; ++i)
-            M[i] = ML - TL * xd[i];
-        for (const TPunktowe& m : momenty_)
-            for (size_t i = Od(x, n, m.a); i < n; ++i)
-                M[i] += m.wartosc;
-        for (const TPunktowe& f : sily_)
-            for (size_t i = Od(x, n, f.a); i < n; ++i)
-                M[i] -= f.wartosc * (xd[i] - f.ad);
-        for (const TLinioweD& q : liniowe_) {
-            const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
-            for (size_t i = wewnatrz; i < za; ++i)
-                M[i] -= q.q * (xd[i] - q.x1) * (xd[i] - q.x1) / 2;
-            for (size_t i = za; i < n; ++i)
-                M[i] -= q.q * (q.x2 - q.x1) * (xd[i] - (q.x1 + q.x2) / 2);
-        }
-        for (const TTrojkatD& t : trojkaty_) {
-            const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
-            const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
-            for (size_t i = wewnatrz; i < za; ++i) {
-                const double d = xd[i] - t.x1;
-                M[i] -= u * d * d / 2;
-            }
-            if (c > 0) { // a stretch of no length carries nothing more
-                if (m < r) {
-                    for (size_t i = wewnatrz; i < za; ++i) {
-                        const double d = xd[i] - t.x1;
-                        const double qx = d / c * r;
-                        M[i] -= (qx / 2.0) * d * d / 3;
-                    }
-                } else {
-                    for (size_t i = wewnatrz; i < za; ++i) {
-                        const double d = xd[i] - t.x1;
-                        const double qx = (t.x2 - xd[i]) / c * m;
-                        M[i] -= qx * d * d / 2;
-                        M[i] -= ((m - qx) / 2) * d * (2.0 / 3) * d;
-                    }
-                }
-            }
-            const double ramie = m < r ? c / 3 : 2 * c / 3;
-            for (size_t i = za; i < n; ++i) {
-                M[i] -= u * c * (xd[i] - (t.x1 + t.x2) / 2);
-                M[i] -= ((m + r) / 2) * c * (xd[i] - t.x2 + ramie);
-            }
-        }
-    }
-
-    // T at n sections given in ascending order, as Momenty.
-    void Tnace(double TL, const float* x, double* T, size_t n) const
-    {
-        std::vector<double> xd(x, x + n);
-        for (size_t i = 0; i < n; ++i)
-            T[i] = -TL;
-        for (const TPunktowe& f : sily_)
-            for (size_t i = Od(x, n, f.a); i < n; ++i)
-                T[i] -= f.wartosc;
-        for (const TLinioweD& q : liniowe_) {
-            const auto [wewnatrz, za] = Przedzialy(xd, q.x1, q.x2);
-            for (size_t i = wewnatrz; i < za; ++i)
-                T[i] -= q.q * (xd[i] - q.x1);
-            for (size_t i = za; i < n; ++i)
-                T[i] -= q.q * (q.x2 - q.x1);
-        }
-        for (const TTrojkatD& t : trojkaty_) {
-            const double c = t.x2 - t.x1, u = t.u, m = t.m, r = t.r;
-            const auto [wewnatrz, za] = Przedzialy(xd, t.x1, t.x2);
-            for (size_t i = wewnatrz; i < za; ++i)
-                T[i] -= u * (xd[i] - t.x1);
-            if (c > 0) {
-                if (m < r) {
-                    for (size_t i = wewnatrz; i < za; ++i) {
-                        const double d = xd[i] - t.x1;
-                        const double qx = d / c * r;
-                        T[i] -= (qx / 2.0) * d;
-                    }
-                } else {
-                    for (size_t i = wewnatrz; i < za; ++i) {
-                        const double d = xd[i] - t.x1;
-                        const double qx = (t.x2 - xd[i]) / c * m;
-                        T[i] -= qx * d;
-                        T[i] -= ((m - qx) / 2) * d;
-                    }
-                }
-            }
-            for (size_t i = za; i < n; ++i) {
-                T[i] -= u * c;
-                T[i] -= ((m + r) / 2) * c;
-            }
-        }
-    }
-
-private:
-    // The first of the ascending sections at or right of a point load at a.
-    static size_t Od(const float* x, size_t n, float a)
-    {
-        return size_t(std::partition_point(x, x + n, [a](float xi) { return !(a <= xi); }) - x);
-    }
-
-    // The ascending sections inside [x1, x2] are [wewnatrz, za); those right of x2 start at za.
-    static std::pair<size_t, size_t> Przedzialy(const std::vector<double>& xd, double x1, double x2)
-    {
-        const size_t za = size_t(std::partition_point(xd.begin(), xd.end(), [x2](double xi) { return !(xi > x2); }) -
-                                 xd.begin());
-        const size_t wewnatrz =
-            size_t(std::partition_point(xd.begin(), xd.end(), [x1](double xi) { return xi < x1; }) - xd.begin());
-        return {std::min(wewnatrz, za), za};
-    }
-
-    struct TPunktowe {
-        float a; // compared in single precision, as stored
-        double ad;
-        double wartosc;
-    };
-    struct TLinioweD {
-        double x1, x2, q;
-    };
-    struct TTrojkatD {
-        double x1, x2, u, m, r;
-    };
-    std::vector<TPunktowe> momenty_;
-    std::vector<TPunktowe> sily_;
-    std::vector<TLinioweD> liniowe_;
-    std::vector<TTrojkatD> trojkaty_;
-};
-
-// The polyline of one span: first the abscissa of every point and the section
-// its value is read at, then all values at once.
-class TBudowaWykresu {
-public:
-    explicit TBudowaWykresu(std::vector<TPunktWykresu>& wykres, size_t ilosc)
-        : wykres_(wykres)
-    {
-        wykres_.clear();
-        wykres_.reserve(ilosc);
-        przekroje_.reserve(ilosc);
-    }
-
-    void Punkt(float x, float przekroj)
-    {
-        wykres_.push_back({x, 0});
-        przekroje_.push_back(przekroj);
-    }
-
-    // Fills the values with licz(sections, values, count), the sections in ascending order.
-    template <class Licz>
-    void Wartosci(Licz licz)
-    {
-        const size_t n = przekroje_.size();
-        std::vector<double> wartosci(n);
-        if (std::is_sorted(przekroje_.begin(), przekroje_.end())) {
-            licz(przekroje_.data(), wartosci.data(), n);
-        } else {
-            // Loads close together can put a jump's right section past the next one's left.
-            std::vector<size_t> kolejnosc(n);
-            for (size_t i = 0; i < n; ++i)
-                kolejnosc[i] = i;
-            std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
-                             [&](size_t a, size_t b) { return przekroje_[a] < przekroje_[b]; });
-            std::vector<float> posortowane(n);
-            std::vector<double> wyniki(n);
-            for (size_t i = 0; i < n; ++i)
-                posortowane[i] = przekroje_[kolejnosc[i]];
-            licz(posortowane.data(), wyniki.data(), n);
-            for (size_t i = 0; i < n; ++i)
-                wartosci[kolejnosc[i]] = wyniki[i];
-        }
-        for (size_t i = 0; i < n; ++i)
-            wykres_[i].Wartosc = wartosci[i];
-    }
-
-private:
-    std::vector<TPunktWykresu>& wykres_;
-    std::vector<float> przekroje_;
-};
-
-// The inner samples 1 … n that carry a mark: a jump of the kind `skok` as two
-// points read just left and right of it, any other mark as one point.
-void PunktySiatki(TBudowaWykresu& wykres, const std::vector<TWyniki::TWezel>& siatka, const TZnaczniki& znaczniki,
-                  int32_t n, uint8_t skok)
-{
-    for (int32_t i = 1; i <= n; ++i) {
-        const float x = siatka[i].Xf;
-        if (znaczniki[i] & skok) {
-            wykres.Punkt(x, znaczniki.Lewy(i));
-            wykres.Punkt(x, znaczniki.Prawy(i));
-        } else if (znaczniki[i]) {
-            wykres.Punkt(x, x);
-        }
-    }
-}
-
-} // namespace
-
-double MomentWPrzekroju(const TDaneZadania& zad, double ML, double TL, float x)
-{
-    return TObciazeniaPrzesla(zad).Moment(ML, TL, x);
-}
-
-double TnacaWPrzekroju(const TDaneZadania& zad, double TL, float x)
-{
-    return TObciazeniaPrzesla(zad).Tnaca(TL, x);
-}
-
-namespace {
 
 // Point loads that no inner sample catches: within the tolerance of the
 // span's start, or past the last sample's tolerance up to the end. Their
@@ -423,85 +157,154 @@ namespace {
 struct TKonce {
     float Poczatek = -1;
     float Koniec = INFINITY;
-    void Dodaj(float a, const std::vector<TWyniki::TWezel>& siatka, int32_t n)
+    void Dodaj(float a, int32_t n)
     {
         if (a >= 0 && a < Tolerancja)
             Poczatek = std::max(Poczatek, a);
-        else if (a >= Tolerancja && (long double)a >= siatka[n].X + (long double)Tolerancja)
+        else if (a >= Tolerancja && (long double)a >= XDokladne(n) + (long double)Tolerancja)
             Koniec = std::min(Koniec, a);
     }
 };
 
-// The points of a jump at the span's ends: right of the loads at the start
-// (the section at a load counts it) and left of those at the end.
-void PunktyKoncow(TBudowaWykresu& wykres, const TKonce& konce, float L, bool poczatek)
+class TBudowa {
+public:
+    explicit TBudowa(size_t ilosc) { p_.Punkty.reserve(ilosc); }
+
+    void Punkt(float x, float przekroj) { p_.Punkty.push_back({x, przekroj}); }
+
+    // The points of a jump at the span's ends: right of the loads at the
+    // start (the section at a load counts it) and left of those at the end.
+    void Konce(const TKonce& konce, float L, bool poczatek)
+    {
+        if (poczatek && konce.Poczatek >= 0)
+            Punkt(0, konce.Poczatek);
+        if (!poczatek && konce.Koniec <= L)
+            Punkt(L, std::nextafter(konce.Koniec, -INFINITY));
+    }
+
+    // The inner samples 1 … n that carry a mark: a jump of the kind `skok` as
+    // two points read just left and right of it, any other mark as one point.
+    void Siatka(TZnaczniki& znaczniki, int32_t n, uint8_t skok)
+    {
+        const std::vector<uint8_t>& z = znaczniki.Gotowe();
+        for (int32_t i = 1; i <= n; ++i) {
+            if (!z[size_t(i)])
+                continue;
+            const float x = XSiatki(i);
+            if (z[size_t(i)] & skok) {
+                Punkt(x, znaczniki.Lewy(i));
+                Punkt(x, znaczniki.Prawy(i));
+            } else {
+                Punkt(x, x);
+            }
+        }
+    }
+
+    // The runs of points in one segment of the polynomials of boundaries g.
+    TProbkiLinii Gotowe(const std::vector<float>& g)
+    {
+        size_t j = 0; // segment: the number of boundaries at or left of the section
+        auto& przebiegi = p_.Przebiegi;
+        for (size_t i = 0; i < p_.Punkty.size(); ++i) {
+            const float x = p_.Punkty[i].Przekroj;
+            while (j < g.size() && g[j] <= x)
+                ++j;
+            while (j > 0 && x < g[j - 1]) // loads close together can put a section left of the last one
+                --j;
+            if (przebiegi.empty() || przebiegi.back().Odcinek != int32_t(j))
+                przebiegi.push_back({int32_t(i), int32_t(i), int32_t(j)});
+            przebiegi.back().Do = int32_t(i) + 1;
+        }
+        return std::move(p_);
+    }
+
+private:
+    TProbkiLinii p_;
+};
+
+template <class Wartosc>
+void Wartosci(const TProbkiLinii& p, const TWielomianyPrzesla& w, double poczatek, double koniec,
+              std::vector<double>& v, Wartosc wartosc)
 {
-    if (poczatek && konce.Poczatek >= 0)
-        wykres.Punkt(0, konce.Poczatek);
-    if (!poczatek && konce.Koniec <= L)
-        wykres.Punkt(L, std::nextafter(konce.Koniec, -INFINITY));
+    const size_t n = p.Punkty.size();
+    v.resize(n);
+    if (n == 0)
+        return;
+    const auto& odcinki = w.Odcinki();
+    for (const TProbkiLinii::TPrzebieg& r : p.Przebiegi) {
+        const TOdcinekWielomianow& o = odcinki[size_t(std::min<int32_t>(r.Odcinek, int32_t(odcinki.size()) - 1))];
+        for (int32_t i = r.Od; i < r.Do; ++i)
+            v[size_t(i)] = wartosc(o, double(p.Punkty[size_t(i)].Przekroj) - o.Poczatek);
+    }
+    v.front() = poczatek;
+    v.back() = koniec;
 }
 
 } // namespace
 
-void ProbkujMomenty(const TDaneZadania& zad, TWyniki& wyn, float L, double MP, double ML, double TL)
+TProbkiLinii ProbkiMomentow(const TObciazeniaPrzesla& dzialajace, float L, const std::vector<float>& granice)
 {
     const int32_t n = IloscProbek(L);
-    const auto& siatka = Siatka(wyn, n);
-    const TObciazeniaPrzesla obc(zad);
-    TZnaczniki znaczniki(siatka, n);
+    TZnaczniki znaczniki(n);
     TKonce konce;
-    obc.KazdyMoment([&](float a) {
-        znaczniki.Punkt(a, ZnMoment, true);
-        konce.Dodaj(a, siatka, n);
-    });
-    obc.KazdaSila([&](float a) { znaczniki.Punkt(a, ZnSila, false); });
-    obc.KazdeLiniowe([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
-    obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Wewnatrz(x1, x2); });
+    for (const auto& m : dzialajace.Momenty) {
+        znaczniki.Punkt(m.X, ZnMoment, true);
+        konce.Dodaj(m.X, n);
+    }
+    for (const auto& f : dzialajace.Sily)
+        znaczniki.Punkt(f.X, ZnSila, false);
+    for (const auto& q : dzialajace.Liniowe)
+        znaczniki.Wewnatrz(q.X1, q.X2);
+    for (const auto& t : dzialajace.Trojkaty)
+        znaczniki.Wewnatrz(t.X1, t.X2);
 
-    TBudowaWykresu wykres(wyn.WykresRoboczyM, size_t(n) + 4);
-    wykres.Punkt(0, 0);
-    PunktyKoncow(wykres, konce, L, true);
-    PunktySiatki(wykres, siatka, znaczniki, n, ZnMoment);
-    PunktyKoncow(wykres, konce, L, false);
-    wykres.Wartosci([&](const float* x, double* M, size_t ile) { obc.Momenty(ML, TL, x, M, ile); });
-    // The ends are the end moments themselves.
-    wyn.WykresRoboczyM.front().Wartosc = ML;
-    wyn.WykresRoboczyM.push_back({L, -MP});
+    TBudowa b(size_t(n) + 4);
+    b.Punkt(0, 0);
+    b.Konce(konce, L, true);
+    b.Siatka(znaczniki, n, ZnMoment);
+    b.Konce(konce, L, false);
+    b.Punkt(L, L);
+    return b.Gotowe(granice);
 }
 
-void ProbkujTnace(const TDaneZadania& zad, TWyniki& wyn, float L, double TP, double TL)
+TProbkiLinii ProbkiTnacych(const TObciazeniaPrzesla& dzialajace, float L, const std::vector<float>& granice)
 {
     const int32_t n = IloscProbek(L);
-    const auto& siatka = Siatka(wyn, n);
-    const TObciazeniaPrzesla obc(zad);
-    TZnaczniki znaczniki(siatka, n);
+    TZnaczniki znaczniki(n);
     TKonce konce;
-    obc.KazdaSila([&](float a) {
-        znaczniki.Punkt(a, ZnSila, true);
+    for (const auto& f : dzialajace.Sily) {
+        znaczniki.Punkt(f.X, ZnSila, true);
         // A force standing on a support is carried by it directly: the span's
         // shear line does not jump there.
-        if (a > 0 && a < L)
-            konce.Dodaj(a, siatka, n);
-    });
-    obc.KazdeLiniowe([&](float x1, float x2) {
-        znaczniki.Punkt(x1, ZnKraniec, false);
-        znaczniki.Punkt(x2, ZnKraniec, false);
-    });
-    obc.KazdyTrojkat([&](float x1, float x2) { znaczniki.Dotyka(x1, x2); });
+        if (f.X > 0 && f.X < L)
+            konce.Dodaj(f.X, n);
+    }
+    for (const auto& q : dzialajace.Liniowe) {
+        znaczniki.Punkt(q.X1, ZnKraniec, false);
+        znaczniki.Punkt(q.X2, ZnKraniec, false);
+    }
+    for (const auto& t : dzialajace.Trojkaty)
+        znaczniki.Dotyka(t.X1, t.X2);
 
-    TBudowaWykresu wykres(wyn.WykresRoboczyT, size_t(n) + 4);
-    wykres.Punkt(0, 0);
-    PunktyKoncow(wykres, konce, L, true);
-    PunktySiatki(wykres, siatka, znaczniki, n, ZnSila);
-    PunktyKoncow(wykres, konce, L, false);
-    wykres.Punkt(L, L);
-    wykres.Wartosci([&](const float* x, double* T, size_t ile) { obc.Tnace(TL, x, T, ile); });
-    // The ends are the limits from inside the span, T(0+) and T(L-), taken
-    // from the end forces so that they agree with the reactions to the last
-    // digit; the forces standing on the supports are left to the supports.
-    wyn.WykresRoboczyT.front().Wartosc = -TL - obc.SilyNaPoczatku();
-    wyn.WykresRoboczyT.back().Wartosc = TP + obc.SilyNaKoncu(L);
+    TBudowa b(size_t(n) + 4);
+    b.Punkt(0, 0);
+    b.Konce(konce, L, true);
+    b.Siatka(znaczniki, n, ZnSila);
+    b.Konce(konce, L, false);
+    b.Punkt(L, L);
+    return b.Gotowe(granice);
+}
+
+void WartosciMomentow(const TProbkiLinii& p, const TWielomianyPrzesla& w, double poczatek, double koniec,
+                      std::vector<double>& v)
+{
+    Wartosci(p, w, poczatek, koniec, v, [](const TOdcinekWielomianow& o, double t) { return o.M(t); });
+}
+
+void WartosciTnacych(const TProbkiLinii& p, const TWielomianyPrzesla& w, double poczatek, double koniec,
+                     std::vector<double>& v)
+{
+    Wartosci(p, w, poczatek, koniec, v, [](const TOdcinekWielomianow& o, double t) { return o.T(t); });
 }
 
 int32_t IloscProbek(float L)
@@ -515,37 +318,48 @@ int32_t IloscProbek(float L)
 
 float XSiatki(int32_t i)
 {
-    return float(i / 100.0L);
+    // i/100 in double, then in single precision: the same float as i/100 in
+    // extended precision for every sample of the grid (a test checks it).
+    return float(i / 100.0);
 }
 
-void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
+std::vector<float> PrzekrojeObwiedni(float L)
 {
-    if (e.Max < p.Wartosc) {
-        e.Max = p.Wartosc;
-        e.XMax = p.X;
-        e.JestMax = 1;
+    const int32_t n = IloscProbek(L);
+    std::vector<float> x(size_t(n) + 2);
+    x[0] = 0;
+    for (int32_t i = 1; i <= n; ++i)
+        x[size_t(i)] = XSiatki(i);
+    x[size_t(n) + 1] = L;
+    return x;
+}
+
+std::vector<TPrzebiegPrzekrojow> PrzebiegiPrzekrojow(const TProbkiLinii& p, const std::vector<float>& przekroje)
+{
+    std::vector<TPrzebiegPrzekrojow> przebiegi;
+    const auto& punkty = p.Punkty;
+    const int32_t ilosc = int32_t(punkty.size()), K = int32_t(przekroje.size());
+    int32_t kursor = 0; // the first point at or right of the section
+    TPrzebiegPrzekrojow biezacy{0, 0, 0, -1};
+    for (int32_t k = 0; k < K; ++k) {
+        const float x = przekroje[size_t(k)];
+        while (kursor < ilosc && punkty[size_t(kursor)].X < x)
+            ++kursor;
+        int32_t ile = 0;
+        while (kursor + ile < ilosc && punkty[size_t(kursor + ile)].X == x)
+            ++ile;
+        // A run goes on over sections read alike: between the same two
+        // points, or each on the point after the previous one's.
+        const bool dalej = biezacy.Ile == ile && ile < 2 &&
+                           biezacy.Pierwszy + (ile == 1 ? k - biezacy.Od : 0) == kursor;
+        if (!dalej) {
+            if (biezacy.Ile >= 0)
+                przebiegi.push_back(biezacy);
+            biezacy = {k, k, kursor, ile};
+        }
+        biezacy.Do = k + 1;
     }
-    if (e.Min > p.Wartosc) {
-        e.Min = p.Wartosc;
-        e.XMin = p.X;
-        e.JestMin = 1;
-    }
-}
-
-void UstalSkale(TEkstrema& e)
-{
-    e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
-    if (std::fabs(e.Skala) < 1e-7)
-        e.Skala = 1.0;
-}
-
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
-{
-    TEkstrema e;
-    n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
-    for (int32_t i = 0; i < n; ++i)
-        DodajDoEkstremow(e, punkty[i]);
-    UstalSkale(e);
-    e.IloscPunktow = n;
-    return e;
+    if (biezacy.Ile >= 0)
+        przebiegi.push_back(biezacy);
+    return przebiegi;
 }

@@ -41,7 +41,7 @@ public:
         if (k >= 3 && gotowe_[kolumny])
             return wartosc_[kolumny];
 
-        int32_t kol[MaxRzad];
+        int32_t kol[MaxRzad]{}; // zeroed: GCC cannot see that the bits fill the first k
         int32_t ile = 0;
         for (uint32_t m = kolumny; m != 0; m &= m - 1)
             kol[ile++] = std::countr_zero(m);
@@ -125,6 +125,20 @@ double Wyznacznik(const MacierzKwad& A, int32_t n)
     return minory.Wyznacznik(WszystkieKolumny(n), n);
 }
 
+std::optional<MacierzKwad> Odwrotnosc(const MacierzKwad& A, int32_t n)
+{
+    if (n < 1 || n > TMinory::MaxRzad)
+        return std::nullopt;
+    if (n == 1)
+        return A[0][0] == 0 ? std::nullopt : std::optional(MacierzKwad{{1 / A[0][0]}});
+    const MacierzKwad B = Blok(A, n);
+    TMinory minory(B, -1, nullptr);
+    const double d = minory.Wyznacznik(WszystkieKolumny(n), n);
+    if (d == 0)
+        return std::nullopt;
+    return Odwrotna(B, n, d, minory);
+}
+
 bool RozwiazUklad(TWyniki& wyn, int32_t n, IKomunikaty& kom)
 {
     if (n < 1)
@@ -140,14 +154,12 @@ bool RozwiazUklad(TWyniki& wyn, int32_t n, IKomunikaty& kom)
         wyn.MacierzKOdwrotna[0][0] = 1 / k00;
         return true;
     }
-    const MacierzKwad B = Blok(wyn.MacierzK, n);
-    TMinory minory(B, -1, nullptr);
-    const double d = minory.Wyznacznik(WszystkieKolumny(n), n);
-    if (d == 0) {
+    std::optional<MacierzKwad> odwrotna = Odwrotnosc(wyn.MacierzK, n);
+    if (!odwrotna) {
         kom.Komunikat(KomunikatOsobliwa);
         return false;
     }
-    wyn.MacierzKOdwrotna = Odwrotna(B, n, d, minory);
+    wyn.MacierzKOdwrotna = std::move(*odwrotna);
     wyn.WektorX.assign(size_t(n), 0.0);
     for (int32_t c = 0; c < n; ++c)
         for (int32_t r = 0; r < n; ++r)

@@ -1,7 +1,48 @@
 #include "analysis/Uklad.h"
 
-#include "analysis/Wyniki.h"
 #include "model/Zadanie.h"
+
+#include <algorithm>
+
+MacierzKwad MacierzSztywnosci(const TDaneZadania& zad)
+{
+    const int32_t n = int32_t(zad.Przesla.size()) - 1;
+    MacierzKwad K(size_t(std::max(n, 0)), MacierzWektor(size_t(std::max(n, 0)), 0.0));
+    const auto niewiadoma = [&](int32_t i) { return i > 0 && i <= n; };
+    for (const TPrzeslo& p : zad.Przesla) {
+        const double EJ_L = double(p.E) * p.J / p.L;
+        const int32_t l = p.NiewiadomaLewa, r = p.NiewiadomaPrawa;
+        if (niewiadoma(r)) {
+            if (p.TypPrzesla == 4) {
+                K[r - 1][r - 1] += 4 * EJ_L;
+                if (niewiadoma(l))
+                    K[l - 1][r - 1] += 2 * EJ_L;
+            } else if (p.TypPrzesla == 3) {
+                K[r - 1][r - 1] += 3 * EJ_L;
+            }
+        }
+        if (niewiadoma(l)) {
+            if (p.TypPrzesla == 4) {
+                K[l - 1][l - 1] += 4 * EJ_L;
+                if (niewiadoma(r))
+                    K[r - 1][l - 1] += 2 * EJ_L;
+            } else if (p.TypPrzesla == 2) {
+                K[l - 1][l - 1] += 3 * EJ_L;
+            }
+        }
+    }
+    return K;
+}
+
+void DodajDoWektora(const TPrzeslo& p, double momentUtwL, double momentUtwP, MacierzWektor& Q)
+{
+    const int32_t n = int32_t(Q.size());
+    const int32_t l = p.NiewiadomaLewa, r = p.NiewiadomaPrawa;
+    if (r > 0 && r <= n && (p.TypPrzesla == 4 || p.TypPrzesla == 3))
+        Q[r - 1] -= momentUtwP;
+    if (l > 0 && l <= n && (p.TypPrzesla == 4 || p.TypPrzesla == 2))
+        Q[l - 1] -= momentUtwL;
+}
 
 void BudujUklad(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
 {
@@ -9,36 +50,13 @@ void BudujUklad(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
     ZerujUklad(wyn, n);
     if (n <= 0)
         return;
-    MacierzKwad& K = wyn.MacierzK;
-    MacierzWektor& Q = wyn.WektorQ;
-    // Unknown numbers are 1-based; rows and columns 0-based.
+    const MacierzKwad K = MacierzSztywnosci(zad);
+    for (int32_t i = 0; i < n; ++i)
+        std::copy(K[i].begin(), K[i].end(), wyn.MacierzK[i].begin());
+    MacierzWektor Q(size_t(n), 0.0);
     for (size_t s = 0; s < zad.Przesla.size(); ++s) {
-        const TPrzeslo& p = zad.Przesla[s];
         const TMomentyPrzesla& m = wyn.MomentyKoncowe[c][s];
-        const double EJ_L = double(p.E) * p.J / p.L;
-        for (int32_t i = 1; i <= n; ++i) {
-            if (p.NiewiadomaPrawa == i) {
-                if (p.TypPrzesla == 4) {
-                    K[i - 1][i - 1] += 4 * EJ_L;
-                    if (p.NiewiadomaLewa > 0 && p.NiewiadomaLewa <= n)
-                        K[p.NiewiadomaLewa - 1][i - 1] += 2 * EJ_L;
-                    Q[i - 1] -= m.MomentUtwP;
-                } else if (p.TypPrzesla == 3) {
-                    K[i - 1][i - 1] += 3 * EJ_L;
-                    Q[i - 1] -= m.MomentUtwP;
-                }
-            }
-            if (p.NiewiadomaLewa == i) {
-                if (p.TypPrzesla == 4) {
-                    K[i - 1][i - 1] += 4 * EJ_L;
-                    if (p.NiewiadomaPrawa > 0 && p.NiewiadomaPrawa <= n)
-                        K[p.NiewiadomaPrawa - 1][i - 1] += 2 * EJ_L;
-                    Q[i - 1] -= m.MomentUtwL;
-                } else if (p.TypPrzesla == 2) {
-                    K[i - 1][i - 1] += 3 * EJ_L;
-                    Q[i - 1] -= m.MomentUtwL;
-                }
-            }
-        }
+        DodajDoWektora(zad.Przesla[s], m.MomentUtwL, m.MomentUtwP, Q);
     }
+    std::copy(Q.begin(), Q.end(), wyn.WektorQ.begin());
 }

@@ -3,6 +3,7 @@
 #include "model/Zadanie.h"
 
 #include <algorithm>
+#include <cmath>
 
 void ZerujUklad(TWyniki& wyn, int32_t n)
 {
@@ -80,4 +81,36 @@ double Reakcja(const TWyniki& wyn, int32_t c, int32_t k, int32_t iloscPrzesel)
     if (k == iloscPrzesel)
         return -sily[iloscPrzesel - 1].TP;
     return -sily[k].TL - sily[k - 1].TP;
+}
+
+void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
+{
+    if (e.Max < p.Wartosc) {
+        e.Max = p.Wartosc;
+        e.XMax = p.X;
+        e.JestMax = 1;
+    }
+    if (e.Min > p.Wartosc) {
+        e.Min = p.Wartosc;
+        e.XMin = p.X;
+        e.JestMin = 1;
+    }
+}
+
+void UstalSkale(TEkstrema& e)
+{
+    e.Skala = std::fabs(e.Min) > e.Max ? std::fabs(e.Min) : e.Max;
+    if (std::fabs(e.Skala) < 1e-7)
+        e.Skala = 1.0;
+}
+
+TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
+{
+    TEkstrema e;
+    n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
+    for (int32_t i = 0; i < n; ++i)
+        DodajDoEkstremow(e, punkty[i]);
+    UstalSkale(e);
+    e.IloscPunktow = n;
+    return e;
 }

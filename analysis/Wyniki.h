@@ -1,5 +1,8 @@
 #pragma once
 // The result tables of the analysis (sign convention: analysis/Konwencje.h).
+#include "analysis/Obciazenia.h"
+#include "analysis/Wielomiany.h"
+
 #include <bit>
 #include <cstdint>
 #include <vector>
@@ -63,6 +66,31 @@ struct TEkstrema {
     int32_t IloscPunktow = 0; // for envelopes: the index of the last point
 };
 
+// The rule of the reported extremes, one point at a time: a value strictly
+// above Max or below Min replaces it (the first of equal extremes wins; they
+// never cross 0) ...
+void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
+// ... and at the end the scale: the larger magnitude, 1 when that is about 0.
+void UstalSkale(TEkstrema& e);
+// Extremes of the first n points of a polyline.
+TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
+
+// One group's loads on one span analysed alone, as entered (coefficient 1).
+// A combination is the sum of these over the groups whose coefficient is
+// above 0, each times its coefficient.
+struct TStanJednostkowy {
+    int32_t Grupa = 0;
+    int32_t Przeslo = 0; // the span carrying the loads
+    TObciazeniaPrzesla Obciazenia;
+    // The joint rotations, and the end moments and forces of every span.
+    MacierzWektor Obroty;
+    std::vector<TMomentyPrzesla> Momenty;
+    std::vector<TSilyPrzesla> Sily;
+    // M and T of the loads alone on their span (no end values), on the
+    // boundaries of every load of that span.
+    TWielomianyPrzesla Wielomiany;
+};
+
 struct TReakcjaObwiedni {
     double Max = 0;
     double Min = 0;
@@ -94,20 +122,20 @@ struct TWyniki {
     std::vector<std::vector<TEkstrema>> EkstremaT;
     float NajwiekszyM = 0.01f; // largest Skala over all combinations and spans
     float NajwiekszyT = 0.01f;
-    std::vector<TPunktWykresu> WykresRoboczyM;
-    std::vector<TPunktWykresu> WykresRoboczyT;
-    // The sampling grid x_i = i/100 m, kept between spans: x_i itself and the
-    // single-precision sections at, just left of and just right of it.
-    struct TWezel {
-        long double X;
-        float Xf;
-        float Lewy;
-        float Prawy;
-    };
-    std::vector<TWezel> Siatka;
+
+    // What the lines are made of: the unit analyses of every group and span
+    // that carries a load, and M(x), T(x) of every combination [combination][span].
+    std::vector<TStanJednostkowy> Jednostkowe;
+    std::vector<std::vector<TWielomianyPrzesla>> Wielomiany;
+
+    // False: the sampled lines (WykresM, WykresT) and the envelope lines are
+    // not kept, only their extremes; the command line's texts need no more,
+    // and the lines of a long beam take hundreds of megabytes.
+    bool ZapisujWykresy = true;
 
     // Envelopes: [span][k], one point per centimetre from x = 0 and the last at
     // x = L itself: the sampling grid of the lines (IloscProbek) with both ends.
+    // Empty when the lines are not kept.
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxM;
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMinM;
     std::vector<std::vector<TPunktWykresu>> ObwiedniaMaxT;

@@ -242,6 +242,7 @@ int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, 
     TDaneZadania zad;
     NowyTemat(zad);
     TWyniki wyn;
+    wyn.ZapisujWykresy = false; // the texts need the extremes, not the lines
     if (!WczytajIPrzelicz(polecenie.Plik, zad, wyn, bledy))
         return 1;
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Json)

@@ -1,8 +1,11 @@
-// The whole recomputation of the largest task, and the solver on its own.
+// The whole recomputation of the largest task, as the window and as the
+// command line's texts do it (no lines kept), the longest task as the command
+// line does it, the exact extremes, and the solver on its own.
 #include "NajwiekszeZadanie.h"
 #include "Rekurencja.h"
 
 #include "analysis/Analiza.h"
+#include "analysis/Linie.h"
 #include "analysis/Obwiednie.h"
 #include "analysis/Uklad.h"
 #include "platform/Komunikaty.h"
@@ -11,11 +14,12 @@
 
 namespace {
 
-void AnalizaIObwiednie(benchmark::State& state)
+void Przelicz(benchmark::State& state, void (*zadanie)(TDaneZadania&), bool wykresy)
 {
     TDaneZadania zad;
-    NajwiekszeZadanie(zad);
+    zadanie(zad);
     TWyniki wyn;
+    wyn.ZapisujWykresy = wykresy;
     TRejestrKomunikatow kom;
     for (auto _ : state) {
         if (!PrzeliczZadanie(zad, wyn, kom))
@@ -23,7 +27,43 @@ void AnalizaIObwiednie(benchmark::State& state)
         benchmark::DoNotOptimize(wyn.EkstremaObwiedniM.data());
     }
 }
+
+void AnalizaIObwiednie(benchmark::State& state)
+{
+    Przelicz(state, NajwiekszeZadanie, true);
+}
 BENCHMARK(AnalizaIObwiednie)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void AnalizaIObwiednieBezWykresow(benchmark::State& state)
+{
+    Przelicz(state, NajwiekszeZadanie, false);
+}
+BENCHMARK(AnalizaIObwiednieBezWykresow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// 12 spans of 1000 m: a sample every centimetre is 100 000 per line.
+void NajdluzszeBezWykresow(benchmark::State& state)
+{
+    Przelicz(state, NajdluzszeZadanie, false);
+}
+BENCHMARK(NajdluzszeBezWykresow)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// The exact extremes of M and T in every combination and span, after the recomputation.
+void EkstremaDokladne(benchmark::State& state)
+{
+    TDaneZadania zad;
+    NajwiekszeZadanie(zad);
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+    if (!PrzeliczZadanie(zad, wyn, kom))
+        state.SkipWithError("analysis refused the task");
+    for (auto _ : state)
+        for (int32_t c = 0; c < zad.IloscKombinacji; ++c)
+            for (int32_t s = 0; s < zad.IloscPrzesel; ++s) {
+                benchmark::DoNotOptimize(EkstremaDokladneM(zad, wyn, c, s));
+                benchmark::DoNotOptimize(EkstremaDokladneT(zad, wyn, c, s));
+            }
+}
+BENCHMARK(EkstremaDokladne)->Unit(benchmark::kMicrosecond);
 
 void SamaAnaliza(benchmark::State& state)
 {

@@ -1,8 +1,8 @@
+#include "SumaBezposrednia.h"
 #include "SumaObciazen.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
-#include "analysis/Probkowanie.h"
 #include "analysis/Obciazenia.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
@@ -154,8 +154,9 @@ TEST(Analiza, EveryCombinationOfARichTaskIsInEquilibrium)
         double reakcje = 0;
         for (int32_t k = 0; k <= 5; ++k)
             reakcje += p.R(k, c);
-        ObciazeniaKombinacji(p.zad, c);
-        const double obciazenie = SumaObciazenRoboczych(p.zad);
+        double obciazenie = 0;
+        for (int32_t s = 0; s < 5; ++s)
+            obciazenie += SumaObciazen(ObciazeniaWKombinacji(p.zad, c, s));
         EXPECT_NEAR(reakcje, obciazenie, 1e-12 * std::abs(obciazenie)) << "ΣR = ΣP";
         for (int32_t s = 0; s + 1 < 5; ++s) {
             // the joint is free to rotate: the end moments meeting there balance
@@ -165,13 +166,13 @@ TEST(Analiza, EveryCombinationOfARichTaskIsInEquilibrium)
             EXPECT_NEAR(lewy, prawy, 1e-11) << "M(x) of neighbouring spans meets at support " << s + 1;
         }
         EXPECT_EQ(p.M(4, c).MomentP, 0.0) << "the hinged right end carries no moment";
-        // Statics within each span: M(x) built from the left-end values reaches −MomentP at the right end.
+        // Statics within each span: the polynomials, built from the left-end
+        // values and the loads, reach the right-end values (no load stands on a support here).
         for (int32_t s = 0; s < 5; ++s) {
-            ObciazeniaPrzesla(p.zad, c, s);
+            const TWielomianyPrzesla& w = p.wyn.Wielomiany[c][s];
             const float L = p.zad.Przesla[s].L;
-            const double ML = p.M(s, c).MomentL, TL = p.F(s, c).TL;
-            EXPECT_NEAR(MomentWPrzekroju(p.zad, ML, TL, L), -p.M(s, c).MomentP, 1e-9);
-            EXPECT_NEAR(TnacaWPrzekroju(p.zad, TL, L), p.F(s, c).TP, 1e-9);
+            ExpectBliskie({w.M(0), w.T(0), w.M(L), w.T(L)},
+                          {p.M(s, c).MomentL, -p.F(s, c).TL, -p.M(s, c).MomentP, p.F(s, c).TP}, 1e-9);
         }
     }
 }
@@ -227,34 +228,20 @@ TEST(Probkowanie, PointMomentJumpsTheMomentLineAndLeavesTheShearAlone)
     }
 }
 
-TEST(Probkowanie, ASectionAtAPointLoadCountsTheLoad)
+TEST(Wielomiany, ASectionAtAPointLoadCountsTheLoad)
 {
     // A load acts where a ≤ x: the section at the load lies right of its jump.
     TDaneZadania zad;
     UstawGeometrie(zad, {3}, true, true);
     DodajSile(zad, 0, 1, 10);
     DodajMoment(zad, 0, 1, 4);
-    ObciazeniaPrzesla(zad, 0, 0);
+    const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
+    TWielomianyPrzesla w(GraniceObciazen(obc));
+    w.DodajObciazenia(obc);
     const float przed = std::nextafter(1.0f, 0.0f);
-    EXPECT_EQ(std::pair(TnacaWPrzekroju(zad, 0, przed), TnacaWPrzekroju(zad, 0, 1)), std::pair(0.0, -10.0));
-    EXPECT_EQ(std::pair(MomentWPrzekroju(zad, 0, 0, przed), MomentWPrzekroju(zad, 0, 0, 1)), std::pair(0.0, 4.0));
-}
-
-TEST(Probkowanie, EverySampledValueIsTheSectionEvaluatedOnItsOwn)
-{
-    TPoliczone p = Bogate();
-    for (int32_t c = 0; c < 3; ++c)
-        for (int32_t s = 0; s < 5; ++s) {
-            ObciazeniaPrzesla(p.zad, c, s);
-            const double ML = p.M(s, c).MomentL, TL = p.F(s, c).TL;
-            const auto& m = p.wyn.WykresM[c][s];
-            const auto& t = p.wyn.WykresT[c][s];
-            const auto skok = [](const auto& w, size_t k) { return w[k - 1].X == w[k].X || w[k + 1].X == w[k].X; };
-            for (size_t k = 1; k + 1 < m.size(); ++k)
-                ASSERT_TRUE(skok(m, k) || m[k].Wartosc == MomentWPrzekroju(p.zad, ML, TL, m[k].X)) << c << s << k;
-            for (size_t k = 1; k + 1 < t.size(); ++k)
-                ASSERT_TRUE(skok(t, k) || t[k].Wartosc == TnacaWPrzekroju(p.zad, TL, t[k].X)) << c << s << k;
-        }
+    EXPECT_EQ(std::pair(w.T(przed), w.T(1)), std::pair(0.0, -10.0));
+    EXPECT_EQ(std::pair(w.M(przed), w.M(1)), std::pair(0.0, 4.0));
+    EXPECT_EQ(std::pair(w.M(1), w.T(1)), std::pair(MomentBezposrednio(obc, 0, 0, 1), TnacaBezposrednio(obc, 0, 1)));
 }
 
 TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
@@ -284,34 +271,36 @@ TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
     EXPECT_EQ(EkstremaWykresu(zero, 2).Skala, 1.0);
 }
 
-TEST(MomentZWykresu, TheWalkAlongALineReadsTheLookUpAndBothSidesOfAJump)
+TEST(Obwiednie, EverySectionOfTheEnvelopeBoundsTheLookUpOfEachCombinationAndBothSidesOfItsJumps)
 {
+    // The envelope finds its sections on the lines by a walk of its own; the
+    // look-up reads the same lines by bisection.
     TPoliczone p = Bogate();
+    PrzeliczZadanie(p.zad, p.wyn, p.kom);
     int skoki = 0;
-    for (int32_t c = 0; c < 3; ++c)
-        for (int32_t s = 0; s < 5; ++s) {
-            const float L = p.zad.Przesla[s].L;
-            TOdczytKolejny M = OdczytMomentow(p.wyn, c, s);
-            std::vector<float> x;
-            for (double v = 0.0031; v < L; v += 0.00731)
-                x.push_back(float(v));
-            for (const TPunktWykresu& pt : p.wyn.WykresM[c][s])
-                x.push_back(pt.X);
-            std::ranges::sort(x);
-            x.erase(std::unique(x.begin(), x.end()), x.end());
-            const auto& linia = p.wyn.WykresM[c][s];
-            for (const float xi : x) {
-                const TWartosciPrzekroju w = M(xi);
-                const double v = MomentZWykresu(p.zad, p.wyn, c, s, xi);
-                const auto punkty = std::ranges::count(linia, xi, &TPunktWykresu::X);
-                if (punkty < 2 && xi > 0 && xi < L) {
-                    ASSERT_EQ(std::pair(w.Min, w.Max), std::pair(v, v)) << c << " " << s << " " << xi;
-                } else {
-                    ASSERT_TRUE(w.Min <= v && v <= w.Max) << c << " " << s << " " << xi;
-                    skoki += w.Min < w.Max;
+    for (int32_t s = 0; s < 5; ++s) {
+        const auto& maks = p.wyn.ObwiedniaMaxM[s];
+        const auto& mini = p.wyn.ObwiedniaMinM[s];
+        for (size_t k = 0; k < maks.size(); ++k) {
+            const float x = maks[k].X;
+            double gora = -INFINITY, dol = INFINITY;
+            for (int32_t c = 0; c < 3; ++c) {
+                const auto& linia = p.wyn.WykresM[c][s];
+                const auto [od, do_] = std::ranges::equal_range(linia, x, {}, &TPunktWykresu::X);
+                for (auto q = od; q != do_; ++q) { // every point standing on the section
+                    gora = std::max(gora, double(q->Wartosc));
+                    dol = std::min(dol, double(q->Wartosc));
                 }
+                if (od == do_) {
+                    gora = std::max(gora, MomentZWykresu(p.zad, p.wyn, c, s, x));
+                    dol = std::min(dol, MomentZWykresu(p.zad, p.wyn, c, s, x));
+                }
+                skoki += do_ - od > 1;
             }
+            ASSERT_EQ(std::pair(double(maks[k].Wartosc), double(mini[k].Wartosc)), std::pair(gora, dol))
+                << s << " " << x;
         }
+    }
     EXPECT_GT(skoki, 5) << "the point moments jump the lines";
 }
 

@@ -116,9 +116,10 @@ TEST(SilaNaPodporze, AForceStandingOnASupportIsCarriedByItAndLeavesTheSpansAsWit
                     if (!inne) // nothing but the force: the beam carries nothing
                         ExpectBliskie({t.Max, t.Min}, {0, 0}, 1e-9);
                 }
-                // The support takes the whole force, weighted as its combination weights it.
+                // The support takes the whole force times its coefficient as stored
+                // (1,35 in single precision), the product in double.
                 for (int32_t k = 0; k <= 5; ++k)
-                    EXPECT_NEAR(Reakcja(z.wyn, c, k, 5), Reakcja(bez.wyn, c, k, 5) + (k == podpora ? 50 * (c ? 1.35 : 1) : 0),
+                    EXPECT_NEAR(Reakcja(z.wyn, c, k, 5), Reakcja(bez.wyn, c, k, 5) + (k == podpora ? 50 * (c ? double(1.35f) : 1) : 0),
                                 1e-9)
                         << "support " << k;
             }

@@ -1,3 +1,4 @@
+#include "SumaBezposrednia.h"
 #include "SumaObciazen.h"
 
 #include "analysis/Obciazenia.h"
@@ -105,11 +106,11 @@ TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
         DodajLiniowe(zad, 0, 0.5f, 4.0f, 3);
         DodajTrojkat(zad, 0, 1.0f, 5.0f, 6, 2);
         DodajTrojkat(zad, 0, 2.0f, 6.0f, 0, 4);
-        ObciazeniaPrzesla(zad, 0, 0);
+        const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
         const int32_t kod = zad.Przesla[0].TypPrzesla;
-        const TParaKoncow m = MomentyUtwierdzenia(zad, kod, 6.0f);
-        const TParaKoncow r = ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f);
-        EXPECT_NEAR(r.L + r.P, SumaObciazenRoboczych(zad), 1e-9) << "code " << kod;
+        const TParaKoncow m = MomentyUtwierdzenia(obc, kod, 6.0f);
+        const TParaKoncow r = ReakcjeUtwierdzenia(obc, m.L, m.P, 6.0f);
+        EXPECT_NEAR(r.L + r.P, SumaObciazen(obc), 1e-9) << "code " << kod;
     }
 }
 
@@ -118,17 +119,17 @@ TEST(ReakcjeUtwierdzenia, ProppedCantileverTakesFiveEighthsAtTheClampAndAClockwi
     TDaneZadania zad;
     UstawGeometrie(zad, {6}, false, true);
     DodajLiniowe(zad, 0, 0, 6, 10);
-    ObciazeniaPrzesla(zad, 0, 0);
-    const TParaKoncow m = MomentyUtwierdzenia(zad, 2, 6.0f);
+    const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
+    const TParaKoncow m = MomentyUtwierdzenia(obc, 2, 6.0f);
     ExpectPara(m, -q * L * L / 8, 0);
-    ExpectPara(ReakcjeUtwierdzenia(zad, m.L, m.P, 6.0f), 5 * q * L / 8, 3 * q * L / 8);
+    ExpectPara(ReakcjeUtwierdzenia(obc, m.L, m.P, 6.0f), 5 * q * L / 8, 3 * q * L / 8);
 
     TDaneZadania mom;
     UstawGeometrie(mom, {4}, true, true);
     DodajMoment(mom, 0, 1.0f, 8);
-    ObciazeniaPrzesla(mom, 0, 0);
-    ExpectPara(ReakcjeUtwierdzenia(mom, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
-    ExpectPara(ReakcjeUtwierdzenia(mom, 0, 0, 0.0f), -8.0, 8.0); // a span of no length divides by one
+    const TObciazeniaPrzesla moment = ObciazeniaWKombinacji(mom, 0, 0);
+    ExpectPara(ReakcjeUtwierdzenia(moment, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
+    ExpectPara(ReakcjeUtwierdzenia(moment, 0, 0, 0.0f), -8.0, 8.0); // a span of no length divides by one
 }
 
 TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsTheRest)
@@ -153,12 +154,14 @@ TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsT
                    zad.TrojkatyKomb[0].WartoscMalejaca}, {13.5, 30, 3, 6}, 1e-5);
     EXPECT_EQ(zad.Sily[1].Wartosc, 20.0f) << "the task's own loads stay as entered";
 
-    ObciazeniaPrzesla(zad, 0, 1);
-    EXPECT_EQ(std::pair(IloscUzytych(zad.SilyKomb), zad.SilyKomb[0].Przeslo), std::pair(1, 1));
+    // The analysis's own list of span 2 holds the same loads, the coefficients multiplied in double.
+    const TObciazeniaPrzesla drugie = ObciazeniaWKombinacji(zad, 0, 1);
+    ASSERT_EQ(std::tuple(drugie.Sily.size(), drugie.Trojkaty.size(), drugie.Momenty.size()), std::tuple(1u, 1u, 0u));
+    EXPECT_EQ(std::tuple(drugie.Sily[0].X, drugie.Sily[0].Wartosc, drugie.Trojkaty[0].Malejaca),
+              std::tuple(2.0f, 20 * double(1.5f), 4 * double(1.5f)));
 
     zad.Wspolczynniki[0] = {};
     ObciazeniaKombinacji(zad, 0);
     EXPECT_EQ(std::pair(IloscUzytych(zad.SilyKomb), IloscUzytych(zad.TrojkatyKomb)), std::pair(0, 0));
-    ExpectPara(MomentyUtwierdzenia(zad, 4, 5.0f), 0, 0);
-    ExpectPara(ReakcjeUtwierdzenia(zad, 0, 0, 5.0f), 0, 0);
+    EXPECT_TRUE(ObciazeniaWKombinacji(zad, 0, 1).Puste());
 }

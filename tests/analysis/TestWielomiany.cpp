@@ -1,0 +1,281 @@
+// M(x) and T(x) as piecewise polynomials: closed forms segment by segment,
+// both sides of every boundary, exact extremes, and the statics that every
+// combination's polynomials obey.
+#include "SumaBezposrednia.h"
+#include "SumaObciazen.h"
+
+#include "analysis/Analiza.h"
+#include "analysis/Linie.h"
+#include "analysis/Wielomiany.h"
+#include "model/Budowa.h"
+#include "platform/Komunikaty.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The loads of the task's only span, combination 1, as polynomials with the given left-end values.
+TWielomianyPrzesla Wielomiany(const TDaneZadania& zad, double ML, double TL)
+{
+    const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
+    TWielomianyPrzesla w(GraniceObciazen(obc));
+    w.DodajObciazenia(obc);
+    w.DodajKonce(ML, TL);
+    return w;
+}
+
+void ExpectWspolczynniki(const TOdcinekWielomianow& o, std::vector<double> M, std::vector<double> T, double tol)
+{
+    ExpectBliskie({o.M.A.begin(), o.M.A.end()}, M, tol);
+    ExpectBliskie({o.T.A.begin(), o.T.A.end()}, T, tol);
+}
+
+struct TPoliczone {
+    TDaneZadania zad;
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+    void Licz() { ASSERT_TRUE(PrzeliczZadanie(zad, wyn, kom)); }
+    const TWielomianyPrzesla& W(int32_t s, int32_t c = 0) const { return wyn.Wielomiany[c][s]; }
+};
+
+} // namespace
+
+TEST(Wielomiany, AUniformLoadOverASimpleSpanIsOneParabola)
+{
+    const double q = 12, L = 5;
+    TDaneZadania zad;
+    UstawGeometrie(zad, {5}, true, true);
+    DodajLiniowe(zad, 0, 0, 5, 12);
+    // Simple span: M = qL/2·x − q·x²/2, T = qL/2 − q·x; TL = −qL/2.
+    const TWielomianyPrzesla w = Wielomiany(zad, 0, -q * L / 2);
+    ASSERT_EQ(w.Granice(), (std::vector<float>{0, 5}));
+    const TOdcinekWielomianow& o = w.Odcinki()[1];
+    EXPECT_EQ(o.Poczatek, 0.0);
+    ExpectWspolczynniki(o, {0, q * L / 2, -q / 2, 0}, {q * L / 2, -q, 0}, 1e-12);
+    EXPECT_NEAR(w.M(L / 2), q * L * L / 8, 1e-12);
+    // Right of the load's end the span carries its resultant: M(L+) = 0, T = −qL/2, no more curvature.
+    const TStronyPrzekroju m = w.MNaGranicy(1), t = w.TNaGranicy(1);
+    ExpectBliskie({m.Lewa, m.Prawa, t.Lewa, t.Prawa}, {0, 0, -q * L / 2, -q * L / 2}, 1e-12);
+    ExpectWspolczynniki(w.Odcinki()[2], {0, -q * L / 2, 0, 0}, {-q * L / 2, 0, 0}, 1e-12);
+}
+
+TEST(Wielomiany, ALinearlyVaryingLoadIsOneCubicAndAPartialOneThreeSegments)
+{
+    const double q = 9, L = 6;
+    TDaneZadania zad;
+    UstawGeometrie(zad, {6}, true, true);
+    DodajTrojkat(zad, 0, 0, 6, 0, 9); // rising from 0 to q
+    // Simple span: M = qL/6·x − q·x³/(6L), T = qL/6 − q·x²/(2L); TL = −qL/6.
+    const TWielomianyPrzesla w = Wielomiany(zad, 0, -q * L / 6);
+    ExpectWspolczynniki(w.Odcinki()[1], {0, q * L / 6, 0, -q / (6 * L)}, {q * L / 6, 0, -q / (2 * L)}, 1e-12);
+    EXPECT_NEAR(w.M(L / std::sqrt(3.0)), q * L * L / (9 * std::sqrt(3.0)), 1e-12); // the largest moment
+
+    // The falling triangle 2 → 0 kN/m over [1, 4] m with 3 kN/m under it, alone
+    // on the span: the segment's cubic in t = x − 1 is −(3 + 2)·t²/2 + 2·t³/(6·3).
+    TDaneZadania czesc;
+    UstawGeometrie(czesc, {6}, true, true);
+    DodajTrojkat(czesc, 0, 1, 4, 5, 3);
+    const TWielomianyPrzesla p = Wielomiany(czesc, 0, 0);
+    ASSERT_EQ(p.Granice(), (std::vector<float>{1, 4}));
+    ExpectWspolczynniki(p.Odcinki()[0], {0, 0, 0, 0}, {0, 0, 0}, 0);
+    ExpectWspolczynniki(p.Odcinki()[1], {0, 0, -5.0 / 2, 2.0 / 18}, {0, -5, 2.0 / 6}, 1e-12);
+    // The resultant 3·3 + 2·3/2 = 12 kN: both sides of x = 4 agree.
+    const TStronyPrzekroju m = p.MNaGranicy(1), t = p.TNaGranicy(1);
+    EXPECT_NEAR(m.Lewa, m.Prawa, 1e-12);
+    EXPECT_NEAR(t.Lewa, -12, 1e-12);
+    EXPECT_NEAR(t.Prawa, -12, 1e-12);
+    // Right of the load: −12·(x − centroid), the centroid (3·3·2,5 + 3·(1 + 1)) / 12 = 2,375 m.
+    EXPECT_NEAR(p.M(5), -12 * (5 - 2.375), 1e-12);
+}
+
+TEST(Wielomiany, APointForceJumpsTheShearAndAPointMomentTheMomentReadFromBothSides)
+{
+    const double P = 30, M0 = 8, L = 5, a = 2;
+    TDaneZadania zad;
+    UstawGeometrie(zad, {5}, true, true);
+    DodajSile(zad, 0, 2, 30);
+    DodajMoment(zad, 0, 3, 8);
+    // Simple span: upward reactions P·b/L − M0/L at A; TL is minus that.
+    const double RA = P * (L - a) / L - M0 / L;
+    const TWielomianyPrzesla w = Wielomiany(zad, 0, -RA);
+    ASSERT_EQ(w.Granice(), (std::vector<float>{2, 3}));
+    const TStronyPrzekroju Mf = w.MNaGranicy(0), Tf = w.TNaGranicy(0);
+    ExpectBliskie({Mf.Lewa, Mf.Prawa, Tf.Lewa, Tf.Prawa}, {RA * a, RA * a, RA, RA - P}, 1e-12);
+    const TStronyPrzekroju Mm = w.MNaGranicy(1), Tm = w.TNaGranicy(1);
+    ExpectBliskie({Mm.Lewa, Mm.Prawa, Tm.Lewa, Tm.Prawa},
+                  {RA * 3 - P * (3 - a), RA * 3 - P * (3 - a) + M0, RA - P, RA - P}, 1e-12);
+    EXPECT_NEAR(w.M(L), 0, 1e-12) << "the hinged end carries no moment";
+    // A section on a boundary reads the side right of it.
+    EXPECT_EQ(std::pair(w.T(2), w.M(3)), std::pair(Tf.Prawa, Mm.Prawa));
+}
+
+TEST(Wielomiany, SegmentsOnEitherSideOfAForceStandingOnASupportKeepItOutOfTheSpan)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {4}, true, true);
+    DodajSile(zad, 0, 0, 50);
+    DodajSile(zad, 0, 4, 20);
+    DodajLiniowe(zad, 0, 0, 4, 10);
+    const TWielomianyPrzesla w = Wielomiany(zad, 0, -(50 + 20));
+    // T(0+) counts the force at x = 0 and leaves the one at x = L to its support.
+    EXPECT_NEAR(w.TNaGranicy(0).Prawa, 20, 1e-12);
+    EXPECT_NEAR(w.TNaGranicy(1).Lewa, -20, 1e-12);
+    const TEkstrema t = EkstremaDokladneT(w, 4, 20, -20);
+    ExpectBliskie({t.Max, t.XMax, t.Min, t.XMin}, {20, 0, -20, 4}, 1e-12);
+}
+
+TEST(Wielomiany, QuadraticRootsAreFoundWithoutCancellationAndOnlyInsideTheInterval)
+{
+    ExpectBliskie(PierwiastkiKwadratowe(-6, 1, 1, -10, 10), {-3, 2}, 1e-15); // t² + t − 6
+    // Roots 1e-8 and 1e8: the small one from the product, not from a difference of nearly equal numbers.
+    const std::vector<double> r = PierwiastkiKwadratowe(1, -(1e8 + 1e-8), 1, 0, 1e9);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_NEAR(r[0], 1e-8, 1e-22);
+    EXPECT_NEAR(r[1], 1e8, 1e-6);
+    EXPECT_EQ(PierwiastkiKwadratowe(-4, 2, 0, 0, 5), std::vector<double>{2}); // a straight line
+    EXPECT_TRUE(PierwiastkiKwadratowe(1, 0, 1, -5, 5).empty());                // no real root
+    EXPECT_TRUE(PierwiastkiKwadratowe(0, 0, 0, -5, 5).empty());                // zero throughout
+    EXPECT_TRUE(PierwiastkiKwadratowe(-6, 1, 1, -3, 2).empty()) << "the ends are not inside";
+}
+
+TEST(Wielomiany, ExactExtremesLieWhereTheShearIsZeroWhereverTheGridFalls)
+{
+    {
+        // Propped cantilever, clamped at the left: 9qL²/128 at 5L/8 from the
+        // clamp, −qL²/8 at it. L = 5,55 puts 5L/8 = 3,46875 between samples.
+        TPoliczone p;
+        const double q = 8, L = 5.55f;
+        UstawGeometrie(p.zad, {5.55f}, false, true);
+        DodajLiniowe(p.zad, 0, 0, 5.55f, 8);
+        p.Licz();
+        const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
+        ExpectBliskie({e.Max, e.XMax, e.Min, e.XMin}, {9 * q * L * L / 128, 5 * L / 8, -q * L * L / 8, 0}, 1e-9);
+        EXPECT_GT(e.Max, p.wyn.EkstremaM[0][0].Max) << "the samples miss the top by a hair";
+    }
+    // Simple span, triangle rising to q: qL²/(9√3) at L/√3.
+    TPoliczone p;
+    const double q = 9, L = 6;
+    UstawGeometrie(p.zad, {6}, true, true);
+    DodajTrojkat(p.zad, 0, 0, 6, 0, 9);
+    p.Licz();
+    const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
+    ExpectBliskie({e.Max, e.XMax}, {q * L * L / (9 * std::sqrt(3.0)), L / std::sqrt(3.0)}, 1e-9);
+    EXPECT_FALSE(e.JestMin) << "no hogging moment: the minimum stays 0";
+    const TEkstrema t = EkstremaDokladneT(p.zad, p.wyn, 0, 0);
+    ExpectBliskie({t.Max, t.XMax, t.Min, t.XMin}, {q * L / 6, 0, -q * L / 3, L}, 1e-9);
+}
+
+TEST(Wielomiany, APointMomentAtASpanEndCountsBothSidesOfItsJumpInTheExactExtremes)
+{
+    TPoliczone p;
+    UstawGeometrie(p.zad, {4}, true, true);
+    DodajMoment(p.zad, 0, 0, 20);
+    p.Licz();
+    // Simple span, clockwise 20 kNm at x = 0: M(0−) = 0, M(0+) = 20 falling to 0 at L.
+    const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
+    ExpectBliskie({e.Max, e.XMax, double(e.JestMin)}, {20, 0, 0}, 1e-12);
+}
+
+TEST(Wielomiany, CombinationsAreTheSumsOfTheirGroupsAndEachGroupOfItsSpans)
+{
+    // Superposition on the polynomials: combination 3 = 1,35 · combination 1 + 1,5 · combination 2.
+    TPoliczone p;
+    UstawGeometrie(p.zad, {4.5f, 6, 3.2f}, false, true);
+    const int32_t u = DodajGrupe(p.zad, "U\xBFytkowe", 0xFF);
+    DodajKombinacje(p.zad, "Tylko u\xBFytkowe");
+    DodajKombinacje(p.zad, "SGN");
+    p.zad.Wspolczynniki[0] = {1, 0};
+    p.zad.Wspolczynniki[1] = {0, 1};
+    p.zad.Wspolczynniki[2] = {1.35f, 1.5f};
+    for (int32_t s = 0; s < 3; ++s) {
+        DodajLiniowe(p.zad, s, 0, p.zad.Przesla[s].L, 7.5f);
+        DodajSile(p.zad, s, 1.23f, 14, u);
+        DodajTrojkat(p.zad, s, 0.5f, 2.5f, 2, 6, u);
+    }
+    DodajMoment(p.zad, 1, 3, -11, u);
+    p.Licz();
+    const double a = 1.35f, b = 1.5f;
+    for (int32_t s = 0; s < 3; ++s) {
+        const auto& w0 = p.W(s, 0).Odcinki();
+        const auto& w1 = p.W(s, 1).Odcinki();
+        const auto& w2 = p.W(s, 2).Odcinki();
+        ASSERT_EQ(w2.size(), w0.size());
+        for (size_t j = 0; j < w2.size(); ++j)
+            for (int k = 0; k < 4; ++k)
+                EXPECT_NEAR(w2[j].M.A[k], a * w0[j].M.A[k] + b * w1[j].M.A[k], 1e-12 * 1000) << s << j << k;
+        EXPECT_NEAR(p.wyn.MomentyKoncowe[2][s].MomentP,
+                    a * p.wyn.MomentyKoncowe[0][s].MomentP + b * p.wyn.MomentyKoncowe[1][s].MomentP, 1e-9);
+    }
+    // Each group's loads split over the spans they stand on, analysed one span at a time.
+    double suma = 0;
+    for (const TStanJednostkowy& j : p.wyn.Jednostkowe)
+        if (j.Grupa == u)
+            suma += j.Momenty[1].MomentL;
+    EXPECT_NEAR(suma, p.wyn.MomentyKoncowe[1][1].MomentL, 1e-12 * 100);
+    EXPECT_EQ(p.wyn.Jednostkowe.size(), 6u) << "two groups on each of three spans";
+}
+
+TEST(Wielomiany, AMirrorImageBeamHasMirrorImagePolynomials)
+{
+    for (const bool przeguby : {false, true}) {
+        TPoliczone p;
+        UstawGeometrie(p.zad, {4.1f, 6, 4.1f}, przeguby, przeguby);
+        DodajLiniowe(p.zad, 0, 0.52f, 3.1f, 12.3f);
+        DodajLiniowe(p.zad, 2, 1.0f, 3.58f, 12.3f);
+        DodajSile(p.zad, 0, 1.05f, 23.7f);
+        DodajSile(p.zad, 2, 3.05f, 23.7f);
+        DodajTrojkat(p.zad, 0, 1.25f, 3.1f, 3, 12);
+        DodajTrojkat(p.zad, 2, 1.0f, 2.85f, 12, 3);
+        DodajMoment(p.zad, 0, 0.52f, 7); // clockwise; its mirror image turns the other way
+        DodajMoment(p.zad, 2, 3.58f, -7);
+        DodajLiniowe(p.zad, 1, 0, 6, 25);
+        p.Licz();
+        SCOPED_TRACE(przeguby ? "hinged ends" : "clamped ends");
+        // M(x) in the left span is M(L − x) in the right one; T changes sign.
+        // The sections, in double, miss the loads' positions.
+        const double L = 4.1f;
+        for (double x = 0.003; x < L; x += 0.0137) {
+            EXPECT_NEAR(p.W(0).M(x), p.W(2).M(L - x), 1e-9) << x;
+            EXPECT_NEAR(p.W(0).T(x), -p.W(2).T(L - x), 1e-9) << x;
+        }
+        const TEkstrema lewe = EkstremaDokladneM(p.zad, p.wyn, 0, 0), prawe = EkstremaDokladneM(p.zad, p.wyn, 0, 2);
+        ExpectBliskie({lewe.Max, lewe.Min, lewe.XMax}, {prawe.Max, prawe.Min, 4.1f - prawe.XMax}, 1e-9);
+        for (float x = 0; x <= 3; x += 0.25f)
+            EXPECT_NEAR(p.W(1).M(x), p.W(1).M(6 - x), 1e-9) << "the middle span is its own mirror image";
+    }
+}
+
+TEST(Wielomiany, TheShearIsTheSlopeOfTheMomentAndItsJumpsAreThePointForces)
+{
+    TPoliczone p;
+    UstawGeometrie(p.zad, {4.5f, 6, 3.2f}, true, false);
+    for (int32_t s = 0; s < 3; ++s) {
+        const float L = p.zad.Przesla[s].L;
+        DodajLiniowe(p.zad, s, 0.2f * L, 0.9f * L, 6);
+        DodajTrojkat(p.zad, s, 0.1f * L, 0.6f * L, 0, 9);
+        DodajSile(p.zad, s, 0.45f * L, 17);
+        DodajMoment(p.zad, s, 0.7f * L, 5);
+    }
+    p.Licz();
+    for (int32_t s = 0; s < 3; ++s) {
+        const TWielomianyPrzesla& w = p.W(s);
+        for (const TOdcinekWielomianow& o : w.Odcinki())
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(o.T.A[k], (k + 1) * o.M.A[k + 1], 1e-9) << "dM/dx = T, span " << s;
+        // Between the ends the shear falls by every force and the area of the line loads: ΣP.
+        const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(p.zad, 0, s);
+        const float L = p.zad.Przesla[s].L;
+        EXPECT_NEAR(w.T(0) - w.T(L), SumaObciazen(obc), 1e-9);
+        EXPECT_NEAR(w.M(L), -p.wyn.MomentyKoncowe[0][s].MomentP, 1e-9);
+        for (size_t j = 0; j < w.Granice().size(); ++j) {
+            const float x = w.Granice()[j];
+            const double skokT = w.TNaGranicy(int32_t(j)).Prawa - w.TNaGranicy(int32_t(j)).Lewa;
+            const double skokM = w.MNaGranicy(int32_t(j)).Prawa - w.MNaGranicy(int32_t(j)).Lewa;
+            const bool sila = x == 0.45f * L, moment = x == 0.7f * L;
+            EXPECT_NEAR(skokT, sila ? -17 : 0, 1e-9) << s << " " << x;
+            EXPECT_NEAR(skokM, moment ? 5 : 0, 1e-9) << s << " " << x;
+        }
+    }
+}

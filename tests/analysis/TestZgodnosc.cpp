@@ -1,0 +1,253 @@
+// The lines evaluated from the polynomials against the direct summation over
+// the loads, at every sampled section of the example tasks and of 1000 random
+// ones: the values and the reported extremes to 1e-9 of the combination's
+// largest value, the exact extremes between the sampled ones and the sampled
+// ones plus what the curve can gain between a sample and the extreme.
+#include "LosoweZadania.h"
+#include "SumaBezposrednia.h"
+
+#include "analysis/Analiza.h"
+#include "analysis/Linie.h"
+#include "analysis/Probkowanie.h"
+#include "platform/Komunikaty.h"
+#include "tools/przyklady/Przyklady.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double Dokladnosc = 1e-9;
+
+// One line of one span: where its values are read, the reference values there.
+struct TLiniaWzorcowa {
+    TProbkiLinii Probki;
+    std::vector<double> Wartosci;
+};
+
+struct TLicznik {
+    long Punkty = 0;
+    long Ekstrema = 0;
+    long PozaProbkami = 0;   // exact extremes beyond the sampled ones, checked against what the curve can gain
+    long BezOszacowania = 0; // exact extremes with no sample in their segment
+};
+
+// How much a segment's polynomial can rise from the nearest section read in
+// it to its extreme at x: slope there times the distance, plus half the
+// largest curvature between them times its square. Infinite when the segment
+// holds no section of the line.
+template <class Pochodne>
+double Oszacowanie(const TWielomianyPrzesla& w, const TProbkiLinii& p, double x, double wartosc, double tol,
+                   Pochodne pochodne, bool momenty)
+{
+    const auto& g = w.Granice();
+    double najmniej = INFINITY;
+    const int32_t j = w.Odcinek(x);
+    for (int32_t odcinek : {j, j - 1}) {
+        if (odcinek < 0 || (odcinek == j - 1 && (j == 0 || double(g[size_t(j) - 1]) != x)))
+            continue;
+        const TOdcinekWielomianow& o = w.Odcinki()[size_t(odcinek)];
+        const double od = odcinek == 0 ? -INFINITY : double(g[size_t(odcinek) - 1]);
+        const double do_ = size_t(odcinek) < g.size() ? double(g[size_t(odcinek)]) : INFINITY;
+        if (std::fabs((momenty ? o.M(x - o.Poczatek) : o.T(x - o.Poczatek)) - wartosc) > tol)
+            continue; // the extreme is the other side of a jump
+        double d = INFINITY;
+        for (size_t i = 1; i + 1 < p.Punkty.size(); ++i) { // the end values are not the polynomial's
+            const double xs = p.Punkty[i].Przekroj;
+            if (xs >= od && xs < do_)
+                d = std::min(d, std::fabs(xs - x));
+        }
+        if (!std::isfinite(d))
+            continue;
+        const auto [nachylenie, krzywizna1, krzywizna2] = pochodne(o, x - o.Poczatek, d);
+        najmniej = std::min(najmniej, std::fabs(nachylenie) * d + std::max(std::fabs(krzywizna1), std::fabs(krzywizna2)) * d * d / 2);
+    }
+    return najmniej;
+}
+
+void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, TLicznik& licznik)
+{
+    const int32_t n = zad.IloscPrzesel;
+    // Reference values first: the scale is the combination's largest value.
+    std::vector<TLiniaWzorcowa> M(static_cast<size_t>(n)), T(static_cast<size_t>(n));
+    double skalaM = 0, skalaT = 0;
+    for (int32_t s = 0; s < n; ++s) {
+        const float L = zad.Przesla[size_t(s)].L;
+        const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, c, s);
+        const std::vector<float>& g = wyn.Wielomiany[size_t(c)][size_t(s)].Granice();
+        const TMomentyPrzesla& m = wyn.MomentyKoncowe[size_t(c)][size_t(s)];
+        const TSilyPrzesla& f = wyn.SilyKoncowe[size_t(c)][size_t(s)];
+        M[size_t(s)].Probki = ProbkiMomentow(obc, L, g);
+        T[size_t(s)].Probki = ProbkiTnacych(obc, L, g);
+        const auto wzorzec = [](TLiniaWzorcowa& l, double poczatek, double koniec, auto wartosc) {
+            const auto& p = l.Probki.Punkty;
+            l.Wartosci.resize(p.size());
+            for (size_t i = 0; i < p.size(); ++i)
+                l.Wartosci[i] = i == 0 ? poczatek : i + 1 == p.size() ? koniec : wartosc(p[i].Przekroj);
+        };
+        wzorzec(M[size_t(s)], m.MomentL, -m.MomentP, [&](float x) { return MomentBezposrednio(obc, m.MomentL, f.TL, x); });
+        wzorzec(T[size_t(s)], -f.TL - obc.SilyNaPoczatku(), f.TP + obc.SilyNaKoncu(L),
+                [&](float x) { return TnacaBezposrednio(obc, f.TL, x); });
+        for (const double v : M[size_t(s)].Wartosci)
+            skalaM = std::max(skalaM, std::fabs(v));
+        for (const double v : T[size_t(s)].Wartosci)
+            skalaT = std::max(skalaT, std::fabs(v));
+    }
+    const double tolM = Dokladnosc * std::max(skalaM, 1.0), tolT = Dokladnosc * std::max(skalaT, 1.0);
+
+    for (int32_t s = 0; s < n; ++s) {
+        const float L = zad.Przesla[size_t(s)].L;
+        const TWielomianyPrzesla& w = wyn.Wielomiany[size_t(c)][size_t(s)];
+        const struct {
+            const char* nazwa;
+            const TLiniaWzorcowa& wzor;
+            const std::vector<TPunktWykresu>& linia;
+            const TEkstrema& ekstrema;
+            TEkstrema dokladne;
+            double tol;
+            bool momenty;
+        } rodzaje[] = {
+            {"M", M[size_t(s)], wyn.WykresM[size_t(c)][size_t(s)], wyn.EkstremaM[size_t(c)][size_t(s)],
+             EkstremaDokladneM(zad, wyn, c, s), tolM, true},
+            {"T", T[size_t(s)], wyn.WykresT[size_t(c)][size_t(s)], wyn.EkstremaT[size_t(c)][size_t(s)],
+             EkstremaDokladneT(zad, wyn, c, s), tolT, false},
+        };
+        for (const auto& r : rodzaje) {
+            SCOPED_TRACE(std::string(r.nazwa) + ", combination " + std::to_string(c + 1) + ", span " +
+                         std::to_string(s + 1) + ", L = " + std::to_string(L));
+            const auto& p = r.wzor.Probki.Punkty;
+            ASSERT_EQ(r.linia.size(), p.size());
+            TEkstrema wzorcowe;
+            for (size_t i = 0; i < p.size(); ++i) {
+                ASSERT_EQ(r.linia[i].X, p[i].X) << i;
+                ASSERT_NEAR(r.linia[i].Wartosc, r.wzor.Wartosci[i], r.tol)
+                    << "point " << i << " at " << p[i].X << " read at " << p[i].Przekroj;
+                DodajDoEkstremow(wzorcowe, {p[i].X, r.wzor.Wartosci[i]});
+            }
+            licznik.Punkty += long(p.size());
+            ASSERT_NEAR(r.ekstrema.Max, wzorcowe.Max, r.tol);
+            ASSERT_NEAR(r.ekstrema.Min, wzorcowe.Min, r.tol);
+
+            // The exact extremes reach at least as far as the samples, and no
+            // further than the curve can gain between them.
+            const TEkstrema& e = r.dokladne;
+            ASSERT_GE(e.Max, r.ekstrema.Max - r.tol);
+            ASSERT_LE(e.Min, r.ekstrema.Min + r.tol);
+            const auto pochodne = [&](const TOdcinekWielomianow& o, double t, double d) {
+                if (r.momenty)
+                    return std::tuple(o.M.A[1] + t * (2 * o.M.A[2] + 3 * t * o.M.A[3]), 2 * o.M.A[2] + 6 * o.M.A[3] * (t - d),
+                                      2 * o.M.A[2] + 6 * o.M.A[3] * (t + d));
+                return std::tuple(o.T.A[1] + 2 * t * o.T.A[2], 2 * o.T.A[2], 2 * o.T.A[2]);
+            };
+            for (const auto& [dokladna, xd, probkowana] :
+                 {std::tuple(e.Max, e.XMax, r.ekstrema.Max), std::tuple(e.Min, e.XMin, r.ekstrema.Min)}) {
+                ++licznik.Ekstrema;
+                const double zapas = std::fabs(dokladna - probkowana);
+                if (zapas <= r.tol)
+                    continue;
+                const double oszacowanie = Oszacowanie(w, r.wzor.Probki, xd, dokladna, r.tol, pochodne, r.momenty);
+                if (!std::isfinite(oszacowanie)) {
+                    ++licznik.BezOszacowania;
+                    continue;
+                }
+                ++licznik.PozaProbkami;
+                ASSERT_LE(zapas, oszacowanie + r.tol) << "exact " << dokladna << " at " << xd << ", sampled " << probkowana;
+            }
+        }
+    }
+    // The envelopes' extremes are those of the combinations, to the bit.
+    if (c + 1 == wyn.IloscPoliczonych && wyn.IloscPoliczonych > 1)
+        for (int32_t s = 0; s < n; ++s)
+            for (const auto& [obwiednia, linie] : {std::pair(&wyn.EkstremaObwiedniM, &wyn.EkstremaM),
+                                                   std::pair(&wyn.EkstremaObwiedniT, &wyn.EkstremaT)}) {
+                double maks = 0, mini = 0;
+                for (int32_t k = 0; k < wyn.IloscPoliczonych; ++k) {
+                    maks = std::max(maks, (*linie)[size_t(k)][size_t(s)].Max);
+                    mini = std::min(mini, (*linie)[size_t(k)][size_t(s)].Min);
+                }
+                EXPECT_EQ(std::pair((*obwiednia)[size_t(s)].Max, (*obwiednia)[size_t(s)].Min), std::pair(maks, mini))
+                    << "span " << s + 1;
+            }
+}
+
+void Porownaj(TDaneZadania& zad, TLicznik& licznik)
+{
+    TWyniki wyn;
+    TRejestrKomunikatow kom;
+    PoliczKombinacje(zad);
+    ASSERT_TRUE(PrzeliczZadanie(zad, wyn, kom));
+    for (int32_t c = 0; c < wyn.IloscPoliczonych && !testing::Test::HasFailure(); ++c)
+        PorownajKombinacje(zad, wyn, c, licznik);
+}
+
+} // namespace
+
+TEST(Zgodnosc, TheExamplesLinesAndExtremesAreTheDirectSumOverTheirLoads)
+{
+    TLicznik licznik;
+    for (TPrzyklad& p : ZbudujPrzyklady()) {
+        SCOPED_TRACE(p.NazwaPliku);
+        Porownaj(*p.Zadanie, licznik);
+    }
+    EXPECT_GT(licznik.Punkty, 10000);
+    EXPECT_EQ(licznik.BezOszacowania, 0);
+    EXPECT_GT(licznik.PozaProbkami, 10) << "the samples miss the tops of the parabolas";
+}
+
+TEST(Zgodnosc, AThousandRandomTasksLinesAndExtremesAreTheDirectSumOverTheirLoads)
+{
+    std::mt19937 los(19);
+    TLicznik licznik;
+    for (int i = 0; i < 1000 && !HasFailure(); ++i) {
+        SCOPED_TRACE("random task " + std::to_string(i));
+        TDaneZadania zad;
+        LosoweZadanie(zad, los);
+        Porownaj(zad, licznik);
+    }
+    EXPECT_GT(licznik.Punkty, 1000000);
+    EXPECT_GT(licznik.PozaProbkami, 1000);
+    // An extreme in a segment no sample reads (loads a few millimetres apart) is rare.
+    EXPECT_LT(licznik.BezOszacowania, licznik.Ekstrema / 100);
+}
+
+TEST(Zgodnosc, TheNumbersDoNotDependOnKeepingTheLines)
+{
+    std::vector<std::unique_ptr<TDaneZadania>> zadania;
+    for (TPrzyklad& p : ZbudujPrzyklady())
+        zadania.push_back(std::move(p.Zadanie));
+    std::mt19937 los(20);
+    for (int i = 0; i < 100; ++i) {
+        zadania.push_back(std::make_unique<TDaneZadania>());
+        LosoweZadanie(*zadania.back(), los);
+    }
+    for (const auto& zad : zadania) {
+        TWyniki z, bez;
+        bez.ZapisujWykresy = false;
+        TRejestrKomunikatow kom;
+        PoliczKombinacje(*zad);
+        ASSERT_TRUE(PrzeliczZadanie(*zad, z, kom));
+        ASSERT_TRUE(PrzeliczZadanie(*zad, bez, kom));
+        const auto liczby = [](const TEkstrema& e) { return std::tuple(e.Max, e.XMax, e.Min, e.XMin, e.Skala); };
+        for (int32_t s = 0; s < zad->IloscPrzesel; ++s) {
+            for (int32_t c = 0; c < zad->IloscKombinacji; ++c) {
+                EXPECT_EQ(liczby(z.EkstremaM[c][s]), liczby(bez.EkstremaM[c][s]));
+                EXPECT_EQ(liczby(z.EkstremaT[c][s]), liczby(bez.EkstremaT[c][s]));
+                EXPECT_TRUE(bez.WykresM[c][s].empty() && bez.WykresT[c][s].empty());
+            }
+            if (zad->IloscKombinacji > 1) {
+                EXPECT_EQ(liczby(z.EkstremaObwiedniM[s]), liczby(bez.EkstremaObwiedniM[s]));
+                EXPECT_EQ(liczby(z.EkstremaObwiedniT[s]), liczby(bez.EkstremaObwiedniT[s]));
+                EXPECT_TRUE(bez.ObwiedniaMaxM[s].empty() && bez.ObwiedniaMinT[s].empty());
+            }
+        }
+        EXPECT_EQ(std::pair(z.NajwiekszyM, z.NajwiekszyT), std::pair(bez.NajwiekszyM, bez.NajwiekszyT));
+    }
+}
+
+TEST(Probkowanie, TheGridInDoubleIsTheGridInExtendedPrecision)
+{
+    for (int32_t i = 0; i <= 99999; ++i)
+        ASSERT_EQ(XSiatki(i), float(i / 100.0L)) << i;
+}
