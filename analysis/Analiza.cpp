@@ -100,8 +100,7 @@ void StanyJednostkowe(const TDaneZadania& zad, TWyniki& wyn, const std::optional
     granice.assign(size_t(n), {});
     for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g)
         for (int32_t s = 0; s < n; ++s)
-            granice[size_t(s)] =
-                PolaczGranice(granice[size_t(s)], GraniceObciazen(obciazenia[size_t(g * n + s)]));
+            granice[size_t(s)] = PolaczGranice(granice[size_t(s)], GraniceObciazen(obciazenia[size_t(g * n + s)]));
 
     wyn.Jednostkowe.clear();
     for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g)
@@ -220,7 +219,8 @@ bool Licz(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom, bool obwiednie)
     ProbkujWyniki(zad, wyn, K, {.Linie = true, .ObwiedniaM = zObwiedniami, .ObwiedniaT = zObwiedniami});
     if (!SkonczoneWyniki(wyn, K)) {
         WyczyscWyniki(wyn);
-        kom.Komunikat("Wyniki obliczeń wychodzą poza zakres liczb — sprawdź E, J, długości przęseł i wartości obciążeń.");
+        kom.Komunikat(
+            "Wyniki obliczeń wychodzą poza zakres liczb — sprawdź E, J, długości przęseł i wartości obciążeń.");
         return false;
     }
     wyn.IloscPoliczonych = K;

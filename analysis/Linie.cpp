@@ -134,7 +134,8 @@ struct TObwiedniaPrzesla {
                     mini = std::min(mini, v[size_t(q)]);
                     maks = std::max(maks, v[size_t(q)]);
                 }
-                wpisz(r.Od, r.Do, [mini](int32_t) { return mini; }, [maks](int32_t) { return maks; });
+                wpisz(
+                    r.Od, r.Do, [mini](int32_t) { return mini; }, [maks](int32_t) { return maks; });
             }
         }
     }
@@ -170,7 +171,8 @@ struct TObwiedniaPrzesla {
 TEkstrema EkstremaLinii(const TProbkiLinii& p, const std::vector<double>& v)
 {
     TEkstrema e;
-    EkstremaWartosci(v.data(), v.size(), [&](size_t i) { return double(p.Punkty[i].X); }, e);
+    EkstremaWartosci(
+        v.data(), v.size(), [&](size_t i) { return double(p.Punkty[i].X); }, e);
     UstalSkale(e);
     e.IloscPunktow = int32_t(v.size());
     return e;

@@ -15,8 +15,7 @@ float Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t grupa)
 }
 
 template <class T, size_t N, class Mnozenie>
-void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<T, N>& cel, int32_t c,
-            Mnozenie pomnoz)
+void Zbierz(const TDaneZadania& zad, const std::array<T, N>& zrodlo, std::array<T, N>& cel, int32_t c, Mnozenie pomnoz)
 {
     for (T& r : cel)
         r.Uzyta = 0;
@@ -57,13 +56,17 @@ void KazdeObciazenie(const TDaneZadania& zad, Lista lista, Dodaj dodaj)
                 if (TObciazeniaPrzesla* obc = lista(r.Grupa, r.Przeslo))
                     wstaw(*obc, r);
     };
-    przejdz(zad.Sily, [&](TObciazeniaPrzesla& o, const TSila& f) { dodaj(o.Sily, TObciazeniaPrzesla::TPunktowe{f.X, f.Wartosc}, f.Grupa); });
-    przejdz(zad.Momenty, [&](TObciazeniaPrzesla& o, const TMoment& m) { dodaj(o.Momenty, TObciazeniaPrzesla::TPunktowe{m.X, m.Wartosc}, m.Grupa); });
-    przejdz(zad.Liniowe,
-            [&](TObciazeniaPrzesla& o, const TLiniowe& q) { dodaj(o.Liniowe, TObciazeniaPrzesla::TRownomierne{q.X1, q.X2, q.Wartosc}, q.Grupa); });
+    przejdz(zad.Sily, [&](TObciazeniaPrzesla& o, const TSila& f) {
+        dodaj(o.Sily, TObciazeniaPrzesla::TPunktowe{f.X, f.Wartosc}, f.Grupa);
+    });
+    przejdz(zad.Momenty, [&](TObciazeniaPrzesla& o, const TMoment& m) {
+        dodaj(o.Momenty, TObciazeniaPrzesla::TPunktowe{m.X, m.Wartosc}, m.Grupa);
+    });
+    przejdz(zad.Liniowe, [&](TObciazeniaPrzesla& o, const TLiniowe& q) {
+        dodaj(o.Liniowe, TObciazeniaPrzesla::TRownomierne{q.X1, q.X2, q.Wartosc}, q.Grupa);
+    });
     przejdz(zad.Trojkaty, [&](TObciazeniaPrzesla& o, const TTrojkat& t) {
-        dodaj(o.Trojkaty,
-              TObciazeniaPrzesla::TZmienne{t.X1, t.X2, t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca},
+        dodaj(o.Trojkaty, TObciazeniaPrzesla::TZmienne{t.X1, t.X2, t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca},
               t.Grupa);
     });
 }

@@ -42,12 +42,7 @@ std::pair<int32_t, int32_t> Zakres(int32_t n, long double od, long double do_)
 // the diagram then sloped on to the next sample instead of jumping.
 class TZnaczniki {
 public:
-    explicit TZnaczniki(int32_t n)
-        : n_(n)
-        , znak_(size_t(n) + 1, 0)
-        , pokrycie_(size_t(n) + 2, 0)
-    {
-    }
+    explicit TZnaczniki(int32_t n) : n_(n), znak_(size_t(n) + 1, 0), pokrycie_(size_t(n) + 2, 0) {}
 
     // Samples within the tolerance of a point at a.
     void Punkt(float a, uint8_t znak, bool skok)
@@ -68,16 +63,18 @@ public:
     void Wewnatrz(float x1, float x2)
     {
         const long double t = Tolerancja;
-        Pokryj(100.0L * (x1 + t), 100.0L * (x2 - t), [&](long double x) { return x1 < x - t; },
-               [&](long double x) { return x + t < x2; });
+        Pokryj(
+            100.0L * (x1 + t), 100.0L * (x2 - t), [&](long double x) { return x1 < x - t; },
+            [&](long double x) { return x + t < x2; });
     }
 
     // Samples whose tolerance touches [x1, x2].
     void Dotyka(float x1, float x2)
     {
         const long double t = Tolerancja;
-        Pokryj(100.0L * (x1 - t), 100.0L * (x2 + t), [&](long double x) { return x + t >= x1; },
-               [&](long double x) { return x - t <= x2; });
+        Pokryj(
+            100.0L * (x1 - t), 100.0L * (x2 + t), [&](long double x) { return x + t >= x1; },
+            [&](long double x) { return x - t <= x2; });
     }
 
     // The marks of samples 0 … n, the stretches included.
@@ -350,8 +347,8 @@ std::vector<TPrzebiegPrzekrojow> PrzebiegiPrzekrojow(const TProbkiLinii& p, cons
             ++ile;
         // A run goes on over sections read alike: between the same two
         // points, or each on the point after the previous one's.
-        const bool dalej = biezacy.Ile == ile && ile < 2 &&
-                           biezacy.Pierwszy + (ile == 1 ? k - biezacy.Od : 0) == kursor;
+        const bool dalej =
+            biezacy.Ile == ile && ile < 2 && biezacy.Pierwszy + (ile == 1 ? k - biezacy.Od : 0) == kursor;
         if (!dalej) {
             if (biezacy.Ile >= 0)
                 przebiegi.push_back(biezacy);

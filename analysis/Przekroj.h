@@ -12,7 +12,7 @@ struct TWyniki;
 struct TPrzekroj {
     float XGlobalne = 0; // m from the left end of the beam
     int32_t Przeslo = 0;
-    double X = 0;        // m from the left end of the span
+    double X = 0; // m from the left end of the span
 };
 
 // The beam's length in whole centimetres: the range of the summary's scroll bar.

@@ -14,8 +14,7 @@ TUkladKombinacji UkladKombinacji(const TDaneZadania& zad, const TWyniki& wyn, in
     UstawRozmiarUkladu(uklad, n);
     uklad.MomentyKoncowe.assign(1, std::vector<TMomentyPrzesla>(N));
     const bool policzona = c >= 0 && c < wyn.IloscPoliczonych && size_t(c) < wyn.MomentyKoncowe.size() &&
-                           wyn.MomentyKoncowe[size_t(c)].size() >= N && SaObciazenia(zad) &&
-                           !zad.DoPrzeliczenia;
+                           wyn.MomentyKoncowe[size_t(c)].size() >= N && SaObciazenia(zad) && !zad.DoPrzeliczenia;
     if (policzona)
         for (size_t s = 0; s < N; ++s) {
             uklad.MomentyKoncowe[0][s].MomentUtwL = wyn.MomentyKoncowe[size_t(c)][s].MomentUtwL;

@@ -41,10 +41,7 @@ struct TWklad {
 
 } // namespace
 
-TWielomianyPrzesla::TWielomianyPrzesla()
-    : TWielomianyPrzesla(std::vector<float>{})
-{
-}
+TWielomianyPrzesla::TWielomianyPrzesla() : TWielomianyPrzesla(std::vector<float>{}) {}
 
 TWielomianyPrzesla::TWielomianyPrzesla(std::vector<float> granice)
     : granice_(std::move(granice))
@@ -57,9 +54,9 @@ TWielomianyPrzesla::TWielomianyPrzesla(std::vector<float> granice)
 
 int32_t TWielomianyPrzesla::Odcinek(double x) const
 {
-    return int32_t(std::upper_bound(granice_.begin(), granice_.end(), x,
-                                    [](double v, float b) { return v < double(b); }) -
-                   granice_.begin());
+    return int32_t(
+        std::upper_bound(granice_.begin(), granice_.end(), x, [](double v, float b) { return v < double(b); }) -
+        granice_.begin());
 }
 
 double TWielomianyPrzesla::M(double x) const
@@ -245,8 +242,8 @@ void Dolicz(TEkstrema& e, double x, double v)
 // side of a jump at x = 0 or x = L outside the span. The first value, at
 // x = 0, and the last, at x = L, are the given end values.
 template <class Wartosc, class Pierwiastki>
-TEkstrema Ekstrema(const TWielomianyPrzesla& w, float L, bool kraniec, double poczatek, double koniec,
-                   Wartosc wartosc, Pierwiastki pierwiastki)
+TEkstrema Ekstrema(const TWielomianyPrzesla& w, float L, bool kraniec, double poczatek, double koniec, Wartosc wartosc,
+                   Pierwiastki pierwiastki)
 {
     struct TKandydat {
         double X, V;

@@ -32,10 +32,7 @@ struct TSilyPrzesla {
 class TPodwojna {
 public:
     constexpr TPodwojna() = default;
-    constexpr TPodwojna(double v)
-        : polowki_(std::bit_cast<TPolowki>(v))
-    {
-    }
+    constexpr TPodwojna(double v) : polowki_(std::bit_cast<TPolowki>(v)) {}
     constexpr operator double() const { return std::bit_cast<double>(polowki_); }
 
 private:

@@ -25,11 +25,7 @@ std::string NazwaPodpory(int32_t k, int32_t n)
 
 class TTekst {
 public:
-    TTekst(std::ostream& out, char separator)
-        : out_(out)
-        , sep_(separator)
-    {
-    }
+    TTekst(std::ostream& out, char separator) : out_(out), sep_(separator) {}
 
     std::string L(double v) const { return FormatujMaska(v, "0.00", sep_); }
 
@@ -69,13 +65,14 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
     const int32_t n = zad.IloscPrzesel;
     out << "QUARVI — wyniki obliczeń statycznych belki ciągłej\n";
     out << "Plik: " << nazwaPliku << "\n";
-    out << "Belka: " << Ile(n, "przęsło", "przęsła", "przęseł") << "; lewa skrajna podpora " << (zad.LewyPrzegub ? "przegubowa" : "utwierdzona") << ", prawa "
+    out << "Belka: " << Ile(n, "przęsło", "przęsła", "przęseł") << "; lewa skrajna podpora "
+        << (zad.LewyPrzegub ? "przegubowa" : "utwierdzona") << ", prawa "
         << (zad.PrawyPrzegub ? "przegubowa" : "utwierdzona") << "\n";
     for (int32_t s = 0; s < n; ++s) {
         const TPrzeslo& p = zad.Przesla[s];
         out << "  przęsło " << s + 1 << ":  L = " << f.L(p.L) << " m,  x0 = " << f.L(p.X0)
-            << " m,  E = " << FormatujStale(p.E, 2, 15, separator) << " kN/m2,  J = " << FormatujStale(p.J, 6, 15, separator)
-            << " m4\n";
+            << " m,  E = " << FormatujStale(p.E, 2, 15, separator)
+            << " kN/m2,  J = " << FormatujStale(p.J, 6, 15, separator) << " m4\n";
     }
     out << "Znaki: momenty na końcach prętów i obroty dodatnie zgodnie z ruchem wskazówek zegara;\n"
            "M(x) dodatni, gdy rozciąga spód belki; T(x) dodatnia, gdy lewą część pcha w górę;\n"
@@ -89,8 +86,7 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
             out << "  Przęsło " << s + 1 << "\n";
             out << "    momenty utwierdzenia:  ML = " << f.L(m.MomentUtwL) << " kNm,  MP = " << f.L(m.MomentUtwP)
                 << " kNm\n";
-            out << "    momenty końcowe:       ML = " << f.L(m.MomentL) << " kNm,  MP = " << f.L(m.MomentP)
-                << " kNm\n";
+            out << "    momenty końcowe:       ML = " << f.L(m.MomentL) << " kNm,  MP = " << f.L(m.MomentP) << " kNm\n";
             out << "    siły końcowe:          TL = " << f.L(t.TL) << " kN,  TP = " << f.L(t.TP) << " kN\n";
             f.Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]);
         }
@@ -165,10 +161,14 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
         for (int32_t s = 0; s < n; ++s) {
             const TMomentyPrzesla& m = wyn.MomentyKoncowe[c][s];
             const TSilyPrzesla& t = wyn.SilyKoncowe[c][s];
-            Json j = {{"MomentUtwL", F64(m.MomentUtwL)}, {"MomentUtwP", F64(m.MomentUtwP)},
-                      {"ReakcjaUtwL", F64(t.ReakcjaUtwL)}, {"ReakcjaUtwP", F64(t.ReakcjaUtwP)},
-                      {"MomentL", F64(m.MomentL)},         {"MomentP", F64(m.MomentP)},
-                      {"TL", F64(t.TL)},                   {"TP", F64(t.TP)}};
+            Json j = {{"MomentUtwL", F64(m.MomentUtwL)},
+                      {"MomentUtwP", F64(m.MomentUtwP)},
+                      {"ReakcjaUtwL", F64(t.ReakcjaUtwL)},
+                      {"ReakcjaUtwP", F64(t.ReakcjaUtwP)},
+                      {"MomentL", F64(m.MomentL)},
+                      {"MomentP", F64(m.MomentP)},
+                      {"TL", F64(t.TL)},
+                      {"TP", F64(t.TP)}};
             j.update(Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]));
             pk.push_back(std::move(j));
         }
@@ -201,7 +201,7 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
                      {"przesla", std::move(pe)}};
     }
 
-    const Json wynik = {{"przesla", std::move(przesla)}, {"kombinacje", std::move(kombinacje)},
-                        {"obwiednie", std::move(obwiednie)}};
+    const Json wynik = {
+        {"przesla", std::move(przesla)}, {"kombinacje", std::move(kombinacje)}, {"obwiednie", std::move(obwiednie)}};
     return wynik.dump(1) + "\n";
 }

@@ -133,8 +133,9 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
         return p;
     }
     if (pliki.size() != 2)
-        return blad(tryb == "--pdf" ? "Opcja --pdf wymaga dwóch argumentów: pliku PDF i pliku zadania."
-                                    : "Opcja --png wymaga pliku PNG i pliku zadania, a ewentualnie --rozmiar SZERxWYS.");
+        return blad(tryb == "--pdf"
+                        ? "Opcja --pdf wymaga dwóch argumentów: pliku PDF i pliku zadania."
+                        : "Opcja --png wymaga pliku PNG i pliku zadania, a ewentualnie --rozmiar SZERxWYS.");
     p.Rodzaj = tryb == "--pdf" ? R::Pdf : R::Png;
     p.Wyjscie = pliki[0];
     p.Plik = pliki[1];
@@ -173,7 +174,8 @@ std::string WyjscieNieJestRysunkiem(const std::string& wyjscie)
     const std::string_view p(poczatek, size_t(plik.gcount()));
     if (p.starts_with("%PDF-") || p == "\x89PNG\r\n\x1a\n")
         return {};
-    return "Plik wyniku " + wyjscie + " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "
+    return "Plik wyniku " + wyjscie +
+           " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "
            "nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.";
 }
 
@@ -236,8 +238,7 @@ int WypiszNaWyjscie(std::string_view tekst, bool wyjscieZamkniete, std::ostream&
     return 1;
 }
 
-int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,
-                    std::ostream& bledy)
+int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out, std::ostream& bledy)
 {
     TDaneZadania zad;
     NowyTemat(zad);

@@ -17,8 +17,8 @@ struct TPolecenie {
     std::string Wyjscie; // the PDF or PNG to write
     int Szerokosc = 1600;
     int Wysokosc = 1000;
-    float SkalaX = 0;    // --skala: the horizontal scale denominator; 0 keeps the task's
-    std::string Blad;    // what is wrong with the arguments (TRodzaj::Blad)
+    float SkalaX = 0; // --skala: the horizontal scale denominator; 0 keeps the task's
+    std::string Blad; // what is wrong with the arguments (TRodzaj::Blad)
 };
 
 // Options come in any order; the file names keep theirs (output before input).
@@ -45,8 +45,7 @@ extern const char* const TekstPomocy;
 bool WczytajIPrzelicz(const std::string& plik, TDaneZadania& zad, TWyniki& wyn, std::ostream& bledy);
 
 // --wyniki and --json: the exit code of the program.
-int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out,
-                    std::ostream& bledy);
+int WykonajTekstowe(const TPolecenie& polecenie, const TRegionalne& regionalne, std::ostream& out, std::ostream& bledy);
 
 // Standard input, output and error that were closed when the program started
 // are opened on /dev/null, so that no file the program opens takes their

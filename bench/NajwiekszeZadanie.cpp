@@ -18,7 +18,7 @@ void NajwiekszeZadanie(TDaneZadania& zad)
     for (int32_t i = 0; i < 100; ++i) {
         const int32_t przeslo = i % 12;
         const int32_t grupa = i % 10;
-        const float a = 0.25f * float(1 + (i * 37) % 99);  // 0.25 … 24.75 m, on the centimetre grid
+        const float a = 0.25f * float(1 + (i * 37) % 99);    // 0.25 … 24.75 m, on the centimetre grid
         const float x1 = 0.01f * float(50 + (i * 13) % 150); // 0.5 … 2.0 m
         const float x2 = 25.0f - 0.01f * float(20 + (i * 29) % 180);
         DodajSile(zad, przeslo, a, 5.0f + float(i % 17), grupa);

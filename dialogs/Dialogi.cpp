@@ -20,29 +20,29 @@
 
 TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& komunikaty, char separator,
                    std::function<void()> przerysuj, QWidget& rodzic)
-    : zad_(zad), lista_(std::make_unique<TListaGrup>()),
-      geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, &rodzic)),
-      tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, &rodzic)),
-      ustawienia_(new TUstawienia(zad, komunikaty, separator, &rodzic)),
-      sila_(new TDodajSile(zad, *lista_, komunikaty, separator, &rodzic)),
-      moment_(new TDodajMoment(zad, *lista_, komunikaty, separator, &rodzic)),
-      liniowe_(new TDodajLiniowe(zad, *lista_, komunikaty, separator, &rodzic)),
-      trojkat_(new TDodajTroj(zad, *lista_, komunikaty, separator, &rodzic)),
-      listaSil_(new TEdytowanieSil(zad, *sila_, komunikaty, separator, &rodzic)),
-      listaLiniowych_(new TEdytowanieLiniowe(zad, *liniowe_, komunikaty, separator, &rodzic)),
-      listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, &rodzic)),
-      listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, &rodzic))
+    : zad_(zad)
+    , lista_(std::make_unique<TListaGrup>())
+    , geometria_(new TGeometria(zad, wyn, widok, komunikaty, separator, &rodzic))
+    , tabela_(new TTabelaWariantow(zad, wyn, widok, *lista_, komunikaty, separator, &rodzic))
+    , ustawienia_(new TUstawienia(zad, komunikaty, separator, &rodzic))
+    , sila_(new TDodajSile(zad, *lista_, komunikaty, separator, &rodzic))
+    , moment_(new TDodajMoment(zad, *lista_, komunikaty, separator, &rodzic))
+    , liniowe_(new TDodajLiniowe(zad, *lista_, komunikaty, separator, &rodzic))
+    , trojkat_(new TDodajTroj(zad, *lista_, komunikaty, separator, &rodzic))
+    , listaSil_(new TEdytowanieSil(zad, *sila_, komunikaty, separator, &rodzic))
+    , listaLiniowych_(new TEdytowanieLiniowe(zad, *liniowe_, komunikaty, separator, &rodzic))
+    , listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, &rodzic))
+    , listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, &rodzic))
 {
-    for (QDialog* d : {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_),
-                       static_cast<QDialog*>(ustawienia_)})
+    for (QDialog* d :
+         {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_), static_cast<QDialog*>(ustawienia_)})
         QObject::connect(d, &QDialog::finished, d, [przerysuj] {
             if (przerysuj)
                 przerysuj();
         });
-    for (TEdytowanieObciazen* l : {static_cast<TEdytowanieObciazen*>(listaSil_),
-                                   static_cast<TEdytowanieObciazen*>(listaLiniowych_),
-                                   static_cast<TEdytowanieObciazen*>(listaMomentow_),
-                                   static_cast<TEdytowanieObciazen*>(listaTrojkatow_)}) {
+    for (TEdytowanieObciazen* l :
+         {static_cast<TEdytowanieObciazen*>(listaSil_), static_cast<TEdytowanieObciazen*>(listaLiniowych_),
+          static_cast<TEdytowanieObciazen*>(listaMomentow_), static_cast<TEdytowanieObciazen*>(listaTrojkatow_)}) {
         l->Przerysuj = przerysuj;
         QObject::connect(l, &QDialog::finished, l, [this] {
             if (ListaZamknieta)

@@ -4,5 +4,6 @@
 
 class TDodajLiniowe : public TDodajObciazenie {
 public:
-    TDodajLiniowe(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator, QWidget* rodzic = nullptr);
+    TDodajLiniowe(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator,
+                  QWidget* rodzic = nullptr);
 };

@@ -4,5 +4,6 @@
 
 class TDodajMoment : public TDodajObciazenie {
 public:
-    TDodajMoment(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator, QWidget* rodzic = nullptr);
+    TDodajMoment(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator,
+                 QWidget* rodzic = nullptr);
 };

@@ -44,7 +44,12 @@ QScrollBar* Suwak(QWidget* rodzic, const char* nazwa, int min, int max)
 
 TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad, TListaGrup& lista,
                                    IKomunikaty& komunikaty, char separator, QWidget* rodzic)
-    : QDialog(rodzic), opis_(opis), zad_(zad), lista_(lista), komunikaty_(komunikaty), separator_(separator)
+    : QDialog(rodzic)
+    , opis_(opis)
+    , zad_(zad)
+    , lista_(lista)
+    , komunikaty_(komunikaty)
+    , separator_(separator)
 {
     setObjectName(QString::fromLatin1(opis.Nazwa));
     setWindowTitle(ZUtf8(opis.Tytul));
@@ -73,20 +78,21 @@ TDodajObciazenie::TDodajObciazenie(const TOpisDodawania& opis, TDaneZadania& zad
         SBWartosc[k] = Suwak(this, k == 0 ? "SBSilawart" : "SBSilaWart2", opis.MinWartosci, 100);
         siatka->addWidget(SBWartosc[k], w, 0);
         siatka->addWidget(EWartosc[k], w, 1);
-        siatka->addWidget(Etykieta(this, k == 0 ? "StaticText1" : "StaticText7", ZUtf8(opis.EtykietyWartosci[k])), w++, 2);
+        siatka->addWidget(Etykieta(this, k == 0 ? "StaticText1" : "StaticText7", ZUtf8(opis.EtykietyWartosci[k])), w++,
+                          2);
         connect(SBWartosc[k], &QScrollBar::valueChanged, this, [this, k] { SBWartoscChange(k); });
         if (opis.PodgladPrzyPisaniu)
             connect(EWartosc[k], &QLineEdit::textChanged, this, [this] { RysujPodglad(); });
     }
     for (int k = 0; k < IloscPolozen(); ++k) {
-        EPolozenie[k] = Kontrolki::Edycja(this, punktowe ? "Polozenie" : (k == 0 ? "pol_pocz" : "pol_konc"), zero, wzor);
+        EPolozenie[k] =
+            Kontrolki::Edycja(this, punktowe ? "Polozenie" : (k == 0 ? "pol_pocz" : "pol_konc"), zero, wzor);
         SBPolozenie[k] = Suwak(this, punktowe ? "SBPolozenie" : (k == 0 ? "SBPolozenie1" : "SBPolozenie2"), 0, 0);
         siatka->addWidget(SBPolozenie[k], w, 0);
         siatka->addWidget(EPolozenie[k], w, 1);
-        siatka->addWidget(
-            Etykieta(this, punktowe ? "StaticText2" : (k == 0 ? "StaticText4" : "StaticText2"),
-                     ZUtf8(opis.EtykietyPolozenia[k])),
-            w++, 2);
+        siatka->addWidget(Etykieta(this, punktowe ? "StaticText2" : (k == 0 ? "StaticText4" : "StaticText2"),
+                                   ZUtf8(opis.EtykietyPolozenia[k])),
+                          w++, 2);
         auto* presety = new QHBoxLayout;
         for (int b = 0; b < 5; ++b) {
             const std::string nazwa = "Button" + std::to_string(k * 5 + b + 1);
@@ -180,7 +186,8 @@ void TDodajObciazenie::Przygotuj()
 {
     SBPrzeslo->setMaximum(std::max(zad_.IloscPrzesel - 1, 0));
     LNrPrzesla->setText(QString::number(SBPrzeslo->value() + 1));
-    LMaxLPrzesla->setText(QString::fromStdString(FormatujMaska(DlugoscPrzesla(), Maska::DlugoscPrzesla, separator_) + ")"));
+    LMaxLPrzesla->setText(
+        QString::fromStdString(FormatujMaska(DlugoscPrzesla(), Maska::DlugoscPrzesla, separator_) + ")"));
     UstawZakresyPolozen();
     if (IloscPolozen() == 2)
         SBPolozenie[1]->setValue(SBPolozenie[1]->maximum());
@@ -210,7 +217,8 @@ void TDodajObciazenie::PrzygotujZmiane(const TPolaObciazenia& pola)
         CzytajLiczbeNormalizujac(*wartosci[k], separator_, v);
         SBWartosc[k]->setValue(int(std::trunc(v)));
     }
-    const float L = pola.Przeslo >= 0 && pola.Przeslo < int32_t(zad_.Przesla.size()) ? zad_.Przesla[size_t(pola.Przeslo)].L : 0;
+    const float L =
+        pola.Przeslo >= 0 && pola.Przeslo < int32_t(zad_.Przesla.size()) ? zad_.Przesla[size_t(pola.Przeslo)].L : 0;
     for (int k = 0; k < IloscPolozen(); ++k) {
         double x = 0;
         CzytajLiczbeNormalizujac(*polozenia[k], separator_, x);
@@ -227,7 +235,8 @@ void TDodajObciazenie::Pokaz()
 void TDodajObciazenie::SBPrzesloChange()
 {
     LNrPrzesla->setText(QString::number(SBPrzeslo->value() + 1));
-    LMaxLPrzesla->setText(QString::fromStdString(FormatujMaska(DlugoscPrzesla(), Maska::DlugoscPrzesla, separator_) + ")"));
+    LMaxLPrzesla->setText(
+        QString::fromStdString(FormatujMaska(DlugoscPrzesla(), Maska::DlugoscPrzesla, separator_) + ")"));
     UstawZakresyPolozen();
     if (IloscPolozen() == 2)
         SBPolozenie[1]->setValue(SBPolozenie[1]->maximum());

@@ -22,9 +22,9 @@ class TListaGrup;
 // What one member of the family does otherwise.
 struct TOpisDodawania {
     TRodzajObciazenia Rodzaj;
-    const char* Nazwa;  // the form's object name
+    const char* Nazwa; // the form's object name
     const char* Tytul;
-    int MinWartosci;    // the value scroll bars run from here to 100
+    int MinWartosci; // the value scroll bars run from here to 100
     const char* EtykietyWartosci[2];
     const char* EtykietyPolozenia[2];
     const char* EtykietaGrupy;
@@ -66,9 +66,9 @@ public:
     QScrollBar* SBPrzeslo;
     QLabel* LNrPrzesla;
     QLabel* LMaxLPrzesla;
-    QLineEdit* EWartosc[2] = {};  // Wartosc, or Wr_pocz and Wr_konc
-    QScrollBar* SBWartosc[2] = {}; // SBSilawart, SBSilaWart2
-    QLineEdit* EPolozenie[2] = {}; // Polozenie, or pol_pocz and pol_konc
+    QLineEdit* EWartosc[2] = {};     // Wartosc, or Wr_pocz and Wr_konc
+    QScrollBar* SBWartosc[2] = {};   // SBSilawart, SBSilaWart2
+    QLineEdit* EPolozenie[2] = {};   // Polozenie, or pol_pocz and pol_konc
     QScrollBar* SBPolozenie[2] = {}; // SBPolozenie, or SBPolozenie1 and SBPolozenie2
     QComboBox* CB_Grupy;
     QPushButton* Wprowadz;

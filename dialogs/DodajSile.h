@@ -4,5 +4,6 @@
 
 class TDodajSile : public TDodajObciazenie {
 public:
-    TDodajSile(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator, QWidget* rodzic = nullptr);
+    TDodajSile(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator,
+               QWidget* rodzic = nullptr);
 };

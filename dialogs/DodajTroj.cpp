@@ -2,12 +2,20 @@
 
 namespace {
 
-const TOpisDodawania Roznice{TRodzajObciazenia::Trojkat, "DodajTroj", "Dodawanie trapez", 0,
+const TOpisDodawania Roznice{
+    TRodzajObciazenia::Trojkat,
+    "DodajTroj",
+    "Dodawanie trapez",
+    0,
     {"[kN]    ................  Wartość początkowa.", "Wartość końcowa   ................  [kN]"},
     {"[m]    ......  Położenie początek.", "Położenie koniec  ............ [m]. "},
     "....................................  Grupa.",
-    /*ZamykaPoZmianie*/ true, /*PodgladPrzyPisaniu*/ false, /*PodgladPrzyGrupie*/ false, /*ZnacznikPrzyPrzewijaniu*/ true,
-    /*ZnacznikPrzyOtwarciu*/ false, {.Glowne = 0.5, .Drugie = 0.5}};
+    /*ZamykaPoZmianie*/ true,
+    /*PodgladPrzyPisaniu*/ false,
+    /*PodgladPrzyGrupie*/ false,
+    /*ZnacznikPrzyPrzewijaniu*/ true,
+    /*ZnacznikPrzyOtwarciu*/ false,
+    {.Glowne = 0.5, .Drugie = 0.5}};
 
 } // namespace
 

@@ -4,5 +4,6 @@
 
 class TDodajTroj : public TDodajObciazenie {
 public:
-    TDodajTroj(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator, QWidget* rodzic = nullptr);
+    TDodajTroj(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, char separator,
+               QWidget* rodzic = nullptr);
 };

@@ -11,7 +11,9 @@
 #include <QPushButton>
 
 TDodajWariant::TDodajWariant(TDaneZadania& zad, IKomunikaty& komunikaty, QWidget* rodzic)
-    : QDialog(rodzic), zad_(zad), komunikaty_(komunikaty)
+    : QDialog(rodzic)
+    , zad_(zad)
+    , komunikaty_(komunikaty)
 {
     setObjectName(QStringLiteral("DodajWariant"));
     setWindowTitle(QStringLiteral("Dodaj wariant obciążenia"));

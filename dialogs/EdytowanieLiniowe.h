@@ -5,5 +5,5 @@
 class TEdytowanieLiniowe : public TEdytowanieObciazen {
 public:
     TEdytowanieLiniowe(TDaneZadania& zad, TDodajObciazenie& wpis, IKomunikaty& komunikaty, char separator,
-            QWidget* rodzic = nullptr);
+                       QWidget* rodzic = nullptr);
 };

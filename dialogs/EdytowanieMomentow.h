@@ -5,5 +5,5 @@
 class TEdytowanieMomentow : public TEdytowanieObciazen {
 public:
     TEdytowanieMomentow(TDaneZadania& zad, TDodajObciazenie& wpis, IKomunikaty& komunikaty, char separator,
-            QWidget* rodzic = nullptr);
+                        QWidget* rodzic = nullptr);
 };

@@ -28,7 +28,12 @@ QTableWidgetItem* Komorka(const std::string& tekst)
 
 TEdytowanieObciazen::TEdytowanieObciazen(const TOpisListy& opis, TDaneZadania& zad, TDodajObciazenie& wpis,
                                          IKomunikaty& komunikaty, char separator, QWidget* rodzic)
-    : QDialog(rodzic), opis_(opis), zad_(zad), wpis_(wpis), komunikaty_(komunikaty), separator_(separator)
+    : QDialog(rodzic)
+    , opis_(opis)
+    , zad_(zad)
+    , wpis_(wpis)
+    , komunikaty_(komunikaty)
+    , separator_(separator)
 {
     setObjectName(QString::fromLatin1(opis.Nazwa));
     setWindowTitle(QString::fromUtf8(opis.Tytul));

@@ -5,5 +5,5 @@
 class TEdytowanieSil : public TEdytowanieObciazen {
 public:
     TEdytowanieSil(TDaneZadania& zad, TDodajObciazenie& wpis, IKomunikaty& komunikaty, char separator,
-            QWidget* rodzic = nullptr);
+                   QWidget* rodzic = nullptr);
 };

@@ -5,5 +5,5 @@
 class TEdytowanieTrojkat : public TEdytowanieObciazen {
 public:
     TEdytowanieTrojkat(TDaneZadania& zad, TDodajObciazenie& wpis, IKomunikaty& komunikaty, char separator,
-            QWidget* rodzic = nullptr);
+                       QWidget* rodzic = nullptr);
 };

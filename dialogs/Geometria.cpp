@@ -28,7 +28,12 @@ constexpr int NajszerszaKolumna = 96;
 
 TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKomunikaty& komunikaty, char separator,
                        QWidget* rodzic)
-    : QDialog(rodzic), zad_(zad), wyn_(wyn), widok_(widok), komunikaty_(komunikaty), separator_(separator)
+    : QDialog(rodzic)
+    , zad_(zad)
+    , wyn_(wyn)
+    , widok_(widok)
+    , komunikaty_(komunikaty)
+    , separator_(separator)
 {
     setObjectName(QStringLiteral("Geometria"));
     setWindowTitle(QStringLiteral("Geometria"));
@@ -130,9 +135,9 @@ void TGeometria::WpiszZPliku(const TWidokiZPliku& widoki)
     if (n >= 1) {
         UstawIloscPrzesel(n);
         for (int i = 0; i < n; ++i)
-            Siatka::UstawTekst(SGRozpietosci, i + 1, 1,
-                               QString::fromStdString(FormatujMaska(widoki.DlugosciPrzesel[size_t(i)], Maska::Wartosc,
-                                                                    separator_)));
+            Siatka::UstawTekst(
+                SGRozpietosci, i + 1, 1,
+                QString::fromStdString(FormatujMaska(widoki.DlugosciPrzesel[size_t(i)], Maska::Wartosc, separator_)));
     }
     CB_LewaPrzegub->setChecked(widoki.LewyPrzegub);
     CB_PrawaPrzegub->setChecked(widoki.PrawyPrzegub);

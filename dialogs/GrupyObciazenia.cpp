@@ -31,7 +31,11 @@ std::optional<int32_t> KolorQt(int32_t obecny, QWidget* rodzic)
 } // namespace
 
 TGrupyObciazenia::TGrupyObciazenia(TDaneZadania& zad, TListaGrup& lista, IKomunikaty& komunikaty, QWidget* rodzic)
-    : QDialog(rodzic), CD_Kolorek(KolorQt), zad_(zad), lista_(lista), komunikaty_(komunikaty)
+    : QDialog(rodzic)
+    , CD_Kolorek(KolorQt)
+    , zad_(zad)
+    , lista_(lista)
+    , komunikaty_(komunikaty)
 {
     setObjectName(QStringLiteral("GrupyObciazenia"));
     setWindowTitle(QStringLiteral("Grupy obciażeń"));
@@ -86,8 +90,8 @@ void TGrupyObciazenia::Pokaz()
 void TGrupyObciazenia::UstawKolor(int32_t kolor)
 {
     kolor_ = kolor;
-    kolorek->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid palette(dark);")
-                               .arg(NaQColor(kolor).name()));
+    kolorek->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid palette(dark);").arg(NaQColor(kolor).name()));
 }
 
 void TGrupyObciazenia::kolorekClick()

@@ -43,9 +43,7 @@ QHBoxLayout* Rownanie(std::initializer_list<QWidget*> elementy)
 
 } // namespace
 
-TMacierz::TMacierz(const TKompozycja& k, QWidget* rodzic)
-    : QDialog(rodzic)
-    , k_(k)
+TMacierz::TMacierz(const TKompozycja& k, QWidget* rodzic) : QDialog(rodzic), k_(k)
 {
     setObjectName("Macierz");
     setWindowTitle("Macierz");
@@ -121,9 +119,13 @@ void TMacierz::UstawRozmiar(int n)
     const int h = WysokoscWiersza(n);
     for (QTableWidget* s : {SG_Mac_A, SG_Mac_A1}) {
         const bool edytowalna = s == SG_Mac_A;
-        SiatkaWynikow::Ustaw(s, {.Kolumny = n + 1, .Wiersze = n + 1, .StaleKolumny = 1,
-                                 .SzerokoscKolumny = SzerokoscMacierzy, .WysokoscWiersza = h,
-                                 .Edytowalna = edytowalna, .Szara = !edytowalna});
+        SiatkaWynikow::Ustaw(s, {.Kolumny = n + 1,
+                                 .Wiersze = n + 1,
+                                 .StaleKolumny = 1,
+                                 .SzerokoscKolumny = SzerokoscMacierzy,
+                                 .WysokoscWiersza = h,
+                                 .Edytowalna = edytowalna,
+                                 .Szara = !edytowalna});
         Siatka::UstawTekst(s, 0, 0, "nr w\\k");
         for (int i = 1; i <= n; ++i) {
             Siatka::UstawTekst(s, i, 0, QString::number(i));
@@ -132,8 +134,12 @@ void TMacierz::UstawRozmiar(int n)
     }
     for (QTableWidget* s : {SG_X, SG_P, SG_X2, SG_P2}) {
         const bool edytowalna = s == SG_P;
-        SiatkaWynikow::Ustaw(s, {.Kolumny = 1, .Wiersze = n + 1, .SzerokoscKolumny = SzerokoscWektora,
-                                 .WysokoscWiersza = h, .Edytowalna = edytowalna, .Szara = !edytowalna,
+        SiatkaWynikow::Ustaw(s, {.Kolumny = 1,
+                                 .Wiersze = n + 1,
+                                 .SzerokoscKolumny = SzerokoscWektora,
+                                 .WysokoscWiersza = h,
+                                 .Edytowalna = edytowalna,
+                                 .Szara = !edytowalna,
                                  .Pogrubiona = s == SG_X || s == SG_X2});
     }
 }

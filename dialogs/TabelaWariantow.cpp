@@ -36,7 +36,12 @@ QString Naglowek(int numer, const std::string& nazwaCp1250)
 
 TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, TListaGrup& lista,
                                    IKomunikaty& komunikaty, char separator, QWidget* rodzic)
-    : QDialog(rodzic), zad_(zad), wyn_(wyn), widok_(widok), komunikaty_(komunikaty), separator_(separator)
+    : QDialog(rodzic)
+    , zad_(zad)
+    , wyn_(wyn)
+    , widok_(widok)
+    , komunikaty_(komunikaty)
+    , separator_(separator)
 {
     setObjectName(QStringLiteral("TabelaWariantow"));
     setWindowTitle(QStringLiteral("Tabela wariantów"));
@@ -156,9 +161,9 @@ void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
     OdbudujKolumny();
     for (size_t c = 0; c < widoki.Wspolczynniki.size(); ++c)
         for (size_t j = 0; j < widoki.Wspolczynniki[c].size(); ++j)
-            Siatka::UstawTekst(Tabela, int(c) + 1, int(j) + 1,
-                               QString::fromStdString(FormatujMaska(widoki.Wspolczynniki[c][j], Maska::Wspolczynnik,
-                                                                    separator_)));
+            Siatka::UstawTekst(
+                Tabela, int(c) + 1, int(j) + 1,
+                QString::fromStdString(FormatujMaska(widoki.Wspolczynniki[c][j], Maska::Wspolczynnik, separator_)));
 }
 
 void TTabelaWariantow::Pokaz()

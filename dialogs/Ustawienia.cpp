@@ -21,8 +21,9 @@
 namespace {
 
 constexpr std::array<const char*, PoleUstawien::Ilosc> NazwyEdycji{
-    "PSchem_Xo", "Pschem_Yo", "Schem_Xo", "Schem_Yo", "Reakc_Xo", "Reakc_Yo", "Poprz_Xo", "Poprz_Yo", "Momen_Xo",
-    "Momen_Yo", "E_HPoprz", "E_HMomen", "E_HRozCz", "E_WRozCz", "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
+    "PSchem_Xo", "Pschem_Yo", "Schem_Xo",   "Schem_Yo",    "Reakc_Xo",  "Reakc_Yo",
+    "Poprz_Xo",  "Poprz_Yo",  "Momen_Xo",   "Momen_Yo",    "E_HPoprz",  "E_HMomen",
+    "E_HRozCz",  "E_WRozCz",  "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
 static_assert(std::tuple_size_v<decltype(TUstawienia::Edycje)> == PoleUstawien::Ilosc);
 
 QCheckBox* Pole(QWidget* rodzic, const char* nazwa, const QString& tekst, bool zaznaczone)
@@ -44,7 +45,10 @@ QRadioButton* Wybor(QWidget* rodzic, const char* nazwa, const QString& tekst, bo
 } // namespace
 
 TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separator, QWidget* rodzic)
-    : QDialog(rodzic), zad_(zad), komunikaty_(komunikaty), separator_(separator)
+    : QDialog(rodzic)
+    , zad_(zad)
+    , komunikaty_(komunikaty)
+    , separator_(separator)
 {
     setObjectName(QStringLiteral("Ustawienia"));
     setWindowTitle(QStringLiteral("Ustawienia"));
@@ -52,11 +56,12 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     using namespace PoleUstawien;
 
     const QString wzor = QStringLiteral("0000,00");
-    const std::array<const char*, Ilosc> poczatkowe{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                                                    "0.3", "0.25", "1.0", "1.00", "21", "28"};
+    const std::array<const char*, Ilosc> poczatkowe{"0", "0", "0", "0",   "0",    "0",   "0",    "0",  "0",
+                                                    "0", "0", "0", "0.3", "0.25", "1.0", "1.00", "21", "28"};
     for (int p = 0; p < Ilosc; ++p)
-        Edycje[size_t(p)] = Edycja(this, NazwyEdycji[size_t(p)],
-                                   QString::fromStdString(NormalizujSeparator(poczatkowe[size_t(p)], separator_)), wzor);
+        Edycje[size_t(p)] =
+            Edycja(this, NazwyEdycji[size_t(p)],
+                   QString::fromStdString(NormalizujSeparator(poczatkowe[size_t(p)], separator_)), wzor);
 
     // Opcje rysunków
     auto* opcje = new QGroupBox(QStringLiteral("Opcje rysunków"), this);
@@ -69,7 +74,8 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     CB_SkalaX->setCurrentIndex(1);
     CB_kratka = Pole(opcje, "CB_kratka", QStringLiteral(" ....................................Rysuj kratkę"), false);
     CB_SISchem = Pole(opcje, "CB_SISchem", QStringLiteral(" ....................................Pisz jednostki"), true);
-    CB_Kombinacje = Pole(opcje, "CB_Kombinacje", QStringLiteral(".............................. Opisz kombinacje"), true);
+    CB_Kombinacje =
+        Pole(opcje, "CB_Kombinacje", QStringLiteral(".............................. Opisz kombinacje"), true);
     CB_RozbijSilyGrupy =
         Pole(opcje, "CB_RozbijSilyGrupy", QStringLiteral(".......................... Rozbij siły wg grupy"), false);
     SB_WspGrubosci = new QScrollBar(Qt::Horizontal, opcje);
@@ -85,12 +91,15 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     auto* o = new QGridLayout(opcje);
     int w = 0;
     o->addWidget(CB_SkalaX, w, 0);
-    o->addWidget(Etykieta(opcje, "StaticTextSkala", QStringLiteral("..........................Skala pozioma")), w++, 1, 1, 2);
+    o->addWidget(Etykieta(opcje, "StaticTextSkala", QStringLiteral("..........................Skala pozioma")), w++, 1,
+                 1, 2);
     o->addWidget(CB_kratka, w++, 0, 1, 3);
     o->addWidget(Edycje[E_HRozCz], w, 0);
-    o->addWidget(Etykieta(opcje, "StaticTextHRozCz", QStringLiteral("[cm] ................Rozmiar czcionki")), w++, 1, 1, 2);
+    o->addWidget(Etykieta(opcje, "StaticTextHRozCz", QStringLiteral("[cm] ................Rozmiar czcionki")), w++, 1,
+                 1, 2);
     o->addWidget(Edycje[E_WRozCz], w, 0);
-    o->addWidget(Etykieta(opcje, "StaticTextWRozCz", QStringLiteral("...........Wsp szerokości czcionki")), w++, 1, 1, 2);
+    o->addWidget(Etykieta(opcje, "StaticTextWRozCz", QStringLiteral("...........Wsp szerokości czcionki")), w++, 1, 1,
+                 2);
     o->addWidget(CB_SISchem, w++, 0, 1, 3);
     o->addWidget(CB_Kombinacje, w++, 0, 1, 3);
     o->addWidget(CB_RozbijSilyGrupy, w++, 0, 1, 3);
@@ -232,8 +241,8 @@ void TUstawienia::CB_SkalaXChange()
 
 void TUstawienia::SB_WspGrubosciChange()
 {
-    L_GWspGR->setText(QString::fromStdString(
-        FormatujMaska(WspolczynnikGrubosci(SB_WspGrubosci->value()), Maska::Wsp, separator_)));
+    L_GWspGR->setText(
+        QString::fromStdString(FormatujMaska(WspolczynnikGrubosci(SB_WspGrubosci->value()), Maska::Wsp, separator_)));
 }
 
 void TUstawienia::RB_ArkuszDrukClick()

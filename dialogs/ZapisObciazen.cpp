@@ -93,7 +93,8 @@ TOdczyt CzytajPunktowe(R rodzaj, TPolaObciazenia& pola, float L, char sep)
         pola.Polozenie1 = FormatujStale(o.X1, 2, 12, sep);
         CzytajLiczbe(pola.Polozenie1, sep, o.X1);
         if (o.X1 < 0)
-            o.Blad(sila ? "Położenie siły musi mieć wartość dodatnią!" : "Położenie momentu musi mieć wartość dodatnią!");
+            o.Blad(sila ? "Położenie siły musi mieć wartość dodatnią!"
+                        : "Położenie momentu musi mieć wartość dodatnią!");
         if (L < o.X1)
             o.Blad(sila ? "Położenie siły musi mieć wartość nie większą niż długość belki!"
                         : "Położenie momentu musi mieć wartość nie większą niż długość belki!");
@@ -303,7 +304,8 @@ std::vector<std::vector<std::string>> WierszeListy(const TDaneZadania& zad, TRod
 std::optional<TPolaObciazenia> PolaDoZmiany(const TDaneZadania& zad, TRodzajObciazenia rodzaj, int32_t i, char sep)
 {
     // The four tables are of one size.
-    static_assert(TDaneZadania::MaxSil == TDaneZadania::MaxMomentow && TDaneZadania::MaxSil == TDaneZadania::MaxLiniowych &&
+    static_assert(TDaneZadania::MaxSil == TDaneZadania::MaxMomentow &&
+                  TDaneZadania::MaxSil == TDaneZadania::MaxLiniowych &&
                   TDaneZadania::MaxSil == TDaneZadania::MaxTrojkatow);
     if (i < 0 || i >= TDaneZadania::MaxSil)
         return std::nullopt;
@@ -356,12 +358,12 @@ bool UsunObciazenie(TDaneZadania& zad, TRodzajObciazenia rodzaj, int32_t i, IKom
         pytanie = "Potwierdź usuwanie momentu " + p->Wartosc1 + "[kN]; położenie " + p->Polozenie1 + "[m]";
         break;
     case R::Liniowe:
-        pytanie = "Potwierdź usuwanie obciążenia " + p->Wartosc1 + "[kN]; poł. " + p->Polozenie1 + "-" +
-                  p->Polozenie2 + "[m]";
+        pytanie = "Potwierdź usuwanie obciążenia " + p->Wartosc1 + "[kN]; poł. " + p->Polozenie1 + "-" + p->Polozenie2 +
+                  "[m]";
         break;
     case R::Trojkat:
-        pytanie = "Potwierdź usuwanie obciążenia " + p->Wartosc1 + " - " + p->Wartosc2 + "[kN]; poł. " +
-                  p->Polozenie1 + "-" + p->Polozenie2 + "[m]";
+        pytanie = "Potwierdź usuwanie obciążenia " + p->Wartosc1 + " - " + p->Wartosc2 + "[kN]; poł. " + p->Polozenie1 +
+                  "-" + p->Polozenie2 + "[m]";
         break;
     }
     if (!komunikaty.Pytanie(pytanie))

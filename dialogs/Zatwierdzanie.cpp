@@ -230,23 +230,40 @@ float TNastawy::*PoleNastaw(int pole)
 {
     using namespace PoleUstawien;
     switch (pole) {
-    case PSchem_Xo: return &TNastawy::SchematyPretowX;
-    case Pschem_Yo: return &TNastawy::SchematyPretowY;
-    case Schem_Xo: return &TNastawy::SchematX;
-    case Schem_Yo: return &TNastawy::SchematY;
-    case Reakc_Xo: return &TNastawy::ReakcjeX;
-    case Reakc_Yo: return &TNastawy::ReakcjeY;
-    case Poprz_Xo: return &TNastawy::PoprzeczneX;
-    case Poprz_Yo: return &TNastawy::PoprzeczneY;
-    case Momen_Xo: return &TNastawy::MomentyX;
-    case Momen_Yo: return &TNastawy::MomentyY;
-    case E_HPoprz: return &TNastawy::WysokoscPoprzecznych;
-    case E_HMomen: return &TNastawy::WysokoscMomentow;
-    case E_HRozCz: return &TNastawy::WysokoscCzcionki;
-    case E_WRozCz: return &TNastawy::SzerokoscCzcionki;
-    case E_ArkuszL: return &TNastawy::ArkuszL;
-    case E_ArkuszH: return &TNastawy::ArkuszH;
-    default: return nullptr;
+    case PSchem_Xo:
+        return &TNastawy::SchematyPretowX;
+    case Pschem_Yo:
+        return &TNastawy::SchematyPretowY;
+    case Schem_Xo:
+        return &TNastawy::SchematX;
+    case Schem_Yo:
+        return &TNastawy::SchematY;
+    case Reakc_Xo:
+        return &TNastawy::ReakcjeX;
+    case Reakc_Yo:
+        return &TNastawy::ReakcjeY;
+    case Poprz_Xo:
+        return &TNastawy::PoprzeczneX;
+    case Poprz_Yo:
+        return &TNastawy::PoprzeczneY;
+    case Momen_Xo:
+        return &TNastawy::MomentyX;
+    case Momen_Yo:
+        return &TNastawy::MomentyY;
+    case E_HPoprz:
+        return &TNastawy::WysokoscPoprzecznych;
+    case E_HMomen:
+        return &TNastawy::WysokoscMomentow;
+    case E_HRozCz:
+        return &TNastawy::WysokoscCzcionki;
+    case E_WRozCz:
+        return &TNastawy::SzerokoscCzcionki;
+    case E_ArkuszL:
+        return &TNastawy::ArkuszL;
+    case E_ArkuszH:
+        return &TNastawy::ArkuszH;
+    default:
+        return nullptr;
     }
 }
 
@@ -271,7 +288,9 @@ std::optional<float> SkalaPozioma(std::string_view tekst, char separator)
 
 std::optional<float> SkalaSilUstawien(const TDaneZadania& zad, const TPolaUstawien& pola, char separator)
 {
-    const auto dlugosc = [&](int pole) { return Liczba(NormalizujSeparator(pola.Edycje[size_t(pole)], separator), separator); };
+    const auto dlugosc = [&](int pole) {
+        return Liczba(NormalizujSeparator(pola.Edycje[size_t(pole)], separator), separator);
+    };
     std::optional<float> d = 0.0f;
     if (pola.Skalowanie == TSkalowanieSil::NajwiekszaDo)
         d = dlugosc(PoleUstawien::E_HMaxSila);

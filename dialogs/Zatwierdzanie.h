@@ -61,8 +61,24 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::
 // The eighteen edits of the settings, in the order they are normalised.
 namespace PoleUstawien {
 enum : int {
-    PSchem_Xo, Pschem_Yo, Schem_Xo, Schem_Yo, Reakc_Xo, Reakc_Yo, Poprz_Xo, Poprz_Yo, Momen_Xo, Momen_Yo,
-    E_HPoprz, E_HMomen, E_HRozCz, E_WRozCz, E_HMaxSila, E_HMax100kN, E_ArkuszL, E_ArkuszH,
+    PSchem_Xo,
+    Pschem_Yo,
+    Schem_Xo,
+    Schem_Yo,
+    Reakc_Xo,
+    Reakc_Yo,
+    Poprz_Xo,
+    Poprz_Yo,
+    Momen_Xo,
+    Momen_Yo,
+    E_HPoprz,
+    E_HMomen,
+    E_HRozCz,
+    E_WRozCz,
+    E_HMaxSila,
+    E_HMax100kN,
+    E_ArkuszL,
+    E_ArkuszH,
     Ilosc
 };
 }

@@ -38,9 +38,7 @@ int SzerokoscKolumny(int iloscKombinacji)
 
 } // namespace
 
-TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidget* rodzic)
-    : QDialog(rodzic)
-    , k_(k)
+TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidget* rodzic) : QDialog(rodzic), k_(k)
 {
     setObjectName("ZestawieniePrzekrojowych");
     setWindowTitle(QString::fromUtf8("Zestawienie sił przekrojowych"));

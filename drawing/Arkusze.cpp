@@ -75,8 +75,8 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia 
     // The heading and the group names start at X: not put together where that cannot show.
     const bool widoczne = pas.TekstNaEkranie(X) || pas.NaDruku(X);
     if (widoczne) {
-        const std::string naglowek = Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " +
-                                     zad.Kombinacje[size_t(c)].Nazwa;
+        const std::string naglowek =
+            Utf8NaCp1250("KOMBINACJA OBCIĄŻEŃ  - ") + std::to_string(c + 1) + "   " + zad.Kombinacje[size_t(c)].Nazwa;
         TekstNaPasie(r, pas, na, P, {{0.6, Kolor::Czarny}, 0.4, 0.5}, naglowek);
     }
     for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
@@ -88,7 +88,9 @@ void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia 
         if (widoczne)
             TekstNaPasie(r, pas, na, {X, y}, styl, std::to_string(g + 1) + "  " + grupa.Nazwa);
         Etykieta(r, pas, na,
-                 {.P = {X + 6, y}, .Styl = styl, .Wartosc = zad.Wspolczynniki[size_t(c)][size_t(g)],
+                 {.P = {X + 6, y},
+                  .Styl = styl,
+                  .Wartosc = zad.Wspolczynniki[size_t(c)][size_t(g)],
                   .Maska = "#######0.00"});
     }
 }
@@ -172,8 +174,7 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
                                        Kolor::Czerwony);
                 WykresObwiedniSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy,
                                               Kolor::Zielony);
-                WykresObwiedniReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy,
-                                      Kolor::Zielony);
+                WykresObwiedniReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy, Kolor::Zielony);
             }
         }
     }
@@ -215,9 +216,8 @@ std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony)
         arkusz = "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
                  Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
     std::string stopka;
-    for (const std::string& pole : {k.NazwaPliku, arkusz,
-                                    "strona " + std::to_string(strona + 1) + " z " + std::to_string(strony),
-                                    k.DataWydruku})
+    for (const std::string& pole :
+         {k.NazwaPliku, arkusz, "strona " + std::to_string(strona + 1) + " z " + std::to_string(strony), k.DataWydruku})
         if (!pole.empty())
             stopka += (stopka.empty() ? "" : "  |  ") + pole;
     return stopka;

@@ -65,7 +65,7 @@ struct TStronaDruku {
 };
 
 struct TSkutekKompozycji {
-    bool Przeliczono = false;    // the analysis ran
+    bool Przeliczono = false;     // the analysis ran
     bool DaneNieZapisane = false; // the status bar shows "  Dane nie zapisane!"
 };
 

@@ -12,8 +12,8 @@ inline constexpr int32_t IloscGlifow = 256;
 
 // Exactly the layout of a record in the font file (little-endian on disk).
 struct Glif {
-    int32_t IloscKresek = 0;  // 0 or less draws nothing
-    float Przesuniecie = 0;   // pen advance after the character, font units
+    int32_t IloscKresek = 0; // 0 or less draws nothing
+    float Przesuniecie = 0;  // pen advance after the character, font units
     uint8_t X1[MaxKresek]{};
     uint8_t Y1[MaxKresek]{};
     uint8_t X2[MaxKresek]{};

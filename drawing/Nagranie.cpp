@@ -62,7 +62,9 @@ void TNagranie::Wyczysc()
 void TNagranie::Dodaj(TObszar obszar, double piksele, decltype(TElement::Dane) dane)
 {
     if (elementy_.size() % DlugoscBloku == 0)
-        bloki_.push_back({{Nieskonczonosc, Nieskonczonosc, -Nieskonczonosc, -Nieskonczonosc}, 0, elementy_.size(),
+        bloki_.push_back({{Nieskonczonosc, Nieskonczonosc, -Nieskonczonosc, -Nieskonczonosc},
+                          0,
+                          elementy_.size(),
                           elementy_.size()});
     TBlok& b = bloki_.back();
     b.Obszar = {std::min(b.Obszar.X1, obszar.X1), std::min(b.Obszar.Y1, obszar.Y1), std::max(b.Obszar.X2, obszar.X2),

@@ -63,8 +63,9 @@ public:
     explicit TPiksele(QPaintDevice& u)
     {
         auto* obraz = dynamic_cast<QImage*>(&u);
-        if (!obraz || (obraz->format() != QImage::Format_RGB32 && obraz->format() != QImage::Format_ARGB32 &&
-                       obraz->format() != QImage::Format_ARGB32_Premultiplied) ||
+        if (!obraz ||
+            (obraz->format() != QImage::Format_RGB32 && obraz->format() != QImage::Format_ARGB32 &&
+             obraz->format() != QImage::Format_ARGB32_Premultiplied) ||
             obraz->devicePixelRatio() != 1.0)
             return;
         obraz_ = obraz;

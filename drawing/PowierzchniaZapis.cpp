@@ -31,14 +31,25 @@ void TPowierzchniaZapis::Linia(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 
 void TPowierzchniaZapis::Prostokat(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::optional<TKolor> wypelnienie)
 {
-    Operacje.push_back({.Co = TOperacja::Rodzaj::Prostokat, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2,
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Prostokat,
+                        .Pioro = Biezace,
+                        .X1 = x1,
+                        .Y1 = y1,
+                        .X2 = x2,
+                        .Y2 = y2,
                         .Wypelnienie = wypelnienie});
 }
 
 void TPowierzchniaZapis::Napis(int32_t x, int32_t y, const std::string& tekst, const TStylNapisu& styl)
 {
-    Operacje.push_back({.Co = TOperacja::Rodzaj::Napis, .Pioro = Biezace, .X1 = x, .Y1 = y, .Wypelnienie = styl.Tlo,
-                        .Tekst = tekst, .KrojPisma = styl.KrojPisma, .Wysokosc = styl.Wysokosc,
+    Operacje.push_back({.Co = TOperacja::Rodzaj::Napis,
+                        .Pioro = Biezace,
+                        .X1 = x,
+                        .Y1 = y,
+                        .Wypelnienie = styl.Tlo,
+                        .Tekst = tekst,
+                        .KrojPisma = styl.KrojPisma,
+                        .Wysokosc = styl.Wysokosc,
                         .KolorTekstu = styl.Kolor});
 }
 
@@ -54,5 +65,6 @@ int32_t TPowierzchniaZapis::SzerokoscNapisu(const std::string& tekst, const TSty
 
 void TPowierzchniaZapis::ProstokatXor(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    Operacje.push_back({.Co = TOperacja::Rodzaj::ProstokatXor, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2});
+    Operacje.push_back(
+        {.Co = TOperacja::Rodzaj::ProstokatXor, .Pioro = Biezace, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2});
 }

@@ -7,13 +7,13 @@
 struct TOperacja {
     enum class Rodzaj { Pioro, Linia, Prostokat, Napis, ProstokatXor };
     Rodzaj Co = Rodzaj::Linia;
-    TPioro Pioro;             // in force when the operation ran (the new one for Rodzaj::Pioro)
-    int32_t X1 = 0, Y1 = 0;   // line ends, rectangle corners, text cell corner
+    TPioro Pioro;           // in force when the operation ran (the new one for Rodzaj::Pioro)
+    int32_t X1 = 0, Y1 = 0; // line ends, rectangle corners, text cell corner
     int32_t X2 = 0, Y2 = 0;
     std::optional<TKolor> Wypelnienie = BezWypelnienia; // of a rectangle, or a text's background
     std::string Tekst{};
     std::string KrojPisma{};
-    int32_t Wysokosc = 0;     // text height
+    int32_t Wysokosc = 0; // text height
     TKolor KolorTekstu{};
 };
 

@@ -66,7 +66,7 @@ struct TRysowanie {
     const TWidok& Widok;
     const TCzcionka& Czcionka;
     const TNastawy& Nastawy;
-    char Separator = ',';           // the user's decimal separator
+    char Separator = ','; // the user's decimal separator
     // The sheet being composed collects its value labels and titles here to
     // keep them clear of each other; nullptr draws each label where it stands.
     TUkladEtykiet* Etykiety = nullptr;

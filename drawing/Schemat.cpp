@@ -40,9 +40,7 @@ void RysujObciazenia(TRysowanie& r, const TDaneZadania& zad, TWyjscia na, TPunkt
     const double k = n.SkalaSil;
     const bool jednostki = n.PiszJednostki;
     const TPasWidoczny pas = PasWidoczny(r, na);
-    const auto kolor = [&](int32_t g) {
-        return styl == TStylObciazen::Podglad ? SzaryPodgladu : KolorGrupy(zad, g);
-    };
+    const auto kolor = [&](int32_t g) { return styl == TStylObciazen::Podglad ? SzaryPodgladu : KolorGrupy(zad, g); };
     // Each group on its own level one centimetre above the previous; a group
     // index outside the table stays on the axis.
     const auto os = [&](int32_t g) {

@@ -81,7 +81,10 @@ struct TLuk {
 
     double Px(double f, double a) const { return X + sx * f * Szer * std::cos(a); }
     double Py(double f, double a) const { return Y + sy * f * Wys * std::sin(a); }
-    void Odcinek(double f1, double a1, double f2, double a2) const { k(Px(f1, a1), Py(f1, a1), Px(f2, a2), Py(f2, a2)); }
+    void Odcinek(double f1, double a1, double f2, double a2) const
+    {
+        k(Px(f1, a1), Py(f1, a1), Px(f2, a2), Py(f2, a2));
+    }
     void Cieciwy(double f) const
     {
         for (int i = 0; i < IloscCieciw; ++i)
@@ -227,8 +230,16 @@ void ObciazenieRownomierne(TRysowanie& r, TWyjscia na, TPunktCm P, TPioroArkusza
     const double krok = n > 0 ? (X2 - X1) / double(n) : 0;
     // Every arrow as high as the row, its head at full size.
     Strzalki(r, na,
-             {.Pioro = pioro, .X1 = X1, .Y = Y, .Krok = krok, .Ostatnia = n, .H1 = Wys, .H2 = Wys, .Wieksza = Wys,
-              .Szer = rzad.Szer, .Wys = Wys});
+             {.Pioro = pioro,
+              .X1 = X1,
+              .Y = Y,
+              .Krok = krok,
+              .Ostatnia = n,
+              .H1 = Wys,
+              .H2 = Wys,
+              .Wieksza = Wys,
+              .Szer = rzad.Szer,
+              .Wys = Wys});
 }
 
 void ObciazenieTrapezowe(TRysowanie& r, TWyjscia na, TPunktCm P, TPioroArkusza pioro, const TRzadObciazenia& rzad)
@@ -242,8 +253,16 @@ void ObciazenieTrapezowe(TRysowanie& r, TWyjscia na, TPunktCm P, TPioroArkusza p
     if (n <= 0 || wieksza == 0 || !std::isfinite(wieksza))
         return;
     Strzalki(r, na,
-             {.Pioro = pioro, .X1 = X1, .Y = Y, .Krok = (X2 - X1) / double(n), .Ostatnia = n, .H1 = H1, .H2 = H2,
-              .Wieksza = wieksza, .Szer = rzad.Szer, .Wys = rzad.Wys});
+             {.Pioro = pioro,
+              .X1 = X1,
+              .Y = Y,
+              .Krok = (X2 - X1) / double(n),
+              .Ostatnia = n,
+              .H1 = H1,
+              .H2 = H2,
+              .Wieksza = wieksza,
+              .Szer = rzad.Szer,
+              .Wys = rzad.Wys});
 }
 
 void Kratka(TRysowanie& r, TWyjscia na, TPunktCm A, TPunktCm B, TPioroArkusza pioro, double Krok)

@@ -90,8 +90,7 @@ double Przesuniecie(const TSiatka& siatka, const TRamkaCm& R, TKierunek k)
         }
         return pos - a <= MaxPrzesuniecie ? pos - a : std::numeric_limits<double>::infinity();
     }
-    std::sort(przeszkody.begin(), przeszkody.end(),
-              [](const auto& u, const auto& v) { return u.second > v.second; });
+    std::sort(przeszkody.begin(), przeszkody.end(), [](const auto& u, const auto& v) { return u.second > v.second; });
     double pos = b;
     for (const auto& [p1, p2] : przeszkody) {
         if (p1 - d >= pos)

@@ -39,7 +39,7 @@ struct TEtykietaArkusza {
     TWyjscia Na;
     TPunktCm P;
     TStylTekstu Styl;
-    std::string Tekst; // code page 1250
+    std::string Tekst;            // code page 1250
     TUstep Ustep = TUstep::WGore; // of a level label
 };
 

@@ -64,8 +64,7 @@ void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm 
         TekstEtykiety(r, {ekran, druk}, P, styl, Tresc);
 }
 
-void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc,
-              double Wysokosc)
+void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc, double Wysokosc)
 {
     // No character of a system font is wider than its cell is high, 1.2 · Wysokosc.
     const double szerokosc = 1.2 * Wysokosc * double(Tresc.size());

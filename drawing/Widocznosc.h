@@ -70,8 +70,7 @@ void TekstNaPasie(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm 
                   std::string_view Tresc);
 
 // A heading (UTF-8) by Tytul, left out where it cannot reach an output.
-void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc,
-              double Wysokosc);
+void Naglowek(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm P, std::string_view Tresc, double Wysokosc);
 
 // A polyline drawn by Linia on the printer and by IEkranArkusza::Lamana on
 // the screen: on each, a point falling into the device pixel the line

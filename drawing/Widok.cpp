@@ -205,12 +205,12 @@ bool KoniecOkna(TWidok& widok, int32_t kolumna, int32_t wiersz, int32_t W, int32
 
 std::string OdczytWspolrzednych(const TWidok& widok, int32_t kolumna, int32_t wiersz, char separator)
 {
-    return "X=" + FormatujStale(widok.ZEkranuX(kolumna), 3, 12, separator) + " Y=" +
-           FormatujStale(widok.ZEkranuY(wiersz), 3, 12, separator);
+    return "X=" + FormatujStale(widok.ZEkranuX(kolumna), 3, 12, separator) +
+           " Y=" + FormatujStale(widok.ZEkranuY(wiersz), 3, 12, separator);
 }
 
-void UstawRozmiarArkusza(TWidok& widok, const std::optional<TInformacjaDrukarki>& drukarka,
-                         const TNastawy& nastawy, float skalaX, float skalaY)
+void UstawRozmiarArkusza(TWidok& widok, const std::optional<TInformacjaDrukarki>& drukarka, const TNastawy& nastawy,
+                         float skalaX, float skalaY)
 {
     // A printer that answers with no resolution or no page counts as no printer.
     if (drukarka && drukarka->DpiX > 0 && drukarka->DpiY > 0 && drukarka->SzerokoscStrony > 0 &&

@@ -16,25 +16,25 @@
 struct TNastawy;
 
 struct TWidok {
-    double SkalaWidoku = 25;     // sheet cm per 1000 screen pixels
-    double SrodekX = 0;          // world point shown at the centre of the paint surface
+    double SkalaWidoku = 25; // sheet cm per 1000 screen pixels
+    double SrodekX = 0;      // world point shown at the centre of the paint surface
     double SrodekY = 0;
-    double EkranSrodekX = 0;     // half the paint surface size, pixels
+    double EkranSrodekX = 0; // half the paint surface size, pixels
     double EkranSrodekY = 0;
     int32_t DrukDpiX = 300;
     int32_t DrukDpiY = 300;
     double DrukSkalaX = 300 / 2.54; // printer pixels per cm
     double DrukSkalaY = 300 / 2.54;
-    double ArkuszSzerokosc = 20.5;  // one sheet, cm
+    double ArkuszSzerokosc = 20.5; // one sheet, cm
     double ArkuszWysokosc = 28.5;
-    double SkalaRysunkuX = 1;    // sheet cm per metre of beam
-    double SkalaRysunkuY = 1;    // factor on the ordinates of the result diagrams
+    double SkalaRysunkuX = 1; // sheet cm per metre of beam
+    double SkalaRysunkuY = 1; // factor on the ordinates of the result diagrams
 
     bool TrybPrzesuwania = false;
     bool TrybOkna = false;
     bool Przeciaganie = false;
     bool RysowanieOkna = false;
-    int32_t PunktX = 0;          // where the button went down; PunktY is stored as H − row
+    int32_t PunktX = 0; // where the button went down; PunktY is stored as H − row
     int32_t PunktY = 0;
     double ZapSrodekX = 0;
     double ZapSrodekY = 0;
@@ -95,7 +95,7 @@ std::string OdczytWspolrzednych(const TWidok& widok, int32_t kolumna, int32_t wi
 // Sheet size and printer resolution: the printer's printable page, 20.5 ×
 // 28.5 cm at 300 dpi without a printer, the user's size when the settings
 // ask for it; and the drawing scales from the task's scale denominators.
-void UstawRozmiarArkusza(TWidok& widok, const std::optional<TInformacjaDrukarki>& drukarka,
-                         const TNastawy& nastawy, float skalaX, float skalaY);
+void UstawRozmiarArkusza(TWidok& widok, const std::optional<TInformacjaDrukarki>& drukarka, const TNastawy& nastawy,
+                         float skalaX, float skalaY);
 // When a print starts: pixels per cm of the device printed on.
 void UstawDruk(TWidok& widok, int32_t dpiX, int32_t dpiY);

@@ -106,7 +106,8 @@ bool DrukujDoPdf(TKompozycja& k, const std::string& plik, const std::string& tyt
     // Written beside its name and renamed over it when complete: a failed
     // print leaves an older file as it was, and every failure says why.
     QString powod;
-    if (ZapiszDoPliku(ZUtf8(plik), [&](QIODevice& urzadzenie) { return PiszPdf(k, urzadzenie, tytul); }, powod))
+    if (ZapiszDoPliku(
+            ZUtf8(plik), [&](QIODevice& urzadzenie) { return PiszPdf(k, urzadzenie, tytul); }, powod))
         return true;
     blad = "Nie można zapisać pliku " + plik + ": " + powod.toStdString() + ".";
     return false;

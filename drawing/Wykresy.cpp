@@ -173,8 +173,8 @@ int32_t IloscWynikow(const TDaneZadania& zad, const TWyniki& wyn)
     const int32_t N = IloscPrzeselRysunku(zad);
     if (N < 1)
         return 0;
-    int32_t n = std::clamp<int32_t>(std::min(zad.IloscKombinacji, wyn.IloscPoliczonych), 0,
-                                    TDaneZadania::MaxKombinacji);
+    int32_t n =
+        std::clamp<int32_t>(std::min(zad.IloscKombinacji, wyn.IloscPoliczonych), 0, TDaneZadania::MaxKombinacji);
     const auto obetnij = [&](const auto& tablica) {
         n = std::min<int32_t>(n, int32_t(tablica.size()));
         for (int32_t c = 0; c < n; ++c)
@@ -258,8 +258,8 @@ void WykresSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, 
     if (z.Kombinacja < 0 || z.Kombinacja >= IloscWynikow(z.Zadanie, z.Wyniki))
         return;
     const TPasWidoczny pas = PasWidoczny(r, na);
-    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5},
-             r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE", 0.5);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5}, r.Nastawy.PiszJednostki ? "SIŁY POPRZECZNE [kN]" : "SIŁY POPRZECZNE",
+             0.5);
     DlaWidocznychPrzesel(r, pas, z.Zadanie, O, Zapas, [&](int32_t i, double xs, TWyjscia przeslo) {
         const TZrodloWykresu zrodlo{z.Zadanie, z.Wyniki, z.Kombinacja, i};
         LiniaSilPoprzecznych(r, zrodlo, przeslo, {xs, O.Y}, K);

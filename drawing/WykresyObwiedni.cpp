@@ -40,14 +40,22 @@ struct TObwiednia {
 
 TObwiednia Momenty(const TRysowanie& r, const TWyniki& wyn, TKolor KMax, TKolor KMin)
 {
-    return {wyn.ObwiedniaMaxM, wyn.ObwiedniaMinM, wyn.EkstremaObwiedniM, SkalaWykresu(r.Nastawy, r.Widok, wyn, true),
-            KMax, KMin};
+    return {wyn.ObwiedniaMaxM,
+            wyn.ObwiedniaMinM,
+            wyn.EkstremaObwiedniM,
+            SkalaWykresu(r.Nastawy, r.Widok, wyn, true),
+            KMax,
+            KMin};
 }
 
 TObwiednia Tnace(const TRysowanie& r, const TWyniki& wyn, TKolor KMax, TKolor KMin)
 {
-    return {wyn.ObwiedniaMaxT, wyn.ObwiedniaMinT, wyn.EkstremaObwiedniT, SkalaWykresu(r.Nastawy, r.Widok, wyn, false),
-            KMax, KMin};
+    return {wyn.ObwiedniaMaxT,
+            wyn.ObwiedniaMinT,
+            wyn.EkstremaObwiedniT,
+            SkalaWykresu(r.Nastawy, r.Widok, wyn, false),
+            KMax,
+            KMin};
 }
 
 // The envelope tables hold every span of the task, and an analysis has produced results.
@@ -150,8 +158,7 @@ void Opis(TRysowanie& r, const TObwiednia& o, const TZrodloWykresu& z, TWyjscia 
 
 } // namespace
 
-void WykresObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax,
-                            TKolor KMin)
+void WykresObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax, TKolor KMin)
 {
     if (!SaObwiednie(z.Zadanie, z.Wyniki))
         return;
@@ -165,8 +172,7 @@ void WykresObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na,
     });
 }
 
-void LiniaObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor KMax,
-                           TKolor KMin)
+void LiniaObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor KMax, TKolor KMin)
 {
     const int32_t s = z.Przeslo;
     if (!Przeslo(z.Zadanie, z.Wyniki, s))
@@ -174,8 +180,7 @@ void LiniaObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, 
     Linie(r, Momenty(r, z.Wyniki, KMax, KMin), z, na, P, false);
 }
 
-void OpisObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax,
-                          TKolor KMin)
+void OpisObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax, TKolor KMin)
 {
     if (!Przeslo(z.Zadanie, z.Wyniki, z.Przeslo))
         return;
@@ -235,8 +240,7 @@ void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjsci
     Opis(r, Tnace(r, z.Wyniki, KMax, KMin), z, na, O, false);
 }
 
-void WykresObwiedniReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus,
-                           TKolor KInne)
+void WykresObwiedniReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus, TKolor KInne)
 {
     const TDaneZadania& zad = z.Zadanie;
     const TWyniki& wyn = z.Wyniki;
@@ -251,8 +255,8 @@ void WykresObwiedniReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, 
         return j == 0 ? ox : (double(zad.Przesla[size_t(j) - 1].X0) + zad.Przesla[size_t(j) - 1].L) * sx + ox;
     };
     const double xN = podpora(N);
-    Naglowek(r, pas, na, {ox + 1.0, oy - 2.0},
-             r.Nastawy.PiszJednostki ? "OBWIEDNIA REAKCJE [kN]" : "OBWIEDNIA REAKCJE", 0.5);
+    Naglowek(r, pas, na, {ox + 1.0, oy - 2.0}, r.Nastawy.PiszJednostki ? "OBWIEDNIA REAKCJE [kN]" : "OBWIEDNIA REAKCJE",
+             0.5);
     Linia(r, na, {ox, oy}, {xN, oy}, {PioroOsi, Kolor::Czarny});
     const auto etykieta = [&](TWyjscia gdzie, double x, double y, TKolor K, double v, TUstep ustep = TUstep::WGore) {
         Etykieta(r, pas, gdzie,

@@ -9,15 +9,12 @@
 // not hold every span of the task, or when no analysis has produced results.
 #include "drawing/Rysowanie.h"
 
-void WykresObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax,
-                            TKolor KMin);
+void WykresObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax, TKolor KMin);
 // The grey band between the two lines, the axis, the minimum and the maximum line of the span.
-void LiniaObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor KMax,
-                           TKolor KMin);
+void LiniaObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm P, TKolor KMax, TKolor KMin);
 // The largest and the smallest value of the span, placed from the diagram's
 // origin O as the sections of the whole beam are.
-void OpisObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax,
-                          TKolor KMin);
+void OpisObwiedniMomentow(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax, TKolor KMin);
 
 void WykresObwiedniSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax,
                                    TKolor KMin);
@@ -30,5 +27,4 @@ void OpisObwiedniSilPoprzecznych(TRysowanie& r, const TZrodloWykresu& z, TWyjsci
 // Per support the most negative reaction (an arrow above the beam in KInne)
 // and the largest positive one (below it in KPlus); at the extreme supports
 // the extremes of the end moments.
-void WykresObwiedniReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus,
-                           TKolor KInne);
+void WykresObwiedniReakcji(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KPlus, TKolor KInne);

@@ -19,8 +19,8 @@ constexpr double MarginesNapisu = 2000;
 struct TZnacznik {
     const TRysowanieNakladki& r;
     IPowierzchnia& p;
-    int32_t tekstX;  // where the labels start
-    TPunktCm O;      // the diagram's origin
+    int32_t tekstX; // where the labels start
+    TPunktCm O;     // the diagram's origin
 
     void Napis(double wiersz, const std::string& tekst) const
     {
@@ -48,8 +48,8 @@ TZnacznik Linia(const TRysowanieNakladki& r, IPowierzchnia& p, TPunktCm O, const
 
 } // namespace
 
-void ZnacznikiPrzekroju(const TRysowanieNakladki& r, const TDaneZadania& zad, const TWyniki& wyn,
-                        const TPokazuj& pokaz, const TSilyPrzekroju& sily)
+void ZnacznikiPrzekroju(const TRysowanieNakladki& r, const TDaneZadania& zad, const TWyniki& wyn, const TPokazuj& pokaz,
+                        const TSilyPrzekroju& sily)
 {
     IPowierzchnia& p = r.Ekran;
     const TNastawy& n = r.Nastawy;

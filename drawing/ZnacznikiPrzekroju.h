@@ -14,5 +14,5 @@ inline constexpr int32_t WysokoscNapisuZnacznika = 12;
 
 // Combination sheets get markers on the diagrams `pokaz` shows; the envelope
 // sheet, when the section has extremes, on both of its diagrams.
-void ZnacznikiPrzekroju(const TRysowanieNakladki& n, const TDaneZadania& zad, const TWyniki& wyn,
-                        const TPokazuj& pokaz, const TSilyPrzekroju& sily);
+void ZnacznikiPrzekroju(const TRysowanieNakladki& n, const TDaneZadania& zad, const TWyniki& wyn, const TPokazuj& pokaz,
+                        const TSilyPrzekroju& sily);

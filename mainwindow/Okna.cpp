@@ -27,8 +27,8 @@ int UruchomOkno(int& argc, char** argv, const std::string& plik)
     }
     const QByteArray zadana = qgetenv("QT_QPA_PLATFORM");
     if (!zadana.isEmpty() && !zadana.startsWith(QByteArray::fromStdString(platforma)))
-        std::cerr << "Platforma „" << zadana.toStdString() << "” (QT_QPA_PLATFORM) nie może wystartować; okno otwiera się na „"
-                  << platforma << "”.\n";
+        std::cerr << "Platforma „" << zadana.toStdString()
+                  << "” (QT_QPA_PLATFORM) nie może wystartować; okno otwiera się na „" << platforma << "”.\n";
     qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforma));
     QApplication aplikacja(argc, argv);
     wybor.Proba = TProbaEkranu(); // Qt is connected

@@ -290,7 +290,11 @@ void TPolecenia::ZaznaczPrzeslo(int32_t przeslo, const TPiora& piora)
     {
         TPowierzchniaQt powierzchnia(okno);
         TEkranWidoku ekran(powierzchnia, program_.Widok, program_.Czcionka);
-        TRysowanie rys{&ekran, nullptr, program_.Widok, program_.Czcionka, program_.Zadanie.Nastawy,
+        TRysowanie rys{&ekran,
+                       nullptr,
+                       program_.Widok,
+                       program_.Czcionka,
+                       program_.Zadanie.Nastawy,
                        program_.Regionalne.SeparatorDziesietny};
         ::ZnacznikPrzesla(rys, program_.Zadanie, przeslo, piora);
     }
@@ -301,7 +305,7 @@ void TPolecenia::RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obcia
 {
     TPowierzchniaQt powierzchnia(nakladka);
     const TRysowanieNakladki rys{powierzchnia, program_.Widok, program_.Zadanie.Nastawy,
-                                       program_.Regionalne.SeparatorDziesietny};
+                                 program_.Regionalne.SeparatorDziesietny};
     ::PodgladObciazenia(rys, program_.Zadanie, obciazenie);
 }
 

@@ -33,10 +33,10 @@ struct TProgram {
 struct TDialogPliku {
     enum class TRodzaj { Odczyt, Zapis, ZapisPdf };
     TRodzaj Rodzaj = TRodzaj::Odczyt;
-    std::string Filtr;       // "Opis|maska|Opis|maska"
+    std::string Filtr;        // "Opis|maska|Opis|maska"
     std::string Rozszerzenie; // added to a name typed without one
-    std::string Folder;      // UTF-8
-    std::string Nazwa;       // proposed file, UTF-8; empty for none
+    std::string Folder;       // UTF-8
+    std::string Nazwa;        // proposed file, UTF-8; empty for none
 };
 
 // The chosen file (UTF-8), nothing when the user cancelled.

@@ -53,9 +53,9 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
     : QMainWindow(rodzic)
     , program_(program)
     , polecenia_(std::make_unique<TPolecenia>(program, otoczenie, static_cast<IPodglad&>(*this)))
-    , sterowanie_(std::make_unique<TSterowanie>(program, otoczenie.Komunikaty, static_cast<IOknoWidoku&>(*this),
-                                                [this] { polecenia_->Przerysuj(); },
-                                                [this] { polecenia_->WidokZmieniony(); }))
+    , sterowanie_(std::make_unique<TSterowanie>(
+          program, otoczenie.Komunikaty, static_cast<IOknoWidoku&>(*this), [this] { polecenia_->Przerysuj(); },
+          [this] { polecenia_->WidokZmieniony(); }))
 {
     ZaladujIkony();
     setObjectName(QStringLiteral("Quarvi"));
@@ -85,9 +85,9 @@ void TQuarvi::UtworzDialogi(TOtoczenie& otoczenie)
 {
     // The dialogs size their grids from the task: a new one until the window shows.
     NowyTemat(program_.Zadanie);
-    dialogi_ = std::make_unique<TDialogi>(program_.Zadanie, program_.Wyniki, program_.Widok, otoczenie.Komunikaty,
-                                          program_.Regionalne.SeparatorDziesietny,
-                                          [this] { polecenia_->Przerysuj(); }, *this);
+    dialogi_ = std::make_unique<TDialogi>(
+        program_.Zadanie, program_.Wyniki, program_.Widok, otoczenie.Komunikaty,
+        program_.Regionalne.SeparatorDziesietny, [this] { polecenia_->Przerysuj(); }, *this);
     polecenia_->Dialogi.NowyTemat = [this] { dialogi_->NowyTemat(); };
     polecenia_->Dialogi.PoOdczycie = [this](const TWidokiZPliku& widoki) { dialogi_->PoOdczycie(widoki); };
     polecenia_->Dialogi.Pokazuj = [this] { return dialogi_->Pokazuj(); };

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <utility>
 
-TSterowanie::TSterowanie(TProgram& program, IKomunikaty& komunikaty, IOknoWidoku& okno,
-                         std::function<void()> przerysuj, std::function<void()> widokZmieniony)
+TSterowanie::TSterowanie(TProgram& program, IKomunikaty& komunikaty, IOknoWidoku& okno, std::function<void()> przerysuj,
+                         std::function<void()> widokZmieniony)
     : program_(program)
     , komunikaty_(komunikaty)
     , okno_(okno)

@@ -59,8 +59,8 @@ public:
                 std::function<void()> widokZmieniony);
 
     // The zoom tool bar and the paint box's pop-up menu.
-    void ZoomPan();   // arms the pan tool for one drag
-    void ZoomOkno();  // arms the zoom window for one box
+    void ZoomPan();  // arms the pan tool for one drag
+    void ZoomOkno(); // arms the zoom window for one box
     void ZoomWszystko();
     void Powieksz();
     void Pomniejsz();

@@ -69,9 +69,9 @@ std::optional<std::string> WybierzPlikQt(const TDialogPliku& d)
     dialog.setObjectName(odczyt ? QStringLiteral("OpenDialog1") : QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(odczyt ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(odczyt ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setWindowTitle(odczyt ? QStringLiteral("Odczyt danych")
-                                 : d.Rodzaj == TDialogPliku::TRodzaj::Zapis ? QStringLiteral("Zapis danych")
-                                                                             : QStringLiteral("Drukowanie do pliku PDF"));
+    dialog.setWindowTitle(odczyt                                     ? QStringLiteral("Odczyt danych")
+                          : d.Rodzaj == TDialogPliku::TRodzaj::Zapis ? QStringLiteral("Zapis danych")
+                                                                     : QStringLiteral("Drukowanie do pliku PDF"));
     dialog.setNameFilters(FiltryQt(d.Filtr));
     dialog.setDefaultSuffix(ZUtf8(d.Rozszerzenie));
     dialog.setDirectory(ZUtf8(d.Folder));
@@ -120,6 +120,6 @@ std::unique_ptr<QPrinter> DrukarkaDomyslna()
 
 TOtoczenie OtoczenieQt(IKomunikaty& komunikaty)
 {
-    return {komunikaty, WybierzPlikQt,
-            [] { return std::make_unique<TWydrukDrukarki>(DrukarkaDomyslna); }, ZapytajDrukarke};
+    return {komunikaty, WybierzPlikQt, [] { return std::make_unique<TWydrukDrukarki>(DrukarkaDomyslna); },
+            ZapytajDrukarke};
 }

@@ -108,8 +108,10 @@ TWartosci WartosciObciazenia(const TTrojkat& t)
 class TKontrolaZadania {
 public:
     TKontrolaZadania(const TDaneZadania& zad, TKontrola kontrola)
-        : zad_(zad), plik_(kontrola != TKontrola::Obliczenia), kto_(kontrola == TKontrola::Odczyt ? "plik podaje" : "zadanie ma"),
-          grup_(IloscUzytych(zad.Grupy))
+        : zad_(zad)
+        , plik_(kontrola != TKontrola::Obliczenia)
+        , kto_(kontrola == TKontrola::Odczyt ? "plik podaje" : "zadanie ma")
+        , grup_(IloscUzytych(zad.Grupy))
     {
     }
 
@@ -193,7 +195,8 @@ private:
         for (int32_t i = 0; i < s; ++i)
             x0 += zad_.Przesla[size_t(i)].L;
         if (!Zgodne(p.X0, x0))
-            return co + " zaczyna się w x = " + Liczba(p.X0) + " m, a przęsła przed nim mają razem " + Liczba(x0) + " m.";
+            return co + " zaczyna się w x = " + Liczba(p.X0) + " m, a przęsła przed nim mają razem " + Liczba(x0) +
+                   " m.";
         return std::nullopt;
     }
 
@@ -238,7 +241,8 @@ private:
         for (const double v : wartosci)
             if (plik_ && !ObciazenieWGranicach(v))
                 return co() + " ma wartość " + Liczba(v) + " " + rodzaj.Jednostka + "; obciążenie musi leżeć między -" +
-                       Liczba(NajwiekszeObciazenie) + " a " + Liczba(NajwiekszeObciazenie) + " " + rodzaj.Jednostka + ".";
+                       Liczba(NajwiekszeObciazenie) + " a " + Liczba(NajwiekszeObciazenie) + " " + rodzaj.Jednostka +
+                       ".";
         const int32_t przesel = int32_t(zad_.Przesla.size());
         if (r.Przeslo < 0 || r.Przeslo >= przesel) {
             if (!plik_)

@@ -33,8 +33,8 @@ bool MiesciSieWFloat(double v, std::string_view tekst);
 // The same for a double-precision field.
 bool MiesciSieWDouble(double v, std::string_view tekst);
 
-bool PrzesloWGranicach(double L);       // NajkrotszePrzeslo ≤ L ≤ NajdluzszePrzeslo
-bool ObciazenieWGranicach(double v);    // |v| ≤ NajwiekszeObciazenie
+bool PrzesloWGranicach(double L);      // NajkrotszePrzeslo ≤ L ≤ NajdluzszePrzeslo
+bool ObciazenieWGranicach(double v);   // |v| ≤ NajwiekszeObciazenie
 bool WspolczynnikWGranicach(double v); // |v| ≤ NajwiekszyWspolczynnik
 bool SkalaWGranicach(double n);        // NajmniejszaSkala ≤ n ≤ NajwiekszaSkala
 

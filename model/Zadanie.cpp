@@ -6,7 +6,8 @@
 namespace {
 
 // "Stałe" in code page 1250 (ł = 0xB3).
-const std::string NazwaStale = "Sta\xB3" "e";
+const std::string NazwaStale = "Sta\xB3"
+                               "e";
 constexpr int32_t Bialy = 0xFFFFFF;
 
 template <class T, size_t N>

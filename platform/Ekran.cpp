@@ -70,8 +70,8 @@ bool SerwerX(std::string_view display, TProbaEkranu& proba)
 // The display a platform draws on answers (a Wayland compositor: its socket).
 bool DzialaEkran(std::string_view nazwa, TProbaEkranu& proba)
 {
-    if (nazwa == "offscreen" || nazwa == "minimal" || nazwa == "minimalegl" || nazwa == "vnc" ||
-        nazwa == "linuxfb" || nazwa == "eglfs" || nazwa == "vkkhrdisplay")
+    if (nazwa == "offscreen" || nazwa == "minimal" || nazwa == "minimalegl" || nazwa == "vnc" || nazwa == "linuxfb" ||
+        nazwa == "eglfs" || nazwa == "vkkhrdisplay")
         return true;
     if (nazwa == "xcb")
         return SerwerX(Zmienna("DISPLAY"), proba);
@@ -80,9 +80,8 @@ bool DzialaEkran(std::string_view nazwa, TProbaEkranu& proba)
         const std::string_view folder = Zmienna("XDG_RUNTIME_DIR");
         if (gniazdo.empty() || (gniazdo.front() != '/' && folder.empty()))
             return false;
-        proba = TProbaEkranu(Polacz(gniazdo.front() == '/' ? std::string(gniazdo)
-                                                            : std::string(folder) + "/" + std::string(gniazdo),
-                                    false));
+        proba = TProbaEkranu(Polacz(
+            gniazdo.front() == '/' ? std::string(gniazdo) : std::string(folder) + "/" + std::string(gniazdo), false));
         return bool(proba);
     }
     return true; // a platform of its own kind: its plugin is there, the rest is taken on trust

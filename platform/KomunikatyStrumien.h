@@ -7,10 +7,7 @@
 
 class TKomunikatyStrumien : public IKomunikaty {
 public:
-    explicit TKomunikatyStrumien(std::ostream& out)
-        : out_(out)
-    {
-    }
+    explicit TKomunikatyStrumien(std::ostream& out) : out_(out) {}
     void Komunikat(const std::string& tekst) override { out_ << tekst << '\n'; }
     bool Pytanie(const std::string& tekst) override
     {

@@ -119,8 +119,9 @@ bool TPlikWyjscia::Otworz()
             const int blad = errno;
             struct stat s {};
             const bool potok = ::stat(sciezka.constData(), &s) == 0 && S_ISFIFO(s.st_mode);
-            powod_ = blad == ENXIO && potok ? QStringLiteral("nikt nie czyta z tego potoku (%1)").arg(qt_error_string(blad))
-                                            : qt_error_string(blad);
+            powod_ = blad == ENXIO && potok
+                         ? QStringLiteral("nikt nie czyta z tego potoku (%1)").arg(qt_error_string(blad))
+                         : qt_error_string(blad);
             return false;
         }
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

@@ -120,10 +120,11 @@ std::string FormatujMaska(double wartosc, std::string_view maska, char separator
         return NieLiczba(wartosc);
     const size_t kropka = maska.find('.');
     const std::string_view czescCalkowita = maska.substr(0, kropka);
-    const std::string_view czescUlamkowa = kropka == std::string_view::npos ? std::string_view() : maska.substr(kropka + 1);
+    const std::string_view czescUlamkowa =
+        kropka == std::string_view::npos ? std::string_view() : maska.substr(kropka + 1);
 
-    const int miejsca = int(std::count_if(czescUlamkowa.begin(), czescUlamkowa.end(),
-                                          [](char z) { return z == '#' || z == '0'; }));
+    const int miejsca =
+        int(std::count_if(czescUlamkowa.begin(), czescUlamkowa.end(), [](char z) { return z == '#' || z == '0'; }));
     const size_t ostatniaZero = czescUlamkowa.rfind('0');
     const size_t minUlamka = ostatniaZero == std::string_view::npos ? 0 : ostatniaZero + 1;
     const size_t pierwszaZero = czescCalkowita.find('0');

@@ -10,15 +10,15 @@
 
 // The masks the program writes its numbers with.
 namespace Maska {
-inline constexpr std::string_view Wartosc = "#######0.00";      // loads and results in lists, labels, summaries
-inline constexpr std::string_view Edycja = "######0.00";        // an edit filled from its scroll bar
-inline constexpr std::string_view Rozpietosc = "########0.00";  // a span length cell
+inline constexpr std::string_view Wartosc = "#######0.00";        // loads and results in lists, labels, summaries
+inline constexpr std::string_view Edycja = "######0.00";          // an edit filled from its scroll bar
+inline constexpr std::string_view Rozpietosc = "########0.00";    // a span length cell
 inline constexpr std::string_view Wspolczynnik = "#########0.00"; // a cell of the coefficient table
-inline constexpr std::string_view Ustawienie = "####0.0#";      // a position or height of the settings
-inline constexpr std::string_view DlugoscPrzesla = "###0.00";   // "(max=" … ")" of the load dialogs
-inline constexpr std::string_view Polozenie = "####0.00";       // a section's position in its span
-inline constexpr std::string_view Uklad = "#######0.000";       // load vector and rotations
-inline constexpr std::string_view Wsp = "##0.00";               // a factor
+inline constexpr std::string_view Ustawienie = "####0.0#";        // a position or height of the settings
+inline constexpr std::string_view DlugoscPrzesla = "###0.00";     // "(max=" … ")" of the load dialogs
+inline constexpr std::string_view Polozenie = "####0.00";         // a section's position in its span
+inline constexpr std::string_view Uklad = "#######0.000";         // load vector and rotations
+inline constexpr std::string_view Wsp = "##0.00";                 // a factor
 } // namespace Maska
 
 // A mask such as "#######0.00": '#' an optional digit, '0' a digit always

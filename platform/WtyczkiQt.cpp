@@ -18,9 +18,12 @@ std::vector<std::string> WtyczkiPlatform()
         for (const QFileInfo& plik : QDir(folder).entryInfoList(QDir::Files)) {
             // The plugin's description only: nothing is loaded.
             const QJsonObject opis = QPluginLoader(plik.absoluteFilePath()).metaData();
-            if (!opis.value(QStringLiteral("IID")).toString().contains(QStringLiteral("QPlatformIntegrationFactoryInterface")))
+            if (!opis.value(QStringLiteral("IID"))
+                     .toString()
+                     .contains(QStringLiteral("QPlatformIntegrationFactoryInterface")))
                 continue;
-            for (const QJsonValue klucz : opis.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray())
+            for (const QJsonValue klucz :
+                 opis.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray())
                 klucze.push_back(klucz.toString().toLower().toStdString());
         }
     return klucze;

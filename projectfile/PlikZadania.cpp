@@ -274,10 +274,7 @@ struct TMiejsce {
     TNrSekcji Sekcja;
     std::string Rekord;
 
-    std::string Opis() const
-    {
-        return std::string(Sekcje()[Sekcja].Nazwa) + (Rekord.empty() ? "" : ", " + Rekord);
-    }
+    std::string Opis() const { return std::string(Sekcje()[Sekcja].Nazwa) + (Rekord.empty() ? "" : ", " + Rekord); }
 };
 
 class TCzytnik {
@@ -313,7 +310,8 @@ public:
     // The fields of the records (see Pola), read where m says.
     void Pole(const TMiejsce& m, int32_t& v)
     {
-        v = Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& w) { return CzytajCalkowita(l, w); });
+        v = Wartosc<int32_t>(m, KomunikatCalkowitej,
+                             [](std::string_view l, int32_t& w) { return CzytajCalkowita(l, w); });
     }
     void Pole(const TMiejsce& m, float& v) { v = Rzeczywista<float>(m); }
     void Pole(const TMiejsce& m, double& v) { v = Rzeczywista<double>(m); }
@@ -325,7 +323,8 @@ public:
     }
     void Pole(const TMiejsce& m, TPoleKoloru<int32_t> k)
     {
-        k.Kolor = Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& w) { return CzytajKolor(l, w); });
+        k.Kolor =
+            Wartosc<int32_t>(m, KomunikatCalkowitej, [](std::string_view l, int32_t& w) { return CzytajKolor(l, w); });
     }
     void Pole(const TMiejsce& m, TKlucz) { Wymagana(m); }
 
@@ -371,10 +370,11 @@ public:
                 poz_ = poz;
                 return;
             }
-            throw TBladOdczytu{"W sekcji " + Sekcje()[sekcja].Pokaz() + " po pustym wierszu " +
-                               (rekordow == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(rekordow)) +
-                               " stoi jeszcze „" + LiniaWKomunikacie(linia) +
-                               "”; pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."};
+            throw TBladOdczytu{
+                "W sekcji " + Sekcje()[sekcja].Pokaz() + " po pustym wierszu " +
+                (rekordow == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(rekordow)) +
+                " stoi jeszcze „" + LiniaWKomunikacie(linia) +
+                "”; pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."};
         }
     }
 

@@ -255,8 +255,10 @@ TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
     for (const int32_t s : {1, 2})
         EXPECT_EQ(std::tuple(p.wyn.EkstremaM[0][s].IloscPunktow, p.wyn.EkstremaT[0][s].IloscPunktow), std::tuple(2, 2));
     const auto M = [&](double x) { return double(MomentZWykresu(p.zad, p.wyn, 0, 1, x)); };
-    ExpectBliskie({M(-0.01), M(0), M(3), M(3.01), M(1.5)},
-                  {p.M(1).MomentL, p.M(1).MomentL, -p.M(1).MomentP, -p.M(1).MomentP, (p.M(1).MomentL - p.M(1).MomentP) / 2}, 1e-4);
+    ExpectBliskie(
+        {M(-0.01), M(0), M(3), M(3.01), M(1.5)},
+        {p.M(1).MomentL, p.M(1).MomentL, -p.M(1).MomentP, -p.M(1).MomentP, (p.M(1).MomentL - p.M(1).MomentP) / 2},
+        1e-4);
 }
 
 TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
@@ -318,7 +320,8 @@ TEST(Analiza, SingularSystemIsReportedOncePerCombinationAndKeepsFixedEndMoments)
     EXPECT_EQ(p.kom.Komunikaty, std::vector<std::string>(2, "det A = 0; Macierz osobliwa "));
     EXPECT_EQ(p.wyn.WektorX, (MacierzWektor{0, 0}));
     for (int32_t c = 0; c < 2; ++c)
-        EXPECT_EQ(std::pair(p.M(1, c).MomentL, p.M(1, c).MomentP), std::pair(p.M(1, c).MomentUtwL, p.M(1, c).MomentUtwP));
+        EXPECT_EQ(std::pair(p.M(1, c).MomentL, p.M(1, c).MomentP),
+                  std::pair(p.M(1, c).MomentUtwL, p.M(1, c).MomentUtwP));
     EXPECT_NEAR(p.M(1, 1).MomentL, -2 * 6.0 * 16 / 12, 1e-9);
 }
 

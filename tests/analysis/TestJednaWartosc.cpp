@@ -29,8 +29,10 @@ void ExpectMomentyPodporJednakowe(const TDaneZadania& zad, const TWyniki& wyn)
         for (int32_t s = 0; s + 1 < zad.IloscPrzesel; ++s) {
             const double lewy = MomentZWykresu(zad, wyn, c, s, zad.Przesla[size_t(s)].L);
             const double prawy = MomentZWykresu(zad, wyn, c, s + 1, 0);
-            EXPECT_EQ(std::pair(lewy, prawy), std::pair(-wyn.MomentyKoncowe[c][s].MomentP, wyn.MomentyKoncowe[c][s + 1].MomentL));
-            EXPECT_NEAR(lewy, prawy, 1e-11 * std::max(1.0, std::fabs(lewy))) << "combination " << c + 1 << ", support " << s + 1;
+            EXPECT_EQ(std::pair(lewy, prawy),
+                      std::pair(-wyn.MomentyKoncowe[c][s].MomentP, wyn.MomentyKoncowe[c][s + 1].MomentL));
+            EXPECT_NEAR(lewy, prawy, 1e-11 * std::max(1.0, std::fabs(lewy)))
+                << "combination " << c + 1 << ", support " << s + 1;
             EXPECT_EQ(Tekst(lewy), Tekst(prawy)) << "combination " << c + 1 << ", support " << s + 1;
         }
 }

@@ -56,7 +56,9 @@ TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
             }
             // The extremes see both sides; the shear line is untouched by the moment.
             const TEkstrema& ek = k.wyn.EkstremaM[0][1];
-            EXPECT_EQ(ek.Max, std::max_element(m.begin(), m.end(), [](auto p, auto q) { return p.Wartosc < q.Wartosc; })->Wartosc);
+            EXPECT_EQ(ek.Max, std::max_element(m.begin(), m.end(), [](auto p, auto q) {
+                                  return p.Wartosc < q.Wartosc;
+                              })->Wartosc);
             EXPECT_EQ(k.T(1).front().Wartosc, -k.wyn.SilyKoncowe[0][1].TL);
         }
     }
@@ -119,8 +121,8 @@ TEST(SilaNaPodporze, AForceStandingOnASupportIsCarriedByItAndLeavesTheSpansAsWit
                 // The support takes the whole force times its coefficient as stored
                 // (1,35 in single precision), the product in double.
                 for (int32_t k = 0; k <= 5; ++k)
-                    EXPECT_NEAR(Reakcja(z.wyn, c, k, 5), Reakcja(bez.wyn, c, k, 5) + (k == podpora ? 50 * (c ? double(1.35f) : 1) : 0),
-                                1e-9)
+                    EXPECT_NEAR(Reakcja(z.wyn, c, k, 5),
+                                Reakcja(bez.wyn, c, k, 5) + (k == podpora ? 50 * (c ? double(1.35f) : 1) : 0), 1e-9)
                         << "support " << k;
             }
             for (int32_t s = 0; s < 5; ++s)

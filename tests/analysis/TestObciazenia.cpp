@@ -73,8 +73,11 @@ TEST(MomentyUtwierdzenia, PartialStretchesAgreeWithASumOfPointForces)
 {
     for (const int32_t kod : {4, 3, 2}) {
         SCOPED_TRACE(kod);
-        const auto porownaj = [](TParaKoncow wzor, TParaKoncow ref) { ExpectBliskie({wzor.L, wzor.P}, {ref.L, ref.P}, 1e-6); };
-        porownaj(MomentyOdRownomiernego(q, 1.3, 4.1, L, kod), JakoSilySkupione([](double) { return q; }, 1.3, 4.1, L, kod));
+        const auto porownaj = [](TParaKoncow wzor, TParaKoncow ref) {
+            ExpectBliskie({wzor.L, wzor.P}, {ref.L, ref.P}, 1e-6);
+        };
+        porownaj(MomentyOdRownomiernego(q, 1.3, 4.1, L, kod),
+                 JakoSilySkupione([](double) { return q; }, 1.3, 4.1, L, kod));
         porownaj(MomentyOdTrojkata(0, q, 2.0, 5.5, L, kod),
                  JakoSilySkupione([](double x) { return q * (x - 2.0) / 3.5; }, 2.0, 5.5, L, kod));
         porownaj(MomentyOdTrojkata(q, 0, 0.5, 2.5, L, kod),
@@ -97,7 +100,9 @@ TEST(MomentyUtwierdzenia, FallingTriangleIsAUniformLoadLessARisingTriangle)
 
 TEST(ReakcjeUtwierdzenia, AddUpToTheTotalLoadForEveryEndCode)
 {
-    const struct { bool lewy, prawy; } konce[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    const struct {
+        bool lewy, prawy;
+    } konce[] = {{false, false}, {true, false}, {false, true}, {true, true}};
     for (const auto& k : konce) {
         TDaneZadania zad;
         UstawGeometrie(zad, {6}, k.lewy, k.prawy);
@@ -151,7 +156,8 @@ TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsT
     ObciazeniaKombinacji(zad, 0);
     ASSERT_EQ(IloscUzytych(zad.SilyKomb), 2);
     ExpectBliskie({zad.SilyKomb[0].Wartosc, zad.SilyKomb[1].Wartosc, zad.TrojkatyKomb[0].WartoscStala,
-                   zad.TrojkatyKomb[0].WartoscMalejaca}, {13.5, 30, 3, 6}, 1e-5);
+                   zad.TrojkatyKomb[0].WartoscMalejaca},
+                  {13.5, 30, 3, 6}, 1e-5);
     EXPECT_EQ(zad.Sily[1].Wartosc, 20.0f) << "the task's own loads stay as entered";
 
     // The analysis's own list of span 2 holds the same loads, the coefficients multiplied in double.

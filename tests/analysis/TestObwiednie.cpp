@@ -91,7 +91,8 @@ TEST(Obwiednie, ReactionsStartFromAnActualCombination)
     EXPECT_LT(o.wyn.ObwiedniaReakcji[0].Min, o.wyn.ObwiedniaReakcji[0].Max);
     EXPECT_EQ(o.wyn.ObwiedniaReakcji[0].Min, Reakcja(o.wyn, 1, 0, 2));
     EXPECT_EQ(std::pair(o.wyn.ObwiedniaMomentowPodporowych.MaxL, o.wyn.ObwiedniaMomentowPodporowych.MinP),
-              std::pair(0.0, 0.0)) << "hinged ends carry no moment";
+              std::pair(0.0, 0.0))
+        << "hinged ends carry no moment";
 }
 
 TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
@@ -113,7 +114,10 @@ TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
 {
     TObwiednie o;
     UstawGeometrie(o.zad, {3}, true, true);
-    const int32_t g = DodajGrupe(o.zad, "Wy\xB3\xB9" "czona", 0xFF);
+    const int32_t g = DodajGrupe(o.zad,
+                                 "Wy\xB3\xB9"
+                                 "czona",
+                                 0xFF);
     DodajSile(o.zad, 0, 1, 10, g); // its group has coefficient 0 everywhere
     DodajKombinacje(o.zad, "Druga");
     o.Licz();
@@ -168,10 +172,10 @@ void ExpectObwiedniaObejmujeKombinacje(const TDaneZadania& zad, const TWyniki& w
             const TEkstrema& ekstrema;
             const std::vector<std::vector<std::vector<TPunktWykresu>>>& linie;
             const std::vector<std::vector<TEkstrema>>& ekstremaLinii;
-        } rodzaje[] = {{"M", wyn.ObwiedniaMaxM[size_t(s)], wyn.ObwiedniaMinM[size_t(s)], wyn.EkstremaObwiedniM[size_t(s)],
-                        wyn.WykresM, wyn.EkstremaM},
-                       {"T", wyn.ObwiedniaMaxT[size_t(s)], wyn.ObwiedniaMinT[size_t(s)], wyn.EkstremaObwiedniT[size_t(s)],
-                        wyn.WykresT, wyn.EkstremaT}};
+        } rodzaje[] = {{"M", wyn.ObwiedniaMaxM[size_t(s)], wyn.ObwiedniaMinM[size_t(s)],
+                        wyn.EkstremaObwiedniM[size_t(s)], wyn.WykresM, wyn.EkstremaM},
+                       {"T", wyn.ObwiedniaMaxT[size_t(s)], wyn.ObwiedniaMinT[size_t(s)],
+                        wyn.EkstremaObwiedniT[size_t(s)], wyn.WykresT, wyn.EkstremaT}};
         for (const auto& r : rodzaje) {
             SCOPED_TRACE(std::string(r.nazwa) + " of span " + std::to_string(s + 1) + ", L = " + std::to_string(L));
             ASSERT_EQ(r.maks.size(), size_t(r.ekstrema.IloscPunktow) + 1);
@@ -225,9 +229,11 @@ TEST(Obwiednie, SpansOfEveryLengthHaveTheirSupportValuesInTheEnvelope)
                 TmaxL = std::max(TmaxL, -o.wyn.SilyKoncowe[c][s].TL);
                 TminP = std::min(TminP, o.wyn.SilyKoncowe[c][s].TP);
             }
-            EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc, o.wyn.ObwiedniaMaxT[size_t(s)].front().Wartosc,
+            EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc,
+                                 o.wyn.ObwiedniaMaxT[size_t(s)].front().Wartosc,
                                  o.wyn.ObwiedniaMinT[size_t(s)].back().Wartosc),
-                      std::tuple(MminL, MminP, TmaxL, TminP)) << s;
+                      std::tuple(MminL, MminP, TmaxL, TminP))
+                << s;
         }
     }
 }

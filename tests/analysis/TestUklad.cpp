@@ -58,7 +58,8 @@ TEST(BudujUklad, ThreeContinuousSpansGiveASymmetricTridiagonalMatrix)
     ASSERT_EQ(duzy.MacierzK.size(), 11u) << "twelve spans have eleven unknowns";
     for (size_t i = 0; i < 11; ++i)
         for (size_t j = 0; j < 11; ++j)
-            EXPECT_TRUE(duzy.MacierzK[i][j] == duzy.MacierzK[j][i] && ((i <= j + 1 && j <= i + 1) || duzy.MacierzK[i][j] == 0))
+            EXPECT_TRUE(duzy.MacierzK[i][j] == duzy.MacierzK[j][i] &&
+                        ((i <= j + 1 && j <= i + 1) || duzy.MacierzK[i][j] == 0))
                 << i << " " << j;
 }
 

@@ -135,8 +135,8 @@ TEST(Wielomiany, QuadraticRootsAreFoundWithoutCancellationAndOnlyInsideTheInterv
     EXPECT_NEAR(r[0], 1e-8, 1e-22);
     EXPECT_NEAR(r[1], 1e8, 1e-6);
     EXPECT_EQ(PierwiastkiKwadratowe(-4, 2, 0, 0, 5), std::vector<double>{2}); // a straight line
-    EXPECT_TRUE(PierwiastkiKwadratowe(1, 0, 1, -5, 5).empty());                // no real root
-    EXPECT_TRUE(PierwiastkiKwadratowe(0, 0, 0, -5, 5).empty());                // zero throughout
+    EXPECT_TRUE(PierwiastkiKwadratowe(1, 0, 1, -5, 5).empty());               // no real root
+    EXPECT_TRUE(PierwiastkiKwadratowe(0, 0, 0, -5, 5).empty());               // zero throughout
     EXPECT_TRUE(PierwiastkiKwadratowe(-6, 1, 1, -3, 2).empty()) << "the ends are not inside";
 }
 

@@ -62,7 +62,8 @@ double Oszacowanie(const TWielomianyPrzesla& w, const TProbkiLinii& p, double x,
         if (!std::isfinite(d))
             continue;
         const auto [nachylenie, krzywizna1, krzywizna2] = pochodne(o, x - o.Poczatek, d);
-        najmniej = std::min(najmniej, std::fabs(nachylenie) * d + std::max(std::fabs(krzywizna1), std::fabs(krzywizna2)) * d * d / 2);
+        najmniej = std::min(najmniej, std::fabs(nachylenie) * d +
+                                          std::max(std::fabs(krzywizna1), std::fabs(krzywizna2)) * d * d / 2);
     }
     return najmniej;
 }
@@ -87,7 +88,8 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
             for (size_t i = 0; i < p.size(); ++i)
                 l.Wartosci[i] = i == 0 ? poczatek : i + 1 == p.size() ? koniec : wartosc(p[i].Przekroj);
         };
-        wzorzec(M[size_t(s)], m.MomentL, -m.MomentP, [&](float x) { return MomentBezposrednio(obc, m.MomentL, f.TL, x); });
+        wzorzec(M[size_t(s)], m.MomentL, -m.MomentP,
+                [&](float x) { return MomentBezposrednio(obc, m.MomentL, f.TL, x); });
         wzorzec(T[size_t(s)], -f.TL - obc.SilyNaPoczatku(), f.TP + obc.SilyNaKoncu(L),
                 [&](float x) { return TnacaBezposrednio(obc, f.TL, x); });
         for (const double v : M[size_t(s)].Wartosci)
@@ -137,8 +139,8 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
             ASSERT_LE(e.Min, r.ekstrema.Min + r.tol);
             const auto pochodne = [&](const TOdcinekWielomianow& o, double t, double d) {
                 if (r.momenty)
-                    return std::tuple(o.M.A[1] + t * (2 * o.M.A[2] + 3 * t * o.M.A[3]), 2 * o.M.A[2] + 6 * o.M.A[3] * (t - d),
-                                      2 * o.M.A[2] + 6 * o.M.A[3] * (t + d));
+                    return std::tuple(o.M.A[1] + t * (2 * o.M.A[2] + 3 * t * o.M.A[3]),
+                                      2 * o.M.A[2] + 6 * o.M.A[3] * (t - d), 2 * o.M.A[2] + 6 * o.M.A[3] * (t + d));
                 return std::tuple(o.T.A[1] + 2 * t * o.T.A[2], 2 * o.T.A[2], 2 * o.T.A[2]);
             };
             for (const auto& [dokladna, xd, probkowana] :
@@ -153,7 +155,8 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
                     continue;
                 }
                 ++licznik.PozaProbkami;
-                ASSERT_LE(zapas, oszacowanie + r.tol) << "exact " << dokladna << " at " << xd << ", sampled " << probkowana;
+                ASSERT_LE(zapas, oszacowanie + r.tol)
+                    << "exact " << dokladna << " at " << xd << ", sampled " << probkowana;
             }
         }
     }

@@ -179,7 +179,8 @@ TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
     for (const char* opcja : {"--pdf", "--png"}) {
         const std::string zly = (katalog_ / "nie-ma-takiego-folderu" / "w").string();
         EXPECT_EQ(Uruchom({opcja, zly, plik}), 1);
-        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku " + zly + ": ") && bledy_.str().size() > zly.size() + 30)
+        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku " + zly + ": ") &&
+                    bledy_.str().size() > zly.size() + 30)
             << bledy_.str();
     }
 }
@@ -191,7 +192,8 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
     DodajLiniowe(zad, 0, 0, 15, 10);
     const std::string plik = Zapisz(zad, "dluga.qvr");
     ASSERT_EQ(Uruchom({"--png", Sciezka("100.png"), "--rozmiar", "800x600", plik}), 0) << bledy_.str();
-    ASSERT_EQ(Uruchom({"--skala", "200", "--png", Sciezka("200.png"), plik, "--rozmiar", "800x600"}), 0) << bledy_.str();
+    ASSERT_EQ(Uruchom({"--skala", "200", "--png", Sciezka("200.png"), plik, "--rozmiar", "800x600"}), 0)
+        << bledy_.str();
     const QImage sto(QString::fromStdString(Sciezka("100.png"))), dwiescie(QString::fromStdString(Sciezka("200.png")));
     ASSERT_EQ(sto.size(), QSize(800, 600));
     // At 1:100 the 30 m beam runs 3 + 30 cm across the first sheet, at 1:200 it ends at 3 + 15 cm.
@@ -215,7 +217,8 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
         tytul.append('\0').append(z);
     EXPECT_TRUE(pdf.readAll().contains(tytul + ")"));
     for (const auto& zle : {std::vector<std::string>{"--skala", "0", "--pdf", "a.pdf", plik},
-                            {"--wyniki", plik, "--skala", "200"}, {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
+                            {"--wyniki", plik, "--skala", "200"},
+                            {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
         EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[1];
 }
 
@@ -225,8 +228,8 @@ TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
     const fs::path wyjscie = katalog_ / "z programu.png", bledy = katalog_ / "bledy.txt";
     const auto uruchom = [&](const fs::path& program) {
         const std::string polecenie = "env -u QT_QPA_PLATFORM \"" + program.string() + "\" --png \"" +
-                                      wyjscie.string() + "\" \"" + plik + "\" --rozmiar 400x300 2>\"" +
-                                      bledy.string() + "\"";
+                                      wyjscie.string() + "\" \"" + plik + "\" --rozmiar 400x300 2>\"" + bledy.string() +
+                                      "\"";
         return std::system(polecenie.c_str());
     };
     ASSERT_EQ(uruchom(QUARVI_PROGRAM), 0) << Czytaj(bledy);
@@ -269,7 +272,8 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
         }
         // Nobody reads: refused at once with the reason, not waited on.
         EXPECT_EQ(uruchom(potok), 1);
-        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku ") && bledy_.str().find(potok) != std::string::npos &&
+        EXPECT_TRUE(bledy_.str().starts_with("Nie można zapisać pliku ") &&
+                    bledy_.str().find(potok) != std::string::npos &&
                     bledy_.str().ends_with(": nikt nie czyta z tego potoku (" + Powod(ENXIO) + ").\n"))
             << bledy_.str();
         EXPECT_EQ(Rodzaj(potok), 'p');
@@ -278,7 +282,8 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
 
     // The null and the full device, made here: needs the right to make devices and a folder that allows them.
     const std::string pusty = Sciezka("pusty"), pelny = Sciezka("pelny");
-    if (::mknod(pusty.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 || ::mknod(pelny.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+    if (::mknod(pusty.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        ::mknod(pelny.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "mknod: " << std::strerror(errno) << " (making a device needs CAP_MKNOD)";
     if (const int fd = ::open(pusty.c_str(), O_WRONLY); fd < 0)
         GTEST_SKIP() << "the temporary folder does not open devices: " << std::strerror(errno);
@@ -290,7 +295,8 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
         // A full disk: the system's reason, not "Unknown error".
         EXPECT_EQ(uruchom(pelny), 1);
         EXPECT_TRUE(bledy_.str().find("pelny") != std::string::npos &&
-                    bledy_.str().ends_with(": " + Powod(ENOSPC) + ".\n")) << bledy_.str();
+                    bledy_.str().ends_with(": " + Powod(ENOSPC) + ".\n"))
+            << bledy_.str();
         EXPECT_EQ(std::pair(Rodzaj(pusty), Rodzaj(pelny)), std::pair('c', 'c'));
     }
 }
@@ -319,8 +325,10 @@ TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
     const std::string a = Zapisz(Belka(1), "a.qvr"), b = Zapisz(Belka(2), "b.qvr"), przed = Czytaj(a);
     for (const char* opcja : {"--pdf", "--png"}) {
         EXPECT_EQ(Uruchom({opcja, a, b}), 1);
-        EXPECT_EQ(bledy_.str(), "Plik wyniku " + a + " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie "
-                                "zostanie nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.\n");
+        EXPECT_EQ(bledy_.str(),
+                  "Plik wyniku " + a +
+                      " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie "
+                      "zostanie nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.\n");
         EXPECT_EQ(Czytaj(a), przed);
     }
     // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
@@ -328,7 +336,8 @@ TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
     std::ofstream(pusty).close();
     EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
                          Uruchom({"--pdf", pusty, b})),
-              std::tuple(0, 0, 0, 0)) << bledy_.str();
+              std::tuple(0, 0, 0, 0))
+        << bledy_.str();
     EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
 }
 
@@ -338,15 +347,16 @@ TEST_F(Renderowanie, APlatformThatCannotStartDoesNotStopTheDrawing)
 {
     const std::string plik = Zapisz(Belka(2), "dwie.qvr");
     const fs::path bledy = katalog_ / "bledy.txt";
-    for (const char* srodowisko : {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0",
-                                   "QT_QPA_PLATFORM=xbc"})
+    for (const char* srodowisko :
+         {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=xbc"})
         for (const auto& [opcja, poczatek] : {std::pair("--pdf", "%PDF-"), {"--png", "\x89PNG"}}) {
             const fs::path wyjscie = katalog_ / (std::string("wynik") + opcja);
             const std::string polecenie = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + srodowisko + " \"" +
                                           QUARVI_PROGRAM + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
                                           "\" 2>\"" + bledy.string() + "\"";
             const int stan = std::system(polecenie.c_str());
-            EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n" << Czytaj(bledy);
+            EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n"
+                                                                   << Czytaj(bledy);
             EXPECT_TRUE(Czytaj(wyjscie).starts_with(poczatek)) << srodowisko << " " << opcja;
             EXPECT_EQ(Czytaj(bledy).find("plugin"), std::string::npos) << Czytaj(bledy);
         }

@@ -56,7 +56,7 @@ TEST_F(WierszPolecenTest, JsonHoldsTheResultsUnderTheAgreedKeysInNineDigitsAndEn
     const auto& s0 = k["przesla"][0];
     ASSERT_EQ(std::tuple(k["reakcje"].size(), k["obroty"].size()), std::tuple(3u, 1u));
     EXPECT_EQ(std::tuple(j["przesla"][1]["X0"], k["numer"], k["nazwa"]), std::tuple(6.0, 1, "Stałe"));
-    const double wartosci[] = {s0["MomentL"], s0["MomentP"], s0["TL"], s0["MomentUtwL"], k["przesla"][1]["MomentP"],
+    const double wartosci[] = {s0["MomentL"],   s0["MomentP"], s0["TL"], s0["MomentUtwL"], k["przesla"][1]["MomentP"],
                                k["reakcje"][0], k["obroty"][0]};
     const double oczekiwane[] = {-37.5, 15.0, -33.75, -30.0, -7.5, 33.75, -22.5};
     for (size_t i = 0; i < std::size(wartosci); ++i)
@@ -76,7 +76,8 @@ TEST_F(WierszPolecenTest, JsonHoldsTheResultsUnderTheAgreedKeysInNineDigitsAndEn
     ASSERT_TRUE(o.is_object() && o["reakcje"].size() == 3u && o["przesla"].size() == 2u) << o;
     EXPECT_TRUE(o["momentyPodporowe"].contains("MinP"));
     EXPECT_NEAR(o["reakcje"][0]["max"].get<double>(), 1.5 * j["kombinacje"][0]["reakcje"][0].get<double>(), 1e-4);
-    EXPECT_NEAR(o["przesla"][0]["Mmin"].get<double>(), 1.5 * j["kombinacje"][0]["przesla"][0]["MomentL"].get<double>(), 1e-3);
+    EXPECT_NEAR(o["przesla"][0]["Mmin"].get<double>(), 1.5 * j["kombinacje"][0]["przesla"][0]["MomentL"].get<double>(),
+                1e-3);
 }
 
 TEST_F(WierszPolecenTest, TextResultsUseTheUsersDecimalSeparator)
@@ -84,8 +85,9 @@ TEST_F(WierszPolecenTest, TextResultsUseTheUsersDecimalSeparator)
     const std::string plik = Zapisz(DwaPrzesla(), "tekst.qvr");
     ASSERT_EQ(Uruchom({"--wyniki", plik}, ','), 0) << bledy_.str();
     const std::string tekst = out_.str();
-    EXPECT_TRUE(tekst.find("ML = -37,50 kNm,  MP = 15,00 kNm") != std::string::npos && tekst.find("A: 33,75") != std::string::npos &&
-                tekst.find("OBWIEDNIE") == std::string::npos) << tekst;
+    EXPECT_TRUE(tekst.find("ML = -37,50 kNm,  MP = 15,00 kNm") != std::string::npos &&
+                tekst.find("A: 33,75") != std::string::npos && tekst.find("OBWIEDNIE") == std::string::npos)
+        << tekst;
 
     ASSERT_EQ(Uruchom({"--wyniki", plik}, '.'), 0);
     EXPECT_NE(out_.str().find("ML = -37.50 kNm"), std::string::npos);
@@ -111,7 +113,8 @@ TEST_F(WierszPolecenTest, ARefusedFileOrTaskAndASingularMatrixPrintNoResultsAndE
     zad.Przesla[0].TypPrzesla = 2;
     zad.Przesla[1].TypPrzesla = 3;
     EXPECT_EQ(Uruchom({"--wyniki", Zapisz(zad, "osobliwa.qvr")}), 1);
-    EXPECT_EQ(std::pair(bledy_.str(), out_.str()), std::pair(std::string("det A = 0; Macierz osobliwa \n"), std::string()));
+    EXPECT_EQ(std::pair(bledy_.str(), out_.str()),
+              std::pair(std::string("det A = 0; Macierz osobliwa \n"), std::string()));
 
     TDaneZadania bez;
     NowyTemat(bez);
@@ -182,7 +185,8 @@ TEST_F(WierszPolecenTest, ABadCommandLineEndsWithOneAndComputesNothing)
         {"--pdf x.pdf " + a + " --skala \"\"", "Opcja --skala wymaga wartości, np. --skala 200."},
         {"--png x.png " + a + " --skala 200 --skala 300", "Opcja --skala jest podana dwa razy."},
         {"--png x.png " + a + " --rozmiar 800x600 --rozmiar 900x600", "Opcja --rozmiar jest podana dwa razy."},
-        {"--png x.png " + a + " --skala 0,5", "Skalę poziomą podaje się jako mianownik od 1 do 100000, np. --skala 200 dla 1:200."},
+        {"--png x.png " + a + " --skala 0,5",
+         "Skalę poziomą podaje się jako mianownik od 1 do 100000, np. --skala 200 dla 1:200."},
     };
     for (const auto& [argumenty, komunikat] : zle) {
         const TPrzebieg p = Program(katalog_, argumenty);

@@ -75,7 +75,8 @@ protected:
     void SetUp() override
     {
         NowyTemat(zad);
-        dialogi = std::make_unique<TDialogi>(zad, wyn, widok, kom, separator, [this] { ++przerysowania; }, glowne);
+        dialogi = std::make_unique<TDialogi>(
+            zad, wyn, widok, kom, separator, [this] { ++przerysowania; }, glowne);
     }
 
     // Near the left edge, where a check box has its indicator.

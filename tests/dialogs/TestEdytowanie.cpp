@@ -112,16 +112,30 @@ TEST_F(Edytowanie, EachListShowsItsColumnsAndAsksAndRefusesInItsOwnWords)
         std::string pytanie, brakUsuniecia, brakEdycji;
     };
     const std::vector<Lista> listy{
-        {&dialogi->EdytowanieLiniowe(), "SG_TabL", "UsunSile", "EdytowanieSil",
-         {"1", "0,50", "2,00", "3,00", "1", "1   Stałe"}, "Potwierdź usuwanie obciążenia 3,00[kN]; poł. 0,50-2,00[m]",
-         "Nie wskazano obciążenia liniowego do usunięcia!", "Nie wskazano siły do edycji!"},
-        {&dialogi->EdytowanieMomentow(), "SG_TabM", "UsunMomentu", "EdytowanieMomentu",
-         {"1", "1,00", "-4,00", "2", "2   Wiatr"}, "Potwierdź usuwanie momentu -4,00[kN]; położenie 1,00[m]",
-         "Nie wskazano momentu do usunięcia!", "Nie wskazano momentu do edycji!"},
-        {&dialogi->EdytowanieTrojkat(), "SG_TabL", "UsunSile", "EdytowanieSil",
+        {&dialogi->EdytowanieLiniowe(),
+         "SG_TabL",
+         "UsunSile",
+         "EdytowanieSil",
+         {"1", "0,50", "2,00", "3,00", "1", "1   Stałe"},
+         "Potwierdź usuwanie obciążenia 3,00[kN]; poł. 0,50-2,00[m]",
+         "Nie wskazano obciążenia liniowego do usunięcia!",
+         "Nie wskazano siły do edycji!"},
+        {&dialogi->EdytowanieMomentow(),
+         "SG_TabM",
+         "UsunMomentu",
+         "EdytowanieMomentu",
+         {"1", "1,00", "-4,00", "2", "2   Wiatr"},
+         "Potwierdź usuwanie momentu -4,00[kN]; położenie 1,00[m]",
+         "Nie wskazano momentu do usunięcia!",
+         "Nie wskazano momentu do edycji!"},
+        {&dialogi->EdytowanieTrojkat(),
+         "SG_TabL",
+         "UsunSile",
+         "EdytowanieSil",
          {"1", "0,00", "4,00", "5,00", "2,00", "2", "1   Stałe"},
          "Potwierdź usuwanie obciążenia 5,00 - 2,00[kN]; poł. 0,00-4,00[m]",
-         "Nie wskazano obciążenia liniowego do usunięcia!", "Nie wskazano siły do edycji!"},
+         "Nie wskazano obciążenia liniowego do usunięcia!",
+         "Nie wskazano siły do edycji!"},
     };
     kom.Odpowiedz = false;
     for (const Lista& l : listy) {

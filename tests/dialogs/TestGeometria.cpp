@@ -106,10 +106,9 @@ TEST_F(Geometria, TheHingeBoxesGiveTheEndCodes)
         bool lewy, prawy;
         std::array<int32_t, 4> kody; // TypPrzesla, TypPodpor of the first and of the last span
     };
-    for (const Przypadek& p : {Przypadek{{"5"}, true, true, {1, 1, 1, 1}},
-                               Przypadek{{"5", "5", "5"}, true, true, {3, 1, 2, 1}},
-                               Przypadek{{"5"}, false, true, {2, 2, 2, 2}},
-                               Przypadek{{"5", "5"}, false, false, {4, 2, 4, 3}}}) {
+    for (const Przypadek& p :
+         {Przypadek{{"5"}, true, true, {1, 1, 1, 1}}, Przypadek{{"5", "5", "5"}, true, true, {3, 1, 2, 1}},
+          Przypadek{{"5"}, false, true, {2, 2, 2, 2}}, Przypadek{{"5", "5"}, false, false, {4, 2, 4, 3}}}) {
         Zatwierdz(p.komorki, p.lewy, p.prawy);
         const TPrzeslo& a = zad.Przesla.front();
         const TPrzeslo& b = zad.Przesla.back();

@@ -87,7 +87,8 @@ TEST_F(Granice, EachLoadDialogRefusesWhatAFloatCannotHoldWithTheFieldsOwnMessage
     };
     const std::vector<TDialog> dialogi_{
         {&dialogi->DodajSile(),
-         {{"Wartosc", "10", "Nieprawidłowa wartość siły!"}, {"Polozenie", "1", "Nieprawidłowa wartość położenia siły!"}},
+         {{"Wartosc", "10", "Nieprawidłowa wartość siły!"},
+          {"Polozenie", "1", "Nieprawidłowa wartość położenia siły!"}},
          {{"Wartosc", "1e14", "Wartość siły nie może przekraczać 1000000 kN!"},
           {"Wartosc", "3e38", "Wartość siły nie może przekraczać 1000000 kN!"},
           {"Wartosc", "1000000,01", "Wartość siły nie może przekraczać 1000000 kN!"}},
@@ -128,7 +129,8 @@ TEST_F(Granice, EachLoadDialogRefusesWhatAFloatCannotHoldWithTheFieldsOwnMessage
         EXPECT_EQ(Wprowadz(d.okno, d.pola, d.pola[0].edycja, d.najwieksza, kom), std::vector<std::string>{});
         d.okno->close();
     }
-    EXPECT_EQ(std::tuple(zad.Sily[0].Wartosc, zad.Momenty[0].Wartosc, zad.Liniowe[0].Wartosc, zad.Trojkaty[0].WartoscMalejaca),
+    EXPECT_EQ(std::tuple(zad.Sily[0].Wartosc, zad.Momenty[0].Wartosc, zad.Liniowe[0].Wartosc,
+                         zad.Trojkaty[0].WartoscMalejaca),
               std::tuple(1e6f, -1e6f, 1e6f, 1e6f - 2));
 }
 
@@ -148,10 +150,13 @@ TEST_F(Granice, TheGeometryRefusesWhatAFloatCannotHoldAndASpanUnderOneCentimetre
         return kom.Komunikaty;
     };
     for (const char* liczba : PozaFloat) {
-        EXPECT_EQ(zatwierdz(liczba, "4"), std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
-        EXPECT_EQ(zatwierdz("", liczba), std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
+        EXPECT_EQ(zatwierdz(liczba, "4"),
+                  std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
+        EXPECT_EQ(zatwierdz("", liczba),
+                  std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
     }
-    EXPECT_EQ(zatwierdz("0,009", "4"), std::vector<std::string>{"Przęsło 2: rozpiętość musi wynosić co najmniej 1 cm."});
+    EXPECT_EQ(zatwierdz("0,009", "4"),
+              std::vector<std::string>{"Przęsło 2: rozpiętość musi wynosić co najmniej 1 cm."});
     EXPECT_EQ(Plik(), przed);
     EXPECT_EQ(zatwierdz("0,01", "4"), std::vector<std::string>{});
     EXPECT_EQ(zad.Przesla.at(1).L, 0.01f);
@@ -165,13 +170,15 @@ TEST_F(Granice, TheCoefficientTableAndTheSettingsRefuseWhatAFloatCannotHoldWithT
         WpiszKlawiszami(t, "Tabela", 1, 1, liczba);
         kom.Komunikaty.clear();
         Kliknij(t, "Button3");
-        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 1; Grupa - 1 !"})
+        EXPECT_EQ(kom.Komunikaty,
+                  std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 1; Grupa - 1 !"})
             << liczba;
         EXPECT_EQ(zad.Wspolczynniki[0][0], 1.0f);
     }
     WpiszKlawiszami(t, "Tabela", 1, 1, "1e4");
     Kliknij(t, "Button3");
-    EXPECT_EQ(kom.Komunikaty.back(), "Współczynnik obciążenia Kombinacja - 1; Grupa - 1 musi mieć wartość od -1000 do 1000!");
+    EXPECT_EQ(kom.Komunikaty.back(),
+              "Współczynnik obciążenia Kombinacja - 1; Grupa - 1 musi mieć wartość od -1000 do 1000!");
     WpiszKlawiszami(t, "Tabela", 1, 1, "-1000");
     Kliknij(t, "Button3");
     EXPECT_EQ(zad.Wspolczynniki[0][0], -1000.0f);
@@ -190,7 +197,8 @@ TEST_F(Granice, TheCoefficientTableAndTheSettingsRefuseWhatAFloatCannotHoldWithT
         QTest::keyClicks(skala, QString::fromUtf8(liczba));
         kom.Komunikaty.clear();
         Kliknij(u, "Powrot");
-        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
+        EXPECT_EQ(kom.Komunikaty,
+                  std::vector<std::string>{"'" + std::string(liczba) + "' is not a valid floating point value"});
         // Taken at once while typed ("1e3"), but never beyond the scales a sheet can show ("1e-30").
         EXPECT_TRUE(zad.SkalaX >= 1 && zad.SkalaX <= 1e5 && zad.Nastawy.SchematX == 3) << zad.SkalaX;
         u->hide();

@@ -60,7 +60,8 @@ TEST_F(Macierz, TwoSpansGiveOneUnknownWhoseInverseIsOneOverK)
     EXPECT_EQ(Komorka(&okno, "SG_Mac_A1", 1, 1), "0,750") << "1 / " << K11;
     EXPECT_EQ((std::vector{Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_P2", 0, 1), Komorka(&okno, "SG_X", 0, 1),
                            Komorka(&okno, "SG_X2", 0, 1)}),
-              (std::vector<std::string>{"-30,000", "-30,000", "-22,500", "-22,500"})) << Q << " / " << K11;
+              (std::vector<std::string>{"-30,000", "-30,000", "-22,500", "-22,500"}))
+        << Q << " / " << K11;
     EXPECT_EQ(Opis(okno), "1.. " + Nazwa(0));
     EXPECT_TRUE(kom.Komunikaty.empty());
 }
@@ -122,10 +123,10 @@ TEST_F(Macierz, TheLastCombinationShowsItsOwnLoadVectorWithTheSameMatrixAndLeave
         SCOPED_TRACE(p.opis);
         sb->setValue(p.polozenie);
         EXPECT_EQ(Opis(okno), p.opis);
-        EXPECT_EQ((std::vector{Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_P", 0, 2),
-                               Komorka(&okno, "SG_P2", 0, 2)}),
-                  (std::vector{FormatujMaska(p.Q1, Maska::Uklad, ','), FormatujMaska(p.Q2, Maska::Uklad, ','),
-                               FormatujMaska(p.Q2, Maska::Uklad, ',')}));
+        EXPECT_EQ(
+            (std::vector{Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_P", 0, 2), Komorka(&okno, "SG_P2", 0, 2)}),
+            (std::vector{FormatujMaska(p.Q1, Maska::Uklad, ','), FormatujMaska(p.Q2, Maska::Uklad, ','),
+                         FormatujMaska(p.Q2, Maska::Uklad, ',')}));
         EXPECT_EQ(Komorka(&okno, "SG_X", 0, 1), p.X1);
         EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_Mac_A", 2, 1),
                                Komorka(&okno, "SG_Mac_A1", 1, 1)}),
@@ -164,8 +165,12 @@ TEST_F(Macierz, ARememberedPositionStaysWithinFewerCombinationsAndTheKeysMoveIt)
     const struct {
         Qt::Key klawisz;
         const char* opis;
-    } kroki[] = {{Qt::Key_PageUp, "1.. B"}, {Qt::Key_Up, "0.. "}, {Qt::Key_Right, "1.. B"},
-                 {Qt::Key_PageDown, "2.. C"}, {Qt::Key_Down, "2.. C"} /* at the end */, {Qt::Key_Left, "1.. B"}};
+    } kroki[] = {{Qt::Key_PageUp, "1.. B"},
+                 {Qt::Key_Up, "0.. "},
+                 {Qt::Key_Right, "1.. B"},
+                 {Qt::Key_PageDown, "2.. C"},
+                 {Qt::Key_Down, "2.. C"} /* at the end */,
+                 {Qt::Key_Left, "1.. B"}};
     for (const auto& [klawisz, opis] : kroki) {
         QTest::keyClick(K<QWidget>(&okno, "SG_Mac_A1"), klawisz);
         EXPECT_EQ(Opis(okno).substr(0, std::string(opis).size()), opis) << QTest::toString(klawisz);

@@ -58,8 +58,9 @@ TEST_F(Przebieg, ATaskTypedIntoTheDialogsIsSavedAsTheFormatSaysAndReadBackIntoTh
     EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
                            Komorka(g, "SGRozpietosci", 3, 1)}),
               (std::vector{S("4,00"), S("5,50"), S("3,00")}));
-    EXPECT_EQ(std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
-              std::tuple(true, false));
+    EXPECT_EQ(
+        std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
+        std::tuple(true, false));
     QWidget* t = &noweDialogi.OknoTabeli();
     EXPECT_EQ((std::vector{Komorka(t, "Tabela", 0, 2), Komorka(t, "Tabela", 2, 0), Komorka(t, "Tabela", 1, 1),
                            Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1), Komorka(t, "Tabela", 2, 2)}),

@@ -40,8 +40,9 @@ TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefaultModally)
 
 TEST_F(Tabela, GroupsGetTheirPresetOrChosenColourAndRebuildTheGroupList)
 {
-    const std::vector<int32_t> oczekiwane{0x0000FF, 0x800000, 0xFF0000, 0x008000, 0x800080, 0x000080, 0x008080,
-                                          0x008080, 0x123456}; // the last colour stays, or the one picked
+    const std::vector<int32_t> oczekiwane{
+        0x0000FF, 0x800000, 0xFF0000, 0x008000, 0x800080,
+        0x000080, 0x008080, 0x008080, 0x123456}; // the last colour stays, or the one picked
     TGrupyObciazenia* d = dialogi->OknoTabeli().GrupyObciazenia;
     ASSERT_EQ(static_cast<QDialog*>(d), grupy());
     d->CD_Kolorek = [](int32_t, QWidget*) { return std::optional<int32_t>(0x123456); };
@@ -74,10 +75,10 @@ TEST_F(Tabela, NamesNeedTwoCharactersAndCombinationsStopAtTen)
         const char* nazwa;
         std::string komunikat; // empty: accepted
     };
-    for (const Przypadek& p : {Przypadek{"Button1", "Ś", "Nazwa musi składać się z min. 2 znaków!"},
-                               Przypadek{"Button1", "Wi", ""},
-                               Przypadek{"Button2", "Ł", "Nazwa wariantu musi składać się z min. 2 znaków!"},
-                               Przypadek{"Button2", "Zł", ""}}) {
+    for (const Przypadek& p :
+         {Przypadek{"Button1", "Ś", "Nazwa musi składać się z min. 2 znaków!"}, Przypadek{"Button1", "Wi", ""},
+          Przypadek{"Button2", "Ł", "Nazwa wariantu musi składać się z min. 2 znaków!"},
+          Przypadek{"Button2", "Zł", ""}}) {
         kom.Komunikaty.clear();
         QDialog* d = p.przycisk == std::string("Button1") ? grupy() : warianty();
         Dodaj(p.przycisk, p.nazwa);

@@ -10,8 +10,9 @@
 namespace {
 
 const std::array<const char*, PoleUstawien::Ilosc> Edycje{
-    "PSchem_Xo", "Pschem_Yo", "Schem_Xo", "Schem_Yo", "Reakc_Xo", "Reakc_Yo", "Poprz_Xo", "Poprz_Yo", "Momen_Xo",
-    "Momen_Yo", "E_HPoprz", "E_HMomen", "E_HRozCz", "E_WRozCz", "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
+    "PSchem_Xo", "Pschem_Yo", "Schem_Xo",   "Schem_Yo",    "Reakc_Xo",  "Reakc_Yo",
+    "Poprz_Xo",  "Poprz_Yo",  "Momen_Xo",   "Momen_Yo",    "E_HPoprz",  "E_HMomen",
+    "E_HRozCz",  "E_WRozCz",  "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
 
 class Ustawienia : public Okna {
 protected:
@@ -60,8 +61,8 @@ TEST_F(Ustawienia, TheForceScaleFollowsTheChosenRule)
         float skala;
     };
     for (const Przypadek& p : {
-             Przypadek{"RB_SilySchem_AUTO", "", {50, -20}, 0.04f},       // below 100: 0.04 cm per kN
-             Przypadek{"RB_SilySchem_AUTO", "", {-200, 20}, 0.01f},      // 200 kN drawn 2 cm long
+             Przypadek{"RB_SilySchem_AUTO", "", {50, -20}, 0.04f},      // below 100: 0.04 cm per kN
+             Przypadek{"RB_SilySchem_AUTO", "", {-200, 20}, 0.01f},     // 200 kN drawn 2 cm long
              Przypadek{"RB_SilySchem_100kN", "1,00", {50, 300}, 0.01f}, // 100 kN → 1 cm whatever the loads
              Przypadek{"RB_SilySchem_MAX", "2", {40, 400}, 0.005f},     // the largest load → 2 cm
          }) {

@@ -26,8 +26,9 @@ TEST(Granice, ASpanOverTheLongestIsRefusedInOneWordingByTheGeometryTheWriterTheR
     // Span 2: E, J, L, X0.
     const std::string przed = "1\r\n1\r\n5\r\n4\r\n";
     ASSERT_NE(tekst.find(przed), std::string::npos);
-    EXPECT_EQ(CzytajTekst(std::string(tekst).replace(tekst.find(przed), przed.size(), "1\r\n1\r\n1000,5\r\n4\r\n")).Blad,
-              komunikat);
+    EXPECT_EQ(
+        CzytajTekst(std::string(tekst).replace(tekst.find(przed), przed.size(), "1\r\n1\r\n1000,5\r\n4\r\n")).Blad,
+        komunikat);
 
     zad.Przesla[1].L = 1000.5f;
     EXPECT_FALSE(ZapiszDoTekstu(zad, ',', "", tekst, blad));

@@ -77,8 +77,8 @@ TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZer
     EXPECT_EQ(std::tuple(Pasek(*okno)->minimum(), Pasek(*okno)->maximum()), std::tuple(0, 1300));
     const char* T = "SG_TabelaSilPrzekrojowych";
     TTeksty naglowki = Wiersz(*okno, T, 0, 0, 4);
-    for (const TTeksty& w : {TTeksty{Komorka(okno.get(), T, 0, 1), Komorka(okno.get(), T, 0, 2)},
-                             Wiersz(*okno, "SG_Maxima", 0, 0, 2)})
+    for (const TTeksty& w :
+         {TTeksty{Komorka(okno.get(), T, 0, 1), Komorka(okno.get(), T, 0, 2)}, Wiersz(*okno, "SG_Maxima", 0, 0, 2)})
         naglowki.insert(naglowki.end(), w.begin(), w.end());
     EXPECT_EQ(naglowki, (TTeksty{"M,T\\Kombin.", "0  Stałe", "1  Z wiatrem", "2  Sam wiatr", "M...[kNm]", "T....[kN]",
                                  "  Max", "  Min"}));
@@ -183,7 +183,7 @@ TEST_F(Zestawienie, TheSectionIsMarkedOnEveryDiagramAtTheOrdinatesOfItsValues)
     std::vector<TNapisOczekiwany> napisy;
     std::vector<std::tuple<int32_t, int32_t, int32_t>> linie; // x, y1, y2
     const TNastawy& n = zad.Nastawy;
-    const double kM = double(n.WysokoscMomentow) / wyn.NajwiekszyM; // cm per kNm, moments down
+    const double kM = double(n.WysokoscMomentow) / wyn.NajwiekszyM;     // cm per kNm, moments down
     const double kT = double(n.WysokoscPoprzecznych) / wyn.NajwiekszyT; // shear forces up
     // The diagram with its axis from O: a line through x = 1,5 m from 2 cm above to 2 cm below
     // the axis, the "x" label 3 cm above it, each label 0,2 cm right of the line.
@@ -223,10 +223,12 @@ TEST_F(Zestawienie, TheSectionIsMarkedOnEveryDiagramAtTheOrdinatesOfItsValues)
     const auto kreski = p.Linie();
     ASSERT_EQ(kreski.size(), linie.size());
     for (const auto& [x, y1, y2] : linie)
-        EXPECT_TRUE(std::any_of(kreski.begin(), kreski.end(), [&](const TOperacja& o) {
-            return o.X1 == x && o.X2 == x && std::min(o.Y1, o.Y2) == y1 && std::max(o.Y1, o.Y2) == y2 &&
-                   o.Pioro.Kolor == Kolor::Czerwony;
-        })) << "red line at " << x << ", " << y1;
+        EXPECT_TRUE(std::any_of(kreski.begin(), kreski.end(),
+                                [&](const TOperacja& o) {
+                                    return o.X1 == x && o.X2 == x && std::min(o.Y1, o.Y2) == y1 &&
+                                           std::max(o.Y1, o.Y2) == y2 && o.Pioro.Kolor == Kolor::Czerwony;
+                                }))
+            << "red line at " << x << ", " << y1;
 }
 
 TEST_F(Zestawienie, KeysMoveTheSectionAndEitherWayOfClosingClearsTheOverlay)
@@ -235,7 +237,7 @@ TEST_F(Zestawienie, KeysMoveTheSectionAndEitherWayOfClosingClearsTheOverlay)
     for (const bool przycisk : {false, true}) {
         SCOPED_TRACE(przycisk);
         auto okno = Okno();
-        const std::pair<Qt::Key, int> kroki[] = {{Qt::Key_Right, 1}, {Qt::Key_PageDown, 101}, {Qt::Key_Down, 102},
+        const std::pair<Qt::Key, int> kroki[] = {{Qt::Key_Right, 1},  {Qt::Key_PageDown, 101}, {Qt::Key_Down, 102},
                                                  {Qt::Key_Left, 101}, {Qt::Key_PageUp, 1},     {Qt::Key_Up, 0}};
         for (const auto& [klawisz, polozenie] : kroki) {
             QTest::keyClick(K<QWidget>(okno.get(), "SG_TabelaSilPrzekrojowych"), klawisz);

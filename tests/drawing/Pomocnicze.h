@@ -40,7 +40,11 @@ struct TSrodowisko {
     // The overlays' drawing on the same screen.
     TRysowanieNakladki Nakladka{Ekran, Widok, Nastawy, ','};
 
-    TSrodowisko() { UstawSkale(1000); UstawDruk(Widok, 254, 254); } // 100 printer pixels per cm
+    TSrodowisko()
+    {
+        UstawSkale(1000);
+        UstawDruk(Widok, 254, 254);
+    } // 100 printer pixels per cm
     // `pikseleNaCm` on a W × H paint surface, sheet (0, 0) still at pixel (0, 0).
     void UstawSkale(double pikseleNaCm, double W = 100000, double H = 100000)
     {

@@ -27,14 +27,23 @@ protected:
     TKompozycja k{zad, wyn, widok, *czcionka, kom};
     TPowierzchniaZapis ekran{100000, 100000};
 
-    void SetUp() override { UstawCzcionkeDoOdczytu(*czcionka); NowyTemat(zad); }
+    void SetUp() override
+    {
+        UstawCzcionkeDoOdczytu(*czcionka);
+        NowyTemat(zad);
+    }
     TSkutekKompozycji Rysuj()
     {
         ekran.Wyczysc();
         return Przerysuj(k, &ekran);
     }
     // As after reading a task: a composition for the sheet size, the layout, the picture.
-    void Rozmiesc() { Rysuj(); RozmiescArkusze(zad, widok); Rysuj(); }
+    void Rozmiesc()
+    {
+        Rysuj();
+        RozmiescArkusze(zad, widok);
+        Rysuj();
+    }
     // One hinged span of 6 m under 10 kN/m and `ile` combinations of the one group.
     void Belka(int ile)
     {
@@ -64,8 +73,11 @@ TEST_F(Kompozycja, SheetsStandOnePitchApartWithTheEnvelopeSheetFourCentimetresFu
 {
     // (3 + the beam's length) · 1 + 1 cm against the 21 cm sheet, plus 1; no spans or no length: the sheet.
     widok.ArkuszSzerokosc = 21;
-    for (const auto& [L, L2, skok] : {std::tuple{8.0f, 0.0f, 22.0f}, {30.0f, 0.0f, 35.0f}, {20.0f, 10.0f, 35.0f},
-                                      {0.0f, 0.0f, 22.0f}, {NAN, 0.0f, 22.0f}}) {
+    for (const auto& [L, L2, skok] : {std::tuple{8.0f, 0.0f, 22.0f},
+                                      {30.0f, 0.0f, 35.0f},
+                                      {20.0f, 10.0f, 35.0f},
+                                      {0.0f, 0.0f, 22.0f},
+                                      {NAN, 0.0f, 22.0f}}) {
         NowyTemat(zad);
         if (L2 > 0)
             UstawGeometrie(zad, {L, L2}, false, false);
@@ -131,7 +143,7 @@ TEST_F(Kompozycja, ResultsAreRecomputedOnlyWhenTheTaskSaysItChangedAndARefusalIs
     zad.DoPrzeliczenia = true;
     Rysuj();
     EXPECT_EQ(Z("30,00 kN").size(), 2u); // qL/2, on the first sheet: the group counts nothing in the second
-    zad.Liniowe[0].Wartosc = 20; // without setting the flag: the old results
+    zad.Liniowe[0].Wartosc = 20;         // without setting the flag: the old results
     EXPECT_FALSE(Rysuj().Przeliczono);
     EXPECT_EQ(Z("30,00 kN").size(), 2u);
     zad.DoPrzeliczenia = zad.NieZapisane = true;
@@ -349,9 +361,12 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
             for (size_t j = 0; j < przedtem.size() && wolna; ++j)
                 wolna = j == i || !Blisko(a, przedtem[j], 0.1);
             kolizje += !wolna;
-            EXPECT_TRUE(!wolna || std::ranges::any_of(teraz, [&](const TRamka& b) {
-                return b.Tekst == a.Tekst && std::abs(b.X - a.X) < 0.001 && std::abs(b.Y - a.Y) < 0.001;
-            })) << nazwa << ": " << a.Tekst << " moved from " << a.X << ", " << a.Y;
+            EXPECT_TRUE(!wolna || std::ranges::any_of(teraz,
+                                                      [&](const TRamka& b) {
+                                                          return b.Tekst == a.Tekst && std::abs(b.X - a.X) < 0.001 &&
+                                                                 std::abs(b.Y - a.Y) < 0.001;
+                                                      }))
+                << nazwa << ": " << a.Tekst << " moved from " << a.X << ", " << a.Y;
         }
         if (nazwa == "tłok") {
             EXPECT_GE(kolizje, 10u);
@@ -365,14 +380,16 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
             const bool obwiednia = s + 1 == wydruk.Strony.size() && s > 0;
             const TPunktArkusza P = obwiednia ? zad.PolozenieObwiedni : zad.PolozenieKombinacji[s];
             const std::vector<TRamka> strona = Etykiety(*wydruk.Strony[s], 0, 0);
-            const auto naArkuszu = std::ranges::count_if(naEkranie, [&](const TRamka& b) {
-                return b.X >= P.x && b.X < P.x + widok.ArkuszSzerokosc;
-            });
+            const auto naArkuszu = std::ranges::count_if(
+                naEkranie, [&](const TRamka& b) { return b.X >= P.x && b.X < P.x + widok.ArkuszSzerokosc; });
             EXPECT_EQ(long(strona.size()), naArkuszu) << nazwa << " page " << s;
             for (const TRamka& a : strona)
-                EXPECT_TRUE(std::ranges::any_of(naEkranie, [&](const TRamka& b) {
-                    return b.Tekst == a.Tekst && std::abs(b.X - P.x - a.X) < 0.01 && std::abs(b.Y - P.y - a.Y) < 0.01;
-                })) << nazwa << " page " << s << ": " << a.Tekst << " at " << a.X << ", " << a.Y;
+                EXPECT_TRUE(std::ranges::any_of(naEkranie,
+                                                [&](const TRamka& b) {
+                                                    return b.Tekst == a.Tekst && std::abs(b.X - P.x - a.X) < 0.01 &&
+                                                           std::abs(b.Y - P.y - a.Y) < 0.01;
+                                                }))
+                    << nazwa << " page " << s << ": " << a.Tekst << " at " << a.X << ", " << a.Y;
         }
     }
 }
@@ -385,11 +402,10 @@ TEST_F(Kompozycja, EveryPrintedPageEndsWithAGreyFooterNamingTheFileItsSheetThePa
     k.DataWydruku = "06.12.2026";
     TWydrukZapis wydruk = Dokladny();
     ASSERT_EQ(Drukuj(k, wydruk), 4);
-    const char* const stopki[] = {
-        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
-        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
-        "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
-        "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
+    const char* const stopki[] = {"Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 1   Podstawowa  |  strona 1 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 2   K2  |  strona 2 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  KOMBINACJA OBCIĄŻEŃ - 3   K3  |  strona 3 z 4  |  06.12.2026",
+                                  "Belka.qvr  |  OBWIEDNIE  |  strona 4 z 4  |  06.12.2026"};
     for (size_t s = 0; s < 4; ++s) {
         // 0.4 cm above the bottom of the printable page, 1 cm in.
         const auto n = Napisy(*wydruk.Strony[s], Utf8NaCp1250(stopki[s]), 4000);
@@ -447,7 +463,8 @@ TEST_F(Kompozycja, TheQuestionProposesTheFirstRoundScaleAtWhichTheBeamFits)
     zad.Nastawy.ArkuszL = 3;
     zad.Nastawy.ArkuszH = 29;
     EXPECT_EQ(TekstRysunekSzerszy(k),
-              poczatek + "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.");
+              poczatek +
+                  "Nie mieści się nawet w skali 1:100000 — zmniejsz czcionkę albo powiększ arkusz w Ustawieniach.");
 }
 
 TEST_F(Kompozycja, WhileThePdfPageIsThePrinterTheSheetsAreLaidOutForItAndAfterwardsForTheOwnPrinterEvenAfterAFault)

@@ -74,7 +74,8 @@ TEST(PlikCzcionki, EachPolishLetterDrawnAloneDiffersFromItsBaseLetterAndStaysWit
         }
         // Standing on the base line, as wide as its base letter.
         EXPECT_EQ(std::tuple(najnizej, G(polskie[i]).Przesuniecie),
-                  std::tuple(int32_t(y0), G(uint8_t(bazy[i])).Przesuniecie)) << int(polskie[i]);
+                  std::tuple(int32_t(y0), G(uint8_t(bazy[i])).Przesuniecie))
+            << int(polskie[i]);
     }
 }
 

@@ -57,7 +57,8 @@ TEST_F(Podglad, AForceIsAnArrowOntoTheAxisWithItsValueOnYellowAboveIt)
     ASSERT_EQ(napisy.size(), 1u);
     EXPECT_EQ(std::tuple(napisy[0].Tekst, napisy[0].X1, napisy[0].Y1, napisy[0].Wysokosc, napisy[0].KolorTekstu,
                          napisy[0].Wypelnienie),
-              std::tuple(std::string("10,00kN"), 5000 + 4, S.Widok.NaEkranY(0.65 * 10 * double(0.1f) - 6) - 12, 12, Kolor::Czarny, Rgb(255, 255, 0)));
+              std::tuple(std::string("10,00kN"), 5000 + 4, S.Widok.NaEkranY(0.65 * 10 * double(0.1f) - 6) - 12, 12,
+                         Kolor::Czarny, Rgb(255, 255, 0)));
 }
 
 TEST_F(Podglad, AMomentIsSeventeenChordsTurningByItsSignWithAHeadAtTheBottom)

@@ -52,11 +52,12 @@ TEST(PowierzchniaQt, LinesAndRectanglesCoverTheirPixelsOnlyAndBatchedLinesKeepTh
         p.Prostokat(160, 60, 180, 80, Rgb(255, 0, 0));
         p.Prostokat(185, 85, 195, 95, BezWypelnienia);
     }
-    Sprawdz(obraz, {{50, 10, CzerwonyQ}, {50, 20, CzerwonyQ}, {50, 30, NiebieskiQ}, {50, 40, CzerwonyQ},
-                    {30, 65, CzerwonyQ}, {30, 62, CzarnyQ}, {55, 82, NiebieskiQ}, {55, 86, BialyQ},
-                    {111, 50, CzarnyQ}, {189, 50, CzarnyQ}, {150, 49, BialyQ}, {150, 51, BialyQ}, {120, 25, CzarnyQ},
-                    {121, 25, BialyQ}, {119, 25, BialyQ}, {160, 60, CzarnyQ}, {179, 79, CzarnyQ}, {170, 70, CzerwonyQ},
-                    {180, 80, BialyQ}, {159, 70, BialyQ}, {185, 90, CzarnyQ}, {190, 90, BialyQ}});
+    Sprawdz(obraz,
+            {{50, 10, CzerwonyQ}, {50, 20, CzerwonyQ},  {50, 30, NiebieskiQ}, {50, 40, CzerwonyQ}, {30, 65, CzerwonyQ},
+             {30, 62, CzarnyQ},   {55, 82, NiebieskiQ}, {55, 86, BialyQ},     {111, 50, CzarnyQ},  {189, 50, CzarnyQ},
+             {150, 49, BialyQ},   {150, 51, BialyQ},    {120, 25, CzarnyQ},   {121, 25, BialyQ},   {119, 25, BialyQ},
+             {160, 60, CzarnyQ},  {179, 79, CzarnyQ},   {170, 70, CzerwonyQ}, {180, 80, BialyQ},   {159, 70, BialyQ},
+             {185, 90, CzarnyQ},  {190, 90, BialyQ}});
 }
 
 TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
@@ -65,8 +66,11 @@ TEST(Lamana, PassingOverPointsInTheSamePixelPaintsExactlyTheSamePixels)
     std::vector<std::pair<double, double>> parabola, kropka{{10.01, 10.01}, {10.02, 10.03}, {10.04, 10.02}};
     for (int i = 0; i <= 2500; ++i)
         parabola.emplace_back(1 + i * 0.01, 2 + 0.02 * i * 0.01 * (25 - i * 0.01));
-    for (const auto& [punkty, piksele, mm] : {std::tuple{&parabola, 4.0, 0.1}, {&parabola, 10.0, 0.1},
-                                              {&parabola, 60.0, 0.5}, {&parabola, 100.0, 0.2}, {&kropka, 4.0, 0.1}}) {
+    for (const auto& [punkty, piksele, mm] : {std::tuple{&parabola, 4.0, 0.1},
+                                              {&parabola, 10.0, 0.1},
+                                              {&parabola, 60.0, 0.5},
+                                              {&parabola, 100.0, 0.2},
+                                              {&kropka, 4.0, 0.1}}) {
         QImage obrazy[2] = {Bialy(300, 200), Bialy(300, 200)};
         for (int sposob = 0; sposob < 2; ++sposob) {
             TPowierzchniaQt p(obrazy[sposob]);
@@ -130,7 +134,7 @@ TEST_F(NapisyQt, ATextIsWrittenInItsCellTransparentOrOverItsFilledBackground)
                 else
                     (k == ZoltyQ ? zolte : czarne) += k == ZoltyQ || k == CzarnyQ;
             }
-        EXPECT_EQ(poza, 0) << tlo; // nothing above, left of or beyond the cell
+        EXPECT_EQ(poza, 0) << tlo;    // nothing above, left of or beyond the cell
         EXPECT_GT(czarne, 10) << tlo; // the glyphs are black, over the yellow where no glyph is
         EXPECT_EQ(tlo, zolte > 4 * czarne) << zolte;
         EXPECT_EQ(obraz.pixel(10, 20) & 0xFFFFFF, tlo ? ZoltyQ : BialyQ); // the corner, above every glyph
@@ -147,14 +151,14 @@ TEST(PowierzchniaQt, TheThinnestPensLinesInAPictureOfItsOwnArePixelForPixelThePa
         for (int32_t grubosc : {0, 1, 3}) {
             const int32_t d = grubosc * 40;
             p.UstawPioro({Rgb(200, 0, 0), grubosc});
-            p.Linia(5 + d, 5, 35 + d, 5);   // a row, both ways
+            p.Linia(5 + d, 5, 35 + d, 5); // a row, both ways
             p.Linia(35 + d, 8, 5 + d, 8);
             p.Linia(10 + d, 10, 10 + d, 40); // a column, both ways
             p.Linia(14 + d, 40, 14 + d, 10);
             p.Linia(20 + d, 20, 21 + d, 21); // diagonal neighbours
             p.Linia(23 + d, 21, 22 + d, 20);
-            p.Linia(25 + d, 25, 25 + d, 25); // a point
-            p.Linia(26 + d, 30, 34 + d, 37); // slanted
+            p.Linia(25 + d, 25, 25 + d, 25);                     // a point
+            p.Linia(26 + d, 30, 34 + d, 37);                     // slanted
             p.Prostokat(28 + d, 10, 36 + d, 18, Rgb(0, 0, 200)); // over the lines drawn so far
             p.Linia(27 + d, 14, 37 + d, 14);                     // and under the ones after it
             p.UstawPioro({Rgb(0, 150, 0), grubosc});
@@ -171,7 +175,15 @@ TEST(PowierzchniaQt, TheThinnestPensLinesInAPictureOfItsOwnArePixelForPixelThePa
     rysuj(wprost);
     rysuj(malarz);
     EXPECT_EQ(wprost, malarz.convertToFormat(QImage::Format_RGB32));
-    Sprawdz(wprost, {{5, 5, 0xC80000}, {35, 5, 0xC80000}, {10, 40, 0xC80000}, {21, 21, 0xC80000},
-                     {25, 25, 0xC80000}, {32, 14, 0xC80000}, {30, 12, 0x009600}, {0, 45, CzarnyQ},
-                     {159, 45, CzarnyQ}, {100, 0, CzarnyQ}, {0, 49, CzarnyQ}});
+    Sprawdz(wprost, {{5, 5, 0xC80000},
+                     {35, 5, 0xC80000},
+                     {10, 40, 0xC80000},
+                     {21, 21, 0xC80000},
+                     {25, 25, 0xC80000},
+                     {32, 14, 0xC80000},
+                     {30, 12, 0x009600},
+                     {0, 45, CzarnyQ},
+                     {159, 45, CzarnyQ},
+                     {100, 0, CzarnyQ},
+                     {0, 49, CzarnyQ}});
 }

@@ -42,13 +42,16 @@ TEST_F(Schemat, EachSupportCodeDrawsItsOwnSymbolsAndAnUnknownOneNone)
 {
     // Code, strokes of the supports' pen, the axis and walls; a clamp at x1, at x2.
     for (const auto& [kod, podpory, sciany, lewy, prawy] : {std::tuple{1, 7u, 1u, false, false},
-                                                            {4, 10u, 3u, true, true}, {5, 5u, 2u, true, false},
-                                                            {6, 5u, 2u, false, true}, {9, 0u, 1u, false, false}}) {
+                                                            {4, 10u, 3u, true, true},
+                                                            {5, 5u, 2u, true, false},
+                                                            {6, 5u, 2u, false, true},
+                                                            {9, 0u, 1u, false, false}}) {
         S.Ekran.Wyczysc();
         PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5, Kolor::Czarny}, kod, 4);
         const auto p = S.LiniePiora(0.3), s = S.LiniePiora(0.5);
         EXPECT_EQ(std::tuple(p.size(), s.size(), JestOdcinek(s, 1, 5.4, 1, 4.6), JestOdcinek(s, 5, 5.4, 5, 4.6)),
-                  std::tuple(podpory, sciany, lewy, prawy)) << kod;
+                  std::tuple(podpory, sciany, lewy, prawy))
+            << kod;
         // Code 1: a roller at x1, a pinned support at x2.
         EXPECT_TRUE(kod != 1 || (JestOdcinek(p, 1.2, 5.48, 0.8, 5.48) && JestOdcinek(p, 5, 5, 5.2, 5.4)));
     }
@@ -81,8 +84,8 @@ TEST_F(Schemat, LoadsAreArrowsAndArcsOfTheirValueTimesTheScaleLabelledByTheMask)
     EXPECT_TRUE(Napis(",5kN/m", 0, 5 - 1.25 * 0.5 * k) && Napis("10kN/m", 4, 5 - 1.25 * 10 * k));
     EXPECT_TRUE(Napis("-2kN/m", 4, 5 + 1.25 * 2 * k) && Napis("-6kN/m", 6, 5 + 1.25 * 6 * k));
     // Labels with the 0.1 mm pen; everything in the group's colour, or all grey in the preview.
-    for (const auto& [rysuj, kolor] : {std::pair{&ObciazeniaSchemat, KolorStalych},
-                                       {&ObciazeniaPodglad, Rgb(150, 150, 150)}}) {
+    for (const auto& [rysuj, kolor] :
+         {std::pair{&ObciazeniaSchemat, KolorStalych}, {&ObciazeniaPodglad, Rgb(150, 150, 150)}}) {
         S.Ekran.Wyczysc();
         rysuj(S.R, zad, Ekran, {0, 5});
         EXPECT_EQ(Napisy(S.Ekran).size(), 8u);
@@ -133,8 +136,9 @@ TEST_F(Schemat, BarsStandOnTheMiddleSixtyPercentOfTheirSpansWithTheirFixedEndFor
     S.Ekran.Wyczysc();
     WykresReakcji(S.R, {zad, wyn, 0}, Ekran, {1, 10}, Kolor::Granatowy, Kolor::Zielony);
     EXPECT_TRUE(Napis("-36,00 kNm", 0, 9.25) && Napis("36,00 kNm", 7, 9.25));
-    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,00 kNm").at(0).Pioro.Kolor, Napisy(S.Ekran, "36,00 kNm").at(0).Pioro.Kolor),
-              std::tuple(Kolor::Zielony, Kolor::Granatowy));
+    EXPECT_EQ(
+        std::tuple(Napisy(S.Ekran, "-36,00 kNm").at(0).Pioro.Kolor, Napisy(S.Ekran, "36,00 kNm").at(0).Pioro.Kolor),
+        std::tuple(Kolor::Zielony, Kolor::Granatowy));
     EXPECT_TRUE(JestOdcinek(S.EkranCm(), 0.75, 9.55, 0.75, 9.45) && JestOdcinek(S.EkranCm(), 7.25, 9.55, 7.25, 9.45));
 
     // A negative right moment turns the other way, mirrored as at the left end; a bar's axis point is its own.

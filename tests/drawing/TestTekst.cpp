@@ -49,11 +49,11 @@ TEST_F(Pismo, StrokesScaleFromTheReferencePixelTheAdvanceIsTruncatedPerCharacter
 TEST_F(Pismo, OnlyTextsStartingWithinTenPixelsLeftOfThePaintSurfaceOrOnItAreDrawn)
 {
     const double szerokosc = 2 * S.Widok.EkranSrodekX;
-    for (const auto& [kolumna, rysuje] : {std::pair{-11.5, false}, {-10.5, false}, {-9.5, true},
-                                          {szerokosc + 0.5, true}, {szerokosc + 1.5, false}}) {
+    for (const auto& [kolumna, rysuje] :
+         {std::pair{-11.5, false}, {-10.5, false}, {-9.5, true}, {szerokosc + 0.5, true}, {szerokosc + 1.5, false}}) {
         S.Ekran.Wyczysc();
         Tekst(S.R, Ekran, {S.Widok.ZEkranuX(kolumna), 2}, {{0.5, Kolor::Zielony}, 0.5, 0.25}, "II");
-        EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna; // −11.5 truncates toward zero to −11
+        EXPECT_EQ(!S.Ekran.Linie().empty(), rysuje) << kolumna;             // −11.5 truncates toward zero to −11
         EXPECT_EQ(S.Ekran.Pioro(), (TPioro{Kolor::Zielony, 1})) << kolumna; // drawn or not
     }
 }
@@ -89,7 +89,7 @@ TEST_F(Pismo, ATitleStandsOnItsBaseCornerOnScreenAndInTahomaOnPaperAndOfTwelvePi
               std::tuple("REAKCJE", "Tahoma", 62, 100, 200 - 62));
 
     S.Ekran.Wyczysc();
-    Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "SIŁY", 0.011);      // h = trunc(13.2): readable
+    Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "SIŁY", 0.011);     // h = trunc(13.2): readable
     Tytul(S.R, Ekran, {1, 2}, Kolor::Czarny, "MOMENTY", 0.0105); // h = trunc(12.6) = 12
     EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"SIŁY"});
     const auto p = S.Ekran.Rodzaju(TOperacja::Rodzaj::Prostokat);

@@ -100,7 +100,7 @@ TEST(RozmiarArkusza, ThePrinterPageOrTheDefaultSheetOrTheUsersSizeWithTheScales)
         {a4, false, 100, 100, {20.32, 27.94, 600, 1, 1}},
         {std::nullopt, false, 50, 200, {20.5, 28.5, 300, 2, 0.5}},
         {TInformacjaDrukarki{0, 0, 4800, 6600}, false, 100, 100, {20.5, 28.5, 300, 1, 1}}, // reports no resolution
-        {a4, true, 100, 100, {21, 28, 600, 1, 1}},       // the user's size, the printer's resolution
+        {a4, true, 100, 100, {21, 28, 600, 1, 1}},        // the user's size, the printer's resolution
         {std::nullopt, true, 0, -5, {21, 28, 300, 1, 1}}, // no scale denominator: 1:100
     };
     for (const auto& [drukarka, uzytkownika, skalaX, skalaY, oczekiwany] : przypadki) {

@@ -108,9 +108,9 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
         ASSERT_TRUE(Analiza(zad, wyn, kom));
         S.Ekran.Wyczysc();
         (moment ? WykresMomentow : WykresSilPoprzecznych)(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
-        Etykieta(moment ? -6 : 8, OX + x + h, OY - 2);                  // above the axis: from its ordinate up
+        Etykieta(moment ? -6 : 8, OX + x + h, OY - 2);                // above the axis: from its ordinate up
         Etykieta(moment ? 6 : -4, OX + x + h, OY + (moment ? 2 : 1)); // below: under it
-        EXPECT_EQ(Napisy(S.Ekran).size(), moment ? 2u : 4u); // with 8 and −4 at the ends; none at 4 m
+        EXPECT_EQ(Napisy(S.Ekran).size(), moment ? 2u : 4u);          // with 8 and −4 at the ends; none at 4 m
     }
 }
 
@@ -206,7 +206,8 @@ TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtT
     const auto cm = S.EkranCm();
     for (const double x : {OX, OX + 6, OX + 12})
         EXPECT_TRUE(JestOdcinek(cm, x, OY - 0.2, x + 0.12, OY - 0.44) == (x != OX + 6) &&
-                    JestOdcinek(cm, x, OY + 0.2, x + 0.12, OY + 0.44)) << x;
+                    JestOdcinek(cm, x, OY + 0.2, x + 0.12, OY + 0.44))
+            << x;
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-6,00").size(), Napisy(S.Ekran, "42,00").size(), Napisy(S.Ekran).size()),
               std::tuple(2u, 2u, 5u + 3u)); // values without units, three end moments
     Etykieta(-6, OX + 0.3, OY - 0.7, Kolor::Zielony);

@@ -90,22 +90,39 @@ TEST_F(Odtwarzanie, AfterZoomPanAZoomWindowAndAResizeThePictureIsTheCompositionA
     const int32_t H = Podglad.Rozmiar.Wysokosc;
     const std::vector<std::pair<const char*, std::function<void()>>> kroki{
         {"zoom in", [&] { Powieksz(w); }},
-        {"two wheel notches down", [&] { KolkoMyszy(w, false); KolkoMyszy(w, false); }},
-        {"a pan", [&] {
+        {"two wheel notches down",
+         [&] {
+             KolkoMyszy(w, false);
+             KolkoMyszy(w, false);
+         }},
+        {"a pan",
+         [&] {
              w.TrybPrzesuwania = true;
              PoczatekPrzesuwania(w, 400, 300, H);
              Przesuwanie(w, 317, 361, H);
              KoniecPrzesuwania(w, 290, 371, H);
          }},
-        {"a zoom window", [&] {
+        {"a zoom window",
+         [&] {
              w.TrybOkna = true;
              PoczatekOkna(w, 120, 90, H);
              KoniecOkna(w, 520, 330, Podglad.Rozmiar.Szerokosc, H);
          }},
-        {"zoom out", [&] { Pomniejsz(w); Pomniejsz(w); Pomniejsz(w); }},
+        {"zoom out",
+         [&] {
+             Pomniejsz(w);
+             Pomniejsz(w);
+             Pomniejsz(w);
+         }},
         {"zoom all", [&] { ZoomWszystko(w, Podglad.Rozmiar.Szerokosc, Podglad.Rozmiar.Wysokosc); }},
-        {"a smaller paint box", [&] { Podglad.Rozmiar = {640, 480}; }},
-        {"a larger paint box than the picture", [&] { Podglad.Rozmiar = {1400, 1000}; }},
+        {"a smaller paint box",
+         [&] {
+             Podglad.Rozmiar = {640, 480};
+         }},
+        {"a larger paint box than the picture",
+         [&] {
+             Podglad.Rozmiar = {1400, 1000};
+         }},
     };
     const QImage start = Okno();
     for (const auto& [krok, zmien] : kroki) {

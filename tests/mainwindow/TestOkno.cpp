@@ -180,9 +180,8 @@ protected:
     static void TearDownTestSuite() { Aplikacja.reset(); }
     static inline std::unique_ptr<QApplication> Aplikacja;
 
-    fs::path Tymczasowy = fs::temp_directory_path() /
-                          ("quarvi_okno_" + std::to_string(getpid()) + "_" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_okno_" + std::to_string(getpid()) + "_" +
+                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::unique_ptr<TProgram> Program;
     TRejestrKomunikatow Kom;
     // What each kind of file dialog answers, and every dialog asked for.
@@ -195,8 +194,7 @@ protected:
                              Dialogi.push_back(d);
                              return Wybory[d.Rodzaj];
                          },
-                         [this] { return std::make_unique<TWydrukZapis>(Dokumenty); },
-                         [this] { return Drukarka; }};
+                         [this] { return std::make_unique<TWydrukZapis>(Dokumenty); }, [this] { return Drukarka; }};
     std::unique_ptr<TQuarvi> Quarvi;
 
     void SetUp() override
@@ -294,18 +292,27 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
     EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
     EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
     const std::vector<std::pair<const char*, const char*>> przyciski{
-        {"ToolButton11", "Dodaj siłę"}, {"ToolButton12", "Dodaj obciążenie liniowe"},
-        {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "}, {"ToolButton14", "Dodaj moment skupiony."},
-        {"ToolButton5", "Edycja, usuwanie sił skupionych"}, {"ToolButton16", "Edycja, usuwanie obciążeń liniowych"},
+        {"ToolButton11", "Dodaj siłę"},
+        {"ToolButton12", "Dodaj obciążenie liniowe"},
+        {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "},
+        {"ToolButton14", "Dodaj moment skupiony."},
+        {"ToolButton5", "Edycja, usuwanie sił skupionych"},
+        {"ToolButton16", "Edycja, usuwanie obciążeń liniowych"},
         {"ToolButton17", "Edycja, usuwanie obciążenia liniowo zmiennego."},
         {"ToolButton18", "Edycja, usuwanie momentów skupionych"},
-        {"ToolButton1", "Geometria"}, {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
+        {"ToolButton1", "Geometria"},
+        {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
         {"ToolButton3", "Ustawienia"},
-        {"TBZoomPan", "Zoom PAN"},           {"TBOkno", "Zoom okno."},
-        {"TBWszystko", "Zoom wszystko. (Ctrl+0)"}, {"TBPowieksz", "Powiększ. (Ctrl++)"},
-        {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"}, {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
-        {"ToolButton7", "Odczyt danych (Ctrl+O)"}, {"ToolButton8", "Zapis danych (Ctrl+S)"},
-        {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"}, {"ToolButton10", "Drukowanie (Ctrl+P)"}};
+        {"TBZoomPan", "Zoom PAN"},
+        {"TBOkno", "Zoom okno."},
+        {"TBWszystko", "Zoom wszystko. (Ctrl+0)"},
+        {"TBPowieksz", "Powiększ. (Ctrl++)"},
+        {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"},
+        {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
+        {"ToolButton7", "Odczyt danych (Ctrl+O)"},
+        {"ToolButton8", "Zapis danych (Ctrl+S)"},
+        {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"},
+        {"ToolButton10", "Drukowanie (Ctrl+P)"}};
     for (const auto& [nazwa, wskazowka] : przyciski) {
         auto* b = Quarvi->findChild<QToolButton*>(nazwa);
         ASSERT_NE(b, nullptr) << nazwa;
@@ -395,7 +402,8 @@ TEST_F(Okno, ZoomWindowClickZoomsFiveHundredFoldAndBothDragDirectionsGiveOneView
     // A box wider than tall: its width in cm, scaled by the window's height to width.
     const TRozmiarPowierzchni r = Rozmiar();
     EXPECT_NEAR(std::get<0>(widoki[0]),
-                double(float(300 * Podglad().Skala() * poczatkowy.SkalaWidoku / 1000)) * r.Wysokosc / r.Szerokosc, 1e-9);
+                double(float(300 * Podglad().Skala() * poczatkowy.SkalaWidoku / 1000)) * r.Wysokosc / r.Szerokosc,
+                1e-9);
 }
 
 TEST_F(Okno, TenWheelTurnsUpThenDownAnywhereOverTheWindowLeaveTheZoomAtNinetyPerCent)
@@ -416,8 +424,8 @@ TEST_F(Okno, ThePanToolServesOneDragWhileTheMiddleButtonPansAtAnyTime)
 {
     ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
     const double s = Podglad().Skala();
-    for (const auto& [uzbroj, przycisk] : {std::pair{true, Qt::LeftButton}, {false, Qt::LeftButton},
-                                          {false, Qt::MiddleButton}}) {
+    for (const auto& [uzbroj, przycisk] :
+         {std::pair{true, Qt::LeftButton}, {false, Qt::LeftButton}, {false, Qt::MiddleButton}}) {
         if (uzbroj)
             Klik("TBZoomPan");
         EXPECT_EQ(Podglad().cursor().shape(), uzbroj ? Qt::OpenHandCursor : Qt::CrossCursor);
@@ -445,8 +453,8 @@ TEST_F(Okno, TheReadOutGivesWorldCoordinatesInTheUsersNumberFormat)
     Widok().SrodekX = (r.Szerokosc / 2.0 - 10) * 10 / 1000;
     Widok().SrodekY = -((r.Wysokosc / 2.0 - 10) * 10 / 1000);
     Quarvi->Polecenia().Przerysuj();
-    for (const auto& [kolumna, wiersz, tekst] : {std::tuple{10, 10, "X=0,000 Y=0,000"}, {10, 60, "X=0,000 Y=-0,500"},
-                                                {60, 110, "X=0,500 Y=-1,000"}}) {
+    for (const auto& [kolumna, wiersz, tekst] :
+         {std::tuple{10, 10, "X=0,000 Y=0,000"}, {10, 60, "X=0,000 Y=-0,500"}, {60, 110, "X=0,500 Y=-1,000"}}) {
         Przesun(Mysz(kolumna, wiersz));
         EXPECT_EQ(Panel(0).toStdString(), S(tekst));
     }
@@ -837,10 +845,9 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     Klik("ToolButton8");
     EXPECT_EQ(Panel(2), "");
     std::string wzor = PlikWzorcowy(Separator());
-    for (const auto& [sekcja, rekordy] : {
-             std::pair("*** Dane Liniowe ***1", "TRUE|0|0|4|0|4|5|0|"),
-             {"*** Dane Trójkąty ***1", "TRUE|2|0|3|9,5|12,5|2|0|4|1|"},
-             {"*** Dane Momenty ***1", "TRUE|1|1|5|-8|0|"}}) {
+    for (const auto& [sekcja, rekordy] : {std::pair("*** Dane Liniowe ***1", "TRUE|0|0|4|0|4|5|0|"),
+                                          {"*** Dane Trójkąty ***1", "TRUE|2|0|3|9,5|12,5|2|0|4|1|"},
+                                          {"*** Dane Momenty ***1", "TRUE|1|1|5|-8|0|"}}) {
         std::string r = S(rekordy);
         for (size_t i; (i = r.find('|')) != std::string::npos;)
             r.replace(i, 1, "\r\n");
@@ -872,8 +879,9 @@ TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSaved
     EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
                            Komorka(g, "SGRozpietosci", 3, 1)}),
               (std::vector<std::string>{S("4,00"), S("5,50"), S("3,00")}));
-    EXPECT_EQ(std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
-              std::tuple(true, false));
+    EXPECT_EQ(
+        std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
+        std::tuple(true, false));
     Kliknij(g, "Rezygnuj");
     Klik("ToolButton2");
     QWidget* t = &Quarvi->Dialogi().OknoTabeli();
@@ -929,7 +937,8 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     Kliknij(sila, "Wprowadz");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     ASSERT_EQ(IloscUzytych(Zad().Sily), 1);
-    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()), std::tuple(1.5f, 20.5f, QString::fromStdString(S("20,50"))));
+    EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()),
+              std::tuple(1.5f, 20.5f, QString::fromStdString(S("20,50"))));
     EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
     const auto reakcje = [&] {
         std::vector<double> r;
@@ -1089,7 +1098,8 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
             Kliknij(d, "Rezygnuj");
             EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{}) << przycisk;
         };
-        obciazenie("ToolButton11", &Quarvi->Dialogi().DodajSile(), 1, {{"Wartosc", "12,5"}, {"Polozenie", "2,25"}}, "2");
+        obciazenie("ToolButton11", &Quarvi->Dialogi().DodajSile(), 1, {{"Wartosc", "12,5"}, {"Polozenie", "2,25"}},
+                   "2");
         obciazenie("ToolButton12", &Quarvi->Dialogi().DodajLiniowe(), 0,
                    {{"Wartosc", "5,5"}, {"pol_pocz", "0,5"}, {"pol_konc", "4"}}, "1");
         obciazenie("ToolButton13", &Quarvi->Dialogi().DodajTroj(), 2,

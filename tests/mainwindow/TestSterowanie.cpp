@@ -57,8 +57,10 @@ TEST_F(Sterowanie, EveryViewCommandEndsInOneRepaintAndAnArmedToolShowsInTheCurso
     const struct {
         void (TSterowanie::*Polecenie)();
         TKursor Kursor;
-    } polecenia[] = {{&TSterowanie::ZoomPan, TKursor::Dlon},    {&TSterowanie::ZoomOkno, TKursor::Okno},
-                     {&TSterowanie::ZoomWszystko, TKursor::Okno}, {&TSterowanie::Powieksz, TKursor::Okno},
+    } polecenia[] = {{&TSterowanie::ZoomPan, TKursor::Dlon},
+                     {&TSterowanie::ZoomOkno, TKursor::Okno},
+                     {&TSterowanie::ZoomWszystko, TKursor::Okno},
+                     {&TSterowanie::Powieksz, TKursor::Okno},
                      {&TSterowanie::Pomniejsz, TKursor::Okno}};
     int widoki = 0;
     for (const auto& p : polecenia) {
@@ -164,9 +166,9 @@ TEST_F(Sterowanie, WithoutASpanTheLoadButtonsTheListsAndTheTableAreRefusedWithTh
     EXPECT_EQ(Przerysowania, 1); // the refusal repaints, as the closing of the dialog would
     EXPECT_FALSE(S.OtworzListe());
     EXPECT_FALSE(S.MoznaTabele());
-    EXPECT_EQ(Kom.Komunikaty, (std::vector<std::string>{" Najpierw GEOMETRIA ! ",
-                                                        " Najpierw GEOMETRIA ! (i obciążenie do edycji) ",
-                                                        " Najpierw GEOMETRIA ! "}));
+    EXPECT_EQ(Kom.Komunikaty,
+              (std::vector<std::string>{" Najpierw GEOMETRIA ! ", " Najpierw GEOMETRIA ! (i obciążenie do edycji) ",
+                                        " Najpierw GEOMETRIA ! "}));
     EXPECT_EQ(Przerysowania, 1);
 
     // One span is enough.

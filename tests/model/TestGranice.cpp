@@ -44,19 +44,22 @@ TEST(UsterkaZadania, ASoundTaskPassesEveryCheckAndATaskWithoutGeometryAllButTheA
     TDaneZadania nowy;
     NowyTemat(nowy);
     EXPECT_EQ(UsterkaZadania(nowy, TKontrola::Zapis), std::nullopt);
-    EXPECT_EQ(UsterkaZadania(nowy, TKontrola::Obliczenia), "Zadanie nie zawiera geometrii belki — nie ma czego policzyć.");
+    EXPECT_EQ(UsterkaZadania(nowy, TKontrola::Obliczenia),
+              "Zadanie nie zawiera geometrii belki — nie ma czego policzyć.");
 }
 
 TEST(UsterkaZadania, WhatNeitherTheAnalysisNorAFileCanTakeIsWordedAlikeForBoth)
 {
     const std::vector<TPrzypadek> przypadki{
-        {[](TDaneZadania& z) { z.Przesla[1].L = NAN; }, "Przęsło 2 ma nieokreśloną długość — podaj dodatnią rozpiętość."},
+        {[](TDaneZadania& z) { z.Przesla[1].L = NAN; },
+         "Przęsło 2 ma nieokreśloną długość — podaj dodatnią rozpiętość."},
         {[](TDaneZadania& z) { z.Przesla[1].L = 0; }, "Przęsło 2 ma długość 0 — podaj dodatnią rozpiętość."},
         {[](TDaneZadania& z) { z.Przesla[1].L = -3; }, "Przęsło 2 ma ujemną długość — podaj dodatnią rozpiętość."},
         // The limit the geometry dialog words the same way.
         {[](TDaneZadania& z) { z.Przesla[1].L = 1000.5f; }, "Przęsło 2: rozpiętość nie może przekraczać 1000 m."},
         {[](TDaneZadania& z) { z.Przesla[0].E = INFINITY; }, "Przęsło 1 ma nieokreślony moduł sprężystości E."},
-        {[](TDaneZadania& z) { z.Wspolczynniki[1][1] = NAN; }, "Współczynnik kombinacji 2 dla grupy 2 nie jest liczbą."},
+        {[](TDaneZadania& z) { z.Wspolczynniki[1][1] = NAN; },
+         "Współczynnik kombinacji 2 dla grupy 2 nie jest liczbą."},
         {[](TDaneZadania& z) { z.Sily[0].Wartosc = NAN; }, "Siła skupiona nr 1 ma nieokreśloną wartość."},
         {[](TDaneZadania& z) { z.Momenty[0].X = -INFINITY; }, "Moment skupiony nr 1 ma nieokreślone położenie."},
         {[](TDaneZadania& z) { std::swap(z.Trojkaty[0].X1, z.Trojkaty[0].X2); },
@@ -86,7 +89,8 @@ TEST(UsterkaZadania, TheAnalysisTakesWhatOnlyAFileRefuses)
         {[](TDaneZadania& z) { z.Przesla[1].J = -1; }, "Przęsło 2 ma moment bezwładności J = -1; musi być dodatni."},
         {[](TDaneZadania& z) { z.Przesla[1].L = 0.005f; },
          "Przęsło 2 ma rozpiętość 0,005 m; przęsło musi mieć od 0,01 do 1000 m."},
-        {[](TDaneZadania& z) { z.Przesla[0].TypPrzesla = 0; }, "Przęsło 1 ma kod końców pręta 0; znane są kody od 1 do 4."},
+        {[](TDaneZadania& z) { z.Przesla[0].TypPrzesla = 0; },
+         "Przęsło 1 ma kod końców pręta 0; znane są kody od 1 do 4."},
         {[](TDaneZadania& z) { z.Przesla[1].X0 = 4.5f; },
          "Przęsło 2 zaczyna się w x = 4,5 m, a przęsła przed nim mają razem 4 m."},
         {[](TDaneZadania& z) { z.Wspolczynniki[1][0] = 1e4f; },
@@ -95,7 +99,8 @@ TEST(UsterkaZadania, TheAnalysisTakesWhatOnlyAFileRefuses)
          "Siła skupiona nr 1 ma wartość 2000000 kN; obciążenie musi leżeć między -1000000 a 1000000 kN."},
         {[](TDaneZadania& z) { z.Sily[0].Grupa = 5; },
          "Siła skupiona nr 1 należy do grupy obciążeń nr 6, a zadanie ma 2 grupy obciążeń."},
-        {[](TDaneZadania& z) { z.Sily[0].X = 6; }, "Siła skupiona nr 1 leży poza swoim przęsłem: x = 6 m, przęsło ma 5 m."},
+        {[](TDaneZadania& z) { z.Sily[0].X = 6; },
+         "Siła skupiona nr 1 leży poza swoim przęsłem: x = 6 m, przęsło ma 5 m."},
         {[](TDaneZadania& z) { z.Liniowe[0].X2 = z.Liniowe[0].X2Abs = 0; },
          "Obciążenie równomierne nr 1 leży poza swoim przęsłem albo nie ma długości: od 0 do 0 m, przęsło ma 4 m."},
     };

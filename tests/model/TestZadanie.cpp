@@ -15,15 +15,20 @@ TEST(NowyTemat, GivesATaskWithoutGeometryWithOneGroupAndOneCombinationAndKeepsWh
     DodajSile(zad, 0, 1.0f, 10.0f);
     NowyTemat(zad);
 
-    EXPECT_EQ(std::tuple(zad.IloscPrzesel, zad.Przesla.size(), SaObciazenia(zad), zad.Sily[0].Przeslo), std::tuple(-1, 0u, false, -1));
+    EXPECT_EQ(std::tuple(zad.IloscPrzesel, zad.Przesla.size(), SaObciazenia(zad), zad.Sily[0].Przeslo),
+              std::tuple(-1, 0u, false, -1));
     EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Kombinacje), zad.Grupy[0].Kolor, zad.Grupy[9].Kolor),
               std::tuple(1, 1, 0, 0xFFFFFF));
-    EXPECT_EQ(std::tuple(zad.Grupy[0].Nazwa, zad.Kombinacje[0].Nazwa), std::tuple("Sta\xB3" "e", "Sta\xB3" "e"));
+    EXPECT_EQ(std::tuple(zad.Grupy[0].Nazwa, zad.Kombinacje[0].Nazwa), std::tuple("Sta\xB3"
+                                                                                  "e",
+                                                                                  "Sta\xB3"
+                                                                                  "e"));
     EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], zad.Nastawy.SkalaSil, zad.Nastawy.MomentyY, zad.Nastawy.RysujKratke),
               std::tuple(1.0f, 0.04f, 24.0f, false));
     // Left alone: other coefficients, the hinge and change flags, the sheet size and line width settings.
     EXPECT_EQ(std::tuple(zad.Wspolczynniki[3][4], zad.LewyPrzegub, zad.NieZapisane, zad.Nastawy.ArkuszUzytkownika,
-                         zad.Nastawy.WspGrubosci), std::tuple(2.5f, true, true, true, 1.5f));
+                         zad.Nastawy.WspGrubosci),
+              std::tuple(2.5f, true, true, true, 1.5f));
 }
 
 TEST(SlotTables, DeletingFromAFullTableMovesLaterSlotsDownAndFreesTheLast)
@@ -45,7 +50,8 @@ TEST(SlotTables, DeletingFromAFullTableMovesLaterSlotsDownAndFreesTheLast)
 TEST(Trojkat, IsSplitIntoAUniformPartAndOneTriangle)
 {
     for (const auto& [q1, q2, oczekiwane] : {std::tuple(5.0f, 2.0f, std::tuple(2.0f, 3.0f, 0.0f)),
-                                             {4.0f, 4.0f, {4.0f, 0.0f, 0.0f}}, {1.0f, 3.0f, {1.0f, 0.0f, 2.0f}}}) {
+                                             {4.0f, 4.0f, {4.0f, 0.0f, 0.0f}},
+                                             {1.0f, 3.0f, {1.0f, 0.0f, 2.0f}}}) {
         TTrojkat t;
         UstawWartosciTrojkata(t, q1, q2);
         EXPECT_EQ(std::tuple(t.WartoscStala, t.WartoscMalejaca, t.WartoscRosnaca), oczekiwane) << q1 << " " << q2;
@@ -65,9 +71,11 @@ TEST(Geometria, DerivesPositionsUnknownsAndCodesFromLengthsAndHingesAndMovesTheL
     EXPECT_EQ(przeslo(2), std::tuple(9.0f, 2, -1, 4, 3));
     UstawGeometrie(zad, {4, 5, 6}, true, true);
     EXPECT_EQ(std::tuple(zad.Przesla[0].TypPrzesla, zad.Przesla[0].TypPodpor, zad.Przesla[2].TypPrzesla,
-                         zad.Przesla[2].TypPodpor), std::tuple(3, 1, 2, 1));
+                         zad.Przesla[2].TypPodpor),
+              std::tuple(3, 1, 2, 1));
     // One span takes its code from both hinges; its unknown numbers are read by nothing.
-    for (const auto& [lewy, prawy, kod] : {std::tuple(false, false, 4), {true, false, 3}, {false, true, 2}, {true, true, 1}}) {
+    for (const auto& [lewy, prawy, kod] :
+         {std::tuple(false, false, 4), {true, false, 3}, {false, true, 2}, {true, true, 1}}) {
         UstawGeometrie(zad, {6}, lewy, prawy);
         EXPECT_EQ(przeslo(0), std::tuple(0.0f, 0, 1, kod, kod));
     }

@@ -47,20 +47,38 @@ TEST(Liczby, UnderThePolishLocaleTheCLibraryItselfWritesACommaAndTheNumbersDoNot
 TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    struct TPrzypadek { double Wartosc; const char *Maska, *Oczekiwany; };
+    struct TPrzypadek {
+        double Wartosc;
+        const char *Maska, *Oczekiwany;
+    };
     const TPrzypadek przypadki[] = {
         // Optional digits drop trailing zeros and a lone zero before the separator; a zero still shows.
-        {0.5, "########.##", ",5"}, {12, "########.##", "12"}, {-0.5, "########.##", "-,5"},
-        {20.5, "###.##", "20,5"}, {28.5, "###.##", "28,5"}, {0, "########.##", "0"},
+        {0.5, "########.##", ",5"},
+        {12, "########.##", "12"},
+        {-0.5, "########.##", "-,5"},
+        {20.5, "###.##", "20,5"},
+        {28.5, "###.##", "28,5"},
+        {0, "########.##", "0"},
         // Zeros in the mask are always written.
-        {0, "#######0.00", "0,00"}, {-3.14159, "#######0.00", "-3,14"}, {-12.3456, "#####0.00", "-12,35"},
-        {3, "####0.0#", "3,0"}, {0.22, "####0.0#", "0,22"}, {7.5, "###0.00", "7,50"},
+        {0, "#######0.00", "0,00"},
+        {-3.14159, "#######0.00", "-3,14"},
+        {-12.3456, "#####0.00", "-12,35"},
+        {3, "####0.0#", "3,0"},
+        {0.22, "####0.0#", "0,22"},
+        {7.5, "###0.00", "7,50"},
         // The integer part is never cut.
-        {123456.78, "##0.00", "123456,78"}, {1e20, "##0.00", "100000000000000000000,00"},
+        {123456.78, "##0.00", "123456,78"},
+        {1e20, "##0.00", "100000000000000000000,00"},
         // Ties away from zero as the double stores them; a rounded zero has no sign.
-        {0.125, "##0.00", "0,13"}, {2.5, "###.", "3"}, {1.005, "#########0.00", "1,00"},
-        {99.995, "##0.00", "100,00"}, {9.995, "##0.00", "9,99"}, {-0.004, "#######0.00", "0,00"},
-        {-0.001, "########.##", "0"}, {inf, "##0.00", "INF"}, {-inf, "##0.00", "-INF"},
+        {0.125, "##0.00", "0,13"},
+        {2.5, "###.", "3"},
+        {1.005, "#########0.00", "1,00"},
+        {99.995, "##0.00", "100,00"},
+        {9.995, "##0.00", "9,99"},
+        {-0.004, "#######0.00", "0,00"},
+        {-0.001, "########.##", "0"},
+        {inf, "##0.00", "INF"},
+        {-inf, "##0.00", "-INF"},
     };
     for (const TPrzypadek& p : przypadki)
         EXPECT_EQ(FormatujMaska(p.Wartosc, p.Maska, ','), p.Oczekiwany) << p.Wartosc << " " << p.Maska;
@@ -69,12 +87,21 @@ TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
 
 TEST(FormatStaly, WritesTheDecimalsAsFarAsTheSignificantDigitsAllow)
 {
-    struct TPrzypadek { double Wartosc; int Miejsca, Cyfry; const char* Oczekiwany; };
+    struct TPrzypadek {
+        double Wartosc;
+        int Miejsca, Cyfry;
+        const char* Oczekiwany;
+    };
     const TPrzypadek przypadki[] = {
-        {10.25, 3, 12, "10,250"}, {0.0005, 3, 12, "0,001"}, {-0.0004, 3, 12, "0,000"},
+        {10.25, 3, 12, "10,250"},
+        {0.0005, 3, 12, "0,001"},
+        {-0.0004, 3, 12, "0,000"},
         // No room left for decimals: zeros; more integer digits than significant ones: an exponent.
-        {123456789012.3456, 3, 12, "123456789012,000"}, {123456789012.3456, 3, 15, "123456789012,346"},
-        {1234567890.126, 3, 12, "1234567890,130"}, {1e13, 2, 12, "1E+13"}, {999999999999.9, 2, 12, "1E+12"},
+        {123456789012.3456, 3, 12, "123456789012,000"},
+        {123456789012.3456, 3, 15, "123456789012,346"},
+        {1234567890.126, 3, 12, "1234567890,130"},
+        {1e13, 2, 12, "1E+13"},
+        {999999999999.9, 2, 12, "1E+12"},
         {std::numeric_limits<double>::quiet_NaN(), 2, 12, "NAN"},
     };
     for (const TPrzypadek& p : przypadki)
@@ -89,17 +116,24 @@ TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirL
         bool Scisle, Normalizujac; // read with ',' as typed / after normalising
         double Wartosc;
     };
-    for (const TPrzypadek& p : std::initializer_list<TPrzypadek>{
-             {"2,5", true, true, 2.5}, {"2.5", false, true, 2.5}, {" -1,35 ", true, true, -1.35}, {"1E3", true, true, 1000},
-             {"1.000,5", false, false, 0}, {"", false, false, 0}, {"abc", false, false, 0}, {"nan", false, false, 0}}) {
+    for (const TPrzypadek& p : std::initializer_list<TPrzypadek>{{"2,5", true, true, 2.5},
+                                                                 {"2.5", false, true, 2.5},
+                                                                 {" -1,35 ", true, true, -1.35},
+                                                                 {"1E3", true, true, 1000},
+                                                                 {"1.000,5", false, false, 0},
+                                                                 {"", false, false, 0},
+                                                                 {"abc", false, false, 0},
+                                                                 {"nan", false, false, 0}}) {
         double s = 99, n = 99;
         const bool scisle = CzytajLiczbe(p.Tekst, ',', s), normalizujac = CzytajLiczbeNormalizujac(p.Tekst, ',', n);
         EXPECT_EQ(std::tuple(scisle, normalizujac, scisle ? s : 0, normalizujac ? n : 0),
-                  std::tuple(p.Scisle, p.Normalizujac, p.Scisle ? p.Wartosc : 0, p.Normalizujac ? p.Wartosc : 0)) << p.Tekst;
+                  std::tuple(p.Scisle, p.Normalizujac, p.Scisle ? p.Wartosc : 0, p.Normalizujac ? p.Wartosc : 0))
+            << p.Tekst;
     }
     EXPECT_EQ(NormalizujSeparator("1.5,2", ','), "1,5,2");
 
-    EXPECT_EQ(std::tuple(NumerGrupy("  3 Wiatr"), NumerGrupy("1  Stałe"), NumerGrupy("12"), NumerGrupy("Stałe 1"), NumerGrupy("")),
+    EXPECT_EQ(std::tuple(NumerGrupy("  3 Wiatr"), NumerGrupy("1  Stałe"), NumerGrupy("12"), NumerGrupy("Stałe 1"),
+                         NumerGrupy("")),
               std::tuple(3, 1, 12, std::nullopt, std::nullopt));
     EXPECT_EQ(KomunikatRzeczywistej("x"), "'x' is not a valid floating point value");
     EXPECT_EQ(KomunikatCalkowitej(""), "'' is not a valid integer value");

@@ -117,7 +117,7 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("belek\r\n3", "belek\r\n4"),
          "'Lewy przegub' is not a valid floating point value (dane geometryczne, przęsło 4)"},
         {z("Obciążeń\r\n2", "Obciążeń\r\n1"), "Sekcja „*** Dane grupy obciążeń ***” nie kończy się tam, gdzie wskazują "
-                                             "dane ogólne: zamiast pustego wiersza stoi „Użytkowe”."},
+                                              "dane ogólne: zamiast pustego wiersza stoi „Użytkowe”."},
         {bezPustej, "Sekcja „*** Dane wariantów obciążeń ***” nie kończy się tam, gdzie wskazują dane ogólne: zamiast "
                     "pustego wiersza stoi „*** Dane tabela współczynników ***1”."},
         // Markers and load records.
@@ -126,16 +126,20 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("Liniowe ***1", "Liniowe ***1 "), "Plik jest niekompletny: brak sekcji „*** Dane Liniowe ***”."},
         {z("TRUE\r\n1\r\n", "true\r\n1\r\n"),
          "W sekcji „*** Dane Siły ***” na początku stoi „true” zamiast „TRUE” albo pustego wiersza."},
-        {z("Lewy przegub", "Lewy  przegub"), "W sekcji „*** Dane geometryczne ***” zamiast „Lewy przegub” stoi „Lewy  przegub”."},
+        {z("Lewy przegub", "Lewy  przegub"),
+         "W sekcji „*** Dane geometryczne ***” zamiast „Lewy przegub” stoi „Lewy  przegub”."},
         {stoJeden, "Plik zawiera więcej niż 100 momentów skupionych; program obsługuje najwyżej 100."},
         // Values the program cannot have written.
         {z("TRUE\r\n1\r\n", "TRUE\r\n7\r\n"), "Siła skupiona nr 1 leży na przęśle nr 8, a plik podaje 3 przęsła."},
-        {z("12\r\n1\r\n", "12\r\n-1\r\n"), "Siła skupiona nr 1 należy do grupy obciążeń nr 0, a plik podaje 2 grupy obciążeń."},
-        {z("2,5\r\n6,5\r\n12", "100\r\n104\r\n12"), "Siła skupiona nr 1 leży poza swoim przęsłem: x = 100 m, przęsło ma 5 m."},
+        {z("12\r\n1\r\n", "12\r\n-1\r\n"),
+         "Siła skupiona nr 1 należy do grupy obciążeń nr 0, a plik podaje 2 grupy obciążeń."},
+        {z("2,5\r\n6,5\r\n12", "100\r\n104\r\n12"),
+         "Siła skupiona nr 1 leży poza swoim przęsłem: x = 100 m, przęsło ma 5 m."},
         {z("2,5\r\n6,5\r\n12", "2,5\r\n6,4\r\n12"), "Siła skupiona nr 1 ma położenie na belce 6,4 m zamiast 6,5 m."},
         {z("Liniowe ***1\r\nTRUE\r\n0\r\n0\r\n4\r\n0\r\n", "Liniowe ***1\r\nTRUE\r\n0\r\n4\r\n4\r\n4\r\n"),
          "Obciążenie równomierne nr 1 leży poza swoim przęsłem albo nie ma długości: od 4 do 4 m, przęsło ma 4 m."},
-        {z("***1\r\n1\r\n1\r\n4\r\n", "***1\r\n0\r\n1\r\n4\r\n"), "Przęsło 1 ma moduł sprężystości E = 0; musi być dodatni."},
+        {z("***1\r\n1\r\n1\r\n4\r\n", "***1\r\n0\r\n1\r\n4\r\n"),
+         "Przęsło 1 ma moduł sprężystości E = 0; musi być dodatni."},
         {z("***1\r\n1\r\n1\r\n4\r\n0\r\n4\r\n", "***1\r\n1\r\n1\r\n4\r\n0\r\n99\r\n"),
          "Przęsło 1 ma kod końców pręta 99; znane są kody od 1 do 4."},
         {z("4\r\n0\r\n4\r\n2\r\n-1\r\n1\r\n", "4\r\n0\r\n4\r\n2\r\n1\r\n1\r\n"),
@@ -149,10 +153,13 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("6,5\r\n12\r\n", "6,5\r\n1E39\r\n"), "'1E39' is not a valid floating point value (siły skupione, siła 1)"},
         {tekst.substr(0, tekst.find("geometryczne ***1\r\n") + 22),
          "Plik jest niekompletny: urywa się w sekcji „*** Dane geometryczne ***” (przęsło 1)."},
-        {tekst.substr(0, tekst.find("TRUE\r\n1\r\n") + 9), "Plik jest niekompletny: urywa się w sekcji „*** Dane Siły ***” (siła 1)."},
-        {tekst + "\r\nTRUE\r\n", "W sekcji „*** Dane Momenty ***” po pustym wierszu za rekordem nr 1 stoi jeszcze „TRUE”; "
-                                  "pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."},
-        {tekst + "\r\n\r\n" + Cp("*** Dane Siły ***1\r\n"), "Za sekcją „*** Dane Momenty ***” stoi jeszcze „*** Dane Siły ***1”."},
+        {tekst.substr(0, tekst.find("TRUE\r\n1\r\n") + 9),
+         "Plik jest niekompletny: urywa się w sekcji „*** Dane Siły ***” (siła 1)."},
+        {tekst + "\r\nTRUE\r\n",
+         "W sekcji „*** Dane Momenty ***” po pustym wierszu za rekordem nr 1 stoi jeszcze „TRUE”; "
+         "pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte."},
+        {tekst + "\r\n\r\n" + Cp("*** Dane Siły ***1\r\n"),
+         "Za sekcją „*** Dane Momenty ***” stoi jeszcze „*** Dane Siły ***1”."},
         // A stray marker where another section is expected.
         {z("*** Dane Siły ***1", "*** Dane Liniowe ***1\r\n*** Dane Siły ***1"),
          "Plik jest niekompletny: brak sekcji „*** Dane Siły ***”."},
@@ -167,7 +174,8 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("4\r\n8,5\r\n0\r\n", "4\r\n-2000000\r\n0\r\n"),
          "Obciążenie równomierne nr 1 ma wartość -2000000 kN/m; obciążenie musi leżeć między -1000000 a 1000000 kN/m."},
         {z("13\r\n2\r\n0\r\n3\r\n", "13\r\n2\r\n0\r\n999999\r\n"),
-         "Obciążenie liniowo zmienne nr 1 ma wartość 1000001 kN/m; obciążenie musi leżeć między -1000000 a 1000000 kN/m."},
+         "Obciążenie liniowo zmienne nr 1 ma wartość 1000001 kN/m; obciążenie musi leżeć między -1000000 a 1000000 "
+         "kN/m."},
         {z("TRUE\r\n0\r\n2\r\n2\r\n4\r\n", "TRUE\r\n0\r\n2\r\n2\r\n1000000,5\r\n"),
          "Moment skupiony nr 1 ma wartość 1000000,5 kNm; obciążenie musi leżeć między -1000000 a 1000000 kNm."},
         {z("1,35000002384186", "1E30"),
@@ -185,7 +193,7 @@ std::vector<std::pair<std::string, std::string>> LiczbyPozaPolem()
         const char *przed, *wartosc, *po, *gdzie;
     };
     const TMiejsce miejsca[] = {
-        {"geometryczne ***1\r\n", "1", "\r\n1\r\n4\r\n", "dane geometryczne, przęsło 1"}, // E
+        {"geometryczne ***1\r\n", "1", "\r\n1\r\n4\r\n", "dane geometryczne, przęsło 1"},      // E
         {"geometryczne ***1\r\n1\r\n1\r\n", "4", "\r\n0\r\n", "dane geometryczne, przęsło 1"}, // L
         {"***1\r\n1\r\n0\r\n", "1,35000002384186", "\r\n", "tabela współczynników, kombinacja 2, grupa 1"},
         {"TRUE\r\n1\r\n", "2,5", "\r\n6,5\r\n", "siły skupione, siła 1"},
@@ -227,12 +235,18 @@ TEST(ZapiszDoTekstu, WritesASmallTaskByteForByteInCodePage1250WithCrLfAndTheUser
         "\r\nData zapisu 07.03.2024, godz. 09:05:03\r\n\r\n100\r\n1\r\n"
         "*******************************************************************\r\n\r\n"
         "*** Dane og\xF3lne ***1\r\nIlo\x9C\xE6 belek\r\n1\r\n"
-        "Ilo\x9C\xE6 Grup Obci\xB9\xBF" "e\xF1\r\n2\r\nIlo\x9C\xE6 Wariant\xF3w\r\n1\r\n\r\n"
+        "Ilo\x9C\xE6 Grup Obci\xB9\xBF"
+        "e\xF1\r\n2\r\nIlo\x9C\xE6 Wariant\xF3w\r\n1\r\n\r\n"
         "*** Dane geometryczne ***1\r\n1\r\n1\r\n4,5\r\n0\r\n3\r\n3\r\n0\r\n1\r\n" // E J L X0, codes, unknowns
         "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nLewy przegub\r\nTRUE\r\nPrawy przegub\r\n\r\n"
-        "*** Dane grupy obci\xB9\xBF" "e\xF1 ***1\r\nSta\xB3" "e\r\nclBlack\r\n\x8Cnieg\r\n$00FF8000\r\n\r\n"
-        "*** Dane wariant\xF3w obci\xB9\xBF" "e\xF1 ***1\r\nSta\xB3" "e\r\n0\r\n0\r\n\r\n"
-        "*** Dane tabela wsp\xF3\xB3" "czynnik\xF3w ***1\r\n1\r\n1,5\r\n\r\n"
+        "*** Dane grupy obci\xB9\xBF"
+        "e\xF1 ***1\r\nSta\xB3"
+        "e\r\nclBlack\r\n\x8Cnieg\r\n$00FF8000\r\n\r\n"
+        "*** Dane wariant\xF3w obci\xB9\xBF"
+        "e\xF1 ***1\r\nSta\xB3"
+        "e\r\n0\r\n0\r\n\r\n"
+        "*** Dane tabela wsp\xF3\xB3"
+        "czynnik\xF3w ***1\r\n1\r\n1,5\r\n\r\n"
         "*** Dane Si\xB3y ***1\r\nTRUE\r\n0\r\n2\r\n2\r\n10,5\r\n1\r\n\r\n"
         "*** Dane Liniowe ***1\r\n\r\n*** Dane Tr\xF3jk\xB9ty ***1\r\n\r\n"
         "*** Dane Momenty ***1\r\nTRUE\r\n0\r\n1\r\n1\r\n-3,25\r\n0\r\n";
@@ -249,7 +263,8 @@ TEST(PlikZadania, RoundTripsEveryExampleAFullTaskAndOneWithoutGeometryWithAPoint
     for (const TPrzyklad& p : zadania) {
         std::string wzor, blad;
         ASSERT_TRUE(ZapiszDoTekstu(*p.Zadanie, RegionalnePrzykladow().SeparatorDziesietny,
-                                   LiniaDatyZapisu(RegionalnePrzykladow(), ChwilaPrzykladow()), wzor, blad)) << blad;
+                                   LiniaDatyZapisu(RegionalnePrzykladow(), ChwilaPrzykladow()), wzor, blad))
+            << blad;
         EXPECT_EQ(Bajty(fs::path(QUARVI_PRZYKLADY) / p.NazwaPliku), wzor) << p.NazwaPliku << " is not as built";
     }
     zadania.push_back({"bez geometrii", std::make_unique<TDaneZadania>()});
@@ -270,14 +285,16 @@ TEST(PlikZadania, WritesATrueLineOnlyForAHingedEndAndBareMarkersForEmptyLoadSect
         UstawGeometrie(z, {3.0f, 4.0f}, lewy, prawy);
         const std::string tekst = Zapis(z), prawda = "TRUE\r\n";
         EXPECT_NE(tekst.find("Lewy przegub\r\n" + (lewy ? prawda : "") + "Prawy przegub\r\n" + (prawy ? prawda : "") +
-                             "\r\n*** Dane grupy"), std::string::npos);
+                             "\r\n*** Dane grupy"),
+                  std::string::npos);
         EXPECT_TRUE(tekst.ends_with(Cp("*** Dane Siły ***1\r\n\r\n*** Dane Liniowe ***1\r\n\r\n"
                                        "*** Dane Trójkąty ***1\r\n\r\n*** Dane Momenty ***1\r\n")));
         const TOdczyt o = CzytajTekst(tekst);
         ASSERT_TRUE(o.Zadanie) << o.Blad;
         EXPECT_FALSE(SaObciazenia(*o.Zadanie));
-        EXPECT_EQ(std::tuple(o.Zadanie->LewyPrzegub, o.Zadanie->PrawyPrzegub, o.Widoki.LewyPrzegub, o.Widoki.PrawyPrzegub,
-                             o.Widoki.DlugosciPrzesel), std::tuple(lewy, prawy, lewy, prawy, std::vector<float>{3.0f, 4.0f}));
+        EXPECT_EQ(std::tuple(o.Zadanie->LewyPrzegub, o.Zadanie->PrawyPrzegub, o.Widoki.LewyPrzegub,
+                             o.Widoki.PrawyPrzegub, o.Widoki.DlugosciPrzesel),
+                  std::tuple(lewy, prawy, lewy, prawy, std::vector<float>{3.0f, 4.0f}));
     }
 }
 
@@ -339,18 +356,22 @@ TEST(CzytajTekst, AnEmptyLineOrAnErasedTrueInEachLoadSectionOfEveryExampleRefuse
     for (const TPrzyklad& p : ZbudujPrzyklady()) {
         const std::string plik = Zapis(*p.Zadanie);
         for (const auto& [znacznik, nazwa] : sekcje) {
-            const size_t poczatek = plik.find(Cp(znacznik)), koniec = std::min(plik.find("\r\n\r\n", poczatek), plik.size());
+            const size_t poczatek = plik.find(Cp(znacznik)),
+                         koniec = std::min(plik.find("\r\n\r\n", poczatek), plik.size());
             int nr = 0;
-            for (size_t i = plik.find("\r\nTRUE\r\n", poczatek); i < koniec; i = plik.find("\r\nTRUE\r\n", i + 2), ++nr) {
+            for (size_t i = plik.find("\r\nTRUE\r\n", poczatek); i < koniec;
+                 i = plik.find("\r\nTRUE\r\n", i + 2), ++nr) {
                 const size_t linia = i + 8, konieclinii = plik.find("\r\n", linia);
                 std::string pusta = plik, bezTrue = plik;
                 pusta.insert(i + 2, "\r\n");
                 bezTrue.erase(i + 2, 4);
-                const std::string gdzie = "W sekcji " + std::string(nazwa) + " po pustym wierszu " +
-                                          (nr == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(nr));
+                const std::string gdzie =
+                    "W sekcji " + std::string(nazwa) + " po pustym wierszu " +
+                    (nr == 0 ? std::string("na początku") : "za rekordem nr " + std::to_string(nr));
                 const std::string reszta = "”; pusty wiersz kończy sekcję, więc dalsze rekordy zostałyby pominięte.";
                 EXPECT_EQ(CzytajTekst(pusta).Blad, gdzie + " stoi jeszcze „TRUE" + reszta) << p.NazwaPliku;
-                EXPECT_EQ(CzytajTekst(bezTrue).Blad, gdzie + " stoi jeszcze „" + plik.substr(linia, konieclinii - linia) + reszta)
+                EXPECT_EQ(CzytajTekst(bezTrue).Blad,
+                          gdzie + " stoi jeszcze „" + plik.substr(linia, konieclinii - linia) + reszta)
                     << p.NazwaPliku;
                 ++rekordy;
             }
@@ -398,8 +419,10 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     pozaPrzeslami->Liniowe[0].Przeslo = 3;
     const std::string nieZapisany = " Plik nie został zapisany.";
     const std::tuple<const TDaneZadania*, std::string, std::string> zapisy[] = {
-        {nan.get(), plik, "Zadanie zawiera liczbę nieskończoną lub nieokreśloną (w danych geometrycznych)." + nieZapisany},
-        {pozaPrzeslami.get(), plik, "Obciążenie równomierne nr 1 leży na przęśle nr 4, a zadanie ma 3 przęsła." + nieZapisany},
+        {nan.get(), plik,
+         "Zadanie zawiera liczbę nieskończoną lub nieokreśloną (w danych geometrycznych)." + nieZapisany},
+        {pozaPrzeslami.get(), plik,
+         "Obciążenie równomierne nr 1 leży na przęśle nr 4, a zadanie ma 3 przęsła." + nieZapisany},
         {zadanie.get(), plik, "Nie można zapisać pliku „" + plik + "”: "},
         // Regression: a file smaller than the write buffer failed only at its last write, and the cut file replaced the old one.
         {drobne.get(), plik, "Nie można zapisać pliku „" + plik + "”: " + std::strerror(EFBIG) + "."},
@@ -422,7 +445,8 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     ASSERT_TRUE(CzytajPlik(plik, *zadanie, widoki, blad)) << blad;
     EXPECT_EQ(Zapis(*zadanie), Zapis(*ZadanieTestowe()));
     EXPECT_EQ(std::tuple(n.ArkuszUzytkownika, n.ArkuszL, n.ArkuszH, n.WspGrubosci, zadanie->NieZapisane,
-                         zadanie->DoPrzeliczenia, n.RysujKratke), std::tuple(true, 30.0f, 20.0f, 1.5f, true, true, false));
+                         zadanie->DoPrzeliczenia, n.RysujKratke),
+              std::tuple(true, 30.0f, 20.0f, 1.5f, true, true, false));
     EXPECT_EQ(zadanie->Wspolczynniki[5][5], 0.0f) << "no coefficient of the previous task survives";
     EXPECT_EQ(widoki.ListaGrup, (std::vector<std::string>{"1 Stale", "2 Użytkowe"}));
     EXPECT_EQ(widoki.Wspolczynniki, (std::vector<std::vector<float>>{{1.0f, 0.0f}, {1.35f, 1.5f}}));

@@ -136,8 +136,8 @@ void Ogonek(TZnakHersheya& z, double x, double wielkosc)
     DodajLamana(z, {p(0, 0), p(-1.4, 1.3), p(-2.1, 2.8), p(-1.9, 4.0), p(-1.0, 4.7), p(0.6, 4.8)});
 }
 
-constexpr double AkcentMale = -7;      // just above the x-height (-5)
-constexpr double AkcentWielkie = -14;  // just above the cap height (-12)
+constexpr double AkcentMale = -7;     // just above the x-height (-5)
+constexpr double AkcentWielkie = -14; // just above the cap height (-12)
 constexpr double KropkaMale = -9;
 constexpr double KropkaWielkie = -15.5;
 
@@ -193,8 +193,8 @@ Glif NaGlif(const TZnakHersheya& z, int kod)
 }
 
 struct TPolskaLitera {
-    uint8_t Kod;   // code page 1250
-    char Baza;     // ASCII base letter
+    uint8_t Kod; // code page 1250
+    char Baza;   // ASCII base letter
     enum { Ostry, Kropka, Ogonek, Przekreslenie } Znak;
 };
 

@@ -10,7 +10,7 @@ constexpr int32_t Czarny = 0x000000;
 constexpr int32_t Czerwony = 0x0000FF;
 constexpr int32_t Niebieski = 0xFF0000;
 constexpr int32_t Granatowy = 0x800000;
-constexpr int32_t Pomaranczowy = 0x0080FF; // RGB 255, 128, 0: none of the named colours
+constexpr int32_t Pomaranczowy = 0x0080FF;   // RGB 255, 128, 0: none of the named colours
 constexpr int32_t Jasnoniebieski = 0xFF8000; // RGB 0, 128, 255
 
 std::string Cp(const char* utf8)
