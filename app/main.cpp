@@ -1,5 +1,6 @@
 // The program: the window, or the command line without one.
 #include "app/Renderowanie.h"
+#include "app/TabelaCsv.h"
 #include "app/WierszPolecen.h"
 #include "mainwindow/Okna.h"
 #include "platform/RegionalneQt.h"
@@ -49,8 +50,11 @@ int main(int argc, char** argv)
         const int kod = WykonajTekstowe(polecenie, RegionalneSystemu(), wyniki, std::cerr);
         return kod != 0 ? kod : WypiszNaWyjscie(wyniki.str(), wyjscieZamkniete, std::cerr);
     }
+    case TPolecenie::TRodzaj::Csv:
+        return WykonajCsv(polecenie, RegionalneSystemu(), std::cerr);
     case TPolecenie::TRodzaj::Pdf:
     case TPolecenie::TRodzaj::Png:
+    case TPolecenie::TRodzaj::Raport:
         return Rysunek(polecenie, argc, argv);
     }
     return 1;
