@@ -103,9 +103,11 @@ void Naglowek(QPainter& p, int szerokosc, const QString& lewy, int strona, int s
 // document and gets the report's header instead of the sheets' own footer.
 class TWydrukRaportu : public IWydruk {
 public:
-    TWydrukRaportu(TPowierzchniaQt& powierzchnia, int szerokosc, QString naglowek, int poprzednie, int strony)
+    TWydrukRaportu(TPowierzchniaQt& powierzchnia, const TDaneZadania& zadanie, int szerokosc, QString naglowek,
+                   int poprzednie, int strony)
         : strona_{powierzchnia, DpiPdf, DpiPdf}
         , powierzchnia_(powierzchnia)
+        , zadanie_(zadanie)
         , szerokosc_(szerokosc)
         , naglowek_(std::move(naglowek))
         , poprzednie_(poprzednie)
@@ -120,13 +122,17 @@ public:
     }
     void KoniecStrony(int32_t strona) override
     {
-        Naglowek(powierzchnia_.Malarz(), szerokosc_, naglowek_, poprzednie_ + strona + 1, strony_);
+        // The sheets' own footer is left out: it counts their pages alone. The header names the sheet instead.
+        Naglowek(powierzchnia_.Malarz(), szerokosc_,
+                 naglowek_ + QStringLiteral("  |  ") + ZUtf8(NazwaArkusza(zadanie_, strona)), poprzednie_ + strona + 1,
+                 strony_);
     }
     bool Stopki() const override { return false; }
 
 private:
     TStronaDruku strona_;
     TPowierzchniaQt& powierzchnia_;
+    const TDaneZadania& zadanie_;
     int szerokosc_;
     QString naglowek_;
     int poprzednie_;
@@ -171,7 +177,7 @@ std::optional<QString> PiszRaport(TKompozycja& k, const TMetryczkaRaportu& m, QI
     {
         // The sheets laid out for the page as --pdf lays them, until they are printed.
         const TPdfJakoDrukarka naPdf(k);
-        TWydrukRaportu wydruk(powierzchnia, obszar.width(), naglowek, tabele, strony);
+        TWydrukRaportu wydruk(powierzchnia, k.Zadanie, obszar.width(), naglowek, tabele, strony);
         arkusze = Drukuj(k, wydruk);
         powierzchnia.Zakoncz();
     }

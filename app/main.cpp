@@ -3,6 +3,7 @@
 #include "app/TabelaCsv.h"
 #include "app/WierszPolecen.h"
 #include "mainwindow/Okna.h"
+#include "platform/FolderDanych.h"
 #include "platform/RegionalneQt.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplikacja(argc, argv);
     auto czcionka = std::make_unique<TCzcionka>();
-    WczytajCzcionkeProgramu(QCoreApplication::applicationDirPath().toStdString(), *czcionka, std::cerr);
+    WczytajCzcionkeProgramu(FolderDanych(QCoreApplication::applicationDirPath().toStdString()), *czcionka, std::cerr);
     return WykonajRysunek(polecenie, *czcionka, RegionalneSystemu(), std::cerr);
 }
 

@@ -128,6 +128,13 @@ TEST_F(Raport, EveryExamplesReportHasItsTablesThenItsSheetsAPageEachAndEveryPage
             // Every sheet names its moment diagram; no table page does.
             const bool arkusz = tekst.find("MOMENTY [kNm]") != std::string::npos;
             EXPECT_EQ(arkusz, s > strony - arkusze) << s;
+            // A sheet's header names it, as the sheets' own footer would.
+            if (s > strony - arkusze) {
+                const std::string arkusz = arkusze > 1 && s == strony
+                                               ? std::string("OBWIEDNIE")
+                                               : "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(s - (strony - arkusze));
+                EXPECT_NE(tekst.find(arkusz), std::string::npos) << s;
+            }
             if (s <= strony - arkusze)
                 tabele += tekst;
         }
