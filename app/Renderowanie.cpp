@@ -50,7 +50,7 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 
 int Raport(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
 {
-    const TMetryczkaRaportu m{k.NazwaPliku, k.DataWydruku, QUARVI_WERSJA};
+    const TMetryczkaRaportu m{k.NazwaPliku, k.DataWydruku};
     std::string blad;
     if (ZapiszRaport(k, m, polecenie.Wyjscie, blad))
         return 0;

@@ -239,6 +239,11 @@ TSekcjaRaportu Obwiednie(const TDaneZadania& zad, const TWyniki& wyn, const TLic
 
 } // namespace
 
+const char* WersjaProgramu()
+{
+    return QUARVI_WERSJA;
+}
+
 double SumaObciazenPionowych(const TDaneZadania& zad, int32_t c)
 {
     double suma = 0;

@@ -21,12 +21,15 @@ struct TSekcjaRaportu {
     std::vector<TTabelaRaportu> Tabele;
 };
 
+// "1.0.1": the version the build was made as.
+const char* WersjaProgramu();
+
 // What the title block names: the task file (UTF-8, no folder), the day the
 // report is written in the user's date format, the program's version.
 struct TMetryczkaRaportu {
     std::string Plik;
     std::string Data;
-    std::string Wersja;
+    std::string Wersja = WersjaProgramu();
 };
 
 // The sections in reading order: the title block, the input, one section per
