@@ -198,8 +198,9 @@ TSekcjaRaportu Kombinacja(const TDaneZadania& zad, const TWyniki& wyn, int32_t c
         konce.Wiersze.push_back(
             {std::to_string(s + 1), f(m.MomentUtwL), f(m.MomentUtwP), f(m.MomentL), f(m.MomentP), f(t.TL), f(t.TP)});
     }
-    konce.Uwagi.push_back("Mutw — momenty utwierdzenia (przęsło obustronnie utwierdzone); ML, MP — momenty końcowe "
-                          "po rozwiązaniu; TL, TP — siły końcowe.");
+    konce.Uwagi.push_back("Mutw — momenty przęsła o unieruchomionych węzłach (przy skrajnej podporze przegubowej "
+                          "koniec przegubowy); ML, MP — momenty końcowe po rozwiązaniu układu; TL, TP — siły "
+                          "końcowe: reakcje końców przęsła w górę ze znakiem minus.");
     sek.Tabele.push_back(std::move(konce));
 
     TTabelaRaportu reakcje{"Reakcje podpór", {"Podpora", "R [kN]"}, {}, {}};
