@@ -1,6 +1,8 @@
 #include "app/Renderowanie.h"
 
 #include "analysis/Wyniki.h"
+#include "app/RaportPdf.h"
+#include "app/TabeleRaportu.h"
 #include "app/WierszPolecen.h"
 #include "drawing/Arkusze.h"
 #include "drawing/PowierzchniaQt.h"
@@ -41,6 +43,16 @@ int Pdf(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
     }
     std::string blad;
     if (DrukujDoPdf(k, polecenie.Wyjscie, QFileInfo(ZUtf8(polecenie.Plik)).fileName().toStdString(), blad))
+        return 0;
+    bledy << blad << '\n';
+    return 1;
+}
+
+int Raport(const TPolecenie& polecenie, TKompozycja& k, std::ostream& bledy)
+{
+    const TMetryczkaRaportu m{k.NazwaPliku, k.DataWydruku};
+    std::string blad;
+    if (ZapiszRaport(k, m, polecenie.Wyjscie, blad))
         return 0;
     bledy << blad << '\n';
     return 1;
@@ -111,5 +123,7 @@ int WykonajRysunek(const TPolecenie& polecenie, const TCzcionka& czcionka, const
     k.DataWydruku = dzis.toStdString();
     if (polecenie.Rodzaj == TPolecenie::TRodzaj::Pdf)
         return Pdf(polecenie, k, bledy);
+    if (polecenie.Rodzaj == TPolecenie::TRodzaj::Raport)
+        return Raport(polecenie, k, bledy);
     return Png(polecenie, k, bledy);
 }

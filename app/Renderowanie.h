@@ -16,6 +16,7 @@ void WczytajCzcionkeProgramu(const std::filesystem::path& folderProgramu, TCzcio
 // Writes what the command asks for and returns the program's exit code:
 //  - PDF: the printed sheets in one A4 portrait document at 300 dpi, a page
 //    per combination and one envelope page with two or more combinations;
+//  - report: the calculation report (RaportPdf), its sheets as the PDF's;
 //  - PNG: the picture of the given size the window shows after opening the
 //    file: zoom all, the force scale recomputed, the screen composition.
 // Needs a QGuiApplication. Messages (Polish) go to `bledy`.

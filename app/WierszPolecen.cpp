@@ -64,13 +64,20 @@ const char* const TekstPomocy =
     "                                  i strona obwiedni przy dwóch i więcej kombinacjach\n"
     "  quarvi --png WYNIK.png PLIK.qvr [--rozmiar 1600x1000] [--skala N]\n"
     "                                  zapisuje obraz arkuszy, jak pokazuje go okno\n"
+    "  quarvi --raport RAPORT.pdf PLIK.qvr [--skala N]\n"
+    "                                  zapisuje raport obliczeń (PDF, A4): dane i wyniki\n"
+    "                                  w tabelach, a po nich arkusze jak w wydruku\n"
+    "  quarvi --csv WYNIKI.csv PLIK.qvr [--krok 0,1]\n"
+    "                                  zapisuje M i T co krok (w metrach) i w ekstremach\n"
+    "                                  każdego przęsła każdej kombinacji jako tabelę CSV\n"
     "  quarvi --help                   ten opis\n"
     "\n"
     "--skala N rysuje belkę w skali poziomej 1:N (domyślnie 1:100), np. --skala 200,\n"
     "aby długa belka zmieściła się na arkuszu. Opcje można podać w dowolnej kolejności;\n"
     "plik wyniku stoi przed plikiem zadania.\n"
     "\n"
-    "Liczby w wynikach tekstowych mają separator dziesiętny z ustawień systemu.\n"
+    "Liczby w wynikach tekstowych, raporcie i tabeli CSV mają separator dziesiętny\n"
+    "z ustawień systemu; pola CSV dzieli średnik, gdy separatorem jest przecinek.\n"
     "Błąd (brak pliku, uszkodzony plik, zadanie niemożliwe do policzenia, macierz\n"
     "osobliwa) wypisuje komunikat na standardowe wyjście błędów i kończy program kodem 1.\n";
 
@@ -84,20 +91,23 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
     };
     using R = TPolecenie::TRodzaj;
     std::string tryb;
-    std::optional<std::string> rozmiar, skala;
+    std::optional<std::string> rozmiar, skala, krok;
     std::vector<std::string> pliki;
     for (size_t i = 0; i < argumenty.size(); ++i) {
         const std::string& a = argumenty[i];
-        if (a == "--rozmiar" || a == "--skala") {
-            const char* przyklad = a == "--skala" ? "--skala 200" : "--rozmiar 1600x1000";
+        if (a == "--rozmiar" || a == "--skala" || a == "--krok") {
+            const char* przyklad = a == "--skala"  ? "--skala 200"
+                                   : a == "--krok" ? "--krok 0,1"
+                                                   : "--rozmiar 1600x1000";
             if (i + 1 == argumenty.size() || argumenty[i + 1].empty())
                 return blad("Opcja " + a + " wymaga wartości, np. " + przyklad + ".");
-            std::optional<std::string>& wartosc = a == "--skala" ? skala : rozmiar;
+            std::optional<std::string>& wartosc = a == "--skala" ? skala : a == "--krok" ? krok : rozmiar;
             // The second of two values would win without a word.
             if (wartosc)
                 return blad("Opcja " + a + " jest podana dwa razy.");
             wartosc = argumenty[++i];
-        } else if (a == "--help" || a == "-h" || a == "--wyniki" || a == "--json" || a == "--pdf" || a == "--png") {
+        } else if (a == "--help" || a == "-h" || a == "--wyniki" || a == "--json" || a == "--pdf" || a == "--png" ||
+                   a == "--raport" || a == "--csv") {
             if (tryb == a)
                 return blad("Opcja " + a + " jest podana dwa razy.");
             if (!tryb.empty())
@@ -117,26 +127,40 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty)
         // A task file alone opens the window with it.
         if (pliki.size() > 1)
             return blad("Okno programu otwiera jeden plik zadania. Opis użycia: quarvi --help");
-        if (rozmiar || skala)
-            return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
+        if (rozmiar || skala || krok)
+            return blad("Opcje --rozmiar, --skala i --krok dotyczą tylko --png, --pdf, --raport i --csv.");
         p.Plik = pliki.empty() ? "" : pliki[0];
         return p;
     }
-    const bool rysunek = tryb == "--pdf" || tryb == "--png";
+    if (krok && tryb != "--csv")
+        return blad("Opcja --krok dotyczy tylko --csv.");
+    if (tryb == "--csv") {
+        if (pliki.size() != 2)
+            return blad("Opcja --csv wymaga dwóch argumentów: pliku CSV i pliku zadania.");
+        if (rozmiar || skala)
+            return blad("Opcje --rozmiar i --skala nie dotyczą --csv.");
+        p.Rodzaj = R::Csv;
+        p.Wyjscie = pliki[0];
+        p.Plik = pliki[1];
+        // At least a millimetre: a finer step only makes the table longer than anyone reads.
+        if (krok && (!CzytajLiczbe(*krok, ",.", p.Krok) || !(p.Krok >= 0.001) || p.Krok > 1000))
+            return blad("Krok podaje się w metrach, od 0,001 do 1000, np. --krok 0,1.");
+        return p;
+    }
+    const bool rysunek = tryb == "--pdf" || tryb == "--png" || tryb == "--raport";
     if (!rysunek) {
         if (pliki.size() != 1)
             return blad("Opcja " + tryb + " wymaga jednego argumentu: pliku zadania.");
         if (rozmiar || skala)
-            return blad("Opcje --rozmiar i --skala dotyczą tylko --png i --pdf.");
+            return blad("Opcje --rozmiar i --skala dotyczą tylko --png, --pdf i --raport.");
         p.Rodzaj = tryb == "--wyniki" ? R::Wyniki : R::Json;
         p.Plik = pliki[0];
         return p;
     }
     if (pliki.size() != 2)
-        return blad(tryb == "--pdf"
-                        ? "Opcja --pdf wymaga dwóch argumentów: pliku PDF i pliku zadania."
-                        : "Opcja --png wymaga pliku PNG i pliku zadania, a ewentualnie --rozmiar SZERxWYS.");
-    p.Rodzaj = tryb == "--pdf" ? R::Pdf : R::Png;
+        return blad(tryb == "--png" ? "Opcja --png wymaga pliku PNG i pliku zadania, a ewentualnie --rozmiar SZERxWYS."
+                                    : "Opcja " + tryb + " wymaga dwóch argumentów: pliku PDF i pliku zadania.");
+    p.Rodzaj = tryb == "--pdf" ? R::Pdf : tryb == "--raport" ? R::Raport : R::Png;
     p.Wyjscie = pliki[0];
     p.Plik = pliki[1];
     if (rozmiar && (p.Rodzaj != R::Png || !RozmiarObrazu(*rozmiar, p.Szerokosc, p.Wysokosc)))

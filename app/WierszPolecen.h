@@ -11,14 +11,15 @@ struct TWyniki;
 struct TRegionalne;
 
 struct TPolecenie {
-    enum class TRodzaj { Okno, Pomoc, Wyniki, Json, Pdf, Png, Blad };
+    enum class TRodzaj { Okno, Pomoc, Wyniki, Json, Pdf, Png, Raport, Csv, Blad };
     TRodzaj Rodzaj = TRodzaj::Okno;
     std::string Plik;    // the task file
-    std::string Wyjscie; // the PDF or PNG to write
+    std::string Wyjscie; // the PDF, PNG, report or CSV table to write
     int Szerokosc = 1600;
     int Wysokosc = 1000;
-    float SkalaX = 0; // --skala: the horizontal scale denominator; 0 keeps the task's
-    std::string Blad; // what is wrong with the arguments (TRodzaj::Blad)
+    float SkalaX = 0;  // --skala: the horizontal scale denominator; 0 keeps the task's
+    double Krok = 0.1; // --krok: the step of the CSV table's sections, m
+    std::string Blad;  // what is wrong with the arguments (TRodzaj::Blad)
 };
 
 // Options come in any order; the file names keep theirs (output before input).

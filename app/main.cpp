@@ -1,7 +1,9 @@
 // The program: the window, or the command line without one.
 #include "app/Renderowanie.h"
+#include "app/TabelaCsv.h"
 #include "app/WierszPolecen.h"
 #include "mainwindow/Okna.h"
+#include "platform/FolderDanych.h"
 #include "platform/RegionalneQt.h"
 
 #include <QCoreApplication>
@@ -22,7 +24,7 @@ int Rysunek(const TPolecenie& polecenie, int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplikacja(argc, argv);
     auto czcionka = std::make_unique<TCzcionka>();
-    WczytajCzcionkeProgramu(QCoreApplication::applicationDirPath().toStdString(), *czcionka, std::cerr);
+    WczytajCzcionkeProgramu(FolderDanych(QCoreApplication::applicationDirPath().toStdString()), *czcionka, std::cerr);
     return WykonajRysunek(polecenie, *czcionka, RegionalneSystemu(), std::cerr);
 }
 
@@ -49,8 +51,11 @@ int main(int argc, char** argv)
         const int kod = WykonajTekstowe(polecenie, RegionalneSystemu(), wyniki, std::cerr);
         return kod != 0 ? kod : WypiszNaWyjscie(wyniki.str(), wyjscieZamkniete, std::cerr);
     }
+    case TPolecenie::TRodzaj::Csv:
+        return WykonajCsv(polecenie, RegionalneSystemu(), std::cerr);
     case TPolecenie::TRodzaj::Pdf:
     case TPolecenie::TRodzaj::Png:
+    case TPolecenie::TRodzaj::Raport:
         return Rysunek(polecenie, argc, argv);
     }
     return 1;

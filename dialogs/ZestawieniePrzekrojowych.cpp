@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTableWidget>
 
 namespace {
@@ -212,6 +214,10 @@ void TZestawieniePrzekrojowych::RysujZnaczniki(const TSilyPrzekroju* sily)
 
 bool TZestawieniePrzekrojowych::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
+    if (zdarzenie->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(zdarzenie)->matches(QKeySequence::Copy)) {
+        KopiujTabele();
+        return true;
+    }
     if (KlawiszPaska(ScrollBar1, zdarzenie))
         return true;
     return QDialog::eventFilter(obiekt, zdarzenie);
@@ -219,8 +225,41 @@ bool TZestawieniePrzekrojowych::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 
 void TZestawieniePrzekrojowych::keyPressEvent(QKeyEvent* zdarzenie)
 {
+    if (zdarzenie->matches(QKeySequence::Copy)) {
+        KopiujTabele();
+        return;
+    }
     if (!KlawiszPaska(ScrollBar1, zdarzenie))
         QDialog::keyPressEvent(zdarzenie);
+}
+
+namespace {
+
+// A row a line, cells apart by tabs, without the blanks that align them on screen.
+QString TekstTabeli(const QTableWidget& t)
+{
+    QString tekst;
+    for (int w = 0; w < t.rowCount(); ++w) {
+        QStringList komorki;
+        for (int k = 0; k < t.columnCount(); ++k) {
+            const QTableWidgetItem* i = t.item(w, k);
+            komorki << (i ? i->text().trimmed() : QString());
+        }
+        tekst += komorki.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return tekst;
+}
+
+} // namespace
+
+void TZestawieniePrzekrojowych::KopiujTabele()
+{
+    QString tekst = TekstTabeli(*SG_TabelaSilPrzekrojowych);
+    // The maxima only when they hold values: with two or more combinations.
+    const QTableWidgetItem* max = SG_Maxima->item(1, 0);
+    if (max && !max->text().trimmed().isEmpty())
+        tekst += QLatin1Char('\n') + TekstTabeli(*SG_Maxima);
+    QGuiApplication::clipboard()->setText(tekst);
 }
 
 void TZestawieniePrzekrojowych::done(int wynik)

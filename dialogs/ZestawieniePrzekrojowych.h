@@ -56,6 +56,8 @@ public:
 
     void ScrollBar1Change();
     void Button1Click();
+    // Ctrl+C: both tables to the clipboard as tab-separated text, for a spreadsheet.
+    void KopiujTabele();
 
 protected:
     // The keys of the scroll bar work wherever they are typed.

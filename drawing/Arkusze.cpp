@@ -208,13 +208,17 @@ int32_t IloscStronWydruku(TDaneZadania& zad)
     return K > 1 ? K + 1 : K;
 }
 
+std::string NazwaArkusza(const TDaneZadania& zad, int32_t strona)
+{
+    if (strona >= 0 && strona < std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji))
+        return "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
+               Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
+    return "OBWIEDNIE";
+}
+
 std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony)
 {
-    const TDaneZadania& zad = k.Zadanie;
-    std::string arkusz = "OBWIEDNIE";
-    if (strona >= 0 && strona < std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji))
-        arkusz = "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
-                 Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
+    const std::string arkusz = NazwaArkusza(k.Zadanie, strona);
     std::string stopka;
     for (const std::string& pole :
          {k.NazwaPliku, arkusz, "strona " + std::to_string(strona + 1) + " z " + std::to_string(strony), k.DataWydruku})

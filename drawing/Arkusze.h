@@ -116,6 +116,9 @@ int32_t IloscStronWydruku(TDaneZadania& zad);
 // "strona k z n" and the date. Returns the number of pages drawn.
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk);
 
+// The sheet printed on page `strona` (from 0), as the footer names it (UTF-8).
+std::string NazwaArkusza(const TDaneZadania& zad, int32_t strona);
+
 // The footer's line for page `strona` (from 0) of `strony` (UTF-8).
 std::string TekstStopki(const TKompozycja& k, int32_t strona, int32_t strony);
 

@@ -183,6 +183,12 @@ bool TPowierzchniaQt::NowaStrona()
     return strony->newPage();
 }
 
+QPainter& TPowierzchniaQt::Malarz()
+{
+    Oproznij();
+    return D->Painter;
+}
+
 void TPowierzchniaQt::Oproznij()
 {
     if (D->Bufor.empty())

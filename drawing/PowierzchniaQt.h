@@ -12,6 +12,7 @@
 
 class QColor;
 class QPaintDevice;
+class QPainter;
 
 // A colour of the drawing as Qt takes it.
 QColor NaQColor(TKolor kolor);
@@ -31,6 +32,9 @@ public:
     // and begins the next one of the same document. False on other devices,
     // after Zakoncz, or when the device refuses.
     bool NowaStrona();
+    // The painter itself, what is waiting drawn first: for what is typeset
+    // rather than drawn on the same pages (the report's tables).
+    QPainter& Malarz();
 
     void UstawPioro(const TPioro& pioro) override;
     TPioro Pioro() const override;

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int DpiPdf = 300;
-
 // All pages in the one document of the PDF writer.
 class TWydrukPdf : public IWydruk {
 public:
@@ -45,19 +43,19 @@ void UlozArkusze(TKompozycja& k)
     RozmiescArkusze(k.Zadanie, k.Widok);
 }
 
+} // namespace
+
 // The 20.5 × 28.5 cm printable area centred on the A4 paper: the sheet
 // the program lays out when it has no printer to ask.
-QPageLayout UkladStrony()
+QPageLayout UkladStronyPdf()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(2.5, 6, 2.5, 6),
                        QPageLayout::Millimeter);
 }
 
-} // namespace
-
 TInformacjaDrukarki StronaPdf()
 {
-    const QRect strona = UkladStrony().paintRectPixels(DpiPdf);
+    const QRect strona = UkladStronyPdf().paintRectPixels(DpiPdf);
     return {DpiPdf, DpiPdf, strona.width(), strona.height()};
 }
 
@@ -82,7 +80,7 @@ std::optional<QString> PiszPdf(TKompozycja& k, QIODevice& plik, const std::strin
     pdf.setResolution(DpiPdf);
     pdf.setCreator(QStringLiteral("QUARVI"));
     pdf.setTitle(ZUtf8(tytul));
-    pdf.setPageLayout(UkladStrony());
+    pdf.setPageLayout(UkladStronyPdf());
     TPowierzchniaQt powierzchnia(pdf);
     if (!powierzchnia.Aktywna())
         return QStringLiteral("nie udało się zacząć dokumentu PDF");

@@ -7,6 +7,11 @@
 #include <string>
 
 struct TKompozycja;
+class QPageLayout;
+
+// A4 portrait, the printable area the 20.5 × 28.5 cm sheet centred on the paper.
+QPageLayout UkladStronyPdf();
+inline constexpr int DpiPdf = 300;
 
 // The printable area of the PDF page, as a printer would give it.
 TInformacjaDrukarki StronaPdf();

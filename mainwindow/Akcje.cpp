@@ -156,6 +156,13 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
         {ToolBar2, "ToolButton8", "zapisz", "Zapis danych", {QKeySequence::Save}, [&p] { p.Zapisz(); }},
         {ToolBar2, "ToolButton9", "schowek", "Kopiuj do schowka", {QKeySequence::Copy}, [&p] { p.Kopiuj(); }},
         {ToolBar2, "ToolButton10", "drukuj", "Drukowanie", {QKeySequence::Print}, [&p] { p.Drukuj(); }},
+        {ToolBar2,
+         "TBRaport",
+         "raport",
+         "Raport obliczeń (PDF): dane i wyniki w tabelach, arkusze",
+         {QKeySequence(Qt::CTRL | Qt::Key_R)},
+         [&p] { p.Raport(); },
+         {"Raport1", "Raport obliczeń…", true}},
 
         {TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, Edytuj(s, d.EdytowanieSil())},
         {TB_Edycja,

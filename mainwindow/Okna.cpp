@@ -3,6 +3,7 @@
 #include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
 #include "platform/Ekran.h"
+#include "platform/FolderDanych.h"
 #include "platform/RegionalneQt.h"
 #include "platform/WtyczkiQt.h"
 
@@ -40,7 +41,7 @@ int UruchomOkno(int& argc, char** argv, const std::string& plik)
     // The task, its results and the pictures are large: on the heap, released when the run ends.
     auto program = std::make_unique<TProgram>();
     program->Regionalne = RegionalneSystemu();
-    program->FolderProgramu = QCoreApplication::applicationDirPath().toStdString();
+    program->FolderProgramu = FolderDanych(QCoreApplication::applicationDirPath().toStdString());
     TKomunikatyQt komunikaty;
     TOtoczenie otoczenie = OtoczenieQt(komunikaty);
     TOkna okna(*program, otoczenie);

@@ -1,5 +1,7 @@
 #include "mainwindow/Polecenia.h"
 
+#include "app/RaportPdf.h"
+#include "app/TabeleRaportu.h"
 #include "drawing/EkranWidoku.h"
 #include "drawing/PodgladObciazen.h"
 #include "drawing/PowierzchniaQt.h"
@@ -234,6 +236,13 @@ TDialogPliku TPolecenia::Dialog(TDialogPliku::TRodzaj rodzaj) const
         if (!plik_.empty())
             d.Nazwa = std::filesystem::path(plik_).replace_extension(".pdf").string();
         break;
+    case TDialogPliku::TRodzaj::ZapisRaportu:
+        d.Filtr = FiltrPdf;
+        d.Rozszerzenie = "pdf";
+        // Beside the task, not over the sheets printed into a PDF.
+        if (!plik_.empty())
+            d.Nazwa = std::filesystem::path(plik_).replace_extension().string() + " - raport.pdf";
+        break;
     }
     return d;
 }
@@ -278,6 +287,29 @@ void TPolecenia::Drukuj()
         if (!DrukujDoPdf(Kompozycja, *nazwa, tytul, blad))
             otoczenie_.Komunikaty.Komunikat(blad);
     }
+    Przerysuj();
+}
+
+void TPolecenia::Raport()
+{
+    // The results of the task as it is now.
+    Przerysuj();
+    TDaneZadania& zad = program_.Zadanie;
+    if (zad.IloscPrzesel < 1 || !SaObciazenia(zad) || program_.Wyniki.IloscPoliczonych < 1) {
+        otoczenie_.Komunikaty.Komunikat("Raport obejmuje wyniki obliczeń: wprowadź geometrię belki i obciążenia.");
+        return;
+    }
+    const auto nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::ZapisRaportu));
+    if (!nazwa)
+        return;
+    TMetryczkaRaportu m;
+    m.Plik = plik_.empty() ? "(zadanie niezapisane)" : std::filesystem::path(plik_).filename().string();
+    m.Data = QDate::currentDate().toString(QString::fromStdString(program_.Regionalne.FormatDaty)).toStdString();
+    Kompozycja.NazwaPliku = plik_.empty() ? "" : m.Plik;
+    Kompozycja.DataWydruku = m.Data;
+    std::string blad;
+    if (!ZapiszRaport(Kompozycja, m, *nazwa, blad))
+        otoczenie_.Komunikaty.Komunikat(blad);
     Przerysuj();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the main window as plain sequences over the program's
-// data: new task, open, save, copy, print, and the picture every command
+// data: new task, open, save, copy, print, the report, and the picture every command
 // ends with. The window calls them and shows what they drew; tests call them
 // without a window. A command that changed the task, its results or the
 // settings composes the sheets again (Przerysuj); one that moved or resized
@@ -74,6 +74,8 @@ public:
     bool Zapisz();
     void Kopiuj();
     void Drukuj();
+    // The calculation report of the task into a PDF file the user names.
+    void Raport();
     // Unsaved changes are saved or let go, or the user keeps them (false).
     bool MoznaPorzucic();
 

@@ -31,7 +31,7 @@ struct TProgram {
 
 // A file dialog as the commands ask for one.
 struct TDialogPliku {
-    enum class TRodzaj { Odczyt, Zapis, ZapisPdf };
+    enum class TRodzaj { Odczyt, Zapis, ZapisPdf, ZapisRaportu };
     TRodzaj Rodzaj = TRodzaj::Odczyt;
     std::string Filtr;        // "Opis|maska|Opis|maska"
     std::string Rozszerzenie; // added to a name typed without one

@@ -7,6 +7,8 @@ pakiety=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 l
          libbenchmark-dev nlohmann-json3-dev hershey-fonts-data fonts-dejavu-core
          # the window tested in a real X server
          xvfb xauth python3 python3-xlib
+         # the report's text read back, the installed files and the package checked
+         poppler-utils desktop-file-utils lintian dpkg-dev file
          # Qt's own dialogs in Polish
          qt6-translations-l10n
          # the tests run under pl_PL.UTF-8 as well as C.UTF-8

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -315,4 +318,38 @@ TEST_F(Zestawienie, ATaskWithoutLoadsOrResultsIsRefused)
         EXPECT_EQ(kom.Komunikaty, TTeksty{komunikat});
         EXPECT_FALSE(okno.isVisible());
     }
+}
+
+TEST_F(Zestawienie, CtrlCCopiesTheTablesAsTabSeparatedRowsAndTheMaximaOnlyWithTwoCombinations)
+{
+    const auto komorki = [](const QObject& okno, const char* siatka) {
+        const QTableWidget* t = K<QTableWidget>(&okno, siatka);
+        QStringList wiersze;
+        for (int w = 0; w < t->rowCount(); ++w) {
+            QStringList wiersz;
+            for (int k = 0; k < t->columnCount(); ++k)
+                wiersz << QString::fromStdString(Komorka(&okno, siatka, k, w)).trimmed();
+            wiersze << wiersz.join('\t');
+        }
+        return wiersze;
+    };
+    TrzyPrzesla();
+    auto okno = Okno(450);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(Pasek(*okno), Qt::Key_C, Qt::ControlModifier);
+    QStringList oczekiwane = komorki(*okno, "SG_TabelaSilPrzekrojowych");
+    oczekiwane << "" << komorki(*okno, "SG_Maxima");
+    const QString schowek = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(schowek, oczekiwane.join('\n') + '\n');
+    // The section's M of the first combination, as the table shows it, in the second line.
+    EXPECT_EQ(schowek.split('\n')[1].split('\t')[1].toStdString(),
+              Komorka(okno.get(), "SG_TabelaSilPrzekrojowych", 1, 1));
+    EXPECT_EQ(schowek.split('\n')[0].count('\t'), 3);
+
+    UstawGeometrie(zad, {4}, true, true);
+    DodajSile(zad, 0, 2, 10);
+    Przelicz();
+    auto jedna = Okno(200);
+    QTest::keyClick(Pasek(*jedna), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), komorki(*jedna, "SG_TabelaSilPrzekrojowych").join('\n') + '\n');
 }

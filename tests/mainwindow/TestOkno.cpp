@@ -312,7 +312,8 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
         {"ToolButton7", "Odczyt danych (Ctrl+O)"},
         {"ToolButton8", "Zapis danych (Ctrl+S)"},
         {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"},
-        {"ToolButton10", "Drukowanie (Ctrl+P)"}};
+        {"ToolButton10", "Drukowanie (Ctrl+P)"},
+        {"TBRaport", "Raport obliczeń (PDF): dane i wyniki w tabelach, arkusze (Ctrl+R)"}};
     for (const auto& [nazwa, wskazowka] : przyciski) {
         auto* b = Quarvi->findChild<QToolButton*>(nazwa);
         ASSERT_NE(b, nullptr) << nazwa;
@@ -325,7 +326,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
     for (QAction* a : Quarvi->findChild<QMenu*>("ZoomMenu")->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ":" + a->text());
     EXPECT_EQ(menu, (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "-", "Powiksz1:Powiększ",
-                                 "Pomniejsz1:Pomniejsz"}));
+                                 "Pomniejsz1:Pomniejsz", "-", "Raport1:Raport obliczeń…"}));
     EXPECT_EQ(Quarvi->findChild<QStatusBar*>("StatusBar1")->findChildren<QLabel*>().size(), 3);
     EXPECT_TRUE(Panel(1).contains("1.0.1") && Panel(1).contains("czerwiec 2009"));
     EXPECT_EQ(Panel(2), "");
@@ -348,7 +349,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
 
     // Every icon, also those of buttons still to come, legible at the three sizes.
     const QStringList ikony = QDir(":/ikony").entryList({"*.svg"});
-    EXPECT_EQ(ikony.size(), 23);
+    EXPECT_EQ(ikony.size(), 24);
     for (const QString& ikona : ikony)
         for (int rozmiar : {16, 24, 32}) {
             const QImage i = QIcon(":/ikony/" + ikona).pixmap(rozmiar).toImage();
@@ -1150,4 +1151,31 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     }
     EXPECT_EQ(pliki[0], pliki[1]);
+}
+
+TEST_F(Okno, TheReportButtonWritesTheReportBesideTheTaskAndANewTaskIsToldItHasNoResults)
+{
+    auto* akcja = Quarvi->findChild<QAction*>("TBRaport");
+    ASSERT_NE(akcja, nullptr);
+    EXPECT_EQ(akcja->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    // A new task: nothing to report, and no file asked for.
+    Klik("TBRaport");
+    EXPECT_TRUE(Dialogi.empty());
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
+
+    Kom.Komunikaty.clear();
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    const fs::path pdf = Tymczasowy / "raport.pdf";
+    Wybory[TDialogPliku::TRodzaj::ZapisRaportu] = pdf.string();
+    akcja->trigger();
+    ASSERT_FALSE(Dialogi.empty());
+    EXPECT_EQ(fs::path(Dialogi.back().Nazwa).filename().string(), "Strop trzyprzęsłowy - raport.pdf");
+    const std::string tekst = Czytaj(pdf);
+    int strony = 0;
+    for (size_t i = tekst.find("/Type /Page"); i != std::string::npos; i = tekst.find("/Type /Page", i + 1))
+        strony += tekst[i + 11] != 's';
+    // The tables on pages of their own, then the four sheets.
+    EXPECT_GT(strony, 4);
+    EXPECT_TRUE(Kom.Komunikaty.empty());
+    EXPECT_TRUE(Quarvi->findChild<QAction*>("Raport1")) << "the pop-up menu has the command as well";
 }

@@ -1,0 +1,43 @@
+#pragma once
+// What the calculation report says, as plain tables of texts: the input data,
+// the results of every combination and the envelopes. The report's pages
+// (RaportPdf) only typeset them, so a new kind of result is one more table.
+#include <string>
+#include <vector>
+
+struct TDaneZadania;
+struct TWyniki;
+
+struct TTabelaRaportu {
+    std::string Tytul;
+    std::vector<std::string> Kolumny; // every heading with its unit, "L [m]"
+    std::vector<std::vector<std::string>> Wiersze;
+    std::vector<std::string> Uwagi; // lines under the table
+};
+
+struct TSekcjaRaportu {
+    std::string Tytul;
+    std::vector<std::string> Akapity; // before the tables
+    std::vector<TTabelaRaportu> Tabele;
+};
+
+// "1.0.1": the version the build was made as.
+const char* WersjaProgramu();
+
+// What the title block names: the task file (UTF-8, no folder), the day the
+// report is written in the user's date format, the program's version.
+struct TMetryczkaRaportu {
+    std::string Plik;
+    std::string Data;
+    std::string Wersja = WersjaProgramu();
+};
+
+// The sections in reading order: the title block, the input, one section per
+// combination, the envelopes with two or more combinations. Numbers with the
+// user's decimal separator.
+std::vector<TSekcjaRaportu> SekcjeRaportu(const TDaneZadania& zad, const TWyniki& wyn, const TMetryczkaRaportu& m,
+                                          char separator);
+
+// The sum of the vertical loads of combination c, each times its group's
+// coefficient when that is above 0 (kN, down positive): what the reactions add up to.
+double SumaObciazenPionowych(const TDaneZadania& zad, int32_t c);
