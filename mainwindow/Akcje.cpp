@@ -153,10 +153,24 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
 
         {ToolBar2, "ToolButton6", "nowe", "Nowe zadanie", {QKeySequence::New}, [&p] { p.NoweZadanie(); }},
         {ToolBar2, "ToolButton7", "otworz", "Odczyt danych", {QKeySequence::Open}, [&p] { p.Otworz(); }},
-        {ToolBar2, "ToolButton8", "zapisz", "Zapis danych", {QKeySequence::Save}, [&p] { p.Zapisz(); }},
+        // Ctrl+S saves without a question when the task has a file (the window's own action).
+        {ToolBar2,
+         "ToolButton8",
+         "zapisz",
+         "Zapis danych",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         [&p] { p.ZapiszJako(); }},
         {ToolBar2, "ToolButton9", "schowek", "Kopiuj do schowka", {QKeySequence::Copy}, [&p] { p.Kopiuj(); }},
         {ToolBar2, "ToolButton10", "drukuj", "Drukowanie", {QKeySequence::Print}, [&p] { p.Drukuj(); }},
 
+        // The hints name the step (the window keeps them up to date).
+        {TB_Edycja, "TBCofnij", "cofnij", "Cofnij", {QKeySequence::Undo}, [&p] { p.Cofnij(); }},
+        {TB_Edycja,
+         "TBPonow",
+         "ponow",
+         "Ponów",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         [&p] { p.Ponow(); }},
         {TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, Edytuj(s, d.EdytowanieSil())},
         {TB_Edycja,
          "ToolButton16",

@@ -48,6 +48,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTest>
@@ -176,8 +177,18 @@ protected:
         static char nazwa[] = "test_okno";
         static char* argv[] = {nazwa, nullptr};
         Aplikacja = std::make_unique<QApplication>(argc, argv);
+        // The window remembers settings per user: here in a folder of this process's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, UstawieniaTestu());
     }
-    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static void TearDownTestSuite()
+    {
+        Aplikacja.reset();
+        fs::remove_all(UstawieniaTestu().toStdString());
+    }
+    static QString UstawieniaTestu()
+    {
+        return QDir::tempPath() + QStringLiteral("/quarvi_okno_ustawienia_") + QString::number(getpid());
+    }
     static inline std::unique_ptr<QApplication> Aplikacja;
 
     fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_okno_" + std::to_string(getpid()) + "_" +
@@ -200,6 +211,9 @@ protected:
     void SetUp() override
     {
         fs::create_directories(Tymczasowy);
+        // Each test starts as on a first run.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"), QStringLiteral("Quarvi"))
+            .clear();
         Nowe(FolderProgramu);
     }
     void TearDown() override
@@ -310,7 +324,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
         {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"},
         {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
         {"ToolButton7", "Odczyt danych (Ctrl+O)"},
-        {"ToolButton8", "Zapis danych (Ctrl+S)"},
+        {"ToolButton8", "Zapis danych (Ctrl+Shift+S)"},
         {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"},
         {"ToolButton10", "Drukowanie (Ctrl+P)"}};
     for (const auto& [nazwa, wskazowka] : przyciski) {
@@ -348,7 +362,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
 
     // Every icon, also those of buttons still to come, legible at the three sizes.
     const QStringList ikony = QDir(":/ikony").entryList({"*.svg"});
-    EXPECT_EQ(ikony.size(), 23);
+    EXPECT_EQ(ikony.size(), 25);
     for (const QString& ikona : ikony)
         for (int rozmiar : {16, 24, 32}) {
             const QImage i = QIcon(":/ikony/" + ikona).pixmap(rozmiar).toImage();
@@ -540,12 +554,11 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
     enum TPolecenie { Nowe_, Otworz, Upusc, Zamknij };
     struct TPrzypadek {
         TOdpowiedz Odpowiedz;
-        bool Zapisano; // the save dialog answers with a file
+        bool Zapisano; // the task's file written (a task with a file is saved without a dialog)
         bool Dalej;    // the command went on
     };
     const TPrzypadek przypadki[] = {
         {TOdpowiedz::Tak, true, true},
-        {TOdpowiedz::Tak, false, false}, // the save dialog was cancelled
         {TOdpowiedz::Nie, false, true},
         {TOdpowiedz::Anuluj, false, false},
     };
@@ -555,11 +568,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
                                             << (p.Zapisano ? ", zapisano" : ""));
             Nowe(FolderProgramu);
             const fs::path plik = Zmienione(Strop);
-            const fs::path zapis = Tymczasowy / "zapis.qvr";
-            fs::remove(zapis);
+            Dialogi.clear();
             Kom.Pytania.clear();
             Kom.OdpowiedzZAnulowaniem = p.Odpowiedz;
-            Wybory[TDialogPliku::TRodzaj::Zapis] = p.Zapisano ? std::optional(zapis.string()) : std::nullopt;
             Wybory[TDialogPliku::TRodzaj::Odczyt] = Jednoprzeslowa;
             switch (polecenie) {
             case Nowe_:
@@ -583,10 +594,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
                 break;
             }
             EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Dane nie zostały zapisane. Zapisać zmiany?"});
-            EXPECT_EQ(fs::exists(zapis), p.Zapisano);
-            if (p.Zapisano) {
-                EXPECT_NE(Czytaj(zapis).find("Zmiana"), std::string::npos);
-            }
+            EXPECT_EQ(Czytaj(plik).find("Zmiana") != std::string::npos, p.Zapisano);
+            for (const TDialogPliku& d : Dialogi)
+                EXPECT_NE(d.Rodzaj, TDialogPliku::TRodzaj::Zapis);
             if (polecenie == Zamknij) {
                 EXPECT_EQ(Quarvi->isVisible(), !p.Dalej);
             } else if (p.Dalej) {
