@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenu>
+#include <QLayout>
 #include <QToolBar>
 
 #include <array>
@@ -55,6 +56,9 @@ QToolBar* NowyPasek(QWidget& rodzic, const char* nazwa)
     p->setMovable(false);
     p->setFloatable(false);
     p->setIconSize(QSize(24, 24));
+    // Tight, so that every button shows in a window 900 pixels wide.
+    p->layout()->setContentsMargins(0, 0, 0, 0);
+    p->layout()->setSpacing(0);
     return p;
 }
 
@@ -136,6 +140,14 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
          {QKeySequence(Qt::CTRL | Qt::Key_0)},
          [&s] { s.ZoomWszystko(); },
          {"Wszystko1", "Wszystko"}},
+        // Ctrl+PgDown and Ctrl+PgUp move from sheet to sheet (the window's own actions).
+        {ToolBarZoomy,
+         "TBWszystkieArkusze",
+         "wszystkie_arkusze",
+         "Wszystkie arkusze",
+         {},
+         [&s] { s.WszystkieArkusze(); },
+         {"WszystkieArkusze1", "Wszystkie arkusze"}},
         {ToolBarZoomy,
          "TBPowieksz",
          "powieksz",

@@ -143,11 +143,17 @@ void TQuarvi::UtworzPaski()
     TBOkno->setCheckable(true);
     PolaczHistorie();
 
-    auto* zapisz = new QAction(this);
-    zapisz->setObjectName(QStringLiteral("ZapiszDoPliku"));
-    zapisz->setShortcut(QKeySequence::Save);
-    addAction(zapisz);
-    connect(zapisz, &QAction::triggered, this, [this] { polecenia_->Zapisz(); });
+    // Commands with a shortcut and no button.
+    const auto skrot = [this](const char* nazwa, QKeySequence klawisze, auto polecenie) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(nazwa));
+        a->setShortcut(klawisze);
+        addAction(a);
+        connect(a, &QAction::triggered, this, polecenie);
+    };
+    skrot("ZapiszDoPliku", QKeySequence::Save, [this] { polecenia_->Zapisz(); });
+    skrot("NastepnyArkusz", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { sterowanie_->NastepnyArkusz(); });
+    skrot("PoprzedniArkusz", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { sterowanie_->PoprzedniArkusz(); });
 }
 
 // The two buttons are enabled while there is a step to take and name it in their hints.

@@ -9,7 +9,9 @@
 #include "dialogs/TabelaWariantow.h"
 #include "dialogs/Ustawienia.h"
 #include "drawing/PowierzchniaZapis.h"
+#include "drawing/Przegladanie.h"
 #include "mainwindow/Historia.h"
+#include "mainwindow/Podglad.h"
 #include "mainwindow/Quarvi.h"
 #include "platform/Komunikaty.h"
 #include "platform/RegionalneQt.h"
@@ -523,4 +525,43 @@ TEST_F(Codzienne, AfterAPrintOrAPdfTheStatusBarSaysHowManyPagesWentWhereAndTheWi
     Kom.Odpowiedz = true;
     Klik("ToolButton10");
     EXPECT_EQ(Wydrukowane, 4);
+}
+
+// Before, "Zoom wszystko" showed the first sheet alone and the others were
+// found by zooming out and searching; the envelope sheet lies left of the first.
+TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsThemAll)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    TWidok& widok = Program->Widok;
+    const std::vector<TPunktArkusza> arkusze = ArkuszeOdLewej(Zad());
+    ASSERT_EQ(arkusze.size(), 4u); // the envelope and three combinations
+    EXPECT_EQ(arkusze[0].x, Zad().PolozenieObwiedni.x);
+    EXPECT_EQ(arkusze[1].x, Zad().PolozenieKombinacji[0].x);
+    Klik("TBPowieksz");
+    const double skala = widok.SkalaWidoku;
+    const double x0 = widok.SrodekX, y0 = widok.SrodekY;
+    // Where the view stands on each sheet, from the first combination's.
+    const auto na = [&](size_t i) { return x0 + arkusze[i].x - arkusze[1].x; };
+
+    Klawisz(Qt::Key_PageDown);
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(2));
+    Klawisz(Qt::Key_PageDown);
+    Klawisz(Qt::Key_PageDown); // past the last sheet: stays
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(3));
+    for (int i = 0; i < 4; ++i)
+        Klawisz(Qt::Key_PageUp);
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(0));
+    EXPECT_EQ(std::tuple(widok.SkalaWidoku, widok.SrodekY), std::tuple(skala, y0));
+    // The picture follows: the paint box shows the envelope sheet's frame where the view puts it.
+    const int lewa = widok.NaEkranX(arkusze[0].x);
+    EXPECT_TRUE(lewa >= 0 && lewa < Quarvi->Podglad().RozmiarUrzadzenia().Szerokosc);
+
+    Klik("TBWszystkieArkusze");
+    const TRozmiarPowierzchni r = Quarvi->Podglad().RozmiarUrzadzenia();
+    for (const TPunktArkusza& a : arkusze) {
+        EXPECT_GE(widok.NaEkranX(a.x), 0);
+        EXPECT_LE(widok.NaEkranX(a.x + widok.ArkuszSzerokosc), r.Szerokosc);
+        EXPECT_GE(widok.NaEkranY(-a.y), 0);
+        EXPECT_LE(widok.NaEkranY(-(a.y + widok.ArkuszWysokosc)), r.Wysokosc);
+    }
 }

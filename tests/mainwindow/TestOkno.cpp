@@ -338,8 +338,9 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
     QStringList menu;
     for (QAction* a : Quarvi->findChild<QMenu*>("ZoomMenu")->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ":" + a->text());
-    EXPECT_EQ(menu, (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "-", "Powiksz1:Powiększ",
-                                 "Pomniejsz1:Pomniejsz"}));
+    EXPECT_EQ(menu,
+              (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "WszystkieArkusze1:Wszystkie arkusze",
+                           "-", "Powiksz1:Powiększ", "Pomniejsz1:Pomniejsz"}));
     EXPECT_EQ(Quarvi->findChild<QStatusBar*>("StatusBar1")->findChildren<QLabel*>().size(), 3);
     EXPECT_TRUE(Panel(1).contains("1.0.1") && Panel(1).contains("czerwiec 2009"));
     EXPECT_EQ(Panel(2), "");
@@ -362,7 +363,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
 
     // Every icon, also those of buttons still to come, legible at the three sizes.
     const QStringList ikony = QDir(":/ikony").entryList({"*.svg"});
-    EXPECT_EQ(ikony.size(), 25);
+    EXPECT_EQ(ikony.size(), 26);
     for (const QString& ikona : ikony)
         for (int rozmiar : {16, 24, 32}) {
             const QImage i = QIcon(":/ikony/" + ikona).pixmap(rozmiar).toImage();

@@ -1,0 +1,19 @@
+#pragma once
+// Finding the sheets on the plane: the view moved from sheet to sheet at the
+// zoom it has, or zoomed out onto every sheet at once.
+#include "drawing/Widok.h"
+#include "model/Zadanie.h"
+
+#include <vector>
+
+// The top-left corners of the sheets drawn, left to right: the envelope
+// sheet (drawn for two or more combinations) lies left of the first.
+std::vector<TPunktArkusza> ArkuszeOdLewej(const TDaneZadania& zad);
+
+// The view centred on the next sheet (krok 1) or the previous one (krok −1)
+// from the sheet nearest the view's centre; the zoom stays. False, with the
+// view as it was, when there is no sheet that way.
+bool SasiedniArkusz(TWidok& widok, const TDaneZadania& zad, int krok);
+
+// Every sheet fitted into a paint surface of W × H pixels.
+void WszystkieArkusze(TWidok& widok, const TDaneZadania& zad, int32_t W, int32_t H);
