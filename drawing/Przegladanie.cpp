@@ -55,3 +55,29 @@ void WszystkieArkusze(TWidok& widok, const TDaneZadania& zad, int32_t W, int32_t
     widok.SrodekX = (lewo + prawo) / 2;
     widok.SrodekY = -(gora + dol) / 2;
 }
+
+std::optional<double> PrzekrojWPunkcie(const TDaneZadania& zad, const TWidok& widok, double x, double y)
+{
+    if (zad.IloscPrzesel < 1 || zad.Przesla.empty() || !(widok.SkalaRysunkuX > 0))
+        return std::nullopt;
+    const double ya = -y; // sheet y, downward
+    const TPunktArkusza* arkusz = nullptr;
+    const std::vector<TPunktArkusza> arkusze = ArkuszeOdLewej(zad);
+    for (const TPunktArkusza& a : arkusze)
+        if (a.x <= x)
+            arkusz = &a;
+    if (!arkusz || ya < arkusz->y || ya > arkusz->y + widok.ArkuszWysokosc)
+        return std::nullopt;
+    const TNastawy& n = zad.Nastawy;
+    const std::pair<float, float> osie[] = {
+        {n.SchematX, n.SchematY}, {n.ReakcjeX, n.ReakcjeY}, {n.PoprzeczneX, n.PoprzeczneY}, {n.MomentyX, n.MomentyY}};
+    const std::pair<float, float>* os = &osie[0];
+    for (const auto& o : osie)
+        if (std::abs(ya - arkusz->y - o.second) < std::abs(ya - arkusz->y - os->second))
+            os = &o;
+    const double metry = (x - arkusz->x - os->first) / widok.SkalaRysunkuX;
+    const double dlugosc = double(zad.Przesla.back().X0) + zad.Przesla.back().L;
+    if (!(metry >= 0 && metry <= dlugosc))
+        return std::nullopt;
+    return metry;
+}

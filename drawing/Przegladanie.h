@@ -4,6 +4,7 @@
 #include "drawing/Widok.h"
 #include "model/Zadanie.h"
 
+#include <optional>
 #include <vector>
 
 // The top-left corners of the sheets drawn, left to right: the envelope
@@ -17,3 +18,8 @@ bool SasiedniArkusz(TWidok& widok, const TDaneZadania& zad, int krok);
 
 // Every sheet fitted into a paint surface of W × H pixels.
 void WszystkieArkusze(TWidok& widok, const TDaneZadania& zad, int32_t W, int32_t H);
+
+// The section, in metres from the beam's left end, under a world point of a
+// sheet: along the diagram (scheme, reactions, shear or moments) whose axis
+// lies nearest the point. Nothing off the sheets or beyond the beam's ends.
+std::optional<double> PrzekrojWPunkcie(const TDaneZadania& zad, const TWidok& widok, double x, double y);

@@ -11,6 +11,7 @@
 #include "dialogs/Ustawienia.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaQt.h"
+#include "drawing/Przegladanie.h"
 #include "mainwindow/Akcje.h"
 #include "mainwindow/PasekStanu.h"
 #include "mainwindow/Podglad.h"
@@ -347,6 +348,16 @@ TPiksel TQuarvi::Piksel(const QMouseEvent* zdarzenie) const
 void TQuarvi::PodgladMouseDown(QMouseEvent* zdarzenie)
 {
     const Qt::MouseButton b = zdarzenie->button();
+    // While the summary is open a click on a diagram sets its section (the zoom tools first).
+    const TWidok& widok = program_.Widok;
+    if (b == Qt::LeftButton && Zestawienie_->isVisible() && !widok.TrybPrzesuwania && !widok.TrybOkna) {
+        const TPiksel p = Piksel(zdarzenie);
+        if (const std::optional<double> x =
+                PrzekrojWPunkcie(program_.Zadanie, widok, widok.ZEkranuX(p.Kolumna), widok.ZEkranuY(p.Wiersz))) {
+            Zestawienie_->UstawPrzekroj(*x);
+            return;
+        }
+    }
     sterowanie_->Nacisniecie(b == Qt::LeftButton     ? TPrzyciskMyszy::Lewy
                              : b == Qt::MiddleButton ? TPrzyciskMyszy::Srodkowy
                                                      : TPrzyciskMyszy::Inny,

@@ -8,6 +8,7 @@
 #include "dialogs/Geometria.h"
 #include "dialogs/TabelaWariantow.h"
 #include "dialogs/Ustawienia.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaZapis.h"
 #include "drawing/Przegladanie.h"
 #include "mainwindow/Historia.h"
@@ -15,6 +16,7 @@
 #include "mainwindow/Quarvi.h"
 #include "platform/Komunikaty.h"
 #include "platform/RegionalneQt.h"
+#include "platform/TekstyLiczb.h"
 #include "projectfile/PlikZadania.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +29,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -36,6 +40,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -564,4 +569,70 @@ TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsT
         EXPECT_GE(widok.NaEkranY(-a.y), 0);
         EXPECT_LE(widok.NaEkranY(-(a.y + widok.ArkuszWysokosc)), r.Wysokosc);
     }
+}
+
+// Before, the section moved a centimetre per key press (x = 5 m took 500
+// presses) and the window opened partly below the bottom of the screen.
+TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagramAndTheWindowIsWholeOnTheScreen)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    Klik("ToolButton20");
+    QWidget* z = &Quarvi->Zestawienie();
+    ASSERT_TRUE(z->isVisible());
+    EXPECT_TRUE(Quarvi->screen()->availableGeometry().contains(z->frameGeometry()))
+        << z->frameGeometry().x() << "," << z->frameGeometry().y() << " " << z->frameGeometry().width() << "x"
+        << z->frameGeometry().height() << " " << Quarvi->screen()->availableGeometry().width() << "x"
+        << Quarvi->screen()->availableGeometry().height();
+    QScrollBar* pasek = K<QScrollBar>(z, "ScrollBar1");
+    QLineEdit* x = K<QLineEdit>(z, "E_Polozenie");
+
+    Napisz(x, QStringLiteral("5,25"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_TRUE(z->isVisible()); // Enter moved the section, it did not close the window
+    EXPECT_EQ(pasek->value(), 525);
+    EXPECT_EQ(K<QLabel>(z, "L_Polozenie")->text().toStdString(), FormatujMaska(0.75, Maska::Polozenie, Separator()));
+    Napisz(x, QStringLiteral("7.5"));
+    QTest::keyClick(x, Qt::Key_Enter);
+    EXPECT_EQ(pasek->value(), 750);
+    // Past the end: the beam's end.
+    Napisz(x, QStringLiteral("99"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(pasek->value(), pasek->maximum());
+    EXPECT_EQ(pasek->maximum(), 1500);
+    // The edit follows the bar.
+    pasek->setValue(300);
+    EXPECT_EQ(x->text().toStdString(), FormatujMaska(3.0, Maska::Polozenie, Separator()));
+    // Text that is no number is refused with the program's message; the section stays.
+    Napisz(x, QStringLiteral("piec"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
+    EXPECT_EQ(pasek->value(), 300);
+
+    // A click on the first combination's moment diagram at 5 m, then on the envelope sheet's shear at 12 m.
+    const TWidok& w = Program->Widok;
+    const TNastawy& n = Zad().Nastawy;
+    const auto klik = [&](TPunktArkusza arkusz, float osX, float osY, double metry) {
+        const double kolumna = w.NaEkranXD(arkusz.x + osX + metry * w.SkalaRysunkuX);
+        const double wiersz = w.NaEkranYD(-(arkusz.y + osY));
+        const double s = Quarvi->Podglad().Skala();
+        const QPointF p((kolumna + 0.5) / s, (wiersz + 0.5) / s);
+        QMouseEvent e(QEvent::MouseButtonPress, p, Quarvi->Podglad().mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      {});
+        QApplication::sendEvent(&Quarvi->Podglad(), &e);
+        QMouseEvent puszczenie(QEvent::MouseButtonRelease, p, Quarvi->Podglad().mapToGlobal(p), Qt::LeftButton,
+                               Qt::NoButton, {});
+        QApplication::sendEvent(&Quarvi->Podglad(), &puszczenie);
+    };
+    // A pixel of zoom all is some 5 cm of the beam at 1:100.
+    const int piksel = int(std::ceil(w.SkalaWidoku / 1000 / w.SkalaRysunkuX * 100));
+    klik(Zad().PolozenieKombinacji[0], n.MomentyX, n.MomentyY, 5);
+    EXPECT_NEAR(pasek->value(), 500, piksel);
+    Klik("TBWszystkieArkusze");
+    klik(Zad().PolozenieObwiedni, n.PoprzeczneX, n.PoprzeczneY, 12);
+    EXPECT_NEAR(pasek->value(), 1200, int(std::ceil(w.SkalaWidoku / 1000 / w.SkalaRysunkuX * 100)));
+    // Off the sheets the click is the view's as before: the section stays.
+    const int przed = pasek->value();
+    klik(Zad().PolozenieObwiedni, -50, 0, 0);
+    EXPECT_EQ(pasek->value(), przed);
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
 }
