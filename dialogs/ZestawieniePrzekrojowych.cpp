@@ -148,7 +148,9 @@ void TZestawieniePrzekrojowych::Przygotuj()
     SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
     Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
     Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
-    setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
+    // As wide as the tables, or as the line above them with the x edit when that is wider.
+    const int opis = layout()->itemAt(0)->sizeHint().width() + 2 * Margines;
+    setFixedWidth(std::max(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines, opis));
     setFixedHeight(sizeHint().height());
 }
 

@@ -585,6 +585,9 @@ TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagram
         << Quarvi->screen()->availableGeometry().height();
     QScrollBar* pasek = K<QScrollBar>(z, "ScrollBar1");
     QLineEdit* x = K<QLineEdit>(z, "E_Polozenie");
+    // The edit and its caption whole in the window, beside the section's labels.
+    EXPECT_LE(x->mapTo(z, QPoint(x->width(), 0)).x(), z->width());
+    EXPECT_GE(K<QLabel>(z, "StaticText3")->width(), K<QLabel>(z, "StaticText3")->sizeHint().width());
 
     Napisz(x, QStringLiteral("5,25"));
     QTest::keyClick(x, Qt::Key_Return);
