@@ -10,6 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -79,8 +81,13 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication aplikacja(argc, argv);
+    // The window reads the user's remembered settings: the benchmark starts from none.
+    const QString ustawienia = QDir::tempPath() + QStringLiteral("/quarvi_bench_ustawienia_") +
+                               QString::number(QCoreApplication::applicationPid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    QDir(ustawienia).removeRecursively();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/Ustawienia.h"
 
 #include "dialogs/Kontrolki.h"
+#include "dialogs/PamiecPol.h"
 #include "dialogs/Zatwierdzanie.h"
 #include "drawing/Arkusze.h"
 #include "platform/Komunikaty.h"
@@ -168,6 +169,7 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
 
     Powrot = Przycisk(this, "Powrot", QStringLiteral("Powrót"));
     Powrot->setDefault(true);
+    Domyslne = Przycisk(this, "Domyslne", QStringLiteral("Domyślne"));
 
     auto* prawa = new QVBoxLayout;
     prawa->addWidget(pokazuj);
@@ -176,6 +178,7 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     grupy->addWidget(opcje);
     grupy->addLayout(prawa);
     auto* przyciski = new QHBoxLayout;
+    przyciski->addWidget(Domyslne);
     przyciski->addStretch();
     przyciski->addWidget(Powrot);
     auto* uklad = new QVBoxLayout(this);
@@ -188,7 +191,9 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     connect(RB_ArkuszDruk, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszDrukClick);
     connect(RB_ArkuszUser, &QRadioButton::clicked, this, &TUstawienia::RB_ArkuszUserClick);
     connect(Powrot, &QPushButton::clicked, this, &TUstawienia::PowrotClick);
+    connect(Domyslne, &QPushButton::clicked, this, &TUstawienia::DomyslneClick);
     WlaczRozmiarArkusza();
+    domyslne_ = WartosciPol(*this);
 }
 
 void TUstawienia::Przygotuj()
@@ -264,15 +269,33 @@ void TUstawienia::WlaczRozmiarArkusza()
     L_Arkusz->setEnabled(uzytkownika);
 }
 
-void TUstawienia::PowrotClick()
+std::string TUstawienia::Zastosuj()
 {
     TPolaUstawien pola = Pola();
     const std::string blad = ZastosujUstawienia(zad_, pola, separator_);
     for (int p = 0; p < PoleUstawien::Ilosc; ++p)
         Edycje[size_t(p)]->setText(QString::fromStdString(pola.Edycje[size_t(p)]));
+    return blad;
+}
+
+void TUstawienia::PowrotClick()
+{
+    const std::string blad = Zastosuj();
     if (!blad.empty()) {
         komunikaty_.Komunikat(blad);
         return;
     }
     accept();
+}
+
+void TUstawienia::DomyslneClick()
+{
+    WpiszPola(*this, domyslne_);
+    TDaneZadania nowe;
+    NowyTemat(nowe);
+    TPolaUstawien pola;
+    WypelnijPolaUstawien(nowe.Nastawy, pola, separator_);
+    for (const int p : PolaZNastaw)
+        Edycje[size_t(p)]->setText(QString::fromStdString(pola.Edycje[size_t(p)]));
+    WlaczRozmiarArkusza();
 }

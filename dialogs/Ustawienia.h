@@ -3,9 +3,11 @@
 // settings when the dialog is left; the horizontal scale at once; the five
 // "show" check boxes stay here and the composition reads them (Pokazuj).
 #include <QDialog>
+#include <QVariantMap>
 
 #include <array>
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -37,6 +39,11 @@ public:
     void RB_ArkuszDrukClick();
     void RB_ArkuszUserClick();
     void PowrotClick();
+    // Every field as the program starts without remembered settings, the
+    // positions as a new task has them; Powrót takes them over.
+    void DomyslneClick();
+    // The fields into the task without closing; the message of a refused value, else empty.
+    std::string Zastosuj();
 
     QComboBox* CB_SkalaX;
     QCheckBox* CB_kratka;
@@ -57,6 +64,7 @@ public:
     QRadioButton* RB_SilySchem_MAX;
     QRadioButton* RB_SilySchem_100kN;
     QPushButton* Powrot;
+    QPushButton* Domyslne;
     // The eighteen edits, indexed by PoleUstawien (dialogs/Zatwierdzanie.h).
     std::array<QLineEdit*, 18> Edycje{};
 
@@ -67,4 +75,5 @@ private:
     TDaneZadania& zad_;
     IKomunikaty& komunikaty_;
     char separator_;
+    QVariantMap domyslne_;
 };

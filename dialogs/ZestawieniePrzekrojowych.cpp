@@ -14,12 +14,17 @@
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -38,6 +43,21 @@ int SzerokoscKolumny(int iloscKombinacji)
     return 50;
 }
 
+// Beside the main window (right, then left) where the screen has room,
+// otherwise in its bottom right corner; always whole on the screen.
+QPoint MiejsceOkna(const QRect& glowne, const QSize& rozmiar, const QRect& ekran)
+{
+    QPoint p(glowne.right() + 1, glowne.bottom() - rozmiar.height());
+    if (p.x() + rozmiar.width() > ekran.right() + 1) {
+        p.setX(glowne.left() - rozmiar.width());
+        if (p.x() < ekran.left())
+            p.setX(glowne.right() - rozmiar.width());
+    }
+    p.setX(std::clamp(p.x(), ekran.left(), std::max(ekran.left(), ekran.right() + 1 - rozmiar.width())));
+    p.setY(std::clamp(p.y(), ekran.top(), std::max(ekran.top(), ekran.bottom() + 1 - rozmiar.height())));
+    return p;
+}
+
 } // namespace
 
 TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidget* rodzic) : QDialog(rodzic), k_(k)
@@ -48,6 +68,7 @@ TZestawieniePrzekrojowych::TZestawieniePrzekrojowych(const TKompozycja& k, QWidg
     UtworzKontrolki();
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TZestawieniePrzekrojowych::ScrollBar1Change);
     connect(Button1, &QPushButton::clicked, this, &TZestawieniePrzekrojowych::Button1Click);
+    connect(E_Polozenie, &QLineEdit::returnPressed, this, &TZestawieniePrzekrojowych::E_PolozenieEnter);
 }
 
 void TZestawieniePrzekrojowych::UtworzKontrolki()
@@ -70,6 +91,10 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     ScrollBar1->setSingleStep(1);
     ScrollBar1->setPageStep(KrokStrony);
     ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    StaticText3 = NowyNapis(this, "StaticText3", "x od lewego końca [m]", false);
+    E_Polozenie = new QLineEdit(this);
+    E_Polozenie->setObjectName("E_Polozenie");
+    E_Polozenie->setMaximumWidth(E_Polozenie->fontMetrics().horizontalAdvance("000000,00") + 12);
     Button1 = Kontrolki::Przycisk(this, "Button1", "Zamknij");
     Button1->setFocusPolicy(Qt::NoFocus);
     for (QWidget* w : std::initializer_list<QWidget*>{SG_TabelaSilPrzekrojowych, SG_Maxima, ScrollBar1, Button1})
@@ -84,6 +109,9 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     opis->addSpacing(30);
     opis->addWidget(StaticText2);
     opis->addWidget(L_Polozenie);
+    opis->addSpacing(30);
+    opis->addWidget(StaticText3);
+    opis->addWidget(E_Polozenie);
     opis->addStretch(1);
     uklad->addLayout(opis);
     auto* tabele = new QHBoxLayout;
@@ -122,7 +150,9 @@ void TZestawieniePrzekrojowych::Przygotuj()
     SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
     Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
     Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
-    setFixedWidth(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines);
+    // As wide as the tables, or as the line above them with the x edit when that is wider.
+    const int opis = layout()->itemAt(0)->sizeHint().width() + 2 * Margines;
+    setFixedWidth(std::max(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines, opis));
     setFixedHeight(sizeHint().height());
 }
 
@@ -137,19 +167,28 @@ bool TZestawieniePrzekrojowych::Pokaz()
         const QSignalBlocker cisza(ScrollBar1);
         ScrollBar1->setValue(0);
     }
-    // The first time in the main window's bottom right corner, off the
-    // diagrams; later where the user left it.
-    if (!umieszczone_ && parentWidget()) {
-        const QRect r = parentWidget()->frameGeometry();
-        move(r.right() - frameGeometry().width(), r.bottom() - frameGeometry().height());
-        umieszczone_ = true;
-    }
+    // The first time beside the main window, off the diagrams; later where the user left it.
+    const bool umiescic = !umieszczone_ && parentWidget();
+    if (umiescic)
+        Umiesc();
     show();
+    // Shown, the frame is known: whole on the screen with it.
+    if (umiescic)
+        Umiesc();
     raise();
     activateWindow();
     ScrollBar1->setFocus();
     ScrollBar1Change();
     return true;
+}
+
+void TZestawieniePrzekrojowych::Umiesc()
+{
+    const QRect r = parentWidget()->frameGeometry();
+    const QScreen* ekran = parentWidget()->screen();
+    const QSize rozmiar = frameGeometry().size().expandedTo(sizeHint());
+    move(MiejsceOkna(r, rozmiar, ekran ? ekran->availableGeometry() : r));
+    umieszczone_ = true;
 }
 
 void TZestawieniePrzekrojowych::ZadanieZmienione()
@@ -175,6 +214,8 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
     const TPrzekroj p = PrzekrojBelki(zad, ScrollBar1->value());
     L_NrBelki->setText(QString::number(p.Przeslo));
     L_Polozenie->setText(QString::fromStdString(FormatujMaska(p.X, Maska::Polozenie, k_.Separator)));
+    E_Polozenie->setText(
+        QString::fromStdString(FormatujMaska(ScrollBar1->value() / 100.0, Maska::Polozenie, k_.Separator)));
 
     const TSilyPrzekroju sily = SilyPrzekroju(zad, k_.Wyniki, p, k_.Separator);
     QTableWidget* t = SG_TabelaSilPrzekrojowych;
@@ -192,6 +233,25 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
         Siatka::UstawTekst(SG_Maxima, 1, 2, wartosc(sily.MinT));
     }
     RysujZnaczniki(&sily);
+}
+
+void TZestawieniePrzekrojowych::E_PolozenieEnter()
+{
+    const std::string tekst = E_Polozenie->text().toStdString();
+    double x = 0;
+    if (!CzytajLiczbeNormalizujac(tekst, k_.Separator, x)) {
+        k_.Komunikaty.Komunikat(KomunikatRzeczywistej(tekst));
+        return;
+    }
+    UstawPrzekroj(x);
+    // The same value again leaves the bar still: the edit shows it as the program writes it.
+    ScrollBar1Change();
+}
+
+void TZestawieniePrzekrojowych::UstawPrzekroj(double metry)
+{
+    const double cm = std::round(metry * 100);
+    ScrollBar1->setValue(int(std::clamp(cm, double(ScrollBar1->minimum()), double(ScrollBar1->maximum()))));
 }
 
 void TZestawieniePrzekrojowych::Button1Click()
@@ -229,6 +289,9 @@ void TZestawieniePrzekrojowych::keyPressEvent(QKeyEvent* zdarzenie)
         KopiujTabele();
         return;
     }
+    // Enter in the x edit moves the section; it never closes the window.
+    if (zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter)
+        return;
     if (!KlawiszPaska(ScrollBar1, zdarzenie))
         QDialog::keyPressEvent(zdarzenie);
 }

@@ -18,6 +18,7 @@
 
 class IPowierzchnia;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTableWidget;
@@ -58,6 +59,10 @@ public:
     void Button1Click();
     // Ctrl+C: both tables to the clipboard as tab-separated text, for a spreadsheet.
     void KopiujTabele();
+    // x typed from the beam's left end, in metres, with "," or "."; Enter moves the section there.
+    void E_PolozenieEnter();
+    // A click on a diagram: the section at `metry` from the beam's left end.
+    void UstawPrzekroj(double metry);
 
 protected:
     // The keys of the scroll bar work wherever they are typed.
@@ -68,6 +73,7 @@ protected:
 private:
     void UtworzKontrolki();
     void Przygotuj();
+    void Umiesc();
     void RysujZnaczniki(const TSilyPrzekroju* sily);
 
     const TKompozycja& k_;
@@ -82,4 +88,6 @@ private:
     QTableWidget* SG_Maxima = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QPushButton* Button1 = nullptr;
+    QLabel* StaticText3 = nullptr;
+    QLineEdit* E_Polozenie = nullptr;
 };

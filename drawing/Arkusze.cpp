@@ -333,7 +333,7 @@ std::string TekstRysunekSzerszy(TKompozycja& k)
 
 bool PotwierdzWydruk(TKompozycja& k, IKomunikaty& komunikaty)
 {
-    return !RysunekSzerszyNizArkusz(k) || komunikaty.Pytanie(TekstRysunekSzerszy(k));
+    return !RysunekSzerszyNizArkusz(k) || komunikaty.Wybor(TekstRysunekSzerszy(k), "Drukuj mimo to", "Anuluj");
 }
 
 int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)

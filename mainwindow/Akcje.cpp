@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenu>
+#include <QLayout>
 #include <QToolBar>
 
 #include <array>
@@ -55,6 +56,9 @@ QToolBar* NowyPasek(QWidget& rodzic, const char* nazwa)
     p->setMovable(false);
     p->setFloatable(false);
     p->setIconSize(QSize(24, 24));
+    // Tight, so that every button shows in a window 900 pixels wide.
+    p->layout()->setContentsMargins(0, 0, 0, 0);
+    p->layout()->setSpacing(0);
     return p;
 }
 
@@ -136,6 +140,14 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
          {QKeySequence(Qt::CTRL | Qt::Key_0)},
          [&s] { s.ZoomWszystko(); },
          {"Wszystko1", "Wszystko"}},
+        // Ctrl+PgDown and Ctrl+PgUp move from sheet to sheet (the window's own actions).
+        {ToolBarZoomy,
+         "TBWszystkieArkusze",
+         "wszystkie_arkusze",
+         "Wszystkie arkusze",
+         {},
+         [&s] { s.WszystkieArkusze(); },
+         {"WszystkieArkusze1", "Wszystkie arkusze"}},
         {ToolBarZoomy,
          "TBPowieksz",
          "powieksz",
@@ -153,7 +165,13 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
 
         {ToolBar2, "ToolButton6", "nowe", "Nowe zadanie", {QKeySequence::New}, [&p] { p.NoweZadanie(); }},
         {ToolBar2, "ToolButton7", "otworz", "Odczyt danych", {QKeySequence::Open}, [&p] { p.Otworz(); }},
-        {ToolBar2, "ToolButton8", "zapisz", "Zapis danych", {QKeySequence::Save}, [&p] { p.Zapisz(); }},
+        // Ctrl+S saves without a question when the task has a file (the window's own action).
+        {ToolBar2,
+         "ToolButton8",
+         "zapisz",
+         "Zapis danych",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         [&p] { p.ZapiszJako(); }},
         {ToolBar2, "ToolButton9", "schowek", "Kopiuj do schowka", {QKeySequence::Copy}, [&p] { p.Kopiuj(); }},
         {ToolBar2, "ToolButton10", "drukuj", "Drukowanie", {QKeySequence::Print}, [&p] { p.Drukuj(); }},
         {ToolBar2,
@@ -164,6 +182,14 @@ std::vector<TAkcja> AkcjeOkna(const TCeleAkcji& cele)
          [&p] { p.Raport(); },
          {"Raport1", "Raport obliczeń…", true}},
 
+        // The hints name the step (the window keeps them up to date).
+        {TB_Edycja, "TBCofnij", "cofnij", "Cofnij", {QKeySequence::Undo}, [&p] { p.Cofnij(); }},
+        {TB_Edycja,
+         "TBPonow",
+         "ponow",
+         "Ponów",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         [&p] { p.Ponow(); }},
         {TB_Edycja, "ToolButton5", "edycja_sil", "Edycja, usuwanie sił skupionych", {}, Edytuj(s, d.EdytowanieSil())},
         {TB_Edycja,
          "ToolButton16",

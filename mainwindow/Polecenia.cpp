@@ -6,7 +6,9 @@
 #include "drawing/PodgladObciazen.h"
 #include "drawing/PowierzchniaQt.h"
 #include "drawing/WydrukPdf.h"
+#include "mainwindow/Historia.h"
 #include "platform/Komunikaty.h"
+#include "platform/TekstQt.h"
 #include "projectfile/PlikZadaniaQt.h"
 
 #include <QClipboard>
@@ -14,6 +16,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <filesystem>
@@ -43,7 +46,41 @@ std::string Bezwzgledna(const std::string& plik)
     return blad ? plik : p.lexically_normal().string();
 }
 
+// One change of the task: the states before and after it. Pushing it does
+// nothing, as the change is already made.
+class TKrok : public QUndoCommand {
+public:
+    TKrok(TPolecenia& polecenia, TPolecenia::TStan przed, TPolecenia::TStan po, const std::string& nazwa)
+        : QUndoCommand(ZUtf8(nazwa))
+        , polecenia_(polecenia)
+        , przed_(std::move(przed))
+        , po_(std::move(po))
+    {
+    }
+    void undo() override { polecenia_.Przywroc(przed_); }
+    void redo() override
+    {
+        if (pierwszy_)
+            pierwszy_ = false;
+        else
+            polecenia_.Przywroc(po_);
+    }
+
+private:
+    TPolecenia& polecenia_;
+    TPolecenia::TStan przed_;
+    TPolecenia::TStan po_;
+    bool pierwszy_ = true;
+};
+
 } // namespace
+
+std::string IleStron(int32_t n)
+{
+    const int32_t d = n % 10, s = n % 100;
+    const char* slowo = n == 1 ? "stronę" : d >= 2 && d <= 4 && (s < 12 || s > 14) ? "strony" : "stron";
+    return std::to_string(n) + " " + slowo;
+}
 
 TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad)
     : Kompozycja(program.Zadanie, program.Wyniki, program.Widok, program.Czcionka, otoczenie.Komunikaty,
@@ -52,6 +89,7 @@ TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podgl
     , program_(program)
     , otoczenie_(otoczenie)
     , podglad_(podglad)
+    , historia_(std::make_unique<QUndoStack>())
 {
     Kompozycja.Pokazuj = program.Pokazuj;
     // The glyphs a missing or short file did not supply stay empty; the program goes on.
@@ -60,6 +98,8 @@ TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podgl
         otoczenie.Komunikaty.Komunikat(blad);
     ZapytajDrukarke();
 }
+
+TPolecenia::~TPolecenia() = default;
 
 void TPolecenia::ZapytajDrukarke()
 {
@@ -74,6 +114,9 @@ void TPolecenia::Start(TRozmiarPowierzchni ekran, double skala)
     NowyTemat(program_.Zadanie);
     if (Dialogi.NowyTemat)
         Dialogi.NowyTemat();
+    // The first change of the task is a step too.
+    NowaHistoria();
+    stan_ = StanTeraz();
     const TRozmiarPowierzchni r = podglad_.RozmiarPodgladu();
     ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
     // The read-out is right before the first composition too.
@@ -116,7 +159,82 @@ void TPolecenia::Przerysuj()
         program_.Pokazuj = Dialogi.Pokazuj();
     Kompozycja.Pokazuj = program_.Pokazuj;
     Skomponuj(Kompozycja, &Nagranie);
+    ZapiszKrok();
     WidokZmieniony();
+}
+
+TPolecenia::TStan TPolecenia::StanTeraz() const
+{
+    TStan stan{program_.Zadanie, Dialogi.ListaGrup ? Dialogi.ListaGrup() : std::vector<std::string>{}};
+    // The load lists show the loads unsplit while open and split them again
+    // on closing: the switch belongs to the settings dialog, not to a step.
+    stan.Zadanie.Nastawy.RozbijSilyGrupy = false;
+    return stan;
+}
+
+void TPolecenia::NowaHistoria()
+{
+    historia_->clear();
+    stan_.reset();
+}
+
+void TPolecenia::ZapiszKrok()
+{
+    if (przywracanie_)
+        return;
+    TStan teraz = StanTeraz();
+    if (!stan_) {
+        stan_ = std::move(teraz);
+        return;
+    }
+    if (!TaSamaTresc(stan_->Zadanie, teraz.Zadanie) || stan_->ListaGrup != teraz.ListaGrup) {
+        const std::string nazwa = NazwaZmiany(stan_->Zadanie, teraz.Zadanie);
+        TStan przed = std::move(*stan_);
+        stan_ = teraz;
+        historia_->push(new TKrok(*this, std::move(przed), std::move(teraz), nazwa));
+    }
+    // A dialog confirmed without a change leaves the task as saved.
+    program_.Zadanie.NieZapisane = !historia_->isClean();
+}
+
+void TPolecenia::Przywroc(const TStan& stan)
+{
+    TDaneZadania& zad = program_.Zadanie;
+    const bool nieZapisane = zad.NieZapisane;
+    const bool rozbij = zad.Nastawy.RozbijSilyGrupy;
+    zad = stan.Zadanie;
+    zad.NieZapisane = nieZapisane;
+    zad.Nastawy.RozbijSilyGrupy = rozbij;
+    zad.DoPrzeliczenia = true;
+    // The dialogs' grids, hinges and group list as they were; the force
+    // scale is the step's own, not the settings' rule.
+    if (Dialogi.PoOdczycie)
+        Dialogi.PoOdczycie(WidokiZadania(zad, stan.ListaGrup));
+    zad.Nastawy.SkalaSil = stan.Zadanie.Nastawy.SkalaSil;
+    DopasujDoIlosciPrzesel(zad, program_.Wyniki);
+    UstawRozmiarArkusza(program_.Widok, Kompozycja.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
+    stan_ = stan;
+    przywracanie_ = true;
+    Przerysuj();
+    przywracanie_ = false;
+}
+
+void TPolecenia::Cofnij()
+{
+    if (!historia_->canUndo())
+        return;
+    historia_->undo();
+    program_.Zadanie.NieZapisane = !historia_->isClean();
+    podglad_.Pokaz();
+}
+
+void TPolecenia::Ponow()
+{
+    if (!historia_->canRedo())
+        return;
+    historia_->redo();
+    program_.Zadanie.NieZapisane = !historia_->isClean();
+    podglad_.Pokaz();
 }
 
 void TPolecenia::WidokZmieniony()
@@ -157,6 +275,7 @@ bool TPolecenia::NoweZadanie()
     zad.DoPrzeliczenia = true;
     plik_.clear();
     RozmiescArkusze(zad, program_.Widok);
+    NowaHistoria();
     Przerysuj();
     return true;
 }
@@ -195,21 +314,31 @@ bool TPolecenia::Czytaj(const std::string& plik)
     DopasujDoIlosciPrzesel(zad, program_.Wyniki);
     UstawRozmiarArkusza(program_.Widok, Kompozycja.Drukarka, zad.Nastawy, zad.SkalaX, zad.SkalaY);
     RozmiescArkusze(zad, program_.Widok);
+    NowaHistoria();
     Przerysuj();
     return true;
 }
 
 bool TPolecenia::Zapisz()
 {
+    return plik_.empty() ? ZapiszJako() : ZapiszDo(plik_);
+}
+
+bool TPolecenia::ZapiszJako()
+{
     const std::optional<std::string> nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::Zapis));
-    if (!nazwa)
-        return false;
+    return nazwa && ZapiszDo(*nazwa);
+}
+
+bool TPolecenia::ZapiszDo(const std::string& nazwa)
+{
     std::string blad;
-    if (!ZapiszPlik(*nazwa, program_.Zadanie, program_.Regionalne, blad)) {
+    if (!ZapiszPlik(nazwa, program_.Zadanie, program_.Regionalne, blad)) {
         otoczenie_.Komunikaty.Komunikat(blad);
         return false;
     }
-    plik_ = Bezwzgledna(*nazwa);
+    plik_ = Bezwzgledna(nazwa);
+    historia_->setClean();
     program_.Zadanie.NieZapisane = false;
     podglad_.Pokaz();
     return true;
@@ -277,14 +406,19 @@ void TPolecenia::Drukuj()
     }
     if (Kompozycja.Drukarka) {
         const std::unique_ptr<IWydruk> wydruk = otoczenie_.NowyWydruk();
-        if (::Drukuj(Kompozycja, *wydruk) < IloscStronWydruku(zad))
+        const int32_t strony = ::Drukuj(Kompozycja, *wydruk);
+        if (strony > 0)
+            podglad_.Wiadomosc("Wysłano " + IleStron(strony) + " do drukarki domyślnej.");
+        if (strony < IloscStronWydruku(zad))
             otoczenie_.Komunikaty.Komunikat("Drukarka nie przyjęła wszystkich arkuszy — sprawdź ją i wydrukuj "
                                             "jeszcze raz.");
     } else if (const auto nazwa = otoczenie_.WybierzPlik(Dialog(TDialogPliku::TRodzaj::ZapisPdf))) {
         // Without a printer the same pages go into a PDF file.
         std::string blad;
         const std::string tytul = plik_.empty() ? "QUARVI" : std::filesystem::path(plik_).filename().string();
-        if (!DrukujDoPdf(Kompozycja, *nazwa, tytul, blad))
+        if (DrukujDoPdf(Kompozycja, *nazwa, tytul, blad))
+            podglad_.Wiadomosc("Zapisano " + IleStron(IloscStronWydruku(zad)) + " w pliku " + *nazwa + ".");
+        else
             otoczenie_.Komunikaty.Komunikat(blad);
     }
     Przerysuj();

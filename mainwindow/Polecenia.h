@@ -11,8 +11,12 @@
 #include <QImage>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+class QUndoStack;
 struct TObciazeniePodgladu;
 struct TWidokiZPliku;
 
@@ -24,7 +28,12 @@ public:
     virtual TRozmiarPowierzchni RozmiarPodgladu() const = 0;
     // The picture, the task's file or its unsaved mark changed.
     virtual void Pokaz() = 0;
+    // What a command did, for the status bar (UTF-8).
+    virtual void Wiadomosc(const std::string& tekst) = 0;
 };
+
+// "1 stronę", "3 strony", "5 stron" (as the object of a verb).
+std::string IleStron(int32_t n);
 
 inline constexpr const char* FiltrOdczytu = "Pliki Quarvi|*.qvr|Wszystkie pliki|*.*";
 inline constexpr const char* FiltrZapisu = "Pliki Quarvi|*.qvr|Wszystkie pliki| *.*";
@@ -35,6 +44,7 @@ class TPolecenia {
 public:
     // Loads the font the sheets are drawn with from beside the program.
     TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podglad);
+    ~TPolecenia();
 
     // What the task's dialogs must hear of the commands; left empty without them.
     struct TZaczepy {
@@ -42,6 +52,8 @@ public:
         std::function<void(const TWidokiZPliku&)> PoOdczycie;
         // The settings' "show" switches, taken before every composition.
         std::function<TPokazuj()> Pokazuj;
+        // The load dialogs' group list, kept with every step of the history.
+        std::function<std::vector<std::string>()> ListaGrup;
     };
     TZaczepy Dialogi;
 
@@ -71,7 +83,10 @@ public:
     bool NoweZadanie();
     bool Otworz();                        // through the open dialog
     bool Otworz(const std::string& plik); // a file given on the command line or dropped
+    // Into the task's file without a question when it has one, else as ZapiszJako.
     bool Zapisz();
+    // Through the save dialog, the task's file proposed.
+    bool ZapiszJako();
     void Kopiuj();
     void Drukuj();
     // The calculation report of the task into a PDF file the user names.
@@ -81,13 +96,32 @@ public:
 
     void Komunikat(const std::string& tekst);
 
+    // Every change to the task is a step of this history: a composition that
+    // finds the task changed since the last one records it. The unsaved mark
+    // follows the history's clean state; a new task or an open clears it.
+    QUndoStack& Historia() { return *historia_; }
+    void Cofnij();
+    void Ponow();
+
     // The load dialogs' aids: the span marker into ObrazArkusza, then shown;
     // the load preview onto `nakladka`, a transparent layer over it.
     void ZaznaczPrzeslo(int32_t przeslo, const TPiora& piora);
     void RysujPodglad(QImage& nakladka, const TObciazeniePodgladu& obciazenie);
 
+    // The task and the group list as one step of the history left them.
+    struct TStan {
+        TDaneZadania Zadanie;
+        std::vector<std::string> ListaGrup;
+    };
+    void Przywroc(const TStan& stan);
+
 private:
     bool Czytaj(const std::string& plik);
+    bool ZapiszDo(const std::string& nazwa);
+    TStan StanTeraz() const;
+    // After a composition: a changed task becomes a step, the mark follows.
+    void ZapiszKrok();
+    void NowaHistoria();
     // The paint box's corner of ObrazArkusza, sharing its pixels, enlarged
     // first when the paint box outgrew it (moved to a larger screen).
     QImage Okno();
@@ -98,4 +132,8 @@ private:
     TOtoczenie& otoczenie_;
     IPodglad& podglad_;
     std::string plik_;
+    std::unique_ptr<QUndoStack> historia_;
+    // The task as the last step left it; none until the first composition of a task.
+    std::optional<TStan> stan_;
+    bool przywracanie_ = false;
 };

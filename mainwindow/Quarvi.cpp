@@ -5,9 +5,13 @@
 #include "dialogs/DodajMoment.h"
 #include "dialogs/DodajSile.h"
 #include "dialogs/DodajTroj.h"
+#include "dialogs/ListaGrup.h"
 #include "dialogs/Macierz.h"
+#include "dialogs/PamiecPol.h"
+#include "dialogs/Ustawienia.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
 #include "drawing/PowierzchniaQt.h"
+#include "drawing/Przegladanie.h"
 #include "mainwindow/Akcje.h"
 #include "mainwindow/PasekStanu.h"
 #include "mainwindow/Podglad.h"
@@ -22,7 +26,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -39,6 +45,16 @@ QString PlikZadania(const QMimeData* dane)
     const QString plik = dane->urls().front().toLocalFile();
     return QFileInfo(plik).suffix().compare(QLatin1String("qvr"), Qt::CaseInsensitive) == 0 ? plik : QString();
 }
+
+// What the user set, kept per user between runs: the settings dialog's
+// fields and the window's place.
+std::unique_ptr<QSettings> UstawieniaUzytkownika()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"),
+                                       QStringLiteral("Quarvi"));
+}
+
+const QString KluczOkna = QStringLiteral("Okno/Geometria");
 
 } // namespace
 
@@ -77,6 +93,8 @@ TQuarvi::TQuarvi(TProgram& program, TOtoczenie& otoczenie, QWidget* rodzic)
         const TRozmiarPowierzchni r = RozmiarOkna({dostepne.width(), dostepne.height()});
         resize(r.Szerokosc, r.Wysokosc);
     }
+    if (const QVariant miejsce = UstawieniaUzytkownika()->value(KluczOkna); miejsce.isValid())
+        restoreGeometry(miejsce.toByteArray());
 }
 
 TQuarvi::~TQuarvi() = default;
@@ -88,13 +106,31 @@ void TQuarvi::UtworzDialogi(TOtoczenie& otoczenie)
     dialogi_ = std::make_unique<TDialogi>(
         program_.Zadanie, program_.Wyniki, program_.Widok, otoczenie.Komunikaty,
         program_.Regionalne.SeparatorDziesietny, [this] { polecenia_->Przerysuj(); }, *this);
-    polecenia_->Dialogi.NowyTemat = [this] { dialogi_->NowyTemat(); };
+    polecenia_->Dialogi.NowyTemat = [this] {
+        dialogi_->NowyTemat();
+        PrzywrocUstawienia();
+    };
     polecenia_->Dialogi.PoOdczycie = [this](const TWidokiZPliku& widoki) { dialogi_->PoOdczycie(widoki); };
     polecenia_->Dialogi.Pokazuj = [this] { return dialogi_->Pokazuj(); };
+    polecenia_->Dialogi.ListaGrup = [this] { return dialogi_->ListaGrup().Pozycje(); };
     for (TDodajObciazenie* d : std::initializer_list<TDodajObciazenie*>{
              &dialogi_->DodajSile(), &dialogi_->DodajMoment(), &dialogi_->DodajLiniowe(), &dialogi_->DodajTroj()})
         PolaczDodawanie(*d);
     dialogi_->ListaZamknieta = [this](bool rozbijSilyGrupy) { sterowanie_->ZamknijListe(rozbijSilyGrupy); };
+    connect(&dialogi_->OknoUstawien(), &QDialog::accepted, this,
+            [this] { ZapamietajPola(dialogi_->OknoUstawien(), *UstawieniaUzytkownika()); });
+}
+
+// A new task starts with the settings the user last confirmed, when there are any.
+void TQuarvi::PrzywrocUstawienia()
+{
+    const std::unique_ptr<QSettings> u = UstawieniaUzytkownika();
+    TUstawienia& dialog = dialogi_->OknoUstawien();
+    if (!u->childGroups().contains(dialog.objectName()))
+        return;
+    PrzywrocPola(dialog, *u);
+    // Values once accepted are accepted again; one edited by hand into the file is left as the task has it.
+    dialog.Zastosuj();
 }
 
 void TQuarvi::UtworzPaski()
@@ -106,6 +142,44 @@ void TQuarvi::UtworzPaski()
     TBOkno = findChild<QAction*>(QStringLiteral("TBOkno"), Qt::FindDirectChildrenOnly);
     TBZoomPan->setCheckable(true);
     TBOkno->setCheckable(true);
+    PolaczHistorie();
+
+    // Commands with a shortcut and no button.
+    const auto skrot = [this](const char* nazwa, QKeySequence klawisze, auto polecenie) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(nazwa));
+        a->setShortcut(klawisze);
+        addAction(a);
+        connect(a, &QAction::triggered, this, polecenie);
+    };
+    skrot("ZapiszDoPliku", QKeySequence::Save, [this] { polecenia_->Zapisz(); });
+    skrot("NastepnyArkusz", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { sterowanie_->NastepnyArkusz(); });
+    skrot("PoprzedniArkusz", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { sterowanie_->PoprzedniArkusz(); });
+}
+
+// The two buttons are enabled while there is a step to take and name it in their hints.
+void TQuarvi::PolaczHistorie()
+{
+    QUndoStack& historia = polecenia_->Historia();
+    const auto polacz = [this](const char* nazwa, const QString& polecenie, auto moze, auto zmianaMozliwosci,
+                               auto tekst, auto zmianaTekstu, QUndoStack& h) {
+        QAction* akcja = findChild<QAction*>(QLatin1String(nazwa), Qt::FindDirectChildrenOnly);
+        const QString skrot = QStringLiteral(" (") + akcja->shortcut().toString(QKeySequence::NativeText) + ')';
+        const auto odswiez = [akcja, polecenie, skrot, moze, tekst, &h] {
+            const QString t = (h.*tekst)();
+            const QString podpowiedz = t.isEmpty() ? polecenie : polecenie + QStringLiteral(": ") + t;
+            akcja->setEnabled((h.*moze)());
+            akcja->setToolTip(podpowiedz + skrot);
+            akcja->setStatusTip(podpowiedz);
+        };
+        connect(&h, zmianaMozliwosci, akcja, odswiez);
+        connect(&h, zmianaTekstu, akcja, odswiez);
+        odswiez();
+    };
+    polacz("TBCofnij", QStringLiteral("Cofnij"), &QUndoStack::canUndo, &QUndoStack::canUndoChanged,
+           &QUndoStack::undoText, &QUndoStack::undoTextChanged, historia);
+    polacz("TBPonow", QStringLiteral("Ponów"), &QUndoStack::canRedo, &QUndoStack::canRedoChanged, &QUndoStack::redoText,
+           &QUndoStack::redoTextChanged, historia);
 }
 
 void TQuarvi::UtworzStrone()
@@ -164,6 +238,11 @@ void TQuarvi::Pokaz()
         Zestawienie_->ZadanieZmienione();
 }
 
+void TQuarvi::Wiadomosc(const std::string& tekst)
+{
+    StatusBar1->showMessage(ZUtf8(tekst), 30000);
+}
+
 // The section markers of the summary window go onto the paint box's layer
 // over the sheet picture, never into the picture itself.
 void TQuarvi::Rysuj(const std::function<void(IPowierzchnia&)>& rysuj)
@@ -213,6 +292,8 @@ void TQuarvi::showEvent(QShowEvent* zdarzenie)
 void TQuarvi::closeEvent(QCloseEvent* zdarzenie)
 {
     zdarzenie->setAccepted(polecenia_->MoznaPorzucic());
+    if (zdarzenie->isAccepted())
+        UstawieniaUzytkownika()->setValue(KluczOkna, saveGeometry());
 }
 
 void TQuarvi::dragEnterEvent(QDragEnterEvent* zdarzenie)
@@ -267,6 +348,16 @@ TPiksel TQuarvi::Piksel(const QMouseEvent* zdarzenie) const
 void TQuarvi::PodgladMouseDown(QMouseEvent* zdarzenie)
 {
     const Qt::MouseButton b = zdarzenie->button();
+    // While the summary is open a click on a diagram sets its section (the zoom tools first).
+    const TWidok& widok = program_.Widok;
+    if (b == Qt::LeftButton && Zestawienie_->isVisible() && !widok.TrybPrzesuwania && !widok.TrybOkna) {
+        const TPiksel p = Piksel(zdarzenie);
+        if (const std::optional<double> x =
+                PrzekrojWPunkcie(program_.Zadanie, widok, widok.ZEkranuX(p.Kolumna), widok.ZEkranuY(p.Wiersz))) {
+            Zestawienie_->UstawPrzekroj(*x);
+            return;
+        }
+    }
     sterowanie_->Nacisniecie(b == Qt::LeftButton     ? TPrzyciskMyszy::Lewy
                              : b == Qt::MiddleButton ? TPrzyciskMyszy::Srodkowy
                                                      : TPrzyciskMyszy::Inny,

@@ -53,6 +53,8 @@ protected:
 private:
     void UtworzDialogi(TOtoczenie& otoczenie);
     void UtworzPaski();
+    void PolaczHistorie();
+    void PrzywrocUstawienia();
     void UtworzStrone();
     void UtworzOknaWynikow();
     void PolaczDodawanie(TDodajObciazenie& dialog);
@@ -60,6 +62,7 @@ private:
 
     TRozmiarPowierzchni RozmiarPodgladu() const override;
     void Pokaz() override;
+    void Wiadomosc(const std::string& tekst) override;
     void UstawKursor(TKursor kursor) override;
     void UstawRamke(const std::optional<TRamkaOkna>& ramka) override;
     void UstawOdczyt(const std::string& tekst) override;

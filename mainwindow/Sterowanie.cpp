@@ -1,5 +1,6 @@
 #include "mainwindow/Sterowanie.h"
 
+#include "drawing/Przegladanie.h"
 #include "platform/Komunikaty.h"
 
 #include <algorithm>
@@ -34,6 +35,25 @@ void TSterowanie::ZoomWszystko()
 {
     const TRozmiarPowierzchni r = okno_.RozmiarPodgladu();
     ::ZoomWszystko(program_.Widok, r.Szerokosc, r.Wysokosc);
+    widokZmieniony_();
+}
+
+void TSterowanie::NastepnyArkusz()
+{
+    if (SasiedniArkusz(program_.Widok, program_.Zadanie, 1))
+        widokZmieniony_();
+}
+
+void TSterowanie::PoprzedniArkusz()
+{
+    if (SasiedniArkusz(program_.Widok, program_.Zadanie, -1))
+        widokZmieniony_();
+}
+
+void TSterowanie::WszystkieArkusze()
+{
+    const TRozmiarPowierzchni r = okno_.RozmiarPodgladu();
+    ::WszystkieArkusze(program_.Widok, program_.Zadanie, r.Szerokosc, r.Wysokosc);
     widokZmieniony_();
 }
 

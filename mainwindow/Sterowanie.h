@@ -62,6 +62,11 @@ public:
     void ZoomPan();  // arms the pan tool for one drag
     void ZoomOkno(); // arms the zoom window for one box
     void ZoomWszystko();
+    // Ctrl+PgDown, Ctrl+PgUp: the next and the previous sheet at the zoom the view has.
+    void NastepnyArkusz();
+    void PoprzedniArkusz();
+    // Every sheet at once.
+    void WszystkieArkusze();
     void Powieksz();
     void Pomniejsz();
     // A wheel turned by `kat` eighths of a degree (up positive): a step per

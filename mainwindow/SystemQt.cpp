@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
@@ -51,6 +52,16 @@ TOdpowiedz TKomunikatyQt::PytanieZAnulowaniem(const std::string& tekst)
     default:
         return TOdpowiedz::Anuluj; // also the window's close button and Escape
     }
+}
+
+bool TKomunikatyQt::Wybor(const std::string& tekst, const std::string& tak, const std::string& nie)
+{
+    QMessageBox okno(QMessageBox::Question, QStringLiteral("QUARVI"), ZUtf8(tekst), QMessageBox::NoButton,
+                     QApplication::activeWindow());
+    QAbstractButton* pierwszy = okno.addButton(ZUtf8(tak), QMessageBox::AcceptRole);
+    okno.setEscapeButton(okno.addButton(ZUtf8(nie), QMessageBox::RejectRole));
+    okno.exec();
+    return okno.clickedButton() == pierwszy;
 }
 
 QStringList FiltryQt(const std::string& filtr)

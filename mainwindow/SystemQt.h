@@ -19,6 +19,7 @@ public:
     void Komunikat(const std::string& tekst) override;
     bool Pytanie(const std::string& tekst) override;
     TOdpowiedz PytanieZAnulowaniem(const std::string& tekst) override;
+    bool Wybor(const std::string& tekst, const std::string& tak, const std::string& nie) override;
 };
 
 // "Opis|maska|Opis|maska" as the name filters of a Qt file dialog.

@@ -22,6 +22,15 @@ void ZwolnijSloty(std::array<T, N>& tablica)
 
 } // namespace
 
+bool TaSamaTresc(const TDaneZadania& a, const TDaneZadania& b)
+{
+    return a.SkalaX == b.SkalaX && a.SkalaY == b.SkalaY && a.Przesla == b.Przesla && a.IloscPrzesel == b.IloscPrzesel &&
+           a.LewyPrzegub == b.LewyPrzegub && a.PrawyPrzegub == b.PrawyPrzegub && a.Sily == b.Sily &&
+           a.Liniowe == b.Liniowe && a.Trojkaty == b.Trojkaty && a.Momenty == b.Momenty && a.Grupy == b.Grupy &&
+           a.Kombinacje == b.Kombinacje && a.Wspolczynniki == b.Wspolczynniki && a.Nastawy == b.Nastawy &&
+           a.PolozenieKombinacji == b.PolozenieKombinacji && a.PolozenieObwiedni == b.PolozenieObwiedni;
+}
+
 std::string PrzytnijNazwe(std::string_view nazwa)
 {
     return std::string(nazwa.substr(0, MaxDlugoscNazwy));

@@ -19,6 +19,8 @@ struct TPrzeslo {
     int32_t TypPodpor = 0;           // drawing: 1 none clamped, 2 left, 3 right, 4 both
     int32_t NiewiadomaLewa = 0;      // 1-based unknown number, −1 on an extreme support
     int32_t NiewiadomaPrawa = 0;
+
+    bool operator==(const TPrzeslo&) const = default;
 };
 
 // A point force (kN) or, in the table Momenty, a point moment (kNm, clockwise positive).
@@ -29,6 +31,8 @@ struct TSila {
     float XAbs = 0; // along the whole beam
     float Wartosc = 0;
     int32_t Grupa = 0;
+
+    bool operator==(const TSila&) const = default;
 };
 using TMoment = TSila;
 
@@ -41,6 +45,8 @@ struct TLiniowe {
     float X2Abs = 0;
     float Wartosc = 0;
     int32_t Grupa = 0;
+
+    bool operator==(const TLiniowe&) const = default;
 };
 
 // A uniform part over [X1, X2] plus at most one triangular part.
@@ -55,18 +61,24 @@ struct TTrojkat {
     float WartoscMalejaca = 0; // peak at X1 falling to 0 at X2
     float WartoscRosnaca = 0;  // rising from 0 at X1 to a peak at X2
     int32_t Grupa = 0;
+
+    bool operator==(const TTrojkat&) const = default;
 };
 
 struct TGrupa {
     uint8_t Uzyta = 0;
     std::string Nazwa;
     int32_t Kolor = 0; // 0x00BBGGRR
+
+    bool operator==(const TGrupa&) const = default;
 };
 
 struct TWariant {
     uint8_t Uzyta = 0;
     std::string Nazwa;
     std::array<float, 2> Rezerwa{};
+
+    bool operator==(const TWariant&) const = default;
 };
 
 // Drawing settings; lengths in sheet centimetres.
@@ -93,11 +105,15 @@ struct TNastawy {
     bool ArkuszUzytkownika = false;
     float ArkuszL = 0;
     float ArkuszH = 0;
+
+    bool operator==(const TNastawy&) const = default;
 };
 
 struct TPunktArkusza {
     float x = 0;
     float y = 0;
+
+    bool operator==(const TPunktArkusza&) const = default;
 };
 
 inline constexpr int32_t MaxPrzesel = 12;
@@ -175,6 +191,12 @@ void UsunZTablicy(std::array<T, N>& tablica, int32_t i)
         tablica[k] = tablica[k + 1];
     tablica[N - 1].Uzyta = 0;
 }
+
+// True when the two tasks hold the same beam, loads, groups, combinations,
+// settings and sheet places: what a save writes, with the settings beside it.
+// The change flags, the combined-load scratch tables and the combination
+// count (counted again from the slots whenever needed) do not count.
+bool TaSamaTresc(const TDaneZadania& a, const TDaneZadania& b);
 
 // Cuts a name to the 20 bytes a stored name holds.
 std::string PrzytnijNazwe(std::string_view nazwa);

@@ -16,6 +16,12 @@ public:
     virtual bool Pytanie(const std::string& tekst) = 0;
     // A question with Yes, No and Cancel.
     virtual TOdpowiedz PytanieZAnulowaniem(const std::string& tekst) = 0;
+    // A question whose two buttons say what they do ("Drukuj mimo to",
+    // "Anuluj"); true means the first. Where buttons cannot be shown, as Pytanie.
+    virtual bool Wybor(const std::string& tekst, const std::string& /*tak*/, const std::string& /*nie*/)
+    {
+        return Pytanie(tekst);
+    }
 };
 
 // Keeps every message and question; answers questions with preset replies.
@@ -36,5 +42,12 @@ public:
     {
         Pytania.push_back(tekst);
         return OdpowiedzZAnulowaniem;
+    }
+    // The buttons of every Wybor, "tak|nie".
+    std::vector<std::string> Przyciski;
+    bool Wybor(const std::string& tekst, const std::string& tak, const std::string& nie) override
+    {
+        Przyciski.push_back(tak + "|" + nie);
+        return Pytanie(tekst);
     }
 };

@@ -631,18 +631,24 @@ TOdczyt CzytajTekst(std::string_view tekst)
         return wynik;
     }
 
-    TWidokiZPliku& w = wynik.Widoki;
-    for (const TPrzeslo& s : zad->Przesla)
-        w.DlugosciPrzesel.push_back(s.L);
-    w.LewyPrzegub = zad->LewyPrzegub;
-    w.PrawyPrzegub = zad->PrawyPrzegub;
-    const int32_t g = IloscUzytych(zad->Grupy);
-    const int32_t k = IloscUzytych(zad->Kombinacje);
-    for (int32_t c = 0; c < k; ++c)
-        w.Wspolczynniki.emplace_back(zad->Wspolczynniki[size_t(c)].begin(), zad->Wspolczynniki[size_t(c)].begin() + g);
-    w.ListaGrup = std::move(listaGrup);
+    wynik.Widoki = WidokiZadania(*zad, std::move(listaGrup));
     wynik.Zadanie = std::move(zad);
     return wynik;
+}
+
+TWidokiZPliku WidokiZadania(const TDaneZadania& zad, std::vector<std::string> listaGrup)
+{
+    TWidokiZPliku w;
+    for (const TPrzeslo& s : zad.Przesla)
+        w.DlugosciPrzesel.push_back(s.L);
+    w.LewyPrzegub = zad.LewyPrzegub;
+    w.PrawyPrzegub = zad.PrawyPrzegub;
+    const int32_t g = IloscUzytych(zad.Grupy);
+    const int32_t k = IloscUzytych(zad.Kombinacje);
+    for (int32_t c = 0; c < k; ++c)
+        w.Wspolczynniki.emplace_back(zad.Wspolczynniki[size_t(c)].begin(), zad.Wspolczynniki[size_t(c)].begin() + g);
+    w.ListaGrup = std::move(listaGrup);
+    return w;
 }
 
 void PrzyjmijWczytane(TDaneZadania& zadanie, TDaneZadania&& wczytane)

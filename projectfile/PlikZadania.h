@@ -33,6 +33,10 @@ struct TWidokiZPliku {
     std::vector<std::string> ListaGrup;
 };
 
+// What the views show of a task held in memory (a step taken back), with
+// the group list as the load dialogs had it.
+TWidokiZPliku WidokiZadania(const TDaneZadania& zad, std::vector<std::string> listaGrup);
+
 struct TOdczyt {
     std::unique_ptr<TDaneZadania> Zadanie; // null when the file was refused
     TWidokiZPliku Widoki;

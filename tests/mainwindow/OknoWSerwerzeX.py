@@ -8,6 +8,7 @@ when told to use Wayland, which cannot start here.
 
 Starts its own Xvfb on a free display and stops it at the end."""
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -69,13 +70,16 @@ try:
 except FileNotFoundError:
     sys.exit("Xvfb is missing: tools/deps.sh installs it")
 proces = None
+# The window keeps its place and settings per user: in a folder of this run's own, never the user's.
+ustawienia = f"/tmp/quarvi_x_ustawienia_{os.getpid()}"
 try:
     czekaj(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), 10, "the X server")
     d = display.Display(f":{n}")
     # Asked for xcb; then asked for Wayland, which has no plugin or compositor here: the window opens on xcb.
     for platforma in ({"QT_QPA_PLATFORM": "xcb"}, {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "wayland-0"}):
         # As its users run it: under the Polish locale, whose decimal point is a comma.
-        srodowisko = dict(os.environ, DISPLAY=f":{n}", LANG="pl_PL.UTF-8", LC_ALL="pl_PL.UTF-8", **platforma)
+        srodowisko = dict(os.environ, DISPLAY=f":{n}", LANG="pl_PL.UTF-8", LC_ALL="pl_PL.UTF-8",
+                          XDG_CONFIG_HOME=ustawienia, **platforma)
         if "WAYLAND_DISPLAY" not in platforma:
             srodowisko.pop("WAYLAND_DISPLAY", None)
         proces = subprocess.Popen([program, zadanie], env=srodowisko)
@@ -100,3 +104,4 @@ finally:
         proces.kill()
     serwer.terminate()
     serwer.wait()
+    shutil.rmtree(ustawienia, ignore_errors=True)

@@ -31,6 +31,7 @@ struct TPodgladTestu : IPodglad {
     int32_t Pokazano = 0;
     TRozmiarPowierzchni RozmiarPodgladu() const override { return Rozmiar; }
     void Pokaz() override { ++Pokazano; }
+    void Wiadomosc(const std::string&) override {}
 };
 
 class Odtwarzanie : public ::testing::Test {

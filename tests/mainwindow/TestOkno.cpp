@@ -48,6 +48,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTest>
@@ -176,8 +177,18 @@ protected:
         static char nazwa[] = "test_okno";
         static char* argv[] = {nazwa, nullptr};
         Aplikacja = std::make_unique<QApplication>(argc, argv);
+        // The window remembers settings per user: here in a folder of this process's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, UstawieniaTestu());
     }
-    static void TearDownTestSuite() { Aplikacja.reset(); }
+    static void TearDownTestSuite()
+    {
+        Aplikacja.reset();
+        fs::remove_all(UstawieniaTestu().toStdString());
+    }
+    static QString UstawieniaTestu()
+    {
+        return QDir::tempPath() + QStringLiteral("/quarvi_okno_ustawienia_") + QString::number(getpid());
+    }
     static inline std::unique_ptr<QApplication> Aplikacja;
 
     fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_okno_" + std::to_string(getpid()) + "_" +
@@ -200,6 +211,9 @@ protected:
     void SetUp() override
     {
         fs::create_directories(Tymczasowy);
+        // Each test starts as on a first run.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"), QStringLiteral("Quarvi"))
+            .clear();
         Nowe(FolderProgramu);
     }
     void TearDown() override
@@ -310,7 +324,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
         {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"},
         {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
         {"ToolButton7", "Odczyt danych (Ctrl+O)"},
-        {"ToolButton8", "Zapis danych (Ctrl+S)"},
+        {"ToolButton8", "Zapis danych (Ctrl+Shift+S)"},
         {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"},
         {"ToolButton10", "Drukowanie (Ctrl+P)"},
         {"TBRaport", "Raport obliczeń (PDF): dane i wyniki w tabelach, arkusze (Ctrl+R)"}};
@@ -325,8 +339,9 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
     QStringList menu;
     for (QAction* a : Quarvi->findChild<QMenu*>("ZoomMenu")->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ":" + a->text());
-    EXPECT_EQ(menu, (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "-", "Powiksz1:Powiększ",
-                                 "Pomniejsz1:Pomniejsz", "-", "Raport1:Raport obliczeń…"}));
+    EXPECT_EQ(menu,
+              (QStringList{"Przesu1:Przesuń", "Okno1:Okno", "Wszystko1:Wszystko", "WszystkieArkusze1:Wszystkie arkusze",
+                           "-", "Powiksz1:Powiększ", "Pomniejsz1:Pomniejsz", "-", "Raport1:Raport obliczeń…"}));
     EXPECT_EQ(Quarvi->findChild<QStatusBar*>("StatusBar1")->findChildren<QLabel*>().size(), 3);
     EXPECT_TRUE(Panel(1).contains("1.0.1") && Panel(1).contains("czerwiec 2009"));
     EXPECT_EQ(Panel(2), "");
@@ -349,7 +364,7 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
 
     // Every icon, also those of buttons still to come, legible at the three sizes.
     const QStringList ikony = QDir(":/ikony").entryList({"*.svg"});
-    EXPECT_EQ(ikony.size(), 24);
+    EXPECT_EQ(ikony.size(), 27);
     for (const QString& ikona : ikony)
         for (int rozmiar : {16, 24, 32}) {
             const QImage i = QIcon(":/ikony/" + ikona).pixmap(rozmiar).toImage();
@@ -541,12 +556,11 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
     enum TPolecenie { Nowe_, Otworz, Upusc, Zamknij };
     struct TPrzypadek {
         TOdpowiedz Odpowiedz;
-        bool Zapisano; // the save dialog answers with a file
+        bool Zapisano; // the task's file written (a task with a file is saved without a dialog)
         bool Dalej;    // the command went on
     };
     const TPrzypadek przypadki[] = {
         {TOdpowiedz::Tak, true, true},
-        {TOdpowiedz::Tak, false, false}, // the save dialog was cancelled
         {TOdpowiedz::Nie, false, true},
         {TOdpowiedz::Anuluj, false, false},
     };
@@ -556,11 +570,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
                                             << (p.Zapisano ? ", zapisano" : ""));
             Nowe(FolderProgramu);
             const fs::path plik = Zmienione(Strop);
-            const fs::path zapis = Tymczasowy / "zapis.qvr";
-            fs::remove(zapis);
+            Dialogi.clear();
             Kom.Pytania.clear();
             Kom.OdpowiedzZAnulowaniem = p.Odpowiedz;
-            Wybory[TDialogPliku::TRodzaj::Zapis] = p.Zapisano ? std::optional(zapis.string()) : std::nullopt;
             Wybory[TDialogPliku::TRodzaj::Odczyt] = Jednoprzeslowa;
             switch (polecenie) {
             case Nowe_:
@@ -584,10 +596,9 @@ TEST_F(Okno, UnsavedChangesAreAskedAboutBeforeNewOpenDropAndClose)
                 break;
             }
             EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Dane nie zostały zapisane. Zapisać zmiany?"});
-            EXPECT_EQ(fs::exists(zapis), p.Zapisano);
-            if (p.Zapisano) {
-                EXPECT_NE(Czytaj(zapis).find("Zmiana"), std::string::npos);
-            }
+            EXPECT_EQ(Czytaj(plik).find("Zmiana") != std::string::npos, p.Zapisano);
+            for (const TDialogPliku& d : Dialogi)
+                EXPECT_NE(d.Rodzaj, TDialogPliku::TRodzaj::Zapis);
             if (polecenie == Zamknij) {
                 EXPECT_EQ(Quarvi->isVisible(), !p.Dalej);
             } else if (p.Dalej) {

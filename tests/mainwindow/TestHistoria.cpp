@@ -1,0 +1,641 @@
+// The window as an engineer uses it every day, driven offscreen through real
+// events: undo and redo, saving into the task's file, settings kept between
+// runs, and the words after a print.
+#include "dialogs/Dialogi.h"
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajSile.h"
+#include "dialogs/EdytowanieSil.h"
+#include "dialogs/Geometria.h"
+#include "dialogs/TabelaWariantow.h"
+#include "dialogs/Ustawienia.h"
+#include "dialogs/ZestawieniePrzekrojowych.h"
+#include "drawing/PowierzchniaZapis.h"
+#include "drawing/Przegladanie.h"
+#include "mainwindow/Historia.h"
+#include "mainwindow/Podglad.h"
+#include "mainwindow/Quarvi.h"
+#include "platform/Komunikaty.h"
+#include "platform/RegionalneQt.h"
+#include "platform/TekstyLiczb.h"
+#include "projectfile/PlikZadania.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path FolderProgramu = QUARVI_OUT;
+const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
+
+template <class T>
+T* K(const QObject* okno, const char* nazwa)
+{
+    T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
+    if (!k)
+        throw std::runtime_error(std::string("no control ") + nazwa);
+    return k;
+}
+
+// Near the left edge, where a check box has its indicator.
+void Kliknij(const QObject* okno, const char* przycisk)
+{
+    QAbstractButton* b = K<QAbstractButton>(okno, przycisk);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
+}
+
+void Napisz(QLineEdit* edycja, const QString& tekst)
+{
+    QTest::keyClick(edycja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edycja, tekst);
+}
+
+void NapiszWKomorce(const QObject* okno, const char* siatka, int c, int j, const QString& tekst)
+{
+    QTableWidget* s = K<QTableWidget>(okno, siatka);
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(j, c)).center());
+    auto* edytor = s->viewport()->findChild<QLineEdit*>();
+    if (!edytor) {
+        QTest::keyClick(s, Qt::Key_F2);
+        edytor = s->viewport()->findChild<QLineEdit*>();
+    }
+    if (!edytor)
+        throw std::runtime_error(std::string("no editor in ") + siatka);
+    Napisz(edytor, tekst);
+    QTest::keyClick(edytor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Przewin(const QObject* okno, const char* nazwa, int wartosc)
+{
+    QScrollBar* s = K<QScrollBar>(okno, nazwa);
+    QTest::keyClick(s, Qt::Key_Home);
+    for (int i = 0; i < 100 && s->value() < wartosc; ++i)
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
+    if (s->value() != wartosc)
+        throw std::runtime_error(std::string(nazwa) + " does not reach " + std::to_string(wartosc));
+}
+
+std::string Czytaj(const fs::path& plik)
+{
+    std::ifstream f(plik, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string BezDaty(const std::string& plik)
+{
+    std::string wynik;
+    std::istringstream s(plik);
+    for (std::string linia; std::getline(s, linia);)
+        if (linia.rfind("Data zapisu", 0) != 0)
+            wynik += linia + '\n';
+    return wynik;
+}
+
+struct TWydrukZapis : IWydruk {
+    TPowierzchniaZapis Strona_{2400, 3300};
+    TStronaDruku S{Strona_, 300, 300};
+    int32_t& Strony;
+    explicit TWydrukZapis(int32_t& strony) : Strony(strony) {}
+    const TStronaDruku* Strona(int32_t) override { return &S; }
+    void KoniecStrony(int32_t) override { ++Strony; }
+};
+
+class Codzienne : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nazwa[] = "test_historia";
+        static char* argv[] = {nazwa, nullptr};
+        Aplikacja = std::make_unique<QApplication>(argc, argv);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ustawienia());
+    }
+    static void TearDownTestSuite()
+    {
+        Aplikacja.reset();
+        fs::remove_all(Ustawienia().toStdString());
+    }
+    // Never the user's own settings: a folder of this process's.
+    static QString Ustawienia()
+    {
+        return QDir::tempPath() + QStringLiteral("/quarvi_historia_ustawienia_") + QString::number(getpid());
+    }
+    static inline std::unique_ptr<QApplication> Aplikacja;
+
+    fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_historia_" + std::to_string(getpid()) + "_" +
+                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::unique_ptr<TProgram> Program;
+    TRejestrKomunikatow Kom;
+    std::map<TDialogPliku::TRodzaj, std::optional<std::string>> Wybory;
+    std::vector<TDialogPliku> Dialogi;
+    std::optional<TInformacjaDrukarki> Drukarka;
+    int32_t Wydrukowane = 0;
+    TOtoczenie Otoczenie{Kom,
+                         [this](const TDialogPliku& d) {
+                             Dialogi.push_back(d);
+                             return Wybory[d.Rodzaj];
+                         },
+                         [this] { return std::make_unique<TWydrukZapis>(Wydrukowane); }, [this] { return Drukarka; }};
+    std::unique_ptr<TQuarvi> Quarvi;
+
+    void SetUp() override
+    {
+        fs::create_directories(Tymczasowy);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"), QStringLiteral("Quarvi"))
+            .clear();
+        Nowe();
+    }
+    void TearDown() override
+    {
+        Quarvi.reset();
+        fs::remove_all(Tymczasowy);
+    }
+    // A window started afresh, as the program starts.
+    void Nowe(bool rozmiarTestu = true)
+    {
+        Quarvi.reset();
+        Program = std::make_unique<TProgram>();
+        Program->FolderProgramu = FolderProgramu;
+        Program->Regionalne = RegionalneSystemu();
+        Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
+        if (rozmiarTestu)
+            Quarvi->resize(900, 700);
+        Quarvi->show();
+        Quarvi->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Quarvi.get()));
+    }
+    TDaneZadania& Zad() { return Program->Zadanie; }
+    char Separator() const { return Program->Regionalne.SeparatorDziesietny; }
+    QString T(std::string tekst) const
+    {
+        std::replace(tekst.begin(), tekst.end(), ',', Separator());
+        return QString::fromStdString(tekst);
+    }
+    QString Panel(int i) { return K<QLabel>(Quarvi.get(), QStringLiteral("Panel%1").arg(i).toLatin1())->text(); }
+    QToolButton* Przycisk(const char* nazwa) { return K<QToolButton>(Quarvi.get(), nazwa); }
+    void Klik(const char* nazwa) { QTest::mouseClick(Przycisk(nazwa), Qt::LeftButton); }
+    // A shortcut as the window system delivers it, to the window the user is back in.
+    void Klawisz(Qt::Key klawisz, Qt::KeyboardModifiers mod = Qt::ControlModifier)
+    {
+        Quarvi->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Quarvi.get()));
+        QTest::keyClick(Quarvi->windowHandle(), klawisz, mod);
+    }
+    // The task as a save would write it (the date line fixed) with the horizontal scale the file does not keep.
+    std::string Stan()
+    {
+        std::string tekst, blad;
+        EXPECT_TRUE(ZapiszDoTekstu(Zad(), Separator(), "Data zapisu", tekst, blad)) << blad;
+        return tekst + "SkalaX=" + std::to_string(Zad().SkalaX);
+    }
+    // A point force typed into the entry dialog: span, position and value, "Wprowadź", "Zamknij".
+    void DodajSileKlawiszami(int przeslo, const char* polozenie, const char* wartosc)
+    {
+        QWidget* d = &Quarvi->Dialogi().DodajSile();
+        Klik("ToolButton11");
+        ASSERT_TRUE(d->isVisible());
+        Przewin(d, "SBPrzeslo", przeslo);
+        Napisz(K<QLineEdit>(d, "Wartosc"), T(wartosc));
+        Napisz(K<QLineEdit>(d, "Polozenie"), T(polozenie));
+        Kliknij(d, "Wprowadz");
+        Kliknij(d, "Rezygnuj");
+    }
+    void Geometria(std::vector<const char*> dlugosci)
+    {
+        QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
+        Klik("ToolButton1");
+        ASSERT_TRUE(g->isVisible());
+        Przewin(g, "SBPrzesla", int(dlugosci.size()));
+        for (size_t i = 0; i < dlugosci.size(); ++i)
+            NapiszWKomorce(g, "SGRozpietosci", int(i) + 1, 1, T(dlugosci[i]));
+        Kliknij(g, "Wprowadz");
+    }
+};
+
+} // namespace
+
+TEST(NazwyZmian, AStepIsNamedByWhatItChangedAddedLoadsByKind)
+{
+    TDaneZadania a;
+    NowyTemat(a);
+    TDaneZadania b = a;
+    EXPECT_EQ(NazwaZmiany(a, b), "zmiana zadania");
+    b.Sily[0] = {1, 0, 1, 1, 10, 0};
+    EXPECT_EQ(NazwaZmiany(a, b), "dodanie siły");
+    EXPECT_EQ(NazwaZmiany(b, a), "usunięcie siły");
+    TDaneZadania c = b;
+    c.Sily[0].Wartosc = 12;
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana siły");
+    c = b;
+    c.Trojkaty[0].Uzyta = 1;
+    EXPECT_EQ(NazwaZmiany(b, c), "dodanie obciążenia liniowo zmiennego");
+    c = b;
+    c.Momenty[0].Uzyta = 1;
+    EXPECT_EQ(NazwaZmiany(b, c), "dodanie momentu skupionego");
+    // A group deleted with its loads is a change of the table, not of the loads.
+    c = b;
+    c.Grupy[0].Nazwa = "Inna";
+    c.Sily[0].Uzyta = 0;
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana tabeli kombinacji");
+    c = b;
+    c.LewyPrzegub = true;
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana geometrii");
+    c = b;
+    c.SkalaX = 250;
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana ustawień");
+}
+
+TEST(NazwyZmian, PageCountsTakeThePolishPluralForms)
+{
+    EXPECT_EQ(IleStron(1), "1 stronę");
+    EXPECT_EQ(IleStron(4), "4 strony");
+    EXPECT_EQ(IleStron(5), "5 stron");
+    EXPECT_EQ(IleStron(12), "12 stron");
+    EXPECT_EQ(IleStron(22), "22 strony");
+    EXPECT_EQ(IleStron(112), "112 stron");
+}
+
+// Each kind of change typed through the dialogs, then every step undone back
+// to the task as it was before it, and redone forward again, the file
+// written at each step byte for byte the one written when it was first reached.
+TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
+{
+    QToolButton* cofnij = Przycisk("TBCofnij");
+    QToolButton* ponow = Przycisk("TBPonow");
+    EXPECT_FALSE(cofnij->isEnabled() || ponow->isEnabled());
+    EXPECT_EQ(cofnij->toolTip(), "Cofnij (Ctrl+Z)");
+
+    std::vector<std::string> stany{Stan()};
+    std::vector<QString> nazwy;
+    const auto krok = [&](const char* nazwa) {
+        stany.push_back(Stan());
+        nazwy.push_back(QString::fromUtf8(nazwa));
+        EXPECT_NE(stany.back(), stany[stany.size() - 2]) << nazwa;
+        EXPECT_EQ(cofnij->toolTip(), QStringLiteral("Cofnij: ") + nazwy.back() + QStringLiteral(" (Ctrl+Z)"));
+        EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    };
+
+    Geometria({"4,5", "6", "4,5"});
+    krok("zmiana geometrii");
+
+    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
+    Klik("ToolButton2");
+    Kliknij(tabela, "Button1");
+    QTest::keyClicks(K<QLineEdit>(K<QWidget>(tabela, "GrupyObciazenia"), "E_Nazwa"), QStringLiteral("Uzytkowe"));
+    Kliknij(K<QWidget>(tabela, "GrupyObciazenia"), "Wprowadz");
+    NapiszWKomorce(tabela, "Tabela", 1, 1, T("1,35"));
+    Kliknij(tabela, "Button3");
+    krok("zmiana tabeli kombinacji");
+
+    DodajSileKlawiszami(1, "3", "12,5");
+    krok("dodanie siły");
+
+    QWidget* liniowe = &Quarvi->Dialogi().DodajLiniowe();
+    Klik("ToolButton12");
+    Przewin(liniowe, "SBPrzeslo", 0);
+    Napisz(K<QLineEdit>(liniowe, "Wartosc"), T("5,5"));
+    Kliknij(liniowe, "Wprowadz");
+    Kliknij(liniowe, "Rezygnuj");
+    krok("dodanie obciążenia liniowego");
+
+    // A wrong force, deleted through its list after the question.
+    DodajSileKlawiszami(2, "1", "99");
+    krok("dodanie siły");
+    QWidget* lista = &Quarvi->Dialogi().EdytowanieSil();
+    Klik("ToolButton5");
+    ASSERT_TRUE(lista->isVisible());
+    QTableWidget* siatka = K<QTableWidget>(lista, "SG_Tab");
+    QTest::mouseClick(siatka->viewport(), Qt::LeftButton, {},
+                      siatka->visualRect(siatka->model()->index(2, 1)).center());
+    Kom.Odpowiedz = true;
+    Kliknij(lista, "UsunSile");
+    Kliknij(lista, "Button4");
+    krok("usunięcie siły");
+    EXPECT_EQ(IloscUzytych(Zad().Sily), 1);
+
+    QWidget* ustawienia = &Quarvi->Dialogi().OknoUstawien();
+    Klik("ToolButton3");
+    Napisz(K<QComboBox>(ustawienia, "CB_SkalaX")->lineEdit(), QStringLiteral("200"));
+    Kliknij(ustawienia, "Powrot");
+    krok("zmiana ustawień");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+
+    // Back to the empty task: Ctrl+Z, then the button.
+    for (size_t i = stany.size() - 1; i > 0; --i) {
+        SCOPED_TRACE(nazwy[i - 1].toStdString());
+        if (i % 2)
+            Klawisz(Qt::Key_Z);
+        else
+            Klik("TBCofnij");
+        EXPECT_EQ(Stan(), stany[i - 1]);
+        EXPECT_EQ(ponow->toolTip(), QStringLiteral("Ponów: ") + nazwy[i - 1] + QStringLiteral(" (Ctrl+Y)"));
+    }
+    EXPECT_FALSE(cofnij->isEnabled());
+    // The first state is the new task's: nothing to save.
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_EQ(Zad().IloscPrzesel, -1);
+    // Its group list too: the load dialogs offer the first group only.
+    EXPECT_EQ(K<QComboBox>(&Quarvi->Dialogi().DodajSile(), "CB_Grupy")->count(), 1);
+
+    // Forward again: Ctrl+Y, Ctrl+Shift+Z and the button in turn; the results follow.
+    for (size_t i = 1; i < stany.size(); ++i) {
+        SCOPED_TRACE(nazwy[i - 1].toStdString());
+        switch (i % 3) {
+        case 0:
+            Klawisz(Qt::Key_Y);
+            break;
+        case 1:
+            Klawisz(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        default:
+            Klik("TBPonow");
+        }
+        EXPECT_EQ(Stan(), stany[i]);
+    }
+    EXPECT_FALSE(ponow->isEnabled());
+    EXPECT_EQ(Zad().SkalaX, 200);
+    EXPECT_EQ(K<QComboBox>(&Quarvi->Dialogi().DodajSile(), "CB_Grupy")->count(), 2);
+    // The force of 12.5 kN and 5.5 kN/m over 4.5 m, both of the first group, carried by the reactions of
+    // the first combination.
+    double suma = 0;
+    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+        suma += Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel);
+    EXPECT_NEAR(suma, (12.5 + 5.5 * 4.5) * 1.35, 1e-3);
+
+    // A new step after undoing drops what could be redone.
+    Klik("TBCofnij");
+    EXPECT_TRUE(ponow->isEnabled());
+    DodajSileKlawiszami(0, "1", "7");
+    EXPECT_FALSE(ponow->isEnabled());
+    EXPECT_EQ(cofnij->toolTip(), "Cofnij: dodanie siły (Ctrl+Z)");
+
+    // A new task starts a history of its own.
+    Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
+    Klik("ToolButton6");
+    EXPECT_FALSE(cofnij->isEnabled() || ponow->isEnabled());
+}
+
+TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogAndTheMarkFollowsTheHistory)
+{
+    const fs::path kopia = Tymczasowy / "Strop.qvr";
+    fs::copy_file(Strop, kopia);
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = kopia.string();
+    Klik("ToolButton7");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    // Opening cleared the history.
+    EXPECT_FALSE(Przycisk("TBCofnij")->isEnabled());
+    const std::string zapisany = Stan();
+
+    DodajSileKlawiszami(0, "2", "30");
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    const std::string zSila = Stan();
+    Dialogi.clear();
+    Klawisz(Qt::Key_S);
+    EXPECT_TRUE(Dialogi.empty());
+    EXPECT_EQ(Panel(2), "");
+    std::string tekst, blad;
+    ASSERT_TRUE(ZapiszDoTekstu(Zad(), Separator(), "Data zapisu", tekst, blad));
+    EXPECT_EQ(BezDaty(Czytaj(kopia)), BezDaty(tekst));
+
+    // Undone, the task is no longer the one saved; redone, it is again.
+    Klik("TBCofnij");
+    EXPECT_EQ(Stan(), zapisany);
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+    EXPECT_TRUE(Quarvi->isWindowModified());
+    Klik("TBPonow");
+    EXPECT_EQ(Stan(), zSila);
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_FALSE(Quarvi->isWindowModified());
+
+    // The tool button and Ctrl+Shift+S ask, proposing the task's file.
+    Wybory[TDialogPliku::TRodzaj::Zapis] = std::nullopt;
+    Klik("ToolButton8");
+    Klawisz(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(Dialogi.size(), 2u);
+    EXPECT_EQ(Dialogi[0].Nazwa, kopia.string());
+    EXPECT_EQ(Dialogi[1].Nazwa, kopia.string());
+
+    // A task without a file asks for a name on Ctrl+S.
+    Klik("ToolButton6");
+    Dialogi.clear();
+    Klawisz(Qt::Key_S);
+    EXPECT_EQ(Dialogi.size(), 1u);
+}
+
+TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefaultsOnCommand)
+{
+    QWidget* u = &Quarvi->Dialogi().OknoUstawien();
+    Klik("ToolButton3");
+    ASSERT_TRUE(u->isVisible());
+    Napisz(K<QComboBox>(u, "CB_SkalaX")->lineEdit(), QStringLiteral("250"));
+    Kliknij(u, "CB_kratka");
+    Kliknij(u, "CB_Reakcje");
+    Kliknij(u, "RB_SilySchem_MAX");
+    Napisz(K<QLineEdit>(u, "E_HMaxSila"), T("2,5"));
+    Kliknij(u, "RB_ArkuszUser");
+    Napisz(K<QLineEdit>(u, "E_ArkuszL"), T("30"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(K<QScrollBar>(u, "SB_WspGrubosci"), Qt::Key_Right);
+    Kliknij(u, "Powrot");
+    ASSERT_FALSE(u->isVisible());
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    const QString sila = K<QLineEdit>(u, "E_HMaxSila")->text();
+    const int grubosc = K<QScrollBar>(u, "SB_WspGrubosci")->value();
+    EXPECT_NE(grubosc, 0);
+    Quarvi->resize(812, 640);
+    Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
+    ASSERT_TRUE(Quarvi->close());
+
+    Nowe(false);
+    EXPECT_EQ(Quarvi->size(), QSize(812, 640));
+    EXPECT_EQ(Zad().SkalaX, 250);
+    EXPECT_TRUE(Zad().Nastawy.RysujKratke);
+    EXPECT_TRUE(Zad().Nastawy.ArkuszUzytkownika);
+    EXPECT_EQ(Zad().Nastawy.ArkuszL, 30);
+    u = &Quarvi->Dialogi().OknoUstawien();
+    EXPECT_FALSE(K<QCheckBox>(u, "CB_Reakcje")->isChecked());
+    EXPECT_FALSE(Quarvi->Dialogi().Pokazuj().Reakcje);
+    EXPECT_TRUE(K<QRadioButton>(u, "RB_SilySchem_MAX")->isChecked());
+    EXPECT_FALSE(K<QRadioButton>(u, "RB_SilySchem_AUTO")->isChecked());
+    EXPECT_EQ(K<QLineEdit>(u, "E_HMaxSila")->text(), sila);
+    EXPECT_EQ(K<QScrollBar>(u, "SB_WspGrubosci")->value(), grubosc);
+    // The settings are the start of the new task, not a change of it.
+    EXPECT_FALSE(Przycisk("TBCofnij")->isEnabled());
+    EXPECT_EQ(Panel(2), "");
+
+    Klik("ToolButton3");
+    Kliknij(u, "Domyslne");
+    Kliknij(u, "Powrot");
+    EXPECT_EQ(Zad().SkalaX, 100);
+    EXPECT_FALSE(Zad().Nastawy.RysujKratke || Zad().Nastawy.ArkuszUzytkownika);
+    EXPECT_TRUE(K<QCheckBox>(u, "CB_Reakcje")->isChecked());
+    EXPECT_TRUE(K<QRadioButton>(u, "RB_SilySchem_AUTO")->isChecked());
+    EXPECT_EQ(K<QScrollBar>(u, "SB_WspGrubosci")->value(), 0);
+    Nowe();
+    EXPECT_EQ(Zad().SkalaX, 100);
+    EXPECT_FALSE(Zad().Nastawy.RysujKratke);
+    EXPECT_TRUE(Quarvi->Dialogi().Pokazuj().Reakcje);
+}
+
+TEST_F(Codzienne, AfterAPrintOrAPdfTheStatusBarSaysHowManyPagesWentWhereAndTheWideBeamQuestionSaysWhatItDoes)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    const fs::path pdf = Tymczasowy / "wydruk.pdf";
+    Wybory[TDialogPliku::TRodzaj::ZapisPdf] = pdf.string();
+    Klik("ToolButton10");
+    EXPECT_EQ(Quarvi->statusBar()->currentMessage().toStdString(), "Zapisano 4 strony w pliku " + pdf.string() + ".");
+    EXPECT_TRUE(Kom.Pytania.empty());
+
+    Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
+    Klik("ToolButton10");
+    EXPECT_EQ(Wydrukowane, 4);
+    EXPECT_EQ(Quarvi->statusBar()->currentMessage(), "Wysłano 4 strony do drukarki domyślnej.");
+
+    // 15 m at 1:25 is 60 cm: asked first, with buttons that say what they do.
+    Zad().SkalaX = 25;
+    Kom.Odpowiedz = false;
+    Wydrukowane = 0;
+    Klik("ToolButton10");
+    EXPECT_EQ(Kom.Przyciski, std::vector<std::string>{"Drukuj mimo to|Anuluj"});
+    EXPECT_EQ(Wydrukowane, 0);
+    Kom.Odpowiedz = true;
+    Klik("ToolButton10");
+    EXPECT_EQ(Wydrukowane, 4);
+}
+
+// Before, "Zoom wszystko" showed the first sheet alone and the others were
+// found by zooming out and searching; the envelope sheet lies left of the first.
+TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsThemAll)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    TWidok& widok = Program->Widok;
+    const std::vector<TPunktArkusza> arkusze = ArkuszeOdLewej(Zad());
+    ASSERT_EQ(arkusze.size(), 4u); // the envelope and three combinations
+    EXPECT_EQ(arkusze[0].x, Zad().PolozenieObwiedni.x);
+    EXPECT_EQ(arkusze[1].x, Zad().PolozenieKombinacji[0].x);
+    Klik("TBPowieksz");
+    const double skala = widok.SkalaWidoku;
+    const double x0 = widok.SrodekX, y0 = widok.SrodekY;
+    // Where the view stands on each sheet, from the first combination's.
+    const auto na = [&](size_t i) { return x0 + arkusze[i].x - arkusze[1].x; };
+
+    Klawisz(Qt::Key_PageDown);
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(2));
+    Klawisz(Qt::Key_PageDown);
+    Klawisz(Qt::Key_PageDown); // past the last sheet: stays
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(3));
+    for (int i = 0; i < 4; ++i)
+        Klawisz(Qt::Key_PageUp);
+    EXPECT_DOUBLE_EQ(widok.SrodekX, na(0));
+    EXPECT_EQ(std::tuple(widok.SkalaWidoku, widok.SrodekY), std::tuple(skala, y0));
+    // The picture follows: the paint box shows the envelope sheet's frame where the view puts it.
+    const int lewa = widok.NaEkranX(arkusze[0].x);
+    EXPECT_TRUE(lewa >= 0 && lewa < Quarvi->Podglad().RozmiarUrzadzenia().Szerokosc);
+
+    Klik("TBWszystkieArkusze");
+    const TRozmiarPowierzchni r = Quarvi->Podglad().RozmiarUrzadzenia();
+    for (const TPunktArkusza& a : arkusze) {
+        EXPECT_GE(widok.NaEkranX(a.x), 0);
+        EXPECT_LE(widok.NaEkranX(a.x + widok.ArkuszSzerokosc), r.Szerokosc);
+        EXPECT_GE(widok.NaEkranY(-a.y), 0);
+        EXPECT_LE(widok.NaEkranY(-(a.y + widok.ArkuszWysokosc)), r.Wysokosc);
+    }
+}
+
+// Before, the section moved a centimetre per key press (x = 5 m took 500
+// presses) and the window opened partly below the bottom of the screen.
+TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagramAndTheWindowIsWholeOnTheScreen)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    Klik("ToolButton20");
+    QWidget* z = &Quarvi->Zestawienie();
+    ASSERT_TRUE(z->isVisible());
+    EXPECT_TRUE(Quarvi->screen()->availableGeometry().contains(z->frameGeometry()))
+        << z->frameGeometry().x() << "," << z->frameGeometry().y() << " " << z->frameGeometry().width() << "x"
+        << z->frameGeometry().height() << " " << Quarvi->screen()->availableGeometry().width() << "x"
+        << Quarvi->screen()->availableGeometry().height();
+    QScrollBar* pasek = K<QScrollBar>(z, "ScrollBar1");
+    QLineEdit* x = K<QLineEdit>(z, "E_Polozenie");
+    // The edit and its caption whole in the window, beside the section's labels.
+    EXPECT_LE(x->mapTo(z, QPoint(x->width(), 0)).x(), z->width());
+    EXPECT_GE(K<QLabel>(z, "StaticText3")->width(), K<QLabel>(z, "StaticText3")->sizeHint().width());
+
+    Napisz(x, QStringLiteral("5,25"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_TRUE(z->isVisible()); // Enter moved the section, it did not close the window
+    EXPECT_EQ(pasek->value(), 525);
+    EXPECT_EQ(K<QLabel>(z, "L_Polozenie")->text().toStdString(), FormatujMaska(0.75, Maska::Polozenie, Separator()));
+    Napisz(x, QStringLiteral("7.5"));
+    QTest::keyClick(x, Qt::Key_Enter);
+    EXPECT_EQ(pasek->value(), 750);
+    // Past the end: the beam's end.
+    Napisz(x, QStringLiteral("99"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(pasek->value(), pasek->maximum());
+    EXPECT_EQ(pasek->maximum(), 1500);
+    // The edit follows the bar.
+    pasek->setValue(300);
+    EXPECT_EQ(x->text().toStdString(), FormatujMaska(3.0, Maska::Polozenie, Separator()));
+    // Text that is no number is refused with the program's message; the section stays.
+    Napisz(x, QStringLiteral("piec"));
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
+    EXPECT_EQ(pasek->value(), 300);
+
+    // A click on the first combination's moment diagram at 5 m, then on the envelope sheet's shear at 12 m.
+    const TWidok& w = Program->Widok;
+    const TNastawy& n = Zad().Nastawy;
+    const auto klik = [&](TPunktArkusza arkusz, float osX, float osY, double metry) {
+        const double kolumna = w.NaEkranXD(arkusz.x + osX + metry * w.SkalaRysunkuX);
+        const double wiersz = w.NaEkranYD(-(arkusz.y + osY));
+        const double s = Quarvi->Podglad().Skala();
+        const QPointF p((kolumna + 0.5) / s, (wiersz + 0.5) / s);
+        QMouseEvent e(QEvent::MouseButtonPress, p, Quarvi->Podglad().mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      {});
+        QApplication::sendEvent(&Quarvi->Podglad(), &e);
+        QMouseEvent puszczenie(QEvent::MouseButtonRelease, p, Quarvi->Podglad().mapToGlobal(p), Qt::LeftButton,
+                               Qt::NoButton, {});
+        QApplication::sendEvent(&Quarvi->Podglad(), &puszczenie);
+    };
+    // A pixel of zoom all is some 5 cm of the beam at 1:100.
+    const int piksel = int(std::ceil(w.SkalaWidoku / 1000 / w.SkalaRysunkuX * 100));
+    klik(Zad().PolozenieKombinacji[0], n.MomentyX, n.MomentyY, 5);
+    EXPECT_NEAR(pasek->value(), 500, piksel);
+    Klik("TBWszystkieArkusze");
+    klik(Zad().PolozenieObwiedni, n.PoprzeczneX, n.PoprzeczneY, 12);
+    EXPECT_NEAR(pasek->value(), 1200, int(std::ceil(w.SkalaWidoku / 1000 / w.SkalaRysunkuX * 100)));
+    // Off the sheets the click is the view's as before: the section stays.
+    const int przed = pasek->value();
+    klik(Zad().PolozenieObwiedni, -50, 0, 0);
+    EXPECT_EQ(pasek->value(), przed);
+    EXPECT_EQ(Kom.Komunikaty.size(), 1u);
+}
