@@ -49,7 +49,7 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
     LIlosc->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8);
 
     SGRozpietosci = Siatka::Nowa(this, "SGRozpietosci");
-    SGRozpietosci->setRowCount(2);
+    SGRozpietosci->setRowCount(4);
 
     EDomyslnaRozp = new QLineEdit(QString::fromStdString(FormatujMaska(4, Maska::Rozpietosc, separator_)), this);
     EDomyslnaRozp->setObjectName(QStringLiteral("EDomyslnaRozp"));
@@ -87,7 +87,8 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
     uklad->addWidget(CB_LewaPrzegub);
     uklad->addWidget(CB_PrawaPrzegub);
     uklad->addWidget(Etykieta(this, "StaticText2",
-                              QStringLiteral("UWAGA. Niniejsza wersja programu przyjmuje wartosci J=1m4, E=1kN/m2")));
+                              QStringLiteral("Rozpiętość w m, moment bezwładności J w cm4, moduł Younga E w GPa "
+                                             "(puste pole: wartość dotychczasowa).")));
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -99,6 +100,7 @@ TGeometria::TGeometria(TDaneZadania& zad, TWyniki& wyn, const TWidok& widok, IKo
 
 void TGeometria::Pokaz()
 {
+    WpiszSztywnosci();
     Kontrolki::PokazModalnie(*this);
 }
 
@@ -121,12 +123,24 @@ void TGeometria::SBPrzeslaChange()
     SGRozpietosci->setColumnCount(n + 1); // cells that already hold lengths keep them
     Siatka::UstawStala(SGRozpietosci, 0, 0, QString());
     Siatka::UstawStala(SGRozpietosci, 0, 1, QStringLiteral("Rozpiętość "));
+    Siatka::UstawStala(SGRozpietosci, 0, WierszJ, QStringLiteral("Mom. bezwł. "));
+    Siatka::UstawStala(SGRozpietosci, 0, WierszE, QStringLiteral("Moduł Younga "));
     for (int i = 1; i <= n; ++i)
         Siatka::UstawStala(SGRozpietosci, i, 0, QStringLiteral("  ") + QString::number(i));
-    const int stala = fontMetrics().horizontalAdvance(QStringLiteral("Rozpiętość ")) + 16;
+    const int stala = fontMetrics().horizontalAdvance(QStringLiteral("Moduł Younga ")) + 16;
     const int najwezsza = fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 12;
     const int kolumna = std::clamp((SzerokoscSiatki - stala) / n, najwezsza, std::max(najwezsza, NajszerszaKolumna));
     Siatka::Dopasuj(SGRozpietosci, stala, kolumna);
+}
+
+void TGeometria::WpiszSztywnosci()
+{
+    const int n = std::min(SBPrzesla->value(), int(zad_.IloscPrzesel >= 1 ? zad_.Przesla.size() : 0));
+    for (int i = 0; i < n; ++i) {
+        const TPrzeslo& p = zad_.Przesla[size_t(i)];
+        Siatka::UstawTekst(SGRozpietosci, i + 1, WierszJ, QString::fromStdString(TekstJ(p.J, separator_)));
+        Siatka::UstawTekst(SGRozpietosci, i + 1, WierszE, QString::fromStdString(TekstE(p.E, separator_)));
+    }
 }
 
 void TGeometria::WpiszZPliku(const TWidokiZPliku& widoki)
@@ -152,8 +166,11 @@ void TGeometria::RezygnujClick()
 void TGeometria::WprowadzClick()
 {
     TPolaGeometrii pola;
-    for (int i = 1; i <= SBPrzesla->value(); ++i)
+    for (int i = 1; i <= SBPrzesla->value(); ++i) {
         pola.Dlugosci.push_back(Siatka::Tekst(SGRozpietosci, i, 1).toStdString());
+        pola.Momenty.push_back(Siatka::Tekst(SGRozpietosci, i, WierszJ).toStdString());
+        pola.Moduly.push_back(Siatka::Tekst(SGRozpietosci, i, WierszE).toStdString());
+    }
     pola.Domyslna = EDomyslnaRozp->text().toStdString();
     pola.LewyPrzegub = CB_LewaPrzegub->isChecked();
     pola.PrawyPrzegub = CB_PrawaPrzegub->isChecked();
@@ -163,7 +180,10 @@ void TGeometria::WprowadzClick()
         return;
     }
     RozmiescArkusze(zad_, widok_);
-    for (int i = 1; i <= SBPrzesla->value(); ++i)
+    for (int i = 1; i <= SBPrzesla->value(); ++i) {
         Siatka::UstawTekst(SGRozpietosci, i, 1, QString::fromStdString(pola.Dlugosci[size_t(i - 1)]));
+        Siatka::UstawTekst(SGRozpietosci, i, WierszJ, QString::fromStdString(pola.Momenty[size_t(i - 1)]));
+        Siatka::UstawTekst(SGRozpietosci, i, WierszE, QString::fromStdString(pola.Moduly[size_t(i - 1)]));
+    }
     accept();
 }

@@ -29,6 +29,10 @@ public:
     // What reading a file writes here: the span count, the lengths, the hinges.
     void WpiszZPliku(const TWidokiZPliku& widoki);
 
+    // The grid's rows: 1 the lengths (m), then J (cm⁴) and E (GPa).
+    static constexpr int WierszJ = 2;
+    static constexpr int WierszE = 3;
+
     void SBPrzeslaChange();
     void WprowadzClick();
     void RezygnujClick();
@@ -43,6 +47,9 @@ public:
     QPushButton* Rezygnuj;
 
 private:
+    // The E and J cells of the task's spans, as the task holds them now.
+    void WpiszSztywnosci();
+
     TDaneZadania& zad_;
     TWyniki& wyn_;
     const TWidok& widok_;

@@ -20,9 +20,20 @@ struct TWyniki;
 struct TPolaGeometrii {
     std::vector<std::string> Dlugosci; // one length cell per span, as typed
     std::string Domyslna;              // the length of the empty cells
+    // J in cm⁴ and E in GPa, one cell per span as typed (missing cells count
+    // as empty). An empty cell keeps the span's value; a span that is new
+    // takes the last span's (1 and 1 in a new task). A cell still holding
+    // the text TekstJ / TekstE wrote for the span's value keeps that value
+    // to the last bit.
+    std::vector<std::string> Momenty;
+    std::vector<std::string> Moduly;
     bool LewyPrzegub = false;
     bool PrawyPrzegub = false;
 };
+
+// J (m⁴) in cm⁴ and E (kN/m²) in GPa, as the geometry grid shows them.
+std::string TekstJ(float J, char separator);
+std::string TekstE(float E, char separator);
 
 // Rebuilds the spans from the cells (empty ones take the default, written
 // back into pola formatted; in the others either separator becomes the
@@ -30,7 +41,9 @@ struct TPolaGeometrii {
 // codes, unknowns and positions, resizes the results and sets
 // DoPrzeliczenia and NieZapisane; the sheets are to be laid out again then.
 // A cell that is no number or no length between 1 cm and 1000 m
-// (UsterkaRozpietosciWpisu) leaves the task and pola untouched.
+// (UsterkaRozpietosciWpisu), or an E or J that is no positive number
+// (UsterkaSztywnosciWpisu), leaves the task and pola untouched. On success
+// the E and J cells hold the texts of the values stored.
 std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator);
 
 // ---------------------------------------------------------------- groups, combinations, coefficients

@@ -169,4 +169,64 @@ TEST_F(Geometria, CancellingOrANewTaskKeepsWhatWasTypedButChangesNothing)
               std::tuple(std::string("7"), true));
 }
 
+// Before, confirming wrote E = J = 1 into every span: a file with a steel
+// and a concrete span came back with other moments after "Wprowadź" alone.
+TEST_F(Geometria, ConfirmingATaskReadFromAFileKeepsEverySpansEAndJ)
+{
+    TDaneZadania zapisane;
+    NowyTemat(zapisane);
+    UstawGeometrie(zapisane, {6, 5, 4}, false, true);
+    const std::vector<std::pair<float, float>> sztywnosci{
+        {2.1e8f, 8.356e-5f}, {3.2e7f, 0.0054f}, {2.05e8f, 1.2345678e-4f}};
+    for (size_t i = 0; i < 3; ++i)
+        std::tie(zapisane.Przesla[i].E, zapisane.Przesla[i].J) = sztywnosci[i];
+    std::string tekst, blad;
+    ASSERT_TRUE(ZapiszDoTekstu(zapisane, separator, "Data zapisu", tekst, blad)) << blad;
+    TOdczyt odczyt = CzytajTekst(tekst);
+    ASSERT_TRUE(odczyt.Zadanie) << odczyt.Blad;
+    PrzyjmijWczytane(zad, std::move(*odczyt.Zadanie));
+    dialogi->PoOdczycie(odczyt.Widoki);
+
+    dialogi->Geometria();
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 0, 2), Komorka(okno(), "SGRozpietosci", 0, 3)),
+              std::tuple("Mom. bezwł. ", "Moduł Younga "));
+    // J in cm⁴ and E in GPa, as typed.
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 2), Komorka(okno(), "SGRozpietosci", 1, 3)),
+              std::tuple("8356", "210"));
+    Kliknij(okno(), "Wprowadz");
+    ASSERT_TRUE(kom.Komunikaty.empty()) << kom.Komunikaty.front();
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(zad.Przesla[i].E, zad.Przesla[i].J), sztywnosci[i]) << i;
+}
+
+TEST_F(Geometria, TypedStiffnessIsStoredInTheTasksUnitsAndANewSpanTakesTheLastOnes)
+{
+    Zatwierdz({"5"});
+    EXPECT_EQ(std::pair(zad.Przesla[0].E, zad.Przesla[0].J), std::pair(1.0f, 1.0f)); // a new task
+    dialogi->Geometria();
+    Wpisz(okno(), "SGRozpietosci", 1, 2, "8356");
+    Wpisz(okno(), "SGRozpietosci", 1, 3, "210");
+    Kliknij(okno(), "Wprowadz");
+    EXPECT_FLOAT_EQ(zad.Przesla[0].J, 8.356e-5f);
+    EXPECT_FLOAT_EQ(zad.Przesla[0].E, 2.1e8f);
+    Zatwierdz({"5", "6"});
+    EXPECT_EQ(std::pair(zad.Przesla[1].E, zad.Przesla[1].J), std::pair(zad.Przesla[0].E, zad.Przesla[0].J));
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 2), "8356");
+
+    // Zero, a negative value or no number: named, and nothing changes.
+    for (const auto& [wiersz, komorka, komunikat] :
+         {std::tuple{2, "0", "Przęsło 2: moment bezwładności musi być dodatni."},
+          std::tuple{3, "-30", "Przęsło 2: moduł Younga musi być dodatni."},
+          std::tuple{2, "abc", "'abc' is not a valid floating point value"}}) {
+        const std::string przed = Plik();
+        kom.Komunikaty.clear();
+        dialogi->Geometria();
+        Wpisz(okno(), "SGRozpietosci", 2, wiersz, komorka);
+        Kliknij(okno(), "Wprowadz");
+        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{komunikat});
+        EXPECT_EQ(Plik(), przed);
+        Kliknij(okno(), "Rezygnuj");
+    }
+}
+
 } // namespace
