@@ -1,23 +1,29 @@
 #include "analysis/Ugiecia.h"
 
 #include "analysis/Wyniki.h"
+#include "model/Zadanie.h"
 
 #include <algorithm>
 #include <cmath>
 
-TUgieciaPrzesla::TUgieciaPrzesla(const TWielomianyPrzesla& momenty, double EJ, float L) : granice_(momenty.Granice())
+TUgieciaPrzesla::TUgieciaPrzesla(const TWielomianyPrzesla& momenty, double EJ, float L)
+    : granice_(momenty.Granice())
+    , L_(L)
 {
     const auto& m = momenty.Odcinki();
     odcinki_.resize(m.size());
     // Integrated from the first segment's origin with zero constants, carried
     // over each boundary, and set right by a line through both supports.
+    // A span without stiffness (only a task built in code can have one: the
+    // dialog and the reader refuse it) is left straight rather than infinite.
+    const double podatnosc = EJ > 0 && std::isfinite(EJ) ? 1 / EJ : 0;
     double fi0 = 0, w0 = 0;
     for (size_t j = 0; j < m.size(); ++j) {
         TOdcinekUgiec& o = odcinki_[j];
         o.Poczatek = m[j].Poczatek;
         o.Fi.A[0] = fi0;
         for (int k = 0; k <= 3; ++k)
-            o.Fi.A[k + 1] = -m[j].M.A[k] / ((k + 1) * EJ);
+            o.Fi.A[k + 1] = -m[j].M.A[k] * podatnosc / (k + 1);
         o.W.A[0] = w0;
         for (int k = 0; k <= 4; ++k)
             o.W.A[k + 1] = o.Fi.A[k] / (k + 1);
@@ -156,4 +162,39 @@ TEkstrema EkstremaUgiec(const TUgieciaPrzesla& u, float L)
     dolicz(L, 0.0);
     UstalSkale(e);
     return e;
+}
+
+bool SztywnoscJednostkowa(const TDaneZadania& zad)
+{
+    return std::all_of(zad.Przesla.begin(), zad.Przesla.end(),
+                       [](const TPrzeslo& p) { return p.E == 1.0f && p.J == 1.0f; });
+}
+
+const char* JednostkaUgiec(const TDaneZadania& zad)
+{
+    return SztywnoscJednostkowa(zad) ? "kNm3" : "mm";
+}
+
+double SkalaUgiec(const TDaneZadania& zad)
+{
+    return SztywnoscJednostkowa(zad) ? 1.0 : 1000.0;
+}
+
+double LPrzezW(const TEkstrema& w, float L)
+{
+    const double f = std::max(std::abs(w.Max), std::abs(w.Min));
+    return f > 0 ? double(L) / f : 0.0;
+}
+
+std::vector<double> KatyObrotu(const TWyniki& wyn, int32_t c)
+{
+    std::vector<double> k;
+    if (c < 0 || size_t(c) >= wyn.Ugiecia.size())
+        return k;
+    const std::vector<TUgieciaPrzesla>& u = wyn.Ugiecia[size_t(c)];
+    for (const TUgieciaPrzesla& p : u)
+        k.push_back(p.Fi(0));
+    if (!u.empty())
+        k.push_back(u.back().Fi(u.back().L()));
+    return k;
 }

@@ -328,6 +328,14 @@ float TNastawy::*PoleNastaw(int pole)
         return &TNastawy::ArkuszL;
     case E_ArkuszH:
         return &TNastawy::ArkuszH;
+    case Ugiec_Xo:
+        return &TNastawy::UgieciaX;
+    case Ugiec_Yo:
+        return &TNastawy::UgieciaY;
+    case E_HUgiec:
+        return &TNastawy::WysokoscUgiec;
+    case E_GranicaUgiec:
+        return &TNastawy::GranicaUgiec;
     default:
         return nullptr;
     }
@@ -406,6 +414,10 @@ std::string ZastosujUstawienia(TDaneZadania& zad, TPolaUstawien& pola, char sepa
     sprawdz(Momen_Yo, "Nieprawidłowa wartość Y - MOMENTY!");
     sprawdz(E_HPoprz, "Nieprawidłowa wartość wsp. Poprzeczne!");
     sprawdz(E_HMomen, "Nieprawidłowa wartość wsp. Momenty!");
+    sprawdz(Ugiec_Xo, "Nieprawidłowa wartość X - UGIĘCIA!");
+    sprawdz(Ugiec_Yo, "Nieprawidłowa wartość Y - UGIĘCIA!");
+    sprawdz(E_HUgiec, "Nieprawidłowa wartość wsp. Ugięcia!");
+    sprawdz(E_GranicaUgiec, "Nieprawidłowa wartość dopuszczalnego ugięcia L / ...!");
     sprawdz(E_HRozCz, "Nieprawidłowa wartość wysokość czcionki!");
     sprawdz(E_WRozCz, "Nieprawidłowa wartość wsp. szerokości czcionki!");
 

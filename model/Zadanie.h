@@ -90,6 +90,11 @@ struct TNastawy {
     float SkalaSil = 0.04f;
     float WysokoscMomentow = 2;
     float WysokoscPoprzecznych = 2;
+    // The deflection diagram, and the limit L/f past which a span is marked.
+    float UgieciaX = 3;
+    float UgieciaY = 27.2f;
+    float WysokoscUgiec = 1;
+    float GranicaUgiec = 250;
     bool ArkuszUzytkownika = false;
     float ArkuszL = 0;
     float ArkuszH = 0;

@@ -2,6 +2,8 @@
 
 #include "model/Budowa.h"
 
+#include <QComboBox>
+
 namespace {
 
 class Geometria : public Okna {
@@ -227,6 +229,51 @@ TEST_F(Geometria, TypedStiffnessIsStoredInTheTasksUnitsAndANewSpanTakesTheLastOn
         EXPECT_EQ(Plik(), przed);
         Kliknij(okno(), "Rezygnuj");
     }
+}
+
+TEST_F(Geometria, ThePanelsFillTheChosenSpanOrEverySpanFromAClassASectionOrAValue)
+{
+    Zatwierdz({"5", "6", "4"});
+    dialogi->Geometria();
+    QTableWidget* siatka = K<QTableWidget>(okno(), "SGRozpietosci");
+    // No span chosen: said so, nothing written.
+    siatka->setCurrentCell(1, 0);
+    Kliknij(okno(), "WstawProfil");
+    EXPECT_EQ(kom.Komunikaty.size(), 1u);
+    // A rolled section from the shipped table into span 2.
+    siatka->setCurrentCell(1, 2);
+    K<QComboBox>(okno(), "CB_Profil")->setCurrentText("HEB 200");
+    Kliknij(okno(), "WstawProfil");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 2), "5696");
+    // A 30 × 60 cm rectangle into span 3.
+    siatka->setCurrentCell(1, 3);
+    K<QLineEdit>(okno(), "E_B")->setText("30");
+    K<QLineEdit>(okno(), "E_H")->setText("60");
+    Kliknij(okno(), "WstawProstokat");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 3, 2), "540000");
+    // A value with its unit into span 1.
+    siatka->setCurrentCell(1, 1);
+    K<QLineEdit>(okno(), "E_Moment")->setText("0,8356");
+    K<QComboBox>(okno(), "CB_J_jednostki")->setCurrentText("dm4");
+    Kliknij(okno(), "WstawMoment");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 1, 2), "8356");
+    // Concrete C30/37 (Ecm 33 GPa) into every span, then 21 000 kN/cm² into span 1.
+    Kliknij(okno(), "CB_Wszystkie");
+    K<QComboBox>(okno(), "ComboBeton")->setCurrentText("C30/37");
+    Kliknij(okno(), "WstawMaterial");
+    Kliknij(okno(), "CB_Wszystkie");
+    K<QLineEdit>(okno(), "E_Modul")->setText("21000");
+    K<QComboBox>(okno(), "CB_Jednostki")->setCurrentText("kN/cm2");
+    Kliknij(okno(), "WstawModul");
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 3), Komorka(okno(), "SGRozpietosci", 2, 3),
+                         Komorka(okno(), "SGRozpietosci", 3, 3)),
+              std::tuple("210", "33", "33"));
+    Kliknij(okno(), "Wprowadz");
+    EXPECT_EQ(kom.Komunikaty.size(), 1u);
+    EXPECT_FLOAT_EQ(zad.Przesla[1].J, 5696e-8f);
+    EXPECT_FLOAT_EQ(zad.Przesla[2].J, 540000e-8f);
+    EXPECT_FLOAT_EQ(zad.Przesla[0].E, 210e6f);
+    EXPECT_FLOAT_EQ(zad.Przesla[2].E, 33e6f);
 }
 
 } // namespace

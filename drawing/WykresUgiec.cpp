@@ -1,0 +1,142 @@
+#include "drawing/WykresUgiec.h"
+
+#include "analysis/Wyniki.h"
+#include "drawing/Symbole.h"
+#include "drawing/UkladEtykiet.h"
+#include "drawing/Widocznosc.h"
+#include "drawing/Wykresy.h"
+#include "model/Zadanie.h"
+#include "platform/TekstyLiczb.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double PioroOsi = 0.2;
+constexpr double PioroLinii = 0.1;
+constexpr double PioroEtykiet = 0.15;
+// Points per span of the drawn line: w is smooth, a polyline of this many is exact to the pen.
+constexpr int32_t PunktyPrzesla = 100;
+
+bool SaUgiecia(const TDaneZadania& zad, const TWyniki& wyn, int32_t c)
+{
+    const int32_t N = IloscPrzeselRysunku(zad);
+    return N >= 1 && c >= 0 && c < IloscWynikow(zad, wyn) && size_t(c) < wyn.Ugiecia.size() &&
+           wyn.Ugiecia[size_t(c)].size() >= size_t(N) && wyn.EkstremaW[size_t(c)].size() >= size_t(N);
+}
+
+// Sheet cm along y (downward) per unit of w shown: the largest |w| of every combination reaches WysokoscUgiec.
+double Skala(const TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn)
+{
+    double najwiekszy = 0;
+    for (int32_t c = 0; c < IloscWynikow(zad, wyn); ++c)
+        if (SaUgiecia(zad, wyn, c))
+            for (int32_t s = 0; s < IloscPrzeselRysunku(zad); ++s)
+                najwiekszy = std::max(najwiekszy, wyn.EkstremaW[size_t(c)][size_t(s)].Skala);
+    if (!(najwiekszy > 0) || !std::isfinite(najwiekszy))
+        return 0;
+    return r.Widok.SkalaRysunkuY * r.Nastawy.WysokoscUgiec / najwiekszy;
+}
+
+void Tytul(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm O, const TDaneZadania& zad)
+{
+    const bool dlugosc = !SztywnoscJednostkowa(zad);
+    std::string t = dlugosc ? "UGIĘCIA" : "UGIĘCIA E·J·w (E = J = 1)";
+    if (r.Nastawy.PiszJednostki)
+        t += dlugosc ? " [mm]" : " [kNm3]";
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 1.5}, t, 0.5);
+}
+
+// The extreme of one span labelled below (a deflection) or above (a lift) the line.
+void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadania& zad, int32_t s, double xs, double oy,
+          double ky, double x, double w, TKolor K, TKolor KPrzekroczone)
+{
+    const TPrzeslo& p = zad.Przesla[size_t(s)];
+    const bool dlugosc = !SztywnoscJednostkowa(zad);
+    const double l = std::abs(w) > 0 ? double(p.L) / std::abs(w) : 0;
+    const bool przekroczone = dlugosc && l > 0 && r.Nastawy.GranicaUgiec > 0 && l < r.Nastawy.GranicaUgiec;
+    const double skala = SkalaUgiec(zad);
+    const std::string tekst = OpisUgiecia(skala * w, l, dlugosc, r.Separator);
+    const double h = r.Nastawy.WysokoscCzcionki, sz = r.Nastawy.SzerokoscCzcionki;
+    const double y = oy + skala * w * ky + (w > 0 ? 1.4 * h : -0.4 * h);
+    TekstNaPasie(r, pas, na, {xs + x * r.Widok.SkalaRysunkuX - 0.5 * sz * double(tekst.size()), y},
+                 {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 0}, tekst);
+}
+
+} // namespace
+
+std::string OpisUgiecia(double w, double LprzezW, bool dlugosc, char separator)
+{
+    std::string t = FormatujMaska(w, "#######0.0", separator);
+    if (dlugosc && LprzezW > 0)
+        t += " (L/" + FormatujMaska(LprzezW, "0", separator) + ")";
+    return t;
+}
+
+void WykresUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor K, TKolor KPrzekroczone)
+{
+    const TDaneZadania& zad = z.Zadanie;
+    const TWyniki& wyn = z.Wyniki;
+    const int32_t c = z.Kombinacja;
+    if (!SaUgiecia(zad, wyn, c))
+        return;
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Tytul(r, pas, na, O, zad);
+    const double ky = Skala(r, zad, wyn), skala = SkalaUgiec(zad);
+    DlaWidocznychPrzesel(r, pas, zad, O, 1.5, [&](int32_t s, double xs, TWyjscia przeslo) {
+        const TUgieciaPrzesla& u = wyn.Ugiecia[size_t(c)][size_t(s)];
+        const double L = zad.Przesla[size_t(s)].L, sx = r.Widok.SkalaRysunkuX;
+        Linia(r, przeslo, {xs, O.Y}, {xs + L * sx, O.Y}, {PioroOsi, Kolor::Czarny});
+        TLamana linia(r, przeslo, {PioroLinii, K});
+        for (int32_t i = 0; i <= PunktyPrzesla; ++i) {
+            const double x = L * i / PunktyPrzesla;
+            linia.Punkt(xs + x * sx, O.Y + skala * u.W(x) * ky);
+        }
+        linia.Koniec();
+        const TEkstrema& e = wyn.EkstremaW[size_t(c)][size_t(s)];
+        if (e.JestMax)
+            Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMax, e.Max, K, KPrzekroczone);
+        if (e.JestMin && std::abs(e.Min) > 1e-3 * std::abs(e.Max))
+            Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMin, e.Min, K, KPrzekroczone);
+    });
+}
+
+void WykresObwiedniUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O, TKolor KMax, TKolor KMin,
+                         TKolor KPrzekroczone)
+{
+    const TDaneZadania& zad = z.Zadanie;
+    const TWyniki& wyn = z.Wyniki;
+    const int32_t K = IloscWynikow(zad, wyn);
+    if (K < 2 || wyn.EkstremaObwiedniW.size() < size_t(IloscPrzeselRysunku(zad)))
+        return;
+    for (int32_t c = 0; c < K; ++c)
+        if (!SaUgiecia(zad, wyn, c))
+            return;
+    const TPasWidoczny pas = PasWidoczny(r, na);
+    Tytul(r, pas, na, O, zad);
+    const double ky = Skala(r, zad, wyn), skala = SkalaUgiec(zad);
+    DlaWidocznychPrzesel(r, pas, zad, O, 1.5, [&](int32_t s, double xs, TWyjscia przeslo) {
+        const double L = zad.Przesla[size_t(s)].L, sx = r.Widok.SkalaRysunkuX;
+        Linia(r, przeslo, {xs, O.Y}, {xs + L * sx, O.Y}, {PioroOsi, Kolor::Czarny});
+        TLamana gorna(r, przeslo, {PioroLinii, KMax}), dolna(r, przeslo, {PioroLinii, KMin});
+        for (int32_t i = 0; i <= PunktyPrzesla; ++i) {
+            const double x = L * i / PunktyPrzesla;
+            double mx = 0, mn = 0;
+            for (int32_t c = 0; c < K; ++c) {
+                const double w = wyn.Ugiecia[size_t(c)][size_t(s)].W(x);
+                mx = std::max(mx, w);
+                mn = std::min(mn, w);
+            }
+            gorna.Punkt(xs + x * sx, O.Y + skala * mx * ky);
+            dolna.Punkt(xs + x * sx, O.Y + skala * mn * ky);
+        }
+        gorna.Koniec();
+        dolna.Koniec();
+        const TEkstrema& e = wyn.EkstremaObwiedniW[size_t(s)];
+        if (e.JestMax)
+            Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMax, e.Max, KMax, KPrzekroczone);
+        if (e.JestMin && std::abs(e.Min) > 1e-3 * std::abs(e.Max))
+            Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMin, e.Min, KMin, KPrzekroczone);
+    });
+}
