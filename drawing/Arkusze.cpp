@@ -178,9 +178,8 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
                 WykresObwiedniSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy,
                                               Kolor::Zielony);
                 WykresObwiedniReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy, Kolor::Zielony);
-                if (pokaz.Ugiecia)
-                    WykresObwiedniUgiec(r, z, na, {P.x + n.UgieciaX, P.y + n.UgieciaY}, Kolor::Granatowy,
-                                        Kolor::Zielony, Kolor::Czerwony);
+                WykresObwiedniUgiec(r, z, na, {P.x + n.UgieciaX, P.y + n.UgieciaY}, Kolor::Granatowy, Kolor::Zielony,
+                                    Kolor::Czerwony);
             }
         }
     }

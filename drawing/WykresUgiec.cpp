@@ -26,7 +26,8 @@ bool SaUgiecia(const TDaneZadania& zad, const TWyniki& wyn, int32_t c)
            wyn.Ugiecia[size_t(c)].size() >= size_t(N) && wyn.EkstremaW[size_t(c)].size() >= size_t(N);
 }
 
-// Sheet cm along y (downward) per unit of w shown: the largest |w| of every combination reaches WysokoscUgiec.
+// Sheet cm along y (downward) per unit of w shown (mm or kNm³): the largest
+// |w| of every combination reaches WysokoscUgiec.
 double Skala(const TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn)
 {
     double najwiekszy = 0;
@@ -36,19 +37,27 @@ double Skala(const TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn)
                 najwiekszy = std::max(najwiekszy, wyn.EkstremaW[size_t(c)][size_t(s)].Skala);
     if (!(najwiekszy > 0) || !std::isfinite(najwiekszy))
         return 0;
-    return r.Widok.SkalaRysunkuY * r.Nastawy.WysokoscUgiec / najwiekszy;
+    return r.Widok.SkalaRysunkuY * r.Nastawy.WysokoscUgiec / (najwiekszy * SkalaUgiec(zad));
 }
 
-void Tytul(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm O, const TDaneZadania& zad)
+void Tytul(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, TPunktCm O, const TDaneZadania& zad, bool obwiednia)
 {
     const bool dlugosc = !SztywnoscJednostkowa(zad);
-    std::string t = dlugosc ? "UGIĘCIA" : "UGIĘCIA E·J·w (E = J = 1)";
+    std::string t = obwiednia ? "OBWIEDNIA " : "";
+    t += dlugosc ? "UGIĘCIA" : "UGIĘCIA E·J·w (E = J = 1)";
     if (r.Nastawy.PiszJednostki)
         t += dlugosc ? " [mm]" : " [kNm3]";
     Naglowek(r, pas, na, {O.X + 1.0, O.Y - 1.5}, t, 0.5);
 }
 
-// The extreme of one span labelled below (a deflection) or above (a lift) the line.
+// A value that its label does not write as 0,0.
+bool Znaczace(double w, double skala)
+{
+    return std::abs(skala * w) >= 0.05;
+}
+
+// The extreme of one span labelled as the other diagrams' values are (kept
+// clear of the other labels): the value and " (L/f)", red past the limit.
 void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadania& zad, int32_t s, double xs, double oy,
           double ky, double x, double w, TKolor K, TKolor KPrzekroczone)
 {
@@ -57,11 +66,15 @@ void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadani
     const double l = std::abs(w) > 0 ? double(p.L) / std::abs(w) : 0;
     const bool przekroczone = dlugosc && l > 0 && r.Nastawy.GranicaUgiec > 0 && l < r.Nastawy.GranicaUgiec;
     const double skala = SkalaUgiec(zad);
-    const std::string tekst = OpisUgiecia(skala * w, l, dlugosc, r.Separator);
+    const std::string stosunek = dlugosc && l > 0 ? " (L/" + FormatujMaska(l, "0", r.Separator) + ")" : "";
     const double h = r.Nastawy.WysokoscCzcionki, sz = r.Nastawy.SzerokoscCzcionki;
-    const double y = oy + skala * w * ky + (w > 0 ? 1.4 * h : -0.4 * h);
-    TekstNaPasie(r, pas, na, {xs + x * r.Widok.SkalaRysunkuX - 0.5 * sz * double(tekst.size()), y},
-                 {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 0}, tekst);
+    Etykieta(r, pas, na,
+             {.P = {xs + x * r.Widok.SkalaRysunkuX + 0.5 * h, oy + skala * w * ky},
+              .Styl = {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 90},
+              .Wartosc = skala * w,
+              .Maska = "#######0.0",
+              .Jednostka = stosunek,
+              .Polozenie = w > 0 ? TPolozenieEtykiety::PodRzedna : TPolozenieEtykiety::NaRzednej});
 }
 
 } // namespace
@@ -82,7 +95,7 @@ void WykresUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O
     if (!SaUgiecia(zad, wyn, c))
         return;
     const TPasWidoczny pas = PasWidoczny(r, na);
-    Tytul(r, pas, na, O, zad);
+    Tytul(r, pas, na, O, zad, false);
     const double ky = Skala(r, zad, wyn), skala = SkalaUgiec(zad);
     DlaWidocznychPrzesel(r, pas, zad, O, 1.5, [&](int32_t s, double xs, TWyjscia przeslo) {
         const TUgieciaPrzesla& u = wyn.Ugiecia[size_t(c)][size_t(s)];
@@ -95,9 +108,9 @@ void WykresUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TPunktCm O
         }
         linia.Koniec();
         const TEkstrema& e = wyn.EkstremaW[size_t(c)][size_t(s)];
-        if (e.JestMax)
+        if (e.JestMax && Znaczace(e.Max, skala))
             Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMax, e.Max, K, KPrzekroczone);
-        if (e.JestMin && std::abs(e.Min) > 1e-3 * std::abs(e.Max))
+        if (e.JestMin && Znaczace(e.Min, skala))
             Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMin, e.Min, K, KPrzekroczone);
     });
 }
@@ -114,7 +127,7 @@ void WykresObwiedniUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TP
         if (!SaUgiecia(zad, wyn, c))
             return;
     const TPasWidoczny pas = PasWidoczny(r, na);
-    Tytul(r, pas, na, O, zad);
+    Tytul(r, pas, na, O, zad, true);
     const double ky = Skala(r, zad, wyn), skala = SkalaUgiec(zad);
     DlaWidocznychPrzesel(r, pas, zad, O, 1.5, [&](int32_t s, double xs, TWyjscia przeslo) {
         const double L = zad.Przesla[size_t(s)].L, sx = r.Widok.SkalaRysunkuX;
@@ -134,9 +147,9 @@ void WykresObwiedniUgiec(TRysowanie& r, const TZrodloWykresu& z, TWyjscia na, TP
         gorna.Koniec();
         dolna.Koniec();
         const TEkstrema& e = wyn.EkstremaObwiedniW[size_t(s)];
-        if (e.JestMax)
+        if (e.JestMax && Znaczace(e.Max, skala))
             Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMax, e.Max, KMax, KPrzekroczone);
-        if (e.JestMin && std::abs(e.Min) > 1e-3 * std::abs(e.Max))
+        if (e.JestMin && Znaczace(e.Min, skala))
             Opis(r, pas, przeslo, zad, s, xs, O.Y, ky, e.XMin, e.Min, KMin, KPrzekroczone);
     });
 }

@@ -91,8 +91,10 @@ struct TNastawy {
     float WysokoscMomentow = 2;
     float WysokoscPoprzecznych = 2;
     // The deflection diagram, and the limit L/f past which a span is marked.
+    // The sheet has no room under the moments without moving the other
+    // diagrams, so it starts above the scheme, where the sheet is empty.
     float UgieciaX = 3;
-    float UgieciaY = 27.2f;
+    float UgieciaY = 2.5f;
     float WysokoscUgiec = 1;
     float GranicaUgiec = 250;
     bool ArkuszUzytkownika = false;
