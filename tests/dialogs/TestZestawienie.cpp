@@ -125,7 +125,7 @@ TEST_F(Zestawienie, DeflectionAndRotationRowsReadTheSectionInTheUnitsOfTheTask)
     EXPECT_EQ(Komorka(okno.get(), T, 1, 3), Wartosc(1000 * wyn.Ugiecia[0][1].W(2.5)));
     std::vector<double> mm;
     for (int c = 0; c < 3; ++c)
-        mm.push_back(std::stod(FormatujMaska(1000 * wyn.Ugiecia[size_t(c)][1].W(2.5), Maska::Wartosc, '.')));
+        mm.push_back(1000 * wyn.Ugiecia[size_t(c)][1].W(2.5));
     const auto [mn, mx] = std::minmax_element(mm.begin(), mm.end());
     EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 3, 0, 2), (TTeksty{Wartosc(*mx), Wartosc(*mn)}));
 }
