@@ -171,6 +171,44 @@ void Kombinacja(const TDaneZadania& zad, TWyniki& wyn, int32_t c, const std::vec
         w[s].DodajKonce(m[s].MomentL, f[s].TL);
 }
 
+// φ(x), w(x) and the extremes of w of combination c from its M(x).
+void UgieciaKombinacji(const TDaneZadania& zad, TWyniki& wyn, int32_t c)
+{
+    const size_t n = zad.Przesla.size();
+    std::vector<TUgieciaPrzesla>& u = wyn.Ugiecia[size_t(c)];
+    std::vector<TEkstrema>& e = wyn.EkstremaW[size_t(c)];
+    u.clear();
+    e.clear();
+    for (size_t s = 0; s < n; ++s) {
+        const TPrzeslo& p = zad.Przesla[s];
+        u.emplace_back(wyn.Wielomiany[size_t(c)][s], double(p.E) * p.J, p.L);
+        e.push_back(EkstremaUgiec(u.back(), p.L));
+    }
+}
+
+// The largest and smallest w of each span over the combinations.
+void ObwiedniaUgiec(const TDaneZadania& zad, TWyniki& wyn)
+{
+    wyn.EkstremaObwiedniW.assign(zad.Przesla.size(), TEkstrema{});
+    for (size_t s = 0; s < zad.Przesla.size(); ++s) {
+        TEkstrema& o = wyn.EkstremaObwiedniW[s];
+        for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c) {
+            const TEkstrema& e = wyn.EkstremaW[size_t(c)][s];
+            if (e.Max > o.Max) {
+                o.Max = e.Max;
+                o.XMax = e.XMax;
+                o.JestMax = 1;
+            }
+            if (e.Min < o.Min) {
+                o.Min = e.Min;
+                o.XMin = e.XMin;
+                o.JestMin = 1;
+            }
+        }
+        UstalSkale(o);
+    }
+}
+
 // The equation system of the last combination, as the matrix viewer would assemble it.
 void UkladOstatniej(const TDaneZadania& zad, TWyniki& wyn, int32_t c, const std::optional<MacierzKwad>& odwrotna)
 {
@@ -213,6 +251,12 @@ bool Licz(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom, bool obwiednie)
     wyn.Wielomiany.resize(size_t(K));
     for (int32_t c = 0; c < K; ++c)
         Kombinacja(zad, wyn, c, granice);
+    wyn.Ugiecia.assign(size_t(wyn.LiczUgiecia ? K : 0), {});
+    wyn.EkstremaW.assign(size_t(wyn.LiczUgiecia ? K : 0), {});
+    wyn.EkstremaObwiedniW.clear();
+    if (wyn.LiczUgiecia)
+        for (int32_t c = 0; c < K; ++c)
+            UgieciaKombinacji(zad, wyn, c);
     if (K > 0)
         UkladOstatniej(zad, wyn, K - 1, odwrotna);
     const bool zObwiedniami = obwiednie && K > 1;
@@ -226,6 +270,8 @@ bool Licz(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom, bool obwiednie)
     wyn.IloscPoliczonych = K;
     if (zObwiedniami)
         LiczObwiedniaReakcji(zad, wyn);
+    if (zObwiedniami && wyn.LiczUgiecia)
+        ObwiedniaUgiec(zad, wyn);
     return true;
 }
 

@@ -106,6 +106,27 @@ TSilyPrzekroju SilyPrzekroju(const TDaneZadania& zad, const TWyniki& wyn, const 
         w.TekstyM.push_back(FormatujMaska(M, Maska::Wartosc, separator));
         w.TekstyT.push_back(FormatujMaska(T, Maska::Wartosc, separator));
     }
+    const auto maUgiecia = [&] {
+        if (wyn.Ugiecia.size() < size_t(zad.IloscKombinacji))
+            return false;
+        for (int32_t c = 0; c < zad.IloscKombinacji; ++c)
+            if (wyn.Ugiecia[size_t(c)].size() <= size_t(s))
+                return false;
+        return true;
+    };
+    if (maUgiecia()) {
+        const double skala = SkalaUgiec(zad);
+        for (int32_t c = 0; c < zad.IloscKombinacji; ++c) {
+            const TUgieciaPrzesla& u = wyn.Ugiecia[size_t(c)][size_t(s)];
+            w.W.push_back(skala * u.W(przekroj.X));
+            w.Fi.push_back(u.Fi(przekroj.X));
+            w.TekstyW.push_back(FormatujMaska(w.W.back(), Maska::Wartosc, separator));
+            w.TekstyFi.push_back(FormatujMaska(w.Fi.back(), "###0.000000", separator));
+        }
+        const TZakres u = ZakresTekstow(w.TekstyW, separator);
+        w.MaxW = u.Max;
+        w.MinW = u.Min;
+    }
     if (zad.IloscKombinacji > 1) {
         const TZakres m = ZakresTekstow(w.TekstyM, separator);
         const TZakres t = ZakresTekstow(w.TekstyT, separator);

@@ -46,6 +46,15 @@ struct TSilyPrzekroju {
     double MinM = 0;
     double MaxT = 0;
     double MinT = 0;
+    // Deflection (in the unit of JednostkaUgiec, "#######0.00") and rotation
+    // (rad, "###0.000000") per combination, when the results hold them; the
+    // extremes of w as those of M.
+    std::vector<double> W;
+    std::vector<double> Fi;
+    std::vector<std::string> TekstyW;
+    std::vector<std::string> TekstyFi;
+    double MaxW = 0;
+    double MinW = 0;
 };
 
 // M and T at the section for every combination the results hold (none when

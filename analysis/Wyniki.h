@@ -1,6 +1,7 @@
 #pragma once
 // The result tables of the analysis (sign convention: analysis/Konwencje.h).
 #include "analysis/Obciazenia.h"
+#include "analysis/Ugiecia.h"
 #include "analysis/Wielomiany.h"
 
 #include <bit>
@@ -124,6 +125,14 @@ struct TWyniki {
     // that carries a load, and M(x), T(x) of every combination [combination][span].
     std::vector<TStanJednostkowy> Jednostkowe;
     std::vector<std::vector<TWielomianyPrzesla>> Wielomiany;
+
+    // φ(x) and w(x) of every combination and the exact extremes of w
+    // [combination][span]; the envelope's extremes of w [span] (with two or
+    // more combinations). Skipped when LiczUgiecia is false.
+    bool LiczUgiecia = true;
+    std::vector<std::vector<TUgieciaPrzesla>> Ugiecia;
+    std::vector<std::vector<TEkstrema>> EkstremaW;
+    std::vector<TEkstrema> EkstremaObwiedniW;
 
     // False: the sampled lines (WykresM, WykresT) and the envelope lines are
     // not kept, only their extremes; the command line's texts need no more,

@@ -38,6 +38,18 @@ public:
             out_ << "—";
     }
 
+    // Extremes of w in the unit shown with their positions, and L/f when w is a length.
+    void Ugiecia(const TEkstrema& w, float L, double skala, const char* jednostka, bool dlugosc) const
+    {
+        out_ << "    ";
+        Ekstremum("wmax", w.JestMax, skala * w.Max, w.XMax, jednostka);
+        out_ << ";  ";
+        Ekstremum("wmin", w.JestMin, skala * w.Min, w.XMin, jednostka);
+        if (const double l = LPrzezW(w, L); dlugosc && l > 0)
+            out_ << ";  L/f = " << FormatujMaska(l, "0", sep_);
+        out_ << '\n';
+    }
+
     void Ekstrema(const TEkstrema& m, const TEkstrema& t) const
     {
         out_ << "    ";
@@ -77,6 +89,11 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
     out << "Znaki: momenty na końcach prętów i obroty dodatnie zgodnie z ruchem wskazówek zegara;\n"
            "M(x) dodatni, gdy rozciąga spód belki; T(x) dodatnia, gdy lewą część pcha w górę;\n"
            "reakcje dodatnie w górę; x mierzone od lewego końca przęsła.\n";
+    if (SztywnoscJednostkowa(zad))
+        out << "Ugięcia w dół dodatnie, podane jako E·J·w [kNm3] (wszystkie przęsła mają E = J = 1);\n"
+               "kąty obrotu jako E·J·φ [kNm2].\n";
+    else
+        out << "Ugięcia w dół dodatnie [mm]; kąty obrotu [rad].\n";
 
     for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c) {
         out << "\nKOMBINACJA " << c + 1 << " — " << Cp1250NaUtf8(zad.Kombinacje[c].Nazwa) << "\n";
@@ -89,6 +106,9 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
             out << "    momenty końcowe:       ML = " << f.L(m.MomentL) << " kNm,  MP = " << f.L(m.MomentP) << " kNm\n";
             out << "    siły końcowe:          TL = " << f.L(t.TL) << " kN,  TP = " << f.L(t.TP) << " kN\n";
             f.Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]);
+            if (size_t(c) < wyn.EkstremaW.size())
+                f.Ugiecia(wyn.EkstremaW[c][s], zad.Przesla[s].L, SkalaUgiec(zad), JednostkaUgiec(zad),
+                          !SztywnoscJednostkowa(zad));
         }
         out << "  Reakcje [kN]:";
         for (int32_t k = 0; k <= n; ++k)
@@ -98,6 +118,12 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
             out << "  Obroty podpór (przy E·J z pliku):";
             for (size_t i = 0; i < wyn.Obroty[c].size(); ++i)
                 out << "  " << i + 1 << ": " << FormatujStale(wyn.Obroty[c][i], 6, 15, separator);
+            out << '\n';
+        }
+        if (const std::vector<double> katy = KatyObrotu(wyn, c); !katy.empty()) {
+            out << "  Kąty obrotu podpór:";
+            for (size_t k = 0; k < katy.size(); ++k)
+                out << "  " << NazwaPodpory(int32_t(k), n) << ": " << FormatujStale(katy[k], 6, 15, separator);
             out << '\n';
         }
     }
@@ -116,6 +142,9 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
     for (int32_t s = 0; s < n; ++s) {
         out << "  Przęsło " << s + 1 << '\n';
         f.Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]);
+        if (size_t(s) < wyn.EkstremaObwiedniW.size())
+            f.Ugiecia(wyn.EkstremaObwiedniW[s], zad.Przesla[s].L, SkalaUgiec(zad), JednostkaUgiec(zad),
+                      !SztywnoscJednostkowa(zad));
     }
 }
 
@@ -144,6 +173,17 @@ Json Ekstrema(const TEkstrema& m, const TEkstrema& t)
                 {"Tmax", F64(t.Max)}, {"XTmax", F64(t.XMax)}, {"Tmin", F64(t.Min)}, {"XTmin", F64(t.XMin)}};
 }
 
+// w in the unit of "jednostkaW", downward positive; L/f only when w is a length.
+Json Ugiecia(const TDaneZadania& zad, const TEkstrema& w, float L)
+{
+    const double skala = SkalaUgiec(zad), l = LPrzezW(w, L);
+    return Json{{"Wmax", F64(skala * w.Max)},
+                {"XWmax", F64(w.XMax)},
+                {"Wmin", F64(skala * w.Min)},
+                {"XWmin", F64(w.XMin)},
+                {"LprzezW", l > 0 && !SztywnoscJednostkowa(zad) ? Json(F64(l)) : Json(nullptr)}};
+}
+
 } // namespace
 
 std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
@@ -170,6 +210,8 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
                       {"TL", F64(t.TL)},
                       {"TP", F64(t.TP)}};
             j.update(Ekstrema(wyn.EkstremaM[c][s], wyn.EkstremaT[c][s]));
+            if (size_t(c) < wyn.EkstremaW.size())
+                j.update(Ugiecia(zad, wyn.EkstremaW[c][s], zad.Przesla[s].L));
             pk.push_back(std::move(j));
         }
         Json reakcje = Json::array();
@@ -179,11 +221,15 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
         if (c < int32_t(wyn.Obroty.size()))
             for (const double x : wyn.Obroty[c])
                 obroty.push_back(F64(x));
+        Json katy = Json::array();
+        for (const double k : KatyObrotu(wyn, c))
+            katy.push_back(F64(k));
         kombinacje.push_back({{"numer", c + 1},
                               {"nazwa", Cp1250NaUtf8(zad.Kombinacje[c].Nazwa)},
                               {"przesla", std::move(pk)},
                               {"reakcje", std::move(reakcje)},
-                              {"obroty", std::move(obroty)}});
+                              {"obroty", std::move(obroty)},
+                              {"katyObrotu", std::move(katy)}});
     }
 
     Json obwiednie = nullptr;
@@ -193,15 +239,24 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
             reakcje.push_back({{"max", F64(wyn.ObwiedniaReakcji[k].Max)}, {"min", F64(wyn.ObwiedniaReakcji[k].Min)}});
         const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
         Json pe = Json::array();
-        for (int32_t s = 0; s < n; ++s)
-            pe.push_back(Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]));
+        for (int32_t s = 0; s < n; ++s) {
+            Json j = Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]);
+            if (size_t(s) < wyn.EkstremaObwiedniW.size()) {
+                const double skala = SkalaUgiec(zad);
+                j["Wmax"] = F64(skala * wyn.EkstremaObwiedniW[s].Max);
+                j["Wmin"] = F64(skala * wyn.EkstremaObwiedniW[s].Min);
+            }
+            pe.push_back(std::move(j));
+        }
         obwiednie = {{"reakcje", std::move(reakcje)},
                      {"momentyPodporowe",
                       {{"MaxL", F64(mp.MaxL)}, {"MinL", F64(mp.MinL)}, {"MaxP", F64(mp.MaxP)}, {"MinP", F64(mp.MinP)}}},
                      {"przesla", std::move(pe)}};
     }
 
-    const Json wynik = {
-        {"przesla", std::move(przesla)}, {"kombinacje", std::move(kombinacje)}, {"obwiednie", std::move(obwiednie)}};
+    const Json wynik = {{"przesla", std::move(przesla)},
+                        {"kombinacje", std::move(kombinacje)},
+                        {"obwiednie", std::move(obwiednie)},
+                        {"jednostkaW", JednostkaUgiec(zad)}};
     return wynik.dump(1) + "\n";
 }

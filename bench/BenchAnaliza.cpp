@@ -14,12 +14,13 @@
 
 namespace {
 
-void Przelicz(benchmark::State& state, void (*zadanie)(TDaneZadania&), bool wykresy)
+void Przelicz(benchmark::State& state, void (*zadanie)(TDaneZadania&), bool wykresy, bool ugiecia = true)
 {
     TDaneZadania zad;
     zadanie(zad);
     TWyniki wyn;
     wyn.ZapisujWykresy = wykresy;
+    wyn.LiczUgiecia = ugiecia;
     TRejestrKomunikatow kom;
     for (auto _ : state) {
         if (!PrzeliczZadanie(zad, wyn, kom))
@@ -39,6 +40,22 @@ void AnalizaIObwiednieBezWykresow(benchmark::State& state)
     Przelicz(state, NajwiekszeZadanie, false);
 }
 BENCHMARK(AnalizaIObwiednieBezWykresow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same without rotations and deflections: what they cost is the difference.
+void AnalizaIObwiednieBezUgiec(benchmark::State& state)
+{
+    Przelicz(state, NajwiekszeZadanie, true, false);
+}
+BENCHMARK(AnalizaIObwiednieBezUgiec)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void AnalizaIObwiednieBezWykresowIUgiec(benchmark::State& state)
+{
+    Przelicz(state, NajwiekszeZadanie, false, false);
+}
+BENCHMARK(AnalizaIObwiednieBezWykresowIUgiec)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // 12 spans of 1000 m: a sample every centimetre is 100 000 per line.
 void NajdluzszeBezWykresow(benchmark::State& state)

@@ -8,7 +8,7 @@
 //       program.Regionalne.SeparatorDziesietny, [this] { polecenia->Przerysuj(); }, *this);
 //   ToolButton1  dialogi->Geometria();   // the span count rule, the grid rebuilt, shown
 //   ToolButton2  dialogi->Tabela();      // once the task has a span: the grid rebuilt, shown
-//   ToolButton3  dialogi->Ustawienia();  // the twelve edits written from the task, shown
+//   ToolButton3  dialogi->Ustawienia();  // the sixteen edits written from the task, shown
 //   new task     after NowyTemat: dialogi->NowyTemat();   // only the group list starts again
 //   open         once CzytajPlik(nazwa, zadanie, widoki, blad) succeeded:
 //                dialogi->PoOdczycie(widoki);   // grids, hinges, group list, and the force

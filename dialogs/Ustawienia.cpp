@@ -22,9 +22,9 @@
 namespace {
 
 constexpr std::array<const char*, PoleUstawien::Ilosc> NazwyEdycji{
-    "PSchem_Xo", "Pschem_Yo", "Schem_Xo",   "Schem_Yo",    "Reakc_Xo",  "Reakc_Yo",
-    "Poprz_Xo",  "Poprz_Yo",  "Momen_Xo",   "Momen_Yo",    "E_HPoprz",  "E_HMomen",
-    "E_HRozCz",  "E_WRozCz",  "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
+    "PSchem_Xo", "Pschem_Yo", "Schem_Xo", "Schem_Yo", "Reakc_Xo", "Reakc_Yo",      "Poprz_Xo",   "Poprz_Yo",
+    "Momen_Xo",  "Momen_Yo",  "E_HPoprz", "E_HMomen", "E_HRozCz", "E_WRozCz",      "E_HMaxSila", "E_HMax100kN",
+    "E_ArkuszL", "E_ArkuszH", "Ugiec_Xo", "Ugiec_Yo", "E_HUgiec", "E_GranicaUgiec"};
 static_assert(std::tuple_size_v<decltype(TUstawienia::Edycje)> == PoleUstawien::Ilosc);
 
 QCheckBox* Pole(QWidget* rodzic, const char* nazwa, const QString& tekst, bool zaznaczone)
@@ -57,8 +57,8 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     using namespace PoleUstawien;
 
     const QString wzor = QStringLiteral("0000,00");
-    const std::array<const char*, Ilosc> poczatkowe{"0", "0", "0", "0",   "0",    "0",   "0",    "0",  "0",
-                                                    "0", "0", "0", "0.3", "0.25", "1.0", "1.00", "21", "28"};
+    const std::array<const char*, Ilosc> poczatkowe{"0", "0",   "0",    "0",   "0",    "0",  "0",  "0", "0", "0", "0",
+                                                    "0", "0.3", "0.25", "1.0", "1.00", "21", "28", "0", "0", "0", "0"};
     for (int p = 0; p < Ilosc; ++p)
         Edycje[size_t(p)] =
             Edycja(this, NazwyEdycji[size_t(p)],
@@ -129,6 +129,7 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     CB_SilyPoprzeczne = Pole(pokazuj, "CB_SilyPoprzeczne", QStringLiteral("Siły Poprzeczne"), true);
     CB_Momenty = Pole(pokazuj, "CB_Momenty", QStringLiteral("Momenty"), true);
     CB_SchemPretow = Pole(pokazuj, "CB_SchemPretow", QStringLiteral("Schematy prętów"), false);
+    CB_Ugiecia = Pole(pokazuj, "CB_Ugiecia", QStringLiteral("Ugięcia"), true);
     auto* p = new QGridLayout(pokazuj);
     w = 0;
     const auto polozenie = [&](QCheckBox* pole, int x, int y) {
@@ -147,6 +148,10 @@ TUstawienia::TUstawienia(TDaneZadania& zad, IKomunikaty& komunikaty, char separa
     wysokosc(E_HPoprz);
     polozenie(CB_Momenty, Momen_Xo, Momen_Yo);
     wysokosc(E_HMomen);
+    polozenie(CB_Ugiecia, Ugiec_Xo, Ugiec_Yo);
+    wysokosc(E_HUgiec);
+    p->addWidget(Edycje[E_GranicaUgiec], w, 1);
+    p->addWidget(new QLabel(QStringLiteral(".............Dopuszczalne ugięcie L / ..."), pokazuj), w++, 2, 1, 2);
     polozenie(CB_SchemPretow, PSchem_Xo, Pschem_Yo);
     p->setColumnStretch(3, 1);
     p->setRowStretch(w, 1);
@@ -211,8 +216,8 @@ void TUstawienia::Pokaz()
 
 TPokazuj TUstawienia::Pokazuj() const
 {
-    return TPokazuj{CB_SchematStatyczny->isChecked(), CB_Reakcje->isChecked(), CB_SilyPoprzeczne->isChecked(),
-                    CB_Momenty->isChecked(), CB_SchemPretow->isChecked()};
+    return TPokazuj{CB_SchematStatyczny->isChecked(), CB_Reakcje->isChecked(),     CB_SilyPoprzeczne->isChecked(),
+                    CB_Momenty->isChecked(),          CB_SchemPretow->isChecked(), CB_Ugiecia->isChecked()};
 }
 
 TPolaUstawien TUstawienia::Pola() const

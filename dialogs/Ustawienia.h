@@ -60,13 +60,14 @@ public:
     QCheckBox* CB_SilyPoprzeczne;
     QCheckBox* CB_Momenty;
     QCheckBox* CB_SchemPretow;
+    QCheckBox* CB_Ugiecia;
     QRadioButton* RB_SilySchem_AUTO;
     QRadioButton* RB_SilySchem_MAX;
     QRadioButton* RB_SilySchem_100kN;
     QPushButton* Powrot;
     QPushButton* Domyslne;
     // The eighteen edits, indexed by PoleUstawien (dialogs/Zatwierdzanie.h).
-    std::array<QLineEdit*, 18> Edycje{};
+    std::array<QLineEdit*, 22> Edycje{};
 
 private:
     TPolaUstawien Pola() const;

@@ -5,6 +5,9 @@
 #include "platform/Cp1250.h"
 #include "platform/TekstyLiczb.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace {
 
 // A number the task can hold, typed with either separator: what a float field
@@ -83,6 +86,30 @@ void Zmieniono(TDaneZadania& zad)
 
 } // namespace
 
+namespace {
+
+// Six significant digits in the unit shown, the user's separator.
+std::string TekstWJednostce(double v, char separator)
+{
+    char bufor[32];
+    const auto [koniec, ec] = std::to_chars(bufor, bufor + sizeof bufor, v, std::chars_format::general, 6);
+    std::string t(bufor, ec == std::errc{} ? koniec : bufor);
+    std::replace(t.begin(), t.end(), '.', separator);
+    return t;
+}
+
+} // namespace
+
+std::string TekstJ(float J, char separator)
+{
+    return TekstWJednostce(double(J) * 1e8, separator);
+}
+
+std::string TekstE(float E, char separator)
+{
+    return TekstWJednostce(double(E) * 1e-6, separator);
+}
+
 std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator)
 {
     const int32_t n = int32_t(pola.Dlugosci.size());
@@ -113,6 +140,39 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& 
         L[size_t(i)] = *l;
     }
 
+    // Stiffness: an empty cell or the text shown for the span's own value keeps it.
+    std::vector<float> E(size_t(n), 1.0f), J(size_t(n), 1.0f);
+    for (int32_t i = 0; i < n; ++i) {
+        const size_t k = size_t(i);
+        const TPrzeslo* stare = k < zad.Przesla.size() ? &zad.Przesla[k]
+                                : zad.Przesla.empty()  ? nullptr
+                                                       : &zad.Przesla.back();
+        if (stare && zad.IloscPrzesel >= 1) {
+            E[k] = stare->E;
+            J[k] = stare->J;
+        }
+        const auto czytaj = [&](const std::vector<std::string>& komorki, float& v, double jednostka,
+                                std::string (*tekst)(float, char)) -> std::optional<std::string> {
+            if (k >= komorki.size() || Pusty(komorki[k]) ||
+                (k < zad.Przesla.size() && komorki[k] == tekst(v, separator)))
+                return std::nullopt;
+            double d = 0;
+            if (!CzytajLiczbeNormalizujac(komorki[k], separator, d))
+                return KomunikatRzeczywistej(komorki[k]);
+            d *= jednostka;
+            if (!MiesciSieWFloat(d, komorki[k]) && d != 0)
+                return KomunikatRzeczywistej(komorki[k]);
+            v = float(d);
+            return std::nullopt;
+        };
+        if (auto b = czytaj(pola.Momenty, J[k], 1e-8, TekstJ))
+            return *b;
+        if (auto b = czytaj(pola.Moduly, E[k], 1e6, TekstE))
+            return *b;
+        if (const auto usterka = UsterkaSztywnosciWpisu(i, E[k], J[k]))
+            return *usterka;
+    }
+
     std::vector<float> poprzednie;
     for (const TPrzeslo& p : zad.Przesla)
         poprzednie.push_back(p.L);
@@ -137,13 +197,19 @@ std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& 
     for (int32_t i = 0; i < n; ++i) {
         TPrzeslo& p = zad.Przesla[size_t(i)];
         p.L = L[size_t(i)];
-        p.E = 1.0f;
-        p.J = 1.0f;
+        p.E = E[size_t(i)];
+        p.J = J[size_t(i)];
     }
     UstawKodyPrzesel(zad);
     DopasujProbki(zad, wyn);
     Zmieniono(zad);
     pola.Dlugosci = std::move(teksty);
+    pola.Momenty.clear();
+    pola.Moduly.clear();
+    for (const TPrzeslo& p : zad.Przesla) {
+        pola.Momenty.push_back(TekstJ(p.J, separator));
+        pola.Moduly.push_back(TekstE(p.E, separator));
+    }
     return {};
 }
 
@@ -262,6 +328,14 @@ float TNastawy::*PoleNastaw(int pole)
         return &TNastawy::ArkuszL;
     case E_ArkuszH:
         return &TNastawy::ArkuszH;
+    case Ugiec_Xo:
+        return &TNastawy::UgieciaX;
+    case Ugiec_Yo:
+        return &TNastawy::UgieciaY;
+    case E_HUgiec:
+        return &TNastawy::WysokoscUgiec;
+    case E_GranicaUgiec:
+        return &TNastawy::GranicaUgiec;
     default:
         return nullptr;
     }
@@ -340,6 +414,10 @@ std::string ZastosujUstawienia(TDaneZadania& zad, TPolaUstawien& pola, char sepa
     sprawdz(Momen_Yo, "Nieprawidłowa wartość Y - MOMENTY!");
     sprawdz(E_HPoprz, "Nieprawidłowa wartość wsp. Poprzeczne!");
     sprawdz(E_HMomen, "Nieprawidłowa wartość wsp. Momenty!");
+    sprawdz(Ugiec_Xo, "Nieprawidłowa wartość X - UGIĘCIA!");
+    sprawdz(Ugiec_Yo, "Nieprawidłowa wartość Y - UGIĘCIA!");
+    sprawdz(E_HUgiec, "Nieprawidłowa wartość wsp. Ugięcia!");
+    sprawdz(E_GranicaUgiec, "Nieprawidłowa wartość dopuszczalnego ugięcia L / ...!");
     sprawdz(E_HRozCz, "Nieprawidłowa wartość wysokość czcionki!");
     sprawdz(E_WRozCz, "Nieprawidłowa wartość wsp. szerokości czcionki!");
 

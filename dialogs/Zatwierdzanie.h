@@ -22,7 +22,18 @@ struct TPolaGeometrii {
     std::string Domyslna;              // the length of the empty cells
     bool LewyPrzegub = false;
     bool PrawyPrzegub = false;
+    // J in cm⁴ and E in GPa, one cell per span as typed (missing cells count
+    // as empty). An empty cell keeps the span's value; a span that is new
+    // takes the last span's (1 and 1 in a new task). A cell still holding
+    // the text TekstJ / TekstE wrote for the span's value keeps that value
+    // to the last bit.
+    std::vector<std::string> Momenty;
+    std::vector<std::string> Moduly;
 };
+
+// J (m⁴) in cm⁴ and E (kN/m²) in GPa, as the geometry grid shows them.
+std::string TekstJ(float J, char separator);
+std::string TekstE(float E, char separator);
 
 // Rebuilds the spans from the cells (empty ones take the default, written
 // back into pola formatted; in the others either separator becomes the
@@ -30,7 +41,9 @@ struct TPolaGeometrii {
 // codes, unknowns and positions, resizes the results and sets
 // DoPrzeliczenia and NieZapisane; the sheets are to be laid out again then.
 // A cell that is no number or no length between 1 cm and 1000 m
-// (UsterkaRozpietosciWpisu) leaves the task and pola untouched.
+// (UsterkaRozpietosciWpisu), or an E or J that is no positive number
+// (UsterkaSztywnosciWpisu), leaves the task and pola untouched. On success
+// the E and J cells hold the texts of the values stored.
 std::string ZatwierdzGeometrie(TDaneZadania& zad, TWyniki& wyn, TPolaGeometrii& pola, char separator);
 
 // ---------------------------------------------------------------- groups, combinations, coefficients
@@ -58,7 +71,7 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::
 
 // ---------------------------------------------------------------- settings
 
-// The eighteen edits of the settings, in the order they are normalised.
+// The twenty-two edits of the settings, in the order they are normalised.
 namespace PoleUstawien {
 enum : int {
     PSchem_Xo,
@@ -79,14 +92,19 @@ enum : int {
     E_HMax100kN,
     E_ArkuszL,
     E_ArkuszH,
+    Ugiec_Xo,
+    Ugiec_Yo,
+    E_HUgiec,
+    E_GranicaUgiec,
     Ilosc
 };
 }
-// The twelve edits written from the task each time the dialog opens.
-inline constexpr std::array<int, 12> PolaZNastaw{
+// The sixteen edits written from the task each time the dialog opens.
+inline constexpr std::array<int, 16> PolaZNastaw{
     PoleUstawien::PSchem_Xo, PoleUstawien::Pschem_Yo, PoleUstawien::Schem_Xo, PoleUstawien::Schem_Yo,
     PoleUstawien::Momen_Xo,  PoleUstawien::Momen_Yo,  PoleUstawien::Poprz_Xo, PoleUstawien::Poprz_Yo,
-    PoleUstawien::Reakc_Xo,  PoleUstawien::Reakc_Yo,  PoleUstawien::E_HMomen, PoleUstawien::E_HPoprz};
+    PoleUstawien::Reakc_Xo,  PoleUstawien::Reakc_Yo,  PoleUstawien::E_HMomen, PoleUstawien::E_HPoprz,
+    PoleUstawien::Ugiec_Xo,  PoleUstawien::Ugiec_Yo,  PoleUstawien::E_HUgiec, PoleUstawien::E_GranicaUgiec};
 
 struct TPolaUstawien {
     std::array<std::string, PoleUstawien::Ilosc> Edycje;
@@ -102,7 +120,7 @@ struct TPolaUstawien {
 // The field an edit sets; nullptr for the two force-scale lengths.
 float TNastawy::*PoleNastaw(int pole);
 
-// Fills the twelve edits from the settings, "####0.0#".
+// Fills the sixteen edits from the settings, "####0.0#".
 void WypelnijPolaUstawien(const TNastawy& nastawy, TPolaUstawien& pola, char separator);
 
 // The line width factor the scroll bar's position stands for.

@@ -1,6 +1,7 @@
 #include "dialogs/ZestawieniePrzekrojowych.h"
 
 #include "analysis/Przekroj.h"
+#include "analysis/Ugiecia.h"
 #include "dialogs/OdmowyWynikow.h"
 #include "dialogs/Kontrolki.h"
 #include "dialogs/KontrolkiWynikow.h"
@@ -139,15 +140,18 @@ void TZestawieniePrzekrojowych::Przygotuj()
     }
     const int w = SzerokoscKolumny(K);
     QTableWidget* t = SG_TabelaSilPrzekrojowych;
-    SiatkaWynikow::Ustaw(t, {.Kolumny = K + 1, .Wiersze = 3, .StaleKolumny = 1, .SzerokoscKolumny = w},
+    SiatkaWynikow::Ustaw(t, {.Kolumny = K + 1, .Wiersze = 5, .StaleKolumny = 1, .SzerokoscKolumny = w},
                          (w + 2) * (K + 1));
     Siatka::UstawTekst(t, 0, 0, "M,T\\Kombin.");
     Siatka::UstawTekst(t, 0, 1, "M...[kNm]");
     Siatka::UstawTekst(t, 0, 2, "T....[kN]");
+    const bool dlugosc = !SztywnoscJednostkowa(zad);
+    Siatka::UstawTekst(t, 0, 3, dlugosc ? "w....[mm]" : "EJw.[kNm3]");
+    Siatka::UstawTekst(t, 0, 4, dlugosc ? QStringLiteral("φ...[rad]") : QStringLiteral("EJφ.[kNm2]"));
     for (int c = 0; c < K; ++c)
         Siatka::UstawTekst(t, c + 1, 0, QString::number(c) + "  " + NazwaKombinacji(zad, c));
     // Laid out afresh, so no extremes of an earlier task stay in it.
-    SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 3, .SzerokoscKolumny = SzerokoscMaksimow});
+    SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 4, .SzerokoscKolumny = SzerokoscMaksimow});
     Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
     Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
     // As wide as the tables, or as the line above them with the x edit when that is wider.
@@ -223,6 +227,10 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
         Siatka::UstawTekst(t, int(c) + 1, 1, QString::fromStdString(sily.TekstyM[c]));
         Siatka::UstawTekst(t, int(c) + 1, 2, QString::fromStdString(sily.TekstyT[c]));
     }
+    for (size_t c = 0; c < sily.W.size(); ++c) {
+        Siatka::UstawTekst(t, int(c) + 1, 3, QString::fromStdString(sily.TekstyW[c]));
+        Siatka::UstawTekst(t, int(c) + 1, 4, QString::fromStdString(sily.TekstyFi[c]));
+    }
     if (sily.SaEkstrema) {
         const auto wartosc = [&](double v) {
             return QString::fromStdString(FormatujMaska(v, Maska::Wartosc, k_.Separator));
@@ -231,6 +239,10 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
         Siatka::UstawTekst(SG_Maxima, 1, 1, wartosc(sily.MinM));
         Siatka::UstawTekst(SG_Maxima, 0, 2, wartosc(sily.MaxT));
         Siatka::UstawTekst(SG_Maxima, 1, 2, wartosc(sily.MinT));
+        if (!sily.W.empty()) {
+            Siatka::UstawTekst(SG_Maxima, 0, 3, wartosc(sily.MaxW));
+            Siatka::UstawTekst(SG_Maxima, 1, 3, wartosc(sily.MinW));
+        }
     }
     RysujZnaczniki(&sily);
 }

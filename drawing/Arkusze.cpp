@@ -10,6 +10,7 @@
 #include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
+#include "drawing/WykresUgiec.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Granice.h"
 #include "model/Zadanie.h"
@@ -153,6 +154,8 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
                 WykresMomentow(r, z, na, {P.x + n.MomentyX, P.y + n.MomentyY}, Kolor::Bordowy);
             if (pokaz.SilyPoprzeczne)
                 WykresSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy);
+            if (pokaz.Ugiecia)
+                WykresUgiec(r, z, na, {P.x + n.UgieciaX, P.y + n.UgieciaY}, Kolor::Granatowy, Kolor::Czerwony);
             if (pokaz.SchematyPretow) {
                 const TPunktCm O{P.x + n.SchematyPretowX, P.y + n.SchematyPretowY};
                 SchematPretow(r, zad, na, O, {.Glowne = 0.1, .Drugie = 0.2, .Kolor = Kolor::Szary});
@@ -175,6 +178,8 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
                 WykresObwiedniSilPoprzecznych(r, z, na, {P.x + n.PoprzeczneX, P.y + n.PoprzeczneY}, Kolor::Bordowy,
                                               Kolor::Zielony);
                 WykresObwiedniReakcji(r, z, na, {P.x + n.ReakcjeX, P.y + n.ReakcjeY}, Kolor::Granatowy, Kolor::Zielony);
+                WykresObwiedniUgiec(r, z, na, {P.x + n.UgieciaX, P.y + n.UgieciaY}, Kolor::Granatowy, Kolor::Zielony,
+                                    Kolor::Czerwony);
             }
         }
     }

@@ -26,6 +26,7 @@ struct TPokazuj {
     bool SilyPoprzeczne = true;   // "Siły Poprzeczne"
     bool Momenty = true;          // "Momenty"
     bool SchematyPretow = false;  // "Schematy prętów"
+    bool Ugiecia = true;          // "Ugięcia"
 };
 
 // What a composition works on; the application owns all of it.

@@ -364,6 +364,15 @@ std::optional<std::string> UsterkaRozpietosciWpisu(int32_t s, double L)
     return std::nullopt;
 }
 
+std::optional<std::string> UsterkaSztywnosciWpisu(int32_t s, double E, double J)
+{
+    if (!(E > 0) || !std::isfinite(E))
+        return "Przęsło " + Nr(s) + ": moduł Younga musi być dodatni.";
+    if (!(J > 0) || !std::isfinite(J))
+        return "Przęsło " + Nr(s) + ": moment bezwładności musi być dodatni.";
+    return std::nullopt;
+}
+
 std::optional<std::string> UsterkaWspolczynnikaWpisu(int32_t c, int32_t g, double w)
 {
     if (WspolczynnikWGranicach(w))

@@ -63,6 +63,9 @@ std::optional<std::string> UsterkaZadania(const TDaneZadania& zad, TKontrola kon
 // coefficient of combination c and group g (from 0), a load value in the
 // field `pole` ("Wartość siły") of unit `jednostka`, the horizontal scale.
 std::optional<std::string> UsterkaRozpietosciWpisu(int32_t s, double L);
+// E (kN/m²) and J (m⁴) of span s (from 0), as typed into the geometry grid:
+// positive and finite.
+std::optional<std::string> UsterkaSztywnosciWpisu(int32_t s, double E, double J);
 std::optional<std::string> UsterkaWspolczynnikaWpisu(int32_t c, int32_t g, double w);
 std::optional<std::string> UsterkaObciazeniaWpisu(std::string_view pole, std::string_view jednostka, double v);
 std::optional<std::string> UsterkaSkaliWpisu(double n);

@@ -102,6 +102,13 @@ struct TNastawy {
     float SkalaSil = 0.04f;
     float WysokoscMomentow = 2;
     float WysokoscPoprzecznych = 2;
+    // The deflection diagram, and the limit L/f past which a span is marked.
+    // The sheet has no room under the moments without moving the other
+    // diagrams, so it starts above the scheme, where the sheet is empty.
+    float UgieciaX = 3;
+    float UgieciaY = 2.5f;
+    float WysokoscUgiec = 1;
+    float GranicaUgiec = 250;
     bool ArkuszUzytkownika = false;
     float ArkuszL = 0;
     float ArkuszH = 0;

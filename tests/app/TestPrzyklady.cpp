@@ -78,8 +78,10 @@ TEST_F(Przyklady, EveryLabelOfEveryExampleIsAShortNumberWithTheUsersSeparator)
         ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     }
     const std::string s = Wzorzec(sep);
-    // A value with its unit, or a whole load with its unit, at most five integer digits and two decimals.
-    const std::regex etykieta("-?(0|[1-9][0-9]{0,4})(" + s + "[0-9]{1,2})?( ?(m|kN|kNm|kN/m))?");
+    // A value with its unit, or a whole load with its unit, at most five integer digits and two decimals;
+    // a deflection with its span's ratio L/f.
+    const std::regex etykieta("-?(0|[1-9][0-9]{0,4})(" + s +
+                              "[0-9]{1,2})?( ?(m|kN|kNm|kN/m| \\(L/[1-9][0-9]{0,6}\\)))?");
     const std::regex zSeparatorem(".*[0-9]" + s + "[0-9].*");
     const std::regex liczba("[0-9][0-9.,Ee+-]*");
     const std::regex krotkaLiczba("(0|[1-9][0-9]{0,4})(" + s + "[0-9]{1,2})?");

@@ -2,6 +2,8 @@
 
 #include "model/Budowa.h"
 
+#include <QComboBox>
+
 namespace {
 
 class Geometria : public Okna {
@@ -167,6 +169,111 @@ TEST_F(Geometria, CancellingOrANewTaskKeepsWhatWasTypedButChangesNothing)
     dialogi->Geometria();
     EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 1), K<QCheckBox>(okno(), "CB_LewaPrzegub")->isChecked()),
               std::tuple(std::string("7"), true));
+}
+
+// Before, confirming wrote E = J = 1 into every span: a file with a steel
+// and a concrete span came back with other moments after "Wprowadź" alone.
+TEST_F(Geometria, ConfirmingATaskReadFromAFileKeepsEverySpansEAndJ)
+{
+    TDaneZadania zapisane;
+    NowyTemat(zapisane);
+    UstawGeometrie(zapisane, {6, 5, 4}, false, true);
+    const std::vector<std::pair<float, float>> sztywnosci{
+        {2.1e8f, 8.356e-5f}, {3.2e7f, 0.0054f}, {2.05e8f, 1.2345678e-4f}};
+    for (size_t i = 0; i < 3; ++i)
+        std::tie(zapisane.Przesla[i].E, zapisane.Przesla[i].J) = sztywnosci[i];
+    std::string tekst, blad;
+    ASSERT_TRUE(ZapiszDoTekstu(zapisane, separator, "Data zapisu", tekst, blad)) << blad;
+    TOdczyt odczyt = CzytajTekst(tekst);
+    ASSERT_TRUE(odczyt.Zadanie) << odczyt.Blad;
+    PrzyjmijWczytane(zad, std::move(*odczyt.Zadanie));
+    dialogi->PoOdczycie(odczyt.Widoki);
+
+    dialogi->Geometria();
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 0, 2), Komorka(okno(), "SGRozpietosci", 0, 3)),
+              std::tuple("Mom. bezwł. ", "Moduł Younga "));
+    // J in cm⁴ and E in GPa, as typed.
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 2), Komorka(okno(), "SGRozpietosci", 1, 3)),
+              std::tuple("8356", "210"));
+    Kliknij(okno(), "Wprowadz");
+    ASSERT_TRUE(kom.Komunikaty.empty()) << kom.Komunikaty.front();
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(zad.Przesla[i].E, zad.Przesla[i].J), sztywnosci[i]) << i;
+}
+
+TEST_F(Geometria, TypedStiffnessIsStoredInTheTasksUnitsAndANewSpanTakesTheLastOnes)
+{
+    Zatwierdz({"5"});
+    EXPECT_EQ(std::pair(zad.Przesla[0].E, zad.Przesla[0].J), std::pair(1.0f, 1.0f)); // a new task
+    dialogi->Geometria();
+    Wpisz(okno(), "SGRozpietosci", 1, 2, "8356");
+    Wpisz(okno(), "SGRozpietosci", 1, 3, "210");
+    Kliknij(okno(), "Wprowadz");
+    EXPECT_FLOAT_EQ(zad.Przesla[0].J, 8.356e-5f);
+    EXPECT_FLOAT_EQ(zad.Przesla[0].E, 2.1e8f);
+    Zatwierdz({"5", "6"});
+    EXPECT_EQ(std::pair(zad.Przesla[1].E, zad.Przesla[1].J), std::pair(zad.Przesla[0].E, zad.Przesla[0].J));
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 2), "8356");
+
+    // Zero, a negative value or no number: named, and nothing changes.
+    for (const auto& [wiersz, komorka, komunikat] :
+         {std::tuple{2, "0", "Przęsło 2: moment bezwładności musi być dodatni."},
+          std::tuple{3, "-30", "Przęsło 2: moduł Younga musi być dodatni."},
+          std::tuple{2, "abc", "'abc' is not a valid floating point value"}}) {
+        const std::string przed = Plik();
+        kom.Komunikaty.clear();
+        dialogi->Geometria();
+        Wpisz(okno(), "SGRozpietosci", 2, wiersz, komorka);
+        Kliknij(okno(), "Wprowadz");
+        EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{komunikat});
+        EXPECT_EQ(Plik(), przed);
+        Kliknij(okno(), "Rezygnuj");
+    }
+}
+
+TEST_F(Geometria, ThePanelsFillTheChosenSpanOrEverySpanFromAClassASectionOrAValue)
+{
+    Zatwierdz({"5", "6", "4"});
+    dialogi->Geometria();
+    QTableWidget* siatka = K<QTableWidget>(okno(), "SGRozpietosci");
+    // No span chosen: said so, nothing written.
+    siatka->setCurrentCell(1, 0);
+    Kliknij(okno(), "WstawProfil");
+    EXPECT_EQ(kom.Komunikaty.size(), 1u);
+    // A rolled section from the shipped table into span 2.
+    siatka->setCurrentCell(1, 2);
+    K<QComboBox>(okno(), "CB_Profil")->setCurrentText("HEB 200");
+    Kliknij(okno(), "WstawProfil");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 2, 2), "5696");
+    // A 30 × 60 cm rectangle into span 3.
+    siatka->setCurrentCell(1, 3);
+    K<QLineEdit>(okno(), "E_B")->setText("30");
+    K<QLineEdit>(okno(), "E_H")->setText("60");
+    Kliknij(okno(), "WstawProstokat");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 3, 2), "540000");
+    // A value with its unit into span 1.
+    siatka->setCurrentCell(1, 1);
+    K<QLineEdit>(okno(), "E_Moment")->setText("0,8356");
+    K<QComboBox>(okno(), "CB_J_jednostki")->setCurrentText("dm4");
+    Kliknij(okno(), "WstawMoment");
+    EXPECT_EQ(Komorka(okno(), "SGRozpietosci", 1, 2), "8356");
+    // Concrete C30/37 (Ecm 33 GPa) into every span, then 21 000 kN/cm² into span 1.
+    Kliknij(okno(), "CB_Wszystkie");
+    K<QComboBox>(okno(), "ComboBeton")->setCurrentText("C30/37");
+    Kliknij(okno(), "WstawMaterial");
+    Kliknij(okno(), "CB_Wszystkie");
+    K<QLineEdit>(okno(), "E_Modul")->setText("21000");
+    K<QComboBox>(okno(), "CB_Jednostki")->setCurrentText("kN/cm2");
+    Kliknij(okno(), "WstawModul");
+    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 1, 3), Komorka(okno(), "SGRozpietosci", 2, 3),
+                         Komorka(okno(), "SGRozpietosci", 3, 3)),
+              std::tuple("210", "33", "33"));
+    Kliknij(okno(), "Wprowadz");
+    EXPECT_EQ(kom.Komunikaty.size(), 1u);
+    EXPECT_FLOAT_EQ(zad.Przesla[1].J, 5696e-8f);
+    EXPECT_FLOAT_EQ(zad.Przesla[2].J, 540000e-8f);
+    EXPECT_FLOAT_EQ(zad.Przesla[0].E, 210e6f);
+    EXPECT_FLOAT_EQ(zad.Przesla[2].E, 33e6f);
 }
 
 } // namespace

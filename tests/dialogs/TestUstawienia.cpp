@@ -10,9 +10,9 @@
 namespace {
 
 const std::array<const char*, PoleUstawien::Ilosc> Edycje{
-    "PSchem_Xo", "Pschem_Yo", "Schem_Xo",   "Schem_Yo",    "Reakc_Xo",  "Reakc_Yo",
-    "Poprz_Xo",  "Poprz_Yo",  "Momen_Xo",   "Momen_Yo",    "E_HPoprz",  "E_HMomen",
-    "E_HRozCz",  "E_WRozCz",  "E_HMaxSila", "E_HMax100kN", "E_ArkuszL", "E_ArkuszH"};
+    "PSchem_Xo", "Pschem_Yo", "Schem_Xo", "Schem_Yo", "Reakc_Xo", "Reakc_Yo",      "Poprz_Xo",   "Poprz_Yo",
+    "Momen_Xo",  "Momen_Yo",  "E_HPoprz", "E_HMomen", "E_HRozCz", "E_WRozCz",      "E_HMaxSila", "E_HMax100kN",
+    "E_ArkuszL", "E_ArkuszH", "Ugiec_Xo", "Ugiec_Yo", "E_HUgiec", "E_GranicaUgiec"};
 
 class Ustawienia : public Okna {
 protected:

@@ -19,7 +19,7 @@ TEST(Granice, ASpanOverTheLongestIsRefusedInOneWordingByTheGeometryTheWriterTheR
     std::string tekst, blad;
     ASSERT_TRUE(ZapiszDoTekstu(zad, ',', "", tekst, blad)) << blad;
 
-    TPolaGeometrii pola{{"4", "1000,5"}, "4", false, false};
+    TPolaGeometrii pola{{"4", "1000,5"}, "4", false, false, {}, {}};
     EXPECT_EQ(ZatwierdzGeometrie(zad, wyn, pola, ','), komunikat);
     EXPECT_EQ(zad.Przesla.at(1).L, 5.0f) << "nothing taken";
 
@@ -35,7 +35,7 @@ TEST(Granice, ASpanOverTheLongestIsRefusedInOneWordingByTheGeometryTheWriterTheR
     EXPECT_EQ(blad, komunikat + " Plik nie został zapisany.");
     EXPECT_EQ(SprawdzZadanie(zad), komunikat);
 
-    pola = {{"4", "1000"}, "4", false, false};
+    pola = {{"4", "1000"}, "4", false, false, {}, {}};
     EXPECT_EQ(ZatwierdzGeometrie(zad, wyn, pola, ','), "");
     EXPECT_EQ(SprawdzZadanie(zad), std::nullopt);
 }

@@ -100,6 +100,39 @@ TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZer
     EXPECT_EQ(okno->width(), K<QWidget>(okno.get(), T)->width() + K<QWidget>(okno.get(), "SG_Maxima")->width() + 10);
 }
 
+TEST_F(Zestawienie, DeflectionAndRotationRowsReadTheSectionInTheUnitsOfTheTask)
+{
+    TrzyPrzesla();
+    auto okno = Okno(650); // span 1 at x = 2,50 m, under the force
+    const char* T = "SG_TabelaSilPrzekrojowych";
+    // Every span has E = J = 1: E·J·w and E·J·φ.
+    EXPECT_EQ(std::pair(Komorka(okno.get(), T, 0, 3), Komorka(okno.get(), T, 0, 4)),
+              std::pair(std::string("EJw.[kNm3]"), std::string("EJφ.[kNm2]")));
+    TTeksty w, fi;
+    for (int c = 0; c < 3; ++c) {
+        w.push_back(Wartosc(wyn.Ugiecia[size_t(c)][1].W(2.5)));
+        fi.push_back(FormatujMaska(wyn.Ugiecia[size_t(c)][1].Fi(2.5), "###0.000000", ','));
+    }
+    EXPECT_EQ(Wiersz(*okno, T, 3, 1, 3), w);
+    EXPECT_EQ(Wiersz(*okno, T, 4, 1, 3), fi);
+    EXPECT_GT(wyn.Ugiecia[1][1].W(2.5), wyn.Ugiecia[0][1].W(2.5)) << "the force adds to the deflection";
+
+    // Real stiffness: millimetres and radians.
+    for (TPrzeslo& p : zad.Przesla) {
+        p.E = 2.1e8f;
+        p.J = 8.356e-5f;
+    }
+    Przelicz();
+    okno = Okno(650);
+    EXPECT_EQ(Komorka(okno.get(), T, 0, 3), "w....[mm]");
+    EXPECT_EQ(Komorka(okno.get(), T, 1, 3), Wartosc(1000 * wyn.Ugiecia[0][1].W(2.5)));
+    std::vector<double> mm;
+    for (int c = 0; c < 3; ++c)
+        mm.push_back(1000 * wyn.Ugiecia[size_t(c)][1].W(2.5));
+    const auto [mn, mx] = std::minmax_element(mm.begin(), mm.end());
+    EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 3, 0, 2), (TTeksty{Wartosc(*mx), Wartosc(*mn)}));
+}
+
 TEST_F(Zestawienie, ASectionAtAnInnerSupportLiesInTheSpanToItsRight)
 {
     TrzyPrzesla();

@@ -14,7 +14,7 @@
 namespace {
 
 const std::vector<std::string> TytulyObwiedni{"OBWIEDNIA MOMENTY [kNm]", "OBWIEDNIA SIŁY POPRZECZNE [kN]",
-                                              "OBWIEDNIA REAKCJE [kN]"};
+                                              "OBWIEDNIA REAKCJE [kN]", "OBWIEDNIA UGIĘCIA E·J·w (E = J = 1) [kNm3]"};
 
 // The composition at 1000 pixels per cm showing sheet x from −30 to 70, y from −5 to 95; no printer.
 class Kompozycja : public ::testing::Test {
@@ -113,7 +113,7 @@ TEST_F(Kompozycja, TheShowSwitchesRuleTheCombinationSheetsButNotTheEnvelopesAndU
     Rysuj();
     EXPECT_EQ(std::tuple(Ile("MOMENTY [kNm]"), Ile("OBWIEDNIA MOMENTY [kNm]"), Ile("SIŁY POPRZECZNE [kN]")),
               std::tuple(0, 1, 2));
-    k.Pokazuj = TPokazuj{false, false, false, false, false};
+    k.Pokazuj = TPokazuj{false, false, false, false, false, false};
     Rysuj();
     EXPECT_EQ(Tytuly(ekran), TytulyObwiedni);
     EXPECT_TRUE(Z("A").empty());
@@ -233,7 +233,8 @@ TEST_F(Kompozycja, PrintingGivesAPagePerCombinationAndOneForTheEnvelopesThenRest
         // Each combination's sheet at the paper's corner: its beam axis 3 cm in, 6 cm down; no desk, no frames.
         const TPowierzchniaZapis& p = *wydruk.Strony[s];
         EXPECT_TRUE(JestOdcinek(TSrodowisko::Cm(p, 100), 3, 6, 9, 6, 0.011)) << s;
-        EXPECT_EQ(Tytuly(p), (std::vector<std::string>{"REAKCJE", "MOMENTY [kNm]", "SIŁY POPRZECZNE [kN]"}));
+        EXPECT_EQ(Tytuly(p), (std::vector<std::string>{"REAKCJE", "MOMENTY [kNm]", "SIŁY POPRZECZNE [kN]",
+                                                       "UGIĘCIA E·J·w (E = J = 1) [kNm3]"}));
         EXPECT_TRUE(p.Rodzaju(TOperacja::Rodzaj::Prostokat).empty());
     }
     EXPECT_EQ(Tytuly(*wydruk.Strony[3]), TytulyObwiedni);

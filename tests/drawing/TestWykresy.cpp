@@ -6,6 +6,7 @@
 #include "analysis/Obwiednie.h"
 #include "platform/TekstyLiczb.h"
 #include "drawing/Tekst.h"
+#include "drawing/WykresUgiec.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Budowa.h"
@@ -278,4 +279,12 @@ TEST_F(Obwiednie, NothingIsDrawnFromResultsThatDoNotHoldTheCombinationOrTheBeam)
         LiniaMomentow(S.R, {zad, wyn, 0, 0}, Ekran, O, Kolor::Bordowy);
         EXPECT_TRUE(LinieKoloru(Kolor::Bordowy) >= linie && (linie > 0 || S.Ekran.Linie().size() == 1)) << punkty;
     }
+}
+
+TEST(WykresUgiec, TheLabelOfASpanGivesTheDeflectionAndLOverFOnlyWhenWIsALength)
+{
+    EXPECT_EQ(OpisUgiecia(12.4, 483.87, true, ','), "12,4 (L/484)");
+    EXPECT_EQ(OpisUgiecia(-0.26, 23076.9, true, '.'), "-0.3 (L/23077)");
+    EXPECT_EQ(OpisUgiecia(843.75, 0, true, ','), "843,8");    // w = 0 nowhere else: no ratio
+    EXPECT_EQ(OpisUgiecia(843.75, 7.1, false, ','), "843,8"); // E·J·w in kNm³
 }

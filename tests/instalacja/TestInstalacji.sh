@@ -12,7 +12,7 @@ blad() { echo "BŁĄD: $*" >&2; exit 1; }
 DESTDIR="$tmp/root" cmake --install "$budowa" --prefix /usr >/dev/null
 usr=$tmp/root/usr
 for plik in bin/quarvi share/applications/quarvi.desktop share/icons/hicolor/scalable/apps/quarvi.svg \
-            share/mime/packages/quarvi.xml share/man/man1/quarvi.1.gz share/quarvi/Dane/Romans100.Lzs \
+            share/mime/packages/quarvi.xml share/man/man1/quarvi.1.gz share/quarvi/Dane/Romans100.Lzs share/quarvi/Dane/Profile.txt \
             share/doc/quarvi/copyright; do
   [ -f "$usr/$plik" ] || blad "brak $plik"
 done
