@@ -1,6 +1,7 @@
 #include "app/TabelaCsv.h"
 
 #include "analysis/Linie.h"
+#include "analysis/Ugiecia.h"
 #include "app/WierszPolecen.h"
 #include "analysis/Wyniki.h"
 #include "model/Zadanie.h"
@@ -24,6 +25,7 @@ struct TWiersz {
     double X = 0;
     double M = 0;
     double T = 0;
+    double W = 0;
     const char* Punkt = "";
 };
 
@@ -33,12 +35,16 @@ std::vector<TWiersz> Wiersze(const TDaneZadania& zad, const TWyniki& wyn, int32_
     const TWielomianyPrzesla& w = wyn.Wielomiany[size_t(c)][size_t(s)];
     const TKonceLinii m = KonceMomentow(wyn, c, s);
     const TKonceLinii t = KonceTnacych(zad, wyn, c, s);
+    // w in the unit the sheets show it in; 0 at the supports.
+    const TUgieciaPrzesla* u = size_t(c) < wyn.Ugiecia.size() ? &wyn.Ugiecia[size_t(c)][size_t(s)] : nullptr;
+    const double skala = SkalaUgiec(zad);
+    const auto ugiecie = [&](double x) { return u ? u->W(x) * skala : 0.0; };
     const auto wartosc = [&](double x) {
         if (x <= 0)
-            return TWiersz{0, m.Poczatek, t.Poczatek, ""};
+            return TWiersz{0, m.Poczatek, t.Poczatek, 0, ""};
         if (x >= L)
-            return TWiersz{L, m.Koniec, t.Koniec, ""};
-        return TWiersz{x, w.M(x), w.T(x), ""};
+            return TWiersz{L, m.Koniec, t.Koniec, 0, ""};
+        return TWiersz{x, w.M(x), w.T(x), ugiecie(x), ""};
     };
     std::vector<TWiersz> wiersze;
     // Steps counted, not added up, so that no rounding drifts past L.
@@ -108,12 +114,14 @@ std::string WynikiCsv(const TDaneZadania& zad, const TWyniki& wyn, char separato
         }
         csv += "\r\n";
     };
-    wiersz({"Kombinacja", "Przęsło", "x [m]", "M [kNm]", "T [kN]", "Punkt"});
+    wiersz({"Kombinacja", "Przęsło", "x [m]", "M [kNm]", "T [kN]", std::string("w [") + JednostkaUgiec(zad) + "]",
+            "Punkt"});
     for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c)
         for (int32_t s = 0; s < zad.IloscPrzesel; ++s)
             for (const TWiersz& r : Wiersze(zad, wyn, c, s, krok))
                 wiersz({std::to_string(c + 1), std::to_string(s + 1), FormatujStale(r.X, 4, 15, separator),
-                        FormatujStale(r.M, 6, 15, separator), FormatujStale(r.T, 6, 15, separator), r.Punkt});
+                        FormatujStale(r.M, 6, 15, separator), FormatujStale(r.T, 6, 15, separator),
+                        FormatujStale(r.W, 6, 15, separator), r.Punkt});
     return csv;
 }
 

@@ -1,10 +1,13 @@
 #include "app/TabeleRaportu.h"
 
+#include "analysis/Ugiecia.h"
 #include "analysis/Wyniki.h"
 #include "model/Zadanie.h"
 #include "platform/Cp1250.h"
 #include "platform/Odmiana.h"
 #include "platform/TekstyLiczb.h"
+
+#include <cmath>
 
 namespace {
 
@@ -68,6 +71,33 @@ TTabelaRaportu Ekstrema(const std::string& tytul, const std::vector<TEkstrema>& 
         tab.Wiersze.push_back({std::to_string(s + 1), mmax, xmmax, mmin, xmmin, tmax, xtmax, tmin, xtmin});
     }
     tab.Uwagi.push_back("x mierzone od lewego końca przęsła.");
+    return tab;
+}
+
+// Deflections downward positive, in mm, or E·J·w in kNm³ while every span has E = J = 1 (then no L/f).
+TTabelaRaportu Ugiecia(const std::string& tytul, const TDaneZadania& zad, const std::vector<TEkstrema>& w, int32_t n,
+                       const TLiczby& f)
+{
+    const std::string j = JednostkaUgiec(zad);
+    const bool dlugosc = !SztywnoscJednostkowa(zad);
+    TTabelaRaportu tab{tytul, {"Przęsło", "wmax [" + j + "]", "x [m]", "wmin [" + j + "]", "x [m]"}, {}, {}};
+    if (dlugosc)
+        tab.Kolumny.push_back("L/f [–]");
+    const double skala = SkalaUgiec(zad);
+    for (int32_t s = 0; s < n && size_t(s) < w.size(); ++s) {
+        const TEkstrema& e = w[size_t(s)];
+        const auto [wmax, xwmax] = f.Ekstremum(e.JestMax, e.Max * skala, e.XMax);
+        const auto [wmin, xwmin] = f.Ekstremum(e.JestMin, e.Min * skala, e.XMin);
+        std::vector<std::string> wiersz{std::to_string(s + 1), wmax, xwmax, wmin, xwmin};
+        if (dlugosc) {
+            const double l = LPrzezW(e, zad.Przesla[size_t(s)].L);
+            wiersz.push_back(l > 0 ? "L/" + std::to_string(int64_t(std::floor(l))) : "—");
+        }
+        tab.Wiersze.push_back(std::move(wiersz));
+    }
+    tab.Uwagi.push_back(dlugosc
+                            ? "Ugięcia dodatnie w dół; x mierzone od lewego końca przęsła."
+                            : "Wszystkie przęsła mają E = J = 1: w oznacza E·J·w; x mierzone od lewego końca przęsła.");
     return tab;
 }
 
@@ -216,6 +246,8 @@ TSekcjaRaportu Kombinacja(const TDaneZadania& zad, const TWyniki& wyn, int32_t c
 
     sek.Tabele.push_back(Ekstrema("Ekstremalne momenty i siły poprzeczne w przęsłach", wyn.EkstremaM[size_t(c)],
                                   wyn.EkstremaT[size_t(c)], n, f));
+    if (size_t(c) < wyn.EkstremaW.size())
+        sek.Tabele.push_back(Ugiecia("Ugięcia w przęsłach", zad, wyn.EkstremaW[size_t(c)], n, f));
     return sek;
 }
 
@@ -235,6 +267,8 @@ TSekcjaRaportu Obwiednie(const TDaneZadania& zad, const TWyniki& wyn, const TLic
                           {}});
     sek.Tabele.push_back(Ekstrema("Obwiednia momentów i sił poprzecznych w przęsłach", wyn.EkstremaObwiedniM,
                                   wyn.EkstremaObwiedniT, n, f));
+    if (!wyn.EkstremaObwiedniW.empty())
+        sek.Tabele.push_back(Ugiecia("Obwiednia ugięć w przęsłach", zad, wyn.EkstremaObwiedniW, n, f));
     return sek;
 }
 

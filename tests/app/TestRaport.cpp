@@ -154,11 +154,11 @@ TEST_F(Raport, EveryExamplesReportHasItsTablesThenItsSheetsAPageEachAndEveryPage
         for (int32_t c = 0; c < p.Wyn->IloscPoliczonych; ++c)
             naglowki.push_back("Wyniki: kombinacja " + std::to_string(c + 1));
         for (const char* n : {"Momenty i siły na końcach przęseł", "ML [kNm]", "Reakcje podpór", "R [kN]",
-                              "Ekstremalne momenty i siły poprzeczne w przęsłach", "Mmax [kNm]"})
+                              "Ekstremalne momenty i siły poprzeczne w przęsłach", "Mmax [kNm]", "Ugięcia w przęsłach"})
             naglowki.push_back(n);
         if (p.Wyn->IloscPoliczonych >= 2)
-            for (const char* n :
-                 {"Obwiednia reakcji", "Rmax [kN]", "Obwiednia momentów i sił poprzecznych w przęsłach"})
+            for (const char* n : {"Obwiednia reakcji", "Rmax [kN]", "Obwiednia momentów i sił poprzecznych w przęsłach",
+                                  "Obwiednia ugięć w przęsłach"})
                 naglowki.push_back(n);
         for (const std::string& n : naglowki)
             EXPECT_NE(tabele.find(n), std::string::npos) << n;
@@ -211,6 +211,7 @@ struct TWierszCsv {
     double X = 0;
     double M = 0;
     double T = 0;
+    double W = 0;
     std::string Punkt;
 };
 
@@ -236,23 +237,26 @@ std::vector<TWierszCsv> CzytajCsv(const std::string& tekst, char sep)
     std::string linia;
     std::getline(wejscie, linia);
     const char pole = sep == ',' ? ';' : ',';
-    EXPECT_EQ(Pola(linia, pole),
-              (std::vector<std::string>{"Kombinacja", "Przęsło", "x [m]", "M [kNm]", "T [kN]", "Punkt"}))
+    const std::vector<std::string> naglowek = Pola(linia, pole);
+    EXPECT_TRUE(naglowek == (std::vector<std::string>{"Kombinacja", "Przęsło", "x [m]", "M [kNm]", "T [kN]", "w [mm]",
+                                                      "Punkt"}) ||
+                naglowek == (std::vector<std::string>{"Kombinacja", "Przęsło", "x [m]", "M [kNm]", "T [kN]", "w [kNm3]",
+                                                      "Punkt"}))
         << linia;
     std::vector<TWierszCsv> wiersze;
     while (std::getline(wejscie, linia)) {
         const auto p = Pola(linia, pole);
-        EXPECT_EQ(p.size(), 6u) << linia;
-        if (p.size() != 6)
+        EXPECT_EQ(p.size(), 7u) << linia;
+        if (p.size() != 7)
             continue;
         TWierszCsv w;
         double k = 0, s = 0;
         EXPECT_TRUE(CzytajLiczbe(p[0], sep, k) && CzytajLiczbe(p[1], sep, s) && CzytajLiczbe(p[2], sep, w.X) &&
-                    CzytajLiczbe(p[3], sep, w.M) && CzytajLiczbe(p[4], sep, w.T))
+                    CzytajLiczbe(p[3], sep, w.M) && CzytajLiczbe(p[4], sep, w.T) && CzytajLiczbe(p[5], sep, w.W))
             << linia;
         w.Kombinacja = int(k);
         w.Przeslo = int(s);
-        w.Punkt = p[5];
+        w.Punkt = p[6];
         wiersze.push_back(w);
     }
     return wiersze;
@@ -299,6 +303,14 @@ TEST_F(Raport, EveryExamplesCsvReadsBackToTheJsonValuesAtItsEndsAndExtremes)
                 EXPECT_NEAR(kroki.back()->M, -j["MomentP"].get<double>(), 1e-6);
                 EXPECT_NEAR(kroki.front()->T, -j["TL"].get<double>(), 1e-6);
                 EXPECT_NEAR(kroki.back()->T, j["TP"].get<double>(), 1e-6);
+                // The deflection is 0 on the supports and within its extremes everywhere between.
+                EXPECT_EQ(std::pair(kroki.front()->W, kroki.back()->W), std::pair(0.0, 0.0));
+                const double wmax = j["Wmax"].get<double>(), wmin = j["Wmin"].get<double>();
+                const double tolerancja = 1e-6 * std::max({1.0, std::fabs(wmax), std::fabs(wmin)});
+                for (const TWierszCsv& r : w) {
+                    EXPECT_LE(r.W, wmax + tolerancja) << r.X;
+                    EXPECT_GE(r.W, wmin - tolerancja) << r.X;
+                }
                 std::map<std::string, int> ekstrema;
                 for (const TWierszCsv& r : w) {
                     if (r.Punkt.empty())
