@@ -1,4 +1,5 @@
 #include "app/Raport.h"
+#include "app/TabeleRaportu.h"
 
 #include "analysis/Wyniki.h"
 #include "platform/TekstyLiczb.h"
@@ -12,16 +13,6 @@
 #include <ostream>
 
 namespace {
-
-// Supports are named as on the drawings: A, 1 … N−1, B.
-std::string NazwaPodpory(int32_t k, int32_t n)
-{
-    if (k == 0)
-        return "A";
-    if (k == n)
-        return "B";
-    return std::to_string(k);
-}
 
 class TTekst {
 public:

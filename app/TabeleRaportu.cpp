@@ -11,16 +11,6 @@
 
 namespace {
 
-// Supports are named as on the drawings: A, 1 … N−1, B.
-std::string NazwaPodpory(int32_t k, int32_t n)
-{
-    if (k == 0)
-        return "A";
-    if (k == n)
-        return "B";
-    return std::to_string(k);
-}
-
 class TLiczby {
 public:
     explicit TLiczby(char separator) : sep_(separator) {}
@@ -273,6 +263,16 @@ TSekcjaRaportu Obwiednie(const TDaneZadania& zad, const TWyniki& wyn, const TLic
 }
 
 } // namespace
+
+// Supports are named as on the drawings: A, 1 … N−1, B.
+std::string NazwaPodpory(int32_t k, int32_t n)
+{
+    if (k == 0)
+        return "A";
+    if (k == n)
+        return "B";
+    return std::to_string(k);
+}
 
 const char* WersjaProgramu()
 {

@@ -2,6 +2,7 @@
 // What the calculation report says, as plain tables of texts: the input data,
 // the results of every combination and the envelopes. The report's pages
 // (RaportPdf) only typeset them, so a new kind of result is one more table.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct TSekcjaRaportu {
     std::vector<std::string> Akapity; // before the tables
     std::vector<TTabelaRaportu> Tabele;
 };
+
+// Supports as the drawings name them: A, 1 … N−1, B (n spans).
+std::string NazwaPodpory(int32_t k, int32_t n);
 
 // "1.0.1": the version the build was made as.
 const char* WersjaProgramu();

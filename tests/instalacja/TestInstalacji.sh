@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program installed into a temporary DESTDIR as a package would install
 # it: it runs from there with its own font and examples, the desktop finds its
-# entry, icon and file type where the freedesktop specifications put them, and
+# entry, icon and file type where a freedesktop desktop looks for them, and
 # the .deb built from the same rules passes lintian without errors.
 set -euo pipefail
 budowa=$1
