@@ -4,9 +4,11 @@
 
 #include <string>
 
-void NajwiekszeZadanie(TDaneZadania& zad)
+namespace {
+
+// Every group and every combination in use, each group in each combination.
+void WszystkieGrupyIKombinacje(TDaneZadania& zad)
 {
-    UstawGeometrie(zad, {25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25}, false, true);
     for (int32_t g = 1; g < TDaneZadania::MaxGrup; ++g)
         DodajGrupe(zad, "Grupa " + std::to_string(g + 1), 0x102030 * g);
     for (int32_t c = 1; c < TDaneZadania::MaxKombinacji; ++c)
@@ -14,6 +16,14 @@ void NajwiekszeZadanie(TDaneZadania& zad)
     for (int32_t c = 0; c < TDaneZadania::MaxKombinacji; ++c)
         for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g)
             zad.Wspolczynniki[c][g] = 0.5f + 0.1f * float((c * 7 + g * 3) % 11);
+}
+
+} // namespace
+
+void NajwiekszeZadanie(TDaneZadania& zad)
+{
+    UstawGeometrie(zad, {25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25}, false, true);
+    WszystkieGrupyIKombinacje(zad);
 
     for (int32_t i = 0; i < 100; ++i) {
         const int32_t przeslo = i % 12;
@@ -31,13 +41,7 @@ void NajwiekszeZadanie(TDaneZadania& zad)
 void NajdluzszeZadanie(TDaneZadania& zad)
 {
     UstawGeometrie(zad, {1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000}, false, true);
-    for (int32_t g = 1; g < TDaneZadania::MaxGrup; ++g)
-        DodajGrupe(zad, "Grupa " + std::to_string(g + 1), 0x102030 * g);
-    for (int32_t c = 1; c < TDaneZadania::MaxKombinacji; ++c)
-        DodajKombinacje(zad, "Kombinacja " + std::to_string(c + 1));
-    for (int32_t c = 0; c < TDaneZadania::MaxKombinacji; ++c)
-        for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g)
-            zad.Wspolczynniki[c][g] = 0.5f + 0.1f * float((c * 7 + g * 3) % 11);
+    WszystkieGrupyIKombinacje(zad);
 
     for (int32_t i = 0; i < 100; ++i) {
         const int32_t przeslo = i % 12;
