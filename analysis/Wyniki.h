@@ -1,10 +1,11 @@
 #pragma once
 // The result tables of the analysis (sign convention: analysis/Konwencje.h).
 #include "analysis/Obciazenia.h"
+#include "analysis/ObwiednieNormowe.h"
+#include "analysis/PunktWykresu.h"
 #include "analysis/Ugiecia.h"
 #include "analysis/Wielomiany.h"
 
-#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -26,32 +27,6 @@ struct TSilyPrzesla {
     double TL = 0; // final end forces: minus the upward end reactions
     double TP = 0;
 };
-
-// A double held with the alignment of a float: it reads and writes as a
-// double, and a point of a sampled line takes 12 bytes rather than 16 (the
-// lines of the largest task hold millions of points).
-class TPodwojna {
-public:
-    constexpr TPodwojna() = default;
-    constexpr TPodwojna(double v) : polowki_(std::bit_cast<TPolowki>(v)) {}
-    constexpr operator double() const { return std::bit_cast<double>(polowki_); }
-
-private:
-    struct TPolowki {
-        uint32_t a = 0;
-        uint32_t b = 0;
-    };
-    TPolowki polowki_;
-};
-
-// The abscissa needs no more than single precision (it lies on the centimetre
-// grid or at a span end); the value is kept in double, so that every text made
-// of it, wherever it is read, comes from one number.
-struct TPunktWykresu {
-    float X = 0; // m from the span's left end
-    TPodwojna Wartosc;
-};
-static_assert(sizeof(TPunktWykresu) == 12);
 
 struct TEkstrema {
     uint8_t JestMax = 0;
@@ -150,6 +125,9 @@ struct TWyniki {
     std::vector<TEkstrema> EkstremaObwiedniT;
     std::vector<TReakcjaObwiedni> ObwiedniaReakcji; // [support], IloscPrzesel + 1 entries
     TMomentyPodporoweObwiedni ObwiedniaMomentowPodporowych;
+
+    // The design envelopes of the classified groups (Normowe.Sa false when none is).
+    TObwiednieNormowe Normowe;
 
     // How many combinations the per-combination tables hold: 0 until an analysis
     // has run and after an analysis refused the task.

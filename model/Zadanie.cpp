@@ -27,8 +27,9 @@ bool TaSamaTresc(const TDaneZadania& a, const TDaneZadania& b)
     return a.SkalaX == b.SkalaX && a.SkalaY == b.SkalaY && a.Przesla == b.Przesla && a.IloscPrzesel == b.IloscPrzesel &&
            a.LewyPrzegub == b.LewyPrzegub && a.PrawyPrzegub == b.PrawyPrzegub && a.Sily == b.Sily &&
            a.Liniowe == b.Liniowe && a.Trojkaty == b.Trojkaty && a.Momenty == b.Momenty && a.Grupy == b.Grupy &&
-           a.Kombinacje == b.Kombinacje && a.Wspolczynniki == b.Wspolczynniki && a.Nastawy == b.Nastawy &&
-           a.PolozenieKombinacji == b.PolozenieKombinacji && a.PolozenieObwiedni == b.PolozenieObwiedni;
+           a.Klasyfikacje == b.Klasyfikacje && a.Kombinacje == b.Kombinacje && a.Wspolczynniki == b.Wspolczynniki &&
+           a.Nastawy == b.Nastawy && a.PolozenieKombinacji == b.PolozenieKombinacji &&
+           a.PolozenieObwiedni == b.PolozenieObwiedni;
 }
 
 std::string PrzytnijNazwe(std::string_view nazwa)
@@ -60,6 +61,7 @@ void NowyTemat(TDaneZadania& zad)
         komb.Uzyta = c == 0;
         komb.Nazwa = c == 0 ? NazwaStale : std::string();
     }
+    zad.Klasyfikacje = {};
     zad.Wspolczynniki[0][0] = 1.0f;
 
     zad.SkalaX = 100;
@@ -193,4 +195,63 @@ float SkalaSilSchematu(const TDaneZadania& zad, TSkalowanieSil rodzaj, float dlu
         break;
     }
     return fmax >= 100 ? 2.0f / fmax : 0.04f;
+}
+
+namespace {
+
+struct TOpisKategorii {
+    const char* Klucz;
+    const char* Nazwa;
+    TWspolczynnikiPsi Psi;
+};
+
+// PN-EN 1990 Table A1.1 as the Polish annex adopts it.
+constexpr std::array<TOpisKategorii, IloscKategoriiZmiennych> OpisyKategorii{{
+    {"A", "A – powierzchnie mieszkalne", {0.7, 0.5, 0.3}},
+    {"B", "B – powierzchnie biurowe", {0.7, 0.5, 0.3}},
+    {"C", "C – miejsca zebrań", {0.7, 0.7, 0.6}},
+    {"D", "D – powierzchnie handlowe", {0.7, 0.7, 0.6}},
+    {"E", "E – powierzchnie magazynowe", {1.0, 0.9, 0.8}},
+    {"F", "F – ruch pojazdów do 30 kN", {0.7, 0.7, 0.6}},
+    {"G", "G – ruch pojazdów 30–160 kN", {0.7, 0.5, 0.3}},
+    {"H", "H – dachy", {0.0, 0.0, 0.0}},
+    {"snieg", "śnieg", {0.5, 0.2, 0.0}},
+    {"wiatr", "wiatr", {0.6, 0.2, 0.0}},
+    {"temperatura", "temperatura", {0.6, 0.5, 0.0}},
+}};
+
+const TOpisKategorii& Opis(TKategoriaZmiennych k)
+{
+    const auto i = size_t(k);
+    return OpisyKategorii[i < OpisyKategorii.size() ? i : 0];
+}
+
+} // namespace
+
+TWspolczynnikiPsi WspolczynnikiPsi(TKategoriaZmiennych k)
+{
+    return Opis(k).Psi;
+}
+
+bool DomyslniePoPrzeslach(TKategoriaZmiennych k)
+{
+    return k <= TKategoriaZmiennych::G;
+}
+
+const char* KluczKategorii(TKategoriaZmiennych k)
+{
+    return Opis(k).Klucz;
+}
+
+const char* NazwaKategorii(TKategoriaZmiennych k)
+{
+    return Opis(k).Nazwa;
+}
+
+bool SaGrupySklasyfikowane(const TDaneZadania& zad)
+{
+    for (size_t g = 0; g < zad.Grupy.size(); ++g)
+        if (zad.Grupy[g].Uzyta && zad.Klasyfikacje[g].Rodzaj != TRodzajGrupy::Niesklasyfikowana)
+            return true;
+    return false;
 }

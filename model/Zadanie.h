@@ -73,6 +73,36 @@ struct TGrupa {
     bool operator==(const TGrupa&) const = default;
 };
 
+// What a group is for the design envelopes: not classified (it enters only
+// the user's combinations), permanent, or variable of a category of the
+// imposed, snow, wind or temperature actions with its ψ factors.
+enum class TRodzajGrupy : int32_t { Niesklasyfikowana = 0, Stale = 1, Zmienne = 2 };
+enum class TKategoriaZmiennych : int32_t { A, B, C, D, E, F, G, H, Snieg, Wiatr, Temperatura };
+inline constexpr int32_t IloscKategoriiZmiennych = 11;
+
+struct TKlasyfikacjaGrupy {
+    TRodzajGrupy Rodzaj = TRodzajGrupy::Niesklasyfikowana;
+    TKategoriaZmiennych Kategoria = TKategoriaZmiennych::A;
+    // A variable group loads each span independently (where unfavourable)
+    // rather than acting as a whole.
+    bool PoPrzeslach = true;
+
+    bool operator==(const TKlasyfikacjaGrupy&) const = default;
+};
+
+struct TWspolczynnikiPsi {
+    double Psi0 = 0;
+    double Psi1 = 0;
+    double Psi2 = 0;
+};
+TWspolczynnikiPsi WspolczynnikiPsi(TKategoriaZmiennych k);
+// Categories A–G are patterned span by span unless the user says otherwise.
+bool DomyslniePoPrzeslach(TKategoriaZmiennych k);
+// "A" … "H", "snieg", "wiatr", "temperatura": the keys of the file and of --json.
+const char* KluczKategorii(TKategoriaZmiennych k);
+// Polish (UTF-8), as the dialogs and the sheets show it: "A – mieszkalne", "śnieg", ...
+const char* NazwaKategorii(TKategoriaZmiennych k);
+
 struct TWariant {
     uint8_t Uzyta = 0;
     std::string Nazwa;
@@ -153,6 +183,8 @@ struct TDaneZadania {
     std::array<TMoment, MaxMomentow> MomentyKomb{};
 
     std::array<TGrupa, MaxGrup> Grupy{};
+    // Per group; all Niesklasyfikowana in a new task and in every file without kinds.
+    std::array<TKlasyfikacjaGrupy, MaxGrup> Klasyfikacje{};
     std::array<TWariant, MaxKombinacji> Kombinacje{};
     int32_t IloscKombinacji = 0;
     // [combination][group]
@@ -204,6 +236,9 @@ void UsunZTablicy(std::array<T, N>& tablica, int32_t i)
 // The change flags, the combined-load scratch tables and the combination
 // count (counted again from the slots whenever needed) do not count.
 bool TaSamaTresc(const TDaneZadania& a, const TDaneZadania& b);
+
+// True when at least one group in use is classified: only then do the design envelopes exist.
+bool SaGrupySklasyfikowane(const TDaneZadania& zad);
 
 // Cuts a name to the 20 bytes a stored name holds.
 std::string PrzytnijNazwe(std::string_view nazwa);
