@@ -23,3 +23,14 @@ void LiczObwiednieNormowe(const TDaneZadania&, const TWyniki&, TObwiednieNormowe
 {
     wynik = TObwiednieNormowe{};
 }
+
+// Stand-ins until the computation lands: no section values, the expression alone.
+TPrzekrojNormowy PrzekrojNormowy(const TDaneZadania&, const TWyniki&, TStanNormowy, int32_t, double)
+{
+    return {};
+}
+
+std::string OpisPrzyczyny(const TDaneZadania&, const TPrzyczyna& p)
+{
+    return NazwaWyrazenia(p.Wyrazenie);
+}
