@@ -90,12 +90,13 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     uklad->addLayout(domyslny);
     uklad->setSizeConstraint(QLayout::SetFixedSize); // the dialog grows and shrinks with the grid
 
-    GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, this);
+    GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, separator, this);
     DodajWariant = new TDodajWariant(zad, komunikaty, this);
 
     connect(Button1, &QPushButton::clicked, this, &TTabelaWariantow::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TTabelaWariantow::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TTabelaWariantow::Button3Click);
+    connect(Tabela, &QTableWidget::cellDoubleClicked, this, &TTabelaWariantow::TabelaDblClick);
     // Whether the user confirmed or cancelled, the grid follows the task.
     connect(GrupyObciazenia, &QDialog::finished, this, [this] {
         OdbudujWiersze();
@@ -127,8 +128,14 @@ void TTabelaWariantow::OdbudujWiersze()
     const int k = IloscUzytych(zad_.Kombinacje);
     Tabela->setRowCount(g + 1);
     Siatka::UstawStala(Tabela, 0, 0, QStringLiteral("nr w\\k"));
-    for (int j = 1; j <= g; ++j)
-        Siatka::UstawStala(Tabela, 0, j, Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa));
+    for (int j = 1; j <= g; ++j) {
+        // The kind of a classified group under its name.
+        const std::string rodzaj = SkrotRodzaju(zad_.Klasyfikacje[size_t(j - 1)]);
+        Siatka::UstawStala(Tabela, 0, j,
+                           Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa) +
+                               (rodzaj.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(rodzaj)));
+        Tabela->item(j, 0)->setToolTip(QStringLiteral("Dwuklik: nazwa, kolor i rodzaj grupy"));
+    }
     WstawDomyslne(1, k, g, g);
     Dopasuj();
 }
@@ -153,6 +160,15 @@ void TTabelaWariantow::Dopasuj()
             if (c == 0 || j == 0)
                 szerokosc = std::max(szerokosc, fontMetrics().horizontalAdvance(Siatka::Tekst(Tabela, c, j)) + 14);
     Siatka::Dopasuj(Tabela, szerokosc, szerokosc);
+    // A heading with the group's kind under its name takes two lines.
+    int dodatek = 0;
+    for (int j = 1; j < Tabela->rowCount(); ++j)
+        if (Siatka::Tekst(Tabela, 0, j).contains(QLatin1Char('\n'))) {
+            Tabela->setRowHeight(j, Tabela->rowHeight(j) + fontMetrics().height());
+            dodatek += fontMetrics().height();
+        }
+    if (dodatek > 0)
+        Tabela->setFixedHeight(Tabela->height() + dodatek);
 }
 
 void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
@@ -179,6 +195,14 @@ void TTabelaWariantow::Button1Click()
         return;
     }
     GrupyObciazenia->Przygotuj(g + 1, KolorNowejGrupy(g));
+    GrupyObciazenia->Pokaz();
+}
+
+void TTabelaWariantow::TabelaDblClick(int wiersz, int kolumna)
+{
+    if (kolumna != 0 || wiersz < 1 || wiersz > IloscUzytych(zad_.Grupy))
+        return;
+    GrupyObciazenia->PrzygotujZmiane(wiersz);
     GrupyObciazenia->Pokaz();
 }
 

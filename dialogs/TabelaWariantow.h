@@ -36,6 +36,8 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    // A double click on a group's heading opens the group dialog to change it.
+    void TabelaDblClick(int wiersz, int kolumna);
 
     QTableWidget* Tabela;
     QPushButton* Button1;

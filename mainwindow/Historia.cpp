@@ -22,7 +22,8 @@ std::string NazwaZmiany(const TDaneZadania& przed, const TDaneZadania& po)
         przed.PrawyPrzegub != po.PrawyPrzegub)
         return "zmiana geometrii";
     // Deleting a group takes its loads along.
-    if (przed.Grupy != po.Grupy || przed.Kombinacje != po.Kombinacje || przed.Wspolczynniki != po.Wspolczynniki)
+    if (przed.Grupy != po.Grupy || przed.Klasyfikacje != po.Klasyfikacje || przed.Kombinacje != po.Kombinacje ||
+        przed.Wspolczynniki != po.Wspolczynniki)
         return "zmiana tabeli kombinacji";
     for (std::string zmiana :
          {ZmianaTablicy(przed.Sily, po.Sily, "siły"), ZmianaTablicy(przed.Liniowe, po.Liniowe, "obciążenia liniowego"),
