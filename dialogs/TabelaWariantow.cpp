@@ -102,6 +102,8 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
         OdbudujWiersze();
         OdbudujKolumny();
         PoDodaniuGrupyLubKombinacji(zad_, wyn_);
+        // A group's kind brings the design sheets or takes them away.
+        RozmiescArkusze(zad_, widok_);
     });
     connect(DodajWariant, &QDialog::finished, this, [this] {
         OdbudujKolumny();
