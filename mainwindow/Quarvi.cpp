@@ -205,8 +205,12 @@ void TQuarvi::UtworzOstatnie()
     OstatnieMenu->setObjectName(QStringLiteral("OstatnieMenu"));
     OstatnieMenu->setToolTipsVisible(true);
     otworz->setMenu(OstatnieMenu);
-    // A click opens the dialog as before; the arrow beside it offers the recent files.
-    otworz->setPopupMode(QToolButton::MenuButtonPopup);
+    // A click opens the dialog as before; held down, or clicked with the right
+    // button, it offers the recent files. A separate arrow would push the last
+    // buttons of the bars out of a window 900 pixels wide.
+    otworz->setPopupMode(QToolButton::DelayedPopup);
+    otworz->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(otworz, &QWidget::customContextMenuRequested, otworz, &QToolButton::showMenu);
     connect(OstatnieMenu, &QMenu::aboutToShow, this, &TQuarvi::OstatnieMenuAboutToShow);
 }
 

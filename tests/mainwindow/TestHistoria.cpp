@@ -343,6 +343,7 @@ TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDrop
     }
     Wybory[TDialogPliku::TRodzaj::Odczyt] = pliki[0].string();
     Klik("ToolButton7");
+    ASSERT_EQ(Quarvi->Polecenia().Plik(), pliki[0].string());
     for (int i = 1; i < 8; ++i)
         ASSERT_TRUE(Quarvi->Polecenia().Otworz(pliki[size_t(i)].string()));
     // Saved under a new name, the file goes to the top; the oldest falls off.
@@ -358,12 +359,16 @@ TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDrop
 
     Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
     Nowe();
-    // The menu as the user opens it: a click on the button's arrow, an item clicked while it is up.
+    // The menu as the user opens it, the button held down; an item clicked while it is up.
     const auto wybierz = [&](int pozycja) {
         QToolButton* otworz = Przycisk("ToolButton7");
         QStringList teksty;
-        QTimer::singleShot(0, [&] {
-            QMenu* menu = otworz->menu();
+        QTimer czekanie;
+        QObject::connect(&czekanie, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            czekanie.stop();
             // The path in the hint; the item numbered, its path shortened in the middle when long.
             for (QAction* a : menu->actions()) {
                 teksty << a->toolTip();
@@ -371,16 +376,20 @@ TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDrop
                             a->text().endsWith(QFileInfo(a->toolTip()).fileName()))
                     << a->text().toStdString();
             }
-            QAction* a = menu->actions().value(pozycja - 1);
-            if (a)
+            if (QAction* a = menu->actions().value(pozycja - 1))
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
             else
                 menu->close();
         });
-        QTest::mouseClick(otworz, Qt::LeftButton, {}, QPoint(otworz->width() - 3, otworz->height() / 2));
+        czekanie.start(20);
+        QTest::mousePress(otworz, Qt::LeftButton);
+        for (int i = 0; i < 100 && czekanie.isActive(); ++i)
+            QTest::qWait(20);
+        QTest::mouseRelease(otworz, Qt::LeftButton);
         QCoreApplication::processEvents();
         return teksty;
     };
+    Dialogi.clear();
     const QStringList teksty = wybierz(0);
     ASSERT_EQ(teksty.size(), 8);
     EXPECT_EQ(teksty[0], QString::fromStdString(pliki[8].string()));
@@ -397,6 +406,8 @@ TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDrop
                                                        "” już nie ma — usunięto go z listy ostatnich plików."});
     EXPECT_EQ(Quarvi->Polecenia().Plik(), pliki[6].string());
     EXPECT_EQ(Quarvi->Polecenia().Ostatnie().size(), 7u);
+    // Held down, the button offered its menu and never the open dialog.
+    EXPECT_TRUE(Dialogi.empty());
     Nowe();
     EXPECT_EQ(Quarvi->Polecenia().Ostatnie().size(), 7u);
 }
