@@ -69,9 +69,10 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     Button3->setDefault(true);
     ZmianaNazwyGrupy = Przycisk(this, "ZmianaNazwyGrupy", QStringLiteral("Zmień nazwę grupy"));
     UsuniecieGrupy = Przycisk(this, "UsuniecieGrupy", QStringLiteral("Usuń grupę"));
+    ZmianaRodzajuGrupy = Przycisk(this, "ZmianaRodzajuGrupy", QStringLiteral("Rodzaj grupy…"));
     ZmianaNazwyKombinacji = Przycisk(this, "ZmianaNazwyKombinacji", QStringLiteral("Zmień nazwę kombinacji"));
     UsuniecieKombinacji = Przycisk(this, "UsuniecieKombinacji", QStringLiteral("Usuń kombinację"));
-    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy})
+    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaRodzajuGrupy})
         b->setToolTip(QStringLiteral("Grupa z wiersza zaznaczonej komórki"));
     for (QPushButton* b : {ZmianaNazwyKombinacji, UsuniecieKombinacji})
         b->setToolTip(QStringLiteral("Kombinacja z kolumny zaznaczonej komórki"));
@@ -93,6 +94,7 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     auto* zmiany = new QHBoxLayout;
     zmiany->addWidget(ZmianaNazwyGrupy);
     zmiany->addWidget(UsuniecieGrupy);
+    zmiany->addWidget(ZmianaRodzajuGrupy);
     zmiany->addSpacing(12);
     zmiany->addWidget(ZmianaNazwyKombinacji);
     zmiany->addWidget(UsuniecieKombinacji);
@@ -120,6 +122,7 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     connect(Button3, &QPushButton::clicked, this, &TTabelaWariantow::Button3Click);
     connect(Tabela, &QTableWidget::cellDoubleClicked, this, &TTabelaWariantow::TabelaDblClick);
     connect(ZmianaNazwyGrupy, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyGrupyClick);
+    connect(ZmianaRodzajuGrupy, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaRodzajuGrupyClick);
     connect(UsuniecieGrupy, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieGrupyClick);
     connect(ZmianaNazwyKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyKombinacjiClick);
     connect(UsuniecieKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieKombinacjiClick);
@@ -160,6 +163,7 @@ void TTabelaWariantow::UstawPrzyciski()
     const int j = Tabela->currentRow(), c = Tabela->currentColumn();
     const int g = Tabela->rowCount() - 1, k = Tabela->columnCount() - 1;
     ZmianaNazwyGrupy->setEnabled(j >= 1 && j <= g);
+    ZmianaRodzajuGrupy->setEnabled(j >= 1 && j <= g);
     UsuniecieGrupy->setEnabled(j >= 1 && j <= g && g > 1);
     ZmianaNazwyKombinacji->setEnabled(c >= 1 && c <= k);
     UsuniecieKombinacji->setEnabled(c >= 1 && c <= k && k > 1);
@@ -233,7 +237,8 @@ void TTabelaWariantow::TabelaContextPopup(const QPoint& miejsce)
     Tabela->setCurrentCell(komorka.row(), komorka.column());
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("MenuTabeli"));
-    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaNazwyKombinacji, UsuniecieKombinacji}) {
+    for (QPushButton* b :
+         {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaRodzajuGrupy, ZmianaNazwyKombinacji, UsuniecieKombinacji}) {
         QAction* a = menu.addAction(b->text(), b, &QPushButton::click);
         a->setEnabled(b->isEnabled());
     }
@@ -328,6 +333,11 @@ void TTabelaWariantow::Button1Click()
     }
     GrupyObciazenia->Przygotuj(g + 1, KolorNowejGrupy(g));
     GrupyObciazenia->Pokaz();
+}
+
+void TTabelaWariantow::ZmianaRodzajuGrupyClick()
+{
+    TabelaDblClick(Tabela->currentRow(), 0);
 }
 
 void TTabelaWariantow::TabelaDblClick(int wiersz, int kolumna)

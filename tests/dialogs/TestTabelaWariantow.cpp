@@ -264,7 +264,7 @@ TEST_F(Tabela, DeletingACombinationMovesTheLaterOnesWithTheirCellsAndKeepsTheLas
 namespace {
 
 // The item `indeks` chosen from the keyboard, as the user steps through a closed list.
-void Wybierz(QComboBox* lista, int indeks)
+void WybierzZListy(QComboBox* lista, int indeks)
 {
     lista->setFocus();
     QTest::keyClick(lista, Qt::Key_Home);
@@ -301,14 +301,14 @@ TEST_F(RodzajeGrup, ANewGroupIsVariableOfTheCategoryChosenWithItsPsiAndItsPatter
     EXPECT_FALSE(Kategoria()->isEnabled());
     EXPECT_TRUE(Psi().isEmpty());
     Pisz(K<QLineEdit>(grupy(), "E_Nazwa"), QStringLiteral("Użytkowe"));
-    Wybierz(Rodzaj(), 2);
+    WybierzZListy(Rodzaj(), 2);
     EXPECT_TRUE(Kategoria()->isEnabled());
     EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,5   ψ2 = 0,3"));
     // Snow acts as a whole by default, an office floor span by span.
-    Wybierz(Kategoria(), int(TKategoriaZmiennych::Snieg));
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::Snieg));
     EXPECT_FALSE(PoPrzeslach());
     EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,5   ψ1 = 0,2   ψ2 = 0,0"));
-    Wybierz(Kategoria(), int(TKategoriaZmiennych::C));
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::C));
     EXPECT_TRUE(PoPrzeslach());
     EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,7   ψ2 = 0,6"));
     Kliknij(grupy(), "PoPrzeslach");
@@ -342,7 +342,7 @@ TEST_F(RodzajeGrup, AGroupsHeadingOpensItsKindToChangeAndCancelKeepsTheOldOne)
     EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Stałe"));
     EXPECT_EQ(K<QPushButton>(grupy(), "Wprowadz")->text(), QStringLiteral("Zmień"));
     EXPECT_EQ(K<QLabel>(grupy(), "L_Numer")->text(), "1");
-    Wybierz(Rodzaj(), 1);
+    WybierzZListy(Rodzaj(), 1);
     EXPECT_FALSE(Kategoria()->isEnabled());
     Kliknij(grupy(), "Wprowadz");
     EXPECT_EQ(zad.Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
@@ -352,18 +352,22 @@ TEST_F(RodzajeGrup, AGroupsHeadingOpensItsKindToChangeAndCancelKeepsTheOldOne)
     // Opened again it shows what the group is; cancelled, nothing changes.
     Dwuklik(1);
     EXPECT_EQ(Rodzaj()->currentIndex(), int(TRodzajGrupy::Stale));
-    Wybierz(Rodzaj(), 2);
-    Wybierz(Kategoria(), int(TKategoriaZmiennych::E));
+    WybierzZListy(Rodzaj(), 2);
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::E));
     Kliknij(grupy(), "Powrot");
     EXPECT_EQ(zad.Klasyfikacje[0], (TKlasyfikacjaGrupy{TRodzajGrupy::Stale, TKategoriaZmiennych::A, true}));
     EXPECT_EQ(Komorka(0, 1), "1  Stałe\nstałe");
 
-    // The second group's heading opens the second group; a double click on a coefficient opens nothing.
-    Dwuklik(2);
+    // From the keyboard's reach: a cell of the second group's row, then "Rodzaj grupy…".
+    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(2, 1)).center());
+    QTest::keyClick(s, Qt::Key_Escape); // out of the cell's editor
+    Kliknij(okno(), "ZmianaRodzajuGrupy");
+    ASSERT_TRUE(grupy()->isVisible());
     EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Użytkowe"));
     EXPECT_EQ(Rodzaj()->currentIndex(), 0);
     Kliknij(grupy(), "Powrot");
-    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+    // A double click on a coefficient opens nothing.
     const QPoint wspolczynnik = s->visualRect(s->model()->index(1, 1)).center();
     QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
     QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
