@@ -1,10 +1,11 @@
-// Loads at the very ends of a span: a point moment jumps the moment line there,
-// while a force standing on a support goes into the support, not into the
-// shear of the span.
+// The very ends of a span: a point moment jumps the moment line there, a force
+// standing on a support goes into the support, not into the shear of the span,
+// and a section at a support reads the end values themselves.
 #include "Policzone.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
+#include "analysis/Przekroj.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
@@ -130,4 +131,38 @@ TEST(SilaNaPodporze, AForceAFewMillimetresInsideTheSpanIsStillShearOfItsOwn)
     EXPECT_EQ(std::tuple(t[0].X, t[1].X), std::tuple(0.0f, 0.0f));
     const double P = 40, a = 0.003f, L = 4;
     ExpectBliskie({t[0].Wartosc, t[1].Wartosc, t[2].Wartosc}, {P * (L - a) / L, -P * a / L, -P * a / L}, 1e-9);
+}
+
+TEST(KonceWykresu, ASectionAtASupportReadsTheEndValuesWhateverTheLengthsInSinglePrecision)
+{
+    // Regression: the supports were placed by single-precision sums, so the
+    // section at 7,40 m fell 0,3 µm short of the support, inside span 2, and
+    // read the line a hair before its end instead of the value at the support.
+    TPoliczone k;
+    TDaneZadania& zad = k.zad;
+    UstawGeometrie(zad, {4.1f, 3.3f, 0.7f, 2.55f}, false, true);
+    for (int32_t s = 0; s < 4; ++s)
+        DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 10);
+    DodajMoment(zad, 2, 0, 5);
+    ASSERT_TRUE(k.Przelicz());
+    zad.DoPrzeliczenia = false; // as the repaint leaves it
+    const struct {
+        int32_t cm, przeslo;
+        bool koniec;
+    } przypadki[] = {{0, 0, false}, {410, 1, false}, {740, 2, false}, {810, 3, false}, {1065, 3, true}};
+    for (const auto& [cm, s, koniec] : przypadki) {
+        SCOPED_TRACE(cm);
+        const TPrzekroj p = PrzekrojBelki(zad, cm);
+        ASSERT_EQ(std::pair(p.Przeslo, p.X), std::pair(s, koniec ? double(zad.Przesla[size_t(s)].L) : 0.0));
+        const TSilyPrzekroju sily = SilyPrzekroju(zad, k.wyn, p, ',');
+        ASSERT_EQ(sily.M.size(), 1u);
+        // The moment at the support itself, left of the point moment standing there.
+        const TMomentyPrzesla& m = k.M(s);
+        const auto& T = k.LiniaT(s);
+        const double T0 = T.front().Wartosc, TL = T.back().Wartosc;
+        EXPECT_EQ(std::pair(sily.M[0], sily.T[0]), koniec ? std::pair(-m.MomentP, TL) : std::pair(m.MomentL, T0));
+    }
+    EXPECT_EQ(PrzekrojBelki(zad, 411).Przeslo, 1);
+    EXPECT_NEAR(PrzekrojBelki(zad, 411).X, 0.01, 1e-6);
+    EXPECT_EQ(PrzekrojBelki(zad, 739).Przeslo, 1);
 }
