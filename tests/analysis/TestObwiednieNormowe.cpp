@@ -7,6 +7,7 @@
 #include "analysis/Probkowanie.h"
 #include "analysis/Wyniki.h"
 #include "model/Budowa.h"
+#include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 
 #include <gtest/gtest.h>
@@ -485,4 +486,196 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionAndTheirC
             }
         }
     }
+}
+
+namespace {
+
+// A beam of the given spans, pinned at both ends, every group a uniform load
+// over the spans listed (1-based in the mask's bits: all spans when 0).
+struct TRownomierna {
+    const char* Nazwa; // UTF-8
+    TRodzajGrupy Rodzaj;
+    TKat Kategoria;
+    bool PoPrzeslach;
+    float Q;
+};
+
+TDaneZadania Belka(std::initializer_list<float> dlugosci, const std::vector<TRownomierna>& grupy)
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, dlugosci, true, true);
+    for (size_t g = 0; g < grupy.size(); ++g) {
+        if (g > 0)
+            DodajGrupe(zad, Utf8NaCp1250(grupy[g].Nazwa), 0);
+        zad.Grupy[g].Nazwa = Utf8NaCp1250(grupy[g].Nazwa);
+        zad.Klasyfikacje[g] = {grupy[g].Rodzaj, grupy[g].Kategoria, grupy[g].PoPrzeslach};
+        for (int32_t s = 0; s < zad.IloscPrzesel; ++s)
+            DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, grupy[g].Q, int32_t(g));
+    }
+    return zad;
+}
+
+TObwiednieNormowe Licz(TDaneZadania& zad, TWyniki& wyn)
+{
+    TRejestrKomunikatow kom;
+    EXPECT_TRUE(PrzeliczZadanie(zad, wyn, kom));
+    return wyn.Normowe;
+}
+
+} // namespace
+
+TEST(ObwiednieNormowe, TwoEqualSpansTakeTheSupportMomentWithBothSpansLoadedAndTheSpanMomentWithOne)
+{
+    const double L = 6, g = 20, q = 12;
+    TDaneZadania zad = Belka({6, 6}, {{"Stałe", TRodzajGrupy::Stale, TKat::A, false, float(g)},
+                                      {"Użytkowe", TRodzajGrupy::Zmienne, TKat::A, true, float(q)}});
+    TWyniki wyn;
+    const TObwiednieNormowe o = Licz(zad, wyn);
+    const TPrzesloNormowe& p = o[TStanNormowy::SGUCharakterystyczna].Przesla[0];
+    EXPECT_NEAR(p.Mmin.Wartosc, -(g + q) * L * L / 8, 1e-9); // both spans loaded
+    EXPECT_FLOAT_EQ(float(p.Mmin.X), 6.0f);
+    EXPECT_EQ(p.Mmin.Przyczyna.Przesla[1], 0b11);
+    const double R = 3 * g * L / 8 + 7 * q * L / 16; // the end reaction with q on span 1 alone
+    EXPECT_NEAR(p.Mmax.Wartosc, R * R / (2 * (g + q)), 1e-4); // read on the centimetre grid
+    EXPECT_EQ(p.Mmax.Przyczyna.Przesla[1], 0b01);
+    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmax.Przyczyna), "6.14b, wiodące: Użytkowe, przęsło 1");
+    EXPECT_NEAR(o[TStanNormowy::SGUCharakterystyczna].Reakcje[1].Max.Wartosc, 5 * (g + q) * L / 4, 1e-9);
+    EXPECT_NEAR(o[TStanNormowy::SGUQuasi].Przesla[0].Mmin.Wartosc, -(g + 0.3 * q) * L * L / 8, 1e-9);
+}
+
+TEST(ObwiednieNormowe, ExpressionGoverningTheUltimateStateSwitchesWithTheRatioOfImposedToPermanent)
+{
+    // 6.10a: 1,35·g + 1,5·0,7·q; 6.10b: 0,85·1,35·g + 1,5·q; equal at q/g = 0,45.
+    const double L = 5, g = 10;
+    const struct {
+        double Q;
+        TWyrazenie Wyrazenie;
+        double Wsp_g, Wsp_q;
+    } przypadki[] = {{3, TWyrazenie::W610a, 1.35, 1.05}, {6, TWyrazenie::W610b, 0.85 * 1.35, 1.5}};
+    for (const auto& c : przypadki) {
+        TDaneZadania zad = Belka({5, 5}, {{"G", TRodzajGrupy::Stale, TKat::A, false, float(g)},
+                                          {"Q", TRodzajGrupy::Zmienne, TKat::B, true, float(c.Q)}});
+        TWyniki wyn;
+        const TEkstremumNormowe e = Licz(zad, wyn)[TStanNormowy::SGN].Przesla[1].Mmin;
+        EXPECT_NEAR(e.Wartosc, -(c.Wsp_g * g + c.Wsp_q * c.Q) * L * L / 8, 1e-9) << c.Q;
+        EXPECT_EQ(e.Przyczyna.Wyrazenie, c.Wyrazenie) << c.Q;
+        EXPECT_EQ(e.Przyczyna.Wiodaca, c.Wyrazenie == TWyrazenie::W610b ? 1 : -1) << c.Q;
+        EXPECT_EQ(e.Przyczyna.StaleGorne, 0b1) << c.Q;
+    }
+}
+
+TEST(ObwiednieNormowe, RoofImposedLoadNeverActsWithSnow)
+{
+    // Together, 6.14b with H leading would add 0,5·s; apart it is the larger of the two.
+    const double L = 4, g = 3, h = 2, s = 1.5;
+    TDaneZadania zad = Belka({4}, {{"G", TRodzajGrupy::Stale, TKat::A, false, float(g)},
+                                   {"Dach", TRodzajGrupy::Zmienne, TKat::H, false, float(h)},
+                                   {"Śnieg", TRodzajGrupy::Zmienne, TKat::Snieg, false, float(s)}});
+    TWyniki wyn;
+    const TObwiednieNormowe o = Licz(zad, wyn);
+    const TEkstremumNormowe& e = o[TStanNormowy::SGUCharakterystyczna].Przesla[0].Mmax;
+    EXPECT_NEAR(e.Wartosc, (g + std::max(h, s)) * L * L / 8, 1e-9);
+    EXPECT_EQ(e.Przyczyna.Wiodaca, 1);
+    EXPECT_EQ(e.Przyczyna.Calosc, 0b010);
+    EXPECT_EQ(OpisPrzyczyny(zad, e.Przyczyna), "6.14b, wiodące: Dach");
+    EXPECT_NEAR(o[TStanNormowy::SGN].Przesla[0].Mmax.Wartosc, (0.85 * 1.35 * g + 1.5 * h) * L * L / 8, 1e-9);
+}
+
+TEST(ObwiednieNormowe, ThreeSpanFloorBeamTakesItsImposedLoadSpanBySpan)
+{
+    // 5 + 6 + 5 m, G 25 kN/m, Q 15 kN/m. First the arrangements by hand, as
+    // ordinary combinations 1,35·G + 1,5·Q of Q on spans 1, 3 and on 1, 2
+    // (three-moment equation: 28·M1 = −(56,25·125 + 33,75·216)/4 for the first).
+    const auto zwykla = [](uint16_t zQ) {
+        TDaneZadania zad;
+        UstawGeometrie(zad, {5, 6, 5}, true, true);
+        DodajGrupe(zad, "Q", 0);
+        for (int32_t s = 0; s < 3; ++s) {
+            DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 25, 0);
+            if ((zQ >> s) & 1)
+                DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 15, 1);
+        }
+        zad.Wspolczynniki[0] = {1.35f, 1.5f};
+        TWyniki wyn;
+        TRejestrKomunikatow kom;
+        EXPECT_TRUE(Analiza(zad, wyn, kom));
+        return wyn;
+    };
+    const double M1 = -(56.25 * 125 + 33.75 * 216) / 4 / 28, RA = 56.25 * 5 / 2 + M1 / 5;
+    EXPECT_NEAR(zwykla(0b101).EkstremaM[0][0].Max, RA * RA / (2 * 56.25), 1e-3); // on the centimetre grid
+    EXPECT_NEAR(zwykla(0b101).EkstremaM[0][0].Max, 117.66, 0.005);
+    // 22·M1 + 6·M2 = −(56,25·125 + 56,25·216)/4, 6·M1 + 22·M2 = −(56,25·216 + 33,75·125)/4.
+    const double b1 = -(56.25 * 125 + 56.25 * 216) / 4, b2 = -(56.25 * 216 + 33.75 * 125) / 4;
+    EXPECT_NEAR(zwykla(0b011).MomentyKoncowe[0][0].MomentP, -(22 * b1 - 6 * b2) / 448, 1e-4);
+
+    // The design envelope finds those arrangements itself, and agrees with every arrangement tried.
+    TDaneZadania zad = Belka({5, 6, 5}, {{"Stałe", TRodzajGrupy::Stale, TKat::A, false, 25},
+                                         {"Użytkowe", TRodzajGrupy::Zmienne, TKat::A, true, 15}});
+    TWyniki wyn;
+    const TObwiednieNormowe o = Licz(zad, wyn);
+    const TPrzesloNormowe& p = o[TStanNormowy::SGN].Przesla[0];
+    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmax.Przyczyna), "6.10b, wiodące: Użytkowe, przęsła 1, 3");
+    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmin.Przyczyna), "6.10b, wiodące: Użytkowe, przęsła 1, 2");
+    EXPECT_FLOAT_EQ(float(p.Mmin.X), 5.0f);
+    const TPelne pelne = Pelne(zad, TStanNormowy::SGN);
+    double maks = 0, mini = 0;
+    for (const TZakres& z : pelne.M[0]) {
+        maks = std::max(maks, z.Max);
+        mini = std::min(mini, z.Min);
+    }
+    // The ordinary combinations' coefficients are single precision.
+    EXPECT_NEAR(p.Mmax.Wartosc, maks, 1e-6 * maks);
+    EXPECT_NEAR(p.Mmin.Wartosc, mini, -1e-6 * mini);
+}
+
+TEST(ObwiednieNormowe, SectionReadsTheLinesValuesOnBothSidesOfAForce)
+{
+    TDaneZadania zad = Zadanie({3.5f, 4.2f, 3.0f}, {{"G", TRodzajGrupy::Stale},
+                                                   {"Q", TRodzajGrupy::Zmienne, TKat::B},
+                                                   {"W", TRodzajGrupy::Zmienne, TKat::Wiatr, false}});
+    DodajSile(zad, 1, 2.1f, 20, 1);
+    TWyniki wyn;
+    const TObwiednieNormowe o = Licz(zad, wyn);
+    for (int32_t st = 0; st < IloscStanowNormowych; ++st)
+        for (int32_t s = 0; s < 3; ++s) {
+            const TPrzesloNormowe& p = o[TStanNormowy(st)].Przesla[size_t(s)];
+            for (size_t k = 0; k < p.MaxM.size(); k += 7) {
+                const double x = p.MaxM[k].X;
+                const TPrzekrojNormowy pn = PrzekrojNormowy(zad, wyn, TStanNormowy(st), s, x);
+                EXPECT_DOUBLE_EQ(std::max(pn.MmaxL.Wartosc, pn.MmaxP.Wartosc), p.MaxM[k].Wartosc) << s << " " << x;
+                EXPECT_DOUBLE_EQ(std::min(pn.MminL.Wartosc, pn.MminP.Wartosc), p.MinM[k].Wartosc) << s << " " << x;
+                EXPECT_DOUBLE_EQ(std::max(pn.TmaxL.Wartosc, pn.TmaxP.Wartosc), p.MaxT[k].Wartosc) << s << " " << x;
+                EXPECT_DOUBLE_EQ(std::min(pn.TminL.Wartosc, pn.TminP.Wartosc), p.MinT[k].Wartosc) << s << " " << x;
+                if (st > 0) {
+                    EXPECT_DOUBLE_EQ(pn.Wmax.Wartosc, p.MaxW[k].Wartosc) << s << " " << x;
+                }
+            }
+        }
+    // The imposed force of 20 kN at 2,10 m of span 2 lowers the least shear
+    // right of it, by at most 1,5·20: each side has its own worst arrangement.
+    const TPrzekrojNormowy pn = PrzekrojNormowy(zad, wyn, TStanNormowy::SGN, 1, 2.1f);
+    EXPECT_GT(pn.TminL.Wartosc - pn.TminP.Wartosc, 1);
+    EXPECT_LE(pn.TminL.Wartosc - pn.TminP.Wartosc, 30 + 1e-9);
+    const TPrzesloNormowe& p = o[TStanNormowy::SGN].Przesla[1];
+    ASSERT_FLOAT_EQ(p.MinT[210].X, 2.1f);
+    EXPECT_EQ(p.MinT[210].Wartosc, pn.TminP.Wartosc);
+}
+
+TEST(ObwiednieNormowe, ExistOnlyWithAClassifiedGroupAndNameTheGroupsLeftOut)
+{
+    TDaneZadania zad = Belka({4, 4}, {{"G", TRodzajGrupy::Niesklasyfikowana, TKat::A, false, 3},
+                                      {"Q", TRodzajGrupy::Niesklasyfikowana, TKat::A, true, 2}});
+    TWyniki wyn;
+    EXPECT_FALSE(Licz(zad, wyn).Sa);
+    EXPECT_TRUE(wyn.Normowe.Stany[0].Przesla.empty());
+    zad.Klasyfikacje[1].Rodzaj = TRodzajGrupy::Zmienne;
+    const TObwiednieNormowe o = Licz(zad, wyn);
+    ASSERT_TRUE(o.Sa);
+    EXPECT_EQ(o.Pominiete, std::vector<int32_t>{0});
+    // No permanent group: the imposed load alone, leading; 6.10b has no permanent part to lower.
+    EXPECT_NEAR(o[TStanNormowy::SGN].Przesla[0].Mmin.Wartosc, -1.5 * 2 * 16 / 8, 1e-9);
+    wyn.ZapisujWykresy = false;
+    const TObwiednieNormowe bez = Licz(zad, wyn);
+    EXPECT_TRUE(bez[TStanNormowy::SGN].Przesla[0].MaxM.empty());
+    EXPECT_EQ(bez[TStanNormowy::SGN].Przesla[0].Mmax.Wartosc, o[TStanNormowy::SGN].Przesla[0].Mmax.Wartosc);
 }
