@@ -639,15 +639,18 @@ TEST(ObwiednieNormowe, SectionReadsTheLinesValuesOnBothSidesOfAForce)
     for (int32_t st = 0; st < IloscStanowNormowych; ++st)
         for (int32_t s = 0; s < 3; ++s) {
             const TPrzesloNormowe& p = o[TStanNormowy(st)].Przesla[size_t(s)];
+            // Sums in another order: equal to rounding.
+            const double m = 1e-12 * (p.Mmax.Wartosc - p.Mmin.Wartosc), t = 1e-12 * (p.Tmax.Wartosc - p.Tmin.Wartosc);
+            const double w = 1e-12 * (p.Wmax.Wartosc - p.Wmin.Wartosc);
             for (size_t k = 0; k < p.MaxM.size(); k += 7) {
                 const double x = p.MaxM[k].X;
                 const TPrzekrojNormowy pn = PrzekrojNormowy(zad, wyn, TStanNormowy(st), s, x);
-                EXPECT_DOUBLE_EQ(std::max(pn.MmaxL.Wartosc, pn.MmaxP.Wartosc), p.MaxM[k].Wartosc) << s << " " << x;
-                EXPECT_DOUBLE_EQ(std::min(pn.MminL.Wartosc, pn.MminP.Wartosc), p.MinM[k].Wartosc) << s << " " << x;
-                EXPECT_DOUBLE_EQ(std::max(pn.TmaxL.Wartosc, pn.TmaxP.Wartosc), p.MaxT[k].Wartosc) << s << " " << x;
-                EXPECT_DOUBLE_EQ(std::min(pn.TminL.Wartosc, pn.TminP.Wartosc), p.MinT[k].Wartosc) << s << " " << x;
+                EXPECT_NEAR(std::max(pn.MmaxL.Wartosc, pn.MmaxP.Wartosc), p.MaxM[k].Wartosc, m) << s << " " << x;
+                EXPECT_NEAR(std::min(pn.MminL.Wartosc, pn.MminP.Wartosc), p.MinM[k].Wartosc, m) << s << " " << x;
+                EXPECT_NEAR(std::max(pn.TmaxL.Wartosc, pn.TmaxP.Wartosc), p.MaxT[k].Wartosc, t) << s << " " << x;
+                EXPECT_NEAR(std::min(pn.TminL.Wartosc, pn.TminP.Wartosc), p.MinT[k].Wartosc, t) << s << " " << x;
                 if (st > 0) {
-                    EXPECT_DOUBLE_EQ(pn.Wmax.Wartosc, p.MaxW[k].Wartosc) << s << " " << x;
+                    EXPECT_NEAR(pn.Wmax.Wartosc, p.MaxW[k].Wartosc, w) << s << " " << x;
                 }
             }
         }
@@ -658,7 +661,7 @@ TEST(ObwiednieNormowe, SectionReadsTheLinesValuesOnBothSidesOfAForce)
     EXPECT_LE(pn.TminL.Wartosc - pn.TminP.Wartosc, 30 + 1e-9);
     const TPrzesloNormowe& p = o[TStanNormowy::SGN].Przesla[1];
     ASSERT_FLOAT_EQ(p.MinT[210].X, 2.1f);
-    EXPECT_EQ(p.MinT[210].Wartosc, pn.TminP.Wartosc);
+    EXPECT_NEAR(p.MinT[210].Wartosc, pn.TminP.Wartosc, 1e-12 * (p.Tmax.Wartosc - p.Tmin.Wartosc));
 }
 
 TEST(ObwiednieNormowe, ExistOnlyWithAClassifiedGroupAndNameTheGroupsLeftOut)
