@@ -253,7 +253,7 @@ public:
             TWielomianyPrzesla& w = wielomiany_.emplace_back(u.Wielomiany);
             w.DodajKonce(A, TL);
             if (zUgieciami)
-                ugiecia_j_.emplace_back(w, EJ, przeslo.L);
+                ugieciaWlasne_.emplace_back(w, EJ, przeslo.L);
         }
         const TWielomianyPrzesla wzor(granice_);
         for (const TOdcinekWielomianow& o : wzor.Odcinki())
@@ -280,7 +280,7 @@ public:
             case T:
                 return wielomiany_[size_t(k)].Odcinki()[j].T(t);
             case W:
-                return ugiecia_j_[size_t(k)].Odcinki()[j].W(t);
+                return ugieciaWlasne_[size_t(k)].Odcinki()[j].W(t);
             }
         }
         return Obcy(co, obce_[i])(x);
@@ -310,17 +310,17 @@ public:
         const auto& pn = k.PN[kursor];
         const double t = x - poczatki_[j];
         for (const int32_t g : gr_.Uzyte) {
-            TSuma& x_ = s[size_t(g)];
+            TSuma& suma = s[size_t(g)];
             const auto& w = pn[size_t(g)];
             if constexpr (co == M) {
-                x_.P = w[0].A[0] + w[0].A[1] * x;
-                x_.N = w[1].A[0] + w[1].A[1] * x;
+                suma.P = w[0].A[0] + w[0].A[1] * x;
+                suma.N = w[1].A[0] + w[1].A[1] * x;
             } else if constexpr (co == T) {
-                x_.P = w[0].A[0];
-                x_.N = w[1].A[0];
+                suma.P = w[0].A[0];
+                suma.N = w[1].A[0];
             } else {
-                x_.P = w[0](x);
-                x_.N = w[1](x);
+                suma.P = w[0](x);
+                suma.N = w[1](x);
             }
             const int32_t i = wlasny_[size_t(g)];
             if (i >= 0) {
@@ -331,11 +331,11 @@ public:
                 else if constexpr (co == T)
                     c = wielomiany_[u].Odcinki()[j].T(t);
                 else
-                    c = ugiecia_j_[u].Odcinki()[j].W(t);
-                x_.P += c > 0 ? c : 0;
-                x_.N += c < 0 ? c : 0;
+                    c = ugieciaWlasne_[u].Odcinki()[j].W(t);
+                suma.P += c > 0 ? c : 0;
+                suma.N += c < 0 ? c : 0;
             }
-            x_.S = x_.P + x_.N;
+            suma.S = suma.P + suma.N;
         }
     }
 
@@ -408,7 +408,7 @@ private:
     std::vector<TObcy> obce_;         // [unit]
     std::array<int32_t, G> wlasny_{}; // [group]: the unit loading this span, −1 for none
     std::vector<TWielomianyPrzesla> wielomiany_;
-    std::vector<TUgieciaPrzesla> ugiecia_j_;
+    std::vector<TUgieciaPrzesla> ugieciaWlasne_;
     std::array<TKawalki, 3> kawalki_;
 };
 
