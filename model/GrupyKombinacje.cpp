@@ -86,8 +86,7 @@ std::optional<std::string> PytanieOUsunieciuGrupy(const TDaneZadania& zad, int32
     if (BrakGrupy(zad, g) || n == 0)
         return std::nullopt;
     return "Grupa " + std::to_string(g + 1) + " „" + Cp1250NaUtf8(zad.Grupy[size_t(g)].Nazwa) + "” ma " +
-           Ile(n, "obciążenie", "obciążenia", "obciążeń") + ". Usunąć grupę razem z " + (n == 1 ? "nim" : "nimi") +
-           "?";
+           Ile(n, "obciążenie", "obciążenia", "obciążeń") + ". Usunąć grupę razem z " + (n == 1 ? "nim" : "nimi") + "?";
 }
 
 std::optional<std::string> ZmienNazweGrupy(TDaneZadania& zad, int32_t g, std::string_view nazwa)

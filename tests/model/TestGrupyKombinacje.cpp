@@ -52,8 +52,13 @@ TDaneZadania Zadanie()
 TEST(UsuwanieGrupy, TakesTheGroupsLoadsAndMovesLaterGroupsDownWithTheirNamesColoursCoefficientsAndLoads)
 {
     TDaneZadania zad = Zadanie();
+    const TKlasyfikacjaGrupy snieg{TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg, false};
+    zad.Klasyfikacje[1] = {TRodzajGrupy::Stale};
+    zad.Klasyfikacje[2] = snieg;
     EXPECT_EQ(ObciazeniaGrupy(zad, 1), 8);
     ASSERT_EQ(UsunGrupe(zad, 1), std::nullopt);
+    EXPECT_EQ(zad.Klasyfikacje[1], snieg);
+    EXPECT_EQ(zad.Klasyfikacje[2], TKlasyfikacjaGrupy{});
 
     EXPECT_EQ(IloscUzytych(zad.Grupy), 2);
     EXPECT_EQ(std::tuple(zad.Grupy[1].Nazwa, zad.Grupy[1].Kolor), std::tuple(std::string("Snieg"), 0x800000));
