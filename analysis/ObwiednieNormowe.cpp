@@ -726,14 +726,3 @@ std::string OpisPrzyczyny(const TDaneZadania& zad, const TPrzyczyna& p)
     }
     return t;
 }
-
-// Stand-ins until the computation lands: no section values, the expression alone.
-TPrzekrojNormowy PrzekrojNormowy(const TDaneZadania&, const TWyniki&, TStanNormowy, int32_t, double)
-{
-    return {};
-}
-
-std::string OpisPrzyczyny(const TDaneZadania&, const TPrzyczyna& p)
-{
-    return NazwaWyrazenia(p.Wyrazenie);
-}
