@@ -418,11 +418,11 @@ TEST_F(Zestawienie, AtTheSectionTheDesignEnvelopesShowEachExtremeWithWhatProduce
     const double G = 10 * 25 / 16.0, Q = 3 * 15 * 25 / 32.0, Qdrugie = -15 * 25 / 32.0;
     const auto wiersz = [&](int r) { return Wiersz(*okno, "SG_Normowe", r, 0, 3); };
     EXPECT_EQ(wiersz(1), (TTeksty{"SGN  M max [kNm]", Wartosc(0.85 * 1.35 * G + 1.5 * Q),
-                                  "6.10b, wiodące: Uzytkowe, przęsła 1"}));
+                                  "6.10b, wiodące: Uzytkowe, przęsło 1"}));
     // The imposed load on the other span only lifts the section: G then at γG,inf.
     EXPECT_EQ(wiersz(2), (TTeksty{"SGN  M min [kNm]", Wartosc(1.0 * G + 1.5 * Qdrugie),
-                                  "6.10b, wiodące: Uzytkowe, przęsła 2"}));
-    EXPECT_EQ(wiersz(5), (TTeksty{"SGU char.  M max [kNm]", Wartosc(G + Q), "6.14b, wiodące: Uzytkowe, przęsła 1"}));
+                                  "6.10b, wiodące: Uzytkowe, przęsło 2; γG,inf: Stałe"}));
+    EXPECT_EQ(wiersz(5), (TTeksty{"SGU char.  M max [kNm]", Wartosc(G + Q), "6.14b, wiodące: Uzytkowe, przęsło 1"}));
     // Quasi-permanent: ψ2 = 0,3 of the imposed load.
     EXPECT_EQ(wiersz(9)[1], Wartosc(G + 0.3 * Q));
     EXPECT_EQ(wiersz(0), (TTeksty{"", "Wartość", "Przyczyna"}));
