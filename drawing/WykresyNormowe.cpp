@@ -28,6 +28,9 @@ constexpr double Zapas = 1.5;
 // groups, and the legend in columns.
 constexpr TStylTekstu StylOpisu{{0.2, Kolor::Czarny}, 0.35, 0.4};
 constexpr double WierszOpisu = 0.45;
+// The causes run long: narrower letters, so that one fits the sheet's width.
+constexpr TStylTekstu StylLegendy{{0.15, Kolor::Czarny}, 0.3, 0.28};
+constexpr double WierszLegendy = 0.38;
 constexpr double KolumnaLegendy = 9.8;
 
 // The causes of one sheet's labels in the order the labels ask for them, each under its key.
@@ -202,7 +205,7 @@ void WykresUgiecNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiedn
     if (n.PiszJednostki)
         tytul += dlugosc ? " [mm]" : " [kNm3]";
     tytul += ": charakterystyczne i quasi-stałe";
-    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 3.5}, tytul, 0.5);
+    Naglowek(r, pas, na, {O.X + 1.0, O.Y - 1.5}, tytul, 0.5);
 
     struct TStan {
         const TObwiedniaNormowa& O;
@@ -276,11 +279,11 @@ void Opis(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia n
         return;
     // Down one column to the reactions' title, then the next column.
     const double od = y + 0.15, do_ = P.Y + r.Nastawy.ReakcjeY - 2.6;
-    const int32_t wierszy = std::max(1, int32_t((do_ - od) / WierszOpisu) + 1);
+    const int32_t wierszy = std::max(1, int32_t((do_ - od) / WierszLegendy) + 1);
     for (size_t i = 0; i < przyczyny.size(); ++i) {
         const TPunktCm Q{x + double(int32_t(i) / wierszy) * KolumnaLegendy,
-                         od + double(int32_t(i) % wierszy) * WierszOpisu};
-        TekstNaPasie(r, pas, na, Q, StylOpisu,
+                         od + double(int32_t(i) % wierszy) * WierszLegendy};
+        TekstNaPasie(r, pas, na, Q, StylLegendy,
                      Utf8NaCp1250(KluczPrzyczyny(int32_t(i)) + ": " + OpisPrzyczyny(zad, przyczyny[i])));
     }
 }
@@ -350,8 +353,9 @@ void ArkuszNormowy(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, T
     } else {
         const TObwiedniaNormowa& o = obw[TStanNormowy::SGUCharakterystyczna];
         WykresReakcjiNormowych(r, zad, o, na, reakcje, "REAKCJE CHARAKTERYSTYCZNE" + kN, legenda);
-        // The deflections take the shear forces' place: this sheet has none.
-        WykresUgiecNormowych(r, zad, obw, na, srodek, legenda);
+        // The deflections take the shear forces' place (this sheet has none),
+        // their axis raised so that the labels under it keep off the moments' title.
+        WykresUgiecNormowych(r, zad, obw, na, {srodek.X, srodek.Y - 1.5}, legenda);
         WykresSil(r, zad, o, na, momenty, LinieM, "MOMENTY CHARAKTERYSTYCZNE" + kNm, legenda, Kolor::Granatowy,
                   Kolor::Czerwony);
     }
