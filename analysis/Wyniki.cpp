@@ -104,13 +104,3 @@ void UstalSkale(TEkstrema& e)
         e.Skala = 1.0;
 }
 
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
-{
-    TEkstrema e;
-    n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
-    for (int32_t i = 0; i < n; ++i)
-        DodajDoEkstremow(e, punkty[i]);
-    UstalSkale(e);
-    e.IloscPunktow = n;
-    return e;
-}

@@ -45,8 +45,6 @@ struct TEkstrema {
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
 // ... and at the end the scale: the larger magnitude, 1 when that is about 0.
 void UstalSkale(TEkstrema& e);
-// Extremes of the first n points of a polyline.
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
 
 // One group's loads on one span analysed alone, as entered (coefficient 1).
 // A combination is the sum of these over the groups whose coefficient is
