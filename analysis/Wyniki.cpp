@@ -85,14 +85,19 @@ double Reakcja(const TWyniki& wyn, int32_t c, int32_t k, int32_t iloscPrzesel)
 
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
 {
-    if (e.Max < p.Wartosc) {
-        e.Max = p.Wartosc;
-        e.XMax = p.X;
+    DodajDoEkstremow(e, p.X, p.Wartosc);
+}
+
+void DodajDoEkstremow(TEkstrema& e, double x, double v)
+{
+    if (e.Max < v) {
+        e.Max = v;
+        e.XMax = x;
         e.JestMax = 1;
     }
-    if (e.Min > p.Wartosc) {
-        e.Min = p.Wartosc;
-        e.XMin = p.X;
+    if (e.Min > v) {
+        e.Min = v;
+        e.XMin = x;
         e.JestMin = 1;
     }
 }

@@ -43,6 +43,7 @@ struct TEkstrema {
 // above Max or below Min replaces it (the first of equal extremes wins; they
 // never cross 0) ...
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
+void DodajDoEkstremow(TEkstrema& e, double x, double v);
 // ... and at the end the scale: the larger magnitude, 1 when that is about 0.
 void UstalSkale(TEkstrema& e);
 
