@@ -69,9 +69,10 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     Button3->setDefault(true);
     ZmianaNazwyGrupy = Przycisk(this, "ZmianaNazwyGrupy", QStringLiteral("Zmień nazwę grupy"));
     UsuniecieGrupy = Przycisk(this, "UsuniecieGrupy", QStringLiteral("Usuń grupę"));
+    ZmianaRodzajuGrupy = Przycisk(this, "ZmianaRodzajuGrupy", QStringLiteral("Rodzaj grupy…"));
     ZmianaNazwyKombinacji = Przycisk(this, "ZmianaNazwyKombinacji", QStringLiteral("Zmień nazwę kombinacji"));
     UsuniecieKombinacji = Przycisk(this, "UsuniecieKombinacji", QStringLiteral("Usuń kombinację"));
-    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy})
+    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaRodzajuGrupy})
         b->setToolTip(QStringLiteral("Grupa z wiersza zaznaczonej komórki"));
     for (QPushButton* b : {ZmianaNazwyKombinacji, UsuniecieKombinacji})
         b->setToolTip(QStringLiteral("Kombinacja z kolumny zaznaczonej komórki"));
@@ -93,6 +94,7 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     auto* zmiany = new QHBoxLayout;
     zmiany->addWidget(ZmianaNazwyGrupy);
     zmiany->addWidget(UsuniecieGrupy);
+    zmiany->addWidget(ZmianaRodzajuGrupy);
     zmiany->addSpacing(12);
     zmiany->addWidget(ZmianaNazwyKombinacji);
     zmiany->addWidget(UsuniecieKombinacji);
@@ -111,14 +113,16 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     uklad->addLayout(domyslny);
     uklad->setSizeConstraint(QLayout::SetFixedSize); // the dialog grows and shrinks with the grid
 
-    GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, this);
+    GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, separator, this);
     DodajWariant = new TDodajWariant(zad, komunikaty, this);
     ZmianaNazwy = new TZmianaNazwy(komunikaty, this);
 
     connect(Button1, &QPushButton::clicked, this, &TTabelaWariantow::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TTabelaWariantow::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TTabelaWariantow::Button3Click);
+    connect(Tabela, &QTableWidget::cellDoubleClicked, this, &TTabelaWariantow::TabelaDblClick);
     connect(ZmianaNazwyGrupy, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyGrupyClick);
+    connect(ZmianaRodzajuGrupy, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaRodzajuGrupyClick);
     connect(UsuniecieGrupy, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieGrupyClick);
     connect(ZmianaNazwyKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyKombinacjiClick);
     connect(UsuniecieKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieKombinacjiClick);
@@ -129,6 +133,8 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     connect(GrupyObciazenia, &QDialog::finished, this, [this] {
         OdbudujWiersze();
         OdbudujKolumny();
+        // A group's kind brings the design sheets or takes them away.
+        RozmiescArkusze(zad_, widok_);
         Zmieniona();
     });
     connect(DodajWariant, &QDialog::finished, this, [this] {
@@ -157,6 +163,7 @@ void TTabelaWariantow::UstawPrzyciski()
     const int j = Tabela->currentRow(), c = Tabela->currentColumn();
     const int g = Tabela->rowCount() - 1, k = Tabela->columnCount() - 1;
     ZmianaNazwyGrupy->setEnabled(j >= 1 && j <= g);
+    ZmianaRodzajuGrupy->setEnabled(j >= 1 && j <= g);
     UsuniecieGrupy->setEnabled(j >= 1 && j <= g && g > 1);
     ZmianaNazwyKombinacji->setEnabled(c >= 1 && c <= k);
     UsuniecieKombinacji->setEnabled(c >= 1 && c <= k && k > 1);
@@ -230,7 +237,8 @@ void TTabelaWariantow::TabelaContextPopup(const QPoint& miejsce)
     Tabela->setCurrentCell(komorka.row(), komorka.column());
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("MenuTabeli"));
-    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaNazwyKombinacji, UsuniecieKombinacji}) {
+    for (QPushButton* b :
+         {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaRodzajuGrupy, ZmianaNazwyKombinacji, UsuniecieKombinacji}) {
         QAction* a = menu.addAction(b->text(), b, &QPushButton::click);
         a->setEnabled(b->isEnabled());
     }
@@ -255,8 +263,14 @@ void TTabelaWariantow::OdbudujWiersze()
     const int k = IloscUzytych(zad_.Kombinacje);
     Tabela->setRowCount(g + 1);
     Siatka::UstawStala(Tabela, 0, 0, QStringLiteral("nr w\\k"));
-    for (int j = 1; j <= g; ++j)
-        Siatka::UstawStala(Tabela, 0, j, Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa));
+    for (int j = 1; j <= g; ++j) {
+        // The kind of a classified group under its name.
+        const std::string rodzaj = SkrotRodzaju(zad_.Klasyfikacje[size_t(j - 1)]);
+        Siatka::UstawStala(Tabela, 0, j,
+                           Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa) +
+                               (rodzaj.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(rodzaj)));
+        Tabela->item(j, 0)->setToolTip(QStringLiteral("Dwuklik: nazwa, kolor i rodzaj grupy"));
+    }
     WstawDomyslne(1, k, g, g);
     Dopasuj();
     UstawPrzyciski();
@@ -283,6 +297,15 @@ void TTabelaWariantow::Dopasuj()
             if (c == 0 || j == 0)
                 szerokosc = std::max(szerokosc, fontMetrics().horizontalAdvance(Siatka::Tekst(Tabela, c, j)) + 14);
     Siatka::Dopasuj(Tabela, szerokosc, szerokosc);
+    // A heading with the group's kind under its name takes two lines.
+    int dodatek = 0;
+    for (int j = 1; j < Tabela->rowCount(); ++j)
+        if (Siatka::Tekst(Tabela, 0, j).contains(QLatin1Char('\n'))) {
+            Tabela->setRowHeight(j, Tabela->rowHeight(j) + fontMetrics().height());
+            dodatek += fontMetrics().height();
+        }
+    if (dodatek > 0)
+        Tabela->setFixedHeight(Tabela->height() + dodatek);
 }
 
 void TTabelaWariantow::WpiszZPliku(const TWidokiZPliku& widoki)
@@ -309,6 +332,19 @@ void TTabelaWariantow::Button1Click()
         return;
     }
     GrupyObciazenia->Przygotuj(g + 1, KolorNowejGrupy(g));
+    GrupyObciazenia->Pokaz();
+}
+
+void TTabelaWariantow::ZmianaRodzajuGrupyClick()
+{
+    TabelaDblClick(Tabela->currentRow(), 0);
+}
+
+void TTabelaWariantow::TabelaDblClick(int wiersz, int kolumna)
+{
+    if (kolumna != 0 || wiersz < 1 || wiersz > IloscUzytych(zad_.Grupy))
+        return;
+    GrupyObciazenia->PrzygotujZmiane(wiersz);
     GrupyObciazenia->Pokaz();
 }
 

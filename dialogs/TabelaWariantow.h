@@ -40,7 +40,11 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    // A double click on a group's heading opens the group dialog to change its kind, name and colour.
+    void TabelaDblClick(int wiersz, int kolumna);
     void ZmianaNazwyGrupyClick();
+    // The group of the current cell's row in the group dialog, to change its kind.
+    void ZmianaRodzajuGrupyClick();
     void UsuniecieGrupyClick();
     void ZmianaNazwyKombinacjiClick();
     void UsuniecieKombinacjiClick();
@@ -56,6 +60,7 @@ public:
     TGrupyObciazenia* GrupyObciazenia;
     TDodajWariant* DodajWariant;
     QPushButton* ZmianaNazwyGrupy;
+    QPushButton* ZmianaRodzajuGrupy;
     QPushButton* UsuniecieGrupy;
     QPushButton* ZmianaNazwyKombinacji;
     QPushButton* UsuniecieKombinacji;

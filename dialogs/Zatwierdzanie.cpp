@@ -253,6 +253,37 @@ std::string WprowadzKombinacje(TDaneZadania& zad, int32_t i, std::string_view na
     return {};
 }
 
+void WprowadzRodzajGrupy(TDaneZadania& zad, int32_t i, const TKlasyfikacjaGrupy& klasyfikacja)
+{
+    if (i < 0 || i >= TDaneZadania::MaxGrup)
+        return;
+    TKlasyfikacjaGrupy k;
+    k.Rodzaj = klasyfikacja.Rodzaj;
+    if (k.Rodzaj == TRodzajGrupy::Zmienne) {
+        k.Kategoria = klasyfikacja.Kategoria;
+        k.PoPrzeslach = klasyfikacja.PoPrzeslach;
+    }
+    if (zad.Klasyfikacje[size_t(i)] == k)
+        return;
+    zad.Klasyfikacje[size_t(i)] = k;
+    Zmieniono(zad);
+}
+
+std::string SkrotRodzaju(const TKlasyfikacjaGrupy& klasyfikacja)
+{
+    switch (klasyfikacja.Rodzaj) {
+    case TRodzajGrupy::Niesklasyfikowana:
+        return {};
+    case TRodzajGrupy::Stale:
+        return "stałe";
+    case TRodzajGrupy::Zmienne:
+        break;
+    }
+    // The category's letter, or its whole name where it has none.
+    const std::string klucz = KluczKategorii(klasyfikacja.Kategoria);
+    return "zm. " + (klucz.size() == 1 ? klucz : std::string(NazwaKategorii(klasyfikacja.Kategoria)));
+}
+
 void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn)
 {
     DopasujWyniki(zad, wyn);

@@ -60,6 +60,14 @@ std::optional<int32_t> KolorNowejGrupy(int32_t g);
 std::string WprowadzGrupe(TDaneZadania& zad, int32_t i, std::string_view nazwa, int32_t kolor);
 std::string WprowadzKombinacje(TDaneZadania& zad, int32_t i, std::string_view nazwa);
 
+// The kind of group i as the group dialog sets it. Only a variable group
+// keeps a category and "po przęsłach": the others store the defaults, so that
+// a group made permanent and back is written as it was before.
+void WprowadzRodzajGrupy(TDaneZadania& zad, int32_t i, const TKlasyfikacjaGrupy& klasyfikacja);
+// The kind under a group's name in the coefficient table: "stałe", "zm. A",
+// "zm. śnieg"; empty for a group not classified.
+std::string SkrotRodzaju(const TKlasyfikacjaGrupy& klasyfikacja);
+
 // After the group or combination dialog closed, confirmed or not.
 void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn);
 

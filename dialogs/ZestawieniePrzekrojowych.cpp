@@ -1,6 +1,8 @@
 #include "dialogs/ZestawieniePrzekrojowych.h"
 
+#include "analysis/ObwiednieNormowe.h"
 #include "analysis/Przekroj.h"
+#include "analysis/Wyniki.h"
 #include "analysis/Ugiecia.h"
 #include "dialogs/OdmowyWynikow.h"
 #include "dialogs/Kontrolki.h"
@@ -32,6 +34,47 @@ namespace {
 constexpr int SzerokoscMaksimow = 70;
 constexpr int Margines = 5;
 constexpr int KrokStrony = 100; // Page Up / Page Down: one metre
+constexpr int SzerokoscPrzyczyny = 340;
+
+// The rows of the design envelopes' table: a state, a quantity and which extreme.
+struct TWierszNormowy {
+    const char* Naglowek;
+    TStanNormowy Stan;
+    char Wielkosc; // 'M', 'T' or 'w'
+    bool Max;
+};
+constexpr TWierszNormowy WierszeNormowe[] = {
+    {"SGN  M max", TStanNormowy::SGN, 'M', true},
+    {"SGN  M min", TStanNormowy::SGN, 'M', false},
+    {"SGN  T max", TStanNormowy::SGN, 'T', true},
+    {"SGN  T min", TStanNormowy::SGN, 'T', false},
+    {"SGU char.  M max", TStanNormowy::SGUCharakterystyczna, 'M', true},
+    {"SGU char.  M min", TStanNormowy::SGUCharakterystyczna, 'M', false},
+    {"SGU char.  w max", TStanNormowy::SGUCharakterystyczna, 'w', true},
+    {"SGU char.  w min", TStanNormowy::SGUCharakterystyczna, 'w', false},
+    {"SGU quasi  M max", TStanNormowy::SGUQuasi, 'M', true},
+    {"SGU quasi  M min", TStanNormowy::SGUQuasi, 'M', false},
+    {"SGU quasi  w max", TStanNormowy::SGUQuasi, 'w', true},
+    {"SGU quasi  w min", TStanNormowy::SGUQuasi, 'w', false},
+};
+
+// Of the two sides of a jump, the one farther out: larger for a maximum, smaller for a minimum.
+const TEkstremumNormowe& Dalszy(const TEkstremumNormowe& l, const TEkstremumNormowe& p, bool max)
+{
+    return (max ? p.Wartosc > l.Wartosc : p.Wartosc < l.Wartosc) ? p : l;
+}
+
+const TEkstremumNormowe& Ekstremum(const TPrzekrojNormowy& p, const TWierszNormowy& w)
+{
+    switch (w.Wielkosc) {
+    case 'M':
+        return w.Max ? Dalszy(p.MmaxL, p.MmaxP, true) : Dalszy(p.MminL, p.MminP, false);
+    case 'T':
+        return w.Max ? Dalszy(p.TmaxL, p.TmaxP, true) : Dalszy(p.TminL, p.TminP, false);
+    default:
+        return w.Max ? p.Wmax : p.Wmin;
+    }
+}
 
 int SzerokoscKolumny(int iloscKombinacji)
 {
@@ -86,6 +129,9 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     // The keys belong to the scroll bar.
     SG_TabelaSilPrzekrojowych->setFocusPolicy(Qt::NoFocus);
     SG_Maxima->setFocusPolicy(Qt::NoFocus);
+    StaticText4 = NowyNapis(this, "StaticText4", "Obwiednie normowe (grupy sklasyfikowane) w przekroju", true);
+    SG_Normowe = SiatkaWynikow::Nowa(this, "SG_Normowe");
+    SG_Normowe->setFocusPolicy(Qt::NoFocus);
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName("ScrollBar1");
     ScrollBar1->setRange(0, 0);
@@ -98,7 +144,8 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     E_Polozenie->setMaximumWidth(E_Polozenie->fontMetrics().horizontalAdvance("000000,00") + 12);
     Button1 = Kontrolki::Przycisk(this, "Button1", "Zamknij");
     Button1->setFocusPolicy(Qt::NoFocus);
-    for (QWidget* w : std::initializer_list<QWidget*>{SG_TabelaSilPrzekrojowych, SG_Maxima, ScrollBar1, Button1})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SG_TabelaSilPrzekrojowych, SG_Maxima, SG_Normowe, ScrollBar1, Button1})
         w->installEventFilter(this);
 
     auto* uklad = new QVBoxLayout(this);
@@ -121,6 +168,8 @@ void TZestawieniePrzekrojowych::UtworzKontrolki()
     tabele->addWidget(SG_Maxima, 0, Qt::AlignTop);
     tabele->addStretch(1);
     uklad->addLayout(tabele);
+    uklad->addWidget(StaticText4);
+    uklad->addWidget(SG_Normowe, 0, Qt::AlignLeft);
     uklad->addWidget(ScrollBar1);
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
@@ -154,9 +203,28 @@ void TZestawieniePrzekrojowych::Przygotuj()
     SiatkaWynikow::Ustaw(SG_Maxima, {.Kolumny = 2, .Wiersze = 4, .SzerokoscKolumny = SzerokoscMaksimow});
     Siatka::UstawTekst(SG_Maxima, 0, 0, "  Max");
     Siatka::UstawTekst(SG_Maxima, 1, 0, "  Min");
+    const bool normowe = k_.Wyniki.Normowe.Sa;
+    StaticText4->setVisible(normowe);
+    SG_Normowe->setVisible(normowe);
+    if (normowe) {
+        const int wiersze = int(std::size(WierszeNormowe)) + 1;
+        SiatkaWynikow::Ustaw(SG_Normowe, {.Kolumny = 3, .Wiersze = wiersze, .StaleKolumny = 1, .SzerokoscKolumny = 110});
+        SG_Normowe->setColumnWidth(2, SzerokoscPrzyczyny);
+        SG_Normowe->setFixedWidth(SG_Normowe->width() + SzerokoscPrzyczyny - 110);
+        const QString w = dlugosc ? QStringLiteral("[mm]") : QStringLiteral("[kNm3]");
+        Siatka::UstawTekst(SG_Normowe, 0, 0, QString());
+        Siatka::UstawTekst(SG_Normowe, 1, 0, QStringLiteral("Wartość"));
+        Siatka::UstawTekst(SG_Normowe, 2, 0, QStringLiteral("Przyczyna"));
+        for (int i = 0; i < wiersze - 1; ++i) {
+            const TWierszNormowy& n = WierszeNormowe[i];
+            const QString jednostka = n.Wielkosc == 'M' ? QStringLiteral("[kNm]") : n.Wielkosc == 'T' ? QStringLiteral("[kN]") : w;
+            Siatka::UstawTekst(SG_Normowe, 0, i + 1, QString::fromUtf8(n.Naglowek) + QStringLiteral(" ") + jednostka);
+        }
+    }
     // As wide as the tables, or as the line above them with the x edit when that is wider.
     const int opis = layout()->itemAt(0)->sizeHint().width() + 2 * Margines;
-    setFixedWidth(std::max(SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines, opis));
+    setFixedWidth(std::max({SG_TabelaSilPrzekrojowych->width() + SG_Maxima->width() + 2 * Margines, opis,
+                            normowe ? SG_Normowe->width() + 2 * Margines : 0}));
     setFixedHeight(sizeHint().height());
 }
 
@@ -245,6 +313,32 @@ void TZestawieniePrzekrojowych::ScrollBar1Change()
         }
     }
     RysujZnaczniki(&sily);
+    PokazNormowe(p.Przeslo, p.X);
+}
+
+void TZestawieniePrzekrojowych::PokazNormowe(int32_t przeslo, double x)
+{
+    const TDaneZadania& zad = k_.Zadanie;
+    if (!k_.Wyniki.Normowe.Sa || !SG_Normowe->isVisible())
+        return;
+    const double skalaW = SkalaUgiec(zad);
+    TStanNormowy stan{};
+    TPrzekrojNormowy p;
+    for (int i = 0; i < int(std::size(WierszeNormowe)); ++i) {
+        const TWierszNormowy& n = WierszeNormowe[i];
+        if (i == 0 || n.Stan != stan) {
+            stan = n.Stan;
+            p = PrzekrojNormowy(zad, k_.Wyniki, stan, przeslo, x);
+        }
+        const TEkstremumNormowe& e = Ekstremum(p, n);
+        const bool w = n.Wielkosc == 'w';
+        const double v = w ? skalaW * e.Wartosc : e.Wartosc;
+        Siatka::UstawTekst(SG_Normowe, 1, i + 1,
+                           QString::fromStdString(FormatujMaska(v, w ? "#######0.0" : Maska::Wartosc, k_.Separator)));
+        // A zero has no cause worth naming: nothing was unfavourable.
+        Siatka::UstawTekst(SG_Normowe, 2, i + 1,
+                           std::abs(v) > 0.005 ? QString::fromStdString(OpisPrzyczyny(zad, e.Przyczyna)) : QString());
+    }
 }
 
 void TZestawieniePrzekrojowych::E_PolozenieEnter()

@@ -14,6 +14,7 @@
 //                 zestawienie.ZadanieZmienione();
 #include <QDialog>
 
+#include <cstdint>
 #include <functional>
 
 class IPowierzchnia;
@@ -75,6 +76,8 @@ private:
     void Przygotuj();
     void Umiesc();
     void RysujZnaczniki(const TSilyPrzekroju* sily);
+    // The design envelopes at the section, with what produced each extreme.
+    void PokazNormowe(int32_t przeslo, double x);
 
     const TKompozycja& k_;
     INakladka* nakladka_ = nullptr;
@@ -86,6 +89,10 @@ private:
     QLabel* L_Polozenie = nullptr;
     QTableWidget* SG_TabelaSilPrzekrojowych = nullptr;
     QTableWidget* SG_Maxima = nullptr;
+    // Shown only with design envelopes (a classified group): a row per
+    // extreme, its value and its cause.
+    QLabel* StaticText4 = nullptr;
+    QTableWidget* SG_Normowe = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* StaticText3 = nullptr;

@@ -11,6 +11,7 @@
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
 #include "drawing/WykresUgiec.h"
+#include "drawing/WykresyNormowe.h"
 #include "drawing/WykresyObwiedni.h"
 #include "model/Granice.h"
 #include "model/Zadanie.h"
@@ -65,6 +66,10 @@ void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok)
     for (int32_t c = 0; c < TDaneZadania::MaxKombinacji; ++c)
         zad.PolozenieKombinacji[size_t(c)] = {float(c * krok), 0};
     zad.PolozenieObwiedni = {float(-krok - 4), 0};
+    // Further left the design sheets, in the envelope sheet's place when it has none.
+    const double od = zad.PolozenieObwiedni.x - (IloscUzytych(zad.Kombinacje) > 1 ? krok : 0);
+    for (int32_t i = 0; i < IloscArkuszyNormowych; ++i)
+        zad.PolozenieNormowych[size_t(i)] = {float(od - i * krok), 0};
 }
 
 void OpisKombinacji(TRysowanie& r, const TDaneZadania& zad, int32_t c, TWyjscia na, TPunktCm P)
@@ -122,8 +127,9 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
     const TNastawy& n = zad.Nastawy;
     const TPokazuj& pokaz = k.Pokazuj;
     const int32_t K = zad.IloscKombinacji;
-    // The labels of each sheet, the envelope sheet's last, drawn when all sheets are.
-    std::vector<TUkladEtykiet> uklady(k.RozsuwajEtykiety ? size_t(K) + 1 : 0);
+    // The labels of each sheet, the envelope sheet's and the design sheets'
+    // last, drawn when all sheets are.
+    std::vector<TUkladEtykiet> uklady(k.RozsuwajEtykiety ? size_t(K) + 1 + IloscArkuszyNormowych : 0);
     const auto arkusz = [&](int32_t i) { r.Etykiety = uklady.empty() ? nullptr : &uklady[size_t(i)]; };
 
     for (int32_t c = 0; c < K; ++c) {
@@ -182,6 +188,15 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
                                     Kolor::Czerwony);
             }
         }
+        if (SaGrupySklasyfikowane(zad))
+            for (int32_t i = 0; i < IloscArkuszyNormowych; ++i) {
+                const TPunktArkusza P = zad.PolozenieNormowych[size_t(i)];
+                arkusz(K + 1 + i);
+                RamkaArkusza(r, {P.x, P.y});
+                if (n.RysujKratke)
+                    Kratki(r, pas, {P.x, P.y});
+                ArkuszNormowy(r, zad, wyn, na, {P.x, P.y}, TArkuszNormowy(i));
+            }
     }
 
     r.Etykiety = nullptr;
@@ -210,14 +225,18 @@ TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaD
 int32_t IloscStronWydruku(TDaneZadania& zad)
 {
     const int32_t K = PoliczKombinacje(zad);
-    return K > 1 ? K + 1 : K;
+    return (K > 1 ? K + 1 : K) + (SaGrupySklasyfikowane(zad) ? IloscArkuszyNormowych : 0);
 }
 
 std::string NazwaArkusza(const TDaneZadania& zad, int32_t strona)
 {
-    if (strona >= 0 && strona < std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji))
+    const int32_t K = std::min<int32_t>(zad.IloscKombinacji, TDaneZadania::MaxKombinacji);
+    if (strona >= 0 && strona < K)
         return "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(strona + 1) + "   " +
                Cp1250NaUtf8(zad.Kombinacje[size_t(strona)].Nazwa);
+    const int32_t normowy = strona - (K > 1 ? K + 1 : K);
+    if (SaGrupySklasyfikowane(zad) && normowy >= 0 && normowy < IloscArkuszyNormowych)
+        return TytulArkuszaNormowego(TArkuszNormowy(normowy));
     return "OBWIEDNIE";
 }
 
@@ -363,19 +382,28 @@ int32_t Drukuj(TKompozycja& k, IWydruk& wydruk)
         ++strony;
         return true;
     };
+    // Every sheet far off the paper but the one printed.
+    const auto tylko = [&](TPunktArkusza* drukowany) {
+        for (int32_t i = 0; i < K; ++i)
+            zad.PolozenieKombinacji[size_t(i)] = PozaPapierem;
+        zad.PolozenieObwiedni = PozaPapierem;
+        zad.PolozenieNormowych.fill(PozaPapierem);
+        *drukowany = {0, 0};
+    };
     bool dalej = true;
     for (int32_t c = 0; c < K && dalej; ++c) {
-        for (int32_t i = 0; i < K; ++i)
-            zad.PolozenieKombinacji[size_t(i)] = i == c ? TPunktArkusza{0, 0} : PozaPapierem;
-        zad.PolozenieObwiedni = PozaPapierem;
+        tylko(&zad.PolozenieKombinacji[size_t(c)]);
         dalej = strona();
     }
     if (K > 1 && dalej) {
-        zad.PolozenieObwiedni = {0, 0};
-        for (int32_t i = 0; i < K; ++i)
-            zad.PolozenieKombinacji[size_t(i)] = PozaPapierem;
-        strona();
+        tylko(&zad.PolozenieObwiedni);
+        dalej = strona();
     }
+    if (SaGrupySklasyfikowane(zad))
+        for (int32_t i = 0; i < IloscArkuszyNormowych && dalej; ++i) {
+            tylko(&zad.PolozenieNormowych[size_t(i)]);
+            dalej = strona();
+        }
     RozmiescArkusze(zad, k.Widok);
     return strony;
 }

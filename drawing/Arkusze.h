@@ -83,8 +83,9 @@ TSkutekKompozycji Skomponuj(TKompozycja& k, TNagranie* ekran, const TStronaDruku
 TSkutekKompozycji Przerysuj(TKompozycja& k, IPowierzchnia* ekran, const TStronaDruku* druk = nullptr);
 
 // Lays the sheets out: combination c at (c · pitch, 0), the envelope sheet at
-// (−pitch − 4, 0), the pitch one more than the wider of the sheet and of the
-// beam with the bar schemes' offset. Uses the sheet size and the drawing
+// (−pitch − 4, 0) and the design sheets one and two pitches left of it (of
+// its place, when there is no envelope sheet), the pitch one more than the
+// wider of the sheet and of the beam with the bar schemes' offset. Uses the sheet size and the drawing
 // scale of the view as the last composition set them.
 void RozmiescArkusze(TDaneZadania& zad, const TWidok& widok);
 
@@ -107,7 +108,7 @@ public:
 };
 
 // The pages a print has: one per combination in use and, with two or more,
-// one more for the envelopes.
+// one more for the envelopes; with a classified group, the two design sheets after them.
 int32_t IloscStronWydruku(TDaneZadania& zad);
 
 // Prints every page: the sheet printed moved to (0, 0) and the other sheets

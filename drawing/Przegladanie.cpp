@@ -9,6 +9,8 @@ std::vector<TPunktArkusza> ArkuszeOdLewej(const TDaneZadania& zad)
     std::vector<TPunktArkusza> arkusze(zad.PolozenieKombinacji.begin(), zad.PolozenieKombinacji.begin() + K);
     if (K > 1)
         arkusze.push_back(zad.PolozenieObwiedni);
+    if (SaGrupySklasyfikowane(zad))
+        arkusze.insert(arkusze.end(), zad.PolozenieNormowych.begin(), zad.PolozenieNormowych.end());
     std::stable_sort(arkusze.begin(), arkusze.end(),
                      [](const TPunktArkusza& a, const TPunktArkusza& b) { return a.x < b.x; });
     return arkusze;

@@ -8,7 +8,8 @@
 #include <vector>
 
 // The top-left corners of the sheets drawn, left to right: the envelope
-// sheet (drawn for two or more combinations) lies left of the first.
+// sheet (drawn for two or more combinations) lies left of the first, the
+// design sheets (with a classified group) further left.
 std::vector<TPunktArkusza> ArkuszeOdLewej(const TDaneZadania& zad);
 
 // The view centred on the next sheet (krok 1) or the previous one (krok −1)

@@ -32,6 +32,8 @@ std::string NazwaZmiany(const TDaneZadania& przed, const TDaneZadania& po)
         return "zmiana nazwy grupy";
     if (przed.Kombinacje != po.Kombinacje)
         return "zmiana nazwy kombinacji";
+    if (przed.Klasyfikacje != po.Klasyfikacje)
+        return "zmiana rodzaju grupy";
     if (przed.Wspolczynniki != po.Wspolczynniki)
         return "zmiana tabeli kombinacji";
     for (std::string zmiana :

@@ -195,6 +195,9 @@ struct TDaneZadania {
     TNastawy Nastawy;
     std::array<TPunktArkusza, MaxKombinacji> PolozenieKombinacji{};
     TPunktArkusza PolozenieObwiedni;
+    // The design envelopes' sheets, SGN and SGU, beside the envelope sheet:
+    // laid out with the others and never kept in the file.
+    std::array<TPunktArkusza, 2> PolozenieNormowych{};
 };
 
 // Slot tables keep their used slots as one run from slot 0, so the first

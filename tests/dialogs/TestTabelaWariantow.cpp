@@ -5,6 +5,7 @@
 #include "model/Budowa.h"
 #include "platform/Cp1250.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -259,3 +260,116 @@ TEST_F(Tabela, DeletingACombinationMovesTheLaterOnesWithTheirCellsAndKeepsTheLas
 }
 
 } // namespace
+
+namespace {
+
+// The item `indeks` chosen from the keyboard, as the user steps through a closed list.
+void WybierzZListy(QComboBox* lista, int indeks)
+{
+    lista->setFocus();
+    QTest::keyClick(lista, Qt::Key_Home);
+    for (int i = 0; i < indeks; ++i)
+        QTest::keyClick(lista, Qt::Key_Down);
+    ASSERT_EQ(lista->currentIndex(), indeks);
+}
+
+class RodzajeGrup : public Tabela {
+protected:
+    QComboBox* Rodzaj() { return K<QComboBox>(grupy(), "RodzajGrupy"); }
+    QComboBox* Kategoria() { return K<QComboBox>(grupy(), "KategoriaGrupy"); }
+    // The ψ line as the dialog writes it with the separator it was given.
+    QString Psi() { return K<QLabel>(grupy(), "L_Psi")->text().replace(QChar(separator), QChar(',')); }
+    bool PoPrzeslach() { return K<QCheckBox>(grupy(), "PoPrzeslach")->isChecked(); }
+    // A double click on group j's heading in the table.
+    void Dwuklik(int j)
+    {
+        QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+        const QPoint srodek = s->visualRect(s->model()->index(j, 0)).center();
+        // As the window system sends it: the first click, then the second as a double click.
+        QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, srodek);
+        QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, srodek);
+    }
+};
+
+} // namespace
+
+TEST_F(RodzajeGrup, ANewGroupIsVariableOfTheCategoryChosenWithItsPsiAndItsPatternDefaultUntilTheUserUnticksIt)
+{
+    Kliknij(okno(), "Button1");
+    // A new group starts not classified, its category and switch greyed.
+    EXPECT_EQ(Rodzaj()->currentText(), "nieklasyfikowane");
+    EXPECT_FALSE(Kategoria()->isEnabled());
+    EXPECT_TRUE(Psi().isEmpty());
+    Pisz(K<QLineEdit>(grupy(), "E_Nazwa"), QStringLiteral("Użytkowe"));
+    WybierzZListy(Rodzaj(), 2);
+    EXPECT_TRUE(Kategoria()->isEnabled());
+    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,5   ψ2 = 0,3"));
+    // Snow acts as a whole by default, an office floor span by span.
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::Snieg));
+    EXPECT_FALSE(PoPrzeslach());
+    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,5   ψ1 = 0,2   ψ2 = 0,0"));
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::C));
+    EXPECT_TRUE(PoPrzeslach());
+    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,7   ψ2 = 0,6"));
+    Kliknij(grupy(), "PoPrzeslach");
+    zad.NieZapisane = false;
+    Kliknij(grupy(), "Wprowadz");
+
+    EXPECT_FALSE(grupy()->isVisible());
+    const TKlasyfikacjaGrupy k = zad.Klasyfikacje[1];
+    EXPECT_EQ(std::tuple(k.Rodzaj, k.Kategoria, k.PoPrzeslach),
+              std::tuple(TRodzajGrupy::Zmienne, TKategoriaZmiennych::C, false));
+    EXPECT_TRUE(zad.NieZapisane);
+    EXPECT_EQ(zad.Klasyfikacje[0], TKlasyfikacjaGrupy{});
+    // Shown under the group's name; the group not classified keeps its one line.
+    EXPECT_EQ(Komorka(0, 2), "2  Użytkowe\nzm. C");
+    EXPECT_EQ(Komorka(0, 1), "1  Stałe");
+    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+    EXPECT_GT(s->rowHeight(2), s->rowHeight(1));
+    EXPECT_GE(s->height(), s->rowHeight(0) + s->rowHeight(1) + s->rowHeight(2));
+
+    // The next group added starts not classified again.
+    Kliknij(okno(), "Button1");
+    EXPECT_EQ(Rodzaj()->currentIndex(), 0);
+    Kliknij(grupy(), "Powrot");
+}
+
+TEST_F(RodzajeGrup, AGroupsHeadingOpensItsKindToChangeAndCancelKeepsTheOldOne)
+{
+    Dodaj("Button1", "Użytkowe");
+    Dwuklik(1);
+    ASSERT_TRUE(grupy()->isVisible());
+    EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Stałe"));
+    EXPECT_EQ(K<QPushButton>(grupy(), "Wprowadz")->text(), QStringLiteral("Zmień"));
+    EXPECT_EQ(K<QLabel>(grupy(), "L_Numer")->text(), "1");
+    WybierzZListy(Rodzaj(), 1);
+    EXPECT_FALSE(Kategoria()->isEnabled());
+    Kliknij(grupy(), "Wprowadz");
+    EXPECT_EQ(zad.Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
+    EXPECT_EQ(Cp1250NaUtf8(zad.Grupy[0].Nazwa), "Stałe");
+    EXPECT_EQ(Komorka(0, 1), "1  Stałe\nstałe");
+
+    // Opened again it shows what the group is; cancelled, nothing changes.
+    Dwuklik(1);
+    EXPECT_EQ(Rodzaj()->currentIndex(), int(TRodzajGrupy::Stale));
+    WybierzZListy(Rodzaj(), 2);
+    WybierzZListy(Kategoria(), int(TKategoriaZmiennych::E));
+    Kliknij(grupy(), "Powrot");
+    EXPECT_EQ(zad.Klasyfikacje[0], (TKlasyfikacjaGrupy{TRodzajGrupy::Stale, TKategoriaZmiennych::A, true}));
+    EXPECT_EQ(Komorka(0, 1), "1  Stałe\nstałe");
+
+    // From the keyboard's reach: a cell of the second group's row, then "Rodzaj grupy…".
+    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(2, 1)).center());
+    QTest::keyClick(s, Qt::Key_Escape); // out of the cell's editor
+    Kliknij(okno(), "ZmianaRodzajuGrupy");
+    ASSERT_TRUE(grupy()->isVisible());
+    EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Użytkowe"));
+    EXPECT_EQ(Rodzaj()->currentIndex(), 0);
+    Kliknij(grupy(), "Powrot");
+    // A double click on a coefficient opens nothing.
+    const QPoint wspolczynnik = s->visualRect(s->model()->index(1, 1)).center();
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
+    QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
+    EXPECT_FALSE(grupy()->isVisible());
+}

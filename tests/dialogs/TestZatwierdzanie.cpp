@@ -39,3 +39,31 @@ TEST(Granice, ASpanOverTheLongestIsRefusedInOneWordingByTheGeometryTheWriterTheR
     EXPECT_EQ(ZatwierdzGeometrie(zad, wyn, pola, ','), "");
     EXPECT_EQ(SprawdzZadanie(zad), std::nullopt);
 }
+
+TEST(RodzajeGrup, OnlyAVariableGroupKeepsACategorySoAGroupMadePermanentAndBackIsStoredAsBefore)
+{
+    TDaneZadania zad;
+    NowyTemat(zad);
+    const TKlasyfikacjaGrupy przed = zad.Klasyfikacje[0];
+    WprowadzRodzajGrupy(zad, 0, {TRodzajGrupy::Zmienne, TKategoriaZmiennych::Wiatr, false});
+    EXPECT_EQ(zad.Klasyfikacje[0], (TKlasyfikacjaGrupy{TRodzajGrupy::Zmienne, TKategoriaZmiennych::Wiatr, false}));
+    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia);
+    // A permanent group does not keep the wind's category.
+    WprowadzRodzajGrupy(zad, 0, {TRodzajGrupy::Stale, TKategoriaZmiennych::Wiatr, false});
+    EXPECT_EQ(zad.Klasyfikacje[0], (TKlasyfikacjaGrupy{TRodzajGrupy::Stale, TKategoriaZmiennych::A, true}));
+    WprowadzRodzajGrupy(zad, 0, {TRodzajGrupy::Niesklasyfikowana, TKategoriaZmiennych::H, false});
+    EXPECT_EQ(zad.Klasyfikacje[0], przed);
+    // The same kind again is no change; a slot past the table is refused.
+    zad.NieZapisane = zad.DoPrzeliczenia = false;
+    WprowadzRodzajGrupy(zad, 0, {});
+    WprowadzRodzajGrupy(zad, TDaneZadania::MaxGrup, {TRodzajGrupy::Stale});
+    EXPECT_FALSE(zad.NieZapisane || zad.DoPrzeliczenia);
+}
+
+TEST(RodzajeGrup, TheTableShowsPermanentOrTheCategorysLetterOrItsNameWhereItHasNone)
+{
+    EXPECT_EQ(SkrotRodzaju({}), "");
+    EXPECT_EQ(SkrotRodzaju({TRodzajGrupy::Stale}), "stałe");
+    EXPECT_EQ(SkrotRodzaju({TRodzajGrupy::Zmienne, TKategoriaZmiennych::H}), "zm. H");
+    EXPECT_EQ(SkrotRodzaju({TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg}), "zm. śnieg");
+}

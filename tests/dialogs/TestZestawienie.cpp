@@ -386,3 +386,44 @@ TEST_F(Zestawienie, CtrlCCopiesTheTablesAsTabSeparatedRowsAndTheMaximaOnlyWithTw
     QTest::keyClick(Pasek(*jedna), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), komorki(*jedna, "SG_TabelaSilPrzekrojowych").join('\n') + '\n');
 }
+
+// Two spans of 5 m, hinged: a permanent 10 kN/m and an imposed 15 kN/m (A,
+// span by span) on both. At midspan of the first: G gives qL²/16 (both spans
+// loaded), Q on its own span 3qL²/32, Q on the other span −qL²/32.
+TEST_F(Zestawienie, AtTheSectionTheDesignEnvelopesShowEachExtremeWithWhatProducedIt)
+{
+    UstawGeometrie(zad, {5, 5}, true, true);
+    DodajGrupe(zad, "Uzytkowe", 0);
+    for (int32_t s = 0; s < 2; ++s) {
+        DodajLiniowe(zad, s, 0, 5, 10, 0);
+        DodajLiniowe(zad, s, 0, 5, 15, 1);
+    }
+    Kombinacja(nullptr, {1, 1});
+    Przelicz();
+    auto okno = Okno();
+    // No group classified: no design envelopes, no table.
+    EXPECT_FALSE(K<QWidget>(okno.get(), "SG_Normowe")->isVisible());
+
+    zad.Klasyfikacje[0] = {TRodzajGrupy::Stale};
+    zad.Klasyfikacje[1] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::A, true};
+    Przelicz();
+    okno = Okno();
+    ASSERT_TRUE(K<QWidget>(okno.get(), "SG_Normowe")->isVisible());
+    QLineEdit* x = K<QLineEdit>(okno.get(), "E_Polozenie");
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("2,5"));
+    QTest::keyClick(x, Qt::Key_Return);
+    ASSERT_EQ(Napis(*okno, "L_Polozenie"), "2,50");
+
+    const double G = 10 * 25 / 16.0, Q = 3 * 15 * 25 / 32.0, Qdrugie = -15 * 25 / 32.0;
+    const auto wiersz = [&](int r) { return Wiersz(*okno, "SG_Normowe", r, 0, 3); };
+    EXPECT_EQ(wiersz(1), (TTeksty{"SGN  M max [kNm]", Wartosc(0.85 * 1.35 * G + 1.5 * Q),
+                                  "6.10b, wiodące: Uzytkowe, przęsło 1"}));
+    // The imposed load on the other span only lifts the section: G then at γG,inf.
+    EXPECT_EQ(wiersz(2), (TTeksty{"SGN  M min [kNm]", Wartosc(1.0 * G + 1.5 * Qdrugie),
+                                  "6.10b, wiodące: Uzytkowe, przęsło 2; γG,inf: Stałe"}));
+    EXPECT_EQ(wiersz(5), (TTeksty{"SGU char.  M max [kNm]", Wartosc(G + Q), "6.14b, wiodące: Uzytkowe, przęsło 1"}));
+    // Quasi-permanent: ψ2 = 0,3 of the imposed load.
+    EXPECT_EQ(wiersz(9)[1], Wartosc(G + 0.3 * Q));
+    EXPECT_EQ(wiersz(0), (TTeksty{"", "Wartość", "Przyczyna"}));
+}

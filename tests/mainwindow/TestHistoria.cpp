@@ -600,3 +600,34 @@ TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagram
     EXPECT_EQ(pasek->value(), przed);
     EXPECT_EQ(Kom.Komunikaty.size(), 1u);
 }
+
+TEST_F(Codzienne, AGroupsKindSetInItsDialogIsOneStepThatUndoTakesBackAndRedoSetsAgain)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    const TDaneZadania przed = Zad();
+    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
+    Klik("ToolButton2");
+    ASSERT_TRUE(tabela->isVisible());
+    QTableWidget* s = K<QTableWidget>(tabela, "Tabela");
+    const QPoint naglowek = s->visualRect(s->model()->index(1, 0)).center();
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, naglowek);
+    QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, naglowek);
+    QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
+    ASSERT_TRUE(grupy->isVisible());
+    QComboBox* rodzaj = K<QComboBox>(grupy, "RodzajGrupy");
+    rodzaj->setFocus();
+    QTest::keyClick(rodzaj, Qt::Key_Down); // "stałe"
+    Kliknij(grupy, "Wprowadz");
+    Kliknij(tabela, "Button3");
+    ASSERT_FALSE(tabela->isVisible());
+    EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: zmiana rodzaju grupy (Ctrl+Z)");
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+
+    Klawisz(Qt::Key_Z);
+    EXPECT_TRUE(TaSamaTresc(Zad(), przed));
+    EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Niesklasyfikowana);
+    EXPECT_FALSE(Zad().NieZapisane);
+    Klik("TBPonow");
+    EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
+}
