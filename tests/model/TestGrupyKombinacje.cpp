@@ -80,18 +80,6 @@ TEST(UsuwanieGrupy, TakesTheGroupsLoadsAndMovesLaterGroupsDownWithTheirNamesColo
     EXPECT_EQ(UsterkaZadania(zad, TKontrola::Zapis), std::nullopt);
 }
 
-// Before, a deleted group's kind stayed in its slot and passed to the group moved into it.
-TEST(UsuwanieGrupy, EachGroupKeepsItsOwnKindWhenAnEarlierOneGoes)
-{
-    TDaneZadania zad = Zadanie();
-    zad.Klasyfikacje[1] = {TRodzajGrupy::Stale};
-    zad.Klasyfikacje[2] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg, false};
-    ASSERT_EQ(UsunGrupe(zad, 1), std::nullopt);
-    EXPECT_EQ(zad.Klasyfikacje[1], (TKlasyfikacjaGrupy{TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg, false}));
-    EXPECT_EQ(zad.Klasyfikacje[2], TKlasyfikacjaGrupy{});
-    EXPECT_EQ(zad.Klasyfikacje[0], TKlasyfikacjaGrupy{});
-}
-
 TEST(UsuwanieGrupy, TheFirstGroupGoesWhileAnotherRemainsAndTheLastIsKept)
 {
     TDaneZadania zad = Zadanie();
