@@ -96,7 +96,7 @@ protected:
             EXPECT_TRUE(WczytajIPrzelicz(p.Plik, *p.Zad, *p.Wyn, bledy)) << bledy.str();
             przyklady.push_back(std::move(p));
         }
-        EXPECT_EQ(przyklady.size(), 4u);
+        EXPECT_EQ(przyklady.size(), 5u);
         return przyklady;
     }
 
