@@ -242,8 +242,8 @@ private:
             if (auto b = RodzajPozaZakresem(co, int32_t(k.Rodzaj)))
                 return b;
             if (int32_t(k.Kategoria) < 0 || int32_t(k.Kategoria) >= IloscKategoriiZmiennych)
-                return co + " ma kategorię nr " + std::to_string(int32_t(k.Kategoria)) + "; znane są kategorie od 0 do " +
-                       std::to_string(IloscKategoriiZmiennych - 1) + ".";
+                return co + " ma kategorię nr " + std::to_string(int32_t(k.Kategoria)) +
+                       "; znane są kategorie od 0 do " + std::to_string(IloscKategoriiZmiennych - 1) + ".";
         }
         return std::nullopt;
     }
@@ -410,7 +410,9 @@ std::optional<std::string> UsterkaRodzajuGrupy(int32_t g, int32_t rodzaj, std::s
     if (!KategoriaKlucza(kategoria, k)) {
         std::string znane;
         for (int32_t i = 0; i < IloscKategoriiZmiennych; ++i)
-            znane += std::string(i == 0 ? "" : i + 1 == IloscKategoriiZmiennych ? " i " : ", ") +
+            znane += std::string(i == 0                             ? ""
+                                 : i + 1 == IloscKategoriiZmiennych ? " i "
+                                                                    : ", ") +
                      KluczKategorii(TKategoriaZmiennych(i));
         return co + " ma kategorię „" + std::string(kategoria) + "”; znane są kategorie " + znane + ".";
     }

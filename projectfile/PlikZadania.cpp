@@ -46,7 +46,19 @@ const TZnaczniki& Znaczniki()
 // stand only in a file with a classified group, between two counted sections:
 // a reader that does not know them passes over them as over any stray line
 // before the next marker.
-enum TNrSekcji { Ogolne, Geometria, Grupy, RodzajeGrup, Warianty, Wspolczynniki, Sily, Liniowe, Trojkaty, Momenty, IloscSekcji };
+enum TNrSekcji {
+    Ogolne,
+    Geometria,
+    Grupy,
+    RodzajeGrup,
+    Warianty,
+    Wspolczynniki,
+    Sily,
+    Liniowe,
+    Trojkaty,
+    Momenty,
+    IloscSekcji
+};
 
 struct TSekcja {
     std::string Znacznik;   // the marker line, code page 1250, with its "1"
@@ -633,8 +645,7 @@ TOdczyt CzytajTekst(std::string_view tekst)
             for (int32_t i = 0; i < ilosci.Grup; ++i) {
                 TRekordRodzaju r;
                 c.CzytajRekord({RodzajeGrup, "grupa " + std::to_string(i + 1)}, r);
-                if (const auto usterka =
-                        UsterkaRodzajuGrupy(i, r.Rodzaj, LiniaWKomunikacie(c.Nazwa()), r.PoPrzeslach))
+                if (const auto usterka = UsterkaRodzajuGrupy(i, r.Rodzaj, LiniaWKomunikacie(c.Nazwa()), r.PoPrzeslach))
                     throw TBladOdczytu{*usterka};
                 TKlasyfikacjaGrupy& k = zad->Klasyfikacje[size_t(i)];
                 k.Rodzaj = TRodzajGrupy(r.Rodzaj);

@@ -157,8 +157,10 @@ TEST(UsterkaRodzajuGrupy, NamesTheGroupAndWhatIsKnownForAKindCategoryKeyOrPatter
     EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "śnieg", 1), "Grupa obciążeń nr 1 ma kategorię „śnieg”" + kategorie);
     EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "a", 1), "Grupa obciążeń nr 1 ma kategorię „a”" + kategorie);
     EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "", 1), "Grupa obciążeń nr 1 ma kategorię „”" + kategorie);
-    EXPECT_EQ(UsterkaRodzajuGrupy(9, 2, "C", 2),
-              "Grupa obciążeń nr 10 ma kod układu obciążenia 2; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
-    EXPECT_EQ(UsterkaRodzajuGrupy(9, 2, "C", -1),
-              "Grupa obciążeń nr 10 ma kod układu obciążenia -1; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
+    EXPECT_EQ(
+        UsterkaRodzajuGrupy(9, 2, "C", 2),
+        "Grupa obciążeń nr 10 ma kod układu obciążenia 2; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
+    EXPECT_EQ(
+        UsterkaRodzajuGrupy(9, 2, "C", -1),
+        "Grupa obciążeń nr 10 ma kod układu obciążenia -1; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
 }

@@ -101,8 +101,7 @@ std::vector<std::pair<std::string, std::string>> OdmowyRodzajow()
         {z("snieg", "śnieg"), "Grupa obciążeń nr 3 ma kategorię „śnieg”" + znane},
         {z("2\r\nD\r\n1", "2\r\nD \r\n1"), "Grupa obciążeń nr 2 ma kategorię „D ”" + znane},
         {z("snieg\r\n0", "snieg\r\n2"), "Grupa obciążeń nr 3 ma kod układu obciążenia 2" + kody},
-        {z("snieg\r\n0", "snieg\r\nTRUE"),
-         "'TRUE' is not a valid integer value (rodzaje grup obciążeń, grupa 3)"},
+        {z("snieg\r\n0", "snieg\r\nTRUE"), "'TRUE' is not a valid integer value (rodzaje grup obciążeń, grupa 3)"},
         // Records that do not match the group count.
         {z("snieg\r\n0\r\n\r\n", "snieg\r\n0\r\n2\r\nA\r\n1\r\n\r\n"),
          "Sekcja „*** Dane rodzaje grup obciążeń ***” nie kończy się tam, gdzie wskazują dane ogólne: zamiast "

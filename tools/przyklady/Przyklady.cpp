@@ -144,7 +144,7 @@ std::unique_ptr<TDaneZadania> StropCzteroprzeslowy()
 
     for (int32_t s = 0; s < 4; ++s)
         DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 14.0f, stale); // slab 4,5 kN/m² and the beam
-    DodajSile(*zad, 1, 2.1f, 8.0f, stale);                                      // partition wall across the beam
+    DodajSile(*zad, 1, 2.1f, 8.0f, stale);                                    // partition wall across the beam
     for (int32_t s = 0; s < 2; ++s)
         DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 6.0f, mieszkania); // 2 kN/m²
     for (int32_t s = 2; s < 4; ++s)
