@@ -19,6 +19,7 @@ void WyczyscWyniki(TWyniki& wyn)
     wyn.IloscPoliczonych = 0;
     wyn.NajwiekszyM = 0.01f;
     wyn.NajwiekszyT = 0.01f;
+    wyn.Normowe = {};
 }
 
 bool SkonczoneWyniki(const TWyniki& wyn, int32_t iloscKombinacji)
@@ -272,6 +273,7 @@ bool Licz(TDaneZadania& zad, TWyniki& wyn, IKomunikaty& kom, bool obwiednie)
         LiczObwiedniaReakcji(zad, wyn);
     if (zObwiedniami && wyn.LiczUgiecia)
         ObwiedniaUgiec(zad, wyn);
+    LiczObwiednieNormowe(zad, wyn, wyn.Normowe);
     return true;
 }
 

@@ -9,8 +9,8 @@
 // the sum of its spans' contributions of one sign, a permanent group takes
 // γG,sup or γG,inf by the sign of its whole contribution, and a variable group
 // acting as a whole is present where its sum is unfavourable. No pattern is
-// ever enumerated: each section costs one pass over the unit states and one
-// over the leading groups.
+// ever enumerated: each section costs one pass over the groups' positive,
+// negative and whole sums per expression and leading group.
 //
 // Signs as the user's envelope: a maximum is at least 0, a minimum at most 0;
 // M and T on both sides of a jump; w in m, downward positive.

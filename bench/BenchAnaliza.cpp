@@ -7,7 +7,9 @@
 #include "analysis/Analiza.h"
 #include "analysis/Linie.h"
 #include "analysis/Obwiednie.h"
+#include "analysis/ObwiednieNormowe.h"
 #include "analysis/Uklad.h"
+#include "analysis/Wyniki.h"
 #include "platform/Komunikaty.h"
 
 #include <benchmark/benchmark.h>
@@ -63,6 +65,47 @@ void NajdluzszeBezWykresow(benchmark::State& state)
     Przelicz(state, NajdluzszeZadanie, false);
 }
 BENCHMARK(NajdluzszeBezWykresow)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// The largest task with every group variable (category A, patterned span by span).
+void WszystkieZmienne(TDaneZadania& zad)
+{
+    NajwiekszeZadanie(zad);
+    for (TKlasyfikacjaGrupy& k : zad.Klasyfikacje)
+        k = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::A, true};
+}
+
+// The design envelopes alone, from the unit states of a recomputation: ULS,
+// SLS with deflections, lines kept (the window) or not (the command line).
+void ObwiednieNormowe(benchmark::State& state, bool wykresy)
+{
+    TDaneZadania zad;
+    WszystkieZmienne(zad);
+    TWyniki wyn;
+    wyn.ZapisujWykresy = wykresy;
+    TRejestrKomunikatow kom;
+    if (!PrzeliczZadanie(zad, wyn, kom))
+        state.SkipWithError("analysis refused the task");
+    TObwiednieNormowe o;
+    for (auto _ : state) {
+        LiczObwiednieNormowe(zad, wyn, o);
+        benchmark::DoNotOptimize(o.Stany.data());
+    }
+}
+BENCHMARK_CAPTURE(ObwiednieNormowe, zWykresami, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(ObwiednieNormowe, bezWykresow, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The whole recomputation with them, beside AnalizaIObwiednie.
+void AnalizaIObwiednieNormowe(benchmark::State& state)
+{
+    Przelicz(state, WszystkieZmienne, true);
+}
+BENCHMARK(AnalizaIObwiednieNormowe)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The exact extremes of M and T in every combination and span, after the recomputation.
 void EkstremaDokladne(benchmark::State& state)

@@ -34,6 +34,8 @@ TDialogi::TDialogi(TDaneZadania& zad, TWyniki& wyn, TWidok& widok, IKomunikaty& 
     , listaMomentow_(new TEdytowanieMomentow(zad, *moment_, komunikaty, separator, &rodzic))
     , listaTrojkatow_(new TEdytowanieTrojkat(zad, *trojkat_, komunikaty, separator, &rodzic))
 {
+    // Each group or combination added, renamed or deleted is a step of its own.
+    tabela_->PoZmianie = przerysuj;
     for (QDialog* d :
          {static_cast<QDialog*>(geometria_), static_cast<QDialog*>(tabela_), static_cast<QDialog*>(ustawienia_)})
         QObject::connect(d, &QDialog::finished, d, [przerysuj] {

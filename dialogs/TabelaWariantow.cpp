@@ -4,8 +4,11 @@
 #include "dialogs/GrupyObciazenia.h"
 #include "dialogs/Kontrolki.h"
 #include "dialogs/Siatka.h"
+#include "dialogs/ListaGrup.h"
 #include "dialogs/Zatwierdzanie.h"
+#include "dialogs/ZmianaNazwy.h"
 #include "drawing/Arkusze.h"
+#include "model/GrupyKombinacje.h"
 #include "platform/Cp1250.h"
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
@@ -17,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -40,6 +44,7 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     , zad_(zad)
     , wyn_(wyn)
     , widok_(widok)
+    , lista_(lista)
     , komunikaty_(komunikaty)
     , separator_(separator)
 {
@@ -62,6 +67,14 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     Wsp_dom = Edycja(this, "Wsp_dom", QStringLiteral("1"), QStringLiteral("0000,00"));
     Button3 = Przycisk(this, "Button3", QStringLiteral("Powrót"));
     Button3->setDefault(true);
+    ZmianaNazwyGrupy = Przycisk(this, "ZmianaNazwyGrupy", QStringLiteral("Zmień nazwę grupy"));
+    UsuniecieGrupy = Przycisk(this, "UsuniecieGrupy", QStringLiteral("Usuń grupę"));
+    ZmianaNazwyKombinacji = Przycisk(this, "ZmianaNazwyKombinacji", QStringLiteral("Zmień nazwę kombinacji"));
+    UsuniecieKombinacji = Przycisk(this, "UsuniecieKombinacji", QStringLiteral("Usuń kombinację"));
+    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy})
+        b->setToolTip(QStringLiteral("Grupa z wiersza zaznaczonej komórki"));
+    for (QPushButton* b : {ZmianaNazwyKombinacji, UsuniecieKombinacji})
+        b->setToolTip(QStringLiteral("Kombinacja z kolumny zaznaczonej komórki"));
 
     auto* siatka = new QGridLayout;
     siatka->addWidget(Etykieta(this, "StaticText1", QStringLiteral("Kombinacje obciążeń")), 0, 1, Qt::AlignHCenter);
@@ -77,6 +90,13 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     dodaj->addWidget(Button1);
     dodaj->addWidget(Button2);
     dodaj->addStretch();
+    auto* zmiany = new QHBoxLayout;
+    zmiany->addWidget(ZmianaNazwyGrupy);
+    zmiany->addWidget(UsuniecieGrupy);
+    zmiany->addSpacing(12);
+    zmiany->addWidget(ZmianaNazwyKombinacji);
+    zmiany->addWidget(UsuniecieKombinacji);
+    zmiany->addStretch();
     auto* domyslny = new QHBoxLayout;
     domyslny->addWidget(WstawDomyslny);
     domyslny->addWidget(Wsp_dom);
@@ -87,26 +107,134 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     uklad->addWidget(tytul, 0, Qt::AlignHCenter);
     uklad->addLayout(siatka);
     uklad->addLayout(dodaj);
+    uklad->addLayout(zmiany);
     uklad->addLayout(domyslny);
     uklad->setSizeConstraint(QLayout::SetFixedSize); // the dialog grows and shrinks with the grid
 
     GrupyObciazenia = new TGrupyObciazenia(zad, lista, komunikaty, this);
     DodajWariant = new TDodajWariant(zad, komunikaty, this);
+    ZmianaNazwy = new TZmianaNazwy(komunikaty, this);
 
     connect(Button1, &QPushButton::clicked, this, &TTabelaWariantow::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TTabelaWariantow::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TTabelaWariantow::Button3Click);
+    connect(ZmianaNazwyGrupy, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyGrupyClick);
+    connect(UsuniecieGrupy, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieGrupyClick);
+    connect(ZmianaNazwyKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::ZmianaNazwyKombinacjiClick);
+    connect(UsuniecieKombinacji, &QPushButton::clicked, this, &TTabelaWariantow::UsuniecieKombinacjiClick);
+    connect(Tabela, &QTableWidget::currentCellChanged, this, &TTabelaWariantow::UstawPrzyciski);
+    Tabela->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Tabela, &QWidget::customContextMenuRequested, this, &TTabelaWariantow::TabelaContextPopup);
     // Whether the user confirmed or cancelled, the grid follows the task.
     connect(GrupyObciazenia, &QDialog::finished, this, [this] {
         OdbudujWiersze();
         OdbudujKolumny();
-        PoDodaniuGrupyLubKombinacji(zad_, wyn_);
+        Zmieniona();
     });
     connect(DodajWariant, &QDialog::finished, this, [this] {
         OdbudujKolumny();
         OdbudujWiersze();
-        PoDodaniuGrupyLubKombinacji(zad_, wyn_);
+        Zmieniona();
     });
+    connect(ZmianaNazwy, &QDialog::accepted, this, [this] {
+        OdbudujWiersze();
+        OdbudujKolumny();
+        lista_.Odbuduj(zad_);
+        Zmieniona();
+    });
+}
+
+void TTabelaWariantow::Zmieniona()
+{
+    PoDodaniuGrupyLubKombinacji(zad_, wyn_);
+    UstawPrzyciski();
+    if (PoZmianie)
+        PoZmianie();
+}
+
+void TTabelaWariantow::UstawPrzyciski()
+{
+    const int j = Tabela->currentRow(), c = Tabela->currentColumn();
+    const int g = Tabela->rowCount() - 1, k = Tabela->columnCount() - 1;
+    ZmianaNazwyGrupy->setEnabled(j >= 1 && j <= g);
+    UsuniecieGrupy->setEnabled(j >= 1 && j <= g && g > 1);
+    ZmianaNazwyKombinacji->setEnabled(c >= 1 && c <= k);
+    UsuniecieKombinacji->setEnabled(c >= 1 && c <= k && k > 1);
+}
+
+void TTabelaWariantow::ZmianaNazwyGrupyClick()
+{
+    const int j = Tabela->currentRow();
+    if (j < 1 || j > IloscUzytych(zad_.Grupy))
+        return;
+    ZmianaNazwy->Przygotuj(QStringLiteral("Zmiana nazwy grupy"), QStringLiteral("Nazwa grupy (max. 20 znaków)"), j,
+                           QString::fromStdString(Cp1250NaUtf8(zad_.Grupy[size_t(j - 1)].Nazwa)),
+                           [this, j](const std::string& nazwa) {
+                               return ZmienNazweGrupy(zad_, j - 1, Utf8NaCp1250(nazwa));
+                           });
+    ZmianaNazwy->Pokaz();
+}
+
+void TTabelaWariantow::ZmianaNazwyKombinacjiClick()
+{
+    const int c = Tabela->currentColumn();
+    if (c < 1 || c > IloscUzytych(zad_.Kombinacje))
+        return;
+    ZmianaNazwy->Przygotuj(QStringLiteral("Zmiana nazwy kombinacji"),
+                           QStringLiteral("Nazwa wariantu (max. 20 znaków)"), c,
+                           QString::fromStdString(Cp1250NaUtf8(zad_.Kombinacje[size_t(c - 1)].Nazwa)),
+                           [this, c](const std::string& nazwa) {
+                               return ZmienNazweKombinacji(zad_, c - 1, Utf8NaCp1250(nazwa));
+                           });
+    ZmianaNazwy->Pokaz();
+}
+
+void TTabelaWariantow::UsuniecieGrupyClick()
+{
+    const int j = Tabela->currentRow();
+    if (j < 1)
+        return;
+    if (const std::optional<std::string> pytanie = PytanieOUsunieciuGrupy(zad_, j - 1))
+        if (!komunikaty_.Pytanie(*pytanie))
+            return;
+    if (const std::optional<std::string> blad = UsunGrupe(zad_, j - 1)) {
+        komunikaty_.Komunikat(*blad);
+        return;
+    }
+    // The cells typed and not yet stored go with their rows.
+    Tabela->removeRow(j);
+    OdbudujWiersze();
+    lista_.Odbuduj(zad_);
+    Zmieniona();
+}
+
+void TTabelaWariantow::UsuniecieKombinacjiClick()
+{
+    const int c = Tabela->currentColumn();
+    if (c < 1)
+        return;
+    if (const std::optional<std::string> blad = UsunKombinacje(zad_, c - 1)) {
+        komunikaty_.Komunikat(*blad);
+        return;
+    }
+    Tabela->removeColumn(c);
+    OdbudujKolumny();
+    Zmieniona();
+}
+
+void TTabelaWariantow::TabelaContextPopup(const QPoint& miejsce)
+{
+    const QModelIndex komorka = Tabela->indexAt(miejsce);
+    if (!komorka.isValid())
+        return;
+    Tabela->setCurrentCell(komorka.row(), komorka.column());
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("MenuTabeli"));
+    for (QPushButton* b : {ZmianaNazwyGrupy, UsuniecieGrupy, ZmianaNazwyKombinacji, UsuniecieKombinacji}) {
+        QAction* a = menu.addAction(b->text(), b, &QPushButton::click);
+        a->setEnabled(b->isEnabled());
+    }
+    menu.exec(Tabela->viewport()->mapToGlobal(miejsce));
 }
 
 void TTabelaWariantow::WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo)
@@ -131,6 +259,7 @@ void TTabelaWariantow::OdbudujWiersze()
         Siatka::UstawStala(Tabela, 0, j, Naglowek(j, zad_.Grupy[size_t(j - 1)].Nazwa));
     WstawDomyslne(1, k, g, g);
     Dopasuj();
+    UstawPrzyciski();
 }
 
 void TTabelaWariantow::OdbudujKolumny()
@@ -143,6 +272,7 @@ void TTabelaWariantow::OdbudujKolumny()
         Siatka::UstawStala(Tabela, c, 0, Naglowek(c, zad_.Kombinacje[size_t(c - 1)].Nazwa));
     WstawDomyslne(k, k, 1, g);
     Dopasuj();
+    UstawPrzyciski();
 }
 
 void TTabelaWariantow::Dopasuj()

@@ -3,8 +3,11 @@
 // and the buttons that add a group or a combination. The grid is the working
 // copy of the table: it keeps its cells between uses and across new tasks,
 // only reading a file writes stored coefficients into it, and "Powrót"
-// stores it into the task.
+// stores it into the task. The group of the current cell's row and the
+// combination of its column can be renamed or deleted here too.
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
@@ -14,6 +17,7 @@ class IKomunikaty;
 class TDodajWariant;
 class TGrupyObciazenia;
 class TListaGrup;
+class TZmianaNazwy;
 struct TDaneZadania;
 struct TWidok;
 struct TWidokiZPliku;
@@ -36,6 +40,12 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void ZmianaNazwyGrupyClick();
+    void UsuniecieGrupyClick();
+    void ZmianaNazwyKombinacjiClick();
+    void UsuniecieKombinacjiClick();
+    // The grid's pop-up menu, over the cell under `miejsce` (viewport pixels).
+    void TabelaContextPopup(const QPoint& miejsce);
 
     QTableWidget* Tabela;
     QPushButton* Button1;
@@ -45,14 +55,29 @@ public:
     QPushButton* Button3;
     TGrupyObciazenia* GrupyObciazenia;
     TDodajWariant* DodajWariant;
+    QPushButton* ZmianaNazwyGrupy;
+    QPushButton* UsuniecieGrupy;
+    QPushButton* ZmianaNazwyKombinacji;
+    QPushButton* UsuniecieKombinacji;
+    TZmianaNazwy* ZmianaNazwy;
+
+    // Called after each group or combination added, renamed or deleted here,
+    // so that each is a step of the history of its own.
+    std::function<void()> PoZmianie;
 
 private:
     void WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo);
     void Dopasuj();
+    // The four buttons enabled for the current cell: a heading or a cell of a
+    // group's row and a combination's column; the last one is not deleted.
+    void UstawPrzyciski();
+    // After a group or a combination was added, renamed or deleted.
+    void Zmieniona();
 
     TDaneZadania& zad_;
     TWyniki& wyn_;
     const TWidok& widok_;
+    TListaGrup& lista_;
     IKomunikaty& komunikaty_;
     char separator_;
 };

@@ -25,14 +25,6 @@ bool Pusty(std::string_view tekst)
     return tekst.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-size_t Znakow(std::string_view utf8)
-{
-    size_t n = 0;
-    for (const char c : utf8)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
 // Deletes every used slot the predicate picks; the later slots move down, so
 // the same index is looked at again.
 template <class T, size_t N, class Warunek>
@@ -234,13 +226,14 @@ std::optional<int32_t> KolorNowejGrupy(int32_t g)
 
 std::string WprowadzGrupe(TDaneZadania& zad, int32_t i, std::string_view nazwa, int32_t kolor)
 {
-    if (Znakow(nazwa) < 2)
-        return "Nazwa musi składać się z min. 2 znaków!";
+    const std::string cp1250 = PrzytnijNazwe(Utf8NaCp1250(nazwa));
+    if (const auto usterka = UsterkaNazwyGrupy(cp1250))
+        return *usterka;
     if (i < 0 || i >= TDaneZadania::MaxGrup)
         return KomunikatLimituGrup();
     TGrupa& g = zad.Grupy[size_t(i)];
     g.Uzyta = 1;
-    g.Nazwa = PrzytnijNazwe(Utf8NaCp1250(nazwa));
+    g.Nazwa = cp1250;
     g.Kolor = kolor;
     Zmieniono(zad);
     return {};
@@ -248,13 +241,14 @@ std::string WprowadzGrupe(TDaneZadania& zad, int32_t i, std::string_view nazwa, 
 
 std::string WprowadzKombinacje(TDaneZadania& zad, int32_t i, std::string_view nazwa)
 {
-    if (Znakow(nazwa) < 2)
-        return "Nazwa wariantu musi składać się z min. 2 znaków!";
+    const std::string cp1250 = PrzytnijNazwe(Utf8NaCp1250(nazwa));
+    if (const auto usterka = UsterkaNazwyKombinacji(cp1250))
+        return *usterka;
     if (i < 0 || i >= TDaneZadania::MaxKombinacji)
         return KomunikatLimituKombinacji();
     TWariant& w = zad.Kombinacje[size_t(i)];
     w.Uzyta = 1;
-    w.Nazwa = PrzytnijNazwe(Utf8NaCp1250(nazwa));
+    w.Nazwa = cp1250;
     Zmieniono(zad);
     return {};
 }

@@ -21,8 +21,18 @@ std::string NazwaZmiany(const TDaneZadania& przed, const TDaneZadania& po)
     if (przed.Przesla != po.Przesla || przed.IloscPrzesel != po.IloscPrzesel || przed.LewyPrzegub != po.LewyPrzegub ||
         przed.PrawyPrzegub != po.PrawyPrzegub)
         return "zmiana geometrii";
-    // Deleting a group takes its loads along.
-    if (przed.Grupy != po.Grupy || przed.Kombinacje != po.Kombinacje || przed.Wspolczynniki != po.Wspolczynniki)
+    // Deleting a group takes its loads along: the group is the change.
+    const int32_t grupPrzed = IloscUzytych(przed.Grupy), grupPo = IloscUzytych(po.Grupy);
+    if (grupPo != grupPrzed)
+        return grupPo < grupPrzed ? "usunięcie grupy" : "dodanie grupy";
+    const int32_t kombinacjiPrzed = IloscUzytych(przed.Kombinacje), kombinacjiPo = IloscUzytych(po.Kombinacje);
+    if (kombinacjiPo != kombinacjiPrzed)
+        return kombinacjiPo < kombinacjiPrzed ? "usunięcie kombinacji" : "dodanie kombinacji";
+    if (przed.Grupy != po.Grupy)
+        return "zmiana nazwy grupy";
+    if (przed.Kombinacje != po.Kombinacje)
+        return "zmiana nazwy kombinacji";
+    if (przed.Wspolczynniki != po.Wspolczynniki)
         return "zmiana tabeli kombinacji";
     for (std::string zmiana :
          {ZmianaTablicy(przed.Sily, po.Sily, "siły"), ZmianaTablicy(przed.Liniowe, po.Liniowe, "obciążenia liniowego"),

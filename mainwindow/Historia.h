@@ -7,6 +7,7 @@
 #include <string>
 
 // "dodanie siły", "zmiana obciążenia liniowego", "usunięcie momentu
-// skupionego", "zmiana geometrii", "zmiana tabeli kombinacji",
+// skupionego", "zmiana geometrii", "dodanie grupy", "usunięcie kombinacji",
+// "zmiana nazwy grupy", "zmiana tabeli kombinacji" (the coefficients),
 // "zmiana ustawień"; "zmiana zadania" for anything else.
 std::string NazwaZmiany(const TDaneZadania& przed, const TDaneZadania& po);

@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QFileInfo>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -91,6 +92,7 @@ TPolecenia::TPolecenia(TProgram& program, TOtoczenie& otoczenie, IPodglad& podgl
     , podglad_(podglad)
     , historia_(std::make_unique<QUndoStack>())
 {
+    historia_->setUndoLimit(LimitHistorii);
     Kompozycja.Pokazuj = program.Pokazuj;
     // The glyphs a missing or short file did not supply stay empty; the program goes on.
     const std::string blad = WczytajCzcionke(SciezkaCzcionki(program.FolderProgramu), program.Czcionka);
@@ -294,6 +296,39 @@ bool TPolecenia::Otworz(const std::string& plik)
     return MoznaPorzucic() && Czytaj(plik);
 }
 
+bool TPolecenia::OtworzOstatni(size_t i)
+{
+    if (i >= ostatnie_.size())
+        return false;
+    const std::string plik = ostatnie_[i];
+    // Looked for as the reader opens it.
+    if (!QFileInfo(ZUtf8(plik)).isFile()) {
+        ostatnie_.erase(ostatnie_.begin() + std::ptrdiff_t(i));
+        if (PoZmianieOstatnich)
+            PoZmianieOstatnich();
+        otoczenie_.Komunikaty.Komunikat("Pliku „" + plik + "” już nie ma — usunięto go z listy ostatnich plików.");
+        return false;
+    }
+    return Otworz(plik);
+}
+
+void TPolecenia::UstawOstatnie(std::vector<std::string> pliki)
+{
+    if (pliki.size() > IloscOstatnich)
+        pliki.resize(IloscOstatnich);
+    ostatnie_ = std::move(pliki);
+}
+
+void TPolecenia::ZapamietajOstatni(const std::string& plik)
+{
+    std::erase(ostatnie_, plik);
+    ostatnie_.insert(ostatnie_.begin(), plik);
+    if (ostatnie_.size() > IloscOstatnich)
+        ostatnie_.resize(IloscOstatnich);
+    if (PoZmianieOstatnich)
+        PoZmianieOstatnich();
+}
+
 bool TPolecenia::Czytaj(const std::string& plik)
 {
     TDaneZadania& zad = program_.Zadanie;
@@ -305,6 +340,7 @@ bool TPolecenia::Czytaj(const std::string& plik)
         return false;
     }
     plik_ = Bezwzgledna(plik);
+    ZapamietajOstatni(plik_);
     zad.DoPrzeliczenia = true;
     zad.NieZapisane = false;
     zad.Nastawy.SkalaSil = SkalaSilSchematu(zad, TSkalowanieSil::Automatyczne);
@@ -338,6 +374,7 @@ bool TPolecenia::ZapiszDo(const std::string& nazwa)
         return false;
     }
     plik_ = Bezwzgledna(nazwa);
+    ZapamietajOstatni(plik_);
     historia_->setClean();
     program_.Zadanie.NieZapisane = false;
     podglad_.Pokaz();

@@ -39,6 +39,10 @@ inline constexpr const char* FiltrOdczytu = "Pliki Quarvi|*.qvr|Wszystkie pliki|
 inline constexpr const char* FiltrZapisu = "Pliki Quarvi|*.qvr|Wszystkie pliki| *.*";
 inline constexpr const char* FiltrPdf = "Dokumenty PDF|*.pdf";
 inline constexpr const char* PytanieONiezapisanych = "Dane nie zostały zapisane. Zapisać zmiany?";
+// Steps the history keeps: older ones fall off, so a long session does not grow without bound.
+inline constexpr int LimitHistorii = 100;
+// Files the open button's menu offers.
+inline constexpr size_t IloscOstatnich = 8;
 
 class TPolecenia {
 public:
@@ -83,6 +87,8 @@ public:
     bool NoweZadanie();
     bool Otworz();                        // through the open dialog
     bool Otworz(const std::string& plik); // a file given on the command line or dropped
+    // Entry i of Ostatnie(); a file that is gone is said so and leaves the list.
+    bool OtworzOstatni(size_t i);
     // Into the task's file without a question when it has one, else as ZapiszJako.
     bool Zapisz();
     // Through the save dialog, the task's file proposed.
@@ -95,6 +101,13 @@ public:
     bool MoznaPorzucic();
 
     void Komunikat(const std::string& tekst);
+
+    // The files last read or saved (UTF-8, absolute), the latest first.
+    const std::vector<std::string>& Ostatnie() const { return ostatnie_; }
+    // The list kept from the last run.
+    void UstawOstatnie(std::vector<std::string> pliki);
+    // Called when the list changed, so the window keeps it.
+    std::function<void()> PoZmianieOstatnich;
 
     // Every change to the task is a step of this history: a composition that
     // finds the task changed since the last one records it. The unsaved mark
@@ -127,11 +140,13 @@ private:
     QImage Okno();
     TDialogPliku Dialog(TDialogPliku::TRodzaj rodzaj) const;
     void ZapytajDrukarke();
+    void ZapamietajOstatni(const std::string& plik);
 
     TProgram& program_;
     TOtoczenie& otoczenie_;
     IPodglad& podglad_;
     std::string plik_;
+    std::vector<std::string> ostatnie_;
     std::unique_ptr<QUndoStack> historia_;
     // The task as the last step left it; none until the first composition of a task.
     std::optional<TStan> stan_;

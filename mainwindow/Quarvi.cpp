@@ -20,7 +20,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QMenu>
 #include <QMimeData>
@@ -28,6 +30,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -55,6 +58,7 @@ std::unique_ptr<QSettings> UstawieniaUzytkownika()
 }
 
 const QString KluczOkna = QStringLiteral("Okno/Geometria");
+const QString KluczOstatnich = QStringLiteral("OstatniePliki");
 
 } // namespace
 
@@ -143,6 +147,7 @@ void TQuarvi::UtworzPaski()
     TBZoomPan->setCheckable(true);
     TBOkno->setCheckable(true);
     PolaczHistorie();
+    UtworzOstatnie();
 
     // Commands with a shortcut and no button.
     const auto skrot = [this](const char* nazwa, QKeySequence klawisze, auto polecenie) {
@@ -180,6 +185,54 @@ void TQuarvi::PolaczHistorie()
            &QUndoStack::undoText, &QUndoStack::undoTextChanged, historia);
     polacz("TBPonow", QStringLiteral("Ponów"), &QUndoStack::canRedo, &QUndoStack::canRedoChanged, &QUndoStack::redoText,
            &QUndoStack::redoTextChanged, historia);
+}
+
+void TQuarvi::UtworzOstatnie()
+{
+    std::vector<std::string> pliki;
+    for (const QString& p : UstawieniaUzytkownika()->value(KluczOstatnich).toStringList())
+        pliki.push_back(p.toStdString());
+    polecenia_->UstawOstatnie(std::move(pliki));
+    polecenia_->PoZmianieOstatnich = [this] {
+        QStringList pliki;
+        for (const std::string& p : polecenia_->Ostatnie())
+            pliki << ZUtf8(p);
+        UstawieniaUzytkownika()->setValue(KluczOstatnich, pliki);
+    };
+
+    auto* otworz = findChild<QToolButton*>(QStringLiteral("ToolButton7"));
+    OstatnieMenu = new QMenu(otworz);
+    OstatnieMenu->setObjectName(QStringLiteral("OstatnieMenu"));
+    OstatnieMenu->setToolTipsVisible(true);
+    otworz->setMenu(OstatnieMenu);
+    // A click opens the dialog as before; held down, or clicked with the right
+    // button, it offers the recent files. A separate arrow would push the last
+    // buttons of the bars out of a window 900 pixels wide.
+    otworz->setPopupMode(QToolButton::DelayedPopup);
+    otworz->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(otworz, &QWidget::customContextMenuRequested, otworz, &QToolButton::showMenu);
+    connect(OstatnieMenu, &QMenu::aboutToShow, this, &TQuarvi::OstatnieMenuAboutToShow);
+}
+
+void TQuarvi::OstatnieMenuAboutToShow()
+{
+    OstatnieMenu->clear();
+    const std::vector<std::string>& pliki = polecenia_->Ostatnie();
+    if (pliki.empty()) {
+        OstatnieMenu->addAction(QStringLiteral("Brak ostatnio otwieranych plików"))->setEnabled(false);
+        return;
+    }
+    const QFontMetrics miara(OstatnieMenu->font());
+    for (size_t i = 0; i < pliki.size(); ++i) {
+        const QString plik = QDir::toNativeSeparators(ZUtf8(pliki[i]));
+        const QString tekst = miara.elidedText(plik, Qt::ElideMiddle, miara.averageCharWidth() * 70);
+        QAction* a = OstatnieMenu->addAction(QStringLiteral("&%1  ").arg(i + 1) +
+                                             QString(tekst).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        a->setObjectName(QStringLiteral("OstatniPlik%1").arg(i + 1));
+        a->setToolTip(plik);
+        // Queued: the menu closes before the file is read or a question asked.
+        connect(a, &QAction::triggered, this, [this, i] { polecenia_->OtworzOstatni(i); }, Qt::QueuedConnection);
+    }
 }
 
 void TQuarvi::UtworzStrone()

@@ -54,6 +54,9 @@ private:
     void UtworzDialogi(TOtoczenie& otoczenie);
     void UtworzPaski();
     void PolaczHistorie();
+    // The open button's menu of recent files, kept with the other settings.
+    void UtworzOstatnie();
+    void OstatnieMenuAboutToShow();
     void PrzywrocUstawienia();
     void UtworzStrone();
     void UtworzOknaWynikow();
@@ -83,5 +86,6 @@ private:
     QWidget* TabSheet1 = nullptr;
     TPodglad* Podglad_ = nullptr;
     QMenu* ZoomMenu = nullptr;
+    QMenu* OstatnieMenu = nullptr;
     TPasekStanu* StatusBar1 = nullptr;
 };

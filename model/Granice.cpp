@@ -468,3 +468,26 @@ std::optional<std::string> UsterkaSkaliWpisu(double n)
     const std::string od = Liczba(NajmniejszaSkala), do_ = Liczba(NajwiekszaSkala);
     return "Skala pozioma to mianownik od " + od + " do " + do_ + " (1:" + od + " … 1:" + do_ + ").";
 }
+
+namespace {
+
+std::optional<std::string> UsterkaNazwy(std::string_view nazwa, const std::string& czyja)
+{
+    if (nazwa.size() < 2)
+        return czyja + " musi składać się z min. 2 znaków!";
+    if (nazwa.size() > size_t(MaxDlugoscNazwy))
+        return czyja + " może mieć najwyżej " + std::to_string(MaxDlugoscNazwy) + " znaków!";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> UsterkaNazwyGrupy(std::string_view nazwa)
+{
+    return UsterkaNazwy(nazwa, "Nazwa");
+}
+
+std::optional<std::string> UsterkaNazwyKombinacji(std::string_view nazwa)
+{
+    return UsterkaNazwy(nazwa, "Nazwa wariantu");
+}

@@ -75,3 +75,9 @@ std::optional<std::string> UsterkaSztywnosciWpisu(int32_t s, double E, double J)
 std::optional<std::string> UsterkaWspolczynnikaWpisu(int32_t c, int32_t g, double w);
 std::optional<std::string> UsterkaObciazeniaWpisu(std::string_view pole, std::string_view jednostka, double v);
 std::optional<std::string> UsterkaSkaliWpisu(double n);
+
+// A group or combination name (code page 1250, a byte a character) as the
+// dialogs store it: from 2 to MaxDlugoscNazwy characters. Names may repeat:
+// the program tells groups and combinations apart by their numbers.
+std::optional<std::string> UsterkaNazwyGrupy(std::string_view nazwa);
+std::optional<std::string> UsterkaNazwyKombinacji(std::string_view nazwa);

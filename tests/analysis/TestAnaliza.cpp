@@ -1,9 +1,7 @@
-#include "SumaBezposrednia.h"
-#include "SumaObciazen.h"
+#include "Policzone.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
-#include "analysis/Obciazenia.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
@@ -12,35 +10,21 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-struct TPoliczone {
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-    bool ok = false;
-
-    void Licz() { ok = Analiza(zad, wyn, kom); }
-    const TMomentyPrzesla& M(int32_t s, int32_t c = 0) const { return wyn.MomentyKoncowe[c][s]; }
-    const TSilyPrzesla& F(int32_t s, int32_t c = 0) const { return wyn.SilyKoncowe[c][s]; }
-    double R(int32_t k, int32_t c = 0) const { return Reakcja(wyn, c, k, zad.IloscPrzesel); }
-};
-
-} // namespace
-
 TEST(Analiza, SimplySupportedSpanUnderUniformLoad)
 {
     TPoliczone p;
     UstawGeometrie(p.zad, {6}, true, true);
     DodajLiniowe(p.zad, 0, 0, 6, 10);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     const TEkstrema& e = p.wyn.EkstremaM[0][0];
     EXPECT_EQ(e.IloscPunktow, 601) << "the two ends plus 599 inner points";
     // −qL/2 at both ends, qL²/8 at midspan.
     ExpectBliskie({p.M(0).MomentL, p.M(0).MomentP, p.F(0).TL, p.F(0).TP}, {0, 0, -30, -30}, 1e-12);
     ExpectBliskie({MomentZWykresu(p.zad, p.wyn, 0, 0, 3.0), e.Max, e.XMax, p.wyn.NajwiekszyM}, {45, 45, 3, 45}, 1e-4);
     EXPECT_NEAR(TnacaZWykresu(p.zad, p.wyn, 0, 0, 0.5), 30.0 - 10 * 0.5, 1e-9); // qL/2 − q·x
+    // The extremes at the very ends: Tmax = qL/2 at 0, Tmin = −qL/2 at L.
+    const TEkstrema& t = p.wyn.EkstremaT[0][0];
+    ExpectBliskie({t.Max, t.XMax, t.Min, t.XMin, double(t.JestMax && t.JestMin)}, {30, 0, -30, 6, 1}, 1e-9);
 }
 
 TEST(Analiza, TwoClampedSpansWithOneLoadedGiveTheWorkedExample)
@@ -48,8 +32,7 @@ TEST(Analiza, TwoClampedSpansWithOneLoadedGiveTheWorkedExample)
     TPoliczone p;
     UstawGeometrie(p.zad, {6, 6}, false, false);
     DodajLiniowe(p.zad, 0, 0, 6, 10);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     ExpectBliskie({p.wyn.MacierzK[0][0], p.wyn.WektorQ[0], p.wyn.WektorX[0]}, {8.0 / 6, -30, -22.5}, 1e-12);
     EXPECT_EQ(p.wyn.Obroty[0], p.wyn.WektorX);
     ExpectBliskie({p.M(0).MomentL, p.M(0).MomentP, p.F(0).TL, p.M(1).MomentL, p.M(1).MomentP, p.R(0)},
@@ -76,8 +59,7 @@ TEST(Analiza, EqualSpansUnderUniformLoadGiveTheTextbookSupportMoments)
         UstawKodyPrzesel(p.zad);
         for (int32_t s = 0; s < n; ++s)
             DodajLiniowe(p.zad, s, 0, float(L), float(q));
-        p.Licz();
-        ASSERT_TRUE(p.ok);
+        ASSERT_TRUE(p.Licz());
         std::vector<double> M, R;
         for (size_t s = 0; s < momenty.size(); ++s)
             M.push_back(-p.M(int32_t(s)).MomentP); // support moment, sagging positive
@@ -95,18 +77,14 @@ TEST(Analiza, ProppedCantileverAndFixedFixedSpanGiveTheTextbookValues)
         const double q = 8, L = 5;
         UstawGeometrie(p.zad, {5}, false, true);
         DodajLiniowe(p.zad, 0, 0, 5, 8);
-        p.Licz();
-        ASSERT_TRUE(p.ok);
+        ASSERT_TRUE(p.Licz());
         ExpectBliskie({p.M(0).MomentL, p.R(1)}, {-q * L * L / 8, 3 * q * L / 8}, 1e-5);
-        EXPECT_NEAR(p.wyn.EkstremaM[0][0].Max, 9 * q * L * L / 128, 1e-3); // max sagging at 5L/8 from the clamp
-        EXPECT_NEAR(p.wyn.EkstremaM[0][0].XMax, 5 * L / 8, 0.006);
     }
     TPoliczone p;
     const double P = 40, L = 5, a = 2, b = 3;
     UstawGeometrie(p.zad, {5}, false, false);
     DodajSile(p.zad, 0, 2, 40);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     ExpectBliskie({p.M(0).MomentL, p.M(0).MomentP, p.R(0)},
                   {-P * a * b * b / (L * L), P * a * a * b / (L * L), P * b * b * (3 * a + b) / (L * L * L)}, 1e-9);
     EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, 0, 0, a), 2 * P * a * a * b * b / (L * L * L), 1e-3);
@@ -145,53 +123,6 @@ TPoliczone Bogate()
 
 } // namespace
 
-TEST(Analiza, EveryCombinationOfARichTaskIsInEquilibrium)
-{
-    TPoliczone p = Bogate();
-    ASSERT_EQ(p.wyn.IloscPoliczonych, 3);
-    for (int32_t c = 0; c < 3; ++c) {
-        SCOPED_TRACE(c);
-        double reakcje = 0;
-        for (int32_t k = 0; k <= 5; ++k)
-            reakcje += p.R(k, c);
-        double obciazenie = 0;
-        for (int32_t s = 0; s < 5; ++s)
-            obciazenie += SumaObciazen(ObciazeniaWKombinacji(p.zad, c, s));
-        EXPECT_NEAR(reakcje, obciazenie, 1e-12 * std::abs(obciazenie)) << "ΣR = ΣP";
-        for (int32_t s = 0; s + 1 < 5; ++s) {
-            // the joint is free to rotate: the end moments meeting there balance
-            EXPECT_NEAR(p.M(s, c).MomentP + p.M(s + 1, c).MomentL, 0, 1e-11);
-            const double lewy = MomentZWykresu(p.zad, p.wyn, c, s, p.zad.Przesla[s].L);
-            const double prawy = MomentZWykresu(p.zad, p.wyn, c, s + 1, 0);
-            EXPECT_NEAR(lewy, prawy, 1e-11) << "M(x) of neighbouring spans meets at support " << s + 1;
-        }
-        EXPECT_EQ(p.M(4, c).MomentP, 0.0) << "the hinged right end carries no moment";
-        // Statics within each span: the polynomials, built from the left-end
-        // values and the loads, reach the right-end values (no load stands on a support here).
-        for (int32_t s = 0; s < 5; ++s) {
-            const TWielomianyPrzesla& w = p.wyn.Wielomiany[c][s];
-            const float L = p.zad.Przesla[s].L;
-            ExpectBliskie({w.M(0), w.T(0), w.M(L), w.T(L)},
-                          {p.M(s, c).MomentL, -p.F(s, c).TL, -p.M(s, c).MomentP, p.F(s, c).TP}, 1e-9);
-        }
-    }
-}
-
-TEST(Analiza, SampledMomentAgreesWithTheShearIntegral)
-{
-    TPoliczone p = Bogate();
-    // dM/dx = T: the change of M between two sections is the area under T.
-    const int32_t c = 1, s = 3;
-    const double x1 = 0.7, x2 = 6.1;
-    double pole = 0;
-    const int kroki = 20000;
-    for (int i = 0; i < kroki; ++i)
-        pole += TnacaZWykresu(p.zad, p.wyn, c, s, x1 + (i + 0.5) * (x2 - x1) / kroki) * (x2 - x1) / kroki;
-    const double skok = 12; // the point moment at 3.7 m lies between the two sections
-    EXPECT_NEAR(MomentZWykresu(p.zad, p.wyn, c, s, x2) - MomentZWykresu(p.zad, p.wyn, c, s, x1), pole + 0.9 * skok,
-                0.05);
-}
-
 TEST(Probkowanie, PointForceOnAGridPointGivesTwoPointsAndThreeMillimetresOffIsStillCaught)
 {
     // Regression: a force 3 mm off the grid point was caught, but both sides of
@@ -200,8 +131,7 @@ TEST(Probkowanie, PointForceOnAGridPointGivesTwoPointsAndThreeMillimetresOffIsSt
         TPoliczone p;
         UstawGeometrie(p.zad, {4}, true, true);
         DodajSile(p.zad, 0, x, 10);
-        p.Licz();
-        ASSERT_TRUE(p.ok);
+        ASSERT_TRUE(p.Licz());
         const auto& t = p.wyn.WykresT[0][0];
         // Four shear points, the inner two at the grid point; the moment line only bends there.
         ASSERT_EQ(std::tuple(p.wyn.EkstremaT[0][0].IloscPunktow, p.wyn.EkstremaM[0][0].IloscPunktow), std::tuple(4, 3));
@@ -216,8 +146,7 @@ TEST(Probkowanie, PointMomentJumpsTheMomentLineAndLeavesTheShearAlone)
         TPoliczone p;
         UstawGeometrie(p.zad, {5}, true, true);
         DodajMoment(p.zad, 0, a, 20);
-        p.Licz();
-        ASSERT_TRUE(p.ok);
+        ASSERT_TRUE(p.Licz());
         const auto& m = p.wyn.WykresM[0][0];
         const auto& t = p.wyn.WykresT[0][0];
         ASSERT_EQ(std::tuple(p.wyn.EkstremaM[0][0].IloscPunktow, p.wyn.EkstremaT[0][0].IloscPunktow), std::tuple(4, 2));
@@ -228,30 +157,13 @@ TEST(Probkowanie, PointMomentJumpsTheMomentLineAndLeavesTheShearAlone)
     }
 }
 
-TEST(Wielomiany, ASectionAtAPointLoadCountsTheLoad)
-{
-    // A load acts where a ≤ x: the section at the load lies right of its jump.
-    TDaneZadania zad;
-    UstawGeometrie(zad, {3}, true, true);
-    DodajSile(zad, 0, 1, 10);
-    DodajMoment(zad, 0, 1, 4);
-    const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
-    TWielomianyPrzesla w(GraniceObciazen(obc));
-    w.DodajObciazenia(obc);
-    const float przed = std::nextafter(1.0f, 0.0f);
-    EXPECT_EQ(std::pair(w.T(przed), w.T(1)), std::pair(0.0, -10.0));
-    EXPECT_EQ(std::pair(w.M(przed), w.M(1)), std::pair(0.0, 4.0));
-    EXPECT_EQ(std::pair(w.M(1), w.T(1)), std::pair(MomentBezposrednio(obc, 0, 0, 1), TnacaBezposrednio(obc, 0, 1)));
-}
-
 TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
 {
     TPoliczone p;
     UstawGeometrie(p.zad, {4, 3, 0.015f}, true, true);
     DodajLiniowe(p.zad, 0, 0, 4, 5);
     DodajLiniowe(p.zad, 2, 0, 0.015f, 5);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     for (const int32_t s : {1, 2})
         EXPECT_EQ(std::tuple(p.wyn.EkstremaM[0][s].IloscPunktow, p.wyn.EkstremaT[0][s].IloscPunktow), std::tuple(2, 2));
     const auto M = [&](double x) { return double(MomentZWykresu(p.zad, p.wyn, 0, 1, x)); };
@@ -315,8 +227,7 @@ TEST(Analiza, SingularSystemIsReportedOncePerCombinationAndKeepsFixedEndMoments)
     DodajKombinacje(p.zad, "Druga");
     p.zad.Wspolczynniki[1][0] = 2;
     DodajLiniowe(p.zad, 1, 0, 4, 6);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     EXPECT_EQ(p.kom.Komunikaty, std::vector<std::string>(2, "det A = 0; Macierz osobliwa "));
     EXPECT_EQ(p.wyn.WektorX, (MacierzWektor{0, 0}));
     for (int32_t c = 0; c < 2; ++c)
@@ -331,8 +242,7 @@ TEST(Analiza, RefusesWhatCannotBeAnalysedNamingItAndLeavesNoResults)
     UstawGeometrie(p.zad, {4, 5}, false, false);
     DodajSile(p.zad, 0, 1, 10);
     DodajTrojkat(p.zad, 1, 1, 2, 3, 4);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     ASSERT_EQ(p.wyn.IloscPoliczonych, 1);
 
     const std::pair<void (*)(TDaneZadania&), const char*> przypadki[] = {
@@ -370,34 +280,8 @@ TEST(Analiza, LoadsAddedAfterTheTablesWereSizedAreSampledInFull)
     for (int32_t i = 1; i < 100; ++i)
         DodajSile(p.zad, 0, i * 0.01f, 1);
     DodajMoment(p.zad, 0, 0.505f, 3);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
+    ASSERT_TRUE(p.Licz());
     EXPECT_GT(p.wyn.EkstremaT[0][0].IloscPunktow, pojemnosc);
     EXPECT_EQ(int32_t(p.wyn.WykresT[0][0].size()), p.wyn.EkstremaT[0][0].IloscPunktow);
     EXPECT_NEAR(p.R(0) + p.R(1), 99, 1e-9);
-}
-
-// The extremes of a span are sought over the whole span, its right end among the points: before, a search
-// stopping one sample short passed every test.
-TEST(Analiza, AnExtremeAtTheRightEndOfASpanIsFoundThere)
-{
-    TPoliczone p;
-    UstawGeometrie(p.zad, {6}, true, true);
-    DodajLiniowe(p.zad, 0, 0, 6, 10);
-    p.Licz();
-    ASSERT_TRUE(p.ok);
-    const TEkstrema& t = p.wyn.EkstremaT[0][0];
-    ASSERT_TRUE(t.JestMin && t.JestMax);
-    // Tmin = −qL/2 at x = L, Tmax = qL/2 at x = 0: simple span under a uniform load.
-    ExpectBliskie({t.Min, t.XMin, t.Max, t.XMax}, {-10 * 6 / 2.0, 6, 10 * 6 / 2.0, 0}, 1e-4);
-
-    // Propped cantilever, hinged at the left and clamped at the right: Mmin = −qL²/8 at the clamped end x = L.
-    TPoliczone w;
-    UstawGeometrie(w.zad, {6}, true, false);
-    DodajLiniowe(w.zad, 0, 0, 6, 10);
-    w.Licz();
-    ASSERT_TRUE(w.ok);
-    const TEkstrema& m = w.wyn.EkstremaM[0][0];
-    ASSERT_TRUE(m.JestMin);
-    ExpectBliskie({m.Min, m.XMin}, {-10 * 6 * 6 / 8.0, 6}, 1e-4);
 }

@@ -1,26 +1,15 @@
-// Loads at the very ends of a span: a point moment jumps the moment line there,
-// while a force standing on a support goes into the support, not into the
-// shear of the span.
-#include "SumaObciazen.h"
+// The very ends of a span: a point moment jumps the moment line there, a force
+// standing on a support goes into the support, not into the shear of the span,
+// and a section at a support reads the end values themselves.
+#include "Policzone.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Odczyt.h"
+#include "analysis/Przekroj.h"
 #include "model/Budowa.h"
 #include "platform/Komunikaty.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct TKoniec {
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-    const std::vector<TPunktWykresu>& M(int32_t s, int32_t c = 0) const { return wyn.WykresM[c][s]; }
-    const std::vector<TPunktWykresu>& T(int32_t s, int32_t c = 0) const { return wyn.WykresT[c][s]; }
-};
-
-} // namespace
 
 TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
 {
@@ -28,16 +17,15 @@ TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
     // straight from the support moment instead of jumping (−19,31 → 0 instead of −19,31 | +0,69 → 0).
     for (const bool zeSpecjalnymi : {false, true}) {
         for (const float a : {0.0f, 5.0f, 0.003f, 4.998f}) {
-            TKoniec k;
+            TPoliczone k;
             UstawGeometrie(k.zad, {4, 5}, false, true);
             DodajMoment(k.zad, 1, a, 20);
             if (zeSpecjalnymi) {
                 DodajLiniowe(k.zad, 1, 0, 5, 3);
                 DodajSile(k.zad, 1, 2.5f, 10);
             }
-            PoliczKombinacje(k.zad);
-            ASSERT_TRUE(PrzeliczZadanie(k.zad, k.wyn, k.kom)) << a;
-            const auto& m = k.M(1);
+            ASSERT_TRUE(k.Przelicz()) << a;
+            const auto& m = k.LiniaM(1);
             const TMomentyPrzesla& e = k.wyn.MomentyKoncowe[0][1];
             const size_t n = m.size();
             SCOPED_TRACE(std::to_string(a) + (zeSpecjalnymi ? " with other loads" : ""));
@@ -59,7 +47,7 @@ TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
             EXPECT_EQ(ek.Max, std::max_element(m.begin(), m.end(), [](auto p, auto q) {
                                   return p.Wartosc < q.Wartosc;
                               })->Wartosc);
-            EXPECT_EQ(k.T(1).front().Wartosc, -k.wyn.SilyKoncowe[0][1].TL);
+            EXPECT_EQ(k.LiniaT(1).front().Wartosc, -k.wyn.SilyKoncowe[0][1].TL);
         }
     }
 }
@@ -97,24 +85,23 @@ TEST(SilaNaPodporze, AForceStandingOnASupportIsCarriedByItAndLeavesTheSpansAsWit
     for (const bool inne : {false, true})
         for (const auto& [przeslo, naKoncu, podpora] : przypadki) {
             SCOPED_TRACE(std::to_string(przeslo) + (naKoncu ? " at L" : " at 0") + (inne ? " with other loads" : ""));
-            TKoniec bez, z;
+            TPoliczone bez, z;
             PiecPrzesel(bez.zad, inne);
             PiecPrzesel(z.zad, inne);
             DodajSile(z.zad, przeslo, naKoncu ? z.zad.Przesla[size_t(przeslo)].L : 0, 50);
-            PoliczKombinacje(bez.zad);
-            PoliczKombinacje(z.zad);
-            ASSERT_TRUE(PrzeliczZadanie(bez.zad, bez.wyn, bez.kom));
-            ASSERT_TRUE(PrzeliczZadanie(z.zad, z.wyn, z.kom));
+            ASSERT_TRUE(bez.Przelicz());
+            ASSERT_TRUE(z.Przelicz());
             for (int32_t c = 0; c < 2; ++c) {
                 for (int32_t s = 0; s < 5; ++s) {
                     const TEkstrema& t = z.wyn.EkstremaT[c][s];
                     const TEkstrema& tBez = bez.wyn.EkstremaT[c][s];
                     const TEkstrema& m = z.wyn.EkstremaM[c][s];
                     const TEkstrema& mBez = bez.wyn.EkstremaM[c][s];
-                    ExpectBliskie({t.Max, t.Min, m.Max, m.Min, z.T(s, c).front().Wartosc, z.T(s, c).back().Wartosc},
-                                  {tBez.Max, tBez.Min, mBez.Max, mBez.Min, bez.T(s, c).front().Wartosc,
-                                   bez.T(s, c).back().Wartosc},
-                                  1e-9);
+                    ExpectBliskie(
+                        {t.Max, t.Min, m.Max, m.Min, z.LiniaT(s, c).front().Wartosc, z.LiniaT(s, c).back().Wartosc},
+                        {tBez.Max, tBez.Min, mBez.Max, mBez.Min, bez.LiniaT(s, c).front().Wartosc,
+                         bez.LiniaT(s, c).back().Wartosc},
+                        1e-9);
                     if (!inne) // nothing but the force: the beam carries nothing
                         ExpectBliskie({t.Max, t.Min}, {0, 0}, 1e-9);
                 }
@@ -135,31 +122,47 @@ TEST(SilaNaPodporze, AForceAFewMillimetresInsideTheSpanIsStillShearOfItsOwn)
 {
     // Only a force standing on the support leaves the span; 3 mm inside, the
     // span carries it from the support to the force: the line jumps at x = 0.
-    TKoniec k;
+    TPoliczone k;
     UstawGeometrie(k.zad, {4}, true, true);
     DodajSile(k.zad, 0, 0.003f, 40);
-    PoliczKombinacje(k.zad);
-    ASSERT_TRUE(PrzeliczZadanie(k.zad, k.wyn, k.kom));
-    const auto& t = k.T(0);
+    ASSERT_TRUE(k.Przelicz());
+    const auto& t = k.LiniaT(0);
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(std::tuple(t[0].X, t[1].X), std::tuple(0.0f, 0.0f));
     const double P = 40, a = 0.003f, L = 4;
     ExpectBliskie({t[0].Wartosc, t[1].Wartosc, t[2].Wartosc}, {P * (L - a) / L, -P * a / L, -P * a / L}, 1e-9);
 }
 
-TEST(KonceWykresu, TheShearOfASimpleSpanUnderAUniformLoadRunsFromPlusToMinusQLHalf)
+TEST(KonceWykresu, ASectionAtASupportReadsTheEndValuesWhateverTheLengthsInSinglePrecision)
 {
-    for (const float L : {6.0f, 4.1f, 0.7f}) {
-        TKoniec k;
-        UstawGeometrie(k.zad, {L}, true, true);
-        DodajLiniowe(k.zad, 0, 0, L, 10);
-        PoliczKombinacje(k.zad);
-        ASSERT_TRUE(PrzeliczZadanie(k.zad, k.wyn, k.kom));
-        const TEkstrema& t = k.wyn.EkstremaT[0][0];
-        const double q = 10;
-        SCOPED_TRACE(L);
-        // Simple span, uniform load: T = qL/2 − q·x, from qL/2 at the left support to −qL/2 at the right.
-        ExpectBliskie({t.Max, t.XMax, t.Min, t.XMin}, {q * L / 2, 0, -q * L / 2, L}, 1e-9);
-        EXPECT_EQ(std::pair(t.JestMax, t.JestMin), std::pair(uint8_t(1), uint8_t(1)));
+    // Regression: the supports were placed by single-precision sums, so the
+    // section at 7,40 m fell 0,3 µm short of the support, inside span 2, and
+    // read the line a hair before its end instead of the value at the support.
+    TPoliczone k;
+    TDaneZadania& zad = k.zad;
+    UstawGeometrie(zad, {4.1f, 3.3f, 0.7f, 2.55f}, false, true);
+    for (int32_t s = 0; s < 4; ++s)
+        DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 10);
+    DodajMoment(zad, 2, 0, 5);
+    ASSERT_TRUE(k.Przelicz());
+    zad.DoPrzeliczenia = false; // as the repaint leaves it
+    const struct {
+        int32_t cm, przeslo;
+        bool koniec;
+    } przypadki[] = {{0, 0, false}, {410, 1, false}, {740, 2, false}, {810, 3, false}, {1065, 3, true}};
+    for (const auto& [cm, s, koniec] : przypadki) {
+        SCOPED_TRACE(cm);
+        const TPrzekroj p = PrzekrojBelki(zad, cm);
+        ASSERT_EQ(std::pair(p.Przeslo, p.X), std::pair(s, koniec ? double(zad.Przesla[size_t(s)].L) : 0.0));
+        const TSilyPrzekroju sily = SilyPrzekroju(zad, k.wyn, p, ',');
+        ASSERT_EQ(sily.M.size(), 1u);
+        // The moment at the support itself, left of the point moment standing there.
+        const TMomentyPrzesla& m = k.M(s);
+        const auto& T = k.LiniaT(s);
+        const double T0 = T.front().Wartosc, TL = T.back().Wartosc;
+        EXPECT_EQ(std::pair(sily.M[0], sily.T[0]), koniec ? std::pair(-m.MomentP, TL) : std::pair(m.MomentL, T0));
     }
+    EXPECT_EQ(PrzekrojBelki(zad, 411).Przeslo, 1);
+    EXPECT_NEAR(PrzekrojBelki(zad, 411).X, 0.01, 1e-6);
+    EXPECT_EQ(PrzekrojBelki(zad, 739).Przeslo, 1);
 }

@@ -1,5 +1,5 @@
 #include "SumaBezposrednia.h"
-#include "SumaObciazen.h"
+#include "Policzone.h"
 
 #include "analysis/Obciazenia.h"
 #include "model/Budowa.h"

@@ -1,5 +1,5 @@
 #include "Rekurencja.h"
-#include "SumaObciazen.h"
+#include "Policzone.h"
 
 #include "analysis/Uklad.h"
 #include "model/Budowa.h"

@@ -2,7 +2,7 @@
 // both sides of every boundary, exact extremes, and the statics that every
 // combination's polynomials obey.
 #include "SumaBezposrednia.h"
-#include "SumaObciazen.h"
+#include "Policzone.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Linie.h"
@@ -31,14 +31,6 @@ void ExpectWspolczynniki(const TOdcinekWielomianow& o, std::vector<double> M, st
     ExpectBliskie({o.M.A.begin(), o.M.A.end()}, M, tol);
     ExpectBliskie({o.T.A.begin(), o.T.A.end()}, T, tol);
 }
-
-struct TPoliczone {
-    TDaneZadania zad;
-    TWyniki wyn;
-    TRejestrKomunikatow kom;
-    void Licz() { ASSERT_TRUE(PrzeliczZadanie(zad, wyn, kom)); }
-    const TWielomianyPrzesla& W(int32_t s, int32_t c = 0) const { return wyn.Wielomiany[c][s]; }
-};
 
 } // namespace
 
@@ -149,7 +141,7 @@ TEST(Wielomiany, ExactExtremesLieWhereTheShearIsZeroWhereverTheGridFalls)
         const double q = 8, L = 5.55f;
         UstawGeometrie(p.zad, {5.55f}, false, true);
         DodajLiniowe(p.zad, 0, 0, 5.55f, 8);
-        p.Licz();
+        ASSERT_TRUE(p.Przelicz());
         const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
         ExpectBliskie({e.Max, e.XMax, e.Min, e.XMin}, {9 * q * L * L / 128, 5 * L / 8, -q * L * L / 8, 0}, 1e-9);
         EXPECT_GT(e.Max, p.wyn.EkstremaM[0][0].Max) << "the samples miss the top by a hair";
@@ -159,7 +151,7 @@ TEST(Wielomiany, ExactExtremesLieWhereTheShearIsZeroWhereverTheGridFalls)
     const double q = 9, L = 6;
     UstawGeometrie(p.zad, {6}, true, true);
     DodajTrojkat(p.zad, 0, 0, 6, 0, 9);
-    p.Licz();
+    ASSERT_TRUE(p.Przelicz());
     const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
     ExpectBliskie({e.Max, e.XMax}, {q * L * L / (9 * std::sqrt(3.0)), L / std::sqrt(3.0)}, 1e-9);
     EXPECT_FALSE(e.JestMin) << "no hogging moment: the minimum stays 0";
@@ -172,7 +164,7 @@ TEST(Wielomiany, APointMomentAtASpanEndCountsBothSidesOfItsJumpInTheExactExtreme
     TPoliczone p;
     UstawGeometrie(p.zad, {4}, true, true);
     DodajMoment(p.zad, 0, 0, 20);
-    p.Licz();
+    ASSERT_TRUE(p.Przelicz());
     // Simple span, clockwise 20 kNm at x = 0: M(0−) = 0, M(0+) = 20 falling to 0 at L.
     const TEkstrema e = EkstremaDokladneM(p.zad, p.wyn, 0, 0);
     ExpectBliskie({e.Max, e.XMax, double(e.JestMin)}, {20, 0, 0}, 1e-12);
@@ -195,7 +187,7 @@ TEST(Wielomiany, CombinationsAreTheSumsOfTheirGroupsAndEachGroupOfItsSpans)
         DodajTrojkat(p.zad, s, 0.5f, 2.5f, 2, 6, u);
     }
     DodajMoment(p.zad, 1, 3, -11, u);
-    p.Licz();
+    ASSERT_TRUE(p.Przelicz());
     const double a = 1.35f, b = 1.5f;
     for (int32_t s = 0; s < 3; ++s) {
         const auto& w0 = p.W(s, 0).Odcinki();
@@ -217,10 +209,13 @@ TEST(Wielomiany, CombinationsAreTheSumsOfTheirGroupsAndEachGroupOfItsSpans)
     EXPECT_EQ(p.wyn.Jednostkowe.size(), 6u) << "two groups on each of three spans";
 }
 
-TEST(Wielomiany, AMirrorImageBeamHasMirrorImagePolynomials)
+TEST(Wielomiany, AMirrorImageBeamHasMirrorImageFixedEndMomentsToTheBitAndMirrorImagePolynomials)
 {
+    // Regression: each end had its own formula, so mirror images differed in
+    // the last bits and a value on a half cent printed as "78,13" and "−78,12".
     for (const bool przeguby : {false, true}) {
         TPoliczone p;
+        // Positions whose mirror images 4,10 m less them are exactly the single-precision numbers typed.
         UstawGeometrie(p.zad, {4.1f, 6, 4.1f}, przeguby, przeguby);
         DodajLiniowe(p.zad, 0, 0.52f, 3.1f, 12.3f);
         DodajLiniowe(p.zad, 2, 1.0f, 3.58f, 12.3f);
@@ -231,8 +226,13 @@ TEST(Wielomiany, AMirrorImageBeamHasMirrorImagePolynomials)
         DodajMoment(p.zad, 0, 0.52f, 7); // clockwise; its mirror image turns the other way
         DodajMoment(p.zad, 2, 3.58f, -7);
         DodajLiniowe(p.zad, 1, 0, 6, 25);
-        p.Licz();
+        ASSERT_TRUE(p.Przelicz());
         SCOPED_TRACE(przeguby ? "hinged ends" : "clamped ends");
+        const TMomentyPrzesla &lewe = p.M(0), &prawe = p.M(2);
+        EXPECT_NE(lewe.MomentUtwP, 0);
+        EXPECT_EQ(std::pair(lewe.MomentUtwL, lewe.MomentUtwP), std::pair(-prawe.MomentUtwP, -prawe.MomentUtwL));
+        // A uniform load over a clamped span: ∓qL²/12 at its ends; 25·6²/12 = 75.
+        EXPECT_EQ(std::pair(p.M(1).MomentUtwL, p.M(1).MomentUtwP), std::pair(-25.0 * 36 / 12, 25.0 * 36 / 12));
         // M(x) in the left span is M(L − x) in the right one; T changes sign.
         // The sections, in double, miss the loads' positions.
         const double L = 4.1f;
@@ -240,8 +240,8 @@ TEST(Wielomiany, AMirrorImageBeamHasMirrorImagePolynomials)
             EXPECT_NEAR(p.W(0).M(x), p.W(2).M(L - x), 1e-9) << x;
             EXPECT_NEAR(p.W(0).T(x), -p.W(2).T(L - x), 1e-9) << x;
         }
-        const TEkstrema lewe = EkstremaDokladneM(p.zad, p.wyn, 0, 0), prawe = EkstremaDokladneM(p.zad, p.wyn, 0, 2);
-        ExpectBliskie({lewe.Max, lewe.Min, lewe.XMax}, {prawe.Max, prawe.Min, 4.1f - prawe.XMax}, 1e-9);
+        const TEkstrema el = EkstremaDokladneM(p.zad, p.wyn, 0, 0), ep = EkstremaDokladneM(p.zad, p.wyn, 0, 2);
+        ExpectBliskie({el.Max, el.Min, el.XMax}, {ep.Max, ep.Min, 4.1f - ep.XMax}, 1e-9);
         for (float x = 0; x <= 3; x += 0.25f)
             EXPECT_NEAR(p.W(1).M(x), p.W(1).M(6 - x), 1e-9) << "the middle span is its own mirror image";
     }
@@ -258,7 +258,7 @@ TEST(Wielomiany, TheShearIsTheSlopeOfTheMomentAndItsJumpsAreThePointForces)
         DodajSile(p.zad, s, 0.45f * L, 17);
         DodajMoment(p.zad, s, 0.7f * L, 5);
     }
-    p.Licz();
+    ASSERT_TRUE(p.Przelicz());
     for (int32_t s = 0; s < 3; ++s) {
         const TWielomianyPrzesla& w = p.W(s);
         for (const TOdcinekWielomianow& o : w.Odcinki())

@@ -2,14 +2,17 @@
 // the loads, at every sampled section of the example tasks and of 1000 random
 // ones: the values and the reported extremes to 1e-9 of the combination's
 // largest value, the exact extremes between the sampled ones and the sampled
-// ones plus what the curve can gain between a sample and the extreme.
+// ones plus what the curve can gain between a sample and the extreme. The
+// statics that every combination obeys are checked on the same tasks.
 #include "LosoweZadania.h"
 #include "SumaBezposrednia.h"
 
 #include "analysis/Analiza.h"
 #include "analysis/Linie.h"
+#include "analysis/Odczyt.h"
 #include "analysis/Probkowanie.h"
 #include "platform/Komunikaty.h"
+#include "platform/TekstyLiczb.h"
 #include "tools/przyklady/Przyklady.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +101,33 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
             skalaT = std::max(skalaT, std::fabs(v));
     }
     const double tolM = Dokladnosc * std::max(skalaM, 1.0), tolT = Dokladnosc * std::max(skalaT, 1.0);
+
+    // Statics: the direct sum from the left end reaches the right end's values,
+    // the reactions carry the whole load (ΣR = ΣP), and at every inner support
+    // both spans' lines meet in one number, the end moments themselves (the
+    // rotations once passed through single precision and the two sides were
+    // labelled "−76,12" and "−76,11").
+    double reakcje = 0, obciazenie = 0;
+    for (int32_t k = 0; k <= n; ++k)
+        reakcje += Reakcja(wyn, c, k, n);
+    for (int32_t s = 0; s < n; ++s) {
+        SCOPED_TRACE("combination " + std::to_string(c + 1) + ", span " + std::to_string(s + 1));
+        const float L = zad.Przesla[size_t(s)].L;
+        const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, c, s);
+        const TMomentyPrzesla& m = wyn.MomentyKoncowe[size_t(c)][size_t(s)];
+        const TSilyPrzesla& f = wyn.SilyKoncowe[size_t(c)][size_t(s)];
+        obciazenie += SumaObciazen(obc);
+        EXPECT_NEAR(MomentBezposrednio(obc, m.MomentL, f.TL, L), -m.MomentP, tolM);
+        EXPECT_NEAR(TnacaBezposrednio(obc, f.TL, L), f.TP, tolT);
+        if (s + 1 < n) {
+            const double lewy = MomentZWykresu(zad, wyn, c, s, L), prawy = MomentZWykresu(zad, wyn, c, s + 1, 0);
+            EXPECT_EQ(std::pair(lewy, prawy),
+                      std::pair(-m.MomentP, wyn.MomentyKoncowe[size_t(c)][size_t(s) + 1].MomentL));
+            EXPECT_NEAR(lewy, prawy, 1e-11 * std::max(1.0, std::fabs(lewy)));
+            EXPECT_EQ(FormatujMaska(lewy, Maska::Wartosc, ','), FormatujMaska(prawy, Maska::Wartosc, ','));
+        }
+    }
+    EXPECT_NEAR(reakcje, obciazenie, tolT) << "combination " << c + 1 << ": ΣR = ΣP";
 
     for (int32_t s = 0; s < n; ++s) {
         const float L = zad.Przesla[size_t(s)].L;

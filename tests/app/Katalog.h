@@ -1,5 +1,5 @@
 #pragma once
-// A temporary folder per test and tasks saved into it as the program saves them.
+// A temporary folder per test, tasks saved into it as the program saves them, files read back.
 #include "model/Zadanie.h"
 #include "platform/Regionalne.h"
 #include "projectfile/PlikZadaniaQt.h"
@@ -7,8 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
+
+// A file's bytes.
+inline std::string Czytaj(const std::filesystem::path& plik)
+{
+    std::ifstream f(plik, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
 
 class Katalog : public ::testing::Test {
 protected:

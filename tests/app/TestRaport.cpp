@@ -274,9 +274,7 @@ TEST_F(Raport, EveryExamplesCsvReadsBackToTheJsonValuesAtItsEndsAndExtremes)
         SCOPED_TRACE(p.Plik);
         const std::string csv = Sciezka("wyniki.csv");
         ASSERT_EQ(Program("--csv " + Cytuj(csv) + " " + Cytuj(p.Plik) + " --krok 0" + std::string(1, sep) + "25"), 0);
-        std::ifstream plik(csv, std::ios::binary);
-        const std::vector<TWierszCsv> wiersze =
-            CzytajCsv(std::string(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()), sep);
+        const std::vector<TWierszCsv> wiersze = CzytajCsv(Czytaj(csv), sep);
         const auto json = nlohmann::json::parse(Wyjscie(Cytuj(QUARVI_PROGRAM) + " --json " + Cytuj(p.Plik)));
 
         std::map<std::pair<int, int>, std::vector<TWierszCsv>> przesla;
@@ -383,12 +381,10 @@ TEST_F(Raport, TheTableNeverOverwritesTheTaskFileNamedFirstByASlip)
     UstawGeometrie(zad, {4}, true, true);
     DodajSile(zad, 0, 2, 10);
     const std::string a = Zapisz(zad, "a.qvr"), b = Zapisz(zad, "b.qvr");
-    std::ifstream przed(a, std::ios::binary);
-    const std::string tresc((std::istreambuf_iterator<char>(przed)), std::istreambuf_iterator<char>());
+    const std::string tresc = Czytaj(a);
     EXPECT_EQ(Program("--csv " + Cytuj(a) + " " + Cytuj(b)), 1 << 8);
     EXPECT_EQ(Program("--csv " + Cytuj(a) + " " + Cytuj(a)), 1 << 8);
-    std::ifstream po(a, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(po)), std::istreambuf_iterator<char>()), tresc);
+    EXPECT_EQ(Czytaj(a), tresc);
     // An earlier table is written over.
     const std::string csv = Sciezka("w.csv");
     EXPECT_EQ(Program("--csv " + Cytuj(csv) + " " + Cytuj(b)), 0);

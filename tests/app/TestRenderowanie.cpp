@@ -33,12 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Czytaj(const fs::path& plik)
-{
-    std::ifstream f(plik, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
 // The colour at a point of the drawing (cm, y down) in the view of zoom all, as the window sets it.
 uint32_t Kolor(const QImage& obraz, double x, double y)
 {

@@ -145,11 +145,7 @@ TPrzebieg Program(const fs::path& katalog, const std::string& argumenty, const s
     const std::string polecenie = "\"" + std::string(QUARVI_PROGRAM) + "\" " + argumenty + " >\"" + wyjscie.string() +
                                   "\" 2>\"" + bledy.string() + "\" " + przekierowanie;
     const int stan = std::system(polecenie.c_str());
-    const auto czytaj = [](const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    };
-    return {WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, czytaj(wyjscie), czytaj(bledy)};
+    return {WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, Czytaj(wyjscie), Czytaj(bledy)};
 }
 
 } // namespace
@@ -249,8 +245,7 @@ TEST_F(WierszPolecenTest, AFileWithAZeroMomentOfInertiaIsRefusedWithExitOne)
 {
     TDaneZadania zad = DwaPrzesla();
     zad.Przesla[1].J = 0.123456f;
-    std::ifstream we(Zapisz(zad, "j.qvr"), std::ios::binary);
-    std::string tekst((std::istreambuf_iterator<char>(we)), std::istreambuf_iterator<char>());
+    std::string tekst = Czytaj(Zapisz(zad, "j.qvr"));
     const size_t od = tekst.find("0,123456");
     ASSERT_NE(od, std::string::npos);
     tekst.replace(od, tekst.find('\r', od) - od, "0");

@@ -95,6 +95,17 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, edycja, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
+    // An edit's text replaced as the user would: selected, deleted, typed.
+    static void Zastap(QLineEdit* e, const QString& tekst)
+    {
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, tekst);
+    }
+    static void Zastap(const QObject* okno, const char* edycja, const QString& tekst)
+    {
+        Zastap(K<QLineEdit>(okno, edycja), tekst);
+    }
     static void Wpisz(const QObject* okno, const char* siatka, int c, int j, const std::string& tekst)
     {
         QTableWidget* s = K<QTableWidget>(okno, siatka);

@@ -13,7 +13,8 @@
 inline std::string PlikWzorcowy(char separator = ',')
 {
     const std::string gwiazdki(67, '*');
-    std::vector<std::string> linie{
+    // A record of several values takes one line each; "|" separates them below.
+    const std::vector<std::string> zapisy{
         gwiazdki,
         "*              DANE PROGRAMU QUARVI                               *",
         "*              Autor: zespół QUARVI                               *",
@@ -24,99 +25,30 @@ inline std::string PlikWzorcowy(char separator = ',')
         "",
         "Data zapisu 06.12.2026, godz. 12:00:00",
         "",
-        "100",
-        "1",
+        "100|1",
         gwiazdki,
         "",
         "*** Dane ogólne ***1",
-        "Ilość belek",
-        "3",
-        "Ilość Grup Obciążeń",
-        "2",
-        "Ilość Wariantów",
-        "2",
+        "Ilość belek|3|Ilość Grup Obciążeń|2|Ilość Wariantów|2",
         "",
         "*** Dane geometryczne ***1",
         // E, J, L, X0, TypPrzesla, TypPodpor, unknowns, eight reserved values
-        "1",
-        "1",
-        "4",
-        "0",
-        "3",
-        "1",
-        "-1",
-        "1",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "1",
-        "1",
-        "5,5",
-        "4",
-        "4",
-        "1",
-        "1",
-        "2",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "1",
-        "1",
-        "3",
-        "9,5",
-        "4",
-        "3",
-        "2",
-        "-1",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "0",
-        "Lewy przegub",
-        "TRUE",
-        "Prawy przegub",
+        "1|1|4|0|3|1|-1|1|0|0|0|0|0|0|0|0",
+        "1|1|5,5|4|4|1|1|2|0|0|0|0|0|0|0|0",
+        "1|1|3|9,5|4|3|2|-1|0|0|0|0|0|0|0|0",
+        "Lewy przegub|TRUE|Prawy przegub",
         "",
         "*** Dane grupy obciążeń ***1",
-        "Stałe",
-        "clBlack",
-        "Wiatr",
-        "clRed",
+        "Stałe|clBlack|Wiatr|clRed",
         "",
         "*** Dane wariantów obciążeń ***1",
-        "Stałe",
-        "0",
-        "0",
-        "Zima",
-        "0",
-        "0",
+        "Stałe|0|0|Zima|0|0",
         "",
         "*** Dane tabela współczynników ***1",
-        "1,5",
-        "1",
-        "1,25",
-        "0",
+        "1,5|1|1,25|0",
         "",
         "*** Dane Siły ***1",
-        "TRUE",
-        "1",
-        "2",
-        "6",
-        "10",
-        "1",
+        "TRUE|1|2|6|10|1",
         "",
         "*** Dane Liniowe ***1",
         "",
@@ -125,10 +57,16 @@ inline std::string PlikWzorcowy(char separator = ',')
         "*** Dane Momenty ***1",
     };
     std::string tekst;
-    for (std::string l : linie) {
-        if (!l.empty() && (l[0] == '-' || (l[0] >= '0' && l[0] <= '9')))
-            std::replace(l.begin(), l.end(), ',', separator);
-        tekst += Utf8NaCp1250(l) + "\r\n";
+    for (const std::string& zapis : zapisy) {
+        size_t od = 0;
+        do {
+            const size_t kreska = std::min(zapis.find('|', od), zapis.size());
+            std::string l = zapis.substr(od, kreska - od);
+            if (!l.empty() && (l[0] == '-' || (l[0] >= '0' && l[0] <= '9')))
+                std::replace(l.begin(), l.end(), ',', separator);
+            tekst += Utf8NaCp1250(l) + "\r\n";
+            od = kreska + 1;
+        } while (od <= zapis.size());
     }
     return tekst;
 }

@@ -25,14 +25,6 @@ protected:
         UstawGeometrie(zad, {3, 5.5f, 4}, false, false);
         dialogi->ListaGrup().Odbuduj(zad);
     }
-    // The edit's text replaced as the user would: selected, deleted, typed.
-    static void Zastap(QWidget* okno, const char* edycja, const char* tekst)
-    {
-        QLineEdit* e = K<QLineEdit>(okno, edycja);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, QString::fromUtf8(tekst));
-    }
     // A grid cell typed into: F2 opens the cell's editor, the old text is deleted, Return closes the editor.
     static void WpiszKlawiszami(QWidget* okno, const char* siatka, int c, int j, const std::string& tekst)
     {
@@ -44,9 +36,7 @@ protected:
             if (e->isVisible())
                 edytor = e;
         ASSERT_NE(edytor, nullptr) << "no editor opened";
-        edytor->selectAll();
-        QTest::keyClick(edytor, Qt::Key_Delete);
-        QTest::keyClicks(edytor, QString::fromStdString(tekst));
+        Zastap(edytor, QString::fromStdString(tekst));
         QTest::keyClick(edytor, Qt::Key_Return);
         QCoreApplication::processEvents(); // the item view takes the editor's text queued
         ASSERT_EQ(Komorka(okno, siatka, c, j), tekst);
@@ -191,10 +181,7 @@ TEST_F(Granice, TheCoefficientTableAndTheSettingsRefuseWhatAFloatCannotHoldWithT
         Kliknij(u, "Powrot");
         EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nieprawidłowa wartość X - SCHEMAT!"}) << liczba;
         Zastap(u, "Schem_Xo", "3");
-        QLineEdit* skala = K<QComboBox>(u, "CB_SkalaX")->lineEdit();
-        skala->selectAll();
-        QTest::keyClick(skala, Qt::Key_Delete);
-        QTest::keyClicks(skala, QString::fromUtf8(liczba));
+        Zastap(K<QComboBox>(u, "CB_SkalaX")->lineEdit(), liczba);
         kom.Komunikaty.clear();
         Kliknij(u, "Powrot");
         EXPECT_EQ(kom.Komunikaty,

@@ -32,20 +32,9 @@ protected:
         DodajGrupe(zad, "Snieg", 0);
         dialogi->ListaGrup().Odbuduj(zad);
     }
-    // The text of an edit replaced as the user would: selected, then typed.
-    static void Zastap(QWidget* okno, const char* edycja, const QString& tekst)
-    {
-        QLineEdit* e = K<QLineEdit>(okno, edycja);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, tekst);
-    }
     static void Grupa(QWidget* okno, const QString& tekst)
     {
-        QLineEdit* e = K<QComboBox>(okno, "CB_Grupy")->lineEdit();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, tekst);
+        Zastap(K<QComboBox>(okno, "CB_Grupy")->lineEdit(), tekst);
     }
     static QString Tekst(QWidget* okno, const char* edycja) { return K<QLineEdit>(okno, edycja)->text(); }
 };

@@ -6,6 +6,7 @@
 #include "platform/Cp1250.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -14,6 +15,7 @@ protected:
     QWidget* okno() { return &dialogi->OknoTabeli(); }
     QDialog* grupy() { return K<QDialog>(okno(), "GrupyObciazenia"); }
     QDialog* warianty() { return K<QDialog>(okno(), "DodajWariant"); }
+    QTableWidget* Siatka() { return K<QTableWidget>(okno(), "Tabela"); }
 
     void SetUp() override
     {
@@ -22,6 +24,23 @@ protected:
         dialogi->Tabela();
     }
     std::string Komorka(int c, int j) { return Okna::Komorka(okno(), "Tabela", c, j); }
+    QDialog* nazwa() { return K<QDialog>(okno(), "ZmianaNazwy"); }
+    // The cell clicked with the mouse, as the user picks a group's row or a combination's column.
+    void Wybierz(int c, int j)
+    {
+        QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
+        QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(j, c)).center());
+    }
+    bool Wlaczony(const char* przycisk) { return K<QPushButton>(okno(), przycisk)->isEnabled(); }
+    // The name typed over the one offered, "Zmień".
+    void NowaNazwa(const char* przycisk, const char* tekst)
+    {
+        Kliknij(okno(), przycisk);
+        ASSERT_TRUE(nazwa()->isVisible());
+        QTest::keyClick(K<QLineEdit>(nazwa(), "E_Nazwa"), Qt::Key_A, Qt::ControlModifier);
+        Pisz(K<QLineEdit>(nazwa(), "E_Nazwa"), QString::fromUtf8(tekst));
+        Kliknij(nazwa(), "Wprowadz");
+    }
 };
 
 // The refusal without a beam is the main window's (tests/mainwindow/TestSterowanie.cpp).
@@ -114,6 +133,9 @@ TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
 {
     Dodaj("Button2", "Zima");
     Dodaj("Button1", "Wiatr");
+    // Each addition is a step of the history of its own.
+    EXPECT_EQ(przerysowania, 2);
+    przerysowania = 0;
     zad.DoPrzeliczenia = zad.NieZapisane = false;
     Wpisz(okno(), "Tabela", 1, 1, "1.35");
     Wpisz(okno(), "Tabela", 1, 2, "x");
@@ -133,6 +155,107 @@ TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
               (std::array{1.35f, 0.5f, 2.0f}));
     EXPECT_FALSE(okno()->isVisible());
     EXPECT_EQ(przerysowania, 1);
+}
+
+// A group deleted with its loads: asked first, then the loads of later
+// groups, the grid's rows and the load dialogs' list follow, in one step.
+TEST_F(Tabela, DeletingAGroupWithLoadsAsksFirstAndRenumbersTheRestInOneStep)
+{
+    Dodaj("Button1", "Wiatr");
+    Dodaj("Button1", "Śnieg");
+    DodajSile(zad, 0, 1, 10, 1);
+    DodajLiniowe(zad, 1, 0, 4, 5, 1);
+    DodajSile(zad, 1, 2, 20, 2);
+    Wpisz(okno(), "Tabela", 1, 3, "1,5"); // typed, not yet stored: it moves with its row
+    przerysowania = 0;
+
+    Wybierz(1, 2);
+    ASSERT_TRUE(Wlaczony("UsuniecieGrupy"));
+    kom.Odpowiedz = false;
+    Kliknij(okno(), "UsuniecieGrupy");
+    EXPECT_EQ(kom.Pytania, std::vector<std::string>{"Grupa 2 „Wiatr” ma 2 obciążenia. Usunąć grupę razem z nimi?"});
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Sily), przerysowania), std::tuple(3, 2, 0));
+
+    kom.Odpowiedz = true;
+    Kliknij(okno(), "UsuniecieGrupy");
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), Cp1250NaUtf8(zad.Grupy[1].Nazwa), zad.Grupy[1].Kolor),
+              std::tuple(2, std::string("Śnieg"), int32_t(0x800000)));
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Sily), IloscUzytych(zad.Liniowe), zad.Sily[0].Wartosc, zad.Sily[0].Grupa),
+              std::tuple(1, 0, 20.0f, 1));
+    EXPECT_EQ(Siatka()->rowCount(), 3);
+    EXPECT_EQ(std::tuple(Komorka(0, 1), Komorka(0, 2), Komorka(1, 2)),
+              std::tuple(std::string("1  Stałe"), std::string("2  Śnieg"), std::string("1,5")));
+    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stałe", "2 Śnieg"}));
+    EXPECT_EQ(przerysowania, 1);
+    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia);
+
+    // A group without loads goes without a question, the first one too; the last one stays.
+    kom.Pytania.clear();
+    Wybierz(0, 1);
+    Kliknij(okno(), "UsuniecieGrupy");
+    EXPECT_EQ(kom.Pytania, std::vector<std::string>{});
+    EXPECT_EQ(std::tuple(Komorka(0, 1), zad.Sily[0].Grupa), std::tuple(std::string("1  Śnieg"), 0));
+    Wybierz(1, 1);
+    EXPECT_FALSE(Wlaczony("UsuniecieGrupy"));
+    EXPECT_TRUE(Wlaczony("ZmianaNazwyGrupy"));
+    // "Powrót" stores the cells the rows carried.
+    Kliknij(okno(), "Button3");
+    EXPECT_EQ(zad.Wspolczynniki[0][0], 1.5f);
+}
+
+TEST_F(Tabela, GroupsAndCombinationsAreRenamedThroughTheirHeadingsWithinTheNameRules)
+{
+    Dodaj("Button2", "Zima");
+    przerysowania = 0;
+    Wybierz(0, 1);
+    EXPECT_FALSE(Wlaczony("ZmianaNazwyKombinacji"));
+    NowaNazwa("ZmianaNazwyGrupy", "C");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nazwa musi składać się z min. 2 znaków!"});
+    EXPECT_TRUE(nazwa()->isVisible());
+    EXPECT_EQ(przerysowania, 0);
+    Kliknij(nazwa(), "Powrot");
+    NowaNazwa("ZmianaNazwyGrupy", "Ciężar własny");
+    EXPECT_FALSE(nazwa()->isVisible());
+    EXPECT_EQ(zad.Grupy[0].Nazwa, Utf8NaCp1250("Ciężar własny"));
+    EXPECT_EQ(Komorka(0, 1), "1  Ciężar własny");
+    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), std::vector<std::string>{"1 Ciężar własny"});
+    EXPECT_EQ(przerysowania, 1);
+
+    // The combination of the heading clicked, its present name offered.
+    Wybierz(2, 0);
+    Kliknij(okno(), "ZmianaNazwyKombinacji");
+    EXPECT_EQ(K<QLineEdit>(nazwa(), "E_Nazwa")->text(), "Zima");
+    EXPECT_EQ(nazwa()->windowTitle(), "Zmiana nazwy kombinacji");
+    Kliknij(nazwa(), "Powrot");
+    NowaNazwa("ZmianaNazwyKombinacji", "Zima ze śniegiem");
+    EXPECT_EQ(Komorka(2, 0), "2  Zima ze śniegiem");
+    EXPECT_EQ(Cp1250NaUtf8(zad.Kombinacje[1].Nazwa), "Zima ze śniegiem");
+    EXPECT_EQ(przerysowania, 2);
+}
+
+TEST_F(Tabela, DeletingACombinationMovesTheLaterOnesWithTheirCellsAndKeepsTheLast)
+{
+    Dodaj("Button2", "Zima");
+    Dodaj("Button2", "Lato");
+    Wpisz(okno(), "Tabela", 2, 1, "1,2");
+    Wpisz(okno(), "Tabela", 3, 1, "0,9");
+    zad.PolozenieKombinacji[2] = {77, 0};
+    przerysowania = 0;
+    Wybierz(1, 0);
+    Kliknij(okno(), "UsuniecieKombinacji");
+    EXPECT_EQ(kom.Pytania, std::vector<std::string>{});
+    EXPECT_EQ(std::tuple(Komorka(1, 0), Komorka(2, 0), Komorka(1, 1), Komorka(2, 1)),
+              std::tuple(std::string("1  Zima"), std::string("2  Lato"), std::string("1,2"), std::string("0,9")));
+    EXPECT_EQ(Siatka()->columnCount(), 3);
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Kombinacje), zad.PolozenieKombinacji[1].x), std::tuple(2, 77.0f));
+    EXPECT_EQ(przerysowania, 1);
+    Wybierz(2, 1);
+    Kliknij(okno(), "UsuniecieKombinacji");
+    Wybierz(1, 1);
+    EXPECT_FALSE(Wlaczony("UsuniecieKombinacji"));
+    Kliknij(okno(), "Button3");
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], Cp1250NaUtf8(zad.Kombinacje[0].Nazwa)),
+              std::tuple(1.2f, std::string("Zima")));
 }
 
 } // namespace

@@ -1,245 +1,32 @@
 // The window as an engineer uses it every day, driven offscreen through real
 // events: undo and redo, saving into the task's file, settings kept between
 // runs, and the words after a print.
-#include "dialogs/Dialogi.h"
-#include "dialogs/DodajLiniowe.h"
-#include "dialogs/DodajSile.h"
+#include "OknoProgramu.h"
+
 #include "dialogs/EdytowanieSil.h"
-#include "dialogs/Geometria.h"
+#include "dialogs/DodajLiniowe.h"
 #include "dialogs/TabelaWariantow.h"
 #include "dialogs/Ustawienia.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
-#include "drawing/PowierzchniaZapis.h"
 #include "drawing/Przegladanie.h"
 #include "mainwindow/Historia.h"
-#include "mainwindow/Podglad.h"
-#include "mainwindow/Quarvi.h"
-#include "platform/Komunikaty.h"
-#include "platform/RegionalneQt.h"
+#include "model/Budowa.h"
 #include "platform/TekstyLiczb.h"
-#include "projectfile/PlikZadania.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
+#include <QTimer>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path FolderProgramu = QUARVI_OUT;
-const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
-
-template <class T>
-T* K(const QObject* okno, const char* nazwa)
-{
-    T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
-    if (!k)
-        throw std::runtime_error(std::string("no control ") + nazwa);
-    return k;
-}
-
-// Near the left edge, where a check box has its indicator.
-void Kliknij(const QObject* okno, const char* przycisk)
-{
-    QAbstractButton* b = K<QAbstractButton>(okno, przycisk);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
-}
-
-void Napisz(QLineEdit* edycja, const QString& tekst)
-{
-    QTest::keyClick(edycja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edycja, tekst);
-}
-
-void NapiszWKomorce(const QObject* okno, const char* siatka, int c, int j, const QString& tekst)
-{
-    QTableWidget* s = K<QTableWidget>(okno, siatka);
-    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(j, c)).center());
-    auto* edytor = s->viewport()->findChild<QLineEdit*>();
-    if (!edytor) {
-        QTest::keyClick(s, Qt::Key_F2);
-        edytor = s->viewport()->findChild<QLineEdit*>();
-    }
-    if (!edytor)
-        throw std::runtime_error(std::string("no editor in ") + siatka);
-    Napisz(edytor, tekst);
-    QTest::keyClick(edytor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void Przewin(const QObject* okno, const char* nazwa, int wartosc)
-{
-    QScrollBar* s = K<QScrollBar>(okno, nazwa);
-    QTest::keyClick(s, Qt::Key_Home);
-    for (int i = 0; i < 100 && s->value() < wartosc; ++i)
-        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
-    if (s->value() != wartosc)
-        throw std::runtime_error(std::string(nazwa) + " does not reach " + std::to_string(wartosc));
-}
-
-std::string Czytaj(const fs::path& plik)
-{
-    std::ifstream f(plik, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-std::string BezDaty(const std::string& plik)
-{
-    std::string wynik;
-    std::istringstream s(plik);
-    for (std::string linia; std::getline(s, linia);)
-        if (linia.rfind("Data zapisu", 0) != 0)
-            wynik += linia + '\n';
-    return wynik;
-}
-
-struct TWydrukZapis : IWydruk {
-    TPowierzchniaZapis Strona_{2400, 3300};
-    TStronaDruku S{Strona_, 300, 300};
-    int32_t& Strony;
-    explicit TWydrukZapis(int32_t& strony) : Strony(strony) {}
-    const TStronaDruku* Strona(int32_t) override { return &S; }
-    void KoniecStrony(int32_t) override { ++Strony; }
-};
-
-class Codzienne : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nazwa[] = "test_historia";
-        static char* argv[] = {nazwa, nullptr};
-        Aplikacja = std::make_unique<QApplication>(argc, argv);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ustawienia());
-    }
-    static void TearDownTestSuite()
-    {
-        Aplikacja.reset();
-        fs::remove_all(Ustawienia().toStdString());
-    }
-    // Never the user's own settings: a folder of this process's.
-    static QString Ustawienia()
-    {
-        return QDir::tempPath() + QStringLiteral("/quarvi_historia_ustawienia_") + QString::number(getpid());
-    }
-    static inline std::unique_ptr<QApplication> Aplikacja;
-
-    fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_historia_" + std::to_string(getpid()) + "_" +
-                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::unique_ptr<TProgram> Program;
-    TRejestrKomunikatow Kom;
-    std::map<TDialogPliku::TRodzaj, std::optional<std::string>> Wybory;
-    std::vector<TDialogPliku> Dialogi;
-    std::optional<TInformacjaDrukarki> Drukarka;
-    int32_t Wydrukowane = 0;
-    TOtoczenie Otoczenie{Kom,
-                         [this](const TDialogPliku& d) {
-                             Dialogi.push_back(d);
-                             return Wybory[d.Rodzaj];
-                         },
-                         [this] { return std::make_unique<TWydrukZapis>(Wydrukowane); }, [this] { return Drukarka; }};
-    std::unique_ptr<TQuarvi> Quarvi;
-
-    void SetUp() override
-    {
-        fs::create_directories(Tymczasowy);
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"), QStringLiteral("Quarvi"))
-            .clear();
-        Nowe();
-    }
-    void TearDown() override
-    {
-        Quarvi.reset();
-        fs::remove_all(Tymczasowy);
-    }
-    // A window started afresh, as the program starts.
-    void Nowe(bool rozmiarTestu = true)
-    {
-        Quarvi.reset();
-        Program = std::make_unique<TProgram>();
-        Program->FolderProgramu = FolderProgramu;
-        Program->Regionalne = RegionalneSystemu();
-        Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
-        if (rozmiarTestu)
-            Quarvi->resize(900, 700);
-        Quarvi->show();
-        Quarvi->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Quarvi.get()));
-    }
-    TDaneZadania& Zad() { return Program->Zadanie; }
-    char Separator() const { return Program->Regionalne.SeparatorDziesietny; }
-    QString T(std::string tekst) const
-    {
-        std::replace(tekst.begin(), tekst.end(), ',', Separator());
-        return QString::fromStdString(tekst);
-    }
-    QString Panel(int i) { return K<QLabel>(Quarvi.get(), QStringLiteral("Panel%1").arg(i).toLatin1())->text(); }
-    QToolButton* Przycisk(const char* nazwa) { return K<QToolButton>(Quarvi.get(), nazwa); }
-    void Klik(const char* nazwa) { QTest::mouseClick(Przycisk(nazwa), Qt::LeftButton); }
-    // A shortcut as the window system delivers it, to the window the user is back in.
-    void Klawisz(Qt::Key klawisz, Qt::KeyboardModifiers mod = Qt::ControlModifier)
-    {
-        Quarvi->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Quarvi.get()));
-        QTest::keyClick(Quarvi->windowHandle(), klawisz, mod);
-    }
-    // The task as a save would write it (the date line fixed) with the horizontal scale the file does not keep.
-    std::string Stan()
-    {
-        std::string tekst, blad;
-        EXPECT_TRUE(ZapiszDoTekstu(Zad(), Separator(), "Data zapisu", tekst, blad)) << blad;
-        return tekst + "SkalaX=" + std::to_string(Zad().SkalaX);
-    }
-    // A point force typed into the entry dialog: span, position and value, "Wprowadź", "Zamknij".
-    void DodajSileKlawiszami(int przeslo, const char* polozenie, const char* wartosc)
-    {
-        QWidget* d = &Quarvi->Dialogi().DodajSile();
-        Klik("ToolButton11");
-        ASSERT_TRUE(d->isVisible());
-        Przewin(d, "SBPrzeslo", przeslo);
-        Napisz(K<QLineEdit>(d, "Wartosc"), T(wartosc));
-        Napisz(K<QLineEdit>(d, "Polozenie"), T(polozenie));
-        Kliknij(d, "Wprowadz");
-        Kliknij(d, "Rezygnuj");
-    }
-    void Geometria(std::vector<const char*> dlugosci)
-    {
-        QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
-        Klik("ToolButton1");
-        ASSERT_TRUE(g->isVisible());
-        Przewin(g, "SBPrzesla", int(dlugosci.size()));
-        for (size_t i = 0; i < dlugosci.size(); ++i)
-            NapiszWKomorce(g, "SGRozpietosci", int(i) + 1, 1, T(dlugosci[i]));
-        Kliknij(g, "Wprowadz");
-    }
-};
+class Codzienne : public OknoProgramu {};
 
 } // namespace
 
@@ -261,10 +48,22 @@ TEST(NazwyZmian, AStepIsNamedByWhatItChangedAddedLoadsByKind)
     c = b;
     c.Momenty[0].Uzyta = 1;
     EXPECT_EQ(NazwaZmiany(b, c), "dodanie momentu skupionego");
-    // A group deleted with its loads is a change of the table, not of the loads.
+    // A group deleted with its loads is the group's change, not the loads'.
+    c = b;
+    DodajGrupe(c, "Inna", 0);
+    EXPECT_EQ(NazwaZmiany(b, c), "dodanie grupy");
+    EXPECT_EQ(NazwaZmiany(c, b), "usunięcie grupy");
     c = b;
     c.Grupy[0].Nazwa = "Inna";
-    c.Sily[0].Uzyta = 0;
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana nazwy grupy");
+    c = b;
+    DodajKombinacje(c, "Zima");
+    EXPECT_EQ(NazwaZmiany(c, b), "usunięcie kombinacji");
+    c = b;
+    c.Kombinacje[0].Nazwa = "Inna";
+    EXPECT_EQ(NazwaZmiany(b, c), "zmiana nazwy kombinacji");
+    c = b;
+    c.Wspolczynniki[0][0] = 1.35f;
     EXPECT_EQ(NazwaZmiany(b, c), "zmiana tabeli kombinacji");
     c = b;
     c.LewyPrzegub = true;
@@ -312,6 +111,7 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     Kliknij(tabela, "Button1");
     QTest::keyClicks(K<QLineEdit>(K<QWidget>(tabela, "GrupyObciazenia"), "E_Nazwa"), QStringLiteral("Uzytkowe"));
     Kliknij(K<QWidget>(tabela, "GrupyObciazenia"), "Wprowadz");
+    krok("dodanie grupy");
     NapiszWKomorce(tabela, "Tabela", 1, 1, T("1,35"));
     Kliknij(tabela, "Button3");
     krok("zmiana tabeli kombinacji");
@@ -404,6 +204,87 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     EXPECT_FALSE(cofnij->isEnabled() || ponow->isEnabled());
 }
 
+// A group renamed, then deleted with its loads in the table: each a step that
+// is undone back to the file as it was, the load dialogs' list with it.
+TEST_F(Codzienne, AGroupRenamedAndDeletedWithItsLoadsIsUndoneStepByStepToTheSameFile)
+{
+    Geometria({"4", "5"});
+    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
+    Klik("ToolButton2");
+    Kliknij(tabela, "Button1");
+    QTest::keyClicks(K<QLineEdit>(K<QWidget>(tabela, "GrupyObciazenia"), "E_Nazwa"), QStringLiteral("Wiatr"));
+    Kliknij(K<QWidget>(tabela, "GrupyObciazenia"), "Wprowadz");
+    Kliknij(tabela, "Button3");
+    DodajSileKlawiszami(0, "1", "10", 1);
+    DodajSileKlawiszami(1, "2", "20", 0);
+    DodajSileKlawiszami(1, "3", "30", 1);
+    ASSERT_EQ(std::tuple(Zad().Sily[0].Grupa, Zad().Sily[1].Grupa, Zad().Sily[2].Grupa), std::tuple(1, 0, 1));
+    QComboBox* grupy = K<QComboBox>(&Quarvi->Dialogi().DodajSile(), "CB_Grupy");
+    std::vector<std::string> stany{Stan()};
+
+    Klik("ToolButton2");
+    QTableWidget* siatka = K<QTableWidget>(tabela, "Tabela");
+    QTest::mouseClick(siatka->viewport(), Qt::LeftButton, {}, siatka->visualRect(siatka->model()->index(2, 0)).center());
+    Kliknij(tabela, "ZmianaNazwyGrupy");
+    QWidget* nazwa = K<QWidget>(tabela, "ZmianaNazwy");
+    ASSERT_TRUE(nazwa->isVisible());
+    Napisz(K<QLineEdit>(nazwa, "E_Nazwa"), QStringLiteral("Wiatr boczny"));
+    Kliknij(nazwa, "Wprowadz");
+    stany.push_back(Stan());
+    EXPECT_EQ(grupy->itemText(1), "2 Wiatr boczny");
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: zmiana nazwy grupy (Ctrl+Z)");
+
+    Kom.Odpowiedz = true;
+    Kliknij(tabela, "UsuniecieGrupy");
+    EXPECT_EQ(Kom.Pytania, std::vector<std::string>{"Grupa 2 „Wiatr boczny” ma 2 obciążenia. Usunąć grupę razem z nimi?"});
+    stany.push_back(Stan());
+    EXPECT_EQ(std::tuple(IloscUzytych(Zad().Grupy), IloscUzytych(Zad().Sily), Zad().Sily[0].Wartosc),
+              std::tuple(1, 1, 20.0f));
+    EXPECT_EQ(grupy->count(), 1);
+    EXPECT_EQ(siatka->rowCount(), 2);
+    Kliknij(tabela, "Button3");
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: usunięcie grupy (Ctrl+Z)");
+    // The results follow: one force of 20 kN left on the beam.
+    double suma = 0;
+    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+        suma += Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel);
+    EXPECT_NEAR(suma, 20, 1e-3);
+
+    Klawisz(Qt::Key_Z);
+    EXPECT_EQ(Stan(), stany[1]);
+    EXPECT_EQ(grupy->count(), 2);
+    EXPECT_EQ(K<QTableWidget>(tabela, "Tabela")->rowCount(), 3);
+    Klawisz(Qt::Key_Z);
+    EXPECT_EQ(Stan(), stany[0]);
+    EXPECT_EQ(grupy->itemText(1), "2 Wiatr");
+    Klawisz(Qt::Key_Y);
+    Klawisz(Qt::Key_Y);
+    EXPECT_EQ(Stan(), stany[2]);
+    EXPECT_EQ(grupy->count(), 1);
+}
+
+// Memory: a long session keeps the last LimitHistorii steps, not all of them.
+TEST_F(Codzienne, TheHistoryKeepsTheLastHundredStepsAndTheOldestFallsOff)
+{
+    ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
+    std::vector<std::string> stany{Stan()};
+    for (int i = 1; i <= LimitHistorii + 1; ++i) {
+        Zad().Sily[0].Wartosc = float(i);
+        Quarvi->Polecenia().Przerysuj();
+        stany.push_back(Stan());
+    }
+    QToolButton* cofnij = Przycisk("TBCofnij");
+    int cofniete = 0;
+    while (cofnij->isEnabled() && cofniete <= LimitHistorii + 1) {
+        Klik("TBCofnij");
+        ++cofniete;
+    }
+    EXPECT_EQ(cofniete, LimitHistorii);
+    // The first step is gone: the file as read is out of reach, and so is its clean mark.
+    EXPECT_EQ(Stan(), stany[1]);
+    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
+}
+
 TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogAndTheMarkFollowsTheHistory)
 {
     const fs::path kopia = Tymczasowy / "Strop.qvr";
@@ -451,6 +332,86 @@ TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogAndTheMarkFollowsTheHi
     EXPECT_EQ(Dialogi.size(), 1u);
 }
 
+// The open button's arrow offers the last eight files read or saved, kept
+// between runs; one that is gone is said so and leaves the list.
+TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDropsOnesGone)
+{
+    std::vector<fs::path> pliki;
+    for (int i = 1; i <= 9; ++i) {
+        pliki.push_back(Tymczasowy / ("Strop " + std::to_string(i) + ".qvr"));
+        fs::copy_file(Strop, pliki.back());
+    }
+    Wybory[TDialogPliku::TRodzaj::Odczyt] = pliki[0].string();
+    Klik("ToolButton7");
+    ASSERT_EQ(Quarvi->Polecenia().Plik(), pliki[0].string());
+    for (int i = 1; i < 8; ++i)
+        ASSERT_TRUE(Quarvi->Polecenia().Otworz(pliki[size_t(i)].string()));
+    // Saved under a new name, the file goes to the top; the oldest falls off.
+    Wybory[TDialogPliku::TRodzaj::Zapis] = pliki[8].string();
+    Klik("ToolButton8");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    QStringList oczekiwane;
+    for (int i = 8; i >= 1; --i)
+        oczekiwane << QString::fromStdString(pliki[size_t(i)].string());
+    EXPECT_EQ(UstawieniaUzytkownika().value(QStringLiteral("OstatniePliki"))
+                  .toStringList(),
+              oczekiwane);
+
+    Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
+    Nowe();
+    // The menu as the user opens it, the button held down; an item clicked while it is up.
+    const auto wybierz = [&](int pozycja) {
+        QToolButton* otworz = Przycisk("ToolButton7");
+        QStringList teksty;
+        QTimer czekanie;
+        QObject::connect(&czekanie, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            czekanie.stop();
+            // The path in the hint; the item numbered, its path shortened in the middle when long.
+            for (QAction* a : menu->actions()) {
+                teksty << a->toolTip();
+                EXPECT_TRUE(a->text().startsWith(QStringLiteral("&%1  ").arg(teksty.size())) &&
+                            a->text().endsWith(QFileInfo(a->toolTip()).fileName()))
+                    << a->text().toStdString();
+            }
+            if (QAction* a = menu->actions().value(pozycja - 1))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+            else
+                menu->close();
+        });
+        czekanie.start(20);
+        QTest::mousePress(otworz, Qt::LeftButton);
+        for (int i = 0; i < 100 && czekanie.isActive(); ++i)
+            QTest::qWait(20);
+        QTest::mouseRelease(otworz, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        return teksty;
+    };
+    Dialogi.clear();
+    const QStringList teksty = wybierz(0);
+    ASSERT_EQ(teksty.size(), 8);
+    EXPECT_EQ(teksty[0], QString::fromStdString(pliki[8].string()));
+    EXPECT_EQ(teksty[7], QString::fromStdString(pliki[1].string()));
+
+    wybierz(3);
+    EXPECT_EQ(Quarvi->Polecenia().Plik(), pliki[6].string());
+    EXPECT_EQ(Zad().IloscPrzesel, 3);
+    EXPECT_EQ(wybierz(0)[0], QString::fromStdString(pliki[6].string()));
+
+    fs::remove(pliki[8]);
+    wybierz(2);
+    EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{"Pliku „" + pliki[8].string() +
+                                                       "” już nie ma — usunięto go z listy ostatnich plików."});
+    EXPECT_EQ(Quarvi->Polecenia().Plik(), pliki[6].string());
+    EXPECT_EQ(Quarvi->Polecenia().Ostatnie().size(), 7u);
+    // Held down, the button offered its menu and never the open dialog.
+    EXPECT_TRUE(Dialogi.empty());
+    Nowe();
+    EXPECT_EQ(Quarvi->Polecenia().Ostatnie().size(), 7u);
+}
+
 TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefaultsOnCommand)
 {
     QWidget* u = &Quarvi->Dialogi().OknoUstawien();
@@ -475,7 +436,7 @@ TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefault
     Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
     ASSERT_TRUE(Quarvi->close());
 
-    Nowe(false);
+    Nowe(FolderProgramu, false);
     EXPECT_EQ(Quarvi->size(), QSize(812, 640));
     EXPECT_EQ(Zad().SkalaX, 250);
     EXPECT_TRUE(Zad().Nastawy.RysujKratke);
@@ -517,19 +478,19 @@ TEST_F(Codzienne, AfterAPrintOrAPdfTheStatusBarSaysHowManyPagesWentWhereAndTheWi
 
     Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
     Klik("ToolButton10");
-    EXPECT_EQ(Wydrukowane, 4);
+    EXPECT_EQ(Dokumenty.size(), 4u);
     EXPECT_EQ(Quarvi->statusBar()->currentMessage(), "Wysłano 4 strony do drukarki domyślnej.");
 
     // 15 m at 1:25 is 60 cm: asked first, with buttons that say what they do.
     Zad().SkalaX = 25;
     Kom.Odpowiedz = false;
-    Wydrukowane = 0;
+    Dokumenty.clear();
     Klik("ToolButton10");
     EXPECT_EQ(Kom.Przyciski, std::vector<std::string>{"Drukuj mimo to|Anuluj"});
-    EXPECT_EQ(Wydrukowane, 0);
+    EXPECT_EQ(Dokumenty.size(), 0u);
     Kom.Odpowiedz = true;
     Klik("ToolButton10");
-    EXPECT_EQ(Wydrukowane, 4);
+    EXPECT_EQ(Dokumenty.size(), 4u);
 }
 
 // Before, "Zoom wszystko" showed the first sheet alone and the others were

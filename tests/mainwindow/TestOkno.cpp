@@ -1,250 +1,50 @@
 // The main window driven offscreen through real events on its controls.
-#include "dialogs/Dialogi.h"
-#include "dialogs/DodajSile.h"
+#include "OknoProgramu.h"
+
+#include "dialogs/DodajLiniowe.h"
+#include "dialogs/DodajMoment.h"
+#include "dialogs/DodajTroj.h"
 #include "dialogs/EdytowanieLiniowe.h"
 #include "dialogs/EdytowanieMomentow.h"
 #include "dialogs/EdytowanieSil.h"
 #include "dialogs/EdytowanieTrojkat.h"
-#include "dialogs/Ustawienia.h"
-#include "dialogs/Geometria.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/PlikWzorcowy.h"
 #include "dialogs/TabelaWariantow.h"
-#include "dialogs/DodajLiniowe.h"
-#include "dialogs/DodajMoment.h"
-#include "dialogs/DodajTroj.h"
+#include "dialogs/Ustawienia.h"
 #include "dialogs/Zatwierdzanie.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
-#include "drawing/PowierzchniaZapis.h"
-#include "model/Budowa.h"
-#include "mainwindow/Podglad.h"
-#include "mainwindow/Quarvi.h"
 #include "mainwindow/SystemQt.h"
-#include "platform/Ekran.h"
-#include "platform/Komunikaty.h"
-#include "platform/RegionalneQt.h"
+#include "model/Budowa.h"
 #include "platform/Cp1250.h"
+#include "platform/Ekran.h"
 #include "platform/TekstyLiczb.h"
-#include "projectfile/PlikZadania.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
 #include <nlohmann/json.hpp>
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QIcon>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
-#include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path FolderProgramu = QUARVI_OUT;
-const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
 const std::string Jednoprzeslowa = (FolderProgramu / "Przykłady" / "Belka jednoprzęsłowa stalowa.qvr").string();
 
-// A dialog's control by the name the program gives it.
-template <class T>
-T* K(const QObject* okno, const char* nazwa)
-{
-    T* k = okno->findChild<T*>(QString::fromLatin1(nazwa));
-    if (!k)
-        throw std::runtime_error(std::string("no control ") + nazwa);
-    return k;
-}
-
-// Near the left edge, where a check box has its indicator.
-void Kliknij(const QObject* okno, const char* przycisk)
-{
-    QAbstractButton* b = K<QAbstractButton>(okno, przycisk);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
-}
-
-// Cell (column c, row j) of a grid.
-std::string Komorka(const QObject* okno, const char* siatka, int c, int j)
-{
-    const QTableWidgetItem* item = K<QTableWidget>(okno, siatka)->item(j, c);
-    return item ? item->text().toStdString() : std::string();
-}
-
-void Wpisz(const QObject* okno, const char* siatka, int c, int j, const char* tekst)
-{
-    QTableWidget* s = K<QTableWidget>(okno, siatka);
-    if (!s->item(j, c))
-        s->setItem(j, c, new QTableWidgetItem);
-    s->item(j, c)->setText(QString::fromUtf8(tekst));
-}
-
-// Typed key by key over the whole text of the edit.
-void Napisz(QLineEdit* edycja, const QString& tekst)
-{
-    QTest::keyClick(edycja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edycja, tekst);
-}
-
-// The cell (column c, row j) clicked, its text typed over, Enter.
-void NapiszWKomorce(const QObject* okno, const char* siatka, int c, int j, const QString& tekst)
-{
-    QTableWidget* s = K<QTableWidget>(okno, siatka);
-    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(j, c)).center());
-    auto* edytor = s->viewport()->findChild<QLineEdit*>();
-    if (!edytor) {
-        QTest::keyClick(s, Qt::Key_F2);
-        edytor = s->viewport()->findChild<QLineEdit*>();
-    }
-    if (!edytor)
-        throw std::runtime_error(std::string("no editor in ") + siatka);
-    Napisz(edytor, tekst);
-    QTest::keyClick(edytor, Qt::Key_Return);
-    // The delegate commits and closes on a queued call; the closed editor
-    // goes too, so that the next cell finds its own.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The scroll bar moved to `wartosc`: Home on the keyboard, then clicks on its right arrow.
-void Przewin(const QObject* okno, const char* nazwa, int wartosc)
-{
-    QScrollBar* s = K<QScrollBar>(okno, nazwa);
-    QTest::keyClick(s, Qt::Key_Home);
-    for (int i = 0; i < 100 && s->value() < wartosc; ++i)
-        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
-    if (s->value() != wartosc)
-        throw std::runtime_error(std::string(nazwa) + " does not reach " + std::to_string(wartosc));
-}
-
-// The file's lines but its date line.
-std::string BezDaty(const std::string& plik)
-{
-    std::string wynik;
-    std::istringstream s(plik);
-    for (std::string linia; std::getline(s, linia);)
-        if (linia.rfind("Data zapisu", 0) != 0)
-            wynik += linia + '\n';
-    return wynik;
-}
-
-std::string Czytaj(const fs::path& plik)
-{
-    std::ifstream f(plik, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// The pages of a print job by job, on one recording page.
-struct TWydrukZapis : IWydruk {
-    TPowierzchniaZapis Strona_{2400, 3300};
-    TStronaDruku S{Strona_, 300, 300};
-    std::vector<int32_t>& Dokumenty;
-    explicit TWydrukZapis(std::vector<int32_t>& dokumenty) : Dokumenty(dokumenty) {}
-    const TStronaDruku* Strona(int32_t) override { return &S; }
-    void KoniecStrony(int32_t strona) override { Dokumenty.push_back(strona); }
-};
-
-class Okno : public ::testing::Test {
+class Okno : public OknoProgramu {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nazwa[] = "test_okno";
-        static char* argv[] = {nazwa, nullptr};
-        Aplikacja = std::make_unique<QApplication>(argc, argv);
-        // The window remembers settings per user: here in a folder of this process's own.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, UstawieniaTestu());
-    }
-    static void TearDownTestSuite()
-    {
-        Aplikacja.reset();
-        fs::remove_all(UstawieniaTestu().toStdString());
-    }
-    static QString UstawieniaTestu()
-    {
-        return QDir::tempPath() + QStringLiteral("/quarvi_okno_ustawienia_") + QString::number(getpid());
-    }
-    static inline std::unique_ptr<QApplication> Aplikacja;
-
-    fs::path Tymczasowy = fs::temp_directory_path() / ("quarvi_okno_" + std::to_string(getpid()) + "_" +
-                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::unique_ptr<TProgram> Program;
-    TRejestrKomunikatow Kom;
-    // What each kind of file dialog answers, and every dialog asked for.
-    std::map<TDialogPliku::TRodzaj, std::optional<std::string>> Wybory;
-    std::vector<TDialogPliku> Dialogi;
-    std::optional<TInformacjaDrukarki> Drukarka;
-    std::vector<int32_t> Dokumenty;
-    TOtoczenie Otoczenie{Kom,
-                         [this](const TDialogPliku& d) {
-                             Dialogi.push_back(d);
-                             return Wybory[d.Rodzaj];
-                         },
-                         [this] { return std::make_unique<TWydrukZapis>(Dokumenty); }, [this] { return Drukarka; }};
-    std::unique_ptr<TQuarvi> Quarvi;
-
-    void SetUp() override
-    {
-        fs::create_directories(Tymczasowy);
-        // Each test starts as on a first run.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvi"), QStringLiteral("Quarvi"))
-            .clear();
-        Nowe(FolderProgramu);
-    }
-    void TearDown() override
-    {
-        Quarvi.reset();
-        fs::remove_all(Tymczasowy);
-    }
-
-    // A window of its own program, shown at 900 × 700.
-    void Nowe(const fs::path& folder)
-    {
-        Quarvi.reset();
-        Program = std::make_unique<TProgram>();
-        Program->FolderProgramu = folder;
-        // As the program runs: the number, date and time settings of the system.
-        Program->Regionalne = RegionalneSystemu();
-        Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
-        Quarvi->resize(900, 700);
-        Quarvi->show();
-    }
-
-    TPodglad& Podglad() { return Quarvi->Podglad(); }
-    TWidok& Widok() { return Program->Widok; }
-    TDaneZadania& Zad() { return Program->Zadanie; }
-    QString Panel(int i) { return Quarvi->findChild<QLabel*>(QStringLiteral("Panel%1").arg(i))->text(); }
-    void Klik(const char* przycisk)
-    {
-        auto* b = Quarvi->findChild<QToolButton*>(QString::fromUtf8(przycisk));
-        ASSERT_NE(b, nullptr) << przycisk;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
     // The mouse over the middle of a device pixel of the paint box.
     QPointF Mysz(int kolumna, int wiersz)
     {
@@ -267,26 +67,6 @@ protected:
         QApplication::sendEvent(w, &e);
     }
     TRozmiarPowierzchni Rozmiar() { return Podglad().RozmiarUrzadzenia(); }
-    // The dialog the user faces: the window's modal dialog on top.
-    static QWidget* Modalny() { return QApplication::activeModalWidget(); }
-    char Separator() const { return Program->Regionalne.SeparatorDziesietny; }
-    // A text written with a comma as it shows with the user's separator.
-    std::string S(std::string tekst) const
-    {
-        std::replace(tekst.begin(), tekst.end(), ',', Separator());
-        return tekst;
-    }
-    // The task opened from a copy of an example, with a change not saved yet.
-    fs::path Zmienione(const std::string& przyklad)
-    {
-        const fs::path kopia = Tymczasowy / fs::path(przyklad).filename();
-        fs::copy_file(przyklad, kopia, fs::copy_options::overwrite_existing);
-        EXPECT_TRUE(Quarvi->Polecenia().Otworz(kopia.string()));
-        Zad().Grupy[0].Nazwa = "Zmiana";
-        Zad().NieZapisane = true;
-        Quarvi->Polecenia().Przerysuj();
-        return kopia;
-    }
 };
 
 } // namespace
@@ -1166,9 +946,8 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
 
 TEST_F(Okno, TheReportButtonWritesTheReportBesideTheTaskAndANewTaskIsToldItHasNoResults)
 {
-    auto* akcja = Quarvi->findChild<QAction*>("TBRaport");
-    ASSERT_NE(akcja, nullptr);
-    EXPECT_EQ(akcja->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Its shortcut, hint and pop-up item are checked with the other buttons' at the start.
+    auto* akcja = K<QAction>(Quarvi.get(), "TBRaport");
     // A new task: nothing to report, and no file asked for.
     Klik("TBRaport");
     EXPECT_TRUE(Dialogi.empty());
@@ -1188,5 +967,4 @@ TEST_F(Okno, TheReportButtonWritesTheReportBesideTheTaskAndANewTaskIsToldItHasNo
     // The tables on pages of their own, then the four sheets.
     EXPECT_GT(strony, 4);
     EXPECT_TRUE(Kom.Komunikaty.empty());
-    EXPECT_TRUE(Quarvi->findChild<QAction*>("Raport1")) << "the pop-up menu has the command as well";
 }
