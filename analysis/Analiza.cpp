@@ -195,16 +195,8 @@ void ObwiedniaUgiec(const TDaneZadania& zad, TWyniki& wyn)
         TEkstrema& o = wyn.EkstremaObwiedniW[s];
         for (int32_t c = 0; c < wyn.IloscPoliczonych; ++c) {
             const TEkstrema& e = wyn.EkstremaW[size_t(c)][s];
-            if (e.Max > o.Max) {
-                o.Max = e.Max;
-                o.XMax = e.XMax;
-                o.JestMax = 1;
-            }
-            if (e.Min < o.Min) {
-                o.Min = e.Min;
-                o.XMin = e.XMin;
-                o.JestMin = 1;
-            }
+            DodajDoEkstremow(o, e.XMax, e.Max);
+            DodajDoEkstremow(o, e.XMin, e.Min);
         }
         UstalSkale(o);
     }

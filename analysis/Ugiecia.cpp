@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 TUgieciaPrzesla::TUgieciaPrzesla(const TWielomianyPrzesla& momenty, double EJ, float L)
     : granice_(momenty.Granice())
@@ -73,80 +74,123 @@ void TUgieciaPrzesla::Dodaj(const TUgieciaPrzesla& inne, double w)
 
 namespace {
 
-double Wartosc(const std::vector<double>& a, double t)
+constexpr int32_t MaxStopien = 5;
+
+// Σ a[k]·t^k, k = 0 … n.
+double Wartosc(const double* a, int32_t n, double t)
 {
-    double v = 0;
-    for (size_t k = a.size(); k-- > 0;)
+    double v = a[n];
+    for (int32_t k = n - 1; k >= 0; --k)
         v = v * t + a[k];
     return v;
 }
 
-// The root in [p, q] of a polynomial monotone there whose values at the ends differ in sign.
-double Bisekcja(const std::vector<double>& a, double p, double q)
+// The root in (p, q) of a polynomial monotone there whose values at the ends
+// differ in sign (fp at p). Newton's steps from the middle, kept inside the
+// bracket the values found so far give; where a step would leave it or would
+// not halve |f|, the bracket is halved instead. Ends when a step no longer
+// moves the point by more than a few units in the last place, or when the
+// bracket holds no double between its ends.
+double Pierwiastek(const double* a, int32_t n, double p, double q, double fp)
 {
-    double fp = Wartosc(a, p);
-    for (;;) {
+    constexpr double Dokladnosc = 4 * std::numeric_limits<double>::epsilon();
+    double x = p + (q - p) / 2, poprzedni = std::numeric_limits<double>::infinity();
+    for (int32_t i = 0; i < 200; ++i) {
+        double f = a[n], d = 0;
+        for (int32_t k = n - 1; k >= 0; --k) {
+            d = d * x + f;
+            f = f * x + a[k];
+        }
+        if (f == 0)
+            return x;
+        if ((f < 0) == (fp < 0)) {
+            p = x;
+            fp = f;
+        } else {
+            q = x;
+        }
         const double s = p + (q - p) / 2;
         if (s <= p || s >= q)
-            return s;
-        const double fs = Wartosc(a, s);
-        if (fs == 0)
-            return s;
-        if ((fs < 0) == (fp < 0)) {
-            p = s;
-            fp = fs;
-        } else {
-            q = s;
-        }
+            return x;
+        double nowy = x - f / d;
+        if (!(nowy > p && nowy < q) || std::abs(f) > poprzedni / 2)
+            nowy = s;
+        else if (std::abs(nowy - x) <= Dokladnosc * std::abs(nowy))
+            return nowy;
+        poprzedni = std::abs(f);
+        x = nowy;
     }
+    return x;
+}
+
+// True when Σ a[k]·t^k keeps one sign over [od, do_], by a bound, the
+// rounding of the bound included: expanded about od, each term of a positive
+// power lies between 0 and its value at do_.
+bool JedenZnak(const double* a, int32_t n, double od, double do_)
+{
+    double c[MaxStopien + 1];
+    std::copy_n(a, n + 1, c);
+    // Taylor's shift to od by repeated synthetic division.
+    if (od != 0)
+        for (int32_t i = 0; i < n; ++i)
+            for (int32_t k = n - 1; k >= i; --k)
+                c[k] += od * c[k + 1];
+    const double h = do_ - od;
+    double dol = c[0], gora = c[0], skala = std::abs(c[0]), hk = 1;
+    for (int32_t k = 1; k <= n; ++k) {
+        hk *= h;
+        const double v = c[k] * hk;
+        (v < 0 ? dol : gora) += v;
+        skala += std::abs(v);
+    }
+    const double luz = 1e-12 * skala;
+    return dol > luz || gora < -luz;
 }
 
 } // namespace
 
+int32_t PierwiastkiWielomianu(const double* a, int32_t stopien, double od, double do_, double* t)
+{
+    int32_t n = std::min(stopien, MaxStopien);
+    while (n >= 0 && a[n] == 0)
+        --n;
+    if (n <= 2)
+        return n < 0 ? 0 : PierwiastkiKwadratowe(a[0], n >= 1 ? a[1] : 0, n == 2 ? a[2] : 0, od, do_, t);
+    // Between neighbouring roots of the derivative the polynomial is monotone.
+    double pochodna[MaxStopien], punkty[MaxStopien + 1];
+    for (int32_t k = 1; k <= n; ++k)
+        pochodna[k - 1] = double(k) * a[k];
+    punkty[0] = od;
+    const int32_t m = 1 + PierwiastkiWielomianu(pochodna, n - 1, od, do_, punkty + 1);
+    punkty[m] = do_;
+    int32_t ile = 0;
+    double fp = Wartosc(a, n, od);
+    for (int32_t i = 0; i < m; ++i) {
+        const double p = punkty[i], q = punkty[i + 1];
+        const double fq = Wartosc(a, n, q);
+        double r = std::numeric_limits<double>::quiet_NaN();
+        if (i > 0 && fp == 0)
+            r = p;
+        else if ((fp < 0 && fq > 0) || (fp > 0 && fq < 0))
+            r = Pierwiastek(a, n, p, q, fp);
+        // A double root of the derivative bounds a piece of no length: its root is the previous one.
+        if (r > od && r < do_ && (ile == 0 || r > t[ile - 1]))
+            t[ile++] = r;
+        fp = fq;
+    }
+    return ile;
+}
+
 std::vector<double> PierwiastkiWielomianu(std::vector<double> a, double od, double do_)
 {
-    while (!a.empty() && a.back() == 0)
-        a.pop_back();
-    if (a.size() <= 3) {
-        a.resize(3, 0.0);
-        return PierwiastkiKwadratowe(a[0], a[1], a[2], od, do_);
-    }
-    // Between neighbouring roots of the derivative the polynomial is monotone.
-    std::vector<double> pochodna(a.size() - 1);
-    for (size_t k = 1; k < a.size(); ++k)
-        pochodna[k - 1] = double(k) * a[k];
-    std::vector<double> punkty{od};
-    for (const double r : PierwiastkiWielomianu(pochodna, od, do_))
-        punkty.push_back(r);
-    punkty.push_back(do_);
-    std::vector<double> t;
-    for (size_t i = 0; i + 1 < punkty.size(); ++i) {
-        const double p = punkty[i], q = punkty[i + 1];
-        const double fp = Wartosc(a, p), fq = Wartosc(a, q);
-        if (i > 0 && fp == 0)
-            t.push_back(p);
-        else if ((fp < 0 && fq > 0) || (fp > 0 && fq < 0))
-            t.push_back(Bisekcja(a, p, q));
-    }
-    std::erase_if(t, [&](double v) { return !(v > od && v < do_); });
-    return t;
+    a.resize(std::max<size_t>(a.size(), 1), 0.0);
+    double t[MaxStopien];
+    return std::vector<double>(t, t + PierwiastkiWielomianu(a.data(), int32_t(a.size()) - 1, od, do_, t));
 }
 
 TEkstrema EkstremaUgiec(const TUgieciaPrzesla& u, float L)
 {
     TEkstrema e;
-    const auto dolicz = [&](double x, double v) {
-        if (e.Max < v) {
-            e.Max = v;
-            e.XMax = x;
-            e.JestMax = 1;
-        }
-        if (e.Min > v) {
-            e.Min = v;
-            e.XMin = x;
-            e.JestMin = 1;
-        }
-    };
     const auto& g = u.Granice();
     const auto& odcinki = u.Odcinki();
     for (size_t j = 0; j < odcinki.size(); ++j) {
@@ -155,11 +199,17 @@ TEkstrema EkstremaUgiec(const TUgieciaPrzesla& u, float L)
         if (!(a < b))
             continue;
         const TOdcinekUgiec& o = odcinki[j];
-        dolicz(a, a == 0 ? 0.0 : o.W(a - o.Poczatek));
-        for (const double t : PierwiastkiWielomianu({o.Fi.A.begin(), o.Fi.A.end()}, a - o.Poczatek, b - o.Poczatek))
-            dolicz(o.Poczatek + t, o.W(t));
+        DodajDoEkstremow(e, a, a == 0 ? 0.0 : o.W(a - o.Poczatek));
+        // Most segments hold no point of zero rotation, and a bound tells which.
+        const double od = a - o.Poczatek, do_ = b - o.Poczatek;
+        if (JedenZnak(o.Fi.A.data(), 4, od, do_))
+            continue;
+        double t[4];
+        const int32_t ile = PierwiastkiWielomianu(o.Fi.A.data(), 4, od, do_, t);
+        for (int32_t i = 0; i < ile; ++i)
+            DodajDoEkstremow(e, o.Poczatek + t[i], o.W(t[i]));
     }
-    dolicz(L, 0.0);
+    DodajDoEkstremow(e, L, 0.0);
     UstalSkale(e);
     return e;
 }

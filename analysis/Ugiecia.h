@@ -51,9 +51,11 @@ private:
 // maximum at least 0, a minimum at most 0): at the boundaries and where φ = 0.
 TEkstrema EkstremaUgiec(const TUgieciaPrzesla& u, float L);
 
-// The real roots of Σ a[k]·t^k in (od, do_), ascending, to the last bit a
-// bisection between the extremes of the polynomial can give; none when it
-// is 0 throughout. Degrees up to five.
+// The real roots of Σ a[k]·t^k, k = 0 … stopien (at most five), in
+// (od, do_), ascending, into t; returns how many. Each is found between the
+// extremes of the polynomial, where it is monotone, to within a few units in
+// the last place. None when the polynomial is 0 throughout.
+int32_t PierwiastkiWielomianu(const double* a, int32_t stopien, double od, double do_, double* t);
 std::vector<double> PierwiastkiWielomianu(std::vector<double> a, double od, double do_);
 
 // True when every span has E = J = 1 (a new task, every older file): w then

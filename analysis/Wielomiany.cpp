@@ -200,42 +200,38 @@ std::vector<float> PolaczGranice(const std::vector<float>& a, const std::vector<
     return g;
 }
 
-std::vector<double> PierwiastkiKwadratowe(double a, double b, double c, double od, double do_)
+int32_t PierwiastkiKwadratowe(double a, double b, double c, double od, double do_, double* t)
 {
-    std::vector<double> t;
+    int32_t n = 0;
+    const auto dodaj = [&](double v) {
+        if (v > od && v < do_)
+            t[n++] = v;
+    };
     if (c == 0) {
         if (b != 0)
-            t.push_back(-a / b);
+            dodaj(-a / b);
     } else {
         const double delta = b * b - 4 * c * a;
         if (delta >= 0) {
             // The root of larger magnitude first, the other from their product: no cancellation.
             const double q = -(b + std::copysign(std::sqrt(delta), b)) / 2;
-            t.push_back(q / c);
+            dodaj(q / c);
             if (q != 0)
-                t.push_back(a / q);
+                dodaj(a / q);
         }
     }
-    std::erase_if(t, [&](double v) { return !(v > od && v < do_); });
-    std::sort(t.begin(), t.end());
-    return t;
+    if (n == 2 && t[1] < t[0])
+        std::swap(t[0], t[1]);
+    return n;
+}
+
+std::vector<double> PierwiastkiKwadratowe(double a, double b, double c, double od, double do_)
+{
+    double t[2];
+    return std::vector<double>(t, t + PierwiastkiKwadratowe(a, b, c, od, do_, t));
 }
 
 namespace {
-
-void Dolicz(TEkstrema& e, double x, double v)
-{
-    if (e.Max < v) {
-        e.Max = v;
-        e.XMax = x;
-        e.JestMax = 1;
-    }
-    if (e.Min > v) {
-        e.Min = v;
-        e.XMin = x;
-        e.JestMin = 1;
-    }
-}
 
 // Over each segment's part of [0, L], its ends from inside it and the roots
 // of its derivative between them; `kraniec` admits a part of no length, the
@@ -273,7 +269,7 @@ TEkstrema Ekstrema(const TWielomianyPrzesla& w, float L, bool kraniec, double po
     if (k.back().X == double(L))
         k.back().V = koniec;
     for (const TKandydat& p : k)
-        Dolicz(e, p.X, p.V);
+        DodajDoEkstremow(e, p.X, p.V);
     UstalSkale(e);
     return e;
 }

@@ -109,3 +109,5 @@ TEkstrema EkstremaDokladneT(const TWielomianyPrzesla& w, float L, double poczate
 // The roots of a + b·t + c·t² in (od, do_), ascending; none when the
 // polynomial is 0 throughout.
 std::vector<double> PierwiastkiKwadratowe(double a, double b, double c, double od, double do_);
+// The same into t[0], t[1], without allocating; returns how many there are.
+int32_t PierwiastkiKwadratowe(double a, double b, double c, double od, double do_, double* t);

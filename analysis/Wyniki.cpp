@@ -85,14 +85,19 @@ double Reakcja(const TWyniki& wyn, int32_t c, int32_t k, int32_t iloscPrzesel)
 
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p)
 {
-    if (e.Max < p.Wartosc) {
-        e.Max = p.Wartosc;
-        e.XMax = p.X;
+    DodajDoEkstremow(e, p.X, p.Wartosc);
+}
+
+void DodajDoEkstremow(TEkstrema& e, double x, double v)
+{
+    if (e.Max < v) {
+        e.Max = v;
+        e.XMax = x;
         e.JestMax = 1;
     }
-    if (e.Min > p.Wartosc) {
-        e.Min = p.Wartosc;
-        e.XMin = p.X;
+    if (e.Min > v) {
+        e.Min = v;
+        e.XMin = x;
         e.JestMin = 1;
     }
 }
@@ -104,13 +109,3 @@ void UstalSkale(TEkstrema& e)
         e.Skala = 1.0;
 }
 
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n)
-{
-    TEkstrema e;
-    n = std::clamp<int32_t>(n, 0, int32_t(punkty.size()));
-    for (int32_t i = 0; i < n; ++i)
-        DodajDoEkstremow(e, punkty[i]);
-    UstalSkale(e);
-    e.IloscPunktow = n;
-    return e;
-}

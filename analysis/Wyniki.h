@@ -43,10 +43,9 @@ struct TEkstrema {
 // above Max or below Min replaces it (the first of equal extremes wins; they
 // never cross 0) ...
 void DodajDoEkstremow(TEkstrema& e, const TPunktWykresu& p);
+void DodajDoEkstremow(TEkstrema& e, double x, double v);
 // ... and at the end the scale: the larger magnitude, 1 when that is about 0.
 void UstalSkale(TEkstrema& e);
-// Extremes of the first n points of a polyline.
-TEkstrema EkstremaWykresu(const std::vector<TPunktWykresu>& punkty, int32_t n);
 
 // One group's loads on one span analysed alone, as entered (coefficient 1).
 // A combination is the sum of these over the groups whose coefficient is

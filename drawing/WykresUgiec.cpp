@@ -2,6 +2,7 @@
 
 #include "analysis/Wyniki.h"
 #include "drawing/Symbole.h"
+#include "drawing/Tekst.h"
 #include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
@@ -56,8 +57,12 @@ bool Znaczace(double w, double skala)
     return std::abs(skala * w) >= 0.05;
 }
 
-// The extreme of one span labelled as the other diagrams' values are (kept
-// clear of the other labels): the value and " (L/f)", red past the limit.
+// The extreme of one span labelled with the value and " (L/f)", red past
+// the limit. Level and centred on the extreme, just outside the line (under
+// a downward one, over an upward one): an upright label as long as
+// "10,2 (L/589)" would reach into the loads of the scheme drawn under the
+// diagram. A label that still meets another is moved clear of it by the
+// sheet's layout, up into its own diagram rather than down into the loads.
 void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadania& zad, int32_t s, double xs, double oy,
           double ky, double x, double w, TKolor K, TKolor KPrzekroczone)
 {
@@ -68,13 +73,16 @@ void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadani
     const double skala = SkalaUgiec(zad);
     const std::string stosunek = dlugosc && l > 0 ? " (L/" + FormatujMaska(l, "0", r.Separator) + ")" : "";
     const double h = r.Nastawy.WysokoscCzcionki, sz = r.Nastawy.SzerokoscCzcionki;
+    // The box of a level text is 1.2 times its advances wide (RamkaTekstu).
+    const double szerokosc = 1.2 * DlugoscTekstu(r.Czcionka, OpisUgiecia(skala * w, l, dlugosc, r.Separator), sz);
+    const double y = oy + skala * w * ky, odstep = 0.25 * h;
     Etykieta(r, pas, na,
-             {.P = {xs + x * r.Widok.SkalaRysunkuX + 0.5 * h, oy + skala * w * ky},
-              .Styl = {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 90},
+             {.P = {xs + x * r.Widok.SkalaRysunkuX - szerokosc / 2, w > 0 ? y + odstep + h : y - odstep},
+              .Styl = {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 0},
               .Wartosc = skala * w,
               .Maska = "#######0.0",
               .Jednostka = stosunek,
-              .Polozenie = w > 0 ? TPolozenieEtykiety::PodRzedna : TPolozenieEtykiety::NaRzednej});
+              .Ustep = TUstep::WGore});
 }
 
 } // namespace

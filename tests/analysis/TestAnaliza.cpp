@@ -173,18 +173,6 @@ TEST(Probkowanie, UnloadedOrVeryShortSpanIsAStraightLineOfTwoPoints)
         1e-4);
 }
 
-TEST(EkstremaWykresu, NegativeLineHasNoMaximumAndScalesByItsMinimum)
-{
-    const std::vector<TPunktWykresu> w = {{0, -1}, {1, -4}, {2, -4}, {3, -2}};
-    const TEkstrema e = EkstremaWykresu(w, 4);
-    // XMin = 1: the first of equal extremes wins.
-    EXPECT_EQ(std::tuple(e.JestMax, e.Max, e.JestMin, e.Min, e.XMin, e.Skala, e.IloscPunktow),
-              std::tuple(0, 0.0, 1, -4.0, 1.0, 4.0, 4));
-
-    const std::vector<TPunktWykresu> zero = {{0, 0}, {1, 1e-9f}};
-    EXPECT_EQ(EkstremaWykresu(zero, 2).Skala, 1.0);
-}
-
 TEST(Obwiednie, EverySectionOfTheEnvelopeBoundsTheLookUpOfEachCombinationAndBothSidesOfItsJumps)
 {
     // The envelope finds its sections on the lines by a walk of its own; the

@@ -256,3 +256,33 @@ TEST(Ugiecia, RootsOfAPolynomialAreFoundInsideTheIntervalOnly)
     EXPECT_TRUE(PierwiastkiWielomianu({1, 0, 0, 0, 1}, -5, 5).empty()); // t⁴ + 1
     EXPECT_TRUE(PierwiastkiWielomianu({0, 0, 0, 0, 0}, -5, 5).empty());
 }
+
+TEST(Ugiecia, RootsAreFoundOnceWhereTheyCrowdTogetherOrWhereThePolynomialOnlyTouchesZero)
+{
+    // (t − 1)³ = t³ − 3t² + 3t − 1: flat at its root, found once.
+    std::vector<double> r = PierwiastkiWielomianu({-1, 3, -3, 1}, 0, 2);
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_NEAR(r[0], 1, 1e-14);
+    // (t − 1)(t − 1.001)·(t² + 1): two roots a millimetre apart on a metre.
+    const double a = 1, b = 1.001;
+    r = PierwiastkiWielomianu({a * b, -(a + b), a * b + 1, -(a + b), 1}, 0, 5);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_NEAR(r[0], a, 1e-12);
+    EXPECT_NEAR(r[1], b, 1e-12);
+    // A quintic with roots 0.1, 0.2, … 0.5 and large coefficients of both signs.
+    std::vector<double> p{1};
+    for (const double x : {0.1, 0.2, 0.3, 0.4, 0.5}) {
+        std::vector<double> q(p.size() + 1, 0.0);
+        for (size_t k = 0; k < p.size(); ++k) {
+            q[k] -= x * p[k];
+            q[k + 1] += p[k];
+        }
+        p = q;
+    }
+    for (double& c : p)
+        c *= 1e6;
+    r = PierwiastkiWielomianu(p, 0, 1);
+    ASSERT_EQ(r.size(), 5u);
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_NEAR(r[i], 0.1 * double(i + 1), 1e-12);
+}
