@@ -1,6 +1,7 @@
 #include "app/Raport.h"
 #include "app/TabeleRaportu.h"
 
+#include "analysis/Ugiecia.h"
 #include "analysis/Wyniki.h"
 #include "platform/TekstyLiczb.h"
 #include "model/Zadanie.h"
@@ -58,6 +59,55 @@ private:
     std::ostream& out_;
     char sep_;
 };
+
+// Every extreme of the design envelopes on its line, with what produced it.
+void PiszObwiednieNormowe(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, const TTekst& f)
+{
+    const int32_t n = zad.IloscPrzesel;
+    out << "\nOBWIEDNIE NORMOWE (PN-EN 1990)\n";
+    for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+        if (!zad.Grupy[size_t(g)].Uzyta)
+            continue;
+        const TKlasyfikacjaGrupy& k = zad.Klasyfikacje[size_t(g)];
+        out << "  Grupa " << NazwaGrupyZNumerem(zad, g) << ": ";
+        if (k.Rodzaj == TRodzajGrupy::Stale)
+            out << "stałe\n";
+        else if (k.Rodzaj == TRodzajGrupy::Zmienne) {
+            const TWspolczynnikiPsi psi = WspolczynnikiPsi(k.Kategoria);
+            out << "zmienne, " << NazwaKategorii(k.Kategoria) << ", " << (k.PoPrzeslach ? "po przęsłach" : "cała naraz")
+                << " (ψ0 = " << f.L(psi.Psi0) << ", ψ1 = " << f.L(psi.Psi1) << ", ψ2 = " << f.L(psi.Psi2) << ")\n";
+        } else
+            out << "nieklasyfikowane — pominięta\n";
+    }
+    const double skala = SkalaUgiec(zad);
+    const std::string ugiecia = JednostkaUgiec(zad);
+    for (int32_t i = 0; i < IloscStanowNormowych; ++i) {
+        const TOpisStanuNormowego& stan = OpisStanuNormowego(i);
+        const TObwiedniaNormowa& o = wyn.Normowe.Stany[size_t(i)];
+        out << "  " << stan.Tytul << "\n";
+        for (size_t s = 0; s < o.Przesla.size(); ++s) {
+            out << "    Przęsło " << s + 1 << "\n";
+            for (const TPoleNormowe& p : PolaNormowe()) {
+                if (p.Ugiecie && !(stan.ZUgieciami && wyn.LiczUgiecia))
+                    continue;
+                const TEkstremumNormowe& e = o.Przesla[s].*p.Pole;
+                std::string nazwa = p.Klucz;
+                if (p.Ugiecie)
+                    nazwa[0] = 'w';
+                out << "      " << nazwa << " = " << f.L(p.Ugiecie ? skala * e.Wartosc : e.Wartosc) << ' '
+                    << (p.Ugiecie ? ugiecia : std::string(p.Jednostka)) << " w x = " << f.L(e.X) << " m  ("
+                    << OpisPrzyczyny(zad, e.Przyczyna) << ")\n";
+            }
+        }
+        out << "    Reakcje [kN]\n";
+        for (int32_t k = 0; k <= n && size_t(k) < o.Reakcje.size(); ++k) {
+            const TReakcjaNormowa& r = o.Reakcje[size_t(k)];
+            out << "      " << NazwaPodpory(k, n) << ": max " << f.L(r.Max.Wartosc) << " ("
+                << OpisPrzyczyny(zad, r.Max.Przyczyna) << "), min " << f.L(r.Min.Wartosc) << " ("
+                << OpisPrzyczyny(zad, r.Min.Przyczyna) << ")\n";
+        }
+    }
+}
 
 } // namespace
 
@@ -119,24 +169,26 @@ void PiszWyniki(std::ostream& out, const TDaneZadania& zad, const TWyniki& wyn, 
         }
     }
 
-    if (wyn.IloscPoliczonych < 2)
-        return;
-    out << "\nOBWIEDNIE (kombinacje 1–" << wyn.IloscPoliczonych << ")\n";
-    out << "  Reakcje [kN]:";
-    for (int32_t k = 0; k <= n; ++k)
-        out << "  " << NazwaPodpory(k, n) << ": max " << f.L(wyn.ObwiedniaReakcji[k].Max) << ", min "
-            << f.L(wyn.ObwiedniaReakcji[k].Min) << ';';
-    out << '\n';
-    const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
-    out << "  Momenty na skrajnych podporach [kNm]:  A: max " << f.L(mp.MaxL) << ", min " << f.L(mp.MinL)
-        << ";  B: max " << f.L(mp.MaxP) << ", min " << f.L(mp.MinP) << '\n';
-    for (int32_t s = 0; s < n; ++s) {
-        out << "  Przęsło " << s + 1 << '\n';
-        f.Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]);
-        if (size_t(s) < wyn.EkstremaObwiedniW.size())
-            f.Ugiecia(wyn.EkstremaObwiedniW[s], zad.Przesla[s].L, SkalaUgiec(zad), JednostkaUgiec(zad),
-                      !SztywnoscJednostkowa(zad));
+    if (wyn.IloscPoliczonych >= 2) {
+        out << "\nOBWIEDNIE (kombinacje 1–" << wyn.IloscPoliczonych << ")\n";
+        out << "  Reakcje [kN]:";
+        for (int32_t k = 0; k <= n; ++k)
+            out << "  " << NazwaPodpory(k, n) << ": max " << f.L(wyn.ObwiedniaReakcji[k].Max) << ", min "
+                << f.L(wyn.ObwiedniaReakcji[k].Min) << ';';
+        out << '\n';
+        const TMomentyPodporoweObwiedni& mp = wyn.ObwiedniaMomentowPodporowych;
+        out << "  Momenty na skrajnych podporach [kNm]:  A: max " << f.L(mp.MaxL) << ", min " << f.L(mp.MinL)
+            << ";  B: max " << f.L(mp.MaxP) << ", min " << f.L(mp.MinP) << '\n';
+        for (int32_t s = 0; s < n; ++s) {
+            out << "  Przęsło " << s + 1 << '\n';
+            f.Ekstrema(wyn.EkstremaObwiedniM[s], wyn.EkstremaObwiedniT[s]);
+            if (size_t(s) < wyn.EkstremaObwiedniW.size())
+                f.Ugiecia(wyn.EkstremaObwiedniW[s], zad.Przesla[s].L, SkalaUgiec(zad), JednostkaUgiec(zad),
+                          !SztywnoscJednostkowa(zad));
+        }
     }
+    if (wyn.Normowe.Sa)
+        PiszObwiednieNormowe(out, zad, wyn, f);
 }
 
 namespace {
@@ -173,6 +225,99 @@ Json Ugiecia(const TDaneZadania& zad, const TEkstrema& w, float L)
                 {"Wmin", F64(skala * w.Min)},
                 {"XWmin", F64(w.XMin)},
                 {"LprzezW", l > 0 && !SztywnoscJednostkowa(zad) ? Json(F64(l)) : Json(nullptr)}};
+}
+
+std::string NazwaGrupy(const TDaneZadania& zad, int32_t g)
+{
+    return Cp1250NaUtf8(zad.Grupy[size_t(g)].Nazwa);
+}
+
+bool Bit(uint32_t maska, int32_t i)
+{
+    return (maska >> i) & 1u;
+}
+
+// What produced an extreme: the expression, the leading group, the 1-based spans each patterned group loads
+// (a list, as two groups may share a name), the whole groups present and the permanent groups at γG,inf.
+Json Przyczyna(const TDaneZadania& zad, const TPrzyczyna& p)
+{
+    Json przesla = Json::array(), calosc = Json::array(), dolne = Json::array();
+    for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+        if (!zad.Grupy[size_t(g)].Uzyta)
+            continue;
+        if (p.Przesla[size_t(g)]) {
+            Json numery = Json::array();
+            for (int32_t s = 0; s < zad.IloscPrzesel; ++s)
+                if (Bit(p.Przesla[size_t(g)], s))
+                    numery.push_back(s + 1);
+            przesla.push_back({{"grupa", NazwaGrupy(zad, g)}, {"przesla", std::move(numery)}});
+        }
+        if (Bit(p.Calosc, g))
+            calosc.push_back(NazwaGrupy(zad, g));
+        const bool sgn = p.Wyrazenie == TWyrazenie::W610a || p.Wyrazenie == TWyrazenie::W610b;
+        if (sgn && zad.Klasyfikacje[size_t(g)].Rodzaj == TRodzajGrupy::Stale && !Bit(p.StaleGorne, g))
+            dolne.push_back(NazwaGrupy(zad, g));
+    }
+    const bool wiodaca = p.Wiodaca >= 0 && p.Wiodaca < TDaneZadania::MaxGrup;
+    return {{"wyrazenie", NazwaWyrazenia(p.Wyrazenie)},
+            {"wiodaca", wiodaca ? Json(NazwaGrupy(zad, p.Wiodaca)) : Json(nullptr)},
+            {"przesla", std::move(przesla)},
+            {"calosc", std::move(calosc)},
+            {"staleDolne", std::move(dolne)}};
+}
+
+Json ObwiedniaNormowa(const TDaneZadania& zad, const TWyniki& wyn, const TObwiedniaNormowa& o, bool zUgieciami)
+{
+    const double skala = SkalaUgiec(zad);
+    Json przesla = Json::array();
+    for (const TPrzesloNormowe& s : o.Przesla) {
+        Json j = Json::object(), przyczyny = Json::object();
+        for (const TPoleNormowe& p : PolaNormowe()) {
+            const TEkstremumNormowe& e = s.*p.Pole;
+            if (!p.Ugiecie) {
+                j[p.Klucz] = F64(e.Wartosc);
+                j[p.KluczX] = F64(e.X);
+            } else if (zUgieciami && wyn.LiczUgiecia) {
+                j[p.Klucz] = F64(skala * e.Wartosc);
+            } else {
+                continue;
+            }
+            przyczyny[p.Klucz] = Przyczyna(zad, e.Przyczyna);
+        }
+        j["przyczyny"] = std::move(przyczyny);
+        przesla.push_back(std::move(j));
+    }
+    Json reakcje = Json::array();
+    for (const TReakcjaNormowa& r : o.Reakcje)
+        reakcje.push_back(
+            {{"max", F64(r.Max.Wartosc)},
+             {"min", F64(r.Min.Wartosc)},
+             {"przyczyny", {{"max", Przyczyna(zad, r.Max.Przyczyna)}, {"min", Przyczyna(zad, r.Min.Przyczyna)}}}});
+    return {{"przesla", std::move(przesla)}, {"reakcje", std::move(reakcje)}};
+}
+
+// Every group in use with its kind; category, patterning and ψ only for a variable group.
+Json Grupy(const TDaneZadania& zad)
+{
+    Json grupy = Json::array();
+    for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+        if (!zad.Grupy[size_t(g)].Uzyta)
+            continue;
+        const TKlasyfikacjaGrupy& k = zad.Klasyfikacje[size_t(g)];
+        const bool zmienne = k.Rodzaj == TRodzajGrupy::Zmienne;
+        const TWspolczynnikiPsi psi = WspolczynnikiPsi(k.Kategoria);
+        const auto jesli = [&](Json v) { return zmienne ? v : Json(nullptr); };
+        grupy.push_back({{"nazwa", NazwaGrupy(zad, g)},
+                         {"rodzaj", k.Rodzaj == TRodzajGrupy::Stale ? Json("stale")
+                                    : zmienne                       ? Json("zmienne")
+                                                                    : Json(nullptr)},
+                         {"kategoria", jesli(KluczKategorii(k.Kategoria))},
+                         {"poPrzeslach", jesli(k.PoPrzeslach)},
+                         {"psi0", jesli(psi.Psi0)},
+                         {"psi1", jesli(psi.Psi1)},
+                         {"psi2", jesli(psi.Psi2)}});
+    }
+    return grupy;
 }
 
 } // namespace
@@ -245,9 +390,20 @@ std::string WynikiJson(const TDaneZadania& zad, const TWyniki& wyn)
                      {"przesla", std::move(pe)}};
     }
 
+    Json normowe = nullptr;
+    if (wyn.Normowe.Sa) {
+        normowe = Json::object();
+        for (int32_t i = 0; i < IloscStanowNormowych; ++i) {
+            const TOpisStanuNormowego& stan = OpisStanuNormowego(i);
+            normowe[stan.Klucz] = ObwiedniaNormowa(zad, wyn, wyn.Normowe.Stany[size_t(i)], stan.ZUgieciami);
+        }
+    }
+
     const Json wynik = {{"przesla", std::move(przesla)},
                         {"kombinacje", std::move(kombinacje)},
                         {"obwiednie", std::move(obwiednie)},
+                        {"obwiednieNormowe", std::move(normowe)},
+                        {"grupy", Grupy(zad)},
                         {"jednostkaW", JednostkaUgiec(zad)}};
     return wynik.dump(1) + "\n";
 }

@@ -28,13 +28,6 @@ private:
     char sep_;
 };
 
-std::string NazwaGrupy(const TDaneZadania& zad, int32_t g)
-{
-    if (g < 0 || g >= TDaneZadania::MaxGrup)
-        return std::to_string(g + 1);
-    return std::to_string(g + 1) + " " + Cp1250NaUtf8(zad.Grupy[size_t(g)].Nazwa);
-}
-
 double Wspolczynnik(const TDaneZadania& zad, int32_t c, int32_t g)
 {
     if (g < 0 || g >= TDaneZadania::MaxGrup)
@@ -170,15 +163,15 @@ TSekcjaRaportu Dane(const TDaneZadania& zad, const TLiczby& f)
     TTabelaRaportu sily{"Siły skupione", {"Nr", "Przęsło", "x [m]", "P [kN]", "Grupa"}, {}, {}};
     for (int32_t i = 0; i < IloscUzytych(zad.Sily); ++i) {
         const TSila& s = zad.Sily[size_t(i)];
-        sily.Wiersze.push_back(
-            {std::to_string(i + 1), std::to_string(s.Przeslo + 1), f(s.X), f(s.Wartosc), NazwaGrupy(zad, s.Grupa)});
+        sily.Wiersze.push_back({std::to_string(i + 1), std::to_string(s.Przeslo + 1), f(s.X), f(s.Wartosc),
+                                NazwaGrupyZNumerem(zad, s.Grupa)});
     }
     TTabelaRaportu liniowe{
         "Obciążenia równomierne", {"Nr", "Przęsło", "x1 [m]", "x2 [m]", "q [kN/m]", "Grupa"}, {}, {}};
     for (int32_t i = 0; i < IloscUzytych(zad.Liniowe); ++i) {
         const TLiniowe& l = zad.Liniowe[size_t(i)];
         liniowe.Wiersze.push_back({std::to_string(i + 1), std::to_string(l.Przeslo + 1), f(l.X1), f(l.X2), f(l.Wartosc),
-                                   NazwaGrupy(zad, l.Grupa)});
+                                   NazwaGrupyZNumerem(zad, l.Grupa)});
     }
     TTabelaRaportu trojkaty{
         "Obciążenia liniowo zmienne", {"Nr", "Przęsło", "x1 [m]", "x2 [m]", "q1 [kN/m]", "q2 [kN/m]", "Grupa"}, {}, {}};
@@ -186,13 +179,13 @@ TSekcjaRaportu Dane(const TDaneZadania& zad, const TLiczby& f)
         const TTrojkat& t = zad.Trojkaty[size_t(i)];
         trojkaty.Wiersze.push_back({std::to_string(i + 1), std::to_string(t.Przeslo + 1), f(t.X1), f(t.X2),
                                     f(double(t.WartoscStala) + t.WartoscMalejaca),
-                                    f(double(t.WartoscStala) + t.WartoscRosnaca), NazwaGrupy(zad, t.Grupa)});
+                                    f(double(t.WartoscStala) + t.WartoscRosnaca), NazwaGrupyZNumerem(zad, t.Grupa)});
     }
     TTabelaRaportu momenty{"Momenty skupione", {"Nr", "Przęsło", "x [m]", "M [kNm]", "Grupa"}, {}, {}};
     for (int32_t i = 0; i < IloscUzytych(zad.Momenty); ++i) {
         const TMoment& m = zad.Momenty[size_t(i)];
-        momenty.Wiersze.push_back(
-            {std::to_string(i + 1), std::to_string(m.Przeslo + 1), f(m.X), f(m.Wartosc), NazwaGrupy(zad, m.Grupa)});
+        momenty.Wiersze.push_back({std::to_string(i + 1), std::to_string(m.Przeslo + 1), f(m.X), f(m.Wartosc),
+                                   NazwaGrupyZNumerem(zad, m.Grupa)});
     }
     for (TTabelaRaportu* t : {&sily, &liniowe, &trojkaty, &momenty}) {
         if (t->Wiersze.empty())
@@ -262,7 +255,142 @@ TSekcjaRaportu Obwiednie(const TDaneZadania& zad, const TWyniki& wyn, const TLic
     return sek;
 }
 
+// A kind as the dialogs name it.
+std::string NazwaRodzaju(const TKlasyfikacjaGrupy& k)
+{
+    switch (k.Rodzaj) {
+    case TRodzajGrupy::Stale:
+        return "stałe";
+    case TRodzajGrupy::Zmienne:
+        return "zmienne";
+    default:
+        return "nieklasyfikowane";
+    }
+}
+
+TTabelaRaportu RodzajeGrup(const TDaneZadania& zad, const TLiczby& f)
+{
+    TTabelaRaportu tab{
+        "Rodzaje grup obciążeń", {"Grupa", "Rodzaj", "Kategoria", "Działa", "ψ0 [–]", "ψ1 [–]", "ψ2 [–]"}, {}, {}};
+    for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+        if (!zad.Grupy[size_t(g)].Uzyta)
+            continue;
+        const TKlasyfikacjaGrupy& k = zad.Klasyfikacje[size_t(g)];
+        std::vector<std::string> w{NazwaGrupyZNumerem(zad, g), NazwaRodzaju(k), "—", "—", "—", "—", "—"};
+        if (k.Rodzaj == TRodzajGrupy::Stale)
+            w[3] = "cała, γG,sup albo γG,inf";
+        if (k.Rodzaj == TRodzajGrupy::Zmienne) {
+            const TWspolczynnikiPsi psi = WspolczynnikiPsi(k.Kategoria);
+            w[2] = NazwaKategorii(k.Kategoria);
+            w[3] = k.PoPrzeslach ? "po przęsłach" : "cała naraz";
+            w[4] = f(psi.Psi0);
+            w[5] = f(psi.Psi1);
+            w[6] = f(psi.Psi2);
+        }
+        tab.Wiersze.push_back(std::move(w));
+    }
+    tab.Uwagi.push_back("Grupy nieklasyfikowane nie wchodzą do obwiedni normowych, tylko do kombinacji wpisanych "
+                        "przez użytkownika.");
+    return tab;
+}
+
+// One row per extreme: the value, where it is and what produced it.
+TTabelaRaportu EkstremaNormowe(const TDaneZadania& zad, const TObwiedniaNormowa& o, const TOpisStanuNormowego& stan,
+                               const TLiczby& f)
+{
+    TTabelaRaportu tab{
+        std::string(stan.Tytul) + ": przęsła", {"Przęsło", "Wielkość", "Wartość", "x [m]", "Przyczyna"}, {}, {}};
+    const std::string ugiecia = JednostkaUgiec(zad);
+    const double skala = SkalaUgiec(zad);
+    for (size_t s = 0; s < o.Przesla.size(); ++s)
+        for (const TPoleNormowe& p : PolaNormowe()) {
+            if (p.Ugiecie && !stan.ZUgieciami)
+                continue;
+            const TEkstremumNormowe& e = o.Przesla[s].*p.Pole;
+            const std::string jednostka = p.Ugiecie ? ugiecia : p.Jednostka;
+            std::string nazwa = p.Klucz;
+            if (p.Ugiecie)
+                nazwa[0] = 'w';
+            tab.Wiersze.push_back({std::to_string(s + 1), nazwa + " [" + jednostka + "]",
+                                   f(p.Ugiecie ? e.Wartosc * skala : e.Wartosc), f(e.X),
+                                   OpisPrzyczyny(zad, e.Przyczyna)});
+        }
+    tab.Uwagi.push_back("x mierzone od lewego końca przęsła; przęsła w przyczynie numerowane od 1.");
+    return tab;
+}
+
+TTabelaRaportu ReakcjeNormowe(const TDaneZadania& zad, const TObwiedniaNormowa& o, const TOpisStanuNormowego& stan,
+                              const TLiczby& f)
+{
+    TTabelaRaportu tab{std::string(stan.Tytul) + ": reakcje", {"Podpora", "Wielkość", "Wartość", "Przyczyna"}, {}, {}};
+    const int32_t n = int32_t(o.Reakcje.size()) - 1;
+    for (int32_t k = 0; k <= n; ++k) {
+        const TReakcjaNormowa& r = o.Reakcje[size_t(k)];
+        tab.Wiersze.push_back({NazwaPodpory(k, n), "Rmax [kN]", f(r.Max.Wartosc), OpisPrzyczyny(zad, r.Max.Przyczyna)});
+        tab.Wiersze.push_back({NazwaPodpory(k, n), "Rmin [kN]", f(r.Min.Wartosc), OpisPrzyczyny(zad, r.Min.Przyczyna)});
+    }
+    return tab;
+}
+
+TSekcjaRaportu ObwiednieNormowe(const TDaneZadania& zad, const TWyniki& wyn, const TLiczby& f)
+{
+    TSekcjaRaportu sek{"Obwiednie normowe (PN-EN 1990)", {}, {}};
+    sek.Akapity.push_back(
+        "SGN (STR): mniej korzystne z wyrażeń 6.10a i 6.10b, γG,sup = 1,35, γG,inf = 1,00, ξ = 0,85, γQ = 1,50 "
+        "(0, gdy obciążenie zmienne jest korzystne); każda grupa zmienna po kolei wiodąca. SGU: kombinacja "
+        "charakterystyczna (6.14b), częsta (6.15b) i quasi-stała (6.16b), wszystkie współczynniki γ = 1.");
+    sek.Akapity.push_back("Grupa zmienna działająca po przęsłach obciąża tylko te przęsła, na których jest "
+                          "niekorzystna; grupa działająca cała naraz jest obecna albo nieobecna w całości. Przyczyna "
+                          "podaje wyrażenie, grupę wiodącą, przęsła obciążone przez każdą grupę i grupy obecne w "
+                          "całości.");
+    if (!wyn.Normowe.Pominiete.empty()) {
+        std::string pominiete;
+        for (const int32_t g : wyn.Normowe.Pominiete)
+            pominiete += (pominiete.empty() ? "" : ", ") + NazwaGrupyZNumerem(zad, g);
+        sek.Akapity.push_back("Pominięte grupy nieklasyfikowane: " + pominiete + ".");
+    }
+    sek.Tabele.push_back(RodzajeGrup(zad, f));
+    for (int32_t i = 0; i < IloscStanowNormowych; ++i) {
+        const TOpisStanuNormowego& stan = OpisStanuNormowego(i);
+        const TObwiedniaNormowa& o = wyn.Normowe.Stany[size_t(i)];
+        sek.Tabele.push_back(EkstremaNormowe(zad, o, stan, f));
+        sek.Tabele.push_back(ReakcjeNormowe(zad, o, stan, f));
+    }
+    return sek;
+}
+
 } // namespace
+
+const TOpisStanuNormowego& OpisStanuNormowego(int32_t stan)
+{
+    static const TOpisStanuNormowego opisy[IloscStanowNormowych] = {
+        {"SGN", "SGN (6.10a, 6.10b)", false},
+        {"SGU_charakterystyczna", "SGU — kombinacja charakterystyczna (6.14b)", true},
+        {"SGU_czesta", "SGU — kombinacja częsta (6.15b)", true},
+        {"SGU_quasi", "SGU — kombinacja quasi-stała (6.16b)", true},
+    };
+    return opisy[stan >= 0 && stan < IloscStanowNormowych ? stan : 0];
+}
+
+const std::vector<TPoleNormowe>& PolaNormowe()
+{
+    static const std::vector<TPoleNormowe> pola{
+        {"Mmax", "XMmax", "kNm", &TPrzesloNormowe::Mmax, false},
+        {"Mmin", "XMmin", "kNm", &TPrzesloNormowe::Mmin, false},
+        {"Tmax", "XTmax", "kN", &TPrzesloNormowe::Tmax, false},
+        {"Tmin", "XTmin", "kN", &TPrzesloNormowe::Tmin, false},
+        {"Wmax", "XWmax", "", &TPrzesloNormowe::Wmax, true},
+        {"Wmin", "XWmin", "", &TPrzesloNormowe::Wmin, true},
+    };
+    return pola;
+}
+
+std::string NazwaGrupyZNumerem(const TDaneZadania& zad, int32_t g)
+{
+    if (g < 0 || g >= TDaneZadania::MaxGrup)
+        return std::to_string(g + 1);
+    return std::to_string(g + 1) + " " + Cp1250NaUtf8(zad.Grupy[size_t(g)].Nazwa);
+}
 
 // Supports are named as on the drawings: A, 1 … N−1, B.
 std::string NazwaPodpory(int32_t k, int32_t n)
@@ -304,5 +432,7 @@ std::vector<TSekcjaRaportu> SekcjeRaportu(const TDaneZadania& zad, const TWyniki
         sekcje.push_back(Kombinacja(zad, wyn, c, f));
     if (wyn.IloscPoliczonych >= 2)
         sekcje.push_back(Obwiednie(zad, wyn, f));
+    if (wyn.Normowe.Sa)
+        sekcje.push_back(ObwiednieNormowe(zad, wyn, f));
     return sekcje;
 }

@@ -2,6 +2,8 @@
 // What the calculation report says, as plain tables of texts: the input data,
 // the results of every combination and the envelopes. The report's pages
 // (RaportPdf) only typeset them, so a new kind of result is one more table.
+#include "analysis/ObwiednieNormowe.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +27,31 @@ struct TSekcjaRaportu {
 // Supports as the drawings name them: A, 1 … N−1, B (n spans).
 std::string NazwaPodpory(int32_t k, int32_t n);
 
+// The design envelopes as the text, the JSON and the report name them: the
+// JSON key ("SGU_czesta"), the heading ("SGU — kombinacja częsta (6.15b)")
+// and whether the state has deflections (the serviceability ones).
+struct TOpisStanuNormowego {
+    const char* Klucz;
+    const char* Tytul;
+    bool ZUgieciami;
+};
+const TOpisStanuNormowego& OpisStanuNormowego(int32_t stan);
+
+// The extremes of a span in the design envelopes, in the order every output
+// lists them: the key ("Mmax"), the key of its position ("XMmax"), the
+// member, and whether it is a deflection (then only with ZUgieciami).
+struct TPoleNormowe {
+    const char* Klucz;
+    const char* KluczX;
+    const char* Jednostka; // "kNm", "kN"; empty for a deflection (JednostkaUgiec)
+    TEkstremumNormowe TPrzesloNormowe::*Pole;
+    bool Ugiecie;
+};
+const std::vector<TPoleNormowe>& PolaNormowe();
+
+// "1 Stałe": the group's number and name (UTF-8).
+std::string NazwaGrupyZNumerem(const TDaneZadania& zad, int32_t g);
+
 // "1.0.1": the version the build was made as.
 const char* WersjaProgramu();
 
@@ -37,8 +64,8 @@ struct TMetryczkaRaportu {
 };
 
 // The sections in reading order: the title block, the input, one section per
-// combination, the envelopes with two or more combinations. Numbers with the
-// user's decimal separator.
+// combination, the envelopes with two or more combinations, the design
+// envelopes when a group is classified. Numbers with the user's decimal separator.
 std::vector<TSekcjaRaportu> SekcjeRaportu(const TDaneZadania& zad, const TWyniki& wyn, const TMetryczkaRaportu& m,
                                           char separator);
 

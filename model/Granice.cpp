@@ -68,6 +68,28 @@ bool Zgodne(float zapisana, float wyliczona)
     return std::fabs(double(zapisana) - wyliczona) <= 0.001 + 1e-6 * std::fabs(double(wyliczona));
 }
 
+// "„stałe”": a kind as the dialogs name it, in quotes; a code outside the enumeration as its number.
+std::string NazwaRodzaju(TRodzajGrupy r)
+{
+    switch (r) {
+    case TRodzajGrupy::Niesklasyfikowana:
+        return "„nieklasyfikowane”";
+    case TRodzajGrupy::Stale:
+        return "„stałe”";
+    case TRodzajGrupy::Zmienne:
+        return "„zmienne”";
+    }
+    return std::to_string(int32_t(r));
+}
+
+std::optional<std::string> RodzajPozaZakresem(const std::string& co, int32_t rodzaj)
+{
+    if (rodzaj >= 0 && rodzaj <= 2)
+        return std::nullopt;
+    return co + " ma rodzaj " + std::to_string(rodzaj) +
+           "; znane są rodzaje 0 (nieklasyfikowane), 1 (stałe) i 2 (zmienne).";
+}
+
 // The fault the dialogs, the reader, the writer and the analysis all word alike.
 std::string PrzesloZaDlugie(int32_t s)
 {
@@ -122,6 +144,8 @@ public:
         for (int32_t s = 0; s < int32_t(zad_.Przesla.size()); ++s)
             if (auto b = Przeslo(s))
                 return b;
+        if (auto b = Klasyfikacje())
+            return b;
         if (auto b = Wspolczynniki())
             return b;
         if (auto b = Tablica(zad_.Sily, RodzajSily))
@@ -197,6 +221,30 @@ private:
         if (!Zgodne(p.X0, x0))
             return co + " zaczyna się w x = " + Liczba(p.X0) + " m, a przęsła przed nim mają razem " + Liczba(x0) +
                    " m.";
+        return std::nullopt;
+    }
+
+    // A kind outside its enumeration would index past the tables of the design
+    // envelopes. The file holds the kinds of the groups in use only, so the
+    // writer refuses a kind left on a free slot: it would be lost.
+    std::optional<std::string> Klasyfikacje() const
+    {
+        for (int32_t g = 0; g < TDaneZadania::MaxGrup; ++g) {
+            const TKlasyfikacjaGrupy& k = zad_.Klasyfikacje[size_t(g)];
+            const std::string co = "Grupa obciążeń nr " + Nr(g);
+            if (g >= grup_) {
+                if (plik_ && k.Rodzaj != TRodzajGrupy::Niesklasyfikowana)
+                    return co + " ma rodzaj " + NazwaRodzaju(k.Rodzaj) + ", a " + kto_ + " " +
+                           Ile(grup_, "grupę obciążeń", "grupy obciążeń", "grup obciążeń") +
+                           "; rodzaj nieużywanej grupy nie zostałby zapisany.";
+                continue;
+            }
+            if (auto b = RodzajPozaZakresem(co, int32_t(k.Rodzaj)))
+                return b;
+            if (int32_t(k.Kategoria) < 0 || int32_t(k.Kategoria) >= IloscKategoriiZmiennych)
+                return co + " ma kategorię nr " + std::to_string(int32_t(k.Kategoria)) +
+                       "; znane są kategorie od 0 do " + std::to_string(IloscKategoriiZmiennych - 1) + ".";
+        }
         return std::nullopt;
     }
 
@@ -350,6 +398,28 @@ std::optional<std::string> UsterkaIlosci(int32_t przesel, int32_t grup, int32_t 
 std::optional<std::string> UsterkaZadania(const TDaneZadania& zad, TKontrola kontrola)
 {
     return TKontrolaZadania(zad, kontrola).Usterka();
+}
+
+std::optional<std::string> UsterkaRodzajuGrupy(int32_t g, int32_t rodzaj, std::string_view kategoria,
+                                               int32_t poPrzeslach)
+{
+    const std::string co = "Grupa obciążeń nr " + Nr(g);
+    if (auto b = RodzajPozaZakresem(co, rodzaj))
+        return b;
+    TKategoriaZmiennych k{};
+    if (!KategoriaKlucza(kategoria, k)) {
+        std::string znane;
+        for (int32_t i = 0; i < IloscKategoriiZmiennych; ++i)
+            znane += std::string(i == 0                             ? ""
+                                 : i + 1 == IloscKategoriiZmiennych ? " i "
+                                                                    : ", ") +
+                     KluczKategorii(TKategoriaZmiennych(i));
+        return co + " ma kategorię „" + std::string(kategoria) + "”; znane są kategorie " + znane + ".";
+    }
+    if (poPrzeslach != 0 && poPrzeslach != 1)
+        return co + " ma kod układu obciążenia " + std::to_string(poPrzeslach) +
+               "; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).";
+    return std::nullopt;
 }
 
 std::optional<std::string> UsterkaRozpietosciWpisu(int32_t s, double L)

@@ -53,11 +53,17 @@ enum class TKontrola {
     Zapis,      // the writer: the same of the task in memory ("zadanie ma")
 };
 
-// The first fault of the task: the counts, then span by span, the
-// coefficients, and the forces, uniform, linearly varying loads and moments,
+// The first fault of the task: the counts, then span by span, the kinds of
+// the groups, the coefficients, and the forces, uniform, linearly varying loads and moments,
 // as the file holds them. Loads are numbered as the lists number them: used
 // slots in order.
 std::optional<std::string> UsterkaZadania(const TDaneZadania& zad, TKontrola kontrola);
+
+// The kind of group g (from 0) as the file holds it: the kind code (0 not
+// classified, 1 permanent, 2 variable), the category key ("A", "snieg") and
+// the patterning code (1 span by span, 0 as a whole).
+std::optional<std::string> UsterkaRodzajuGrupy(int32_t g, int32_t rodzaj, std::string_view kategoria,
+                                               int32_t poPrzeslach);
 
 // Numbers typed into a dialog: the span length of span s (from 0), the
 // coefficient of combination c and group g (from 0), a load value in the

@@ -243,6 +243,16 @@ const char* KluczKategorii(TKategoriaZmiennych k)
     return Opis(k).Klucz;
 }
 
+bool KategoriaKlucza(std::string_view klucz, TKategoriaZmiennych& k)
+{
+    for (size_t i = 0; i < OpisyKategorii.size(); ++i)
+        if (klucz == OpisyKategorii[i].Klucz) {
+            k = TKategoriaZmiennych(i);
+            return true;
+        }
+    return false;
+}
+
 const char* NazwaKategorii(TKategoriaZmiennych k)
 {
     return Opis(k).Nazwa;

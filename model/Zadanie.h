@@ -100,6 +100,8 @@ TWspolczynnikiPsi WspolczynnikiPsi(TKategoriaZmiennych k);
 bool DomyslniePoPrzeslach(TKategoriaZmiennych k);
 // "A" … "H", "snieg", "wiatr", "temperatura": the keys of the file and of --json.
 const char* KluczKategorii(TKategoriaZmiennych k);
+// The category of a key; false for a key no category has.
+bool KategoriaKlucza(std::string_view klucz, TKategoriaZmiennych& k);
 // Polish (UTF-8), as the dialogs and the sheets show it: "A – mieszkalne", "śnieg", ...
 const char* NazwaKategorii(TKategoriaZmiennych k);
 

@@ -42,8 +42,23 @@ const TZnaczniki& Znaczniki()
     return z;
 }
 
-// The nine sections in the order the file holds them.
-enum TNrSekcji { Ogolne, Geometria, Grupy, Warianty, Wspolczynniki, Sily, Liniowe, Trojkaty, Momenty, IloscSekcji };
+// The sections in the order the file holds them. The kinds of the groups
+// stand only in a file with a classified group, between two counted sections:
+// a reader that does not know them passes over them as over any stray line
+// before the next marker.
+enum TNrSekcji {
+    Ogolne,
+    Geometria,
+    Grupy,
+    RodzajeGrup,
+    Warianty,
+    Wspolczynniki,
+    Sily,
+    Liniowe,
+    Trojkaty,
+    Momenty,
+    IloscSekcji
+};
 
 struct TSekcja {
     std::string Znacznik;   // the marker line, code page 1250, with its "1"
@@ -59,6 +74,7 @@ const std::array<TSekcja, IloscSekcji>& Sekcje()
         {Utf8NaCp1250("*** Dane ogólne ***1"), "dane ogólne", "danych ogólnych"},
         {Utf8NaCp1250("*** Dane geometryczne ***1"), "dane geometryczne", "danych geometrycznych"},
         {Utf8NaCp1250("*** Dane grupy obciążeń ***1"), "dane grup obciążeń", "danych grup obciążeń"},
+        {Utf8NaCp1250("*** Dane rodzaje grup obciążeń ***1"), "rodzaje grup obciążeń", "danych rodzajów grup obciążeń"},
         {Utf8NaCp1250("*** Dane wariantów obciążeń ***1"), "dane wariantów obciążeń", "danych wariantów obciążeń"},
         {Utf8NaCp1250("*** Dane tabela współczynników ***1"), "tabela współczynników", "tabeli współczynników"},
         {Utf8NaCp1250("*** Dane Siły ***1"), "siły skupione", "danych sił skupionych"},
@@ -141,6 +157,21 @@ void Pola(R& g, Pole&& pole)
 {
     pole(g.Nazwa);
     pole(TPoleKoloru{g.Kolor});
+}
+
+// The kind of a group as the file holds it: codes and a key (model/Granice.h).
+struct TRekordRodzaju {
+    int32_t Rodzaj = 0;
+    std::string Kategoria;
+    int32_t PoPrzeslach = 1;
+};
+
+template <Typu<TRekordRodzaju> R, class Pole>
+void Pola(R& r, Pole&& pole)
+{
+    pole(r.Rodzaj);
+    pole(r.Kategoria);
+    pole(r.PoPrzeslach);
 }
 
 template <Typu<TWariant> R, class Pole>
@@ -392,12 +423,18 @@ public:
 
     // Passes over what stands before the marker of `sekcja`: the header, the
     // date, lines a user added. Another section's marker there means this one is missing.
-    void DoZnacznika(TNrSekcji sekcja)
+    void DoZnacznika(TNrSekcji sekcja) { DoZnacznikaAlbo(sekcja, sekcja); }
+
+    // The same for a section that may be missing (`moze`) before `sekcja`:
+    // true when the optional one's marker came first.
+    bool DoZnacznikaAlbo(TNrSekcji moze, TNrSekcji sekcja)
     {
         std::string_view linia;
         while (Nastepna(linia)) {
+            if (linia == Sekcje()[moze].Znacznik)
+                return moze != sekcja;
             if (linia == Sekcje()[sekcja].Znacznik)
-                return;
+                return false;
             if (std::any_of(Sekcje().begin(), Sekcje().end(), [&](const TSekcja& s) { return linia == s.Znacznik; }))
                 break;
         }
@@ -502,6 +539,15 @@ bool ZapiszDoTekstu(const TDaneZadania& zad, char separator, std::string_view li
         p.PiszRekord(zad.Grupy[size_t(i)]);
     p.Linia("");
 
+    if (SaGrupySklasyfikowane(zad)) {
+        p.Sekcja(RodzajeGrup);
+        for (int32_t i = 0; i < ilosci.Grup; ++i) {
+            const TKlasyfikacjaGrupy& k = zad.Klasyfikacje[size_t(i)];
+            p.PiszRekord(TRekordRodzaju{int32_t(k.Rodzaj), KluczKategorii(k.Kategoria), k.PoPrzeslach ? 1 : 0});
+        }
+        p.Linia("");
+    }
+
     p.Sekcja(Warianty);
     for (int32_t i = 0; i < ilosci.Wariantow; ++i)
         p.PiszRekord(zad.Kombinacje[size_t(i)]);
@@ -594,7 +640,21 @@ TOdczyt CzytajTekst(std::string_view tekst)
         }
         c.KoniecSekcji(Grupy);
 
-        c.DoZnacznika(Warianty);
+        // A file without a classified group has no kinds: every group stays unclassified.
+        if (c.DoZnacznikaAlbo(RodzajeGrup, Warianty)) {
+            for (int32_t i = 0; i < ilosci.Grup; ++i) {
+                TRekordRodzaju r;
+                c.CzytajRekord({RodzajeGrup, "grupa " + std::to_string(i + 1)}, r);
+                if (const auto usterka = UsterkaRodzajuGrupy(i, r.Rodzaj, LiniaWKomunikacie(c.Nazwa()), r.PoPrzeslach))
+                    throw TBladOdczytu{*usterka};
+                TKlasyfikacjaGrupy& k = zad->Klasyfikacje[size_t(i)];
+                k.Rodzaj = TRodzajGrupy(r.Rodzaj);
+                KategoriaKlucza(c.Nazwa(), k.Kategoria);
+                k.PoPrzeslach = r.PoPrzeslach == 1;
+            }
+            c.KoniecSekcji(RodzajeGrup);
+            c.DoZnacznika(Warianty);
+        }
         for (int32_t i = 0; i < ilosci.Wariantow; ++i) {
             TWariant& w = zad->Kombinacje[size_t(i)];
             w.Uzyta = 1;

@@ -1,6 +1,7 @@
 #pragma once
 // The project file (*.qvr): the whole task as 8-bit code page 1250 text, one
-// value per line, CR LF, in nine sections introduced by marker lines. A file
+// value per line, CR LF, in nine sections introduced by marker lines, and a
+// tenth for the kinds of the groups when one is classified. A file
 // is read whole or not at all: every marker must be there, a counted section
 // must end at its empty line, a load section holds "TRUE" records only and
 // nothing but empty lines after its own empty line, the last line ends with

@@ -147,5 +147,5 @@ TEST_F(Przyklady, EveryLabelOfEveryExampleIsAShortNumberWithTheUsersSeparator)
         // Not vacuous: the diagrams are labelled on screen and on paper.
         EXPECT_GT(zUlamkiem, 20);
     }
-    EXPECT_EQ(przyklady, 4);
+    EXPECT_EQ(przyklady, 5);
 }

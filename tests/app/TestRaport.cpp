@@ -6,9 +6,11 @@
 
 #include "analysis/Wyniki.h"
 #include "app/TabelaCsv.h"
+#include "app/TabeleRaportu.h"
 #include "app/WierszPolecen.h"
 #include "drawing/Arkusze.h"
 #include "model/Budowa.h"
+#include "platform/Cp1250.h"
 #include "platform/RegionalneQt.h"
 #include "platform/TekstyLiczb.h"
 
@@ -16,6 +18,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -96,7 +99,7 @@ protected:
             EXPECT_TRUE(WczytajIPrzelicz(p.Plik, *p.Zad, *p.Wyn, bledy)) << bledy.str();
             przyklady.push_back(std::move(p));
         }
-        EXPECT_EQ(przyklady.size(), 4u);
+        EXPECT_EQ(przyklady.size(), 5u);
         return przyklady;
     }
 
@@ -171,7 +174,7 @@ TEST_F(Raport, TheFloorExamplesReactionsStandInItsReportInTheUsersFormatUnderEac
 {
     const char sep = RegionalneSystemu().SeparatorDziesietny;
     for (TPrzyklad& p : Przyklady()) {
-        if (p.Plik.find("Strop") == std::string::npos)
+        if (p.Plik.find("Strop trzyprzęsłowy") == std::string::npos)
             continue;
         const std::string pdf = Sciezka("strop.pdf");
         ASSERT_EQ(Program("--raport " + Cytuj(pdf) + " " + Cytuj(p.Plik)), 0);
@@ -386,4 +389,254 @@ TEST_F(Raport, TheTableNeverOverwritesTheTaskFileNamedFirstByASlip)
     const std::string csv = Sciezka("w.csv");
     EXPECT_EQ(Program("--csv " + Cytuj(csv) + " " + Cytuj(b)), 0);
     EXPECT_EQ(Program("--csv " + Cytuj(csv) + " " + Cytuj(b) + " --krok 1"), 0);
+}
+
+namespace {
+
+// Three spans of an IPE 300 with every kind of group: permanent, imposed of category B patterned span by span,
+// snow acting as a whole, and an erection load left unclassified.
+TDaneZadania Sklasyfikowane()
+{
+    TDaneZadania zad;
+    UstawGeometrie(zad, {5.0f, 6.0f, 5.0f}, true, true);
+    for (TPrzeslo& p : zad.Przesla)
+        std::tie(p.E, p.J) = std::tuple(2.05e8f, 8.356e-5f);
+    const int32_t q = DodajGrupe(zad, Utf8NaCp1250("Użytkowe"), 0x0000FF);
+    const int32_t snieg = DodajGrupe(zad, Utf8NaCp1250("Śnieg"), 0xFF0000);
+    const int32_t montaz = DodajGrupe(zad, Utf8NaCp1250("Montaż"), 0x00FF00);
+    zad.Klasyfikacje[0].Rodzaj = TRodzajGrupy::Stale;
+    zad.Klasyfikacje[size_t(q)] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::B, true};
+    zad.Klasyfikacje[size_t(snieg)] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg, false};
+    for (int32_t s = 0; s < 3; ++s) {
+        const float L = zad.Przesla[size_t(s)].L;
+        DodajLiniowe(zad, s, 0, L, 12, 0);
+        DodajLiniowe(zad, s, 0, L, 9, q);
+        DodajLiniowe(zad, s, 0, L, 4, snieg);
+    }
+    DodajSile(zad, 1, 3, 20, montaz);
+    zad.Wspolczynniki[0] = {1.35f, 1.5f, 0.75f, 1.5f};
+    return zad;
+}
+
+const char* const KluczeStanow[] = {"SGN", "SGU_charakterystyczna", "SGU_czesta", "SGU_quasi"};
+
+std::string NazwaGrupy(const TDaneZadania& zad, int32_t g)
+{
+    return Cp1250NaUtf8(zad.Grupy[size_t(g)].Nazwa);
+}
+
+// How often the causes of a whole output show each part: a test that saw none of them proves little.
+struct TPokrycie {
+    int WielePrzeselJednejGrupy = 0, Calosc = 0, BezWiodacej = 0, StaleDolne = 0, Przyczyn = 0;
+};
+
+void PorownajPrzyczyne(const nlohmann::json& j, const TDaneZadania& zad, const TPrzyczyna& p, TPokrycie& pokrycie)
+{
+    ++pokrycie.Przyczyn;
+    EXPECT_EQ(j["wyrazenie"], NazwaWyrazenia(p.Wyrazenie));
+    EXPECT_EQ(j["wiodaca"], p.Wiodaca < 0 ? nlohmann::json(nullptr) : nlohmann::json(NazwaGrupy(zad, p.Wiodaca)));
+    pokrycie.BezWiodacej += p.Wiodaca < 0;
+    nlohmann::json przesla = nlohmann::json::array(), calosc = nlohmann::json::array();
+    for (int32_t g = 0; g < IloscUzytych(zad.Grupy); ++g) {
+        std::vector<int> numery;
+        for (int32_t s = 0; s < zad.IloscPrzesel; ++s)
+            if (p.Przesla[size_t(g)] & (1u << s))
+                numery.push_back(s + 1);
+        if (!numery.empty())
+            przesla.push_back({{"grupa", NazwaGrupy(zad, g)}, {"przesla", numery}});
+        pokrycie.WielePrzeselJednejGrupy += numery.size() >= 2;
+        if (p.Calosc & (1u << g))
+            calosc.push_back(NazwaGrupy(zad, g));
+    }
+    EXPECT_EQ(j["przesla"], przesla);
+    EXPECT_EQ(j["calosc"], calosc);
+    pokrycie.Calosc += !calosc.empty();
+    pokrycie.StaleDolne += !j["staleDolne"].empty();
+}
+
+} // namespace
+
+TEST_F(Raport, TheJsonHoldsEveryDesignEnvelopeAsTheAnalysisComputedItWithWhatProducedEachExtreme)
+{
+    TDaneZadania zad = Sklasyfikowane();
+    const std::string plik = Zapisz(zad, "normowe.qvr");
+    auto wczytane = std::make_unique<TDaneZadania>();
+    auto wyn = std::make_unique<TWyniki>();
+    NowyTemat(*wczytane);
+    std::ostringstream bledy;
+    ASSERT_TRUE(WczytajIPrzelicz(plik, *wczytane, *wyn, bledy)) << bledy.str();
+    ASSERT_TRUE(wyn->Normowe.Sa);
+    const auto j = nlohmann::json::parse(Wyjscie(Cytuj(QUARVI_PROGRAM) + " --json " + Cytuj(plik)));
+    const auto& o = j["obwiednieNormowe"];
+    ASSERT_TRUE(o.is_object()) << o;
+    ASSERT_EQ(o.size(), 4u);
+
+    const auto blisko = [](const nlohmann::json& v, double oczekiwana) {
+        EXPECT_NEAR(v.get<double>(), oczekiwana, 1e-9 * (1 + std::fabs(oczekiwana)));
+    };
+    const double mm = 1000; // the example's w is in mm, the analysis' in m
+    ASSERT_EQ(j["jednostkaW"], "mm");
+    TPokrycie pokrycie;
+    double najwiekszyM = 0;
+    for (int32_t i = 0; i < IloscStanowNormowych; ++i) {
+        SCOPED_TRACE(KluczeStanow[i]);
+        const TObwiedniaNormowa& stan = wyn->Normowe.Stany[size_t(i)];
+        const auto& js = o[KluczeStanow[i]];
+        ASSERT_EQ(std::pair(js["przesla"].size(), js["reakcje"].size()), std::pair(size_t(3), size_t(4)));
+        for (size_t s = 0; s < 3; ++s) {
+            const TPrzesloNormowe& p = stan.Przesla[s];
+            const auto& jp = js["przesla"][s];
+            std::vector<std::string> klucze;
+            for (const auto& [k, v] : jp.items())
+                klucze.push_back(k);
+            std::vector<std::string> oczekiwane{"Mmax",  "XMmax", "Mmin",  "XMmin",    "Tmax",
+                                                "XTmax", "Tmin",  "XTmin", "przyczyny"};
+            if (i > 0)
+                oczekiwane.insert(oczekiwane.end() - 1, {"Wmax", "Wmin"});
+            std::ranges::sort(klucze);
+            std::ranges::sort(oczekiwane);
+            EXPECT_EQ(klucze, oczekiwane) << "deflections in the serviceability states only";
+            const std::pair<const char*, const TEkstremumNormowe*> ekstrema[] = {{"Mmax", &p.Mmax}, {"Mmin", &p.Mmin},
+                                                                                 {"Tmax", &p.Tmax}, {"Tmin", &p.Tmin},
+                                                                                 {"Wmax", &p.Wmax}, {"Wmin", &p.Wmin}};
+            for (const auto& [klucz, e] : ekstrema) {
+                SCOPED_TRACE(std::string(klucz) + " przęsła " + std::to_string(s + 1));
+                const bool ugiecie = klucz[0] == 'W';
+                if (ugiecie && i == 0)
+                    continue;
+                blisko(jp[klucz], ugiecie ? mm * e->Wartosc : e->Wartosc);
+                if (!ugiecie)
+                    blisko(jp[std::string("X") + klucz], e->X);
+                PorownajPrzyczyne(jp["przyczyny"][klucz], zad, e->Przyczyna, pokrycie);
+            }
+            najwiekszyM = std::max(najwiekszyM, p.Mmax.Wartosc);
+        }
+        for (size_t k = 0; k < 4; ++k) {
+            const auto& jr = js["reakcje"][k];
+            blisko(jr["max"], stan.Reakcje[k].Max.Wartosc);
+            blisko(jr["min"], stan.Reakcje[k].Min.Wartosc);
+            PorownajPrzyczyne(jr["przyczyny"]["max"], zad, stan.Reakcje[k].Max.Przyczyna, pokrycie);
+            PorownajPrzyczyne(jr["przyczyny"]["min"], zad, stan.Reakcje[k].Min.Przyczyna, pokrycie);
+        }
+    }
+    // Not vacuous: real moments, and causes with several spans, whole groups, no leading group, G at γG,inf.
+    EXPECT_GT(najwiekszyM, 50);
+    EXPECT_EQ(pokrycie.Przyczyn, 3 * 4 + 4 * 2 + 3 * (3 * 6 + 4 * 2));
+    EXPECT_GT(pokrycie.WielePrzeselJednejGrupy, 0);
+    EXPECT_GT(pokrycie.Calosc, 0);
+    EXPECT_GT(pokrycie.BezWiodacej, 0);
+    EXPECT_GT(pokrycie.StaleDolne, 0);
+
+    const auto grupy = nlohmann::json::parse(R"([
+        {"nazwa": "Stałe", "rodzaj": "stale", "kategoria": null, "poPrzeslach": null,
+         "psi0": null, "psi1": null, "psi2": null},
+        {"nazwa": "Użytkowe", "rodzaj": "zmienne", "kategoria": "B", "poPrzeslach": true,
+         "psi0": 0.7, "psi1": 0.5, "psi2": 0.3},
+        {"nazwa": "Śnieg", "rodzaj": "zmienne", "kategoria": "snieg", "poPrzeslach": false,
+         "psi0": 0.5, "psi1": 0.2, "psi2": 0.0},
+        {"nazwa": "Montaż", "rodzaj": null, "kategoria": null, "poPrzeslach": null,
+         "psi0": null, "psi1": null, "psi2": null}])");
+    EXPECT_EQ(j["grupy"], grupy);
+
+    // Without a classified group there are no design envelopes, and every group is listed without a kind.
+    for (TKlasyfikacjaGrupy& k : zad.Klasyfikacje)
+        k.Rodzaj = TRodzajGrupy::Niesklasyfikowana;
+    const auto bez = nlohmann::json::parse(Wyjscie(Cytuj(QUARVI_PROGRAM) + " --json " + Cytuj(Zapisz(zad, "bez.qvr"))));
+    EXPECT_TRUE(bez.contains("obwiednieNormowe") && bez["obwiednieNormowe"].is_null());
+    ASSERT_EQ(bez["grupy"].size(), 4u);
+    for (const auto& g : bez["grupy"])
+        EXPECT_TRUE(g["rodzaj"].is_null() && g["kategoria"].is_null() && g["psi0"].is_null()) << g;
+}
+
+TEST_F(Raport, TheTextResultsAndTheReportGiveEveryDesignExtremeInTheUsersFormatWithWhatProducedIt)
+{
+    const char sep = RegionalneSystemu().SeparatorDziesietny;
+    TDaneZadania zad = Sklasyfikowane();
+    const std::string plik = Zapisz(zad, "normowe.qvr");
+    auto wyn = std::make_unique<TWyniki>();
+    NowyTemat(zad);
+    std::ostringstream bledy;
+    ASSERT_TRUE(WczytajIPrzelicz(plik, zad, *wyn, bledy)) << bledy.str();
+    const auto L = [&](double v) { return FormatujMaska(v, "0.00", sep); };
+
+    const std::string tekst = Wyjscie(Cytuj(QUARVI_PROGRAM) + " --wyniki " + Cytuj(plik));
+    ASSERT_NE(tekst.find("\nOBWIEDNIE NORMOWE (PN-EN 1990)\n"), std::string::npos) << tekst;
+    EXPECT_NE(tekst.find("Grupa 4 Montaż: nieklasyfikowane — pominięta\n"), std::string::npos);
+    EXPECT_NE(tekst.find("Grupa 3 Śnieg: zmienne, śnieg, cała naraz (ψ0 = " + L(0.5) + ", ψ1 = " + L(0.2) +
+                         ", ψ2 = " + L(0) + ")\n"),
+              std::string::npos);
+    size_t od = 0;
+    for (int32_t i = 0; i < IloscStanowNormowych; ++i) {
+        const TOpisStanuNormowego& opis = OpisStanuNormowego(i);
+        const TObwiedniaNormowa& stan = wyn->Normowe.Stany[size_t(i)];
+        od = tekst.find(std::string("  ") + opis.Tytul + "\n", od);
+        ASSERT_NE(od, std::string::npos) << opis.Tytul;
+        for (size_t s = 0; s < 3; ++s) {
+            const TPrzesloNormowe& p = stan.Przesla[s];
+            const std::pair<const char*, const TEkstremumNormowe*> ekstrema[] = {
+                {"Mmax = ", &p.Mmax}, {"Mmin = ", &p.Mmin}, {"Tmax = ", &p.Tmax},
+                {"Tmin = ", &p.Tmin}, {"wmax = ", &p.Wmax}, {"wmin = ", &p.Wmin}};
+            for (const auto& [nazwa, e] : ekstrema) {
+                const bool ugiecie = nazwa[0] == 'w';
+                const std::string jednostka = ugiecie ? " mm" : nazwa[0] == 'M' ? " kNm" : " kN";
+                const std::string linia = std::string("      ") + nazwa + L(ugiecie ? 1000 * e->Wartosc : e->Wartosc) +
+                                          jednostka + " w x = " + L(e->X) + " m  (" + OpisPrzyczyny(zad, e->Przyczyna) +
+                                          ")\n";
+                EXPECT_EQ(tekst.find(linia, od) != std::string::npos, !ugiecie || i > 0) << linia;
+            }
+        }
+        const TReakcjaNormowa& r = stan.Reakcje[2];
+        EXPECT_NE(tekst.find("      2: max " + L(r.Max.Wartosc) + " (" + OpisPrzyczyny(zad, r.Max.Przyczyna) +
+                                 "), min " + L(r.Min.Wartosc) + " (" + OpisPrzyczyny(zad, r.Min.Przyczyna) + ")\n",
+                             od),
+                  std::string::npos)
+            << opis.Tytul;
+    }
+
+    // The report's tables: a row per extreme with its cause, as the analysis computed them.
+    const std::vector<TSekcjaRaportu> sekcje = SekcjeRaportu(zad, *wyn, {}, sep);
+    ASSERT_EQ(sekcje.back().Tytul, "Obwiednie normowe (PN-EN 1990)");
+    const std::vector<TTabelaRaportu>& tabele = sekcje.back().Tabele;
+    ASSERT_EQ(tabele.size(), 1u + 2u * IloscStanowNormowych);
+    EXPECT_EQ(tabele[0].Wiersze[2],
+              (std::vector<std::string>{"3 Śnieg", "zmienne", "śnieg", "cała naraz", L(0.5), L(0.2), L(0)}));
+    const TTabelaRaportu& sgn = tabele[1];
+    ASSERT_EQ(sgn.Wiersze.size(), 3u * 4u) << "no deflections in the ultimate state";
+    const TEkstremumNormowe& m2 = wyn->Normowe.Stany[0].Przesla[1].Mmax;
+    EXPECT_EQ(sgn.Wiersze[4],
+              (std::vector<std::string>{"2", "Mmax [kNm]", L(m2.Wartosc), L(m2.X), OpisPrzyczyny(zad, m2.Przyczyna)}));
+    const TTabelaRaportu& quasi = tabele[7];
+    ASSERT_EQ(quasi.Wiersze.size(), 3u * 6u);
+    const TEkstremumNormowe& w3 = wyn->Normowe.Stany[3].Przesla[2].Wmax;
+    EXPECT_EQ(quasi.Wiersze[16], (std::vector<std::string>{"3", "wmax [mm]", L(1000 * w3.Wartosc), L(w3.X),
+                                                           OpisPrzyczyny(zad, w3.Przyczyna)}));
+    EXPECT_GT(w3.Wartosc, 0);
+    const TEkstremumNormowe& r1 = wyn->Normowe.Stany[1].Reakcje[1].Min;
+    EXPECT_EQ(tabele[4].Wiersze[3],
+              (std::vector<std::string>{"1", "Rmin [kN]", L(r1.Wartosc), OpisPrzyczyny(zad, r1.Przyczyna)}));
+
+    // Typeset: the section, its tables and the groups left out stand in the PDF.
+    const std::string pdf = Sciezka("normowe.pdf");
+    ASSERT_EQ(Program("--raport " + Cytuj(pdf) + " " + Cytuj(plik)), 0);
+    std::string strony;
+    for (int s = 1; s <= Strony(pdf); ++s)
+        strony += TekstStrony(pdf, s);
+    const std::vector<std::string> napisy{"Obwiednie normowe (PN-EN 1990)",
+                                          "Rodzaje grup obciążeń",
+                                          "SGN (6.10a, 6.10b): przęsła",
+                                          "SGU — kombinacja quasi-stała (6.16b): reakcje",
+                                          "kowane: 4 Montaż.", // the typeset "fi" is one glyph
+                                          L(m2.Wartosc),
+                                          L(1000 * w3.Wartosc)};
+    for (const std::string& t : napisy)
+        EXPECT_NE(strony.find(t), std::string::npos) << t;
+
+    // No classified group: no design envelopes in the text nor in the report.
+    for (TKlasyfikacjaGrupy& k : zad.Klasyfikacje)
+        k.Rodzaj = TRodzajGrupy::Niesklasyfikowana;
+    const std::string bez = Zapisz(zad, "bez.qvr");
+    EXPECT_EQ(Wyjscie(Cytuj(QUARVI_PROGRAM) + " --wyniki " + Cytuj(bez)).find("NORMOWE"), std::string::npos);
+    ASSERT_EQ(Program("--raport " + Cytuj(pdf) + " " + Cytuj(bez)), 0);
+    for (int s = 1; s <= Strony(pdf); ++s)
+        EXPECT_EQ(TekstStrony(pdf, s).find("normowe"), std::string::npos) << s;
 }

@@ -111,3 +111,56 @@ TEST(UsterkaZadania, TheAnalysisTakesWhatOnlyAFileRefuses)
         EXPECT_EQ(UsterkaZadania(z, TKontrola::Zapis), p.Komunikat);
     }
 }
+
+// A kind outside its enumeration would index past the design envelopes' tables in the analysis too; a kind
+// left on a free slot only the writer refuses, since the file keeps the kinds of the groups in use.
+TEST(UsterkaZadania, AKindOrCategoryOutOfRangeIsRefusedEverywhereAndAKindOnAFreeSlotOnlyBySaving)
+{
+    const std::vector<TPrzypadek> wszedzie{
+        {[](TDaneZadania& z) { z.Klasyfikacje[1].Rodzaj = TRodzajGrupy(3); },
+         "Grupa obciążeń nr 2 ma rodzaj 3; znane są rodzaje 0 (nieklasyfikowane), 1 (stałe) i 2 (zmienne)."},
+        {[](TDaneZadania& z) { z.Klasyfikacje[0].Rodzaj = TRodzajGrupy(-1); },
+         "Grupa obciążeń nr 1 ma rodzaj -1; znane są rodzaje 0 (nieklasyfikowane), 1 (stałe) i 2 (zmienne)."},
+        {[](TDaneZadania& z) { z.Klasyfikacje[1].Kategoria = TKategoriaZmiennych(IloscKategoriiZmiennych); },
+         "Grupa obciążeń nr 2 ma kategorię nr 11; znane są kategorie od 0 do 10."},
+    };
+    for (const TPrzypadek& p : wszedzie) {
+        TDaneZadania z = Zadanie();
+        p.Psuj(z);
+        for (const TKontrola k : Kontrole)
+            EXPECT_EQ(UsterkaZadania(z, k), p.Komunikat) << int(k);
+    }
+
+    TDaneZadania z = Zadanie();
+    z.Klasyfikacje[0].Rodzaj = TRodzajGrupy::Stale;
+    z.Klasyfikacje[1] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::Temperatura, false};
+    for (const TKontrola k : Kontrole)
+        EXPECT_EQ(UsterkaZadania(z, k), std::nullopt) << int(k);
+    // Only a kind counts on a free slot: a category left from an earlier choice is not written anyway.
+    z.Klasyfikacje[5].Kategoria = TKategoriaZmiennych::E;
+    EXPECT_EQ(UsterkaZadania(z, TKontrola::Zapis), std::nullopt);
+    z.Klasyfikacje[2].Rodzaj = TRodzajGrupy::Zmienne;
+    EXPECT_EQ(UsterkaZadania(z, TKontrola::Obliczenia), std::nullopt);
+    EXPECT_EQ(UsterkaZadania(z, TKontrola::Zapis), "Grupa obciążeń nr 3 ma rodzaj „zmienne”, a zadanie ma 2 grupy "
+                                                   "obciążeń; rodzaj nieużywanej grupy nie zostałby zapisany.");
+}
+
+TEST(UsterkaRodzajuGrupy, NamesTheGroupAndWhatIsKnownForAKindCategoryKeyOrPatternCodeTheProgramDoesNotKnow)
+{
+    for (int32_t r = 0; r <= 2; ++r)
+        for (const char* k : {"A", "E", "H", "snieg", "wiatr", "temperatura"})
+            for (int32_t p = 0; p <= 1; ++p)
+                EXPECT_EQ(UsterkaRodzajuGrupy(4, r, k, p), std::nullopt) << r << k << p;
+    const std::string kategorie = "; znane są kategorie A, B, C, D, E, F, G, H, snieg, wiatr i temperatura.";
+    EXPECT_EQ(UsterkaRodzajuGrupy(2, 7, "A", 1),
+              "Grupa obciążeń nr 3 ma rodzaj 7; znane są rodzaje 0 (nieklasyfikowane), 1 (stałe) i 2 (zmienne).");
+    EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "śnieg", 1), "Grupa obciążeń nr 1 ma kategorię „śnieg”" + kategorie);
+    EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "a", 1), "Grupa obciążeń nr 1 ma kategorię „a”" + kategorie);
+    EXPECT_EQ(UsterkaRodzajuGrupy(0, 2, "", 1), "Grupa obciążeń nr 1 ma kategorię „”" + kategorie);
+    EXPECT_EQ(
+        UsterkaRodzajuGrupy(9, 2, "C", 2),
+        "Grupa obciążeń nr 10 ma kod układu obciążenia 2; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
+    EXPECT_EQ(
+        UsterkaRodzajuGrupy(9, 2, "C", -1),
+        "Grupa obciążeń nr 10 ma kod układu obciążenia -1; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).");
+}

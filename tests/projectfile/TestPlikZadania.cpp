@@ -67,6 +67,57 @@ std::unique_ptr<TDaneZadania> ZadanieTestowe()
     return z;
 }
 
+// The test task with a snow group: permanent, imposed of category D patterned, snow acting as a whole.
+std::unique_ptr<TDaneZadania> ZadanieSklasyfikowane()
+{
+    auto z = ZadanieTestowe();
+    DodajGrupe(*z, Cp("Śnieg"), 0xFF8000);
+    z->Wspolczynniki[1][2] = 1.5f;
+    z->Klasyfikacje[0].Rodzaj = TRodzajGrupy::Stale;
+    z->Klasyfikacje[1] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::D, true};
+    z->Klasyfikacje[2] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::Snieg, false};
+    return z;
+}
+
+// The kinds section of ZadanieSklasyfikowane() with the lines around it.
+const std::string SekcjaRodzajow = "\r\n\r\n*** Dane rodzaje grup obciążeń ***1\r\n1\r\nA\r\n1\r\n2\r\nD\r\n1\r\n2\r\n"
+                                   "snieg\r\n0\r\n\r\n*** Dane wariantów";
+
+// Files with a damaged kinds section the reader must refuse, each with its message.
+std::vector<std::pair<std::string, std::string>> OdmowyRodzajow()
+{
+    const std::string tekst = Zapis(*ZadanieSklasyfikowane());
+    const auto z = [&](std::string_view stary, std::string_view nowy) { return Zamien(tekst, Cp(stary), Cp(nowy)); };
+    const std::string znane = "; znane są kategorie A, B, C, D, E, F, G, H, snieg, wiatr i temperatura.";
+    const std::string rodzaje = "; znane są rodzaje 0 (nieklasyfikowane), 1 (stałe) i 2 (zmienne).";
+    const std::string kody = "; znane są kody 0 (cała grupa naraz) i 1 (po przęsłach).";
+    return {
+        // Every field of a record: the kind, the category key, the pattern code.
+        {z("***1\r\n1\r\nA", "***1\r\n3\r\nA"), "Grupa obciążeń nr 1 ma rodzaj 3" + rodzaje},
+        {z("***1\r\n1\r\nA", "***1\r\n-1\r\nA"), "Grupa obciążeń nr 1 ma rodzaj -1" + rodzaje},
+        {z("***1\r\n1\r\nA", "***1\r\nstałe\r\nA"),
+         "'stałe' is not a valid integer value (rodzaje grup obciążeń, grupa 1)"},
+        {z("2\r\nD\r\n1", "2\r\nd\r\n1"), "Grupa obciążeń nr 2 ma kategorię „d”" + znane},
+        {z("snieg", "śnieg"), "Grupa obciążeń nr 3 ma kategorię „śnieg”" + znane},
+        {z("2\r\nD\r\n1", "2\r\nD \r\n1"), "Grupa obciążeń nr 2 ma kategorię „D ”" + znane},
+        {z("snieg\r\n0", "snieg\r\n2"), "Grupa obciążeń nr 3 ma kod układu obciążenia 2" + kody},
+        {z("snieg\r\n0", "snieg\r\nTRUE"), "'TRUE' is not a valid integer value (rodzaje grup obciążeń, grupa 3)"},
+        // Records that do not match the group count.
+        {z("snieg\r\n0\r\n\r\n", "snieg\r\n0\r\n2\r\nA\r\n1\r\n\r\n"),
+         "Sekcja „*** Dane rodzaje grup obciążeń ***” nie kończy się tam, gdzie wskazują dane ogólne: zamiast "
+         "pustego wiersza stoi „2”."},
+        {z("2\r\nsnieg\r\n0\r\n", ""), "'' is not a valid integer value (rodzaje grup obciążeń, grupa 3)"},
+        // A cut, a marker twice or in the wrong place.
+        {tekst.substr(0, tekst.find("snieg")),
+         "Plik jest niekompletny: urywa się w sekcji „*** Dane rodzaje grup obciążeń ***” (grupa 3)."},
+        {z("0\r\n\r\n*** Dane wariantów", "0\r\n\r\n*** Dane rodzaje grup obciążeń ***1\r\n*** Dane wariantów"),
+         "Plik jest niekompletny: brak sekcji „*** Dane wariantów obciążeń ***”."},
+        {Zamien(Zamien(tekst, Cp(SekcjaRodzajow), Cp("\r\n\r\n*** Dane wariantów")), Cp("*** Dane tabela"),
+                Cp("*** Dane rodzaje grup obciążeń ***1\r\n1\r\nA\r\n1\r\n\r\n*** Dane tabela")),
+         "Plik jest niekompletny: brak sekcji „*** Dane tabela współczynników ***”."},
+    };
+}
+
 // Hinges, full tables, scientific values, reserved fields, 20-character Polish names, custom colours.
 std::unique_ptr<TDaneZadania> PelneZadanie()
 {
@@ -278,6 +329,51 @@ TEST(PlikZadania, RoundTripsEveryExampleAFullTaskAndOneWithoutGeometryWithAPoint
     EXPECT_NE(Zapis(*zadania.back().Zadanie, ';'), Zapis(*zadania.back().Zadanie));
 }
 
+TEST(PlikZadania, KeepsTheKindsOfAClassifiedTaskInASectionAfterTheGroupsAndWritesItOnlyWhenAGroupIsClassified)
+{
+    const auto z = ZadanieSklasyfikowane();
+    const std::string tekst = Zapis(*z);
+    EXPECT_NE(tekst.find(Cp("\r\n$00FF8000" + SekcjaRodzajow)), std::string::npos) << Cp1250NaUtf8(tekst);
+    for (const char separator : {',', ';'}) {
+        const TOdczyt o = CzytajTekst(Zapis(*z, separator));
+        ASSERT_TRUE(o.Zadanie) << o.Blad;
+        EXPECT_TRUE(TaSamaTresc(*o.Zadanie, *z));
+        EXPECT_EQ(Zapis(*o.Zadanie), tekst);
+    }
+
+    // Every category by its key, each kind, both pattern codes; an unclassified group keeps its record.
+    for (int32_t k = 0; k < IloscKategoriiZmiennych; ++k) {
+        auto w = ZadanieSklasyfikowane();
+        w->Klasyfikacje[0] = {TRodzajGrupy::Niesklasyfikowana, TKategoriaZmiennych(k), k % 2 == 0};
+        w->Klasyfikacje[2] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych(k), k % 2 == 1};
+        const TOdczyt o = CzytajTekst(Zapis(*w));
+        ASSERT_TRUE(o.Zadanie) << o.Blad;
+        EXPECT_EQ(o.Zadanie->Klasyfikacje, w->Klasyfikacje) << KluczKategorii(TKategoriaZmiennych(k));
+    }
+
+    // No classified group: today's file to the byte, whatever category an unclassified group was last given,
+    // and the reader gives every group of such a file (and of every older one) no kind.
+    auto bez = ZadanieSklasyfikowane();
+    bez->Klasyfikacje[0].Rodzaj = bez->Klasyfikacje[1].Rodzaj = bez->Klasyfikacje[2].Rodzaj =
+        TRodzajGrupy::Niesklasyfikowana;
+    const std::string bezRodzajow = Zamien(tekst, Cp(SekcjaRodzajow), Cp("\r\n\r\n*** Dane wariantów"));
+    EXPECT_EQ(Zapis(*bez), bezRodzajow);
+    const TOdczyt o = CzytajTekst(bezRodzajow);
+    ASSERT_TRUE(o.Zadanie) << o.Blad;
+    EXPECT_EQ(o.Zadanie->Klasyfikacje, (std::array<TKlasyfikacjaGrupy, TDaneZadania::MaxGrup>{}));
+
+    // Stray lines before the kinds' marker pass as before any other counted section.
+    EXPECT_EQ(ZapisOdczytu(Zamien(tekst, Cp("\r\n*** Dane rodzaje"), Cp("\r\nuwaga\r\n*** Dane rodzaje"))), tekst);
+
+    // A kind on a free slot would be lost: the writer refuses the task.
+    auto wolna = ZadanieSklasyfikowane();
+    wolna->Klasyfikacje[3].Rodzaj = TRodzajGrupy::Stale;
+    std::string nic, blad;
+    EXPECT_FALSE(ZapiszDoTekstu(*wolna, ',', "", nic, blad));
+    EXPECT_EQ(blad, "Grupa obciążeń nr 4 ma rodzaj „stałe”, a zadanie ma 3 grupy obciążeń; rodzaj nieużywanej grupy "
+                    "nie zostałby zapisany. Plik nie został zapisany.");
+}
+
 TEST(PlikZadania, WritesATrueLineOnlyForAHingedEndAndBareMarkersForEmptyLoadSectionsAndReadsThemBack)
 {
     for (const auto& [lewy, prawy] : {std::pair(false, false), {true, false}, {false, true}, {true, true}}) {
@@ -400,6 +496,8 @@ TEST(PlikNaDysku, ReplacesTheTaskOnlyWithAWholeFileAndTheOldFileOnlyWithAComplet
     TWidokiZPliku widoki;
     widoki.ListaGrup = {"1 Stale", "2 poprzednia"};
     auto odmowy = Odmowy();
+    for (auto& p : OdmowyRodzajow())
+        odmowy.push_back(std::move(p));
     for (auto& p : LiczbyPozaPolem())
         odmowy.push_back(std::move(p));
     for (const auto& [tekst, komunikat] : odmowy) {

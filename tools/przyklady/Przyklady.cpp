@@ -115,6 +115,43 @@ std::unique_ptr<TDaneZadania> BelkaDwunastoprzeslowa()
     return zad;
 }
 
+// A steel floor beam over four spans (IPE 270, E = 210 GPa, J = 5790 cm⁴,
+// beams 3 m apart) with the kinds of its groups set for the design
+// envelopes: the slab and a partition wall permanent, flats (category A) on
+// the first two spans and an assembly room (category C) on the last two, both
+// patterned span by span. The two combinations typed by hand load every span
+// at once, so the design envelopes show what patterning adds. 15.6 m long,
+// so that it fits its sheet at 1:100.
+std::unique_ptr<TDaneZadania> StropCzteroprzeslowy()
+{
+    auto zad = std::make_unique<TDaneZadania>();
+    UstawGeometrie(*zad, {3.6f, 4.2f, 4.2f, 3.6f}, true, true);
+    for (TPrzeslo& p : zad->Przesla) {
+        p.E = 2.1e8f;
+        p.J = 5.79e-5f;
+    }
+    const int32_t stale = 0; // black
+    const int32_t mieszkania = DodajGrupe(*zad, Cp("Użytkowe A"), Czerwony);
+    const int32_t sala = DodajGrupe(*zad, Cp("Użytkowe C"), Niebieski);
+    zad->Klasyfikacje[size_t(stale)].Rodzaj = TRodzajGrupy::Stale;
+    zad->Klasyfikacje[size_t(mieszkania)] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::A, true};
+    zad->Klasyfikacje[size_t(sala)] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::C, true};
+
+    NazwijKombinacje(*zad, 0, "SGN 1,35G+1,5Q");
+    DodajKombinacje(*zad, Cp("Charakterystyczna"));
+    Wspolczynniki(*zad, 0, {1.35f, 1.5f, 1.5f});
+    Wspolczynniki(*zad, 1, {1.0f, 1.0f, 1.0f});
+
+    for (int32_t s = 0; s < 4; ++s)
+        DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 14.0f, stale); // slab 4,5 kN/m² and the beam
+    DodajSile(*zad, 1, 2.1f, 8.0f, stale);                                    // partition wall across the beam
+    for (int32_t s = 0; s < 2; ++s)
+        DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 6.0f, mieszkania); // 2 kN/m²
+    for (int32_t s = 2; s < 4; ++s)
+        DodajLiniowe(*zad, s, 0.0f, zad->Przesla[size_t(s)].L, 15.0f, sala); // 5 kN/m²
+    return zad;
+}
+
 } // namespace
 
 std::vector<TPrzyklad> ZbudujPrzyklady()
@@ -124,6 +161,7 @@ std::vector<TPrzyklad> ZbudujPrzyklady()
     p.push_back({"Belka dwuprzęsłowa utwierdzona.qvr", BelkaDwuprzeslowa()});
     p.push_back({"Belka jednoprzęsłowa stalowa.qvr", BelkaJednoprzeslowa()});
     p.push_back({"Belka dwunastoprzęsłowa.qvr", BelkaDwunastoprzeslowa()});
+    p.push_back({"Strop czteroprzęsłowy.qvr", StropCzteroprzeslowy()});
     return p;
 }
 
