@@ -231,6 +231,11 @@ void TGeometria::WpiszSztywnosci()
 void TGeometria::WpiszZPliku(const TWidokiZPliku& widoki)
 {
     const int n = int(widoki.DlugosciPrzesel.size());
+    if (n == 0) {
+        // A task with no beam yet (undone back to the start): the grid as at the start, nothing typed.
+        SGRozpietosci->setColumnCount(1);
+        UstawIloscPrzesel(1);
+    }
     if (n >= 1) {
         UstawIloscPrzesel(n);
         for (int i = 0; i < n; ++i)

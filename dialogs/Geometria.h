@@ -1,7 +1,8 @@
 #pragma once
 // "Geometria": the number of spans, their lengths and the hinges of the two
 // extreme supports. The hinge check boxes and the length row keep what was
-// typed between uses and across new tasks; reading a file rewrites them.
+// typed between uses and across new tasks; reading a file, or an undo or a
+// redo, rewrites them (an undo back to the task with no beam clears them).
 #include <QDialog>
 
 #include <optional>

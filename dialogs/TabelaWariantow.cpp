@@ -131,15 +131,19 @@ TTabelaWariantow::TTabelaWariantow(TDaneZadania& zad, TWyniki& wyn, const TWidok
     connect(Tabela, &QWidget::customContextMenuRequested, this, &TTabelaWariantow::TabelaContextPopup);
     // Whether the user confirmed or cancelled, the grid follows the task.
     connect(GrupyObciazenia, &QDialog::finished, this, [this] {
+        const int bylo = Tabela->rowCount() - 1;
         OdbudujWiersze();
         OdbudujKolumny();
+        ZapiszNowe(1, Tabela->columnCount() - 1, bylo + 1, Tabela->rowCount() - 1);
         // A group's kind brings the design sheets or takes them away.
         RozmiescArkusze(zad_, widok_);
         Zmieniona();
     });
     connect(DodajWariant, &QDialog::finished, this, [this] {
+        const int bylo = Tabela->columnCount() - 1;
         OdbudujKolumny();
         OdbudujWiersze();
+        ZapiszNowe(bylo + 1, Tabela->columnCount() - 1, 1, Tabela->rowCount() - 1);
         Zmieniona();
     });
     connect(ZmianaNazwy, &QDialog::accepted, this, [this] {
@@ -255,6 +259,16 @@ void TTabelaWariantow::WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd,
         for (int j = wierszOd; j <= wierszDo; ++j)
             if (Siatka::Tekst(Tabela, c, j).isEmpty())
                 Siatka::UstawTekst(Tabela, c, j, Wsp_dom->text());
+}
+
+void TTabelaWariantow::ZapiszNowe(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo)
+{
+    for (int c = kolumnaOd; c <= kolumnaDo; ++c)
+        for (int j = wierszOd; j <= wierszDo; ++j) {
+            std::string tekst = Siatka::Tekst(Tabela, c, j).toStdString();
+            if (ZapiszNowyWspolczynnik(zad_, c - 1, j - 1, tekst, separator_))
+                Siatka::UstawTekst(Tabela, c, j, QString::fromStdString(tekst));
+        }
 }
 
 void TTabelaWariantow::OdbudujWiersze()

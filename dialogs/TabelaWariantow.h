@@ -72,6 +72,8 @@ public:
 
 private:
     void WstawDomyslne(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo);
+    // The cells of the columns or rows just added go into the task with the addition.
+    void ZapiszNowe(int kolumnaOd, int kolumnaDo, int wierszOd, int wierszDo);
     void Dopasuj();
     // The four buttons enabled for the current cell: a heading or a cell of a
     // group's row and a combination's column; the last one is not deleted.

@@ -80,12 +80,23 @@ void Zmieniono(TDaneZadania& zad)
 
 namespace {
 
-// Six significant digits in the unit shown, the user's separator.
+// Six significant digits in the unit shown, the user's separator. Written
+// out without an exponent ("100000000", "0,000001") while that stays short;
+// the digits are those of the six-digit value, so the text reads back to it.
 std::string TekstWJednostce(double v, char separator)
 {
-    char bufor[32];
+    char bufor[64];
     const auto [koniec, ec] = std::to_chars(bufor, bufor + sizeof bufor, v, std::chars_format::general, 6);
     std::string t(bufor, ec == std::errc{} ? koniec : bufor);
+    if (t.find('e') != std::string::npos) {
+        double szesc = 0;
+        char staly[64];
+        if (std::from_chars(t.data(), t.data() + t.size(), szesc).ec == std::errc{}) {
+            const auto [k, e] = std::to_chars(staly, staly + sizeof staly, szesc, std::chars_format::fixed);
+            if (e == std::errc{} && k - staly <= 16)
+                t.assign(staly, k);
+        }
+    }
     std::replace(t.begin(), t.end(), '.', separator);
     return t;
 }
@@ -313,6 +324,19 @@ std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::
         for (size_t j = 0; j < wartosci[c].size() && j < size_t(TDaneZadania::MaxGrup); ++j)
             zad.Wspolczynniki[c][j] = wartosci[c][j];
     return {};
+}
+
+bool ZapiszNowyWspolczynnik(TDaneZadania& zad, int32_t c, int32_t j, std::string& tekst, char separator)
+{
+    if (c < 0 || c >= TDaneZadania::MaxKombinacji || j < 0 || j >= TDaneZadania::MaxGrup)
+        return false;
+    const std::string normalny = NormalizujSeparator(tekst, separator);
+    const std::optional<float> v = Liczba(normalny, separator);
+    if (!v || UsterkaWspolczynnikaWpisu(c, j, *v))
+        return false;
+    tekst = normalny;
+    zad.Wspolczynniki[size_t(c)][size_t(j)] = *v;
+    return true;
 }
 
 // ---------------------------------------------------------------- settings

@@ -76,6 +76,11 @@ void PoDodaniuGrupyLubKombinacji(TDaneZadania& zad, TWyniki& wyn);
 // Wspolczynniki (and the sheets are to be laid out again), else the message
 // names the last bad cell and nothing is stored. Both ways the task counts as changed.
 std::string ZapiszWspolczynniki(TDaneZadania& zad, std::vector<std::vector<std::string>>& komorki, char separator);
+// One cell of a group or combination just added (c, j from 0), stored at
+// once: the step of the addition holds the defaults the table shows, so that
+// undoing a later confirmation never brings back zeros nobody saw. Normalised
+// in place; false, and nothing stored, when it holds no coefficient.
+bool ZapiszNowyWspolczynnik(TDaneZadania& zad, int32_t c, int32_t j, std::string& tekst, char separator);
 
 // ---------------------------------------------------------------- settings
 

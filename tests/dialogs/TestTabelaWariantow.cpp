@@ -144,7 +144,8 @@ TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
     Wpisz(okno(), "Tabela", 2, 2, "0");
     Kliknij(okno(), "Button3");
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 2; Grupa - 1 !"});
-    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], zad.Wspolczynniki[1][1]), std::tuple(1.0f, 0.0f));
+    // The typed 0 is not stored: the new cell keeps the default 1 stored with the addition.
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], zad.Wspolczynniki[1][1]), std::tuple(1.0f, 1.0f));
     EXPECT_TRUE(okno()->isVisible() && zad.DoPrzeliczenia && zad.NieZapisane);
     EXPECT_EQ(przerysowania, 0);
 

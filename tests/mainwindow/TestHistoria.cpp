@@ -4,7 +4,9 @@
 #include "OknoProgramu.h"
 
 #include "dialogs/EdytowanieSil.h"
+#include "dialogs/Geometria.h"
 #include "dialogs/DodajLiniowe.h"
+#include "dialogs/Siatka.h"
 #include "dialogs/TabelaWariantow.h"
 #include "dialogs/Ustawienia.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -630,4 +633,125 @@ TEST_F(Codzienne, AGroupsKindSetInItsDialogIsOneStepThatUndoTakesBackAndRedoSets
     EXPECT_FALSE(Zad().NieZapisane);
     Klik("TBPonow");
     EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
+}
+
+// A combination or a group added in the table shows its default coefficients
+// at once. Before, they reached the task only with "Powrót": undoing a later
+// confirmation brought back the addition with zero coefficients, a task the
+// table never showed, and the combination's results went to zero.
+TEST_F(Codzienne, UndoingAConfirmationAfterAnAdditionKeepsTheDefaultCoefficientsTheTableShowed)
+{
+    Geometria({"4", "5"});
+    DodajSileKlawiszami(0, "2", "10");
+    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
+    QTableWidget* siatka = K<QTableWidget>(tabela, "Tabela");
+    const double P = 10;
+
+    // A combination: its column shows the default 1 under both groups once a group is added too.
+    Klik("ToolButton2");
+    ASSERT_TRUE(tabela->isVisible());
+    Kliknij(tabela, "Button2");
+    QWidget* wariant = K<QWidget>(tabela, "DodajWariant");
+    ASSERT_TRUE(wariant->isVisible());
+    QTest::keyClicks(K<QLineEdit>(wariant, "E_Nazwa"), QStringLiteral("AB"));
+    Kliknij(wariant, "Wprowadz");
+    ASSERT_EQ(siatka->columnCount(), 3);
+    const QString pokazany = siatka->item(1, 2)->text();
+    double widziany = 0;
+    ASSERT_TRUE(CzytajLiczbeNormalizujac(pokazany.toStdString(), Separator(), widziany)) << pokazany.toStdString();
+    EXPECT_EQ(widziany, 1);
+    const std::string poDodaniu = Stan();
+    NapiszWKomorce(tabela, "Tabela", 1, 1, T("1,4"));
+    Kliknij(tabela, "Button3");
+    ASSERT_FALSE(tabela->isVisible());
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    EXPECT_EQ(Zad().Wspolczynniki[0][0], 1.4f);
+
+    Klawisz(Qt::Key_Z);
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: dodanie kombinacji (Ctrl+Z)");
+    EXPECT_EQ(Stan(), poDodaniu);
+    EXPECT_EQ(Zad().Wspolczynniki[0][0], 1.0f);
+    EXPECT_EQ(Zad().Wspolczynniki[1][0], 1.0f);
+    // The combination carries the force, as the table showed it would.
+    double suma = 0;
+    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+        suma += Reakcja(Program->Wyniki, 1, k, Zad().IloscPrzesel);
+    EXPECT_NEAR(suma, P, 1e-3);
+    Klik("ToolButton2");
+    ASSERT_TRUE(tabela->isVisible());
+    ASSERT_TRUE(CzytajLiczbeNormalizujac(siatka->item(1, 2)->text().toStdString(), Separator(), widziany));
+    EXPECT_EQ(widziany, 1);
+    Kliknij(tabela, "Button3");
+    EXPECT_EQ(Stan(), poDodaniu);
+
+    // A group: its row shows the default 1 in both combinations.
+    Klik("ToolButton2");
+    Kliknij(tabela, "Button1");
+    QWidget* grupa = K<QWidget>(tabela, "GrupyObciazenia");
+    ASSERT_TRUE(grupa->isVisible());
+    QTest::keyClicks(K<QLineEdit>(grupa, "E_Nazwa"), QStringLiteral("Wiatr"));
+    Kliknij(grupa, "Wprowadz");
+    ASSERT_EQ(siatka->rowCount(), 3);
+    const std::string poGrupie = Stan();
+    NapiszWKomorce(tabela, "Tabela", 2, 1, T("0,9"));
+    Kliknij(tabela, "Button3");
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+
+    Klawisz(Qt::Key_Z);
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: dodanie grupy (Ctrl+Z)");
+    EXPECT_EQ(Stan(), poGrupie);
+    EXPECT_EQ(Zad().Wspolczynniki[0][1], 1.0f);
+    EXPECT_EQ(Zad().Wspolczynniki[1][1], 1.0f);
+    // Redo brings the confirmation back over the same state.
+    Klawisz(Qt::Key_Y);
+    EXPECT_EQ(Zad().Wspolczynniki[1][0], 0.9f);
+    EXPECT_EQ(Zad().Wspolczynniki[1][1], 1.0f);
+}
+
+// Undoing back to the task with no beam left the geometry dialog showing the
+// undone length and the default stiffnesses as "1e+08" and "1e-06": the
+// dialog shows the task after the step, as it did at the start.
+TEST_F(Codzienne, TheGeometryDialogShowsTheTaskAfterAnUndoAndTheDefaultStiffnessesWithoutAnExponent)
+{
+    QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
+    QTableWidget* siatka = K<QTableWidget>(g, "SGRozpietosci");
+    const auto komorka = [&](int c, int j) { return Siatka::Tekst(siatka, c, j); };
+    Klik("ToolButton1");
+    ASSERT_TRUE(g->isVisible());
+    const int naPoczatku = K<QScrollBar>(g, "SBPrzesla")->value();
+    const std::vector<QString> poczatek{komorka(1, 1), komorka(1, TGeometria::WierszJ), komorka(1, TGeometria::WierszE)};
+    Kliknij(g, "Rezygnuj");
+
+    Geometria({"7"});
+    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
+    ASSERT_EQ(std::tuple(Zad().Przesla[0].E, Zad().Przesla[0].J), std::tuple(1.0f, 1.0f));
+    const std::string zBelka = Stan();
+    Klik("ToolButton1");
+    // E = 1 kPa shown in GPa, J = 1 m⁴ in cm⁴, as typed numbers are.
+    EXPECT_EQ(komorka(1, TGeometria::WierszJ), T("100000000"));
+    EXPECT_EQ(komorka(1, TGeometria::WierszE), T("0,000001"));
+    // Confirmed as shown, they are the same numbers: no step.
+    Kliknij(g, "Wprowadz");
+    EXPECT_EQ(Stan(), zBelka);
+    EXPECT_EQ(std::tuple(Zad().Przesla[0].E, Zad().Przesla[0].J), std::tuple(1.0f, 1.0f));
+    EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: zmiana geometrii (Ctrl+Z)");
+
+    Klawisz(Qt::Key_Z);
+    EXPECT_EQ(Zad().IloscPrzesel, -1);
+    Klik("ToolButton1");
+    ASSERT_TRUE(g->isVisible());
+    EXPECT_EQ(K<QScrollBar>(g, "SBPrzesla")->value(), naPoczatku);
+    EXPECT_EQ((std::vector<QString>{komorka(1, 1), komorka(1, TGeometria::WierszJ), komorka(1, TGeometria::WierszE)}),
+              poczatek);
+    EXPECT_TRUE(komorka(1, 1).isEmpty());
+    Kliknij(g, "Rezygnuj");
+
+    Klawisz(Qt::Key_Y);
+    EXPECT_EQ(Stan(), zBelka);
+    Klik("ToolButton1");
+    double L = 0;
+    EXPECT_TRUE(CzytajLiczbeNormalizujac(komorka(1, 1).toStdString(), Separator(), L));
+    EXPECT_EQ(L, 7);
+    EXPECT_EQ(komorka(1, TGeometria::WierszE), T("0,000001"));
+    Kliknij(g, "Rezygnuj");
 }
