@@ -31,7 +31,6 @@ constexpr double WierszOpisu = 0.45;
 // The causes run long: narrower letters, so that one fits the sheet's width.
 constexpr TStylTekstu StylLegendy{{0.15, Kolor::Czarny}, 0.3, 0.28};
 constexpr double WierszLegendy = 0.38;
-constexpr double KolumnaLegendy = 9.8;
 
 // The causes of one sheet's labels in the order the labels ask for them, each under its key.
 class TLegenda {
@@ -173,8 +172,12 @@ void WykresReakcjiNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwie
         const TReakcjaNormowa& R = o.Reakcje[size_t(j)];
         const auto etykieta = [&](const TEkstremumNormowe& e, double y, TKolor K, TUstep ustep) {
             const std::string dopisek = Dopisek(legenda, e.Przyczyna);
+            // Right of the arrow; at the last support left of it, as the key makes the label too long
+            // for the margin beyond the beam.
+            const double dlugosc =
+                1.2 * DlugoscTekstu(r.Czcionka, FormatujMaska(e.Wartosc, MaskaReakcji, r.Separator) + dopisek, w);
             Etykieta(r, pas, przy,
-                     {.P = {xj + 0.3, y},
+                     {.P = {j == N && N > 0 ? xj - 0.3 - dlugosc : xj + 0.3, y},
                       .Styl = {{0.2, K}, h, w},
                       .Wartosc = e.Wartosc,
                       .Maska = MaskaReakcji,
@@ -254,12 +257,23 @@ void WykresUgiecNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiedn
     });
 }
 
-// The sheet's own lines at its top: heading, groups covered and left out, and the legend of the causes.
+// `styl` narrowed, where the text (UTF-8) would run longer than `szerokosc` cm, until it does not.
+TStylTekstu Zwezony(const TCzcionka& czcionka, const std::string& tekst, TStylTekstu styl, double szerokosc)
+{
+    const double dlugosc = 1.2 * DlugoscTekstu(czcionka, Utf8NaCp1250(tekst), styl.Szerokosc);
+    if (dlugosc > szerokosc && szerokosc > 0)
+        styl.Szerokosc *= szerokosc / dlugosc;
+    return styl;
+}
+
+// The sheet's own lines at its top: heading, groups covered and left out, and
+// the legend of the causes, all kept within the sheet's width.
 void Opis(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia na, TPunktCm P, TArkuszNormowy a,
           const TLegenda& legenda)
 {
     const TPasWidoczny pas = PasWidoczny(r, na);
     const double x = P.X + 1.0;
+    const double szerokosc = std::max(1.0, r.Widok.ArkuszSzerokosc - 1.5);
     Naglowek(r, pas, na, {x, P.Y + 1.3}, TytulArkuszaNormowego(a), 0.6);
     std::vector<std::string> wiersze;
     wiersze.push_back(a == TArkuszNormowy::SGN
@@ -271,20 +285,22 @@ void Opis(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia n
         wiersze.push_back(pominiete);
     double y = P.Y + 2.0;
     for (const std::string& w : wiersze) {
-        TekstNaPasie(r, pas, na, {x, y}, StylOpisu, Utf8NaCp1250(w));
+        TekstNaPasie(r, pas, na, {x, y}, Zwezony(r.Czcionka, w, StylOpisu, szerokosc), Utf8NaCp1250(w));
         y += WierszOpisu;
     }
     const std::vector<TPrzyczyna>& przyczyny = legenda.Przyczyny();
     if (przyczyny.empty())
         return;
-    // Down one column to the reactions' title, then the next column.
+    // Down one column to the reactions' title, then the next; the columns
+    // share the width, each cause narrowed to its column.
     const double od = y + 0.15, do_ = P.Y + r.Nastawy.ReakcjeY - 2.6;
     const int32_t wierszy = std::max(1, int32_t((do_ - od) / WierszLegendy) + 1);
+    const int32_t kolumn = (int32_t(przyczyny.size()) + wierszy - 1) / wierszy;
+    const double kolumna = szerokosc / kolumn;
     for (size_t i = 0; i < przyczyny.size(); ++i) {
-        const TPunktCm Q{x + double(int32_t(i) / wierszy) * KolumnaLegendy,
-                         od + double(int32_t(i) % wierszy) * WierszLegendy};
-        TekstNaPasie(r, pas, na, Q, StylLegendy,
-                     Utf8NaCp1250(KluczPrzyczyny(int32_t(i)) + ": " + OpisPrzyczyny(zad, przyczyny[i])));
+        const TPunktCm Q{x + double(int32_t(i) / wierszy) * kolumna, od + double(int32_t(i) % wierszy) * WierszLegendy};
+        const std::string w = KluczPrzyczyny(int32_t(i)) + ": " + OpisPrzyczyny(zad, przyczyny[i]);
+        TekstNaPasie(r, pas, na, Q, Zwezony(r.Czcionka, w, StylLegendy, kolumna - 0.3), Utf8NaCp1250(w));
     }
 }
 

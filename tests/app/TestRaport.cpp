@@ -128,15 +128,22 @@ TEST_F(Raport, EveryExamplesReportHasItsTablesThenItsSheetsAPageEachAndEveryPage
             EXPECT_NE(tekst.find("strona " + std::to_string(s) + " z " + std::to_string(strony)), std::string::npos)
                 << s;
             EXPECT_NE(tekst.find(nazwa), std::string::npos) << "the header names the task, page " << s;
-            // Every sheet names its moment diagram; no table page does.
-            const bool arkusz = tekst.find("MOMENTY [kNm]") != std::string::npos;
+            // Every sheet names its moment diagram (the SLS sheet its characteristic one); no table page does.
+            const bool arkusz = tekst.find("MOMENTY [kNm]") != std::string::npos ||
+                                tekst.find("MOMENTY CHARAKTERYSTYCZNE [kNm]") != std::string::npos;
             EXPECT_EQ(arkusz, s > strony - arkusze) << s;
-            // A sheet's header names it, as the sheets' own footer would.
+            // A sheet's header names it, as the sheets' own footer would: the combinations, the envelopes
+            // of two or more, then the design envelopes where a group is classified.
             if (s > strony - arkusze) {
-                const std::string arkusz = arkusze > 1 && s == strony
-                                               ? std::string("OBWIEDNIE")
-                                               : "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(s - (strony - arkusze));
-                EXPECT_NE(tekst.find(arkusz), std::string::npos) << s;
+                const int n = s - (strony - arkusze), K = p.Zad->IloscKombinacji;
+                const int normowe = arkusze - (K > 1 ? K + 1 : K);
+                // Only the four-span floor has classified groups.
+                ASSERT_EQ(normowe, nazwa == "Strop czteroprzęsłowy.qvr" ? 2 : 0) << arkusze;
+                const std::string arkusz = n <= K                  ? "KOMBINACJA OBCIĄŻEŃ - " + std::to_string(n)
+                                           : n <= arkusze - normowe ? std::string("OBWIEDNIE")
+                                           : n == arkusze - 1       ? std::string("OBWIEDNIA SGN")
+                                                                    : std::string("OBWIEDNIA SGU");
+                EXPECT_NE(tekst.find(arkusz), std::string::npos) << s << " " << arkusz;
             }
             if (s <= strony - arkusze)
                 tabele += tekst;

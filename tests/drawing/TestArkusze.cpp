@@ -288,10 +288,11 @@ bool Blisko(const TRamka& a, const TRamka& b, double odstep)
     return a.X1 < b.X2 + odstep && b.X1 < a.X2 + odstep && a.Y1 < b.Y2 + odstep && b.Y1 < a.Y2 + odstep;
 }
 
-// A number as the diagrams, reactions and loads write it, with or without its unit.
+// A number as the diagrams, reactions and loads write it, with or without its unit;
+// on the design sheets followed by the key of what produced it, "(a)".
 bool Wartosc(const std::string& t)
 {
-    static const std::regex liczba(R"(-?\d*(,\d+)?( ?(kN|kNm|kN/m))?)");
+    static const std::regex liczba(R"(-?\d*(,\d+)?( ?(kN|kNm|kN/m))?( \([a-zA-Z]\))?)");
     return std::regex_match(t, liczba) && (t.find(',') != std::string::npos || t.find('k') != std::string::npos);
 }
 
@@ -302,8 +303,9 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
     // The reading font's characters are 255 units wide, four times the real
     // ones: at this width factor the labels are as long as the real font makes them.
     constexpr double Szerokosc = 0.056;
-    widok.SkalaWidoku = 0.25; // 4000 pixels per cm, sheet x from -30, y from -5, as before
-    TPowierzchniaZapis duzy(400000, 400000);
+    // 4000 pixels per cm, sheet x from -80 (the design sheets, left of the envelope sheet's) to 120, y from -5.
+    widok.SkalaWidoku = 0.25;
+    TPowierzchniaZapis duzy(800000, 400000);
     // The sheets' value labels as drawn, each t = 0.3 cm across.
     const auto Etykiety = [&](const TPowierzchniaZapis& p, double x0, double y0) {
         std::vector<TRamka> w;
@@ -319,7 +321,7 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
     const auto Tytuly = [&](double em) {
         std::vector<TRamka> w;
         for (const TOperacja& o : duzy.Rodzaju(TOperacja::Rodzaj::Napis)) {
-            const double x = o.X1 / 4000.0 - 30, y = o.Y1 / 4000.0 - 5, h = o.Wysokosc / 4000.0;
+            const double x = o.X1 / 4000.0 - 80, y = o.Y1 / 4000.0 - 5, h = o.Wysokosc / 4000.0;
             const auto znaki = std::ranges::count_if(o.Tekst, [](char c) { return (uint8_t(c) & 0xC0) != 0x80; });
             w.push_back({o.Tekst, x, y, x + double(znaki) * em * h, y + h, x, y});
         }
@@ -338,7 +340,7 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
             k.RozsuwajEtykiety = rozsuwaj;
             duzy.Wyczysc();
             Przerysuj(k, &duzy);
-            return Etykiety(duzy, 30, 5);
+            return Etykiety(duzy, 80, 5);
         };
         rysuj(false);
         RozmiescArkusze(zad, widok);
@@ -377,9 +379,12 @@ TEST_F(Kompozycja, NoValueLabelOverlapsAnotherOrATitleAndThoseThatOverlappedNoth
         TWydrukZapis wydruk = Dokladny();
         Drukuj(k, wydruk);
         const std::vector<TRamka> naEkranie = rysuj(true);
+        // The combinations' sheets, the envelope sheet when there are two or more, then the design sheets.
+        const size_t K = size_t(zad.IloscKombinacji), normowe = K > 1 ? K + 1 : K;
         for (size_t s = 0; s < wydruk.Strony.size(); ++s) {
-            const bool obwiednia = s + 1 == wydruk.Strony.size() && s > 0;
-            const TPunktArkusza P = obwiednia ? zad.PolozenieObwiedni : zad.PolozenieKombinacji[s];
+            const TPunktArkusza P = s < K          ? zad.PolozenieKombinacji[s]
+                                    : s < normowe ? zad.PolozenieObwiedni
+                                                  : zad.PolozenieNormowych.at(s - normowe);
             const std::vector<TRamka> strona = Etykiety(*wydruk.Strony[s], 0, 0);
             const auto naArkuszu = std::ranges::count_if(
                 naEkranie, [&](const TRamka& b) { return b.X >= P.x && b.X < P.x + widok.ArkuszSzerokosc; });
