@@ -152,8 +152,8 @@ void WykresSil(TRysowanie& r, const TDaneZadania& zad, const TObwiedniaNormowa& 
 
 // The reactions' extremes of one state as the envelope sheet draws them: the
 // most negative above the beam, the largest positive below it.
-void WykresReakcjiNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiedniaNormowa& o, TWyjscia na,
-                            TPunktCm O, const std::string& tytul, TLegenda& legenda)
+void WykresReakcjiNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiedniaNormowa& o, TWyjscia na, TPunktCm O,
+                            const std::string& tytul, TLegenda& legenda)
 {
     const int32_t N = IloscPrzeselRysunku(zad);
     const TPasWidoczny pas = PasWidoczny(r, na);
@@ -197,8 +197,8 @@ void WykresReakcjiNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwie
 
 // The deflections of the characteristic and the quasi-permanent combination
 // in one diagram, downward positive, each extreme with L/f, red past the limit.
-void WykresUgiecNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiednieNormowe& obw, TWyjscia na,
-                          TPunktCm O, TLegenda& legenda)
+void WykresUgiecNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiednieNormowe& obw, TWyjscia na, TPunktCm O,
+                          TLegenda& legenda)
 {
     const TPasWidoczny pas = PasWidoczny(r, na);
     const TNastawy& n = r.Nastawy;
@@ -236,9 +236,13 @@ void WykresUgiecNormowych(TRysowanie& r, const TDaneZadania& zad, const TObwiedn
                     lamana.Punkt(xs + q.X * sx, O.Y + skala * q.Wartosc * ky);
                 lamana.Koniec();
             }
+            // A tenth of a millimetre of uplift beside centimetres of sag says
+            // nothing for the check and crowds the reactions: only extremes of
+            // a tenth of the sheet's largest or more are written.
+            const double najmniejszy = std::max(0.05, 0.1 * najwiekszy * skala);
             for (const TEkstremumNormowe* e : {&p.Wmax, &p.Wmin}) {
                 const double v = skala * e->Wartosc;
-                if (!(std::abs(v) >= 0.05))
+                if (!(std::abs(v) >= najmniejszy))
                     continue;
                 const double lf = L / std::abs(e->Wartosc);
                 const bool przekroczone = dlugosc && n.GranicaUgiec > 0 && lf < n.GranicaUgiec;
@@ -276,10 +280,9 @@ void Opis(TRysowanie& r, const TDaneZadania& zad, const TWyniki& wyn, TWyjscia n
     const double szerokosc = std::max(1.0, r.Widok.ArkuszSzerokosc - 1.5);
     Naglowek(r, pas, na, {x, P.Y + 1.3}, TytulArkuszaNormowego(a), 0.6);
     std::vector<std::string> wiersze;
-    wiersze.push_back(a == TArkuszNormowy::SGN
-                          ? "SGN (STR): niekorzystniejsze z wyrażeń 6.10a i 6.10b"
-                          : "SGU: momenty i reakcje w kombinacji charakterystycznej (6.14b), "
-                            "ugięcia w charakterystycznej i quasi-stałej (6.16b)");
+    wiersze.push_back(a == TArkuszNormowy::SGN ? "SGN (STR): niekorzystniejsze z wyrażeń 6.10a i 6.10b"
+                                               : "SGU: momenty i reakcje w kombinacji charakterystycznej (6.14b), "
+                                                 "ugięcia w charakterystycznej i quasi-stałej (6.16b)");
     wiersze.push_back(TekstGrupNormowych(zad));
     if (const std::string pominiete = TekstPominietych(zad, wyn); !pominiete.empty())
         wiersze.push_back(pominiete);
