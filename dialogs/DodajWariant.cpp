@@ -31,13 +31,7 @@ TDodajWariant::TDodajWariant(TDaneZadania& zad, IKomunikaty& komunikaty, QWidget
     pola->addWidget(L_Numer, 0, 1);
     pola->addWidget(Etykieta(this, "StaticText2", QStringLiteral("Nazwa wariantu (max. 20 znaków)")), 1, 0);
     pola->addWidget(E_Nazwa, 1, 1);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(Wprowadz);
-    przyciski->addWidget(Powrot);
-    pola->addLayout(przyciski, 2, 0, 1, 2);
-    setLayout(pola);
-    pola->setSizeConstraint(QLayout::SetFixedSize);
+    UlozZPrzyciskami(*this, pola, Wprowadz, Powrot);
 
     connect(Wprowadz, &QPushButton::clicked, this, &TDodajWariant::WprowadzClick);
     connect(Powrot, &QPushButton::clicked, this, &TDodajWariant::PowrotClick);

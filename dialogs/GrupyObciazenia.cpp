@@ -88,13 +88,7 @@ TGrupyObciazenia::TGrupyObciazenia(TDaneZadania& zad, TListaGrup& lista, IKomuni
     pola->addWidget(KategoriaGrupy, 4, 1);
     pola->addWidget(PoPrzeslach, 5, 1);
     pola->addWidget(L_Psi, 6, 1);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(Wprowadz);
-    przyciski->addWidget(Powrot);
-    pola->addLayout(przyciski, 7, 0, 1, 2);
-    setLayout(pola);
-    pola->setSizeConstraint(QLayout::SetFixedSize);
+    UlozZPrzyciskami(*this, pola, Wprowadz, Powrot);
 
     connect(kolorek, &QPushButton::clicked, this, &TGrupyObciazenia::kolorekClick);
     connect(Wprowadz, &QPushButton::clicked, this, &TGrupyObciazenia::WprowadzClick);
@@ -152,9 +146,10 @@ void TGrupyObciazenia::Dostepnosc()
     L_Psi->setEnabled(zmienne);
     const TWspolczynnikiPsi psi = WspolczynnikiPsi(TKategoriaZmiennych(std::max(KategoriaGrupy->currentIndex(), 0)));
     const auto liczba = [&](double v) { return QString::fromStdString(FormatujMaska(v, "0.0", separator_)); };
-    L_Psi->setText(zmienne ? QStringLiteral("ψ0 = %1   ψ1 = %2   ψ2 = %3")
-                                 .arg(liczba(psi.Psi0), liczba(psi.Psi1), liczba(psi.Psi2))
-                           : QString());
+    L_Psi->setText(
+        zmienne
+            ? QStringLiteral("ψ0 = %1   ψ1 = %2   ψ2 = %3").arg(liczba(psi.Psi0), liczba(psi.Psi1), liczba(psi.Psi2))
+            : QString());
 }
 
 void TGrupyObciazenia::RodzajGrupyChange()

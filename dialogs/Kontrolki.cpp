@@ -1,6 +1,8 @@
 #include "dialogs/Kontrolki.h"
 
 #include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +14,17 @@ QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst)
     auto* l = new QLabel(tekst, rodzic);
     l->setObjectName(QString::fromLatin1(nazwa));
     return l;
+}
+
+void UlozZPrzyciskami(QDialog& dialog, QGridLayout* pola, QPushButton* wprowadz, QPushButton* powrot)
+{
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    przyciski->addWidget(wprowadz);
+    przyciski->addWidget(powrot);
+    pola->addLayout(przyciski, pola->rowCount(), 0, 1, 2);
+    dialog.setLayout(pola);
+    pola->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const QString& tekst)

@@ -10,9 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TZmianaNazwy::TZmianaNazwy(IKomunikaty& komunikaty, QWidget* rodzic)
-    : QDialog(rodzic)
-    , komunikaty_(komunikaty)
+TZmianaNazwy::TZmianaNazwy(IKomunikaty& komunikaty, QWidget* rodzic) : QDialog(rodzic), komunikaty_(komunikaty)
 {
     setObjectName(QStringLiteral("ZmianaNazwy"));
     using namespace Kontrolki;
@@ -30,20 +28,13 @@ TZmianaNazwy::TZmianaNazwy(IKomunikaty& komunikaty, QWidget* rodzic)
     pola->addWidget(L_Numer, 0, 1);
     pola->addWidget(L_Nazwa, 1, 0);
     pola->addWidget(E_Nazwa, 1, 1);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(Wprowadz);
-    przyciski->addWidget(Powrot);
-    pola->addLayout(przyciski, 2, 0, 1, 2);
-    setLayout(pola);
-    pola->setSizeConstraint(QLayout::SetFixedSize);
+    UlozZPrzyciskami(*this, pola, Wprowadz, Powrot);
 
     connect(Wprowadz, &QPushButton::clicked, this, &TZmianaNazwy::WprowadzClick);
     connect(Powrot, &QPushButton::clicked, this, &TZmianaNazwy::PowrotClick);
 }
 
-void TZmianaNazwy::Przygotuj(const QString& tytul, const QString& opis, int numer, const QString& nazwa,
-                             TZmiana zmiana)
+void TZmianaNazwy::Przygotuj(const QString& tytul, const QString& opis, int numer, const QString& nazwa, TZmiana zmiana)
 {
     setWindowTitle(tytul);
     L_Nazwa->setText(opis);

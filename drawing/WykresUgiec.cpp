@@ -1,6 +1,7 @@
 #include "drawing/WykresUgiec.h"
 
 #include "analysis/Wyniki.h"
+#include "drawing/StylWykresow.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 #include "drawing/UkladEtykiet.h"
@@ -14,9 +15,8 @@
 
 namespace {
 
-constexpr double PioroOsi = 0.2;
-constexpr double PioroLinii = 0.1;
-constexpr double PioroEtykiet = 0.15;
+using namespace StylWykresow;
+
 // Points per span of the drawn line: w is smooth, a polyline of this many is exact to the pen.
 constexpr int32_t PunktyPrzesla = 100;
 
@@ -80,7 +80,7 @@ void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadani
              {.P = {xs + x * r.Widok.SkalaRysunkuX - szerokosc / 2, w > 0 ? y + odstep + h : y - odstep},
               .Styl = {{PioroEtykiet, przekroczone ? KPrzekroczone : K}, h, sz, 0},
               .Wartosc = skala * w,
-              .Maska = "#######0.0",
+              .Maska = MaskaUgiec,
               .Jednostka = stosunek,
               .Ustep = TUstep::WGore});
 }
@@ -89,7 +89,7 @@ void Opis(TRysowanie& r, const TPasWidoczny& pas, TWyjscia na, const TDaneZadani
 
 std::string OpisUgiecia(double w, double LprzezW, bool dlugosc, char separator)
 {
-    std::string t = FormatujMaska(w, "#######0.0", separator);
+    std::string t = FormatujMaska(w, MaskaUgiec, separator);
     if (dlugosc && LprzezW > 0)
         t += " (L/" + FormatujMaska(LprzezW, "0", separator) + ")";
     return t;

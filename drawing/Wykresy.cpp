@@ -2,6 +2,7 @@
 
 #include "analysis/Odczyt.h"
 #include "analysis/Wyniki.h"
+#include "drawing/StylWykresow.h"
 #include "drawing/Symbole.h"
 #include "drawing/UkladEtykiet.h"
 #include "drawing/Widocznosc.h"
@@ -13,13 +14,9 @@
 
 namespace {
 
-constexpr std::string_view MaskaWartosci = "#######0.00";
-constexpr double PioroOsi = 0.2;
-constexpr double PioroLinii = 0.1;
-constexpr double PioroEtykiet = 0.15;
+using namespace StylWykresow;
+
 constexpr double KatEtykiet = 90;
-// Room beside a span for the symbols and the label starts standing at its ends.
-constexpr double Zapas = 1.5;
 
 // Sampled points of a line that can be read: never more than it holds.
 int32_t Punkty(const std::vector<TPunktWykresu>& linia, int32_t ilosc)

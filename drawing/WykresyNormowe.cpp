@@ -3,6 +3,7 @@
 #include "analysis/ObwiednieNormowe.h"
 #include "analysis/Ugiecia.h"
 #include "analysis/Wyniki.h"
+#include "drawing/StylWykresow.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 #include "drawing/Widocznosc.h"
@@ -16,14 +17,8 @@
 
 namespace {
 
-constexpr std::string_view MaskaWartosci = "#######0.00";
-constexpr std::string_view MaskaReakcji = "#####0.00";
-constexpr std::string_view MaskaUgiec = "#######0.0";
-constexpr TKolor SzaryPasa = Rgb(200, 200, 200);
-constexpr double PioroOsi = 0.2;
-constexpr double PioroLinii = 0.1;
-constexpr double PioroEtykiet = 0.15;
-constexpr double Zapas = 1.5;
+using namespace StylWykresow;
+
 // The sheet's own lines at its top, above the reactions: the heading, the
 // groups, and the legend in columns.
 constexpr TStylTekstu StylOpisu{{0.2, Kolor::Czarny}, 0.35, 0.4};

@@ -2,6 +2,7 @@
 
 #include "analysis/Wyniki.h"
 #include "drawing/EkranArkusza.h"
+#include "drawing/StylWykresow.h"
 #include "drawing/Symbole.h"
 #include "drawing/Widocznosc.h"
 #include "drawing/Wykresy.h"
@@ -12,13 +13,7 @@
 
 namespace {
 
-constexpr std::string_view MaskaWartosci = "#######0.00";
-constexpr std::string_view MaskaReakcji = "#####0.00";
-constexpr TKolor SzaryPasa = Rgb(200, 200, 200);
-constexpr double PioroOsi = 0.2;
-constexpr double PioroLinii = 0.1;
-constexpr double PioroEtykiet = 0.15;
-constexpr double Zapas = 1.5;
+using namespace StylWykresow;
 
 // One envelope kind: its two lines and their extremes, which way up it is
 // drawn, and the colours of its maximum and minimum.
