@@ -14,6 +14,7 @@
 #include "platform/Komunikaty.h"
 #include "platform/TekstyLiczb.h"
 
+#include <QFontMetrics>
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,8 @@ constexpr int SzerokoscMaksimow = 70;
 constexpr int Margines = 5;
 constexpr int KrokStrony = 100; // Page Up / Page Down: one metre
 constexpr int SzerokoscPrzyczyny = 340;
+// Room a cell keeps beside its text.
+constexpr int Odstep = 16;
 
 // The rows of the design envelopes' table: a state, a quantity and which extreme.
 struct TWierszNormowy {
@@ -208,18 +211,42 @@ void TZestawieniePrzekrojowych::Przygotuj()
     SG_Normowe->setVisible(normowe);
     if (normowe) {
         const int wiersze = int(std::size(WierszeNormowe)) + 1;
-        SiatkaWynikow::Ustaw(SG_Normowe, {.Kolumny = 3, .Wiersze = wiersze, .StaleKolumny = 1, .SzerokoscKolumny = 110});
-        SG_Normowe->setColumnWidth(2, SzerokoscPrzyczyny);
-        SG_Normowe->setFixedWidth(SG_Normowe->width() + SzerokoscPrzyczyny - 110);
+        SiatkaWynikow::Ustaw(SG_Normowe,
+                             {.Kolumny = 3, .Wiersze = wiersze, .StaleKolumny = 1, .SzerokoscKolumny = 110});
         const QString w = dlugosc ? QStringLiteral("[mm]") : QStringLiteral("[kNm3]");
         Siatka::UstawTekst(SG_Normowe, 0, 0, QString());
         Siatka::UstawTekst(SG_Normowe, 1, 0, QStringLiteral("Wartość"));
         Siatka::UstawTekst(SG_Normowe, 2, 0, QStringLiteral("Przyczyna"));
+        QFont pogrubiona = SG_Normowe->font(); // as wide as the cells may draw their text
+        pogrubiona.setBold(true);
+        const QFontMetrics miara(pogrubiona);
+        int naglowki = 110;
         for (int i = 0; i < wiersze - 1; ++i) {
             const TWierszNormowy& n = WierszeNormowe[i];
-            const QString jednostka = n.Wielkosc == 'M' ? QStringLiteral("[kNm]") : n.Wielkosc == 'T' ? QStringLiteral("[kN]") : w;
-            Siatka::UstawTekst(SG_Normowe, 0, i + 1, QString::fromUtf8(n.Naglowek) + QStringLiteral(" ") + jednostka);
+            const QString jednostka = n.Wielkosc == 'M'   ? QStringLiteral("[kNm]")
+                                      : n.Wielkosc == 'T' ? QStringLiteral("[kN]")
+                                                          : w;
+            const QString naglowek = QString::fromUtf8(n.Naglowek) + QStringLiteral(" ") + jednostka;
+            Siatka::UstawTekst(SG_Normowe, 0, i + 1, naglowek);
+            naglowki = std::max(naglowki, miara.horizontalAdvance(naglowek) + Odstep);
         }
+        // Wide enough for every cause the beam's extremes have, so a cause at
+        // any section reads whole: they are the same kinds of text.
+        int przyczyny = SzerokoscPrzyczyny;
+        const auto szerokosc = [&](const TPrzyczyna& p) {
+            return miara.horizontalAdvance(QString::fromStdString(OpisPrzyczyny(zad, p))) + Odstep;
+        };
+        for (const TObwiedniaNormowa& o : k_.Wyniki.Normowe.Stany) {
+            for (const TPrzesloNormowe& pr : o.Przesla)
+                for (const TEkstremumNormowe* e : {&pr.Mmax, &pr.Mmin, &pr.Tmax, &pr.Tmin, &pr.Wmax, &pr.Wmin})
+                    przyczyny = std::max(przyczyny, szerokosc(e->Przyczyna));
+            // The reactions' minima name the permanent groups at their lower factor, as sections may.
+            for (const TReakcjaNormowa& r : o.Reakcje)
+                przyczyny = std::max({przyczyny, szerokosc(r.Max.Przyczyna), szerokosc(r.Min.Przyczyna)});
+        }
+        SG_Normowe->setColumnWidth(0, naglowki);
+        SG_Normowe->setColumnWidth(2, przyczyny);
+        SG_Normowe->setFixedWidth(SG_Normowe->width() + naglowki + przyczyny - 2 * 110);
     }
     // As wide as the tables, or as the line above them with the x edit when that is wider.
     const int opis = layout()->itemAt(0)->sizeHint().width() + 2 * Margines;
@@ -336,8 +363,13 @@ void TZestawieniePrzekrojowych::PokazNormowe(int32_t przeslo, double x)
         Siatka::UstawTekst(SG_Normowe, 1, i + 1,
                            QString::fromStdString(FormatujMaska(v, w ? "#######0.0" : Maska::Wartosc, k_.Separator)));
         // A zero has no cause worth naming: nothing was unfavourable.
-        Siatka::UstawTekst(SG_Normowe, 2, i + 1,
-                           std::abs(v) > 0.005 ? QString::fromStdString(OpisPrzyczyny(zad, e.Przyczyna)) : QString());
+        const QString przyczyna =
+            std::abs(v) > 0.005 ? QString::fromStdString(OpisPrzyczyny(zad, e.Przyczyna)) : QString();
+        Siatka::UstawTekst(SG_Normowe, 2, i + 1, przyczyna);
+        if (QTableWidgetItem* komorka = SG_Normowe->item(i + 1, 2)) {
+            komorka->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            komorka->setToolTip(przyczyna);
+        }
     }
 }
 
