@@ -1,7 +1,5 @@
-// The design envelopes against brute force: every pattern of every patterned
-// group, every whole group present or not, every leading group, both
-// expressions and both permanent factors, each run as an ordinary combination
-// of a task from which the unloaded spans' loads are removed.
+// The design envelopes against brute force: every arrangement run as an ordinary combination
+// of the task with the unloaded spans' loads removed.
 #include "analysis/Analiza.h"
 #include "analysis/ObwiednieNormowe.h"
 #include "analysis/Probkowanie.h"
