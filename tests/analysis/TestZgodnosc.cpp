@@ -1,9 +1,5 @@
-// The lines evaluated from the polynomials against the direct summation over
-// the loads, at every sampled section of the example tasks and of 1000 random
-// ones: the values and the reported extremes to 1e-9 of the combination's
-// largest value, the exact extremes between the sampled ones and the sampled
-// ones plus what the curve can gain between a sample and the extreme. The
-// statics that every combination obeys are checked on the same tasks.
+// The lines from the polynomials against the direct sum over the loads, with the statics, on the
+// examples and on random tasks.
 #include "LosoweZadania.h"
 #include "SumaBezposrednia.h"
 
@@ -37,10 +33,8 @@ struct TLicznik {
     long BezOszacowania = 0; // exact extremes with no sample in their segment
 };
 
-// How much a segment's polynomial can rise from the nearest section read in
-// it to its extreme at x: slope there times the distance, plus half the
-// largest curvature between them times its square. Infinite when the segment
-// holds no section of the line.
+// What a segment's polynomial can gain from its nearest section read to its extreme at x
+// (slope·d + max curvature·d²/2); infinite when no section of the line lies in it.
 template <class Pochodne>
 double Oszacowanie(const TWielomianyPrzesla& w, const TProbkiLinii& p, double x, double wartosc, double tol,
                    Pochodne pochodne, bool momenty)
@@ -102,11 +96,8 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
     }
     const double tolM = Dokladnosc * std::max(skalaM, 1.0), tolT = Dokladnosc * std::max(skalaT, 1.0);
 
-    // Statics: the direct sum from the left end reaches the right end's values,
-    // the reactions carry the whole load (ΣR = ΣP), and at every inner support
-    // both spans' lines meet in one number, the end moments themselves (the
-    // rotations once passed through single precision and the two sides were
-    // labelled "−76,12" and "−76,11").
+    // Statics: the sum reaches the right end, ΣR = ΣP, and both spans meet in one number at every
+    // inner support (the rotations once passed through single precision: "−76,12" against "−76,11").
     double reakcje = 0, obciazenie = 0;
     for (int32_t k = 0; k <= n; ++k)
         reakcje += Reakcja(wyn, c, k, n);
