@@ -23,13 +23,11 @@ using TRodzaj = TPolecenie::TRodzaj;
 
 class WierszPolecenTest : public Katalog {
 protected:
-    int Uruchom(std::vector<std::string> argumenty, char separator = ',')
+    int Uruchom(std::vector<std::string> argumenty)
     {
         out_.str("");
         bledy_.str("");
-        TRegionalne reg;
-        reg.SeparatorDziesietny = separator;
-        return WykonajTekstowe(RozbierzPolecenie(argumenty), reg, out_, bledy_);
+        return WykonajTekstowe(RozbierzPolecenie(argumenty), TRegionalne{}, out_, bledy_);
     }
 
     // Two spans of 6 m clamped at both ends, 10 kN/m on the first.
