@@ -226,15 +226,12 @@ TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
                                       "\"";
         return std::system(polecenie.c_str());
     };
-    ASSERT_EQ(uruchom(QUARVI_PROGRAM), 0) << Czytaj(bledy);
-    EXPECT_EQ(QImage(QString::fromStdString(wyjscie.string())).size(), QSize(400, 300));
-
     // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
     const fs::path kopia = katalog_ / "quarvi";
     fs::copy_file(QUARVI_PROGRAM, kopia);
-    fs::remove(wyjscie);
     ASSERT_EQ(uruchom(kopia), 0) << Czytaj(bledy);
-    EXPECT_TRUE(Czytaj(bledy).find("Romans100.Lzs") != std::string::npos && fs::exists(wyjscie)) << Czytaj(bledy);
+    EXPECT_NE(Czytaj(bledy).find("Romans100.Lzs"), std::string::npos);
+    EXPECT_EQ(QImage(QString::fromStdString(wyjscie.string())).size(), QSize(400, 300));
 }
 
 // Before, an output that was a device or a pipe was replaced by a regular file (as root, --png /dev/null

@@ -179,10 +179,6 @@ TEST_F(Kompozycja, TheSheetSizeLineAndTheCombinationsHeadingStandAboveTheFirstSh
     EXPECT_TRUE(Jest("2  Śnieg", NAN, -1 - 2 * 0.48 - 0.5, Rgb(0, 0, 255)));
     EXPECT_NEAR(Z("1,50").at(0).X, 13, 0.002);
 
-    // A printer's page of 2400 × 3300 pixels at 300 dpi, as its owner gave it.
-    k.Drukarka = TInformacjaDrukarki{300, 300, 2400, 3300};
-    Rysuj();
-    EXPECT_TRUE(Z("Wymiary arkusza X = 20,32 ; Y = 27,94").size() == 1 && k.Drukarka->SzerokoscStrony == 2400);
     // A composition given no page never asks the system for one: the sheet of no printer.
     TKompozycja nowa{zad, wyn, widok, *czcionka, kom};
     ekran.Wyczysc();

@@ -14,19 +14,6 @@
 
 namespace {
 
-struct TStronyZapisane : IWydruk {
-    std::vector<std::unique_ptr<TPowierzchniaZapis>> Strony;
-    std::unique_ptr<TStronaDruku> Biezaca;
-    const TStronaDruku* Strona(int32_t) override
-    {
-        Strony.push_back(std::make_unique<TPowierzchniaZapis>(2100, 2970));
-        Biezaca = std::make_unique<TStronaDruku>(TStronaDruku{*Strony.back(), 254, 254});
-        return Biezaca.get();
-    }
-    void KoniecStrony(int32_t) override {}
-    bool Stopki() const override { return false; }
-};
-
 // Two spans of 5 m under a permanent, an imposed and a third group, composed
 // at 1000 pixels per cm showing sheet x from −70 to 30, y from −5 to 95: the
 // design sheets left of the envelope sheet are in view.
@@ -256,25 +243,4 @@ TEST_F(ArkuszeNormowe, DeflectionsPastTheLimitAreRedWithTheirRatioAndTheCharacte
     EXPECT_EQ(kolor(25, "200"), (std::vector<TKolor>{Kolor::Czerwony, Kolor::Czerwony}));
     EXPECT_EQ(kolor(12, "417"), (std::vector<TKolor>{Kolor::Granatowy, Kolor::Granatowy}));
     EXPECT_EQ(Ile("UGIĘCIA [mm]: charakterystyczne i quasi-stałe"), 1);
-}
-
-TEST_F(ArkuszeNormowe, PrintingAddsTheTwoDesignPagesAfterTheEnvelopesAndNamesThem)
-{
-    DodajKombinacje(zad, "Druga");
-    Klasyfikuj();
-    Rysuj();
-    const auto uklad = zad.PolozenieNormowych;
-    TStronyZapisane wydruk;
-    EXPECT_EQ(IloscStronWydruku(zad), 5);
-    EXPECT_EQ(Drukuj(k, wydruk), 5);
-    ASSERT_EQ(wydruk.Strony.size(), 5u);
-    EXPECT_EQ((std::vector{NazwaArkusza(zad, 2), NazwaArkusza(zad, 3), NazwaArkusza(zad, 4)}),
-              (std::vector<std::string>{"OBWIEDNIE", "OBWIEDNIA SGN", "OBWIEDNIA SGU"}));
-    // Each design page holds its own sheet alone, at the paper's corner.
-    const std::vector<std::string> sgn = Tytuly(*wydruk.Strony[3]), sgu = Tytuly(*wydruk.Strony[4]);
-    EXPECT_EQ(sgn, (std::vector<std::string>{"REAKCJE [kN]", "SIŁY POPRZECZNE [kN]", "MOMENTY [kNm]", "OBWIEDNIA SGN"}));
-    EXPECT_EQ(sgu.back(), "OBWIEDNIA SGU");
-    EXPECT_EQ(std::ranges::count(Tytuly(*wydruk.Strony[2]), "OBWIEDNIA SGN"), 0);
-    // Wypelnij's values come back only if the print did not recompute; the layout is back either way.
-    EXPECT_EQ(zad.PolozenieNormowych, uklad);
 }

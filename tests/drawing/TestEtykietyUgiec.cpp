@@ -53,37 +53,36 @@ protected:
 
 // Before, the label stood upright under the line and ran 2 cm down into the
 // loads of the scheme: "10,2 (L/589)" crossed "20kN" on the steel example.
-TEST_F(EtykietyUgiec, ASaggingSpansLabelIsLevelCentredOnTheExtremeAndJustUnderTheLine)
+TEST_F(EtykietyUgiec, ASpansLabelIsLevelCentredOnTheExtremeAndJustOutsideTheLine)
 {
-    Belka({6});
-    DodajLiniowe(zad, 0, 0, 6, 5);
-    DodajSile(zad, 0, 3, 20);
-    const std::vector<TEtykietaArkusza> e = Etykiety();
-    ASSERT_EQ(e.size(), 1u);
-    const TEkstrema& w = wyn.EkstremaW[0][0];
-    EXPECT_EQ(e[0].Styl.Kat, 0);
-    const TRamkaCm r = Ramka(e[0]);
-    const double x = O.X + w.XMax * S.Widok.SkalaRysunkuX, y = O.Y + w.Max * Ky();
-    EXPECT_NEAR((r.X1 + r.X2) / 2, x, 1e-9);
-    const double h = S.Nastawy.WysokoscCzcionki;
-    EXPECT_GT(r.Y1, y);           // under the line ...
-    EXPECT_LT(r.Y2, y + 1.5 * h); // ... by no more than its height and a little
-}
-
-TEST_F(EtykietyUgiec, AnUpliftedSpansLabelStandsJustOverTheLine)
-{
-    Belka({6, 6});
-    DodajLiniowe(zad, 0, 0, 6, 20); // the second span lifts
-    const std::vector<TEtykietaArkusza> e = Etykiety();
-    const TEkstrema& w = wyn.EkstremaW[0][1];
-    ASSERT_EQ(e.size(), 2u);
-    ASSERT_LT(w.Min, 0);
-    const auto nad = std::ranges::find_if(e, [&](const TEtykietaArkusza& a) { return a.P.X > O.X + 6; });
-    ASSERT_NE(nad, e.end());
-    const TRamkaCm r = Ramka(*nad);
-    const double y = O.Y + w.Min * Ky(), h = S.Nastawy.WysokoscCzcionki;
-    EXPECT_LT(r.Y2, y);
-    EXPECT_GT(r.Y1, y - 1.5 * h);
+    for (const bool uniesione : {false, true}) {
+        SCOPED_TRACE(uniesione ? "uplift" : "sag");
+        uklad = {};
+        zad = TDaneZadania{};
+        if (uniesione) {
+            Belka({6, 6});
+            DodajLiniowe(zad, 0, 0, 6, 20); // the second span lifts
+        } else {
+            Belka({6});
+            DodajLiniowe(zad, 0, 0, 6, 5);
+            DodajSile(zad, 0, 3, 20);
+        }
+        const std::vector<TEtykietaArkusza> e = Etykiety();
+        ASSERT_EQ(e.size(), uniesione ? 2u : 1u);
+        const TEtykietaArkusza& a = e[0].P.X > O.X + 6 || !uniesione ? e[0] : e[1];
+        const TEkstrema& w = wyn.EkstremaW[0][uniesione ? 1 : 0];
+        const double wy = uniesione ? w.Min : w.Max;
+        const double xw = zad.Przesla[uniesione ? 1 : 0].X0 + (uniesione ? w.XMin : w.XMax);
+        ASSERT_EQ(wy < 0, uniesione);
+        const TRamkaCm r = Ramka(a);
+        const double y = O.Y + wy * Ky(), h = S.Nastawy.WysokoscCzcionki;
+        EXPECT_EQ(a.Styl.Kat, 0);
+        EXPECT_NEAR((r.X1 + r.X2) / 2, O.X + xw * S.Widok.SkalaRysunkuX, 1e-9);
+        if (uniesione) // over the line by no more than its height and a little
+            EXPECT_TRUE(r.Y2 < y && r.Y1 > y - 1.5 * h) << r.Y1 << " " << r.Y2 << " " << y;
+        else // under it
+            EXPECT_TRUE(r.Y1 > y && r.Y2 < y + 1.5 * h) << r.Y1 << " " << r.Y2 << " " << y;
+    }
 }
 
 TEST_F(EtykietyUgiec, LabelsOfNeighbouringShortSpansAreMovedApartOnTheSheet)

@@ -161,14 +161,6 @@ TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLa
     EXPECT_EQ(Napisy(S.Ekran)[0].Tekst, FormatujMaska(e.Min, "#######0.00", ','));
 }
 
-TEST_F(Obwiednie, TheMomentOverTheInnerSupportIsLabelledAtTheEndOfEitherSpan)
-{
-    // Combination 1 loads the first span: −qL²/16 = −36 over the support, at the first span's end
-    // and its load's, and at the second span's start.
-    WykresMomentow(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
-    EXPECT_EQ(std::tuple(Napisy(S.Ekran, "-36,00").size(), Napisy(S.Ekran, "36,00").size()), std::tuple(3u, 0u));
-}
-
 TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
 {
     WykresObwiedniSilPoprzecznych(S.R, {zad, wyn}, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
