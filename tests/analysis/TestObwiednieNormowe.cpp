@@ -215,87 +215,49 @@ struct TStrony {
     double L = 0, P = 0;
 };
 
-struct TPrzekrojeSpanu {
-    std::vector<double> X;
-    std::vector<int32_t> K; // index on the envelope's grid, −1 for a load's position between samples
-};
-
-// The sections the envelope is read at: the grid and the loads' positions.
-TPrzekrojeSpanu Przekroje(const TDaneZadania& zad, int32_t s)
+// The sections the envelope is read at, the grid's and the loads' positions: x → index on the
+// envelope's grid, −1 for a load's position between samples.
+std::map<float, int32_t> Przekroje(const TDaneZadania& zad, int32_t s)
 {
-    const float L = zad.Przesla[size_t(s)].L;
     std::map<float, int32_t> x;
-    const auto dodaj = [&](float a) {
-        if (a >= 0 && a <= L)
-            x.emplace(a, -1);
+    const auto dodaj = [&](const auto& tablica, auto... pola) {
+        for (const auto& r : tablica)
+            if (r.Uzyta && r.Przeslo == s)
+                (x.emplace(r.*pola, -1), ...);
     };
-    for (const auto& f : zad.Sily)
-        if (f.Uzyta && f.Przeslo == s)
-            dodaj(f.X);
-    for (const auto& f : zad.Momenty)
-        if (f.Uzyta && f.Przeslo == s)
-            dodaj(f.X);
-    for (const auto& q : zad.Liniowe)
-        if (q.Uzyta && q.Przeslo == s) {
-            dodaj(q.X1);
-            dodaj(q.X2);
-        }
-    const std::vector<float> siatka = PrzekrojeObwiedni(L);
+    dodaj(zad.Sily, &TSila::X);
+    dodaj(zad.Momenty, &TMoment::X);
+    dodaj(zad.Liniowe, &TLiniowe::X1, &TLiniowe::X2);
+    const std::vector<float> siatka = PrzekrojeObwiedni(zad.Przesla[size_t(s)].L);
     for (size_t k = 0; k < siatka.size(); ++k)
         x[siatka[k]] = int32_t(k);
-    TPrzekrojeSpanu p;
-    for (const auto& [a, k] : x) {
-        p.X.push_back(a);
-        p.K.push_back(k);
-    }
-    return p;
+    return x;
 }
 
-// Extremes per section over every arrangement: [span][section], and per support.
-struct TZakres {
-    double Max = -INFINITY, Min = INFINITY;
-    void Dodaj(double v)
-    {
-        Max = std::max(Max, v);
-        Min = std::min(Min, v);
-    }
-};
-struct TPelne {
-    std::vector<TPrzekrojeSpanu> Przekroje;
-    std::vector<std::vector<TZakres>> M, T, W;
-    std::vector<TZakres> R;
-};
-
-// The values of an ordinary combination c of the analysed task at span s, x.
-TStrony MomentZ(const TWyniki& wyn, int32_t c, int32_t s, double x)
+// What combination c of the analysed task gives at span s, x: 'M', 'T' (both sides, the
+// span's own shear only), 'W', or 'R' at support s.
+TStrony Odczyt(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, char co, int32_t s, double x)
 {
+    if (co == 'R')
+        return {Reakcja(wyn, c, s, zad.IloscPrzesel), Reakcja(wyn, c, s, zad.IloscPrzesel)};
+    if (co == 'W')
+        return {wyn.Ugiecia[size_t(c)][size_t(s)].W(x), wyn.Ugiecia[size_t(c)][size_t(s)].W(x)};
     const TWielomianyPrzesla& w = wyn.Wielomiany[size_t(c)][size_t(s)];
     const int32_t j = w.Odcinek(x);
+    TStrony t = co == 'M' ? TStrony{w.M(x), w.M(x)} : TStrony{w.T(x), w.T(x)};
     if (j > 0 && double(w.Granice()[size_t(j) - 1]) == x) {
-        const TStronyPrzekroju m = w.MNaGranicy(j - 1);
-        return {m.Lewa, m.Prawa};
+        const TStronyPrzekroju g = co == 'M' ? w.MNaGranicy(j - 1) : w.TNaGranicy(j - 1);
+        t = {g.Lewa, g.Prawa};
     }
-    return {w.M(x), w.M(x)};
-}
-
-TStrony TnacaZ(const TWyniki& wyn, int32_t c, int32_t s, double x, float L)
-{
-    const TWielomianyPrzesla& w = wyn.Wielomiany[size_t(c)][size_t(s)];
-    const int32_t j = w.Odcinek(x);
-    TStrony t{w.T(x), w.T(x)};
-    if (j > 0 && double(w.Granice()[size_t(j) - 1]) == x) {
-        const TStronyPrzekroju m = w.TNaGranicy(j - 1);
-        t = {m.Lewa, m.Prawa};
-    }
-    if (x == 0) // only inside the span: a force on a support is the support's
+    if (co == 'T' && x == 0) // a force on a support is the support's
         t.L = t.P;
-    if (x == double(L))
+    if (co == 'T' && x == double(zad.Przesla[size_t(s)].L))
         t.P = t.L;
     return t;
 }
 
 // Runs the arrangements as ordinary combinations, ten to a task, one task
-// per set of loaded spans; calls f(wyn, c, uklad) for each.
+// per set of loaded spans; calls f(wyn, c) for each.
 template <class F>
 void Uruchom(const TDaneZadania& zad, const std::vector<TUklad>& uklady, F f)
 {
@@ -323,69 +285,21 @@ void Uruchom(const TDaneZadania& zad, const std::vector<TUklad>& uklady, F f)
             TRejestrKomunikatow kom;
             ASSERT_TRUE(Analiza(z, wyn, kom));
             for (size_t c = 0; c < ile; ++c)
-                f(wyn, int32_t(c), *lista[od + c]);
+                f(wyn, int32_t(c));
         }
     }
 }
 
-TPelne Pelne(const TDaneZadania& zad, TStanNormowy stan)
-{
-    const int32_t n = zad.IloscPrzesel;
-    TPelne p;
-    for (int32_t s = 0; s < n; ++s) {
-        p.Przekroje.push_back(Przekroje(zad, s));
-        const size_t ile = p.Przekroje.back().X.size();
-        p.M.emplace_back(ile);
-        p.T.emplace_back(ile);
-        p.W.emplace_back(ile);
-    }
-    p.R.resize(size_t(n) + 1);
-    Uruchom(zad, Wszystkie(zad, stan), [&](const TWyniki& wyn, int32_t c, const TUklad&) {
-        for (int32_t s = 0; s < n; ++s) {
-            const TPrzekrojeSpanu& px = p.Przekroje[size_t(s)];
-            for (size_t i = 0; i < px.X.size(); ++i) {
-                const TStrony m = MomentZ(wyn, c, s, px.X[i]);
-                const TStrony t = TnacaZ(wyn, c, s, px.X[i], zad.Przesla[size_t(s)].L);
-                p.M[size_t(s)][i].Dodaj(m.L);
-                p.M[size_t(s)][i].Dodaj(m.P);
-                p.T[size_t(s)][i].Dodaj(t.L);
-                p.T[size_t(s)][i].Dodaj(t.P);
-                p.W[size_t(s)][i].Dodaj(wyn.Ugiecia[size_t(c)][size_t(s)].W(px.X[i]));
-            }
-        }
-        for (int32_t k = 0; k <= n; ++k)
-            p.R[size_t(k)].Dodaj(Reakcja(wyn, c, k, n));
-    });
-    return p;
-}
-
-double Skala(const std::vector<TZakres>& z)
-{
-    double s = 0;
-    for (const TZakres& r : z)
-        s = std::max({s, std::abs(r.Max), std::abs(r.Min)});
-    return s;
-}
+struct TZakres {
+    double Max = -INFINITY, Min = INFINITY;
+};
 
 // The value a cause gives when replayed at x: the side of x nearer to `wartosc`.
 double Odtworzona(const TDaneZadania& zad, const TPrzyczyna& p, char co, int32_t s, double x, double wartosc)
 {
     double v = NAN;
-    Uruchom(zad, {Odtworz(zad, p)}, [&](const TWyniki& wyn, int32_t c, const TUklad&) {
-        TStrony t;
-        switch (co) {
-        case 'M':
-            t = MomentZ(wyn, c, s, x);
-            break;
-        case 'T':
-            t = TnacaZ(wyn, c, s, x, zad.Przesla[size_t(s)].L);
-            break;
-        case 'W':
-            t.L = t.P = wyn.Ugiecia[size_t(c)][size_t(s)].W(x);
-            break;
-        default:
-            t.L = t.P = Reakcja(wyn, c, s, zad.IloscPrzesel);
-        }
+    Uruchom(zad, {Odtworz(zad, p)}, [&](const TWyniki& wyn, int32_t c) {
+        const TStrony t = Odczyt(zad, wyn, c, co, s, x);
         v = std::abs(t.L - wartosc) < std::abs(t.P - wartosc) ? t.L : t.P;
     });
     return v;
@@ -437,50 +351,73 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionAndTheirC
         ASSERT_TRUE(PrzeliczZadanie(zad, wyn, kom));
         ASSERT_TRUE(wyn.Normowe.Sa);
         const int32_t n = zad.IloscPrzesel;
+        std::vector<std::map<float, int32_t>> przekroje;
+        for (int32_t s = 0; s < n; ++s)
+            przekroje.push_back(Przekroje(zad, s));
         for (int32_t st = 0; st < IloscStanowNormowych; ++st) {
             SCOPED_TRACE(st);
             const TStanNormowy stan = TStanNormowy(st);
-            const TPelne pelne = Pelne(zad, stan);
             const TObwiedniaNormowa& o = wyn.Normowe[stan];
-            const auto sprawdz = [&](const TEkstremumNormowe& e, double oczekiwana, double skala, char co, int32_t s) {
-                EXPECT_NEAR(e.Wartosc, oczekiwana, 1e-6 * skala) << co << " span " << s;
-                if (e.Wartosc != 0) {
-                    EXPECT_NEAR(Odtworzona(zad, e.Przyczyna, co, s, e.X, e.Wartosc), e.Wartosc, 1e-6 * skala)
-                        << co << " span " << s << " x " << e.X << ": " << OpisPrzyczyny(zad, e.Przyczyna);
-                }
-            };
-            for (int32_t s = 0; s < n; ++s) {
-                const TPrzesloNormowe& p = o.Przesla[size_t(s)];
-                const TPrzekrojeSpanu& px = pelne.Przekroje[size_t(s)];
-                const std::vector<std::pair<char, const std::vector<TZakres>*>> wielkosci = {
-                    {'M', &pelne.M[size_t(s)]}, {'T', &pelne.T[size_t(s)]}, {'W', &pelne.W[size_t(s)]}};
-                for (const auto& [co, zakresy] : wielkosci) {
-                    if (co == 'W' && stan == TStanNormowy::SGN)
-                        continue;
-                    const double skala = Skala(*zakresy) + 1e-12;
-                    const auto& maks = co == 'M' ? p.MaxM : co == 'T' ? p.MaxT : p.MaxW;
-                    const auto& mini = co == 'M' ? p.MinM : co == 'T' ? p.MinT : p.MinW;
+            // Extremes over every arrangement: [quantity][span or support][section].
+            std::map<char, std::vector<std::map<float, TZakres>>> pelne;
+            for (const char co : {'M', 'T', 'W', 'R'})
+                pelne[co].resize(size_t(n) + 1);
+            Uruchom(zad, Wszystkie(zad, stan), [&](const TWyniki& w, int32_t c) {
+                for (const char co : {'M', 'T', 'W', 'R'})
+                    for (int32_t s = 0; s < n + (co == 'R'); ++s) {
+                        const std::map<float, int32_t> jeden{{0.0f, 0}};
+                        for (const auto& [x, k] : co == 'R' ? jeden : przekroje[size_t(s)]) {
+                            const TStrony t = Odczyt(zad, w, c, co, s, x);
+                            TZakres& z = pelne[co][size_t(s)][x];
+                            z.Max = std::max({z.Max, t.L, t.P});
+                            z.Min = std::min({z.Min, t.L, t.P});
+                        }
+                    }
+            });
+            for (const char co : {'M', 'T', 'W', 'R'}) {
+                if (co == 'W' && stan == TStanNormowy::SGN)
+                    continue;
+                double tol = 0;
+                const auto skala = [&](int32_t od, int32_t ile) {
+                    tol = 1e-18;
+                    for (int32_t s = od; s < od + ile; ++s)
+                        for (const auto& [x, z] : pelne[co][size_t(s)])
+                            tol = std::max({tol, 1e-6 * std::abs(z.Max), 1e-6 * std::abs(z.Min)});
+                };
+                const auto sprawdz = [&](const TEkstremumNormowe& e, double oczekiwana, int32_t s) {
+                    EXPECT_NEAR(e.Wartosc, oczekiwana, tol) << co << " span " << s;
+                    if (e.Wartosc != 0) {
+                        EXPECT_NEAR(Odtworzona(zad, e.Przyczyna, co, s, e.X, e.Wartosc), e.Wartosc, tol)
+                            << co << " span " << s << " x " << e.X << ": " << OpisPrzyczyny(zad, e.Przyczyna);
+                    }
+                };
+                for (int32_t s = 0; s < n + (co == 'R'); ++s) {
+                    co == 'R' ? skala(0, n + 1) : skala(s, 1);
                     double najwiekszy = 0, najmniejszy = 0;
-                    for (size_t i = 0; i < px.X.size(); ++i) {
-                        const TZakres& z = (*zakresy)[i];
+                    for (const auto& [x, z] : pelne[co][size_t(s)]) {
                         najwiekszy = std::max(najwiekszy, z.Max);
                         najmniejszy = std::min(najmniejszy, z.Min);
-                        if (px.K[i] < 0)
-                            continue;
-                        ASSERT_LT(size_t(px.K[i]), maks.size());
-                        EXPECT_NEAR(maks[size_t(px.K[i])].Wartosc, z.Max, 1e-6 * skala) << co << s << " x " << px.X[i];
-                        EXPECT_NEAR(mini[size_t(px.K[i])].Wartosc, z.Min, 1e-6 * skala) << co << s << " x " << px.X[i];
                     }
-                    const auto& eMax = co == 'M' ? p.Mmax : co == 'T' ? p.Tmax : p.Wmax;
-                    const auto& eMin = co == 'M' ? p.Mmin : co == 'T' ? p.Tmin : p.Wmin;
-                    sprawdz(eMax, najwiekszy, skala, co, s);
-                    sprawdz(eMin, najmniejszy, skala, co, s);
+                    if (co == 'R') {
+                        sprawdz(o.Reakcje[size_t(s)].Max, najwiekszy, s);
+                        sprawdz(o.Reakcje[size_t(s)].Min, najmniejszy, s);
+                        continue;
+                    }
+                    const TPrzesloNormowe& p = o.Przesla[size_t(s)];
+                    const auto& maks = co == 'M' ? p.MaxM : co == 'T' ? p.MaxT : p.MaxW;
+                    const auto& mini = co == 'M' ? p.MinM : co == 'T' ? p.MinT : p.MinW;
+                    for (const auto& [x, k] : przekroje[size_t(s)]) {
+                        if (k < 0)
+                            continue;
+                        ASSERT_LT(size_t(k), maks.size());
+                        const TZakres& z = pelne[co][size_t(s)][x];
+                        EXPECT_EQ(maks[size_t(k)].X, x);
+                        EXPECT_NEAR(maks[size_t(k)].Wartosc, z.Max, tol) << co << s << " x " << x;
+                        EXPECT_NEAR(mini[size_t(k)].Wartosc, z.Min, tol) << co << s << " x " << x;
+                    }
+                    sprawdz(co == 'M' ? p.Mmax : co == 'T' ? p.Tmax : p.Wmax, najwiekszy, s);
+                    sprawdz(co == 'M' ? p.Mmin : co == 'T' ? p.Tmin : p.Wmin, najmniejszy, s);
                 }
-            }
-            const double skalaR = Skala(pelne.R) + 1e-12;
-            for (int32_t k = 0; k <= n; ++k) {
-                sprawdz(o.Reakcje[size_t(k)].Max, std::max(0.0, pelne.R[size_t(k)].Max), skalaR, 'R', k);
-                sprawdz(o.Reakcje[size_t(k)].Min, std::min(0.0, pelne.R[size_t(k)].Min), skalaR, 'R', k);
             }
         }
     }
