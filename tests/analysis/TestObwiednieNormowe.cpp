@@ -425,8 +425,7 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionAndTheirC
 
 namespace {
 
-// A beam of the given spans, pinned at both ends, every group a uniform load
-// over the spans listed (1-based in the mask's bits: all spans when 0).
+// A beam of the given spans, pinned at both ends, every group a uniform load over every span.
 struct TRownomierna {
     const char* Nazwa; // UTF-8
     TRodzajGrupy Rodzaj;
@@ -459,99 +458,60 @@ TObwiednieNormowe Licz(TDaneZadania& zad, TWyniki& wyn)
 
 } // namespace
 
-TEST(ObwiednieNormowe, TwoEqualSpansTakeTheSupportMomentWithBothSpansLoadedAndTheSpanMomentWithOne)
+TEST(ObwiednieNormowe, TextbookBeamsTakeTheirWorstArrangementAndExpressionAndNameThem)
 {
-    const double L = 6, g = 20, q = 12;
-    TDaneZadania zad = Belka({6, 6}, {{"Stałe", TRodzajGrupy::Stale, TKat::A, false, float(g)},
-                                      {"Użytkowe", TRodzajGrupy::Zmienne, TKat::A, true, float(q)}});
-    TWyniki wyn;
-    const TObwiednieNormowe o = Licz(zad, wyn);
-    const TPrzesloNormowe& p = o[TStanNormowy::SGUCharakterystyczna].Przesla[0];
-    EXPECT_NEAR(p.Mmin.Wartosc, -(g + q) * L * L / 8, 1e-9); // both spans loaded
-    EXPECT_FLOAT_EQ(float(p.Mmin.X), 6.0f);
-    EXPECT_EQ(p.Mmin.Przyczyna.Przesla[1], 0b11);
-    const double R = 3 * g * L / 8 + 7 * q * L / 16; // the end reaction with q on span 1 alone
-    EXPECT_NEAR(p.Mmax.Wartosc, R * R / (2 * (g + q)), 1e-4); // read on the centimetre grid
-    EXPECT_EQ(p.Mmax.Przyczyna.Przesla[1], 0b01);
-    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmax.Przyczyna), "6.14b, wiodące: Użytkowe, przęsło 1");
-    EXPECT_NEAR(o[TStanNormowy::SGUCharakterystyczna].Reakcje[1].Max.Wartosc, 5 * (g + q) * L / 4, 1e-9);
-    EXPECT_NEAR(o[TStanNormowy::SGUQuasi].Przesla[0].Mmin.Wartosc, -(g + 0.3 * q) * L * L / 8, 1e-9);
-}
-
-TEST(ObwiednieNormowe, ExpressionGoverningTheUltimateStateSwitchesWithTheRatioOfImposedToPermanent)
-{
-    // 6.10a: 1,35·g + 1,5·0,7·q; 6.10b: 0,85·1,35·g + 1,5·q; equal at q/g = 0,45.
-    const double L = 5, g = 10;
-    const struct {
-        double Q;
-        TWyrazenie Wyrazenie;
-        double Wsp_g, Wsp_q;
-    } przypadki[] = {{3, TWyrazenie::W610a, 1.35, 1.05}, {6, TWyrazenie::W610b, 0.85 * 1.35, 1.5}};
-    for (const auto& c : przypadki) {
-        TDaneZadania zad = Belka({5, 5}, {{"G", TRodzajGrupy::Stale, TKat::A, false, float(g)},
-                                          {"Q", TRodzajGrupy::Zmienne, TKat::B, true, float(c.Q)}});
-        TWyniki wyn;
-        const TEkstremumNormowe e = Licz(zad, wyn)[TStanNormowy::SGN].Przesla[1].Mmin;
-        EXPECT_NEAR(e.Wartosc, -(c.Wsp_g * g + c.Wsp_q * c.Q) * L * L / 8, 1e-9) << c.Q;
-        EXPECT_EQ(e.Przyczyna.Wyrazenie, c.Wyrazenie) << c.Q;
-        EXPECT_EQ(e.Przyczyna.Wiodaca, c.Wyrazenie == TWyrazenie::W610b ? 1 : -1) << c.Q;
-        EXPECT_EQ(e.Przyczyna.StaleGorne, 0b1) << c.Q;
-    }
-}
-
-TEST(ObwiednieNormowe, RoofImposedLoadNeverActsWithSnow)
-{
-    // Together, 6.14b with H leading would add 0,5·s; apart it is the larger of the two.
-    const double L = 4, g = 3, h = 2, s = 1.5;
-    TDaneZadania zad = Belka({4}, {{"G", TRodzajGrupy::Stale, TKat::A, false, float(g)},
-                                   {"Dach", TRodzajGrupy::Zmienne, TKat::H, false, float(h)},
-                                   {"Śnieg", TRodzajGrupy::Zmienne, TKat::Snieg, false, float(s)}});
-    TWyniki wyn;
-    const TObwiednieNormowe o = Licz(zad, wyn);
-    const TEkstremumNormowe& e = o[TStanNormowy::SGUCharakterystyczna].Przesla[0].Mmax;
-    EXPECT_NEAR(e.Wartosc, (g + std::max(h, s)) * L * L / 8, 1e-9);
-    EXPECT_EQ(e.Przyczyna.Wiodaca, 1);
-    EXPECT_EQ(e.Przyczyna.Calosc, 0b010);
-    EXPECT_EQ(OpisPrzyczyny(zad, e.Przyczyna), "6.14b, wiodące: Dach");
-    EXPECT_NEAR(o[TStanNormowy::SGN].Przesla[0].Mmax.Wartosc, (0.85 * 1.35 * g + 1.5 * h) * L * L / 8, 1e-9);
-}
-
-TEST(ObwiednieNormowe, ThreeSpanFloorBeamTakesItsImposedLoadSpanBySpan)
-{
-    // 5 + 6 + 5 m, G 25 kN/m, Q 15 kN/m. First the arrangements by hand, as
-    // ordinary combinations 1,35·G + 1,5·Q of Q on spans 1, 3 and on 1, 2
-    // (three-moment equation: 28·M1 = −(56,25·125 + 33,75·216)/4 for the first).
-    const auto zwykla = [](uint16_t zQ) {
-        TDaneZadania zad;
-        UstawGeometrie(zad, {5, 6, 5}, true, true);
-        DodajGrupe(zad, "Q", 0);
-        for (int32_t s = 0; s < 3; ++s) {
-            DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 25, 0);
-            if ((zQ >> s) & 1)
-                DodajLiniowe(zad, s, 0, zad.Przesla[size_t(s)].L, 15, 1);
-        }
-        zad.Wspolczynniki[0] = {1.35f, 1.5f};
-        TWyniki wyn;
-        TRejestrKomunikatow kom;
-        EXPECT_TRUE(Analiza(zad, wyn, kom));
-        return wyn;
+    using R = TRodzajGrupy;
+    using S = TStanNormowy;
+    std::vector<TDaneZadania> belki = {
+        Belka({6, 6}, {{"Stałe", R::Stale, TKat::A, false, 20}, {"Użytkowe", R::Zmienne, TKat::A, true, 12}}),
+        // 6.10a: 1,35·g + 1,5·0,7·q; 6.10b: 0,85·1,35·g + 1,5·q; equal at q/g = 0,45.
+        Belka({5, 5}, {{"G", R::Stale, TKat::A, false, 10}, {"Q", R::Zmienne, TKat::B, true, 3}}),
+        Belka({5, 5}, {{"G", R::Stale, TKat::A, false, 10}, {"Q", R::Zmienne, TKat::B, true, 6}}),
+        // A roof's imposed load never acts with snow: 6.14b with H leading would add 0,5·s.
+        Belka({4}, {{"G", R::Stale, TKat::A, false, 3},
+                    {"Dach", R::Zmienne, TKat::H, false, 2},
+                    {"Śnieg", R::Zmienne, TKat::Snieg, false, 1.5f}}),
+        Belka({5, 6, 5}, {{"Stałe", R::Stale, TKat::A, false, 25}, {"Użytkowe", R::Zmienne, TKat::A, true, 15}}),
     };
-    const double M1 = -(56.25 * 125 + 33.75 * 216) / 4 / 28, RA = 56.25 * 5 / 2 + M1 / 5;
-    EXPECT_NEAR(zwykla(0b101).EkstremaM[0][0].Max, RA * RA / (2 * 56.25), 1e-3); // on the centimetre grid
-    EXPECT_NEAR(zwykla(0b101).EkstremaM[0][0].Max, 117.66, 0.005);
-    // 22·M1 + 6·M2 = −(56,25·125 + 56,25·216)/4, 6·M1 + 22·M2 = −(56,25·216 + 33,75·125)/4.
-    const double b1 = -(56.25 * 125 + 56.25 * 216) / 4, b2 = -(56.25 * 216 + 33.75 * 125) / 4;
-    EXPECT_NEAR(zwykla(0b011).MomentyKoncowe[0][0].MomentP, -(22 * b1 - 6 * b2) / 448, 1e-4);
-
-    // The design envelope finds those arrangements itself.
-    TDaneZadania zad = Belka({5, 6, 5}, {{"Stałe", TRodzajGrupy::Stale, TKat::A, false, 25},
-                                         {"Użytkowe", TRodzajGrupy::Zmienne, TKat::A, true, 15}});
-    TWyniki wyn;
-    const TObwiednieNormowe o = Licz(zad, wyn);
-    const TPrzesloNormowe& p = o[TStanNormowy::SGN].Przesla[0];
-    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmax.Przyczyna), "6.10b, wiodące: Użytkowe, przęsła 1, 3");
-    EXPECT_EQ(OpisPrzyczyny(zad, p.Mmin.Przyczyna), "6.10b, wiodące: Użytkowe, przęsła 1, 2");
-    EXPECT_FLOAT_EQ(float(p.Mmin.X), 5.0f);
+    // The end reaction of two 6 m spans with q on span 1 alone; the sagging moment is R²/2(g + q).
+    const double R1 = 3 * 20 * 6.0 / 8 + 7 * 12 * 6.0 / 16;
+    // 5 + 6 + 5 m by 6.10b, qa with Q, qb without, by the three-moment equation: with Q on spans 1, 3
+    // 28·M1 = −(qa·125 + qb·216)/4; on spans 1, 2 22·M1 + 6·M2 = b1, 6·M1 + 22·M2 = b2.
+    const double qb = 0.85 * 1.35 * 25, qa = qb + 1.5 * 15;
+    const double M1 = -(qa * 125 + qb * 216) / 4 / 28, RA = qa * 5 / 2 + M1 / 5;
+    const double b1 = -(qa * 125 + qa * 216) / 4, b2 = -(qa * 216 + qb * 125) / 4;
+    const struct {
+        size_t Belka;
+        S Stan;
+        int32_t Przeslo;
+        bool Max;
+        double Wartosc, Tol, X; // X < 0: not checked
+        const char* Opis;
+    } przypadki[] = {
+        {0, S::SGUCharakterystyczna, 0, false, -32 * 36 / 8.0, 1e-9, 6, "6.14b, wiodące: Użytkowe, przęsła 1, 2"},
+        {0, S::SGUCharakterystyczna, 0, true, R1 * R1 / (2 * 32), 1e-4, -1, "6.14b, wiodące: Użytkowe, przęsło 1"},
+        {0, S::SGUQuasi, 0, false, -(20 + 0.3 * 12) * 36 / 8, 1e-9, 6, "6.16b; Użytkowe: przęsła 1, 2"},
+        {1, S::SGN, 1, false, -(1.35 * 10 + 1.05 * 3) * 25 / 8, 1e-9, 0, "6.10a; Q: przęsła 1, 2"},
+        {2, S::SGN, 1, false, -(0.85 * 1.35 * 10 + 1.5 * 6) * 25 / 8, 1e-9, 0, "6.10b, wiodące: Q, przęsła 1, 2"},
+        {3, S::SGUCharakterystyczna, 0, true, (3 + 2) * 16 / 8.0, 1e-9, 2, "6.14b, wiodące: Dach"},
+        {3, S::SGN, 0, true, (0.85 * 1.35 * 3 + 1.5 * 2) * 16 / 8, 1e-9, 2, "6.10b, wiodące: Dach"},
+        {4, S::SGN, 0, true, RA * RA / (2 * qa), 1e-3, -1, "6.10b, wiodące: Użytkowe, przęsła 1, 3"},
+        {4, S::SGN, 0, false, (22 * b1 - 6 * b2) / 448, 1e-4, 5, "6.10b, wiodące: Użytkowe, przęsła 1, 2"},
+    };
+    std::vector<TWyniki> wyniki(belki.size());
+    for (size_t i = 0; i < belki.size(); ++i)
+        Licz(belki[i], wyniki[i]);
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(c.Belka);
+        const TPrzesloNormowe& p = wyniki[c.Belka].Normowe[c.Stan].Przesla[size_t(c.Przeslo)];
+        const TEkstremumNormowe& e = c.Max ? p.Mmax : p.Mmin;
+        EXPECT_NEAR(e.Wartosc, c.Wartosc, c.Tol);
+        EXPECT_EQ(OpisPrzyczyny(belki[c.Belka], e.Przyczyna), c.Opis);
+        if (c.X >= 0) {
+            EXPECT_NEAR(e.X, c.X, 1e-6);
+        }
+    }
+    EXPECT_NEAR(wyniki[0].Normowe[S::SGUCharakterystyczna].Reakcje[1].Max.Wartosc, 5 * 32 * 6.0 / 4, 1e-9);
 }
 
 TEST(ObwiednieNormowe, SectionReadsTheLinesValuesOnBothSidesOfAForce)
@@ -580,8 +540,7 @@ TEST(ObwiednieNormowe, SectionReadsTheLinesValuesOnBothSidesOfAForce)
                 }
             }
         }
-    // The imposed force of 20 kN at 2,10 m of span 2 lowers the least shear
-    // right of it, by at most 1,5·20: each side has its own worst arrangement.
+    // The imposed 20 kN lowers the least shear right of it by at most 1,5·20: each side its own arrangement.
     const TPrzekrojNormowy pn = PrzekrojNormowy(zad, wyn, TStanNormowy::SGN, 1, 2.1f);
     EXPECT_GT(pn.TminL.Wartosc - pn.TminP.Wartosc, 1);
     EXPECT_LE(pn.TminL.Wartosc - pn.TminP.Wartosc, 30 + 1e-9);
