@@ -79,21 +79,10 @@ double Czynnik(const TDaneZadania& zad, TWyrazenie w, int32_t g, int32_t wiodaca
     const bool slabe = w == TWyrazenie::W610a || w == TWyrazenie::W610b;
     if (k.Rodzaj == TRodzajGrupy::Stale)
         return !slabe || !gorne ? 1.0 : w == TWyrazenie::W610a ? 1.35 : 0.85 * 1.35;
-    const TWspolczynnikiPsi psi = WspolczynnikiPsi(k.Kategoria);
-    const bool wiod = g == wiodaca;
-    switch (w) {
-    case TWyrazenie::W610a:
-        return 1.5 * psi.Psi0;
-    case TWyrazenie::W610b:
-        return wiod ? 1.5 : 1.5 * psi.Psi0;
-    case TWyrazenie::W614b:
-        return wiod ? 1.0 : psi.Psi0;
-    case TWyrazenie::W615b:
-        return wiod ? psi.Psi1 : psi.Psi2;
-    case TWyrazenie::W616b:
-        return psi.Psi2;
-    }
-    return 0;
+    const TWspolczynnikiPsi p = WspolczynnikiPsi(k.Kategoria);
+    const double czynniki[][2] = { // accompanying, leading
+        {1.5 * p.Psi0, 1.5 * p.Psi0}, {1.5 * p.Psi0, 1.5}, {p.Psi0, 1}, {p.Psi2, p.Psi1}, {p.Psi2, p.Psi2}};
+    return czynniki[int32_t(w)][g == wiodaca];
 }
 
 bool JestRodzaju(const TDaneZadania& zad, int32_t g, TRodzajGrupy r)
@@ -119,10 +108,10 @@ TUklad Odtworz(const TDaneZadania& zad, const TPrzyczyna& p)
     return u;
 }
 
-// Every arrangement of a state.
+// Every arrangement of a state: each expression with each leading group, each permanent group's
+// factor and each variable group's spans; a roof's imposed load and snow or wind never together.
 std::vector<TUklad> Wszystkie(const TDaneZadania& zad, TStanNormowy stan)
 {
-    const int32_t n = zad.IloscPrzesel;
     std::vector<int32_t> stale, zmienne;
     uint16_t dach = 0, snieg = 0;
     for (int32_t g = 0; g < G; ++g) {
@@ -135,65 +124,42 @@ std::vector<TUklad> Wszystkie(const TDaneZadania& zad, TStanNormowy stan)
             snieg |= uint16_t(k == TKat::Snieg || k == TKat::Wiatr) << g;
         }
     }
-    std::vector<uint16_t> przypadki = dach && snieg ? std::vector<uint16_t>{dach, snieg} : std::vector<uint16_t>{0};
-    std::vector<std::pair<TWyrazenie, int32_t>> wyrazenia; // with the leading group
+    const std::map<TStanNormowy, std::vector<std::pair<TWyrazenie, bool>>> wyrazenia = { // with a leading group?
+        {TStanNormowy::SGN, {{TWyrazenie::W610a, false}, {TWyrazenie::W610b, true}}},
+        {TStanNormowy::SGUCharakterystyczna, {{TWyrazenie::W614b, true}}},
+        {TStanNormowy::SGUCzesta, {{TWyrazenie::W615b, true}}},
+        {TStanNormowy::SGUQuasi, {{TWyrazenie::W616b, false}}}};
     std::vector<TUklad> uklady;
-    for (const uint16_t wykluczone : przypadki) {
+    for (const uint16_t wykluczone : dach && snieg ? std::vector<uint16_t>{dach, snieg} : std::vector<uint16_t>{0}) {
         std::vector<int32_t> obecne;
         for (const int32_t g : zmienne)
             if (!((wykluczone >> g) & 1))
                 obecne.push_back(g);
-        const auto zWiodacymi = [&](TWyrazenie w) {
-            if (obecne.empty())
-                wyrazenia.push_back({w, -1});
-            for (const int32_t g : obecne)
-                wyrazenia.push_back({w, g});
-        };
-        wyrazenia.clear();
-        switch (stan) {
-        case TStanNormowy::SGN:
-            wyrazenia.push_back({TWyrazenie::W610a, -1});
-            zWiodacymi(TWyrazenie::W610b);
-            break;
-        case TStanNormowy::SGUCharakterystyczna:
-            zWiodacymi(TWyrazenie::W614b);
-            break;
-        case TStanNormowy::SGUCzesta:
-            zWiodacymi(TWyrazenie::W615b);
-            break;
-        case TStanNormowy::SGUQuasi:
-            wyrazenia.push_back({TWyrazenie::W616b, -1});
-            break;
-        }
-        for (const auto& [w, wiodaca] : wyrazenia) {
-            // Odometer over the permanent groups' factors and the variable groups' presence.
-            std::vector<int32_t> zakres;
-            for (size_t i = 0; i < stale.size(); ++i)
-                zakres.push_back(2);
-            for (const int32_t g : obecne)
-                zakres.push_back(zad.Klasyfikacje[g].PoPrzeslach ? 1 << n : 2);
-            std::vector<int32_t> licznik(zakres.size(), 0);
-            for (;;) {
-                TPrzyczyna p;
-                p.Wyrazenie = w;
-                p.Wiodaca = wiodaca;
-                for (size_t i = 0; i < stale.size(); ++i)
-                    p.StaleGorne |= uint16_t(licznik[i] << stale[i]);
-                for (size_t i = 0; i < obecne.size(); ++i) {
-                    const int32_t g = obecne[i], v = licznik[stale.size() + i];
-                    if (zad.Klasyfikacje[g].PoPrzeslach)
-                        p.Przesla[g] = uint16_t(v);
-                    else
-                        p.Calosc |= uint16_t(v << g);
+        for (const auto& [w, zWiodaca] : wyrazenia.at(stan))
+            for (const int32_t wiodaca : zWiodaca && !obecne.empty() ? obecne : std::vector<int32_t>{-1}) {
+                // Odometer over the permanent groups' factors and the variable groups' presence.
+                std::vector<int32_t> zakres(stale.size(), 2);
+                for (const int32_t g : obecne)
+                    zakres.push_back(zad.Klasyfikacje[g].PoPrzeslach ? 1 << zad.IloscPrzesel : 2);
+                std::vector<int32_t> licznik(zakres.size(), 0);
+                for (bool dalej = true; dalej;) {
+                    TPrzyczyna p{w, wiodaca};
+                    for (size_t i = 0; i < stale.size(); ++i)
+                        p.StaleGorne |= uint16_t(licznik[i] << stale[i]);
+                    for (size_t i = 0; i < obecne.size(); ++i) {
+                        const int32_t g = obecne[i], v = licznik[stale.size() + i];
+                        if (zad.Klasyfikacje[g].PoPrzeslach)
+                            p.Przesla[g] = uint16_t(v);
+                        else
+                            p.Calosc |= uint16_t(v << g);
+                    }
+                    uklady.push_back(Odtworz(zad, p));
+                    size_t k = 0;
+                    while (k < licznik.size() && ++licznik[k] == zakres[k])
+                        licznik[k++] = 0;
+                    dalej = k < licznik.size();
                 }
-                uklady.push_back(Odtworz(zad, p));
-                size_t i = 0;
-                while (i < licznik.size() && ++licznik[i] == zakres[i])
-                    licznik[i++] = 0;
-                if (i == licznik.size())
-                    break;
             }
-        }
     }
     return uklady;
 }
