@@ -53,30 +53,6 @@ TEST(Obwiednie, DoubledCombinationBoundsTheLinesBySignOfTheMoment)
             EXPECT_EQ(std::pair(obwiednia.Max, obwiednia.Min), std::pair(kombinacja.Max, kombinacja.Min)) << s;
 }
 
-TEST(Obwiednie, ReactionsStartFromAnActualCombination)
-{
-    TPoliczone o;
-    UstawGeometrie(o.zad, {4, 4}, true, true);
-    DodajLiniowe(o.zad, 0, 0, 4, 10);
-    DodajLiniowe(o.zad, 1, 0, 4, 10);
-    const int32_t u = DodajGrupe(o.zad, "Zmienne", 0xFF);
-    DodajLiniowe(o.zad, 1, 0, 4, 20, u);
-    DodajKombinacje(o.zad, "Z u\xBFytkowym");
-    o.zad.Wspolczynniki[1] = {1, 1};
-    ASSERT_TRUE(o.Przelicz());
-
-    ASSERT_EQ(o.wyn.ObwiedniaReakcji.size(), 3u);
-    const TReakcjaObwiedni& srodek = o.wyn.ObwiedniaReakcji[1];
-    EXPECT_GT(srodek.Min, 0) << "a reaction upward in every combination keeps a positive minimum";
-    EXPECT_EQ(std::pair(srodek.Min, srodek.Max), std::pair(Reakcja(o.wyn, 0, 1, 2), Reakcja(o.wyn, 1, 1, 2)));
-    // The live load on span 2 lifts the far end of span 1.
-    EXPECT_LT(o.wyn.ObwiedniaReakcji[0].Min, o.wyn.ObwiedniaReakcji[0].Max);
-    EXPECT_EQ(o.wyn.ObwiedniaReakcji[0].Min, Reakcja(o.wyn, 1, 0, 2));
-    EXPECT_EQ(std::pair(o.wyn.ObwiedniaMomentowPodporowych.MaxL, o.wyn.ObwiedniaMomentowPodporowych.MinP),
-              std::pair(0.0, 0.0))
-        << "hinged ends carry no moment";
-}
-
 TEST(Obwiednie, EndMomentsOfClampedEndsSpanTheirCombinations)
 {
     TPoliczone o;
