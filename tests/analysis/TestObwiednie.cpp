@@ -74,17 +74,14 @@ TEST(Obwiednie, SpanWithoutMomentInAnyCombinationHasNoExtremesAndUnitScale)
 
 TEST(Obwiednie, ASectionWhereALineJumpsBoundsBothSidesOfTheJump)
 {
-    // Regression: the envelope took the value right of a jump only, so the
-    // moment left of a point moment at midspan (the combination's minimum)
-    // was missing from it.
+    // Regression: the envelope took the value right of a jump only, missing the minimum left of it.
     TPoliczone o;
     UstawGeometrie(o.zad, {4}, true, true);
     DodajMoment(o.zad, 0, 2, 10);
     DodajKombinacje(o.zad, "Druga");
     o.zad.Wspolczynniki[1][0] = 0.5f;
     ASSERT_TRUE(o.Przelicz());
-    // A clockwise moment M at midspan of a simple span: M(x) = −M·x/L left of
-    // it, M·(L − x)/L right of it; the jump is read 1 mm either side.
+    // Simple span: M(x) = −M·x/L left of it, M·(L − x)/L right of it; the jump is read 1 mm either side.
     const double M = 10, L = 4, lewy = 2 - 0.001, prawy = 2 + 0.001;
     ExpectBliskie({o.wyn.ObwiedniaMaxM[0][200].Wartosc, o.wyn.ObwiedniaMinM[0][200].Wartosc,
                    o.wyn.EkstremaObwiedniM[0].Max, o.wyn.EkstremaObwiedniM[0].Min},
@@ -104,8 +101,7 @@ TEST(Obwiednie, ASectionWhereALineJumpsBoundsBothSidesOfTheJump)
 
 namespace {
 
-// Every point of every combination's lines lies within the envelope at its
-// section, so no extreme of a combination lies beyond the envelope's.
+// Every point of every combination's lines, and so every extreme, lies within the envelope.
 void ExpectObwiedniaObejmujeKombinacje(const TDaneZadania& zad, const TWyniki& wyn)
 {
     for (int32_t s = 0; s < zad.IloscPrzesel; ++s) {
@@ -147,9 +143,7 @@ void ExpectObwiedniaObejmujeKombinacje(const TDaneZadania& zad, const TWyniki& w
 
 TEST(Obwiednie, SpansOfEveryLengthHaveTheirSupportValuesInTheEnvelope)
 {
-    // Regression: the grid ran to Trunc(100·L) cm, and 4,10 m in single
-    // precision is 4,0999999: the last section was 4,09 m and the support
-    // moment (a combination's Mmin there) was not in the envelope.
+    // Regression: the grid ran to Trunc(100·L) cm, 4,09 m for 4,0999999: the support moment was left out.
     for (const bool przeguby : {false, true}) {
         TPoliczone o;
         UstawGeometrie(o.zad, {4.1f, 3.3f, 0.7f}, przeguby, przeguby);
@@ -167,17 +161,12 @@ TEST(Obwiednie, SpansOfEveryLengthHaveTheirSupportValuesInTheEnvelope)
             const auto& mini = o.wyn.ObwiedniaMinM[size_t(s)];
             // The section before the end is the last whole centimetre: 4,09 m, 3,29 m, 0,69 m.
             EXPECT_NEAR(mini[mini.size() - 2].X, (std::round(100 * L) - 1) / 100, 1e-6) << s;
-            double MminL = INFINITY, MminP = INFINITY, TmaxL = -INFINITY, TminP = INFINITY;
-            for (int32_t c = 0; c < 2; ++c) {
-                MminL = std::min(MminL, o.wyn.MomentyKoncowe[c][s].MomentL);
-                MminP = std::min(MminP, -o.wyn.MomentyKoncowe[c][s].MomentP);
-                TmaxL = std::max(TmaxL, -o.wyn.SilyKoncowe[c][s].TL);
-                TminP = std::min(TminP, o.wyn.SilyKoncowe[c][s].TP);
-            }
-            EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc,
-                                 o.wyn.ObwiedniaMaxT[size_t(s)].front().Wartosc,
-                                 o.wyn.ObwiedniaMinT[size_t(s)].back().Wartosc),
-                      std::tuple(MminL, MminP, TmaxL, TminP))
+            const auto& m = o.wyn.MomentyKoncowe;
+            const auto& f = o.wyn.SilyKoncowe;
+            EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc, o.wyn.ObwiedniaMaxT[s].front().Wartosc,
+                                 o.wyn.ObwiedniaMinT[s].back().Wartosc),
+                      std::tuple(std::min(m[0][s].MomentL, m[1][s].MomentL), std::min(-m[0][s].MomentP, -m[1][s].MomentP),
+                                 std::max(-f[0][s].TL, -f[1][s].TL), std::min(f[0][s].TP, f[1][s].TP)))
                 << s;
         }
     }
