@@ -18,15 +18,14 @@ inline std::pair<double, double> LiniowaBezposrednio(double x1, double x2, doubl
     return {T, qa * d * d / 2 + k * d * d * d / 6 + T * (x - std::min(x, x2))};
 }
 
-inline double MomentBezposrednio(const TObciazeniaPrzesla& obc, double ML, double TL, float xf)
+inline double MomentBezposrednio(const TObciazeniaPrzesla& obc, double ML, double TL, double x)
 {
-    const double x = xf;
     double M = ML - TL * x;
     for (const auto& m : obc.Momenty)
-        if (m.X <= xf)
+        if (m.X <= x)
             M += m.Wartosc;
     for (const auto& f : obc.Sily)
-        if (f.X <= xf)
+        if (f.X <= x)
             M -= f.Wartosc * (x - f.X);
     for (const auto& q : obc.Liniowe)
         M -= LiniowaBezposrednio(q.X1, q.X2, q.Wartosc, q.Wartosc, x).second;
@@ -35,16 +34,16 @@ inline double MomentBezposrednio(const TObciazeniaPrzesla& obc, double ML, doubl
     return M;
 }
 
-inline double TnacaBezposrednio(const TObciazeniaPrzesla& obc, double TL, float xf)
+inline double TnacaBezposrednio(const TObciazeniaPrzesla& obc, double TL, double x)
 {
     double T = -TL;
     for (const auto& f : obc.Sily)
-        if (f.X <= xf)
+        if (f.X <= x)
             T -= f.Wartosc;
     for (const auto& q : obc.Liniowe)
-        T -= LiniowaBezposrednio(q.X1, q.X2, q.Wartosc, q.Wartosc, xf).first;
+        T -= LiniowaBezposrednio(q.X1, q.X2, q.Wartosc, q.Wartosc, x).first;
     for (const auto& t : obc.Trojkaty)
-        T -= LiniowaBezposrednio(t.X1, t.X2, t.Stala + t.Malejaca, t.Stala + t.Rosnaca, xf).first;
+        T -= LiniowaBezposrednio(t.X1, t.X2, t.Stala + t.Malejaca, t.Stala + t.Rosnaca, x).first;
     return T;
 }
 
