@@ -259,8 +259,9 @@ void Uruchom(const TDaneZadania& zad, const std::vector<TUklad>& uklady, F f)
 }
 
 struct TZakres {
-    double Max = -INFINITY, Min = INFINITY;
     TStrony Maks{-INFINITY, -INFINITY}, Mini{INFINITY, INFINITY}; // each side apart
+    double Max() const { return std::max(Maks.L, Maks.P); }
+    double Min() const { return std::min(Mini.L, Mini.P); }
 };
 
 // The value a cause gives when replayed at x: the side of x nearer to `wartosc`.
@@ -280,32 +281,22 @@ struct TPrzypadekPelny {
     std::vector<TGrupaTestu> Grupy;
 };
 
+constexpr TRodzajGrupy Stale = TRodzajGrupy::Stale, Zmienne = TRodzajGrupy::Zmienne;
+
 const TPrzypadekPelny PrzypadkiPelne[] = {
-    {"two spans, permanent and patterned imposed",
-     {4.0f, 5.5f},
-     {{"Stale", TRodzajGrupy::Stale}, {"Uzytkowe", TRodzajGrupy::Zmienne, TKat::B}}},
+    {"two spans, permanent and patterned imposed", {4.0f, 5.5f}, {{"Stale", Stale}, {"Uzytkowe", Zmienne, TKat::B}}},
     {"three spans, two permanent, two patterned categories and wind as a whole",
      {3.5f, 4.2f, 3.0f},
-     {{"G1", TRodzajGrupy::Stale},
-      {"Q biuro", TRodzajGrupy::Zmienne, TKat::B},
-      {"Wiatr", TRodzajGrupy::Zmienne, TKat::Wiatr, false},
-      {"G2", TRodzajGrupy::Stale},
-      {"Q magazyn", TRodzajGrupy::Zmienne, TKat::E}}},
+     {{"G1", Stale}, {"Q biuro", Zmienne, TKat::B}, {"Wiatr", Zmienne, TKat::Wiatr, false}, {"G2", Stale},
+      {"Q magazyn", Zmienne, TKat::E}}},
     {"four spans, a roof's imposed load never with snow, an unclassified group left out",
      {3.0f, 3.6f, 2.5f, 3.1f},
-     {{"G", TRodzajGrupy::Stale},
-      {"Dach", TRodzajGrupy::Zmienne, TKat::H, true},
-      {"Snieg", TRodzajGrupy::Zmienne, TKat::Snieg, false},
-      {"Inne", TRodzajGrupy::Niesklasyfikowana},
-      {"Q", TRodzajGrupy::Zmienne, TKat::C, false}}},
+     {{"G", Stale}, {"Dach", Zmienne, TKat::H, true}, {"Snieg", Zmienne, TKat::Snieg, false},
+      {"Inne", TRodzajGrupy::Niesklasyfikowana}, {"Q", Zmienne, TKat::C, false}}},
     {"five spans, patterned imposed and temperature as a whole",
      {2.0f, 3.0f, 2.5f, 3.0f, 2.0f},
-     {{"G", TRodzajGrupy::Stale},
-      {"Q", TRodzajGrupy::Zmienne, TKat::A},
-      {"Temp", TRodzajGrupy::Zmienne, TKat::Temperatura, false}}},
-    {"variable groups only",
-     {3.0f, 4.0f},
-     {{"Q1", TRodzajGrupy::Zmienne, TKat::D}, {"Q2", TRodzajGrupy::Zmienne, TKat::G}}},
+     {{"G", Stale}, {"Q", Zmienne, TKat::A}, {"Temp", Zmienne, TKat::Temperatura, false}}},
+    {"variable groups only", {3.0f, 4.0f}, {{"Q1", Zmienne, TKat::D}, {"Q2", Zmienne, TKat::G}}},
 };
 
 } // namespace
@@ -338,8 +329,6 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionOnEachSid
                         for (const auto& [x, k] : co == 'R' ? jeden : przekroje[size_t(s)]) {
                             const TStrony t = Odczyt(zad, w, c, co, s, x);
                             TZakres& z = pelne[co][size_t(s)][x];
-                            z.Max = std::max({z.Max, t.L, t.P});
-                            z.Min = std::min({z.Min, t.L, t.P});
                             z.Maks = {std::max(z.Maks.L, t.L), std::max(z.Maks.P, t.P)};
                             z.Mini = {std::min(z.Mini.L, t.L), std::min(z.Mini.P, t.P)};
                         }
@@ -353,7 +342,7 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionOnEachSid
                     tol = 1e-18;
                     for (int32_t s = od; s < od + ile; ++s)
                         for (const auto& [x, z] : pelne[co][size_t(s)])
-                            tol = std::max({tol, 1e-6 * std::abs(z.Max), 1e-6 * std::abs(z.Min)});
+                            tol = std::max({tol, 1e-6 * std::abs(z.Max()), 1e-6 * std::abs(z.Min())});
                 };
                 const auto sprawdz = [&](const TEkstremumNormowe& e, double oczekiwana, int32_t s) {
                     EXPECT_NEAR(e.Wartosc, oczekiwana, tol) << co << " span " << s;
@@ -366,8 +355,8 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionOnEachSid
                     co == 'R' ? skala(0, n + 1) : skala(s, 1);
                     double najwiekszy = 0, najmniejszy = 0;
                     for (const auto& [x, z] : pelne[co][size_t(s)]) {
-                        najwiekszy = std::max(najwiekszy, z.Max);
-                        najmniejszy = std::min(najmniejszy, z.Min);
+                        najwiekszy = std::max(najwiekszy, z.Max());
+                        najmniejszy = std::min(najmniejszy, z.Min());
                     }
                     if (co == 'R') {
                         sprawdz(o.Reakcje[size_t(s)].Max, najwiekszy, s);
@@ -393,8 +382,8 @@ TEST(ObwiednieNormowe, EqualTheExtremesOfEveryArrangementAtEverySectionOnEachSid
                             continue;
                         ASSERT_LT(size_t(k), maks.size());
                         EXPECT_EQ(maks[size_t(k)].X, x);
-                        EXPECT_NEAR(maks[size_t(k)].Wartosc, z.Max, tol) << co << s << " x " << x;
-                        EXPECT_NEAR(mini[size_t(k)].Wartosc, z.Min, tol) << co << s << " x " << x;
+                        EXPECT_NEAR(maks[size_t(k)].Wartosc, z.Max(), tol) << co << s << " x " << x;
+                        EXPECT_NEAR(mini[size_t(k)].Wartosc, z.Min(), tol) << co << s << " x " << x;
                     }
                     sprawdz(co == 'M' ? p.Mmax : co == 'T' ? p.Tmax : p.Wmax, najwiekszy, s);
                     sprawdz(co == 'M' ? p.Mmin : co == 'T' ? p.Tmin : p.Wmin, najmniejszy, s);
