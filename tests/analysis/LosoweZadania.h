@@ -1,8 +1,5 @@
 #pragma once
-// Random tasks for what must hold for every beam: 1 to 6 spans from 0,3 m to
-// 25 m (whole centimetres, any length, and lengths single precision cannot
-// hold), both hinge settings, every load kind of either sign, loads standing
-// on the supports and on the centimetre grid, groups left out of combinations.
+// Random tasks: 1 to 6 spans of 0,3 to 25 m, either hinges, every load kind and sign, on supports and grid.
 #include "model/Budowa.h"
 
 #include <random>

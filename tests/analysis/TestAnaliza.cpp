@@ -84,8 +84,7 @@ TEST(Analiza, FixedFixedSpanUnderAForceGivesTheTextbookEndMoments)
 
 TEST(Probkowanie, PointForceOnAGridPointGivesTwoPointsAndThreeMillimetresOffIsStillCaught)
 {
-    // Regression: a force 3 mm off the grid point was caught, but both sides of
-    // its jump were read left of it, so the shear line sloped to the span's end.
+    // Regression: both sides of the jump of a force 3 mm off the grid point were read left of it.
     for (const float x : {2.0f, 2.003f, 1.996f}) {
         TPoliczone p;
         UstawGeometrie(p.zad, {4}, true, true);
@@ -183,8 +182,7 @@ TEST(Analiza, RefusesWhatCannotBeAnalysedNamingItAndLeavesNoResults)
 
 TEST(Analiza, LoadsAddedAfterTheTablesWereSizedAreSampledInFull)
 {
-    // Regression: the sampled tables were sized from the point-load counts of an
-    // earlier moment, and a later load could need more points than that.
+    // Regression: the sampled tables were sized from an earlier moment's point-load counts.
     TPoliczone p;
     UstawGeometrie(p.zad, {1}, true, true);
     DopasujProbki(p.zad, p.wyn);

@@ -51,8 +51,7 @@ TEST(KonceWykresu, APointMomentAtEitherEndOfASpanJumpsTheMomentLineThere)
 
 namespace {
 
-// Five hinged spans; with `inne` a uniform load on spans 1, 3 and 4, a force
-// in span 2 and a moment in span 5, and a second combination 1,35 times the first.
+// Five hinged spans, with `inne` loads on four of them; a second combination 1,35 times the first.
 void PiecPrzesel(TDaneZadania& zad, bool inne)
 {
     UstawGeometrie(zad, {4.5f, 6, 5.2f, 4.1f, 3.3f}, true, true);

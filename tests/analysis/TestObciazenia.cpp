@@ -17,8 +17,7 @@ void ExpectPara(TParaKoncow wynik, double lewy, double prawy)
     EXPECT_NEAR(wynik.P, prawy, tol);
 }
 
-// A line load of density q(x) replaced by many point forces: an independent
-// evaluation of the fixed-end moments through the point-force formulas.
+// A line load of density q(x) as many point forces: the fixed-end moments by the point-force formulas.
 template <class Gestosc>
 TParaKoncow JakoSilySkupione(Gestosc gestosc, double x1, double x2, double dlugosc, int32_t kod)
 {

@@ -28,9 +28,7 @@ struct TGrupaTestu {
     bool PoPrzeslach = true;
 };
 
-// Loads of group g on span s of length L: a uniform stretch, a force and a
-// moment that vary with g and s, some spans left unloaded, one force on the
-// centimetre grid and one between samples.
+// Loads of group g on span s varying with g and s: some spans unloaded, forces on and off the grid.
 void Obciaz(TDaneZadania& zad, int32_t g, int32_t s, float L)
 {
     const int32_t r = (3 * g + 5 * s) % 7;

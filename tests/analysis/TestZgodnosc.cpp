@@ -1,5 +1,4 @@
-// The lines from the polynomials against the direct sum over the loads, with the statics, on the
-// examples and on random tasks.
+// The lines against the direct sum over the loads, with the statics, on the examples and random tasks.
 #include "LosoweZadania.h"
 #include "SumaBezposrednia.h"
 
