@@ -165,7 +165,8 @@ TEST(Obwiednie, SpansOfEveryLengthHaveTheirSupportValuesInTheEnvelope)
             const auto& f = o.wyn.SilyKoncowe;
             EXPECT_EQ(std::tuple(mini.front().Wartosc, mini.back().Wartosc, o.wyn.ObwiedniaMaxT[s].front().Wartosc,
                                  o.wyn.ObwiedniaMinT[s].back().Wartosc),
-                      std::tuple(std::min(m[0][s].MomentL, m[1][s].MomentL), std::min(-m[0][s].MomentP, -m[1][s].MomentP),
+                      std::tuple(std::min(m[0][s].MomentL, m[1][s].MomentL),
+                                 std::min(-m[0][s].MomentP, -m[1][s].MomentP),
                                  std::max(-f[0][s].TL, -f[1][s].TL), std::min(f[0][s].TP, f[1][s].TP)))
                 << s;
         }

@@ -129,7 +129,8 @@ void PorownajKombinacje(const TDaneZadania& zad, const TWyniki& wyn, int32_t c, 
                 if (!jest) // no value of that sign: 0
                     continue;
                 licznik.PozaProbkami += dokladna > probkowana + r.tol;
-                const double prawa = r.momenty ? MomentBezposrednio(obc, m.MomentL, TL, xd) : TnacaBezposrednio(obc, TL, xd);
+                const double prawa =
+                    r.momenty ? MomentBezposrednio(obc, m.MomentL, TL, xd) : TnacaBezposrednio(obc, TL, xd);
                 double lewa = prawa;
                 for (const auto& mo : obc.Momenty)
                     lewa -= r.momenty && mo.X == xd ? mo.Wartosc : 0;

@@ -71,7 +71,8 @@ TEST(UsuwanieGrupy, TakesTheGroupsLoadsAndMovesLaterGroupsDownWithTheirNamesColo
             << "combination " << c;
     // Group 2's loads (values 2xx) gone, group 3's (3xx) now group 2, group 1's untouched.
     EXPECT_EQ((std::vector{Obciazenia(zad.Sily, &TSila::Wartosc), Obciazenia(zad.Momenty, &TMoment::Wartosc),
-                           Obciazenia(zad.Liniowe, &TLiniowe::Wartosc), Obciazenia(zad.Trojkaty, &TTrojkat::WartoscMalejaca)}),
+                           Obciazenia(zad.Liniowe, &TLiniowe::Wartosc),
+                           Obciazenia(zad.Trojkaty, &TTrojkat::WartoscMalejaca)}),
               std::vector<Lista>(4, Lista{{0, 100}, {1, 302}}));
     EXPECT_EQ(UsterkaZadania(zad, TKontrola::Zapis), std::nullopt) << "no load of a group that is gone";
 }
