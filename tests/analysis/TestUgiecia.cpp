@@ -135,10 +135,8 @@ TEST(Ugiecia, DeflectionsAreMirroredWithTheBeamAndAddUpOverCombinations)
     DodajLiniowe(m.zad, 0, 1, 4, 8);
     a.Licz();
     m.Licz();
-    for (double x : {0.5, 1.0, 2.7, 3.9})
-        EXPECT_NEAR(a.U(0).W(x), m.U(1).W(4 - x), 1e-10) << x;
-    for (double x : {0.3, 2.0, 4.4})
-        EXPECT_NEAR(a.U(1).W(x), m.U(0).W(6 - x), 1e-10) << x;
+    for (const auto& [s, L, x] : {std::tuple(0, 4.0, 0.5), {0, 4.0, 2.7}, {0, 4.0, 3.9}, {1, 6.0, 0.3}, {1, 6.0, 4.4}})
+        EXPECT_NEAR(a.U(s).W(x), m.U(1 - s).W(L - x), 1e-10) << x;
     EXPECT_NEAR(a.U(0).Fi(1), -m.U(1).Fi(3), 1e-10);
 
     // Two groups and a combination of both with factors: w adds up as M does.
@@ -153,9 +151,8 @@ TEST(Ugiecia, DeflectionsAreMirroredWithTheBeamAndAddUpOverCombinations)
     b.zad.Wspolczynniki[2] = {1.35f, 1.5f};
     b.Licz();
     for (int32_t s = 0; s < 2; ++s)
-        for (double x : {0.0, 1.3, 2.5, 4.1, 5.0}) {
+        for (double x : {0.0, 1.3, 2.5, 4.1, 5.0})
             EXPECT_NEAR(b.U(s, 2).W(x), double(1.35f) * b.U(s, 0).W(x) + 1.5 * b.U(s, 1).W(x), 1e-12) << s << " " << x;
-        }
     // The envelope's extremes are the worst of the combinations'.
     EXPECT_DOUBLE_EQ(b.wyn.EkstremaObwiedniW[1].Max, b.Ew(1, 2).Max);
     EXPECT_DOUBLE_EQ(b.wyn.EkstremaObwiedniW[1].Min, std::min({b.Ew(1, 0).Min, b.Ew(1, 1).Min, b.Ew(1, 2).Min}));
