@@ -13,8 +13,6 @@
 #include <QIODevice>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -79,14 +77,8 @@ const std::string_view Naglowek = "Kombinacja";
 // A file named first by a slip (a task file) is not overwritten; an earlier table is.
 std::string WyjscieNieJestTabela(const std::string& wyjscie)
 {
-    namespace fs = std::filesystem;
-    std::error_code e;
-    if (!fs::is_regular_file(wyjscie, e) || fs::file_size(wyjscie, e) == 0)
-        return {};
-    std::ifstream plik(wyjscie, std::ios::binary);
-    std::string poczatek(Naglowek.size(), '\0');
-    plik.read(poczatek.data(), std::streamsize(poczatek.size()));
-    if (poczatek == Naglowek)
+    const std::optional<std::string> poczatek = PoczatekPliku(wyjscie, Naglowek.size());
+    if (!poczatek || *poczatek == Naglowek)
         return {};
     return "Plik wyniku " + wyjscie +
            " już istnieje i nie jest tabelą CSV wyników, więc nie zostanie nadpisany. Plik wyniku stoi przed "

@@ -186,17 +186,23 @@ std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::strin
     return "Plik wyniku " + wyjscie + " jest plikiem zadania; podaj inną nazwę, aby go nie nadpisać.";
 }
 
-std::string WyjscieNieJestRysunkiem(const std::string& wyjscie)
+std::optional<std::string> PoczatekPliku(const std::string& sciezka, size_t n)
 {
     namespace fs = std::filesystem;
     std::error_code e;
-    if (!fs::is_regular_file(wyjscie, e) || fs::file_size(wyjscie, e) == 0)
-        return {};
-    std::ifstream plik(wyjscie, std::ios::binary);
-    char poczatek[8] = {};
-    plik.read(poczatek, sizeof poczatek);
-    const std::string_view p(poczatek, size_t(plik.gcount()));
-    if (p.starts_with("%PDF-") || p == "\x89PNG\r\n\x1a\n")
+    if (!fs::is_regular_file(sciezka, e) || fs::file_size(sciezka, e) == 0)
+        return std::nullopt;
+    std::ifstream plik(sciezka, std::ios::binary);
+    std::string poczatek(n, '\0');
+    plik.read(poczatek.data(), std::streamsize(n));
+    poczatek.resize(size_t(plik.gcount()));
+    return poczatek;
+}
+
+std::string WyjscieNieJestRysunkiem(const std::string& wyjscie)
+{
+    const std::optional<std::string> p = PoczatekPliku(wyjscie, 8);
+    if (!p || p->starts_with("%PDF-") || *p == "\x89PNG\r\n\x1a\n")
         return {};
     return "Plik wyniku " + wyjscie +
            " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "

@@ -2,6 +2,7 @@
 // The command line of the program: results, JSON and rendered sheets of a
 // task file, without a window.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,11 @@ TPolecenie RozbierzPolecenie(const std::vector<std::string>& argumenty);
 // The output file would overwrite the task file (the same file by any path
 // or link): the message, else empty.
 std::string WyjscieNadpisujeZadanie(const std::string& wyjscie, const std::string& plik);
+
+// The first n bytes (fewer when shorter) of an existing regular file that
+// is not empty; nothing for anything else: what an output may overwrite is
+// known by how it begins.
+std::optional<std::string> PoczatekPliku(const std::string& sciezka, size_t n);
 
 // An existing regular file that is not empty and neither a PDF nor a PNG
 // (a task file named first by a slip) is not overwritten: the message, else empty.

@@ -1,8 +1,5 @@
 #pragma once
-// The dialogs of one application: a task, its results and view, recorded
-// messages and a count of repaints, the dialogs children of a main window.
-// A dialog opens modally and returns at once; the test then works in it as
-// the user would in the dialog on top.
+// The dialogs of one application; a dialog opens modally and returns at once, the test then works in it.
 #include "analysis/Wyniki.h"
 #include "dialogs/Dialogi.h"
 #include "dialogs/Geometria.h"

@@ -1,9 +1,6 @@
 #pragma once
-// The file of one task, as the format says it must look (written by hand):
-// three spans, the left end hinged, two groups, two combinations and one
-// force of 10 kN at 2 m on the second span in group 2. Typed into the
-// dialogs, it must be saved exactly so, its real numbers with the user's
-// decimal separator. Code page 1250, CR LF.
+// A task's file written by hand: three spans, left end hinged, two groups and combinations, one force of 10 kN
+// at 2 m on span 2 in group 2; real numbers with the user's separator, code page 1250, CR LF.
 #include "platform/Cp1250.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #pragma once
-// One application's data for the result windows: a task, its results, the
-// view, recorded messages, and an overlay that records what is drawn on it.
+// The result windows' data, with an overlay that records what is drawn on it.
 #include "analysis/Analiza.h"
 #include "analysis/Wyniki.h"
 #include "dialogs/ZestawieniePrzekrojowych.h"
@@ -37,8 +36,7 @@ protected:
 
     void SetUp() override { NowyTemat(zad); }
 
-    // What the composition does before it draws: the recomputation, the
-    // change flag cleared, the sheets laid out.
+    // What the composition does before it draws.
     void Przelicz()
     {
         PoliczKombinacje(zad);

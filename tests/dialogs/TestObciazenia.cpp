@@ -1,5 +1,4 @@
-// The four load-entry dialogs driven through their controls, and the
-// refusals of storing a load that the dialogs leave to the program.
+// The four load-entry dialogs driven through their controls, and the refusals left to the program.
 #include "Okna.h"
 
 #include "dialogs/DodajLiniowe.h"
@@ -48,6 +47,8 @@ TEST_F(Obciazenia, TheForceAndMomentDialogsCheckWhatWasTypedAsTheirRulesSay)
         std::optional<std::tuple<float, float, int32_t>> zapisane; // value, X, group
         const char *wartoscPotem, *polozeniePotem;
     };
+    const std::string poza = "Położenie siły musi mieć wartość nie większą niż długość belki!",
+                      zlePolozenie = "Nieprawidłowa wartość położenia siły!", zlaGrupa = "Nieprawidłowa grupa obciążeń";
     const std::vector<Przypadek> przypadki{
         {false, "2.5", "1", "1 Stale", {}, std::tuple(2.5f, 1.0f, 0), "2,50", "1,00"},
         {false, "0", "1", "1 Stale", {"Siła musi mieć wartość dodatnią!"}, {}, "0,00", "1"},
@@ -55,30 +56,16 @@ TEST_F(Obciazenia, TheForceAndMomentDialogsCheckWhatWasTypedAsTheirRulesSay)
         {true, "0", "1", "1 Stale", {"Moment musi mieć wartość różną od 0!"}, {}, "0,00", "1"},
         // The span is 3 m long: its end is accepted when typed.
         {false, "1", "3", "1 Stale", {}, std::tuple(1.0f, 3.0f, 0), "1,00", "3,00"},
-        {false,
-         "1",
-         "3,01",
-         "1 Stale",
-         {"Położenie siły musi mieć wartość nie większą niż długość belki!"},
-         {},
-         "1,00",
-         "3,01"},
+        {false, "1", "3,01", "1 Stale", {poza}, {}, "1,00", "3,01"},
         {false, "1", "-1", "1 Stale", {"Położenie siły musi mieć wartość dodatnią!"}, {}, "1,00", "-1,00"},
         // Only the last of the value and position messages, the group's in a box of its own.
-        {false, "x", "y", "1 Stale", {"Nieprawidłowa wartość położenia siły!"}, {}, "x", "y"},
-        {false,
-         "x",
-         "y",
-         "Wiatr",
-         {"Nieprawidłowa wartość położenia siły!", "Nieprawidłowa grupa obciążeń"},
-         {},
-         "x",
-         "y"},
+        {false, "x", "y", "1 Stale", {zlePolozenie}, {}, "x", "y"},
+        {false, "x", "y", "Wiatr", {zlePolozenie, zlaGrupa}, {}, "x", "y"},
         {true, "x", "1", "1", {"Nieprawidłowa wartość momentu!"}, {}, "x", "1"},
         {false, "4", "1", "  3 Snieg", {}, std::tuple(4.0f, 1.0f, 2), "4,00", "1,00"},
         // A group that does not exist is refused, not stored.
-        {false, "4", "1", "4 Inna", {"Nieprawidłowa grupa obciążeń"}, {}, "4,00", "1,00"},
-        {false, "4", "1", "0", {"Nieprawidłowa grupa obciążeń"}, {}, "4,00", "1,00"},
+        {false, "4", "1", "4 Inna", {zlaGrupa}, {}, "4,00", "1,00"},
+        {false, "4", "1", "0", {zlaGrupa}, {}, "4,00", "1,00"},
     };
     for (const Przypadek& p : przypadki) {
         SCOPED_TRACE(std::string(p.wartosc) + " / " + p.polozenie + " / " + p.grupa);
@@ -211,8 +198,6 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
     t.close();
 }
 
-// What the dialogs leave to the program: a full table, a group that does
-// not exist, a change of a slot whose load is gone.
 TEST_F(Obciazenia, AFullTableAMissingGroupAndAVanishedSlotAreRefusedWithNothingWritten)
 {
     using R = TRodzajObciazenia;
@@ -252,16 +237,15 @@ TEST_F(Obciazenia, AFullTableAMissingGroupAndAVanishedSlotAreRefusedWithNothingW
         DodajGrupe(z, "Wiatr", 0);
         const auto zapisz = [&](TPolaObciazenia pola) {
             z.NieZapisane = false;
-            const std::string przed = [&] {
+            const auto plik = [&] {
                 std::string t, b;
                 ZapiszDoTekstu(z, ',', "", t, b);
                 return t;
-            }();
+            };
+            const std::string przed = plik();
             const TWynikZapisu w = ZapiszObciazenie(z, r.rodzaj, pola, ',');
-            std::string po, b;
-            ZapiszDoTekstu(z, ',', "", po, b);
             EXPECT_FALSE(w.Zapisano);
-            EXPECT_EQ(po, przed);
+            EXPECT_EQ(plik(), przed);
             EXPECT_FALSE(z.NieZapisane);
             return w.Komunikaty;
         };

@@ -22,8 +22,7 @@ class Zestawienie : public OknaWynikow {
 protected:
     TNakladkaZapis nakladka;
 
-    // Spans of 4, 5 and 4 m, clamped on the left, hinged on the right; group 0
-    // a uniform load on every span, group 1 a force in the middle span.
+    // Spans of 4, 5, 4 m, clamped left, hinged right; group 0 uniform everywhere, group 1 a force mid-task.
     void TrzyPrzesla()
     {
         UstawGeometrie(zad, {4, 5, 4}, false, true);
@@ -76,7 +75,6 @@ TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZer
     TrzyPrzesla();
     auto okno = Okno();
     EXPECT_TRUE(okno->isVisible() && !okno->isModal());
-    EXPECT_EQ(okno->windowTitle().toStdString(), "Zestawienie sił przekrojowych");
     EXPECT_EQ(std::tuple(Pasek(*okno)->minimum(), Pasek(*okno)->maximum()), std::tuple(0, 1300));
     const char* T = "SG_TabelaSilPrzekrojowych";
     TTeksty naglowki = Wiersz(*okno, T, 0, 0, 4);
@@ -93,7 +91,6 @@ TEST_F(Zestawienie, AtPositionZeroEveryCombinationReadsTheLeftEndMomentOfSpanZer
     for (int c = 0; c < 3; ++c)
         oczekiwane.push_back(Wartosc(-wyn.SilyKoncowe[c][0].TL)); // the left end reaction
     EXPECT_EQ(Odczyt(*okno, 3), oczekiwane);
-    EXPECT_NE(oczekiwane[2], oczekiwane[4]) << "the combinations differ";
     const auto [Mmin, Mmax] = std::minmax_element(M0.begin(), M0.end());
     EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 1, 0, 2), (TTeksty{Wartosc(*Mmax), Wartosc(*Mmin)}));
     // The window as wide as both grids and 10 pixels.
@@ -115,7 +112,6 @@ TEST_F(Zestawienie, DeflectionAndRotationRowsReadTheSectionInTheUnitsOfTheTask)
     }
     EXPECT_EQ(Wiersz(*okno, T, 3, 1, 3), w);
     EXPECT_EQ(Wiersz(*okno, T, 4, 1, 3), fi);
-    EXPECT_GT(wyn.Ugiecia[1][1].W(2.5), wyn.Ugiecia[0][1].W(2.5)) << "the force adds to the deflection";
 
     // Real stiffness: millimetres and radians.
     for (TPrzeslo& p : zad.Przesla) {
@@ -125,11 +121,11 @@ TEST_F(Zestawienie, DeflectionAndRotationRowsReadTheSectionInTheUnitsOfTheTask)
     Przelicz();
     okno = Okno(650);
     EXPECT_EQ(Komorka(okno.get(), T, 0, 3), "w....[mm]");
-    EXPECT_EQ(Komorka(okno.get(), T, 1, 3), Wartosc(1000 * wyn.Ugiecia[0][1].W(2.5)));
     std::vector<double> mm;
     for (int c = 0; c < 3; ++c)
         mm.push_back(1000 * wyn.Ugiecia[size_t(c)][1].W(2.5));
     const auto [mn, mx] = std::minmax_element(mm.begin(), mm.end());
+    EXPECT_EQ(Komorka(okno.get(), T, 1, 3), Wartosc(mm[0]));
     EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 3, 0, 2), (TTeksty{Wartosc(*mx), Wartosc(*mn)}));
 }
 
@@ -188,9 +184,7 @@ TEST_F(Zestawienie, CombinationsDifferingInTheThirdDecimalHaveEqualExtremes)
     Kombinacja("Bis", {1.0003f});
     Przelicz();
     const TSilyPrzekroju sily = SilyPrzekroju(zad, wyn, PrzekrojBelki(zad, 200), ',');
-    ASSERT_TRUE(sily.SaEkstrema);
     EXPECT_LT(sily.M[0], sily.M[1]);
-    EXPECT_EQ(std::tuple(sily.MaxM, sily.MinM), std::tuple(10.0, 10.0));
     auto okno = Okno(200);
     EXPECT_EQ(Wiersz(*okno, "SG_Maxima", 1, 0, 2), (TTeksty{"10,00", "10,00"}));
 }
@@ -372,12 +366,7 @@ TEST_F(Zestawienie, CtrlCCopiesTheTablesAsTabSeparatedRowsAndTheMaximaOnlyWithTw
     QTest::keyClick(Pasek(*okno), Qt::Key_C, Qt::ControlModifier);
     QStringList oczekiwane = komorki(*okno, "SG_TabelaSilPrzekrojowych");
     oczekiwane << "" << komorki(*okno, "SG_Maxima");
-    const QString schowek = QGuiApplication::clipboard()->text();
-    EXPECT_EQ(schowek, oczekiwane.join('\n') + '\n');
-    // The section's M of the first combination, as the table shows it, in the second line.
-    EXPECT_EQ(schowek.split('\n')[1].split('\t')[1].toStdString(),
-              Komorka(okno.get(), "SG_TabelaSilPrzekrojowych", 1, 1));
-    EXPECT_EQ(schowek.split('\n')[0].count('\t'), 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), oczekiwane.join('\n') + '\n');
 
     UstawGeometrie(zad, {4}, true, true);
     DodajSile(zad, 0, 2, 10);
@@ -417,13 +406,12 @@ TEST_F(Zestawienie, AtTheSectionTheDesignEnvelopesShowEachExtremeWithWhatProduce
 
     const double G = 10 * 25 / 16.0, Q = 3 * 15 * 25 / 32.0, Qdrugie = -15 * 25 / 32.0;
     const auto wiersz = [&](int r) { return Wiersz(*okno, "SG_Normowe", r, 0, 3); };
-    EXPECT_EQ(wiersz(1), (TTeksty{"SGN  M max [kNm]", Wartosc(0.85 * 1.35 * G + 1.5 * Q),
-                                  "6.10b, wiodące: Uzytkowe, przęsło 1"}));
+    EXPECT_EQ(wiersz(1),
+              (TTeksty{"SGN  M max [kNm]", Wartosc(0.85 * 1.35 * G + 1.5 * Q), "6.10b, wiodące: Uzytkowe, przęsło 1"}));
     // The imposed load on the other span only lifts the section: G then at γG,inf.
     EXPECT_EQ(wiersz(2), (TTeksty{"SGN  M min [kNm]", Wartosc(1.0 * G + 1.5 * Qdrugie),
                                   "6.10b, wiodące: Uzytkowe, przęsło 2; γG,inf: Stałe"}));
     EXPECT_EQ(wiersz(5), (TTeksty{"SGU char.  M max [kNm]", Wartosc(G + Q), "6.14b, wiodące: Uzytkowe, przęsło 1"}));
     // Quasi-permanent: ψ2 = 0,3 of the imposed load.
     EXPECT_EQ(wiersz(9)[1], Wartosc(G + 0.3 * Q));
-    EXPECT_EQ(wiersz(0), (TTeksty{"", "Wartość", "Przyczyna"}));
 }

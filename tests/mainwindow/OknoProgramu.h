@@ -247,6 +247,14 @@ protected:
         EXPECT_TRUE(ZapiszDoTekstu(Zad(), Separator(), "Data zapisu", tekst, blad)) << blad;
         return tekst + "SkalaX=" + std::to_string(Zad().SkalaX);
     }
+    // The reactions of one combination added up: the loads it carries.
+    double SumaReakcji(int kombinacja)
+    {
+        double suma = 0;
+        for (int k = 0; k <= Zad().IloscPrzesel; ++k)
+            suma += Reakcja(Program->Wyniki, kombinacja, k, Zad().IloscPrzesel);
+        return suma;
+    }
     // The task opened from a copy of an example, with a change not saved yet.
     fs::path Zmienione(const std::string& przyklad)
     {

@@ -1,6 +1,4 @@
-// The window as an engineer uses it every day, driven offscreen through real
-// events: undo and redo, saving into the task's file, settings kept between
-// runs, and the words after a print.
+// The window as used every day, driven offscreen through real events.
 #include "OknoProgramu.h"
 
 #include "dialogs/EdytowanieSil.h"
@@ -33,6 +31,7 @@ class Codzienne : public OknoProgramu {};
 
 } // namespace
 
+// The names the window's own steps show are checked where they are taken; here the rest.
 TEST(NazwyZmian, AStepIsNamedByWhatItChangedAddedLoadsByKind)
 {
     TDaneZadania a;
@@ -40,8 +39,6 @@ TEST(NazwyZmian, AStepIsNamedByWhatItChangedAddedLoadsByKind)
     TDaneZadania b = a;
     EXPECT_EQ(NazwaZmiany(a, b), "zmiana zadania");
     b.Sily[0] = {1, 0, 1, 1, 10, 0};
-    EXPECT_EQ(NazwaZmiany(a, b), "dodanie siły");
-    EXPECT_EQ(NazwaZmiany(b, a), "usunięcie siły");
     TDaneZadania c = b;
     c.Sily[0].Wartosc = 12;
     EXPECT_EQ(NazwaZmiany(b, c), "zmiana siły");
@@ -51,44 +48,22 @@ TEST(NazwyZmian, AStepIsNamedByWhatItChangedAddedLoadsByKind)
     c = b;
     c.Momenty[0].Uzyta = 1;
     EXPECT_EQ(NazwaZmiany(b, c), "dodanie momentu skupionego");
-    // A group deleted with its loads is the group's change, not the loads'.
-    c = b;
-    DodajGrupe(c, "Inna", 0);
-    EXPECT_EQ(NazwaZmiany(b, c), "dodanie grupy");
-    EXPECT_EQ(NazwaZmiany(c, b), "usunięcie grupy");
-    c = b;
-    c.Grupy[0].Nazwa = "Inna";
-    EXPECT_EQ(NazwaZmiany(b, c), "zmiana nazwy grupy");
     c = b;
     DodajKombinacje(c, "Zima");
     EXPECT_EQ(NazwaZmiany(c, b), "usunięcie kombinacji");
     c = b;
     c.Kombinacje[0].Nazwa = "Inna";
     EXPECT_EQ(NazwaZmiany(b, c), "zmiana nazwy kombinacji");
-    c = b;
-    c.Wspolczynniki[0][0] = 1.35f;
-    EXPECT_EQ(NazwaZmiany(b, c), "zmiana tabeli kombinacji");
-    c = b;
-    c.LewyPrzegub = true;
-    EXPECT_EQ(NazwaZmiany(b, c), "zmiana geometrii");
-    c = b;
-    c.SkalaX = 250;
-    EXPECT_EQ(NazwaZmiany(b, c), "zmiana ustawień");
 }
 
 TEST(NazwyZmian, PageCountsTakeThePolishPluralForms)
 {
-    EXPECT_EQ(IleStron(1), "1 stronę");
-    EXPECT_EQ(IleStron(4), "4 strony");
-    EXPECT_EQ(IleStron(5), "5 stron");
-    EXPECT_EQ(IleStron(12), "12 stron");
-    EXPECT_EQ(IleStron(22), "22 strony");
-    EXPECT_EQ(IleStron(112), "112 stron");
+    for (const auto& [ile, tekst] : {std::pair{1, "1 stronę"}, {4, "4 strony"}, {5, "5 stron"}, {12, "12 stron"},
+                                     {22, "22 strony"}, {112, "112 stron"}})
+        EXPECT_EQ(IleStron(ile), tekst);
 }
 
-// Each kind of change typed through the dialogs, then every step undone back
-// to the task as it was before it, and redone forward again, the file
-// written at each step byte for byte the one written when it was first reached.
+// Every step undone and redone gives byte for byte the file written when it was first reached.
 TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
 {
     QToolButton* cofnij = Przycisk("TBCofnij");
@@ -189,10 +164,7 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     EXPECT_EQ(K<QComboBox>(&Quarvi->Dialogi().DodajSile(), "CB_Grupy")->count(), 2);
     // The force of 12.5 kN and 5.5 kN/m over 4.5 m, both of the first group, carried by the reactions of
     // the first combination.
-    double suma = 0;
-    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
-        suma += Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel);
-    EXPECT_NEAR(suma, (12.5 + 5.5 * 4.5) * 1.35, 1e-3);
+    EXPECT_NEAR(SumaReakcji(0), (12.5 + 5.5 * 4.5) * 1.35, 1e-3);
 
     // A new step after undoing drops what could be redone.
     Klik("TBCofnij");
@@ -207,8 +179,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     EXPECT_FALSE(cofnij->isEnabled() || ponow->isEnabled());
 }
 
-// A group renamed, then deleted with its loads in the table: each a step that
-// is undone back to the file as it was, the load dialogs' list with it.
 TEST_F(Codzienne, AGroupRenamedAndDeletedWithItsLoadsIsUndoneStepByStepToTheSameFile)
 {
     Geometria({"4", "5"});
@@ -248,10 +218,7 @@ TEST_F(Codzienne, AGroupRenamedAndDeletedWithItsLoadsIsUndoneStepByStepToTheSame
     Kliknij(tabela, "Button3");
     EXPECT_EQ(Przycisk("TBCofnij")->toolTip(), "Cofnij: usunięcie grupy (Ctrl+Z)");
     // The results follow: one force of 20 kN left on the beam.
-    double suma = 0;
-    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
-        suma += Reakcja(Program->Wyniki, 0, k, Zad().IloscPrzesel);
-    EXPECT_NEAR(suma, 20, 1e-3);
+    EXPECT_NEAR(SumaReakcji(0), 20, 1e-3);
 
     Klawisz(Qt::Key_Z);
     EXPECT_EQ(Stan(), stany[1]);
@@ -335,8 +302,6 @@ TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogAndTheMarkFollowsTheHi
     EXPECT_EQ(Dialogi.size(), 1u);
 }
 
-// The open button's arrow offers the last eight files read or saved, kept
-// between runs; one that is gone is said so and leaves the list.
 TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDropsOnesGone)
 {
     std::vector<fs::path> pliki;
@@ -449,7 +414,6 @@ TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefault
     EXPECT_FALSE(K<QCheckBox>(u, "CB_Reakcje")->isChecked());
     EXPECT_FALSE(Quarvi->Dialogi().Pokazuj().Reakcje);
     EXPECT_TRUE(K<QRadioButton>(u, "RB_SilySchem_MAX")->isChecked());
-    EXPECT_FALSE(K<QRadioButton>(u, "RB_SilySchem_AUTO")->isChecked());
     EXPECT_EQ(K<QLineEdit>(u, "E_HMaxSila")->text(), sila);
     EXPECT_EQ(K<QScrollBar>(u, "SB_WspGrubosci")->value(), grubosc);
     // The settings are the start of the new task, not a change of it.
@@ -496,8 +460,7 @@ TEST_F(Codzienne, AfterAPrintOrAPdfTheStatusBarSaysHowManyPagesWentWhereAndTheWi
     EXPECT_EQ(Dokumenty.size(), 4u);
 }
 
-// Before, "Zoom wszystko" showed the first sheet alone and the others were
-// found by zooming out and searching; the envelope sheet lies left of the first.
+// Before, "Zoom wszystko" showed the first sheet alone; the others had to be searched for.
 TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsThemAll)
 {
     ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
@@ -535,18 +498,14 @@ TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsT
     }
 }
 
-// Before, the section moved a centimetre per key press (x = 5 m took 500
-// presses) and the window opened partly below the bottom of the screen.
+// Before, the section moved a centimetre per key press and the window opened partly below the screen.
 TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagramAndTheWindowIsWholeOnTheScreen)
 {
     ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
     Klik("ToolButton20");
     QWidget* z = &Quarvi->Zestawienie();
     ASSERT_TRUE(z->isVisible());
-    EXPECT_TRUE(Quarvi->screen()->availableGeometry().contains(z->frameGeometry()))
-        << z->frameGeometry().x() << "," << z->frameGeometry().y() << " " << z->frameGeometry().width() << "x"
-        << z->frameGeometry().height() << " " << Quarvi->screen()->availableGeometry().width() << "x"
-        << Quarvi->screen()->availableGeometry().height();
+    EXPECT_TRUE(Quarvi->screen()->availableGeometry().contains(z->frameGeometry()));
     QScrollBar* pasek = K<QScrollBar>(z, "ScrollBar1");
     QLineEdit* x = K<QLineEdit>(z, "E_Polozenie");
     // The edit and its caption whole in the window, beside the section's labels.
@@ -635,17 +594,14 @@ TEST_F(Codzienne, AGroupsKindSetInItsDialogIsOneStepThatUndoTakesBackAndRedoSets
     EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
 }
 
-// A combination or a group added in the table shows its default coefficients
-// at once. Before, they reached the task only with "Powrót": undoing a later
-// confirmation brought back the addition with zero coefficients, a task the
-// table never showed, and the combination's results went to zero.
+// Before, the defaults reached the task only with "Powrót": undoing a later confirmation
+// brought back the addition with zero coefficients and the combination's results went to zero.
 TEST_F(Codzienne, UndoingAConfirmationAfterAnAdditionKeepsTheDefaultCoefficientsTheTableShowed)
 {
     Geometria({"4", "5"});
     DodajSileKlawiszami(0, "2", "10");
     QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
     QTableWidget* siatka = K<QTableWidget>(tabela, "Tabela");
-    const double P = 10;
 
     // A combination: its column shows the default 1 under both groups once a group is added too.
     Klik("ToolButton2");
@@ -673,10 +629,7 @@ TEST_F(Codzienne, UndoingAConfirmationAfterAnAdditionKeepsTheDefaultCoefficients
     EXPECT_EQ(Zad().Wspolczynniki[0][0], 1.0f);
     EXPECT_EQ(Zad().Wspolczynniki[1][0], 1.0f);
     // The combination carries the force, as the table showed it would.
-    double suma = 0;
-    for (int k = 0; k <= Zad().IloscPrzesel; ++k)
-        suma += Reakcja(Program->Wyniki, 1, k, Zad().IloscPrzesel);
-    EXPECT_NEAR(suma, P, 1e-3);
+    EXPECT_NEAR(SumaReakcji(1), 10, 1e-3);
     Klik("ToolButton2");
     ASSERT_TRUE(tabela->isVisible());
     ASSERT_TRUE(CzytajLiczbeNormalizujac(siatka->item(1, 2)->text().toStdString(), Separator(), widziany));
@@ -708,9 +661,7 @@ TEST_F(Codzienne, UndoingAConfirmationAfterAnAdditionKeepsTheDefaultCoefficients
     EXPECT_EQ(Zad().Wspolczynniki[1][1], 1.0f);
 }
 
-// Undoing back to the task with no beam left the geometry dialog showing the
-// undone length and the default stiffnesses as "1e+08" and "1e-06": the
-// dialog shows the task after the step, as it did at the start.
+// Before, undoing to no beam left the dialog showing the undone length, and E, J as "1e+08" and "1e-06".
 TEST_F(Codzienne, TheGeometryDialogShowsTheTaskAfterAnUndoAndTheDefaultStiffnessesWithoutAnExponent)
 {
     QWidget* g = &Quarvi->Dialogi().OknoGeometrii();

@@ -1,6 +1,4 @@
-// The window's picture is a replay of the sheets as last composed: after a
-// zoom, a pan, a zoom window or a resize it must be the picture a composition
-// at that view draws directly.
+// The window's picture, replayed after a view change, is what a composition at that view draws.
 #include "drawing/Czcionka.h"
 #include "drawing/PowierzchniaQt.h"
 #include "mainwindow/Polecenia.h"

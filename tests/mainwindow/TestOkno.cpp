@@ -77,44 +77,15 @@ TEST_F(Okno, StartsWithItsControlsNamedANewTaskZoomedAllAndTheStartPicture)
     EXPECT_EQ(Quarvi->windowHandle()->title(), "QUARVI");
     QWidget* bar = Quarvi->findChild<QWidget*>("ControlBar1");
     ASSERT_NE(bar, nullptr);
-    QStringList paski, widoczne;
-    for (QToolBar* p : bar->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
-        paski << p->objectName();
-        if (p->isVisible())
-            widoczne << p->objectName();
-    }
-    EXPECT_EQ(paski, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
-    EXPECT_EQ(widoczne, (QStringList{"TObcizenieDodawanie", "ToolBar1", "ToolBarZoomy", "ToolBar2", "TB_Edycja"}));
-    const std::vector<std::pair<const char*, const char*>> przyciski{
-        {"ToolButton11", "Dodaj siłę"},
-        {"ToolButton12", "Dodaj obciążenie liniowe"},
-        {"ToolButton13", "Dodaj obciążenie liniowo zmienne. "},
-        {"ToolButton14", "Dodaj moment skupiony."},
-        {"ToolButton5", "Edycja, usuwanie sił skupionych"},
-        {"ToolButton16", "Edycja, usuwanie obciążeń liniowych"},
-        {"ToolButton17", "Edycja, usuwanie obciążenia liniowo zmiennego."},
-        {"ToolButton18", "Edycja, usuwanie momentów skupionych"},
-        {"ToolButton1", "Geometria"},
-        {"ToolButton2", "Tabela kombinacji  i grup obciążeń"},
-        {"ToolButton3", "Ustawienia"},
-        {"TBZoomPan", "Zoom PAN"},
-        {"TBOkno", "Zoom okno."},
-        {"TBWszystko", "Zoom wszystko. (Ctrl+0)"},
-        {"TBPowieksz", "Powiększ. (Ctrl++)"},
-        {"TBPomniejsz", "Pomniejsz. (Ctrl+-)"},
-        {"ToolButton6", "Nowe zadanie (Ctrl+N)"},
-        {"ToolButton7", "Odczyt danych (Ctrl+O)"},
-        {"ToolButton8", "Zapis danych (Ctrl+Shift+S)"},
-        {"ToolButton9", "Kopiuj do schowka (Ctrl+C)"},
-        {"ToolButton10", "Drukowanie (Ctrl+P)"},
-        {"TBRaport", "Raport obliczeń (PDF): dane i wyniki w tabelach, arkusze (Ctrl+R)"}};
-    for (const auto& [nazwa, wskazowka] : przyciski) {
-        auto* b = Quarvi->findChild<QToolButton*>(nazwa);
-        ASSERT_NE(b, nullptr) << nazwa;
-        EXPECT_TRUE(b->isVisible()) << nazwa;
-        EXPECT_EQ(b->defaultAction()->toolTip(), QString::fromUtf8(wskazowka));
-        EXPECT_EQ(b->defaultAction()->statusTip(), QString::fromUtf8(wskazowka).section(" (Ctrl", 0, 0));
-        EXPECT_FALSE(b->icon().isNull()) << nazwa;
+    // Every button shown with an icon, its status tip the hint without its shortcut.
+    QList<QToolButton*> przyciski = bar->findChildren<QToolButton*>();
+    przyciski.removeIf([](QToolButton* b) { return !b->defaultAction(); }); // the bars' own overflow arrows
+    EXPECT_EQ(przyciski.size(), 27);
+    for (QToolButton* b : przyciski) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        EXPECT_TRUE(b->isVisible() && !b->icon().isNull());
+        EXPECT_FALSE(b->defaultAction()->toolTip().isEmpty());
+        EXPECT_EQ(b->defaultAction()->statusTip(), b->defaultAction()->toolTip().section(" (Ctrl", 0, 0));
     }
     QStringList menu;
     for (QAction* a : Quarvi->findChild<QMenu*>("ZoomMenu")->actions())
@@ -212,7 +183,6 @@ TEST_F(Okno, TenWheelTurnsUpThenDownAnywhereOverTheWindowLeaveTheZoomAtNinetyPer
         Kolko(Quarvi->findChild<QStatusBar*>("StatusBar1"), -60); // half notches add up
     Kolko(Quarvi->findChild<QToolButton*>("ToolButton6"), -600);
     EXPECT_NEAR(Widok().SkalaWidoku / poczatkowy.SkalaWidoku, std::pow(0.9, 10) * std::pow(1.1, 10), 1e-12);
-    EXPECT_NEAR(Widok().SkalaWidoku / poczatkowy.SkalaWidoku, 0.904382, 1e-6);
     EXPECT_EQ(std::pair(Widok().SrodekX, Widok().SrodekY), std::pair(poczatkowy.SrodekX, poczatkowy.SrodekY));
 }
 
@@ -495,31 +465,13 @@ TEST_F(Okno, TheClipboardGetsWhatThePaintBoxShows)
     EXPECT_EQ(schowek, Quarvi->Polecenia().ObrazArkusza.copy(0, 0, r.Szerokosc, r.Wysokosc));
 }
 
-TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithOne)
-{
-    for (const char* display : {"", ":97"}) {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(zmienna);
-        if (*display)
-            env.insert("DISPLAY", display);
-        program.setProcessEnvironment(env);
-        program.start(QUARVI_PROGRAM, {});
-        ASSERT_TRUE(program.waitForFinished(20000));
-        EXPECT_EQ(program.exitCode(), 1) << display;
-        const QString bledy = QString::fromUtf8(program.readAllStandardError());
-        EXPECT_EQ(bledy.count('\n'), 1) << bledy.toStdString();
-        for (const char* opcja : {"--wyniki", "--json", "--pdf", "--png"})
-            EXPECT_TRUE(bledy.contains(opcja)) << bledy.toStdString();
-    }
-}
-
 // Before, a platform that cannot start made Qt abort: xcb without a display, wayland without its plugin (with
 // WAYLAND_DISPLAY set), a misspelt name. Without any display the program's own line ends the run.
-TEST(Program, APlatformThatCannotStartGivesTheProgramsOwnLineAndExitOne)
+TEST(Program, WithoutADisplayOrWithAPlatformThatCannotStartSaysSoInItsOwnLineAndExitsWithOne)
 {
     const std::vector<std::vector<std::pair<const char*, const char*>>> srodowiska{
+        {},
+        {{"DISPLAY", ":97"}},
         {{"QT_QPA_PLATFORM", "xcb"}},
         {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}},
         {{"WAYLAND_DISPLAY", "wayland-0"}},
@@ -535,157 +487,10 @@ TEST(Program, APlatformThatCannotStartGivesTheProgramsOwnLineAndExitOne)
         program.start(QUARVI_PROGRAM, {QString::fromStdString(Strop)});
         ASSERT_TRUE(program.waitForFinished(20000));
         const QString bledy = QString::fromUtf8(program.readAllStandardError());
-        EXPECT_EQ(std::tuple(program.exitStatus(), program.exitCode()), std::tuple(QProcess::NormalExit, 1))
-            << zmienne[0].second << bledy.toStdString();
-        EXPECT_TRUE(bledy.endsWith(QString::fromUtf8(KomunikatBrakEkranu) + '\n') && !bledy.contains("plugin"))
-            << bledy.toStdString();
+        SCOPED_TRACE(bledy.toStdString());
+        EXPECT_EQ(std::tuple(program.exitStatus(), program.exitCode()), std::tuple(QProcess::NormalExit, 1));
+        EXPECT_EQ(bledy, QString::fromUtf8(KomunikatBrakEkranu) + '\n');
     }
-}
-
-TEST_F(Okno, ATaskTypedThroughTheButtonsWithALoadOfEachKindIsReadAtASectionSavedAsTheFormatSaysAndReadBack)
-{
-    Klik("ToolButton2");
-    EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
-    EXPECT_FALSE(Quarvi->Dialogi().OknoTabeli().isVisible());
-    Kom.Komunikaty.clear();
-
-    QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
-    Klik("ToolButton1");
-    ASSERT_TRUE(geometria->isVisible());
-    EXPECT_EQ(Modalny(), geometria);
-    K<QScrollBar>(geometria, "SBPrzesla")->setValue(3);
-    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
-    Wpisz(geometria, "SGRozpietosci", 2, 1, "5,5");
-    Wpisz(geometria, "SGRozpietosci", 3, 1, "");
-    K<QLineEdit>(geometria, "EDomyslnaRozp")->setText(QStringLiteral("3"));
-    Kliknij(geometria, "CB_LewaPrzegub");
-    Kliknij(geometria, "Wprowadz");
-    EXPECT_FALSE(geometria->isVisible());
-    EXPECT_EQ(Modalny(), nullptr);
-    // Closing the dialog repainted the sheets with the new beam and the unsaved mark.
-    EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
-
-    QWidget* tabela = &Quarvi->Dialogi().OknoTabeli();
-    Klik("ToolButton2");
-    ASSERT_TRUE(tabela->isVisible());
-    EXPECT_EQ(Modalny(), tabela);
-    QWidget* grupy = K<QWidget>(tabela, "GrupyObciazenia");
-    Kliknij(tabela, "Button1");
-    EXPECT_EQ(Modalny(), grupy);
-    QTest::keyClicks(K<QLineEdit>(grupy, "E_Nazwa"), QStringLiteral("Wiatr"));
-    Kliknij(grupy, "Wprowadz");
-    QWidget* warianty = K<QWidget>(tabela, "DodajWariant");
-    Kliknij(tabela, "Button2");
-    QTest::keyClicks(K<QLineEdit>(warianty, "E_Nazwa"), QStringLiteral("Zima"));
-    Kliknij(warianty, "Wprowadz");
-    Wpisz(tabela, "Tabela", 1, 1, "1,5");
-    Wpisz(tabela, "Tabela", 2, 1, "1.25");
-    Wpisz(tabela, "Tabela", 2, 2, "0");
-    Kliknij(tabela, "Button3");
-    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
-
-    QWidget* sila = &Quarvi->Dialogi().DodajSile();
-    Klik("ToolButton11");
-    ASSERT_TRUE(sila->isVisible());
-    EXPECT_EQ(Modalny(), sila);
-    K<QScrollBar>(sila, "SBPrzeslo")->setValue(1);
-    K<QScrollBar>(sila, "SBPolozenie")->setValue(200);
-    K<QScrollBar>(sila, "SBSilawart")->setValue(10);
-    K<QComboBox>(sila, "CB_Grupy")->setCurrentIndex(1);
-    Kliknij(sila, "Wprowadz");
-    Kliknij(sila, "Rezygnuj");
-    // 5 kN/m over the whole first span, the end standing at the span's length on opening.
-    QWidget* liniowe = &Quarvi->Dialogi().DodajLiniowe();
-    Klik("ToolButton12");
-    K<QScrollBar>(liniowe, "SBPrzeslo")->setValue(0);
-    K<QScrollBar>(liniowe, "SBSilawart")->setValue(5);
-    Kliknij(liniowe, "Wprowadz");
-    Kliknij(liniowe, "Rezygnuj");
-    // 2 → 6 kN/m over the third span in group 2, and −8 kNm at 1 m on the second.
-    QWidget* troj = &Quarvi->Dialogi().DodajTroj();
-    Klik("ToolButton13");
-    K<QScrollBar>(troj, "SBPrzeslo")->setValue(2);
-    K<QScrollBar>(troj, "SBSilawart")->setValue(2);
-    K<QScrollBar>(troj, "SBSilaWart2")->setValue(6);
-    K<QComboBox>(troj, "CB_Grupy")->setCurrentIndex(1);
-    Kliknij(troj, "Wprowadz");
-    Kliknij(troj, "Rezygnuj");
-    QWidget* moment = &Quarvi->Dialogi().DodajMoment();
-    Klik("ToolButton14");
-    K<QScrollBar>(moment, "SBPrzeslo")->setValue(1);
-    K<QScrollBar>(moment, "SBPolozenie")->setValue(100);
-    K<QScrollBar>(moment, "SBSilawart")->setValue(-8);
-    K<QComboBox>(moment, "CB_Grupy")->setCurrentIndex(0);
-    Kliknij(moment, "Wprowadz");
-    Kliknij(moment, "Rezygnuj");
-    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
-
-    // The summary at the first inner support: the section lies in the second span at x = 0.
-    Klik("ToolButton20");
-    auto* zestawienie = &Quarvi->Zestawienie();
-    ASSERT_TRUE(zestawienie->isVisible());
-    EXPECT_EQ(Modalny(), nullptr); // the summary stays open beside the window
-    K<QScrollBar>(zestawienie, "ScrollBar1")->setValue(400);
-    const auto komorka = [&](int c, int r) {
-        return K<QTableWidget>(zestawienie, "SG_TabelaSilPrzekrojowych")->item(r, c)->text().toStdString();
-    };
-    const std::vector<std::string> przekroj = {komorka(1, 1), komorka(2, 1), komorka(1, 2), komorka(2, 2)};
-    Kliknij(zestawienie, "Button1");
-
-    const fs::path plik = Tymczasowy / "trzy.qvr";
-    Wybory[TDialogPliku::TRodzaj::Zapis] = plik.string();
-    Klik("ToolButton8");
-    EXPECT_EQ(Panel(2), "");
-    std::string wzor = PlikWzorcowy(Separator());
-    for (const auto& [sekcja, rekordy] : {std::pair("*** Dane Liniowe ***1", "TRUE|0|0|4|0|4|5|0|"),
-                                          {"*** Dane Trójkąty ***1", "TRUE|2|0|3|9,5|12,5|2|0|4|1|"},
-                                          {"*** Dane Momenty ***1", "TRUE|1|1|5|-8|0|"}}) {
-        std::string r = S(rekordy);
-        for (size_t i; (i = r.find('|')) != std::string::npos;)
-            r.replace(i, 1, "\r\n");
-        wzor.replace(wzor.find(Utf8NaCp1250(sekcja)) + Utf8NaCp1250(sekcja).size() + 2, 0, r);
-    }
-    EXPECT_EQ(BezDaty(Czytaj(plik)), BezDaty(wzor));
-
-    // The command line reads the same results from the file.
-    QProcess json;
-    json.start(QUARVI_PROGRAM, {QStringLiteral("--json"), QString::fromStdString(plik.string())});
-    ASSERT_TRUE(json.waitForFinished(30000));
-    const auto j = nlohmann::json::parse(json.readAllStandardOutput().toStdString());
-    std::vector<std::string> zPliku;
-    for (const char* wielkosc : {"MomentL", "TL"})
-        for (int c = 0; c < 2; ++c) {
-            const double v = j["kombinacje"][c]["przesla"][1][wielkosc].get<double>();
-            zPliku.push_back(FormatujMaska(std::string(wielkosc) == "TL" ? -v : v, Maska::Wartosc, Separator()));
-        }
-    EXPECT_EQ(przekroj, zPliku);
-
-    Nowe(FolderProgramu);
-    Wybory[TDialogPliku::TRodzaj::Odczyt] = plik.string();
-    Klik("ToolButton7");
-    ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
-    EXPECT_EQ(Zad().IloscPrzesel, 3);
-    Klik("ToolButton1");
-    QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
-    EXPECT_EQ(K<QScrollBar>(g, "SBPrzesla")->value(), 3);
-    EXPECT_EQ((std::vector{Komorka(g, "SGRozpietosci", 1, 1), Komorka(g, "SGRozpietosci", 2, 1),
-                           Komorka(g, "SGRozpietosci", 3, 1)}),
-              (std::vector<std::string>{S("4,00"), S("5,50"), S("3,00")}));
-    EXPECT_EQ(
-        std::tuple(K<QCheckBox>(g, "CB_LewaPrzegub")->isChecked(), K<QCheckBox>(g, "CB_PrawaPrzegub")->isChecked()),
-        std::tuple(true, false));
-    Kliknij(g, "Rezygnuj");
-    Klik("ToolButton2");
-    QWidget* t = &Quarvi->Dialogi().OknoTabeli();
-    EXPECT_EQ((std::vector{Komorka(t, "Tabela", 0, 2), Komorka(t, "Tabela", 2, 0), Komorka(t, "Tabela", 1, 1),
-                           Komorka(t, "Tabela", 1, 2), Komorka(t, "Tabela", 2, 1), Komorka(t, "Tabela", 2, 2)}),
-              (std::vector<std::string>{"2  Wiatr", "2  Zima", S("1,50"), S("1,00"), S("1,25"), S("0,00")}));
-    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
-
-    // A new task starts the group list again.
-    t->close();
-    Klik("ToolButton6");
-    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale"}));
 }
 
 TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
@@ -760,14 +565,8 @@ TEST_F(Okno, TheRoadOfOneLoadFromTheGeometryToTheSameResultsReadBack)
     EXPECT_EQ(reakcje(), policzone);
 }
 
-TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
+TEST_F(Okno, TheListButtonsShowTheLoadsUnsplitWhileTheirListIsOpen)
 {
-    for (const char* b : {"ToolButton5", "ToolButton16", "ToolButton17", "ToolButton18"}) {
-        Kom.Komunikaty.clear();
-        Klik(b);
-        EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i obciążenie do edycji) "}) << b;
-    }
-    // One span is enough.
     UstawGeometrie(Zad(), {4}, false, false);
     DodajTrojkat(Zad(), 0, 0, 4, 5, 2);
     QCheckBox* rozbij = K<QCheckBox>(&Quarvi->Dialogi().OknoUstawien(), "CB_RozbijSilyGrupy");
@@ -785,12 +584,7 @@ TEST_F(Okno, TheListButtonsNeedABeamAndShowTheLoadsUnsplitWhileTheirListIsOpen)
     EXPECT_TRUE(Zad().Nastawy.RozbijSilyGrupy);
 }
 
-// The commands are modal: while a dialog is open the window takes no click,
-// not even one the window system delivers; beside the summary it does, and
-// the dialogs go with the window, whichever are open. A dialog modal to the
-// main window alone (QDialog::open()) lost the keyboard to the main window
-// when the user clicked it under a window manager; the program's dialogs
-// are modal to the whole program.
+// Before, a dialog modal to the main window alone lost the keyboard to it under a window manager.
 TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
 {
     ASSERT_TRUE(Quarvi->Polecenia().Otworz(Strop));
@@ -819,11 +613,7 @@ TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
     Quarvi.reset();
 }
 
-// Under the locale the program runs in (the suite runs under pl_PL.UTF-8 and
-// C.UTF-8), the task typed key by key with commas and again with points is
-// one task: both files alike, the file of that task built in code, and read
-// back every number shows with the system's separator. The geometry's
-// default length is left as the program offers it.
+// Typed with commas and with points: one task, the file built in code, read back with the user's separator.
 TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSeparator)
 {
     TDaneZadania oczekiwane;
@@ -942,11 +732,38 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{});
     }
     EXPECT_EQ(pliki[0], pliki[1]);
+
+    // The summary at the first inner support (the second span at x = 0) agrees with the command line.
+    Klik("ToolButton20");
+    auto* zestawienie = &Quarvi->Zestawienie();
+    ASSERT_TRUE(zestawienie->isVisible());
+    EXPECT_EQ(Modalny(), nullptr); // the summary stays open beside the window
+    K<QScrollBar>(zestawienie, "ScrollBar1")->setValue(425);
+    const auto komorka = [&](int c, int r) {
+        return K<QTableWidget>(zestawienie, "SG_TabelaSilPrzekrojowych")->item(r, c)->text().toStdString();
+    };
+    const std::vector<std::string> przekroj = {komorka(1, 1), komorka(2, 1), komorka(1, 2), komorka(2, 2)};
+    Kliknij(zestawienie, "Button1");
+    QProcess json;
+    json.start(QUARVI_PROGRAM, {QStringLiteral("--json"), QString::fromStdString(Quarvi->Polecenia().Plik())});
+    ASSERT_TRUE(json.waitForFinished(30000));
+    const auto j = nlohmann::json::parse(json.readAllStandardOutput().toStdString());
+    std::vector<std::string> zPliku;
+    for (const char* wielkosc : {"MomentL", "TL"})
+        for (int c = 0; c < 2; ++c) {
+            const double v = j["kombinacje"][c]["przesla"][1][wielkosc].get<double>();
+            zPliku.push_back(FormatujMaska(std::string(wielkosc) == "TL" ? -v : v, Maska::Wartosc, Separator()));
+        }
+    EXPECT_EQ(przekroj, zPliku);
+
+    // A new task starts the group list again.
+    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
+    Klik("ToolButton6");
+    EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale"}));
 }
 
 TEST_F(Okno, TheReportButtonWritesTheReportBesideTheTaskAndANewTaskIsToldItHasNoResults)
 {
-    // Its shortcut, hint and pop-up item are checked with the other buttons' at the start.
     auto* akcja = K<QAction>(Quarvi.get(), "TBRaport");
     // A new task: nothing to report, and no file asked for.
     Klik("TBRaport");
