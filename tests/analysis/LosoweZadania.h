@@ -1,8 +1,5 @@
 #pragma once
-// Random tasks for what must hold for every beam: 1 to 6 spans from 0,3 m to
-// 25 m (whole centimetres, any length, and lengths single precision cannot
-// hold), both hinge settings, every load kind of either sign, loads standing
-// on the supports and on the centimetre grid, groups left out of combinations.
+// Random tasks: 1 to 6 spans of 0,3 to 25 m, either hinges, every load kind and sign, on supports and grid.
 #include "model/Budowa.h"
 
 #include <random>
@@ -19,16 +16,8 @@ inline void LosoweZadanie(TDaneZadania& zad, std::mt19937& los)
     zad.IloscPrzesel = n;
     const float dlugosci[] = {4.1f, 3.3f, 0.7f, 0.3f, 25.0f};
     for (TPrzeslo& p : zad.Przesla) {
-        switch (calk(0, 2)) {
-        case 0:
-            p.L = float(calk(30, 2500) / 100.0);
-            break;
-        case 1:
-            p.L = float(rowny(0.3, 25));
-            break;
-        default:
-            p.L = dlugosci[calk(0, 4)];
-        }
+        const int rodzaj = calk(0, 2);
+        p.L = rodzaj == 0 ? float(calk(30, 2500) / 100.0) : rodzaj == 1 ? float(rowny(0.3, 25)) : dlugosci[calk(0, 4)];
         p.J = float(rowny(0.5, 2));
     }
     UstawKodyPrzesel(zad);
@@ -43,17 +32,9 @@ inline void LosoweZadanie(TDaneZadania& zad, std::mt19937& los)
         for (int32_t g = 0; g < grupy; ++g)
             zad.Wspolczynniki[size_t(c)][size_t(g)] = calk(0, 3) == 0 ? 0.0f : float(rowny(0.5, 1.5));
 
-    const auto polozenie = [&](float L) {
-        switch (calk(0, 3)) {
-        case 0:
-            return 0.0f;
-        case 1:
-            return L;
-        case 2:
-            return float(calk(0, int(100 * L)) / 100.0); // on the grid
-        default:
-            return float(rowny(0, L));
-        }
+    const auto polozenie = [&](float L) { // a support, the grid or anywhere
+        const float x[] = {0.0f, L, float(calk(0, int(100 * L)) / 100.0), float(rowny(0, L))};
+        return x[calk(0, 3)];
     };
     const int32_t obciazenia = calk(1, 12);
     for (int32_t i = 0; i < obciazenia; ++i) {

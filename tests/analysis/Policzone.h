@@ -32,12 +32,6 @@ struct TPoliczone {
     const TSilyPrzesla& F(int32_t s, int32_t c = 0) const { return wyn.SilyKoncowe[size_t(c)][size_t(s)]; }
     double R(int32_t k, int32_t c = 0) const { return Reakcja(wyn, c, k, zad.IloscPrzesel); }
     const TWielomianyPrzesla& W(int32_t s, int32_t c = 0) const { return wyn.Wielomiany[size_t(c)][size_t(s)]; }
-    const std::vector<TPunktWykresu>& LiniaM(int32_t s, int32_t c = 0) const
-    {
-        return wyn.WykresM[size_t(c)][size_t(s)];
-    }
-    const std::vector<TPunktWykresu>& LiniaT(int32_t s, int32_t c = 0) const
-    {
-        return wyn.WykresT[size_t(c)][size_t(s)];
-    }
+    const auto& LiniaM(int32_t s, int32_t c = 0) const { return wyn.WykresM[size_t(c)][size_t(s)]; }
+    const auto& LiniaT(int32_t s, int32_t c = 0) const { return wyn.WykresT[size_t(c)][size_t(s)]; }
 };

@@ -4,77 +4,46 @@
 // analysis evaluated every sample before it kept polynomials.
 #include "analysis/Obciazenia.h"
 
-// A load at a counts at x when a ≤ x; a line load acts inside [x1, x2] and as
-// its resultant right of x2.
-inline double MomentBezposrednio(const TObciazeniaPrzesla& obc, double ML, double TL, float xf)
+#include <algorithm>
+#include <utility>
+
+// A load at a counts at x when a ≤ x. A line load from qa at x1 to qb at x2 acts inside
+// [x1, x2] and as its resultant right of x2: its shear and moment at x.
+inline std::pair<double, double> LiniowaBezposrednio(double x1, double x2, double qa, double qb, double x)
 {
-    const double x = xf;
+    if (x < x1)
+        return {0, 0};
+    const double d = std::min(x, x2) - x1, k = x2 > x1 ? (qb - qa) / (x2 - x1) : 0;
+    const double T = qa * d + k * d * d / 2;
+    return {T, qa * d * d / 2 + k * d * d * d / 6 + T * (x - std::min(x, x2))};
+}
+
+inline double MomentBezposrednio(const TObciazeniaPrzesla& obc, double ML, double TL, double x)
+{
     double M = ML - TL * x;
     for (const auto& m : obc.Momenty)
-        if (m.X <= xf)
+        if (m.X <= x)
             M += m.Wartosc;
     for (const auto& f : obc.Sily)
-        if (f.X <= xf)
+        if (f.X <= x)
             M -= f.Wartosc * (x - f.X);
-    for (const auto& q : obc.Liniowe) {
-        const double x1 = q.X1, x2 = q.X2;
-        if (x >= x1 && x <= x2)
-            M -= q.Wartosc * (x - x1) * (x - x1) / 2;
-        else if (x > x2)
-            M -= q.Wartosc * (x2 - x1) * (x - (x1 + x2) / 2);
-    }
-    for (const auto& t : obc.Trojkaty) {
-        const double x1 = t.X1, x2 = t.X2, c = x2 - x1, u = t.Stala, m = t.Malejaca, r = t.Rosnaca;
-        if (x >= x1 && x <= x2) {
-            const double d = x - x1;
-            M -= u * d * d / 2;
-            if (c > 0) {
-                if (m < r) { // rising: r·d/c at x
-                    M -= (d / c * r / 2) * d * d / 3;
-                } else { // falling from m: the part left above the uniform one
-                    const double qx = (x2 - x) / c * m;
-                    M -= qx * d * d / 2 + ((m - qx) / 2) * d * (2.0 / 3) * d;
-                }
-            }
-        } else if (x > x2) {
-            const double ramie = m < r ? c / 3 : 2 * c / 3;
-            M -= u * c * (x - (x1 + x2) / 2) + ((m + r) / 2) * c * (x - x2 + ramie);
-        }
-    }
+    for (const auto& q : obc.Liniowe)
+        M -= LiniowaBezposrednio(q.X1, q.X2, q.Wartosc, q.Wartosc, x).second;
+    for (const auto& t : obc.Trojkaty)
+        M -= LiniowaBezposrednio(t.X1, t.X2, t.Stala + t.Malejaca, t.Stala + t.Rosnaca, x).second;
     return M;
 }
 
-inline double TnacaBezposrednio(const TObciazeniaPrzesla& obc, double TL, float xf)
+inline double TnacaBezposrednio(const TObciazeniaPrzesla& obc, double TL, double x)
 {
-    const double x = xf;
     double T = -TL;
     for (const auto& f : obc.Sily)
-        if (f.X <= xf)
+        if (f.X <= x)
             T -= f.Wartosc;
-    for (const auto& q : obc.Liniowe) {
-        const double x1 = q.X1, x2 = q.X2;
-        if (x >= x1 && x <= x2)
-            T -= q.Wartosc * (x - x1);
-        else if (x > x2)
-            T -= q.Wartosc * (x2 - x1);
-    }
-    for (const auto& t : obc.Trojkaty) {
-        const double x1 = t.X1, x2 = t.X2, c = x2 - x1, u = t.Stala, m = t.Malejaca, r = t.Rosnaca;
-        if (x >= x1 && x <= x2) {
-            const double d = x - x1;
-            T -= u * d;
-            if (c > 0) {
-                if (m < r) {
-                    T -= (d / c * r / 2) * d;
-                } else {
-                    const double qx = (x2 - x) / c * m;
-                    T -= qx * d + ((m - qx) / 2) * d;
-                }
-            }
-        } else if (x > x2) {
-            T -= (u + (m + r) / 2) * c;
-        }
-    }
+    for (const auto& q : obc.Liniowe)
+        T -= LiniowaBezposrednio(q.X1, q.X2, q.Wartosc, q.Wartosc, x).first;
+    for (const auto& t : obc.Trojkaty)
+        T -= LiniowaBezposrednio(t.X1, t.X2, t.Stala + t.Malejaca, t.Stala + t.Rosnaca, x).first;
     return T;
 }
 

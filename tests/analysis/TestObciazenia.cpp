@@ -1,4 +1,3 @@
-#include "SumaBezposrednia.h"
 #include "Policzone.h"
 
 #include "analysis/Obciazenia.h"
@@ -18,8 +17,7 @@ void ExpectPara(TParaKoncow wynik, double lewy, double prawy)
     EXPECT_NEAR(wynik.P, prawy, tol);
 }
 
-// A line load of density q(x) replaced by many point forces: an independent
-// evaluation of the fixed-end moments through the point-force formulas.
+// A line load of density q(x) as many point forces: the fixed-end moments by the point-force formulas.
 template <class Gestosc>
 TParaKoncow JakoSilySkupione(Gestosc gestosc, double x1, double x2, double dlugosc, int32_t kod)
 {
@@ -67,6 +65,9 @@ TEST(MomentyUtwierdzenia, WholeSpanLineLoadsGiveTheCheckValuesForEveryEndCode)
     ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 4), -q * L * L / 30, q * L * L / 20);
     ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 3), 0, q * L * L / 15);
     ExpectPara(MomentyOdTrojkata(0, q, 0, L, L, 2), -7 * q * L * L / 120, 0);
+    // No height or no length: absent.
+    ExpectPara(MomentyOdTrojkata(q, q, 0, L, L, 4), 0, 0);
+    ExpectPara(MomentyOdTrojkata(q, 0, 2, 2, L, 4), 0, 0);
 }
 
 TEST(MomentyUtwierdzenia, PartialStretchesAgreeWithASumOfPointForces)
@@ -85,29 +86,14 @@ TEST(MomentyUtwierdzenia, PartialStretchesAgreeWithASumOfPointForces)
     }
 }
 
-TEST(MomentyUtwierdzenia, ATriangleOfNoHeightOrNoLengthIsAbsent)
+TEST(ReakcjeUtwierdzenia, AClockwiseMomentPushesTheLeftEndDownAndASpanOfNoLengthDividesByOne)
 {
-    ExpectPara(MomentyOdTrojkata(q, q, 0, L, L, 4), 0, 0);
-    ExpectPara(MomentyOdTrojkata(0, 0, 0, L, L, 4), 0, 0);
-    ExpectPara(MomentyOdTrojkata(q, 0, 2, 2, L, 4), 0, 0); // a stretch of no length
-}
-
-TEST(ReakcjeUtwierdzenia, ProppedCantileverTakesFiveEighthsAtTheClampAndAClockwiseMomentPushesTheLeftEndDown)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {6}, false, true);
-    DodajLiniowe(zad, 0, 0, 6, 10);
-    const TObciazeniaPrzesla obc = ObciazeniaWKombinacji(zad, 0, 0);
-    const TParaKoncow m = MomentyUtwierdzenia(obc, 2, 6.0f);
-    ExpectPara(m, -q * L * L / 8, 0);
-    ExpectPara(ReakcjeUtwierdzenia(obc, m.L, m.P, 6.0f), 5 * q * L / 8, 3 * q * L / 8);
-
     TDaneZadania mom;
     UstawGeometrie(mom, {4}, true, true);
     DodajMoment(mom, 0, 1.0f, 8);
     const TObciazeniaPrzesla moment = ObciazeniaWKombinacji(mom, 0, 0);
     ExpectPara(ReakcjeUtwierdzenia(moment, 0, 0, 4.0f), -8.0 / 4, 8.0 / 4);
-    ExpectPara(ReakcjeUtwierdzenia(moment, 0, 0, 0.0f), -8.0, 8.0); // a span of no length divides by one
+    ExpectPara(ReakcjeUtwierdzenia(moment, 0, 0, 0.0f), -8.0, 8.0);
 }
 
 TEST(ObciazeniaKombinacji, TakesLoadsWithPositiveCoefficientsMultipliedAndDropsTheRest)

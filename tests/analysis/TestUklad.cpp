@@ -23,36 +23,6 @@ TWyniki Uklad(const TDaneZadania& zad)
 
 } // namespace
 
-TEST(BudujUklad, HingedEndsGiveTheModifiedStiffnessAndAnUnloadedSpanAddsNothing)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {4, 5}, true, true);
-    zad.Przesla[0].E = 2;
-    const TWyniki przeguby = Uklad(zad);
-    EXPECT_NEAR(przeguby.MacierzK[0][0], 3.0 * 2 / 4 + 3.0 / 5, 1e-12);
-    EXPECT_EQ(przeguby.WektorQ[0], 0.0);
-}
-
-TEST(BudujUklad, ThreeContinuousSpansGiveASymmetricTridiagonalMatrix)
-{
-    TDaneZadania zad;
-    UstawGeometrie(zad, {5, 5, 5}, true, true);
-    const TWyniki wyn = Uklad(zad);
-    const double k = 1.0 / 5;
-    ASSERT_EQ(wyn.MacierzK.size(), 2u);
-    ExpectBliskie({wyn.MacierzK[0][0], wyn.MacierzK[1][1], wyn.MacierzK[0][1], wyn.MacierzK[1][0]},
-                  {3 * k + 4 * k, 4 * k + 3 * k, 2 * k, 2 * k}, 1e-12);
-
-    UstawGeometrie(zad, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, false, false);
-    const TWyniki duzy = Uklad(zad);
-    ASSERT_EQ(duzy.MacierzK.size(), 11u) << "twelve spans have eleven unknowns";
-    for (size_t i = 0; i < 11; ++i)
-        for (size_t j = 0; j < 11; ++j)
-            EXPECT_TRUE(duzy.MacierzK[i][j] == duzy.MacierzK[j][i] &&
-                        ((i <= j + 1 && j <= i + 1) || duzy.MacierzK[i][j] == 0))
-                << i << " " << j;
-}
-
 TEST(Wyznacznik, DeterminantAndInverseMatchThePlainRecursionToTheBitOnRandomMatricesAndAssembledBeams)
 {
     // The memoised expansion must do exactly the recursion's operations.

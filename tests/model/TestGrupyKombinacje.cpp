@@ -70,14 +70,11 @@ TEST(UsuwanieGrupy, TakesTheGroupsLoadsAndMovesLaterGroupsDownWithTheirNamesColo
                   (std::array{float(10 * c + 1), float(10 * c + 3), 0.0f}))
             << "combination " << c;
     // Group 2's loads (values 2xx) gone, group 3's (3xx) now group 2, group 1's untouched.
-    const Lista zostaja{{0, 100}, {1, 302}};
-    EXPECT_EQ(Obciazenia(zad.Sily, &TSila::Wartosc), zostaja);
-    EXPECT_EQ(Obciazenia(zad.Momenty, &TMoment::Wartosc), zostaja);
-    EXPECT_EQ(Obciazenia(zad.Liniowe, &TLiniowe::Wartosc), zostaja);
-    EXPECT_EQ(Obciazenia(zad.Trojkaty, &TTrojkat::WartoscMalejaca), zostaja);
-    // What the analysis checks holds: no load of a group that is gone.
-    EXPECT_EQ(UsterkaZadania(zad, TKontrola::Obliczenia), std::nullopt);
-    EXPECT_EQ(UsterkaZadania(zad, TKontrola::Zapis), std::nullopt);
+    EXPECT_EQ((std::vector{Obciazenia(zad.Sily, &TSila::Wartosc), Obciazenia(zad.Momenty, &TMoment::Wartosc),
+                           Obciazenia(zad.Liniowe, &TLiniowe::Wartosc),
+                           Obciazenia(zad.Trojkaty, &TTrojkat::WartoscMalejaca)}),
+              std::vector<Lista>(4, Lista{{0, 100}, {1, 302}}));
+    EXPECT_EQ(UsterkaZadania(zad, TKontrola::Zapis), std::nullopt) << "no load of a group that is gone";
 }
 
 TEST(UsuwanieGrupy, TheFirstGroupGoesWhileAnotherRemainsAndTheLastIsKept)

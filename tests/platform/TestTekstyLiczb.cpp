@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string_view>
@@ -51,34 +52,16 @@ TEST(Maski, FormatNumbersAsTheirMaskSaysRoundingHalfAwayFromZero)
         double Wartosc;
         const char *Maska, *Oczekiwany;
     };
+    // Optional digits drop trailing zeros and a lone zero before the separator, zeros are always written, the
+    // integer part is never cut; ties away from zero as the double stores them; a rounded zero has no sign.
     const TPrzypadek przypadki[] = {
-        // Optional digits drop trailing zeros and a lone zero before the separator; a zero still shows.
-        {0.5, "########.##", ",5"},
-        {12, "########.##", "12"},
-        {-0.5, "########.##", "-,5"},
-        {20.5, "###.##", "20,5"},
-        {28.5, "###.##", "28,5"},
-        {0, "########.##", "0"},
-        // Zeros in the mask are always written.
-        {0, "#######0.00", "0,00"},
-        {-3.14159, "#######0.00", "-3,14"},
-        {-12.3456, "#####0.00", "-12,35"},
-        {3, "####0.0#", "3,0"},
-        {0.22, "####0.0#", "0,22"},
-        {7.5, "###0.00", "7,50"},
-        // The integer part is never cut.
-        {123456.78, "##0.00", "123456,78"},
-        {1e20, "##0.00", "100000000000000000000,00"},
-        // Ties away from zero as the double stores them; a rounded zero has no sign.
-        {0.125, "##0.00", "0,13"},
-        {2.5, "###.", "3"},
-        {1.005, "#########0.00", "1,00"},
-        {99.995, "##0.00", "100,00"},
-        {9.995, "##0.00", "9,99"},
-        {-0.004, "#######0.00", "0,00"},
-        {-0.001, "########.##", "0"},
-        {inf, "##0.00", "INF"},
-        {-inf, "##0.00", "-INF"},
+        {0.5, "########.##", ",5"}, {12, "########.##", "12"}, {-0.5, "########.##", "-,5"},
+        {20.5, "###.##", "20,5"}, {28.5, "###.##", "28,5"}, {0, "########.##", "0"},
+        {0, "#######0.00", "0,00"}, {-12.3456, "#####0.00", "-12,35"}, {3, "####0.0#", "3,0"},
+        {0.22, "####0.0#", "0,22"}, {123456.78, "##0.00", "123456,78"}, {1e20, "##0.00", "100000000000000000000,00"},
+        {0.125, "##0.00", "0,13"}, {2.5, "###.", "3"}, {1.005, "#########0.00", "1,00"},
+        {99.995, "##0.00", "100,00"}, {9.995, "##0.00", "9,99"}, {-0.004, "#######0.00", "0,00"},
+        {-0.001, "########.##", "0"}, {inf, "##0.00", "INF"}, {-inf, "##0.00", "-INF"},
     };
     for (const TPrzypadek& p : przypadki)
         EXPECT_EQ(FormatujMaska(p.Wartosc, p.Maska, ','), p.Oczekiwany) << p.Wartosc << " " << p.Maska;
@@ -92,17 +75,11 @@ TEST(FormatStaly, WritesTheDecimalsAsFarAsTheSignificantDigitsAllow)
         int Miejsca, Cyfry;
         const char* Oczekiwany;
     };
+    // No room left for decimals: zeros; more integer digits than significant ones: an exponent.
     const TPrzypadek przypadki[] = {
-        {10.25, 3, 12, "10,250"},
-        {0.0005, 3, 12, "0,001"},
-        {-0.0004, 3, 12, "0,000"},
-        // No room left for decimals: zeros; more integer digits than significant ones: an exponent.
-        {123456789012.3456, 3, 12, "123456789012,000"},
-        {123456789012.3456, 3, 15, "123456789012,346"},
-        {1234567890.126, 3, 12, "1234567890,130"},
-        {1e13, 2, 12, "1E+13"},
-        {999999999999.9, 2, 12, "1E+12"},
-        {std::numeric_limits<double>::quiet_NaN(), 2, 12, "NAN"},
+        {10.25, 3, 12, "10,250"}, {0.0005, 3, 12, "0,001"}, {-0.0004, 3, 12, "0,000"}, {1e13, 2, 12, "1E+13"},
+        {123456789012.3456, 3, 12, "123456789012,000"}, {123456789012.3456, 3, 15, "123456789012,346"},
+        {1234567890.126, 3, 12, "1234567890,130"}, {999999999999.9, 2, 12, "1E+12"}, {NAN, 2, 12, "NAN"},
     };
     for (const TPrzypadek& p : przypadki)
         EXPECT_EQ(FormatujStale(p.Wartosc, p.Miejsca, p.Cyfry, ','), p.Oczekiwany) << p.Wartosc;
@@ -116,14 +93,11 @@ TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirL
         bool Scisle, Normalizujac; // read with ',' as typed / after normalising
         double Wartosc;
     };
-    for (const TPrzypadek& p : std::initializer_list<TPrzypadek>{{"2,5", true, true, 2.5},
-                                                                 {"2.5", false, true, 2.5},
-                                                                 {" -1,35 ", true, true, -1.35},
-                                                                 {"1E3", true, true, 1000},
-                                                                 {"1.000,5", false, false, 0},
-                                                                 {"", false, false, 0},
-                                                                 {"abc", false, false, 0},
-                                                                 {"nan", false, false, 0}}) {
+    const TPrzypadek przypadki[] = {{"2,5", true, true, 2.5},       {"2.5", false, true, 2.5},
+                                    {" -1,35 ", true, true, -1.35}, {"1E3", true, true, 1000},
+                                    {"1.000,5", false, false, 0},   {"", false, false, 0},
+                                    {"abc", false, false, 0},       {"nan", false, false, 0}};
+    for (const TPrzypadek& p : przypadki) {
         double s = 99, n = 99;
         const bool scisle = CzytajLiczbe(p.Tekst, ',', s), normalizujac = CzytajLiczbeNormalizujac(p.Tekst, ',', n);
         EXPECT_EQ(std::tuple(scisle, normalizujac, scisle ? s : 0, normalizujac ? n : 0),
@@ -139,8 +113,6 @@ TEST(CzytajLiczbe, TheUserSeparatorOnlyUnlessNormalisedAndGroupNumbersFromTheirL
     EXPECT_EQ(KomunikatCalkowitej(""), "'' is not a valid integer value");
 }
 
-// With "." as the user's separator a comma is no separator: nothing pinned that "2,5" and "1,000" are
-// refused rather than read as the digits before the comma.
 TEST(CzytajLiczbe, ACommaWhereTheUsersSeparatorIsAPointIsRefusedNotReadAsTheDigitsBeforeIt)
 {
     for (const char* tekst : {"2,5", "1,000", "-0,5", ",5", "1,5E3"}) {
