@@ -156,7 +156,8 @@ TEST_F(Renderowanie, APngShowsTheDeskTheSheetsAndTheBeamWhereTheWindowWould)
               (std::array<uint32_t, 6>{0xDCDCDC, 0xFFFFFF, 0xFFFFFF, 0x505050, 0x000000, 0x000000}));
 }
 
-TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
+// Before, "quarvi --pdf a.qvr b.qvr", an easy slip, turned the task a.qvr into a PDF.
+TEST_F(Renderowanie, RefusesToOverwriteTheTaskOrAFileThatIsNeitherAPdfNorAPngAndSaysWhyAnOutputCannotBeWritten)
 {
     EXPECT_EQ(Uruchom({"--pdf", Sciezka("a.pdf"), Sciezka("brak.qvr")}), 1);
     EXPECT_TRUE(bledy_.str().find("brak.qvr") != std::string::npos && !fs::exists(Sciezka("a.pdf"))) << bledy_.str();
@@ -177,6 +178,23 @@ TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
                     bledy_.str().size() > zly.size() + 30)
             << bledy_.str();
     }
+    const std::string b = Zapisz(Belka(2), "b.qvr");
+    for (const char* opcja : {"--pdf", "--png"}) {
+        EXPECT_EQ(Uruchom({opcja, plik, b}), 1);
+        EXPECT_EQ(bledy_.str(), "Plik wyniku " + plik +
+                                    " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "
+                                    "nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf "
+                                    "PLIK.qvr.\n");
+        EXPECT_EQ(Czytaj(plik), przed);
+    }
+    // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
+    const std::string wynik = Sciezka("wynik"), pusty = Sciezka("pusty.pdf");
+    std::ofstream(pusty).close();
+    EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
+                         Uruchom({"--pdf", pusty, b})),
+              std::tuple(0, 0, 0, 0))
+        << bledy_.str();
+    EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
 }
 
 TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
@@ -214,24 +232,6 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
                             {"--wyniki", plik, "--skala", "200"},
                             {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
         EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[1];
-}
-
-TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
-{
-    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
-    const fs::path wyjscie = katalog_ / "z programu.png", bledy = katalog_ / "bledy.txt";
-    const auto uruchom = [&](const fs::path& program) {
-        const std::string polecenie = "env -u QT_QPA_PLATFORM \"" + program.string() + "\" --png \"" +
-                                      wyjscie.string() + "\" \"" + plik + "\" --rozmiar 400x300 2>\"" + bledy.string() +
-                                      "\"";
-        return std::system(polecenie.c_str());
-    };
-    // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
-    const fs::path kopia = katalog_ / "quarvi";
-    fs::copy_file(QUARVI_PROGRAM, kopia);
-    ASSERT_EQ(uruchom(kopia), 0) << Czytaj(bledy);
-    EXPECT_NE(Czytaj(bledy).find("Romans100.Lzs"), std::string::npos);
-    EXPECT_EQ(QImage(QString::fromStdString(wyjscie.string())).size(), QSize(400, 300));
 }
 
 // Before, an output that was a device or a pipe was replaced by a regular file (as root, --png /dev/null
@@ -310,45 +310,27 @@ TEST_F(Renderowanie, APngCutShortByTheFileSizeLimitSaysTheSystemsReasonAndLeaves
     EXPECT_EQ(Czytaj(obraz), "\x89PNG\r\n\x1a\nstary");
 }
 
-// Before, "quarvi --pdf a.qvr b.qvr", an easy slip, turned the task a.qvr into a PDF.
-TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
-{
-    const std::string a = Zapisz(Belka(1), "a.qvr"), b = Zapisz(Belka(2), "b.qvr"), przed = Czytaj(a);
-    for (const char* opcja : {"--pdf", "--png"}) {
-        EXPECT_EQ(Uruchom({opcja, a, b}), 1);
-        EXPECT_EQ(bledy_.str(),
-                  "Plik wyniku " + a +
-                      " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie "
-                      "zostanie nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.\n");
-        EXPECT_EQ(Czytaj(a), przed);
-    }
-    // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
-    const std::string wynik = Sciezka("wynik"), pusty = Sciezka("pusty.pdf");
-    std::ofstream(pusty).close();
-    EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
-                         Uruchom({"--pdf", pusty, b})),
-              std::tuple(0, 0, 0, 0))
-        << bledy_.str();
-    EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
-}
-
 // Before, --pdf and --png aborted (SIGABRT, Qt's English text) when QT_QPA_PLATFORM named a platform that
 // cannot start: xcb without a display, wayland without its plugin, a misspelt name.
-TEST_F(Renderowanie, APlatformThatCannotStartDoesNotStopTheDrawing)
+TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayWithoutItsFontFileAndOnAPlatformThatCannotStart)
 {
     const std::string plik = Zapisz(Belka(2), "dwie.qvr");
-    const fs::path bledy = katalog_ / "bledy.txt";
-    for (const char* srodowisko :
-         {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=xbc"})
+    const fs::path bledy = katalog_ / "bledy.txt", kopia = katalog_ / "quarvi";
+    // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
+    fs::copy_file(QUARVI_PROGRAM, kopia);
+    for (const char* srodowisko : {"-u QT_QPA_PLATFORM", "QT_QPA_PLATFORM=xcb",
+                                   "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=xbc"})
         for (const auto& [opcja, poczatek] : {std::pair("--pdf", "%PDF-"), {"--png", "\x89PNG"}}) {
-            const fs::path wyjscie = katalog_ / (std::string("wynik") + opcja);
+            const fs::path wyjscie = katalog_ / (std::string("wynik ") + opcja);
             const std::string polecenie = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + srodowisko + " \"" +
-                                          QUARVI_PROGRAM + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
+                                          kopia.string() + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
                                           "\" 2>\"" + bledy.string() + "\"";
             const int stan = std::system(polecenie.c_str());
             EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n"
                                                                    << Czytaj(bledy);
             EXPECT_TRUE(Czytaj(wyjscie).starts_with(poczatek)) << srodowisko << " " << opcja;
-            EXPECT_EQ(Czytaj(bledy).find("plugin"), std::string::npos) << Czytaj(bledy);
+            EXPECT_TRUE(Czytaj(bledy).find("plugin") == std::string::npos &&
+                        Czytaj(bledy).find("Romans100.Lzs") != std::string::npos)
+                << Czytaj(bledy);
         }
 }
