@@ -75,11 +75,8 @@ TEST_F(Kompozycja, SheetsStandOnePitchApartWithTheEnvelopeSheetFourCentimetresFu
 {
     // (3 + the beam's length) · 1 + 1 cm against the 21 cm sheet, plus 1; no spans or no length: the sheet.
     widok.ArkuszSzerokosc = 21;
-    for (const auto& [L, L2, skok] : {std::tuple{8.0f, 0.0f, 22.0f},
-                                      {30.0f, 0.0f, 35.0f},
-                                      {20.0f, 10.0f, 35.0f},
-                                      {0.0f, 0.0f, 22.0f},
-                                      {NAN, 0.0f, 22.0f}}) {
+    for (const auto& [L, L2, skok] : {std::tuple{8.0f, 0.0f, 22.0f}, {30.0f, 0.0f, 35.0f}, {20.0f, 10.0f, 35.0f},
+                                      {0.0f, 0.0f, 22.0f}, {NAN, 0.0f, 22.0f}}) {
         NowyTemat(zad);
         if (L2 > 0)
             UstawGeometrie(zad, {L, L2}, false, false);
