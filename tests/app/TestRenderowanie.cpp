@@ -25,9 +25,9 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <iterator>
 #include <sstream>
-#include <thread>
 
 namespace {
 
@@ -59,45 +59,26 @@ std::string Powod(int blad)
 }
 
 // Reads a FIFO from before a writer opens it until the writer closes it (or 60 s pass).
-class TCzytelnikPotoku {
-public:
-    explicit TCzytelnikPotoku(const std::string& sciezka)
-        : fd_(::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK))
-        , watek_([this] { Czytaj(); })
-    {
-    }
-    ~TCzytelnikPotoku()
-    {
-        if (watek_.joinable())
-            watek_.join();
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    std::string Dane()
-    {
-        watek_.join();
-        return dane_;
-    }
-
-private:
-    void Czytaj()
-    {
-        const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+std::future<std::string> CzytajPotok(const std::string& sciezka)
+{
+    return std::async(std::launch::async, [fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK)] {
+        std::string dane;
         char bufor[65536];
-        while (fd_ >= 0 && std::chrono::steady_clock::now() < koniec) {
-            pollfd p{fd_, POLLIN, 0};
+        for (const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+             fd >= 0 && std::chrono::steady_clock::now() < koniec;) {
+            pollfd p{fd, POLLIN, 0};
             ::poll(&p, 1, 50);
-            const ssize_t n = ::read(fd_, bufor, sizeof bufor);
+            const ssize_t n = ::read(fd, bufor, sizeof bufor);
             if (n > 0)
-                dane_.append(bufor, size_t(n));
-            else if (n == 0 && !dane_.empty()) // end of data only once the writer has been there
+                dane.append(bufor, size_t(n));
+            else if (n == 0 && !dane.empty()) // end of data only once the writer has been there
                 break;
         }
-    }
-    int fd_;
-    std::string dane_;
-    std::thread watek_;
-};
+        if (fd >= 0)
+            ::close(fd);
+        return dane;
+    });
+}
 
 class Renderowanie : public Katalog {
 protected:
@@ -254,9 +235,9 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
     for (const auto& [nazwa, uruchom, poczatek] : wyjscia) {
         SCOPED_TRACE(nazwa);
         {
-            TCzytelnikPotoku czytelnik(potok);
+            std::future<std::string> czytelnik = CzytajPotok(potok);
             EXPECT_EQ(uruchom(potok), 0) << bledy_.str();
-            EXPECT_TRUE(czytelnik.Dane().starts_with(poczatek));
+            EXPECT_TRUE(czytelnik.get().starts_with(poczatek));
         }
         // Nobody reads: refused at once with the reason, not waited on.
         EXPECT_EQ(uruchom(potok), 1);
