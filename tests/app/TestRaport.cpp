@@ -283,14 +283,11 @@ TEST_F(Raport, TheTableTakesItsOutputFirstAndTheStepAloneAndNeverOverwritesTheTa
 {
     EXPECT_DOUBLE_EQ(RozbierzPolecenie({"--krok", "0,05", "--csv", "w.csv", "z.qvr"}).Krok, 0.05);
     EXPECT_DOUBLE_EQ(RozbierzPolecenie({"--csv", "w.csv", "z.qvr"}).Krok, 0.1);
-    for (const std::vector<std::string>& zle : {std::vector<std::string>{"--raport", "z.qvr"},
-                                                {"--csv", "z.qvr"},
-                                                {"--raport", "r.pdf", "z.qvr", "--krok", "1"},
-                                                {"--csv", "w.csv", "z.qvr", "--krok", "0"},
-                                                {"--csv", "w.csv", "z.qvr", "--krok", "x"},
-                                                {"--csv", "w.csv", "z.qvr", "--skala", "100"},
-                                                {"--csv", "w.csv", "z.qvr", "--krok", "1", "--krok", "2"},
-                                                {"--raport", "r.pdf", "--csv", "w.csv", "z.qvr"}})
+    for (const std::vector<std::string>& zle :
+         {std::vector<std::string>{"--raport", "z.qvr"}, {"--csv", "z.qvr"}, {"--raport", "r.pdf", "z.qvr", "--krok", "1"},
+          {"--csv", "w.csv", "z.qvr", "--krok", "0"}, {"--csv", "w.csv", "z.qvr", "--krok", "x"},
+          {"--csv", "w.csv", "z.qvr", "--skala", "100"}, {"--csv", "w.csv", "z.qvr", "--krok", "1", "--krok", "2"},
+          {"--raport", "r.pdf", "--csv", "w.csv", "z.qvr"}})
         EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[0] << " " << zle.back();
     TDaneZadania zad;
     UstawGeometrie(zad, {4}, true, true);
