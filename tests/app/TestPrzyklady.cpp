@@ -1,8 +1,5 @@
-// The shipped examples opened, drawn and printed as the command line does,
-// under the locale the process runs in: the suite runs under the default
-// environment, C.UTF-8 and pl_PL.UTF-8, and once more under pl_PL.UTF-8 of
-// its own (tests/app/CMakeLists.txt). Qt sets the C library's locale from
-// the environment when the application starts, as in the program.
+// The shipped examples opened, drawn and printed as the command line does, under the locale the process runs in;
+// Qt sets the C library's locale from the environment when the application starts, as in the program.
 #include "drawing/Pomocnicze.h"
 
 #include "app/WierszPolecen.h"

@@ -25,9 +25,9 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <iterator>
 #include <sstream>
-#include <thread>
 
 namespace {
 
@@ -43,7 +43,7 @@ uint32_t Kolor(const QImage& obraz, double x, double y)
     return obraz.pixel(w.NaEkranX(x), w.NaEkranY(-y)) & 0xFFFFFF;
 }
 
-// The kind of a file system node: 'p' a FIFO, 'c' a character device, 'f' a regular file.
+// 'p' a FIFO, 'c' a character device, 'f' a regular file.
 char Rodzaj(const std::string& sciezka)
 {
     struct stat s {};
@@ -59,45 +59,26 @@ std::string Powod(int blad)
 }
 
 // Reads a FIFO from before a writer opens it until the writer closes it (or 60 s pass).
-class TCzytelnikPotoku {
-public:
-    explicit TCzytelnikPotoku(const std::string& sciezka)
-        : fd_(::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK))
-        , watek_([this] { Czytaj(); })
-    {
-    }
-    ~TCzytelnikPotoku()
-    {
-        if (watek_.joinable())
-            watek_.join();
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    std::string Dane()
-    {
-        watek_.join();
-        return dane_;
-    }
-
-private:
-    void Czytaj()
-    {
-        const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+std::future<std::string> CzytajPotok(const std::string& sciezka)
+{
+    return std::async(std::launch::async, [fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK)] {
+        std::string dane;
         char bufor[65536];
-        while (fd_ >= 0 && std::chrono::steady_clock::now() < koniec) {
-            pollfd p{fd_, POLLIN, 0};
+        for (const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+             fd >= 0 && std::chrono::steady_clock::now() < koniec;) {
+            pollfd p{fd, POLLIN, 0};
             ::poll(&p, 1, 50);
-            const ssize_t n = ::read(fd_, bufor, sizeof bufor);
+            const ssize_t n = ::read(fd, bufor, sizeof bufor);
             if (n > 0)
-                dane_.append(bufor, size_t(n));
-            else if (n == 0 && !dane_.empty()) // end of data only once the writer has been there
+                dane.append(bufor, size_t(n));
+            else if (n == 0 && !dane.empty()) // end of data only once the writer has been there
                 break;
         }
-    }
-    int fd_;
-    std::string dane_;
-    std::thread watek_;
-};
+        if (fd >= 0)
+            ::close(fd);
+        return dane;
+    });
+}
 
 class Renderowanie : public Katalog {
 protected:
@@ -148,15 +129,15 @@ TEST_F(Renderowanie, APngShowsTheDeskTheSheetsAndTheBeamWhereTheWindowWould)
     ASSERT_EQ(Uruchom({"--png", Sciezka("dwie.png"), plik, "--rozmiar", "1600x1000"}), 0) << bledy_.str();
     const QImage obraz(QString::fromStdString(Sciezka("dwie.png")));
     ASSERT_EQ(obraz.size(), QSize(1600, 1000));
-    // Pitch max((3 + 6) + 1, 20.5) + 1 = 21.5: the envelope sheet spans −25.5 … −5. The desk between it and
-    // the first sheet, the first sheet, the envelope sheet, the first one's shadow, the beam's axis 3 cm into
-    // it and 6 cm down, the desk's black outline just above the sheet.
+    // The envelope sheet spans −25.5 … −5: the desk, the first sheet, the envelope sheet, the first one's shadow,
+    // the beam's axis 3 cm in and 6 cm down, the desk's black outline just above the sheet.
     EXPECT_EQ((std::array{Kolor(obraz, -3, 15), Kolor(obraz, 15, 2), Kolor(obraz, -10, 3), Kolor(obraz, 20.65, 15),
                           Kolor(obraz, 6, 6), obraz.pixel(800, 0) & 0xFFFFFF}),
               (std::array<uint32_t, 6>{0xDCDCDC, 0xFFFFFF, 0xFFFFFF, 0x505050, 0x000000, 0x000000}));
 }
 
-TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
+// Before, "quarvi --pdf a.qvr b.qvr", an easy slip, turned the task a.qvr into a PDF.
+TEST_F(Renderowanie, RefusesToOverwriteTheTaskOrAFileThatIsNeitherAPdfNorAPngAndSaysWhyAnOutputCannotBeWritten)
 {
     EXPECT_EQ(Uruchom({"--pdf", Sciezka("a.pdf"), Sciezka("brak.qvr")}), 1);
     EXPECT_TRUE(bledy_.str().find("brak.qvr") != std::string::npos && !fs::exists(Sciezka("a.pdf"))) << bledy_.str();
@@ -177,6 +158,23 @@ TEST_F(Renderowanie, RefusesToOverwriteTheTaskAndSaysWhyAnOutputCannotBeWritten)
                     bledy_.str().size() > zly.size() + 30)
             << bledy_.str();
     }
+    const std::string b = Zapisz(Belka(2), "b.qvr");
+    for (const char* opcja : {"--pdf", "--png"}) {
+        EXPECT_EQ(Uruchom({opcja, plik, b}), 1);
+        EXPECT_EQ(bledy_.str(), "Plik wyniku " + plik +
+                                    " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie zostanie "
+                                    "nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf "
+                                    "PLIK.qvr.\n");
+        EXPECT_EQ(Czytaj(plik), przed);
+    }
+    // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
+    const std::string wynik = Sciezka("wynik"), pusty = Sciezka("pusty.pdf");
+    std::ofstream(pusty).close();
+    EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
+                         Uruchom({"--pdf", pusty, b})),
+              std::tuple(0, 0, 0, 0))
+        << bledy_.str();
+    EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
 }
 
 TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
@@ -194,15 +192,13 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
     EXPECT_EQ(std::tuple(Kolor(sto, 19.5, 6), Kolor(dwiescie, 17.5, 6)), std::tuple(0u, 0u));
     EXPECT_NE(Kolor(dwiescie, 19.5, 6), 0x000000u);
 
-    // At 1:100 the PDF is written all the same, with the print command's warning; at 1:200 it fits.
-    const std::string ostrzezenie =
-        "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.\n";
-    // Braces: evaluated in order, the run first.
+    // At 1:100 the PDF is written all the same, with the print command's warning (braces: the run first).
     EXPECT_EQ(
         (std::tuple{Uruchom({"--pdf", Sciezka("dluga.pdf"), plik}), bledy_.str(), fs::exists(Sciezka("dluga.pdf"))}),
-        std::tuple(0, ostrzezenie, true));
-    ASSERT_EQ(Uruchom({"--pdf", Sciezka("dluga.pdf"), plik, "--skala", "200"}), 0) << bledy_.str();
-    EXPECT_EQ(bledy_.str(), "");
+        std::tuple(0, "Rysunek belki jest szerszy niż arkusz. Zmień skalę poziomą w Ustawieniach, np. na 1:200.\n",
+                   true));
+    EXPECT_EQ((std::pair{Uruchom({"--pdf", Sciezka("dluga.pdf"), plik, "--skala", "200"}), bledy_.str()}),
+              std::pair(0, std::string()));
     QFile pdf(QString::fromStdString(Sciezka("dluga.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     // The document title is the file's name, not its path (UTF-16 in the PDF; the name is ASCII).
@@ -214,24 +210,6 @@ TEST_F(Renderowanie, OptionsComeInAnyOrderAndTheScaleFitsALongBeamOnTheSheet)
                             {"--wyniki", plik, "--skala", "200"},
                             {"--pdf", "a.pdf", plik, "--rozmiar", "800x600"}})
         EXPECT_EQ(RozbierzPolecenie(zle).Rodzaj, TPolecenie::TRodzaj::Blad) << zle[1];
-}
-
-TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayAndWithoutItsFontFile)
-{
-    const std::string plik = Zapisz(Belka(2), "dwie.qvr");
-    const fs::path wyjscie = katalog_ / "z programu.png", bledy = katalog_ / "bledy.txt";
-    const auto uruchom = [&](const fs::path& program) {
-        const std::string polecenie = "env -u QT_QPA_PLATFORM \"" + program.string() + "\" --png \"" +
-                                      wyjscie.string() + "\" \"" + plik + "\" --rozmiar 400x300 2>\"" + bledy.string() +
-                                      "\"";
-        return std::system(polecenie.c_str());
-    };
-    // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
-    const fs::path kopia = katalog_ / "quarvi";
-    fs::copy_file(QUARVI_PROGRAM, kopia);
-    ASSERT_EQ(uruchom(kopia), 0) << Czytaj(bledy);
-    EXPECT_NE(Czytaj(bledy).find("Romans100.Lzs"), std::string::npos);
-    EXPECT_EQ(QImage(QString::fromStdString(wyjscie.string())).size(), QSize(400, 300));
 }
 
 // Before, an output that was a device or a pipe was replaced by a regular file (as root, --png /dev/null
@@ -257,9 +235,9 @@ TEST_F(Renderowanie, AnOutputOntoAPipeOrADeviceIsWrittenIntoInPlaceOrRefusedButN
     for (const auto& [nazwa, uruchom, poczatek] : wyjscia) {
         SCOPED_TRACE(nazwa);
         {
-            TCzytelnikPotoku czytelnik(potok);
+            std::future<std::string> czytelnik = CzytajPotok(potok);
             EXPECT_EQ(uruchom(potok), 0) << bledy_.str();
-            EXPECT_TRUE(czytelnik.Dane().starts_with(poczatek));
+            EXPECT_TRUE(czytelnik.get().starts_with(poczatek));
         }
         // Nobody reads: refused at once with the reason, not waited on.
         EXPECT_EQ(uruchom(potok), 1);
@@ -305,50 +283,31 @@ TEST_F(Renderowanie, APngCutShortByTheFileSizeLimitSaysTheSystemsReasonAndLeaves
     const int kod = Uruchom({"--png", obraz, plik, "--rozmiar", "800x600"});
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, sygnal);
-    EXPECT_EQ(kod, 1);
-    EXPECT_TRUE(bledy_.str().ends_with(": " + Powod(EFBIG) + ".\n")) << bledy_.str();
+    EXPECT_TRUE(kod == 1 && bledy_.str().ends_with(": " + Powod(EFBIG) + ".\n")) << bledy_.str();
     EXPECT_EQ(Czytaj(obraz), "\x89PNG\r\n\x1a\nstary");
-}
-
-// Before, "quarvi --pdf a.qvr b.qvr", an easy slip, turned the task a.qvr into a PDF.
-TEST_F(Renderowanie, AnExistingFileThatIsNeitherAPdfNorAPngIsNotOverwritten)
-{
-    const std::string a = Zapisz(Belka(1), "a.qvr"), b = Zapisz(Belka(2), "b.qvr"), przed = Czytaj(a);
-    for (const char* opcja : {"--pdf", "--png"}) {
-        EXPECT_EQ(Uruchom({opcja, a, b}), 1);
-        EXPECT_EQ(bledy_.str(),
-                  "Plik wyniku " + a +
-                      " już istnieje i nie jest dokumentem PDF ani obrazem PNG, więc nie "
-                      "zostanie nadpisany. Plik wyniku stoi przed plikiem zadania: quarvi --pdf WYNIK.pdf PLIK.qvr.\n");
-        EXPECT_EQ(Czytaj(a), przed);
-    }
-    // A PDF or a PNG is replaced, whichever is asked for; so is an empty file.
-    const std::string wynik = Sciezka("wynik"), pusty = Sciezka("pusty.pdf");
-    std::ofstream(pusty).close();
-    EXPECT_EQ(std::tuple(Uruchom({"--pdf", wynik, b}), Uruchom({"--png", wynik, b}), Uruchom({"--pdf", wynik, b}),
-                         Uruchom({"--pdf", pusty, b})),
-              std::tuple(0, 0, 0, 0))
-        << bledy_.str();
-    EXPECT_TRUE(Czytaj(wynik).starts_with("%PDF-") && Czytaj(pusty).starts_with("%PDF-"));
 }
 
 // Before, --pdf and --png aborted (SIGABRT, Qt's English text) when QT_QPA_PLATFORM named a platform that
 // cannot start: xcb without a display, wayland without its plugin, a misspelt name.
-TEST_F(Renderowanie, APlatformThatCannotStartDoesNotStopTheDrawing)
+TEST_F(Renderowanie, TheProgramDrawsWithoutADisplayWithoutItsFontFileAndOnAPlatformThatCannotStart)
 {
     const std::string plik = Zapisz(Belka(2), "dwie.qvr");
-    const fs::path bledy = katalog_ / "bledy.txt";
-    for (const char* srodowisko :
-         {"QT_QPA_PLATFORM=xcb", "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=xbc"})
+    const fs::path bledy = katalog_ / "bledy.txt", kopia = katalog_ / "quarvi";
+    // A copy of the program in a folder without Dane/: the font's message, and the picture all the same.
+    fs::copy_file(QUARVI_PROGRAM, kopia);
+    for (const char* srodowisko : {"-u QT_QPA_PLATFORM", "QT_QPA_PLATFORM=xcb",
+                                   "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=xbc"})
         for (const auto& [opcja, poczatek] : {std::pair("--pdf", "%PDF-"), {"--png", "\x89PNG"}}) {
-            const fs::path wyjscie = katalog_ / (std::string("wynik") + opcja);
+            const fs::path wyjscie = katalog_ / (std::string("wynik ") + opcja);
             const std::string polecenie = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + srodowisko + " \"" +
-                                          QUARVI_PROGRAM + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
+                                          kopia.string() + "\" " + opcja + " \"" + wyjscie.string() + "\" \"" + plik +
                                           "\" 2>\"" + bledy.string() + "\"";
             const int stan = std::system(polecenie.c_str());
             EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << srodowisko << " " << opcja << "\n"
                                                                    << Czytaj(bledy);
             EXPECT_TRUE(Czytaj(wyjscie).starts_with(poczatek)) << srodowisko << " " << opcja;
-            EXPECT_EQ(Czytaj(bledy).find("plugin"), std::string::npos) << Czytaj(bledy);
+            EXPECT_TRUE(Czytaj(bledy).find("plugin") == std::string::npos &&
+                        Czytaj(bledy).find("Romans100.Lzs") != std::string::npos)
+                << Czytaj(bledy);
         }
 }

@@ -14,9 +14,8 @@
 
 namespace {
 
-// Two spans of 5 m under a permanent, an imposed and a third group, composed
-// at 1000 pixels per cm showing sheet x from −70 to 30, y from −5 to 95: the
-// design sheets left of the envelope sheet are in view.
+// Two spans of 5 m under a permanent, an imposed and a third group, at 1000 pixels per cm showing sheet x from −70
+// to 30, y from −5 to 95: the design sheets left of the envelope sheet are in view.
 class ArkuszeNormowe : public ::testing::Test {
 protected:
     TDaneZadania zad;
@@ -44,8 +43,7 @@ protected:
         zad.Klasyfikacje[0] = {TRodzajGrupy::Stale};
         zad.Klasyfikacje[1] = {TRodzajGrupy::Zmienne, TKategoriaZmiennych::B, true};
     }
-    // As the window does it: the analysis, the layout, then the design
-    // envelopes written over whatever the analysis gave, and the picture again.
+    // As the window does it, with the design envelopes written over whatever the analysis gave.
     void Rysuj()
     {
         zad.DoPrzeliczenia = true;
@@ -57,16 +55,10 @@ protected:
     }
     static TPrzyczyna Przyczyna(TWyrazenie w, int32_t wiodaca, uint16_t przesla)
     {
-        TPrzyczyna p;
-        p.Wyrazenie = w;
-        p.Wiodaca = wiodaca;
-        p.Przesla[1] = przesla;
-        p.StaleGorne = 1;
-        return p;
+        return {w, wiodaca, {0, przesla}, 0, 1};
     }
-    // Span s: M up to 100 + s at midspan (the imposed load on span s alone),
-    // −50 over the inner support with both spans loaded; T ±(60 + s); w down
-    // to 12 mm characteristic and 25 mm quasi-permanent (L/200, past L/250).
+    // Span s: M up to 100 + s at midspan (imposed on s alone), −50 over the support with both loaded; T ±(60 + s);
+    // w down to 12 mm characteristic and 25 mm quasi-permanent (L/200, past L/250).
     void Wypelnij()
     {
         TObwiednieNormowe& o = wyn.Normowe;
@@ -118,16 +110,15 @@ TEST_F(ArkuszeNormowe, TheDesignSheetsExistOnlyWithAClassifiedGroupLeftOfTheEnve
 {
     DodajKombinacje(zad, "Druga");
     Rysuj();
-    EXPECT_EQ(Ile("OBWIEDNIA SGN") + Ile("OBWIEDNIA SGU"), 0);
-    EXPECT_EQ(IloscStronWydruku(zad), 3);
-    EXPECT_EQ(ArkuszeOdLewej(zad).size(), 3u);
+    EXPECT_EQ(std::tuple(Ile("OBWIEDNIA SGN") + Ile("OBWIEDNIA SGU"), IloscStronWydruku(zad), ArkuszeOdLewej(zad).size()),
+              std::tuple(0, 3, 3u));
 
     Klasyfikuj();
     Rysuj();
     EXPECT_EQ(std::tuple(Ile("OBWIEDNIA SGN"), Ile("OBWIEDNIA SGU")), std::tuple(1, 1));
     const float krok = zad.PolozenieKombinacji[1].x - zad.PolozenieKombinacji[0].x;
-    EXPECT_EQ(zad.PolozenieNormowych[0].x, zad.PolozenieObwiedni.x - krok);
-    EXPECT_EQ(zad.PolozenieNormowych[1].x, zad.PolozenieObwiedni.x - 2 * krok);
+    EXPECT_EQ(std::pair(zad.PolozenieNormowych[0].x, zad.PolozenieNormowych[1].x),
+              std::pair(zad.PolozenieObwiedni.x - krok, zad.PolozenieObwiedni.x - 2 * krok));
     // Found by the sheet navigation, left to right: SGU, SGN, the envelopes, the combinations.
     const std::vector<TPunktArkusza> arkusze = ArkuszeOdLewej(zad);
     ASSERT_EQ(arkusze.size(), 5u);
@@ -141,9 +132,9 @@ TEST_F(ArkuszeNormowe, TheDesignSheetsExistOnlyWithAClassifiedGroupLeftOfTheEnve
     // With one combination there is no envelope sheet: SGN takes its place.
     zad.Kombinacje[1].Uzyta = 0;
     Rysuj();
-    EXPECT_EQ(zad.PolozenieNormowych[0].x, zad.PolozenieObwiedni.x);
-    EXPECT_EQ(ArkuszeOdLewej(zad).size(), 3u);
-    EXPECT_EQ(std::tuple(Ile("OBWIEDNIA SGN"), Ile("OBWIEDNIA SGU")), std::tuple(1, 1));
+    EXPECT_EQ(std::tuple(zad.PolozenieNormowych[0].x, ArkuszeOdLewej(zad).size(), Ile("OBWIEDNIA SGN"),
+                         Ile("OBWIEDNIA SGU")),
+              std::tuple(zad.PolozenieObwiedni.x, 3u, 1, 1));
 }
 
 TEST_F(ArkuszeNormowe, EveryExtremeIsLabelledWithTheKeyOfTheLegendLineSayingWhichSpansWereLoaded)
@@ -154,14 +145,10 @@ TEST_F(ArkuszeNormowe, EveryExtremeIsLabelledWithTheKeyOfTheLegendLineSayingWhic
     // The SGN sheet's extremes: both spans' M and T, the reactions; the causes keyed in order of drawing.
     const TPunktArkusza P = zad.PolozenieNormowych[0];
     std::vector<std::string> klucze;
-    for (const auto& [v, przyczyna] :
-         {std::pair{sgn.Reakcje[0].Min.Wartosc, sgn.Reakcje[0].Min.Przyczyna},
-          std::pair{sgn.Reakcje[0].Max.Wartosc, sgn.Reakcje[0].Max.Przyczyna},
-          std::pair{sgn.Przesla[0].Tmin.Wartosc, sgn.Przesla[0].Tmin.Przyczyna},
-          std::pair{sgn.Przesla[0].Tmax.Wartosc, sgn.Przesla[0].Tmax.Przyczyna},
-          std::pair{sgn.Przesla[1].Tmax.Wartosc, sgn.Przesla[1].Tmax.Przyczyna},
-          std::pair{sgn.Przesla[0].Mmin.Wartosc, sgn.Przesla[0].Mmin.Przyczyna},
-          std::pair{sgn.Przesla[0].Mmax.Wartosc, sgn.Przesla[0].Mmax.Przyczyna}}) {
+    const TPrzesloNormowe& p0 = sgn.Przesla[0];
+    for (const TEkstremumNormowe* e : {&sgn.Reakcje[0].Min, &sgn.Reakcje[0].Max, &p0.Tmin, &p0.Tmax,
+                                       &sgn.Przesla[1].Tmax, &p0.Mmin, &p0.Mmax}) {
+        const auto [v, przyczyna] = std::pair(e->Wartosc, e->Przyczyna);
         const bool reakcja = std::abs(v) > 100 || v == -5;
         const std::string maska = reakcja ? "#####0.00" : "#######0.00";
         std::string klucz;
@@ -185,8 +172,7 @@ TEST_F(ArkuszeNormowe, EveryExtremeIsLabelledWithTheKeyOfTheLegendLineSayingWhic
 
 TEST_F(ArkuszeNormowe, EachDesignSheetNamesTheGroupsItCoversAndThoseItLeavesOut)
 {
-    // Sheets that the reading font's lines, four times as wide as the real ones, fit unnarrowed;
-    // each design sheet looked at in turn, from 1 cm left of it, at 500 pixels per cm.
+    // Sheets wide enough for the reading font's lines; each design sheet looked at in turn at 500 pixels per cm.
     zad.Nastawy.ArkuszUzytkownika = true;
     zad.Nastawy.ArkuszL = 115;
     widok.SkalaWidoku = 2;
@@ -225,10 +211,8 @@ TEST_F(ArkuszeNormowe, EachDesignSheetNamesTheGroupsItCoversAndThoseItLeavesOut)
 
 TEST_F(ArkuszeNormowe, DeflectionsPastTheLimitAreRedWithTheirRatioAndTheCharacteristicOnesKeepTheirColour)
 {
-    for (TPrzeslo& p : zad.Przesla) {
-        p.E = 30e6f;
-        p.J = 0.001f;
-    }
+    for (TPrzeslo& p : zad.Przesla)
+        std::tie(p.E, p.J) = std::tuple(30e6f, 0.001f);
     Klasyfikuj();
     Rysuj();
     const auto kolor = [&](double mm, const char* stosunek) {

@@ -3,6 +3,8 @@
 #include "Pomocnicze.h"
 #include "drawing/Tekst.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -104,7 +106,9 @@ TEST(WczytajCzcionke, AMissingShortOrDamagedFileIsNamedAndOnlySoundWholeRecordsA
 {
     auto cz = std::make_unique<TCzcionka>();
     (*cz)['A'].IloscKresek = 3;
-    const auto plik = [](const std::string& nazwa) { return std::filesystem::path(::testing::TempDir()) / nazwa; };
+    const auto plik = [](const std::string& nazwa) {
+        return std::filesystem::path(::testing::TempDir()) / (std::to_string(getpid()) + "-" + nazwa);
+    };
     std::filesystem::remove(plik("brak-czcionki.Lzs"));
     std::string blad = WczytajCzcionke(plik("brak-czcionki.Lzs"), *cz);
     EXPECT_NE(blad.find(plik("brak-czcionki.Lzs").string()), std::string::npos) << blad;

@@ -1,6 +1,4 @@
-// Where the deflection diagram puts its labels: level, centred on each
-// span's extreme and just outside the line, so that they stay out of the
-// scheme drawn under the diagram, and clear of each other on the sheet.
+// The deflection diagram's labels: level, centred on each span's extreme, just outside the line, clear of each other.
 #include "Pomocnicze.h"
 
 #include "analysis/Analiza.h"
@@ -24,10 +22,8 @@ protected:
     void Belka(std::initializer_list<float> dlugosci)
     {
         UstawGeometrie(zad, dlugosci, true, true);
-        for (TPrzeslo& p : zad.Przesla) {
-            p.E = 2.1e8f;
-            p.J = 8.356e-5f;
-        }
+        for (TPrzeslo& p : zad.Przesla)
+            std::tie(p.E, p.J) = std::tuple(2.1e8f, 8.356e-5f);
     }
     // The diagram drawn into the sheet's layout; the labels where the layout puts them.
     std::vector<TEtykietaArkusza> Etykiety()

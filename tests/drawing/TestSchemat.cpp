@@ -41,11 +41,9 @@ TEST_F(Schemat, TheBeamHasItsAxisSupportsNumbersLettersAndDimensions)
 TEST_F(Schemat, EachSupportCodeDrawsItsOwnSymbolsAndAnUnknownOneNone)
 {
     // Code, strokes of the supports' pen, the axis and walls; a clamp at x1, at x2.
-    for (const auto& [kod, podpory, sciany, lewy, prawy] : {std::tuple{1, 7u, 1u, false, false},
-                                                            {4, 10u, 3u, true, true},
-                                                            {5, 5u, 2u, true, false},
-                                                            {6, 5u, 2u, false, true},
-                                                            {9, 0u, 1u, false, false}}) {
+    for (const auto& [kod, podpory, sciany, lewy, prawy] :
+         {std::tuple{1, 7u, 1u, false, false}, {4, 10u, 3u, true, true}, {5, 5u, 2u, true, false},
+          {6, 5u, 2u, false, true}, {9, 0u, 1u, false, false}}) {
         S.Ekran.Wyczysc();
         PrzesloSchemat(S.R, Ekran, {1, 5}, {0.3, 0.5, Kolor::Czarny}, kod, 4);
         const auto p = S.LiniePiora(0.3), s = S.LiniePiora(0.5);

@@ -68,30 +68,14 @@ TEST(Symbole, EachSymbolHasItsStrokesPensAndExtentAboutItsAnchor)
         size_t Ciag[2] = {0, 0};      // strokes from the first to before the second each start where the last ended
     };
     const TSymbol symbole[] = {
-        {JednoPioro<PodporaStala>,
-         2,
-         3,
-         0.4,
-         0.4,
-         3,
-         10,
-         {{2, 3, 2.2, 3.4}, {2.2, 3.4, 1.8, 3.4}, {1.8, 3.4, 2, 3}},
+        {JednoPioro<PodporaStala>, 2, 3, 0.4, 0.4, 3, 10, {{2, 3, 2.2, 3.4}, {2.2, 3.4, 1.8, 3.4}, {1.8, 3.4, 2, 3}},
          {1.8, 2.2, 3, 3.4}},
         // The wall takes the second pen.
         {UtwierdzeniePrawe, 2, 3, 0.4, 0.4, 6, 50, {{2, 3.4, 2, 2.6}, {2.2, 2.6, 2.4, 2.8}}, {2, n, n, n}},
         {UtwierdzenieLewe, 2, 3, 0.4, 0.4, 6, 50, {{2, 3.4, 2, 2.6}, {2, 3.2, 1.8, 3.4}}, {n, 2, n, n}},
         {JednoPioro<StrzalkaSily>, 2, 3, 0.5, 0.5, 4, -1, {{2, 3, 2.03, 2.9}, {2, 2.9, 2, 2.5}}, {n, n, n, n}},
         // Head 2 · 0.1 · Szer wide, the shaft's bottom 2 · 0.03 · Szer.
-        {JednoPioro<StrzalkaReakcji>,
-         2,
-         3,
-         2,
-         1,
-         7,
-         -1,
-         {{1.8, 3.2, 2, 3}, {2.06, 4, 1.94, 4}},
-         {1.8, 2.2, 3, 4},
-         n,
+        {JednoPioro<StrzalkaReakcji>, 2, 3, 2, 1, 7, -1, {{1.8, 3.2, 2, 3}, {2.06, 4, 1.94, 4}}, {1.8, 2.2, 3, 4}, n,
          {1, 7}},
         // Arcs from the radius to the top over their side to the tip at the bottom; the second an ellipse.
         {JednoPioro<MomentLewoskretny>, 5, 5, 1, 1, 21, -1, {{5, 5, 5, 4}}, {4, n, 4, n}, 6, {1, 18}},
@@ -151,36 +135,17 @@ TEST(Rzedy, ArrowsStandAboutTheirLengthApartWithBothEndsIncludedAndGrowTowardsTh
 
 TEST(Rzedy, DegenerateRowsAndGridsFinishWithABoundedNumberOfFiniteStrokes)
 {
+    // Rows as {X2, Szer, Wys, H1, H2}: of height 0, of arrows closer than any pixel, of trapezoids without length,
+    // width or height; grids of a negative or a vanishing mesh.
     const std::pair<void (*)(TRysowanie&), size_t> przypadki[] = {
-        // Rows as {X2, Szer, Wys, H1, H2}.
-        {[](TRysowanie& r) {
-             ObciazenieRownomierne(r, Ekran, {1, 5}, Pioro, {5, 1, 0});
-         },
-         1}, // Wys 0
-        {[](TRysowanie& r) {
-             ObciazenieRownomierne(r, Ekran, {0, 5}, Pioro, {50, 1e-12, 1e-12});
-         },
+        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {1, 5}, Pioro, {5, 1, 0}); }, 1},
+        {[](TRysowanie& r) { ObciazenieRownomierne(r, Ekran, {0, 5}, Pioro, {50, 1e-12, 1e-12}); },
          1 + 4 * MaxStrzalekRzedu},
-        {[](TRysowanie& r) {
-             ObciazenieTrapezowe(r, Ekran, {3, 5}, Pioro, {3, 2, 1, 1, 2});
-         },
-         100},
-        {[](TRysowanie& r) {
-             ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 0, 1, 0, 0});
-         },
-         1},
-        {[](TRysowanie& r) {
-             ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 2, 0, 1, 2});
-         },
-         1},
-        {[](TRysowanie& r) {
-             Kratka(r, Ekran, {1, 1}, {3, 2.5}, {0.01, Kolor::Czarny}, -0.5);
-         },
-         0},
-        {[](TRysowanie& r) {
-             Kratka(r, Ekran, {0, 0}, {1e9, 1e9}, {0.01, Kolor::Czarny}, 1e-9);
-         },
-         2 * MaxLiniiKratki},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {3, 5}, Pioro, {3, 2, 1, 1, 2}); }, 100},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 0, 1, 0, 0}); }, 1},
+        {[](TRysowanie& r) { ObciazenieTrapezowe(r, Ekran, {1, 5}, Pioro, {5, 2, 0, 1, 2}); }, 1},
+        {[](TRysowanie& r) { Kratka(r, Ekran, {1, 1}, {3, 2.5}, {0.01, Kolor::Czarny}, -0.5); }, 0},
+        {[](TRysowanie& r) { Kratka(r, Ekran, {0, 0}, {1e9, 1e9}, {0.01, Kolor::Czarny}, 1e-9); }, 2 * MaxLiniiKratki},
     };
     for (size_t i = 0; i < std::size(przypadki); ++i) {
         TSrodowisko S;

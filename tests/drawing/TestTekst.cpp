@@ -108,12 +108,9 @@ TEST(Etykieta, ALabelUnderAPixelHighIsItsReferencePixelOnScreenAndWholeOnPaper)
         S.UstawSkale(pikseleNaCm);
         S.Ekran.Wyczysc();
         const TWyjscia oba{true, true};
-        Etykieta(S.R, PasWidoczny(S.R, oba), oba,
-                 {.P = {x, 20},
-                  .Styl = {{0.2, Kolor::Zielony}, 0.3, 0.22},
-                  .Wartosc = 12.5,
-                  .Maska = "#######0.00",
-                  .Jednostka = " kN"});
+        const TEtykieta e{.P = {x, 20}, .Styl = {{0.2, Kolor::Zielony}, 0.3, 0.22}, .Wartosc = 12.5,
+                          .Maska = "#######0.00", .Jednostka = " kN"};
+        Etykieta(S.R, PasWidoczny(S.R, oba), oba, e);
         return S.Ekran.Linie();
     };
     const auto e = etykieta(2, 10); // 0.3 cm is 0.6 pixel

@@ -72,7 +72,6 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
     DodajLiniowe(zad, 0, 0, 6, 10); // M(L/2) = qL²/8 = 45
     ASSERT_TRUE(Analiza(zad, wyn, kom));
     WykresMomentow(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
-    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"MOMENTY [kNm]"});
     // The outline lies under the axis and reaches WysokoscMomentow (2 cm) at the largest moment.
     double najnizej = OY;
     for (const TOdcinekCm& o : S.LiniePiora(0.1)) {
@@ -87,8 +86,7 @@ TEST_F(Wykresy, AUniformLoadOnASimpleSpanHasItsExtremeLabelNearMidSpanAndZerosAt
     const auto e = Etykieta(45, NAN, OY + 2); // near mid-span, under the outline, running upward
     EXPECT_TRUE(std::abs(e.X - (OX + 3.15)) < 0.01 && e.Pionowy && e.Pioro.Grubosc == S.Widok.GruboscEkran(0.15));
 
-    // The shear ends read T(0+) = -TL = 30 and T(L-) = TP = -30, as the reactions do, also at the load's
-    // ends there; they used to read T(0.001) = 29,99 and T(5.999) = -29,99.
+    // The shear ends read T(0+) = 30 and T(L-) = -30, as the reactions do; they used to read ±29,99.
     S.Ekran.Wyczysc();
     WykresSilPoprzecznych(S.R, {zad, wyn, 0}, Ekran, O, Kolor::Bordowy);
     EXPECT_EQ(std::tuple(Napisy(S.Ekran, "30,00").size(), Napisy(S.Ekran, "-30,00").size(), Napisy(S.Ekran).size()),
@@ -117,8 +115,7 @@ TEST_F(Wykresy, APointLoadShowsTheValuesLeftAndRightOfItsSectionAndALoadLeftOutO
 
 TEST_F(Wykresy, TheMomentOverAnInnerSupportIsTheSameLabelOnBothSpans)
 {
-    // Regression: the second span's start was read 0,01 mm inside it, T·0,00002
-    // off the support moment, and the support was labelled "-36,01" and "-36,00".
+    // Before, the second span's start was read 0,01 mm inside it and the support was labelled "-36,01" and "-36,00".
     UstawGeometrie(zad, {6, 6}, true, true);
     DodajLiniowe(zad, 0, 0, 6, 16.002249f); // −qL²/16 = −36,00506 over the support
     ASSERT_TRUE(Analiza(zad, wyn, kom));
@@ -128,8 +125,7 @@ TEST_F(Wykresy, TheMomentOverAnInnerSupportIsTheSameLabelOnBothSpans)
 
 TEST_F(Wykresy, AForceStandingOnASupportIsNoShearOfTheSpanOnItsDiagram)
 {
-    // 10 kN/m over the span and 50 kN on its left support: the span's shear
-    // runs from 30 to −30; the 50 kN go into the support, not into a label of 80.
+    // 10 kN/m and 50 kN on the left support: the shear runs from 30 to −30; the 50 kN go into the support.
     DodajLiniowe(zad, 0, 0, 6, 10);
     DodajSile(zad, 0, 0, 50);
     ASSERT_TRUE(Analiza(zad, wyn, kom));
@@ -143,7 +139,6 @@ TEST_F(Wykresy, AForceStandingOnASupportIsNoShearOfTheSpanOnItsDiagram)
 TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLabelled)
 {
     WykresObwiedniMomentow(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Czerwony);
-    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA MOMENTY [kNm]"});
     // A grey stroke per cm and both ends, 601 per span; lines of 600 sections; span 1's extremes labelled.
     EXPECT_EQ(std::tuple(LinieKoloru(SzaryPasa), LinieKoloru(Kolor::Czerwony), LinieKoloru(Kolor::Granatowy)),
               std::tuple(2u * 601u, 2u * 600u, 2u * 600u));
@@ -164,7 +159,6 @@ TEST_F(Obwiednie, TheMomentBandIsShadedSectionBySectionAndEachSpansExtremesAreLa
 TEST_F(Obwiednie, ShearLinesAreContinuedAcrossTheSupportsAndTheMaximumIsLabelledOnItsOrdinate)
 {
     WykresObwiedniSilPoprzecznych(S.R, {zad, wyn}, Ekran, O, Kolor::Bordowy, Kolor::Zielony);
-    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA SIŁY POPRZECZNE [kN]"});
     // No jump inside a span: each line's one vertical stroke is its continuation across the support.
     for (const TKolor kolor : {Kolor::Zielony, Kolor::Bordowy}) {
         std::vector<int32_t> x;
@@ -193,7 +187,6 @@ TEST_F(Obwiednie, ReactionsOfBothSignsShowBothArrowsAndEndMomentExtremesStandAtT
 {
     wyn.ObwiedniaMomentowPodporowych = {.MaxL = 3, .MinL = -5, .MaxP = 7, .MinP = 0.01f}; // 0.01: below the threshold
     WykresObwiedniReakcji(S.R, {zad, wyn}, Ekran, O, Kolor::Granatowy, Kolor::Zielony);
-    EXPECT_EQ(Tytuly(S.Ekran), std::vector<std::string>{"OBWIEDNIA REAKCJE [kN]"});
     // Extreme supports, 42 up in one combination and 6 down in the other, get arrows above the beam pointing
     // down and below it pointing up; the middle one, 60 up in both, one arrow.
     const auto cm = S.EkranCm();
