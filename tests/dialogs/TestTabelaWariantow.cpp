@@ -134,94 +134,58 @@ TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
     EXPECT_EQ(std::tuple(okno()->isVisible(), przerysowania), std::tuple(false, 1));
 }
 
-TEST_F(Tabela, DeletingAGroupWithLoadsAsksFirstAndRenumbersTheRestInOneStep)
+TEST_F(Tabela, DeletedOrRenamedRowsAndColumnsCarryTheirTypedCellsAndTheLastOfEachStays)
 {
     Dodaj("Button1", "Wiatr");
     Dodaj("Button1", "Śnieg");
+    Dodaj("Button2", "Zima");
+    Dodaj("Button2", "Lato");
     DodajSile(zad, 0, 1, 10, 1);
-    DodajLiniowe(zad, 1, 0, 4, 5, 1);
-    DodajSile(zad, 1, 2, 20, 2);
-    Wpisz(okno(), "Tabela", 1, 3, "1,5"); // typed, not yet stored: it moves with its row
+    Wpisz(okno(), "Tabela", 2, 3, "1,5"); // typed, not yet stored: Zima × Śnieg
+    Wpisz(okno(), "Tabela", 3, 1, "0,9"); // Lato × Stałe
+    zad.PolozenieKombinacji[2] = {77, 0};
     przerysowania = 0;
-
     Wybierz(1, 2);
-    ASSERT_TRUE(Wlaczony("UsuniecieGrupy"));
     kom.Odpowiedz = false;
     Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(kom.Pytania, std::vector<std::string>{"Grupa 2 „Wiatr” ma 2 obciążenia. Usunąć grupę razem z nimi?"});
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Sily), przerysowania), std::tuple(3, 2, 0));
-
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), IloscUzytych(zad.Grupy), przerysowania), std::tuple(1u, 3, 0));
     kom.Odpowiedz = true;
     Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), Cp1250NaUtf8(zad.Grupy[1].Nazwa), zad.Grupy[1].Kolor),
-              std::tuple(2, std::string("Śnieg"), int32_t(0x800000)));
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Sily), IloscUzytych(zad.Liniowe), zad.Sily[0].Wartosc, zad.Sily[0].Grupa),
-              std::tuple(1, 0, 20.0f, 1));
-    EXPECT_EQ(std::tuple(Komorka(0, 1), Komorka(0, 2), Komorka(1, 2)),
-              std::tuple(std::string("1  Stałe"), std::string("2  Śnieg"), std::string("1,5")));
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Sily), Komorka(0, 2), Komorka(2, 2), przerysowania),
+              std::tuple(2, 0, "2  Śnieg", "1,5", 1));
     EXPECT_EQ(dialogi->ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stałe", "2 Śnieg"}));
-    EXPECT_TRUE(przerysowania == 1 && zad.NieZapisane && zad.DoPrzeliczenia);
 
-    // A group without loads goes without a question, the first one too; the last one stays.
+    // A combination goes without a question; the later ones move with their cells and sheet place.
     kom.Pytania.clear();
-    Wybierz(0, 1);
-    Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(0, 1), zad.Sily[0].Grupa), std::tuple(0u, "1  Śnieg", 0));
-    Wybierz(1, 1);
-    EXPECT_FALSE(Wlaczony("UsuniecieGrupy"));
-    // "Powrót" stores the cells the rows carried.
-    Kliknij(okno(), "Button3");
-    EXPECT_EQ(zad.Wspolczynniki[0][0], 1.5f);
-}
-
-TEST_F(Tabela, GroupsAndCombinationsAreRenamedThroughTheirHeadings)
-{
-    Dodaj("Button2", "Zima");
-    przerysowania = 0;
-    Wybierz(0, 1);
-    EXPECT_FALSE(Wlaczony("ZmianaNazwyKombinacji"));
-    NowaNazwa("ZmianaNazwyGrupy", "Ciężar własny");
-    EXPECT_FALSE(nazwa()->isVisible());
-    EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Grupy[0].Nazwa), Komorka(0, 1)),
-              std::tuple("Ciężar własny", "1  Ciężar własny"));
-    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), std::vector<std::string>{"1 Ciężar własny"});
-    // The combination of the heading clicked, its present name offered.
+    Wybierz(1, 0);
+    Kliknij(okno(), "UsuniecieKombinacji");
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(1, 0), Komorka(2, 0), Komorka(2, 1), Komorka(1, 2),
+                         zad.PolozenieKombinacji[1].x),
+              std::tuple(0u, "1  Zima", "2  Lato", "0,9", "1,5", 77.0f));
+    // Renamed through its heading, its present name offered, within the name rules.
     Wybierz(2, 0);
+    EXPECT_FALSE(Wlaczony("ZmianaNazwyGrupy"));
     Kliknij(okno(), "ZmianaNazwyKombinacji");
-    EXPECT_EQ(K<QLineEdit>(nazwa(), "E_Nazwa")->text(), "Zima");
+    EXPECT_EQ(K<QLineEdit>(nazwa(), "E_Nazwa")->text(), "Lato");
     Kliknij(nazwa(), "Powrot");
     NowaNazwa("ZmianaNazwyKombinacji", "Z");
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nazwa wariantu musi składać się z min. 2 znaków!"});
     EXPECT_TRUE(nazwa()->isVisible());
     Kliknij(nazwa(), "Powrot");
-    NowaNazwa("ZmianaNazwyKombinacji", "Zima ze śniegiem");
+    NowaNazwa("ZmianaNazwyKombinacji", "Lato ze śniegiem");
     EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Kombinacje[1].Nazwa), Komorka(2, 0)),
-              std::tuple("Zima ze śniegiem", "2  Zima ze śniegiem"));
-    EXPECT_EQ(przerysowania, 2);
-}
+              std::tuple("Lato ze śniegiem", "2  Lato ze śniegiem"));
 
-TEST_F(Tabela, DeletingACombinationMovesTheLaterOnesWithTheirCellsAndKeepsTheLast)
-{
-    Dodaj("Button2", "Zima");
-    Dodaj("Button2", "Lato");
-    Wpisz(okno(), "Tabela", 2, 1, "1,2");
-    Wpisz(okno(), "Tabela", 3, 1, "0,9");
-    zad.PolozenieKombinacji[2] = {77, 0};
-    przerysowania = 0;
-    Wybierz(1, 0);
+    // The first group goes too; the last group and combination stay.
+    Wybierz(0, 1);
+    Kliknij(okno(), "UsuniecieGrupy");
+    Wybierz(2, 0);
     Kliknij(okno(), "UsuniecieKombinacji");
-    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(1, 0), Komorka(2, 0), Komorka(1, 1), Komorka(2, 1)),
-              std::tuple(0u, "1  Zima", "2  Lato", "1,2", "0,9"));
-    EXPECT_EQ(
-        std::tuple(Siatka()->columnCount(), IloscUzytych(zad.Kombinacje), zad.PolozenieKombinacji[1].x, przerysowania),
-        std::tuple(3, 2, 77.0f, 1));
-    Wybierz(2, 1);
-    Kliknij(okno(), "UsuniecieKombinacji");
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(0, 1), Komorka(1, 1)), std::tuple(0u, "1  Śnieg", "1,5"));
     Wybierz(1, 1);
-    EXPECT_FALSE(Wlaczony("UsuniecieKombinacji"));
-    Kliknij(okno(), "Button3");
-    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], Cp1250NaUtf8(zad.Kombinacje[0].Nazwa)),
-              std::tuple(1.2f, std::string("Zima")));
+    EXPECT_FALSE(Wlaczony("UsuniecieGrupy") || Wlaczony("UsuniecieKombinacji"));
+    Kliknij(okno(), "Button3"); // stores the cells the rows and columns carried
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], Cp1250NaUtf8(zad.Kombinacje[0].Nazwa)), std::tuple(1.5f, "Zima"));
 }
 
 } // namespace
