@@ -11,19 +11,6 @@ protected:
     QWidget* okno() { return &dialogi->OknoGeometrii(); }
 };
 
-TEST_F(Geometria, AnEmptyCellTakesTheDefaultLengthAndSpansFollowOneAnother)
-{
-    dialogi->Geometria(); // a new task: the count control goes from 2 to 1
-    EXPECT_EQ(K<QScrollBar>(okno(), "SBPrzesla")->value(), 1);
-
-    Zatwierdz({"4", "", "6.5"}); // either separator
-    EXPECT_EQ(std::tuple(Komorka(okno(), "SGRozpietosci", 2, 1), Komorka(okno(), "SGRozpietosci", 3, 1)),
-              std::tuple("4,00", "6,5"));
-    EXPECT_EQ(std::tuple(zad.Przesla[1].L, zad.Przesla[2].L, zad.Przesla[2].X0), std::tuple(4.0f, 6.5f, 8.0f));
-    EXPECT_TRUE(!okno()->isVisible() && zad.DoPrzeliczenia && zad.NieZapisane && przerysowania == 1);
-    EXPECT_EQ(wyn.MomentyKoncowe.at(0).size(), 3u);
-}
-
 TEST_F(Geometria, FewerSpansDeleteTheLoadsOfTheRestAlsoFromConsecutiveSlots)
 {
     UstawGeometrie(zad, {4, 4, 4, 4}, false, false);
