@@ -192,74 +192,46 @@ TEST_F(Obciazenia, TheUniformAndLinearlyVaryingDialogsReachTheSpanEndAndSplitThe
     t.close();
 }
 
-TEST_F(Obciazenia, AFullTableAMissingGroupAndAVanishedSlotAreRefusedWithNothingWritten)
+TEST_F(Obciazenia, AFullTableAndAVanishedSlotAreRefusedWithNothingWritten)
 {
     using R = TRodzajObciazenia;
-    struct Rodzaj {
-        R rodzaj;
-        void (*wypelnij)(TDaneZadania&);
-        TPolaObciazenia pola;
-        const char* pelna;
-        const char* brak;
-    };
-    const std::vector<Rodzaj> rodzaje{
-        {R::Sila,
-         [](TDaneZadania& z) { DodajSile(z, 0, 1, 1); },
-         {0, "1", "", "1", "", "1 Stale", {}},
-         "Tabela sił jest pełna (100). Usuń siłę, aby dodać nową.",
-         "Nie wskazano siły do edycji!"},
-        {R::Moment,
-         [](TDaneZadania& z) { DodajMoment(z, 0, 1, 1); },
-         {0, "1", "", "1", "", "1 Stale", {}},
-         "Tabela momentów jest pełna (100). Usuń moment, aby dodać nowy.",
+    const TPolaObciazenia punkt{0, "1", "", "1", "", "1 Stale", {}}, odcinek{0, "1", "2", "0", "1", "1 Stale", {}};
+    const std::tuple<R, TPolaObciazenia, const char*, const char*> rodzaje[] = {
+        {R::Sila, punkt, "Tabela sił jest pełna (100). Usuń siłę, aby dodać nową.", "Nie wskazano siły do edycji!"},
+        {R::Moment, punkt, "Tabela momentów jest pełna (100). Usuń moment, aby dodać nowy.",
          "Nie wskazano momentu do edycji!"},
-        {R::Liniowe,
-         [](TDaneZadania& z) { DodajLiniowe(z, 0, 0, 1, 1); },
-         {0, "1", "", "0", "1", "1 Stale", {}},
-         "Tabela obciążeń równomiernych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
+        {R::Liniowe, odcinek, "Tabela obciążeń równomiernych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
          "Nie wskazano siły do edycji!"},
-        {R::Trojkat,
-         [](TDaneZadania& z) { DodajTrojkat(z, 0, 0, 1, 1, 2); },
-         {0, "1", "2", "0", "1", "1 Stale", {}},
-         "Tabela obciążeń liniowo zmiennych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
+        {R::Trojkat, odcinek, "Tabela obciążeń liniowo zmiennych jest pełna (100). Usuń obciążenie, aby dodać nowe.",
          "Nie wskazano siły do edycji!"},
     };
-    for (const Rodzaj& r : rodzaje) {
-        SCOPED_TRACE(int(r.rodzaj));
-        TDaneZadania z;
-        UstawGeometrie(z, {3}, false, false);
-        DodajGrupe(z, "Wiatr", 0);
-        const auto zapisz = [&](TPolaObciazenia pola) {
-            z.NieZapisane = false;
-            const auto plik = [&] {
-                std::string t, b;
-                ZapiszDoTekstu(z, ',', "", t, b);
-                return t;
-            };
-            const std::string przed = plik();
-            const TWynikZapisu w = ZapiszObciazenie(z, r.rodzaj, pola, ',');
-            EXPECT_FALSE(w.Zapisano);
-            EXPECT_EQ(plik(), przed);
-            EXPECT_FALSE(z.NieZapisane);
+    for (const auto& [rodzaj, pola, pelna, brak] : rodzaje) {
+        SCOPED_TRACE(int(rodzaj));
+        NowyTemat(zad);
+        UstawGeometrie(zad, {3}, false, false);
+        DodajGrupe(zad, "Wiatr", 0);
+        const auto zapisz = [&](TPolaObciazenia p) {
+            zad.NieZapisane = false;
+            const std::string przed = Plik();
+            const TWynikZapisu w = ZapiszObciazenie(zad, rodzaj, p, ',');
+            EXPECT_TRUE(!w.Zapisano && Plik() == przed && !zad.NieZapisane);
             return w.Komunikaty;
         };
-        TPolaObciazenia grupa = r.pola;
-        grupa.Grupa = "-1 x";
-        EXPECT_EQ(zapisz(grupa), std::vector<std::string>{"Nieprawidłowa grupa obciążeń"});
-        // A change prepared for slot 0, then the task replaced by one without loads.
-        TPolaObciazenia zmiana = r.pola;
-        zmiana.Numer = 0;
-        EXPECT_EQ(zapisz(zmiana), std::vector<std::string>{r.brak});
-        zmiana.Numer = 100;
-        EXPECT_EQ(zapisz(zmiana), std::vector<std::string>{r.brak});
-
-        for (int i = 0; i < 100; ++i)
-            r.wypelnij(z);
-        EXPECT_EQ(zapisz(r.pola), std::vector<std::string>{r.pelna});
+        // A change prepared for a slot, then the task replaced by one without loads.
+        TPolaObciazenia zmiana = pola;
+        for (const int32_t numer : {0, 100}) {
+            zmiana.Numer = numer;
+            EXPECT_EQ(zapisz(zmiana), std::vector<std::string>{brak});
+        }
+        for (int i = 0; i < 100; ++i) {
+            TPolaObciazenia nowe = pola;
+            ASSERT_TRUE(ZapiszObciazenie(zad, rodzaj, nowe, ',').Zapisano);
+        }
+        EXPECT_EQ(zapisz(pola), std::vector<std::string>{pelna});
         // With the table full a change still goes into its own slot.
         zmiana.Numer = 99;
         zmiana.Grupa = "2 Wiatr";
-        EXPECT_TRUE(ZapiszObciazenie(z, r.rodzaj, zmiana, ',').Zapisano);
+        EXPECT_TRUE(ZapiszObciazenie(zad, rodzaj, zmiana, ',').Zapisano);
     }
 }
 
