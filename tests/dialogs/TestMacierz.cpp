@@ -128,41 +128,18 @@ TEST_F(Macierz, ARememberedPositionStaysWithinFewerCombinationsAndTheKeysMoveIt)
     EXPECT_EQ(std::tuple(sb->maximum(), sb->value()), std::tuple(3, 3));
     EXPECT_EQ(Opis(okno), "1.. " + Nazwa(0)) << "opening shows combination 0 whatever the position";
     // The keys work typed into a grid as well.
-    const struct {
-        Qt::Key klawisz;
-        const char* opis;
-    } kroki[] = {{Qt::Key_PageUp, "1.. B"},
-                 {Qt::Key_Up, "0.. "},
-                 {Qt::Key_Right, "1.. B"},
-                 {Qt::Key_PageDown, "2.. C"},
-                 {Qt::Key_Down, "2.. C"} /* at the end */,
-                 {Qt::Key_Left, "1.. B"}};
+    const std::pair<Qt::Key, const char*> kroki[] = {{Qt::Key_PageUp, "1.. B"}, {Qt::Key_Up, "0.. "},
+                                                     {Qt::Key_Right, "1.. B"},  {Qt::Key_PageDown, "2.. C"},
+                                                     {Qt::Key_Down, "2.. C"},   {Qt::Key_Left, "1.. B"}};
     for (const auto& [klawisz, opis] : kroki) {
         QTest::keyClick(K<QWidget>(&okno, "SG_Mac_A1"), klawisz);
         EXPECT_EQ(Opis(okno).substr(0, std::string(opis).size()), opis) << QTest::toString(klawisz);
     }
     QTest::keyClick(sb, Qt::Key_Escape);
-    EXPECT_FALSE(okno.isVisible());
-    EXPECT_TRUE(kom.Komunikaty.empty());
+    EXPECT_TRUE(!okno.isVisible() && kom.Komunikaty.empty());
 }
 
-TEST_F(Macierz, ASingularMatrixIsReportedAndItsSolutionShownAsZeros)
-{
-    UstawGeometrie(zad, {4, 4}, false, false);
-    for (TPrzeslo& p : zad.Przesla)
-        p.E = 0;
-    DodajLiniowe(zad, 0, 0, 4, 6);
-    Przelicz();
-    kom.Komunikaty.clear();
-    TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz());
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{KomunikatOsobliwa});
-    EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_X", 0, 1),
-                           Komorka(&okno, "SG_X2", 0, 1), Komorka(&okno, "SG_Mac_A1", 1, 1)}),
-              (std::vector<std::string>{"0,000", "-8,000", "0,000", "0,000", "0,000"}));
-}
-
-TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefused)
+TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefusedAndASingularOneShowsItsSolutionAsZeros)
 {
     TMacierz okno(k);
     for (const bool jednoPrzeslo : {false, true}) {
@@ -178,4 +155,15 @@ TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefused)
         EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i potem obciążenie)"});
         EXPECT_FALSE(okno.isVisible());
     }
+    UstawGeometrie(zad, {4, 4}, false, false);
+    for (TPrzeslo& p : zad.Przesla)
+        p.E = 0;
+    DodajLiniowe(zad, 0, 0, 4, 6);
+    Przelicz();
+    kom.Komunikaty.clear();
+    ASSERT_TRUE(okno.Pokaz());
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{KomunikatOsobliwa});
+    EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_X", 0, 1),
+                           Komorka(&okno, "SG_X2", 0, 1), Komorka(&okno, "SG_Mac_A1", 1, 1)}),
+              (std::vector<std::string>{"0,000", "-8,000", "0,000", "0,000", "0,000"}));
 }
