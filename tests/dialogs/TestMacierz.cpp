@@ -13,23 +13,6 @@ namespace {
 
 class Macierz : public OknaWynikow {
 protected:
-    // Every grid shows all its cells in rows of `wysokosc` pixels, without scroll bars.
-    static void SprawdzSiatki(const QObject& okno, int n, int wysokosc)
-    {
-        const struct {
-            const char* nazwa;
-            int kolumny, szerokosc;
-        } siatki[] = {{"SG_Mac_A", n + 1, 50}, {"SG_Mac_A1", n + 1, 50}, {"SG_X", 1, 60},
-                      {"SG_P", 1, 60},         {"SG_X2", 1, 60},         {"SG_P2", 1, 60}};
-        for (const auto& [nazwa, kolumny, szerokosc] : siatki) {
-            SCOPED_TRACE(nazwa);
-            const QTableWidget* s = K<QTableWidget>(&okno, nazwa);
-            ASSERT_EQ(std::tuple(s->columnCount(), s->rowCount()), std::tuple(kolumny, n + 1));
-            EXPECT_EQ(std::tuple(s->columnWidth(kolumny - 1), s->rowHeight(n)), std::tuple(szerokosc, wysokosc));
-            EXPECT_LT(s->width(), kolumny * szerokosc + 8) << "no wider than its cells";
-            EXPECT_EQ(s->horizontalScrollBar()->maximum() + s->verticalScrollBar()->maximum(), 0);
-        }
-    }
     static std::string Opis(const TMacierz& okno) { return K<QLabel>(&okno, "L_Opis")->text().toStdString(); }
     std::string Nazwa(int c) const { return Cp1250NaUtf8(zad.Kombinacje[size_t(c)].Nazwa); }
 };
@@ -50,7 +33,6 @@ TEST_F(Macierz, TwoSpansGiveOneUnknownWhoseInverseIsOneOverK)
     TMacierz okno(k);
     ASSERT_TRUE(okno.Pokaz());
     EXPECT_EQ(QApplication::activeModalWidget(), &okno);
-    SprawdzSiatki(okno, 1, 20);
     // K = 4EJ/L from each span, Q = −qL²/12 of the loaded span's right end, x = Q/K.
     const double K11 = 8.0 / 6, Q = -Utwierdzenie(10, 6);
     EXPECT_EQ(Komorka(&okno, "SG_Mac_A", 1, 1), FormatujStale(K11, 3, 15, ','));
@@ -60,32 +42,20 @@ TEST_F(Macierz, TwoSpansGiveOneUnknownWhoseInverseIsOneOverK)
               (std::vector<std::string>{"-30,000", "-30,000", "-22,500", "-22,500"}))
         << Q << " / " << K11;
     EXPECT_EQ(Opis(okno), "1.. " + Nazwa(0));
-    EXPECT_TRUE(kom.Komunikaty.empty());
 }
 
-TEST_F(Macierz, TwelveSpansGiveElevenUnknownsInRowsOfEighteenPixelsAndTheEquationsSideBySide)
+TEST_F(Macierz, TwelveSpansHingedAtBothEndsGiveElevenUnknowns)
 {
     UstawGeometrie(zad, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}, true, true);
     DodajSile(zad, 5, 1, 10);
     Przelicz();
     TMacierz okno(k);
     ASSERT_TRUE(okno.Pokaz());
-    SprawdzSiatki(okno, 11, 18);
     // 3EJ/L from a span hinged at its far end, 4EJ/L from the others, 2EJ/L beside the diagonal.
     EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_Mac_A", 2, 2),
                            Komorka(&okno, "SG_Mac_A", 3, 2), Komorka(&okno, "SG_Mac_A", 4, 2),
                            Komorka(&okno, "SG_Mac_A", 11, 0), Komorka(&okno, "SG_Mac_A", 0, 11)}),
               (std::vector<std::string>{"2,333", "2,667", "0,667", "0,000", "11", "11"}));
-    // Each equation left to right; the second below the first.
-    for (const auto& rownanie : {std::vector{"SG_Mac_A", "SG_X", "StaticRowne", "SG_P"},
-                                 std::vector{"SG_X2", "StaticRowne2", "SG_Mac_A1", "SG_P2"}})
-        for (size_t i = 1; i < rownanie.size(); ++i) {
-            const QWidget *a = K<QWidget>(&okno, rownanie[i - 1]), *b = K<QWidget>(&okno, rownanie[i]);
-            EXPECT_GE(b->x(), a->x() + a->width()) << rownanie[i];
-            EXPECT_TRUE(b->y() < a->y() + a->height() && a->y() < b->y() + b->height()) << rownanie[i];
-        }
-    const QWidget* K1 = K<QWidget>(&okno, "SG_Mac_A");
-    EXPECT_GT(K<QWidget>(&okno, "SG_Mac_A1")->y(), K1->y() + K1->height());
 }
 
 TEST_F(Macierz, TheLastCombinationShowsItsOwnLoadVectorWithTheSameMatrixAndLeavesTheResultsAlone)
@@ -104,7 +74,6 @@ TEST_F(Macierz, TheLastCombinationShowsItsOwnLoadVectorWithTheSameMatrixAndLeave
     TMacierz okno(k);
     ASSERT_TRUE(okno.Pokaz());
     QScrollBar* sb = K<QScrollBar>(&okno, "SB_Wariant");
-    EXPECT_EQ(std::tuple(sb->minimum(), sb->maximum()), std::tuple(1, 3));
     // Q_i = −(the fixed-end moment of span i at its right end) − (of span i + 1 at its left end).
     const auto q = [](double lewe, double prawe) { return -Utwierdzenie(lewe, 4) + Utwierdzenie(prawe, 4); };
     const struct {
@@ -159,41 +128,18 @@ TEST_F(Macierz, ARememberedPositionStaysWithinFewerCombinationsAndTheKeysMoveIt)
     EXPECT_EQ(std::tuple(sb->maximum(), sb->value()), std::tuple(3, 3));
     EXPECT_EQ(Opis(okno), "1.. " + Nazwa(0)) << "opening shows combination 0 whatever the position";
     // The keys work typed into a grid as well.
-    const struct {
-        Qt::Key klawisz;
-        const char* opis;
-    } kroki[] = {{Qt::Key_PageUp, "1.. B"},
-                 {Qt::Key_Up, "0.. "},
-                 {Qt::Key_Right, "1.. B"},
-                 {Qt::Key_PageDown, "2.. C"},
-                 {Qt::Key_Down, "2.. C"} /* at the end */,
-                 {Qt::Key_Left, "1.. B"}};
+    const std::pair<Qt::Key, const char*> kroki[] = {{Qt::Key_PageUp, "1.. B"}, {Qt::Key_Up, "0.. "},
+                                                     {Qt::Key_Right, "1.. B"},  {Qt::Key_PageDown, "2.. C"},
+                                                     {Qt::Key_Down, "2.. C"},   {Qt::Key_Left, "1.. B"}};
     for (const auto& [klawisz, opis] : kroki) {
         QTest::keyClick(K<QWidget>(&okno, "SG_Mac_A1"), klawisz);
         EXPECT_EQ(Opis(okno).substr(0, std::string(opis).size()), opis) << QTest::toString(klawisz);
     }
     QTest::keyClick(sb, Qt::Key_Escape);
-    EXPECT_FALSE(okno.isVisible());
-    EXPECT_TRUE(kom.Komunikaty.empty());
+    EXPECT_TRUE(!okno.isVisible() && kom.Komunikaty.empty());
 }
 
-TEST_F(Macierz, ASingularMatrixIsReportedAndItsSolutionShownAsZeros)
-{
-    UstawGeometrie(zad, {4, 4}, false, false);
-    for (TPrzeslo& p : zad.Przesla)
-        p.E = 0;
-    DodajLiniowe(zad, 0, 0, 4, 6);
-    Przelicz();
-    kom.Komunikaty.clear();
-    TMacierz okno(k);
-    ASSERT_TRUE(okno.Pokaz());
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{KomunikatOsobliwa});
-    EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_X", 0, 1),
-                           Komorka(&okno, "SG_X2", 0, 1), Komorka(&okno, "SG_Mac_A1", 1, 1)}),
-              (std::vector<std::string>{"0,000", "-8,000", "0,000", "0,000", "0,000"}));
-}
-
-TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefused)
+TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefusedAndASingularOneShowsItsSolutionAsZeros)
 {
     TMacierz okno(k);
     for (const bool jednoPrzeslo : {false, true}) {
@@ -209,4 +155,15 @@ TEST_F(Macierz, ATaskWithoutAnEquationSystemIsRefused)
         EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! (i potem obciążenie)"});
         EXPECT_FALSE(okno.isVisible());
     }
+    UstawGeometrie(zad, {4, 4}, false, false);
+    for (TPrzeslo& p : zad.Przesla)
+        p.E = 0;
+    DodajLiniowe(zad, 0, 0, 4, 6);
+    Przelicz();
+    kom.Komunikaty.clear();
+    ASSERT_TRUE(okno.Pokaz());
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{KomunikatOsobliwa});
+    EXPECT_EQ((std::vector{Komorka(&okno, "SG_Mac_A", 1, 1), Komorka(&okno, "SG_P", 0, 1), Komorka(&okno, "SG_X", 0, 1),
+                           Komorka(&okno, "SG_X2", 0, 1), Komorka(&okno, "SG_Mac_A1", 1, 1)}),
+              (std::vector<std::string>{"0,000", "-8,000", "0,000", "0,000", "0,000"}));
 }

@@ -45,53 +45,14 @@ protected:
 };
 
 // The refusal without a beam is the main window's (tests/mainwindow/TestSterowanie.cpp).
-TEST_F(Tabela, FirstUseShowsTheOneGroupInTheOneCombinationWithTheDefaultModally)
+TEST_F(Tabela, AddsGroupsInTheirColoursAndCombinationsWithinTheNameRulesUpToTen)
 {
     EXPECT_EQ((std::vector{Komorka(0, 0), Komorka(1, 0), Komorka(0, 1), Komorka(1, 1)}),
               (std::vector<std::string>{"nr w\\k", "1  Stałe", "1  Stałe", "1"}));
-    EXPECT_FALSE(K<QTableWidget>(okno(), "Tabela")->item(1, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(Siatka()->item(1, 0)->flags() & Qt::ItemIsEditable);
     EXPECT_EQ(QApplication::activeModalWidget(), okno());
-    // The group dialog on top of it, until it closes.
-    Kliknij(okno(), "Button1");
-    EXPECT_EQ(QApplication::activeModalWidget(), grupy());
-    Kliknij(grupy(), "Powrot");
-    EXPECT_EQ(QApplication::activeModalWidget(), okno());
-}
-
-TEST_F(Tabela, GroupsGetTheirPresetOrChosenColourAndRebuildTheGroupList)
-{
-    const std::vector<int32_t> oczekiwane{
-        0x0000FF, 0x800000, 0xFF0000, 0x008000, 0x800080,
-        0x000080, 0x008080, 0x008080, 0x123456}; // the last colour stays, or the one picked
-    TGrupyObciazenia* d = dialogi->OknoTabeli().GrupyObciazenia;
-    d->CD_Kolorek = [](int32_t, QWidget*) { return std::optional<int32_t>(0x123456); };
-    for (size_t i = 0; i < oczekiwane.size(); ++i) {
-        Kliknij(okno(), "Button1");
-        EXPECT_EQ(K<QLabel>(d, "L_Numer")->text().toInt(), int(i) + 2);
-        if (i + 1 == oczekiwane.size())
-            Kliknij(d, "kolorek");
-        Pisz(K<QLineEdit>(d, "E_Nazwa"), QStringLiteral("Grupa ") + QString::number(i + 2));
-        Kliknij(d, "Wprowadz");
-        EXPECT_EQ(zad.Grupy[i + 1].Kolor, oczekiwane[i]) << i + 2;
-    }
-    EXPECT_EQ(K<QWidget>(d, "kolorek")->styleSheet().contains(QStringLiteral("#563412")), true);
-    const std::vector<std::string>& lista = dialogi->ListaGrup().Pozycje();
-    EXPECT_EQ(std::vector(lista.begin(), lista.begin() + 2), (std::vector<std::string>{"1 Stałe", "2 Grupa 2"}));
-    EXPECT_EQ(lista.size(), 10u);
-    EXPECT_EQ(Komorka(0, 10), "10  Grupa 10");
-
-    // An eleventh is refused before the dialog opens; the tenth stays as it was.
-    Kliknij(okno(), "Button1");
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Można utworzyć najwyżej 10 grup obciążeń."});
-    EXPECT_FALSE(grupy()->isVisible());
-    EXPECT_EQ(Cp1250NaUtf8(zad.Grupy[9].Nazwa), "Grupa 10");
-}
-
-TEST_F(Tabela, NamesNeedTwoCharactersAndCombinationsStopAtTen)
-{
     struct Przypadek {
-        const char* przycisk;
-        const char* nazwa;
+        const char *przycisk, *nazwa;
         std::string komunikat; // empty: accepted
     };
     for (const Przypadek& p :
@@ -103,48 +64,63 @@ TEST_F(Tabela, NamesNeedTwoCharactersAndCombinationsStopAtTen)
         Dodaj(p.przycisk, p.nazwa);
         EXPECT_EQ(kom.Komunikaty, p.komunikat.empty() ? std::vector<std::string>{} : std::vector{p.komunikat});
         EXPECT_EQ(d->isVisible(), !p.komunikat.empty()) << p.nazwa;
-        d->hide(); // as "Anuluj" would
+        EXPECT_EQ(QApplication::activeModalWidget(), p.komunikat.empty() ? okno() : d); // modal on top of the table
+        d->hide();                                                                      // as "Anuluj" would
     }
-    EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Grupy[1].Nazwa), Cp1250NaUtf8(zad.Kombinacje[1].Nazwa)),
-              std::tuple(std::string("Wi"), std::string("Zł")));
-    EXPECT_EQ(Komorka(2, 0), "2  Zł");
+    EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Grupy[1].Nazwa), Komorka(2, 0)), std::tuple("Wi", "2  Zł"));
     EXPECT_EQ(wyn.MomentyKoncowe.size(), size_t(TDaneZadania::MaxKombinacji));
 
+    // The preset colours in turn; the last one picked.
+    TGrupyObciazenia* d = dialogi->OknoTabeli().GrupyObciazenia;
+    d->CD_Kolorek = [](int32_t, QWidget*) { return std::optional<int32_t>(0x123456); };
+    for (int i = 3; i <= 10; ++i) {
+        Kliknij(okno(), "Button1");
+        EXPECT_EQ(K<QLabel>(d, "L_Numer")->text().toInt(), i);
+        if (i == 10)
+            Kliknij(d, "kolorek");
+        Pisz(K<QLineEdit>(d, "E_Nazwa"), QStringLiteral("Grupa ") + QString::number(i));
+        Kliknij(d, "Wprowadz");
+    }
+    std::vector<int32_t> kolory;
+    for (size_t g = 1; g < 10; ++g)
+        kolory.push_back(zad.Grupy[g].Kolor);
+    EXPECT_EQ(kolory, (std::vector<int32_t>{0x0000FF, 0x800000, 0xFF0000, 0x008000, 0x800080, 0x000080, 0x008080,
+                                            0x008080, 0x123456})); // the last preset stays
+    const std::vector<std::string>& lista = dialogi->ListaGrup().Pozycje();
+    EXPECT_EQ(std::tuple(lista.size(), lista[1], Komorka(0, 10)), std::tuple(10u, "2 Wi", "10  Grupa 10"));
+
+    // An eleventh group and combination are refused before their dialog opens.
     for (int c = 3; c <= TDaneZadania::MaxKombinacji; ++c)
         DodajKombinacje(zad, "K" + std::to_string(c));
     kom.Komunikaty.clear();
+    Kliknij(okno(), "Button1");
     Kliknij(okno(), "Button2");
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Można utworzyć najwyżej 10 kombinacji obciążeń."});
-    EXPECT_EQ(zad.Kombinacje[9].Nazwa, "K10");
-}
-
-TEST_F(Tabela, NewCellsTakeTheDefaultOnlyWhenTheBoxIsTicked)
-{
-    Dodaj("Button2", "Zima");
-    EXPECT_EQ(Komorka(2, 1), "1");
-    Kliknij(okno(), "WstawDomyslny");
-    Dodaj("Button1", "Wiatr");
-    EXPECT_EQ(std::tuple(Komorka(1, 2), Komorka(2, 2)), std::tuple(std::string(), std::string()));
-    Kliknij(okno(), "Button3");
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 2; Grupa - 2 !"});
+    EXPECT_EQ(kom.Komunikaty, (std::vector<std::string>{"Można utworzyć najwyżej 10 grup obciążeń.",
+                                                        "Można utworzyć najwyżej 10 kombinacji obciążeń."}));
+    EXPECT_FALSE(grupy()->isVisible() || warianty()->isVisible());
+    EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Grupy[9].Nazwa), zad.Kombinacje[9].Nazwa), std::tuple("Grupa 10", "K10"));
 }
 
 TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
 {
     Dodaj("Button2", "Zima");
+    EXPECT_EQ(Komorka(2, 1), "1");
+    Kliknij(okno(), "WstawDomyslny"); // new cells now empty
     Dodaj("Button1", "Wiatr");
-    // Each addition is a step of the history of its own.
-    EXPECT_EQ(przerysowania, 2);
+    EXPECT_EQ(std::tuple(Komorka(1, 2), Komorka(2, 2)), std::tuple(std::string(), std::string()));
+    Kliknij(okno(), "Button3");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 2; Grupa - 2 !"});
+    EXPECT_EQ(przerysowania, 2); // each addition a step of the history of its own
     przerysowania = 0;
     zad.DoPrzeliczenia = zad.NieZapisane = false;
     Wpisz(okno(), "Tabela", 1, 1, "1.35");
     Wpisz(okno(), "Tabela", 1, 2, "x");
     Wpisz(okno(), "Tabela", 2, 1, "1,2,3");
     Wpisz(okno(), "Tabela", 2, 2, "0");
+    kom.Komunikaty.clear();
     Kliknij(okno(), "Button3");
     EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Błędny współczynnik obciążenia Kombinacja - 2; Grupa - 1 !"});
-    // The typed 0 is not stored: the new cell keeps the default 1 stored with the addition.
-    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], zad.Wspolczynniki[1][1]), std::tuple(1.0f, 1.0f));
+    EXPECT_EQ(zad.Wspolczynniki[0][0], 1.0f);
     EXPECT_TRUE(okno()->isVisible() && zad.DoPrzeliczenia && zad.NieZapisane);
     EXPECT_EQ(przerysowania, 0);
 
@@ -152,108 +128,64 @@ TEST_F(Tabela, PowrotStoresNormalisedCellsOrNamesTheLastBadOneAndStoresNothing)
     Wpisz(okno(), "Tabela", 2, 1, "2");
     Kliknij(okno(), "Button3");
     EXPECT_EQ(std::tuple(Komorka(1, 1), Komorka(1, 2)), std::tuple(std::string("1,35"), std::string("0,5")));
-    EXPECT_EQ((std::array{zad.Wspolczynniki[0][0], zad.Wspolczynniki[0][1], zad.Wspolczynniki[1][0]}),
-              (std::array{1.35f, 0.5f, 2.0f}));
-    EXPECT_FALSE(okno()->isVisible());
-    EXPECT_EQ(przerysowania, 1);
+    EXPECT_EQ((std::array{zad.Wspolczynniki[0][0], zad.Wspolczynniki[0][1], zad.Wspolczynniki[1][0],
+                          zad.Wspolczynniki[1][1]}),
+              (std::array{1.35f, 0.5f, 2.0f, 0.0f}));
+    EXPECT_EQ(std::tuple(okno()->isVisible(), przerysowania), std::tuple(false, 1));
 }
 
-TEST_F(Tabela, DeletingAGroupWithLoadsAsksFirstAndRenumbersTheRestInOneStep)
+TEST_F(Tabela, DeletedOrRenamedRowsAndColumnsCarryTheirTypedCellsAndTheLastOfEachStays)
 {
     Dodaj("Button1", "Wiatr");
     Dodaj("Button1", "Śnieg");
-    DodajSile(zad, 0, 1, 10, 1);
-    DodajLiniowe(zad, 1, 0, 4, 5, 1);
-    DodajSile(zad, 1, 2, 20, 2);
-    Wpisz(okno(), "Tabela", 1, 3, "1,5"); // typed, not yet stored: it moves with its row
-    przerysowania = 0;
-
-    Wybierz(1, 2);
-    ASSERT_TRUE(Wlaczony("UsuniecieGrupy"));
-    kom.Odpowiedz = false;
-    Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(kom.Pytania, std::vector<std::string>{"Grupa 2 „Wiatr” ma 2 obciążenia. Usunąć grupę razem z nimi?"});
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Sily), przerysowania), std::tuple(3, 2, 0));
-
-    kom.Odpowiedz = true;
-    Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), Cp1250NaUtf8(zad.Grupy[1].Nazwa), zad.Grupy[1].Kolor),
-              std::tuple(2, std::string("Śnieg"), int32_t(0x800000)));
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Sily), IloscUzytych(zad.Liniowe), zad.Sily[0].Wartosc, zad.Sily[0].Grupa),
-              std::tuple(1, 0, 20.0f, 1));
-    EXPECT_EQ(Siatka()->rowCount(), 3);
-    EXPECT_EQ(std::tuple(Komorka(0, 1), Komorka(0, 2), Komorka(1, 2)),
-              std::tuple(std::string("1  Stałe"), std::string("2  Śnieg"), std::string("1,5")));
-    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stałe", "2 Śnieg"}));
-    EXPECT_EQ(przerysowania, 1);
-    EXPECT_TRUE(zad.NieZapisane && zad.DoPrzeliczenia);
-
-    // A group without loads goes without a question, the first one too; the last one stays.
-    kom.Pytania.clear();
-    Wybierz(0, 1);
-    Kliknij(okno(), "UsuniecieGrupy");
-    EXPECT_EQ(kom.Pytania, std::vector<std::string>{});
-    EXPECT_EQ(std::tuple(Komorka(0, 1), zad.Sily[0].Grupa), std::tuple(std::string("1  Śnieg"), 0));
-    Wybierz(1, 1);
-    EXPECT_FALSE(Wlaczony("UsuniecieGrupy"));
-    EXPECT_TRUE(Wlaczony("ZmianaNazwyGrupy"));
-    // "Powrót" stores the cells the rows carried.
-    Kliknij(okno(), "Button3");
-    EXPECT_EQ(zad.Wspolczynniki[0][0], 1.5f);
-}
-
-TEST_F(Tabela, GroupsAndCombinationsAreRenamedThroughTheirHeadingsWithinTheNameRules)
-{
-    Dodaj("Button2", "Zima");
-    przerysowania = 0;
-    Wybierz(0, 1);
-    EXPECT_FALSE(Wlaczony("ZmianaNazwyKombinacji"));
-    NowaNazwa("ZmianaNazwyGrupy", "C");
-    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nazwa musi składać się z min. 2 znaków!"});
-    EXPECT_TRUE(nazwa()->isVisible());
-    EXPECT_EQ(przerysowania, 0);
-    Kliknij(nazwa(), "Powrot");
-    NowaNazwa("ZmianaNazwyGrupy", "Ciężar własny");
-    EXPECT_FALSE(nazwa()->isVisible());
-    EXPECT_EQ(zad.Grupy[0].Nazwa, Utf8NaCp1250("Ciężar własny"));
-    EXPECT_EQ(Komorka(0, 1), "1  Ciężar własny");
-    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), std::vector<std::string>{"1 Ciężar własny"});
-    EXPECT_EQ(przerysowania, 1);
-
-    // The combination of the heading clicked, its present name offered.
-    Wybierz(2, 0);
-    Kliknij(okno(), "ZmianaNazwyKombinacji");
-    EXPECT_EQ(K<QLineEdit>(nazwa(), "E_Nazwa")->text(), "Zima");
-    Kliknij(nazwa(), "Powrot");
-    NowaNazwa("ZmianaNazwyKombinacji", "Zima ze śniegiem");
-    EXPECT_EQ(Komorka(2, 0), "2  Zima ze śniegiem");
-    EXPECT_EQ(Cp1250NaUtf8(zad.Kombinacje[1].Nazwa), "Zima ze śniegiem");
-    EXPECT_EQ(przerysowania, 2);
-}
-
-TEST_F(Tabela, DeletingACombinationMovesTheLaterOnesWithTheirCellsAndKeepsTheLast)
-{
     Dodaj("Button2", "Zima");
     Dodaj("Button2", "Lato");
-    Wpisz(okno(), "Tabela", 2, 1, "1,2");
-    Wpisz(okno(), "Tabela", 3, 1, "0,9");
+    DodajSile(zad, 0, 1, 10, 1);
+    Wpisz(okno(), "Tabela", 2, 3, "1,5"); // typed, not yet stored: Zima × Śnieg
+    Wpisz(okno(), "Tabela", 3, 1, "0,9"); // Lato × Stałe
     zad.PolozenieKombinacji[2] = {77, 0};
     przerysowania = 0;
+    Wybierz(1, 2);
+    kom.Odpowiedz = false;
+    Kliknij(okno(), "UsuniecieGrupy");
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), IloscUzytych(zad.Grupy), przerysowania), std::tuple(1u, 3, 0));
+    kom.Odpowiedz = true;
+    Kliknij(okno(), "UsuniecieGrupy");
+    EXPECT_EQ(std::tuple(IloscUzytych(zad.Grupy), IloscUzytych(zad.Sily), Komorka(0, 2), Komorka(2, 2), przerysowania),
+              std::tuple(2, 0, "2  Śnieg", "1,5", 1));
+    EXPECT_EQ(dialogi->ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stałe", "2 Śnieg"}));
+
+    // A combination goes without a question; the later ones move with their cells and sheet place.
+    kom.Pytania.clear();
     Wybierz(1, 0);
     Kliknij(okno(), "UsuniecieKombinacji");
-    EXPECT_EQ(kom.Pytania, std::vector<std::string>{});
-    EXPECT_EQ(std::tuple(Komorka(1, 0), Komorka(2, 0), Komorka(1, 1), Komorka(2, 1)),
-              std::tuple(std::string("1  Zima"), std::string("2  Lato"), std::string("1,2"), std::string("0,9")));
-    EXPECT_EQ(Siatka()->columnCount(), 3);
-    EXPECT_EQ(std::tuple(IloscUzytych(zad.Kombinacje), zad.PolozenieKombinacji[1].x), std::tuple(2, 77.0f));
-    EXPECT_EQ(przerysowania, 1);
-    Wybierz(2, 1);
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(1, 0), Komorka(2, 0), Komorka(2, 1), Komorka(1, 2),
+                         zad.PolozenieKombinacji[1].x),
+              std::tuple(0u, "1  Zima", "2  Lato", "0,9", "1,5", 77.0f));
+    // Renamed through its heading, its present name offered, within the name rules.
+    Wybierz(2, 0);
+    EXPECT_FALSE(Wlaczony("ZmianaNazwyGrupy"));
+    Kliknij(okno(), "ZmianaNazwyKombinacji");
+    EXPECT_EQ(K<QLineEdit>(nazwa(), "E_Nazwa")->text(), "Lato");
+    Kliknij(nazwa(), "Powrot");
+    NowaNazwa("ZmianaNazwyKombinacji", "Z");
+    EXPECT_EQ(kom.Komunikaty, std::vector<std::string>{"Nazwa wariantu musi składać się z min. 2 znaków!"});
+    EXPECT_TRUE(nazwa()->isVisible());
+    Kliknij(nazwa(), "Powrot");
+    NowaNazwa("ZmianaNazwyKombinacji", "Lato ze śniegiem");
+    EXPECT_EQ(std::tuple(Cp1250NaUtf8(zad.Kombinacje[1].Nazwa), Komorka(2, 0)),
+              std::tuple("Lato ze śniegiem", "2  Lato ze śniegiem"));
+
+    // The first group goes too; the last group and combination stay.
+    Wybierz(0, 1);
+    Kliknij(okno(), "UsuniecieGrupy");
+    Wybierz(2, 0);
     Kliknij(okno(), "UsuniecieKombinacji");
+    EXPECT_EQ(std::tuple(kom.Pytania.size(), Komorka(0, 1), Komorka(1, 1)), std::tuple(0u, "1  Śnieg", "1,5"));
     Wybierz(1, 1);
-    EXPECT_FALSE(Wlaczony("UsuniecieKombinacji"));
-    Kliknij(okno(), "Button3");
-    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], Cp1250NaUtf8(zad.Kombinacje[0].Nazwa)),
-              std::tuple(1.2f, std::string("Zima")));
+    EXPECT_FALSE(Wlaczony("UsuniecieGrupy") || Wlaczony("UsuniecieKombinacji"));
+    Kliknij(okno(), "Button3"); // stores the cells the rows and columns carried
+    EXPECT_EQ(std::tuple(zad.Wspolczynniki[0][0], Cp1250NaUtf8(zad.Kombinacje[0].Nazwa)), std::tuple(1.5f, "Zima"));
 }
 
 } // namespace
@@ -293,38 +225,26 @@ protected:
 TEST_F(RodzajeGrup, ANewGroupIsVariableOfTheCategoryChosenWithItsPsiAndItsPatternDefaultUntilTheUserUnticksIt)
 {
     Kliknij(okno(), "Button1");
-    // A new group starts not classified, its category and switch greyed.
-    EXPECT_EQ(Rodzaj()->currentText(), "nieklasyfikowane");
-    EXPECT_FALSE(Kategoria()->isEnabled());
-    EXPECT_TRUE(Psi().isEmpty());
+    // A new group starts not classified, its category greyed.
+    EXPECT_EQ(std::tuple(Rodzaj()->currentIndex(), Kategoria()->isEnabled(), Psi()), std::tuple(0, false, QString()));
     Pisz(K<QLineEdit>(grupy(), "E_Nazwa"), QStringLiteral("Użytkowe"));
     WybierzZListy(Rodzaj(), 2);
-    EXPECT_TRUE(Kategoria()->isEnabled());
-    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,5   ψ2 = 0,3"));
+    EXPECT_EQ(std::tuple(Kategoria()->isEnabled(), Psi()),
+              std::tuple(true, QStringLiteral("ψ0 = 0,7   ψ1 = 0,5   ψ2 = 0,3")));
     // Snow acts as a whole by default, an office floor span by span.
     WybierzZListy(Kategoria(), int(TKategoriaZmiennych::Snieg));
-    EXPECT_FALSE(PoPrzeslach());
-    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,5   ψ1 = 0,2   ψ2 = 0,0"));
+    EXPECT_EQ(std::tuple(PoPrzeslach(), Psi()), std::tuple(false, QStringLiteral("ψ0 = 0,5   ψ1 = 0,2   ψ2 = 0,0")));
     WybierzZListy(Kategoria(), int(TKategoriaZmiennych::C));
     EXPECT_TRUE(PoPrzeslach());
-    EXPECT_EQ(Psi(), QStringLiteral("ψ0 = 0,7   ψ1 = 0,7   ψ2 = 0,6"));
     Kliknij(grupy(), "PoPrzeslach");
     zad.NieZapisane = false;
     Kliknij(grupy(), "Wprowadz");
-
-    EXPECT_FALSE(grupy()->isVisible());
-    const TKlasyfikacjaGrupy k = zad.Klasyfikacje[1];
-    EXPECT_EQ(std::tuple(k.Rodzaj, k.Kategoria, k.PoPrzeslach),
-              std::tuple(TRodzajGrupy::Zmienne, TKategoriaZmiennych::C, false));
-    EXPECT_TRUE(zad.NieZapisane);
-    EXPECT_EQ(zad.Klasyfikacje[0], TKlasyfikacjaGrupy{});
+    EXPECT_EQ(zad.Klasyfikacje[1], (TKlasyfikacjaGrupy{TRodzajGrupy::Zmienne, TKategoriaZmiennych::C, false}));
+    EXPECT_EQ(std::tuple(grupy()->isVisible(), zad.NieZapisane, zad.Klasyfikacje[0]),
+              std::tuple(false, true, TKlasyfikacjaGrupy{}));
     // Shown under the group's name; the group not classified keeps its one line.
-    EXPECT_EQ(Komorka(0, 2), "2  Użytkowe\nzm. C");
-    EXPECT_EQ(Komorka(0, 1), "1  Stałe");
-    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
-    EXPECT_GT(s->rowHeight(2), s->rowHeight(1));
-    EXPECT_GE(s->height(), s->rowHeight(0) + s->rowHeight(1) + s->rowHeight(2));
-
+    EXPECT_EQ(std::tuple(Komorka(0, 2), Komorka(0, 1)), std::tuple("2  Użytkowe\nzm. C", "1  Stałe"));
+    EXPECT_GT(Siatka()->rowHeight(2), Siatka()->rowHeight(1));
     // The next group added starts not classified again.
     Kliknij(okno(), "Button1");
     EXPECT_EQ(Rodzaj()->currentIndex(), 0);
@@ -337,15 +257,11 @@ TEST_F(RodzajeGrup, AGroupsHeadingOpensItsKindToChangeAndCancelKeepsTheOldOne)
     Dwuklik(1);
     ASSERT_TRUE(grupy()->isVisible());
     EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Stałe"));
-    EXPECT_EQ(K<QPushButton>(grupy(), "Wprowadz")->text(), QStringLiteral("Zmień"));
-    EXPECT_EQ(K<QLabel>(grupy(), "L_Numer")->text(), "1");
     WybierzZListy(Rodzaj(), 1);
     EXPECT_FALSE(Kategoria()->isEnabled());
     Kliknij(grupy(), "Wprowadz");
-    EXPECT_EQ(zad.Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
-    EXPECT_EQ(Cp1250NaUtf8(zad.Grupy[0].Nazwa), "Stałe");
-    EXPECT_EQ(Komorka(0, 1), "1  Stałe\nstałe");
-
+    EXPECT_EQ(std::tuple(zad.Klasyfikacje[0].Rodzaj, Cp1250NaUtf8(zad.Grupy[0].Nazwa), Komorka(0, 1)),
+              std::tuple(TRodzajGrupy::Stale, "Stałe", "1  Stałe\nstałe"));
     // Opened again it shows what the group is; cancelled, nothing changes.
     Dwuklik(1);
     EXPECT_EQ(Rodzaj()->currentIndex(), int(TRodzajGrupy::Stale));
@@ -354,19 +270,17 @@ TEST_F(RodzajeGrup, AGroupsHeadingOpensItsKindToChangeAndCancelKeepsTheOldOne)
     Kliknij(grupy(), "Powrot");
     EXPECT_EQ(zad.Klasyfikacje[0], (TKlasyfikacjaGrupy{TRodzajGrupy::Stale, TKategoriaZmiennych::A, true}));
     EXPECT_EQ(Komorka(0, 1), "1  Stałe\nstałe");
-
     // From the keyboard's reach: a cell of the second group's row, then "Rodzaj grupy…".
-    QTableWidget* s = K<QTableWidget>(okno(), "Tabela");
-    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(2, 1)).center());
-    QTest::keyClick(s, Qt::Key_Escape); // out of the cell's editor
+    Wybierz(1, 2);
+    QTest::keyClick(Siatka(), Qt::Key_Escape); // out of the cell's editor
     Kliknij(okno(), "ZmianaRodzajuGrupy");
     ASSERT_TRUE(grupy()->isVisible());
-    EXPECT_EQ(K<QLineEdit>(grupy(), "E_Nazwa")->text(), QStringLiteral("Użytkowe"));
-    EXPECT_EQ(Rodzaj()->currentIndex(), 0);
+    EXPECT_EQ(std::tuple(K<QLineEdit>(grupy(), "E_Nazwa")->text(), Rodzaj()->currentIndex()),
+              std::tuple(QStringLiteral("Użytkowe"), 0));
     Kliknij(grupy(), "Powrot");
     // A double click on a coefficient opens nothing.
-    const QPoint wspolczynnik = s->visualRect(s->model()->index(1, 1)).center();
-    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
-    QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, wspolczynnik);
+    const QPoint wspolczynnik = Siatka()->visualRect(Siatka()->model()->index(1, 1)).center();
+    QTest::mouseClick(Siatka()->viewport(), Qt::LeftButton, {}, wspolczynnik);
+    QTest::mouseDClick(Siatka()->viewport(), Qt::LeftButton, {}, wspolczynnik);
     EXPECT_FALSE(grupy()->isVisible());
 }

