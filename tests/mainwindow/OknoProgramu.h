@@ -66,14 +66,6 @@ inline std::string Komorka(const QObject* okno, const char* siatka, int c, int j
     return item ? item->text().toStdString() : std::string();
 }
 
-inline void Wpisz(const QObject* okno, const char* siatka, int c, int j, const char* tekst)
-{
-    QTableWidget* s = K<QTableWidget>(okno, siatka);
-    if (!s->item(j, c))
-        s->setItem(j, c, new QTableWidgetItem);
-    s->item(j, c)->setText(QString::fromUtf8(tekst));
-}
-
 // Typed key by key over the whole text of the edit.
 inline void Napisz(QLineEdit* edycja, const QString& tekst)
 {

@@ -1,12 +1,6 @@
 // The main window driven offscreen through real events on its controls.
 #include "OknoProgramu.h"
 
-#include "dialogs/DodajLiniowe.h"
-#include "dialogs/DodajMoment.h"
-#include "dialogs/DodajTroj.h"
-#include "dialogs/EdytowanieLiniowe.h"
-#include "dialogs/EdytowanieMomentow.h"
-#include "dialogs/EdytowanieSil.h"
 #include "dialogs/EdytowanieTrojkat.h"
 #include "dialogs/ListaGrup.h"
 #include "dialogs/PlikWzorcowy.h"
@@ -20,13 +14,10 @@
 #include "platform/Ekran.h"
 #include "platform/TekstyLiczb.h"
 
-#include <nlohmann/json.hpp>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QIcon>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
@@ -34,7 +25,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QUrl>
 
 #include <cmath>
@@ -346,12 +336,7 @@ TEST_F(Okno, ALoadIsRefusedBeforeTheGeometryPreviewedWhileTypedAndTheClosedDialo
 {
     Klik("ToolButton13");
     EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
-    QWidget* geometria = &Quarvi->Dialogi().OknoGeometrii();
-    Klik("ToolButton1");
-    K<QScrollBar>(geometria, "SBPrzesla")->setValue(2);
-    Wpisz(geometria, "SGRozpietosci", 1, 1, "4");
-    Wpisz(geometria, "SGRozpietosci", 2, 1, "5");
-    Kliknij(geometria, "Wprowadz");
+    Geometria({"4", "5"});
     Kom.Komunikaty.clear();
 
     QWidget* sila = &Quarvi->Dialogi().DodajSile();
@@ -494,24 +479,17 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
                            Komorka(t, "Tabela", 2, 2)}),
               (std::vector{S("1,50"), S("1,00"), S("1,25"), S("0,00")}));
     Kliknij(t, "Button3");
-    const auto lista = [&](const char* przycisk, QWidget* l, const char* siatka, std::vector<int> kolumny) {
+    const std::tuple<const char*, const char*, std::vector<int>, std::vector<std::string>> listy[] = {
+        {"ToolButton5", "SG_Tab", {1, 2}, {"2,25", "12,50"}},
+        {"ToolButton16", "SG_TabL", {1, 2, 3}, {"0,50", "4,00", "5,50"}},
+        {"ToolButton17", "SG_TabL", {1, 2, 3, 4}, {"0,00", "4,00", "2,50", "6,00"}},
+        {"ToolButton18", "SG_TabM", {1, 2}, {"1,50", "-8,25"}}};
+    for (const auto& [przycisk, siatka, kolumny, oczekiwane] : listy) {
         Klik(przycisk);
-        EXPECT_EQ(Modalny(), l) << przycisk;
-        std::vector<std::string> w;
-        for (const int c : kolumny)
-            w.push_back(Komorka(l, siatka, c, 1));
-        Kliknij(l, "Button4");
-        return w;
-    };
-    EXPECT_EQ(lista("ToolButton5", &Quarvi->Dialogi().EdytowanieSil(), "SG_Tab", {1, 2}),
-              (std::vector{S("2,25"), S("12,50")}));
-    EXPECT_EQ(lista("ToolButton16", &Quarvi->Dialogi().EdytowanieLiniowe(), "SG_TabL", {1, 2, 3}),
-              (std::vector{S("0,50"), S("4,00"), S("5,50")}));
-    EXPECT_EQ(lista("ToolButton17", &Quarvi->Dialogi().EdytowanieTrojkat(), "SG_TabL", {1, 2, 3, 4}),
-              (std::vector{S("0,00"), S("4,00"), S("2,50"), S("6,00")}));
-    EXPECT_EQ(lista("ToolButton18", &Quarvi->Dialogi().EdytowanieMomentow(), "SG_TabM", {1, 2}),
-              (std::vector{S("1,50"), S("-8,25")}));
-
+        for (size_t i = 0; i < kolumny.size(); ++i)
+            EXPECT_EQ(Komorka(Modalny(), siatka, kolumny[i], 1), S(oczekiwane[i])) << przycisk;
+        Kliknij(Modalny(), "Button4");
+    }
     // A new task starts the group list again.
     EXPECT_EQ(Quarvi->Dialogi().ListaGrup().Pozycje(), (std::vector<std::string>{"1 Stale", "2 Wiatr"}));
     Klik("ToolButton6");
