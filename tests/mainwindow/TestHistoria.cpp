@@ -78,7 +78,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
         EXPECT_EQ(cofnij->toolTip(), QStringLiteral("Cofnij: ") + nazwy.back() + QStringLiteral(" (Ctrl+Z)"));
         EXPECT_EQ(Panel(2), "  Dane nie zapisane!");
     };
-
     // Before, undoing to no beam left the geometry dialog showing the undone length, and E, J as "1e+08" and "1e-06".
     QWidget* g = &Quarvi->Dialogi().OknoGeometrii();
     const auto geometria = [&] {
@@ -118,7 +117,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     krok("dodanie siły");
     Obciazenie("ToolButton12", 0, {{"Wartosc", T("5,5")}});
     krok("dodanie obciążenia liniowego");
-
     // A wrong force, deleted through its list after the question.
     DodajSileKlawiszami(2, "1", "99");
     krok("dodanie siły");
@@ -131,13 +129,11 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     Kliknij(lista, "Button4");
     krok("usunięcie siły");
     EXPECT_EQ(IloscUzytych(Zad().Sily), 1);
-
     QWidget* ustawienia = &Quarvi->Dialogi().OknoUstawien();
     Klik("ToolButton3");
     Napisz(K<QComboBox>(ustawienia, "CB_SkalaX")->lineEdit(), QStringLiteral("200"));
     Kliknij(ustawienia, "Powrot");
     krok("zmiana ustawień");
-
     // The first group's kind: the row's header double-clicked, the kind chosen by the keyboard.
     Klik("ToolButton2");
     const QPoint naglowek = siatka->visualRect(siatka->model()->index(1, 0)).center();
@@ -150,7 +146,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     Kliknij(tabela, "Button3");
     krok("zmiana rodzaju grupy");
     EXPECT_EQ(Zad().Klasyfikacje[0].Rodzaj, TRodzajGrupy::Stale);
-
     // The second group with a force of its own renamed, then deleted with its loads.
     DodajSileKlawiszami(0, "1", "10", 2);
     krok("dodanie siły");
@@ -167,7 +162,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     EXPECT_EQ(siatka->rowCount(), 2);
     Kliknij(tabela, "Button3");
     ASSERT_EQ(Kom.Komunikaty, std::vector<std::string>{});
-
     // Back to the empty task: Ctrl+Z, then the button.
     for (size_t i = stany.size() - 1; i > 0; --i) {
         SCOPED_TRACE(nazwy[i - 1].toStdString());
@@ -181,7 +175,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     EXPECT_FALSE(cofnij->isEnabled());
     EXPECT_EQ(Panel(2), ""); // the new task's state: nothing to save
     EXPECT_EQ(geometria(), bezBelki);
-
     // Forward again: Ctrl+Y, Ctrl+Shift+Z and the button in turn; the results follow.
     for (size_t i = 1; i < stany.size(); ++i) {
         SCOPED_TRACE(nazwy[i - 1].toStdString());
@@ -197,7 +190,6 @@ TEST_F(Codzienne, EveryKindOfChangeIsUndoneAndRedoneBackToTheSameFileAtEachStep)
     // 12.5 kN and 5.5 kN/m over 4.5 m in the first group: 1.35 in the first combination, 1 in the added one.
     EXPECT_NEAR(SumaReakcji(0), (12.5 + 5.5 * 4.5) * 1.35, 1e-3);
     EXPECT_NEAR(SumaReakcji(1), 12.5 + 5.5 * 4.5, 1e-3);
-
     // A new step after undoing drops what could be redone.
     Klik("TBCofnij");
     EXPECT_TRUE(ponow->isEnabled());
@@ -256,7 +248,6 @@ TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogRefusesWhatTheFileCann
     std::string tekst, blad;
     ASSERT_TRUE(ZapiszDoTekstu(Zad(), Separator(), "Data zapisu", tekst, blad));
     EXPECT_EQ(BezDaty(Czytaj(kopia)), BezDaty(tekst));
-
     // Undone, the task is no longer the one saved; redone, it is again.
     Klik("TBCofnij");
     EXPECT_EQ(Stan(), zapisany);
@@ -264,7 +255,6 @@ TEST_F(Codzienne, CtrlSSavesIntoTheTasksFileWithoutADialogRefusesWhatTheFileCann
     Klik("TBPonow");
     EXPECT_EQ(Stan(), zSila);
     EXPECT_FALSE(Panel(2) == "  Dane nie zapisane!" || Quarvi->isWindowModified());
-
     // The tool button and Ctrl+Shift+S ask, proposing the task's file; a task without a file asks on Ctrl+S.
     Wybory[TDialogPliku::TRodzaj::Zapis] = std::nullopt;
     Klik("ToolButton8");
@@ -295,7 +285,6 @@ TEST_F(Codzienne, TheOpenButtonsMenuOffersTheLastEightFilesAcrossARestartAndDrop
     for (int i = 8; i >= 1; --i)
         oczekiwane << QString::fromStdString(pliki[size_t(i)].string());
     EXPECT_EQ(UstawieniaUzytkownika().value(QStringLiteral("OstatniePliki")).toStringList(), oczekiwane);
-
     Nowe();
     // The menu as the user opens it, the button held down; an item clicked while it is up.
     const auto wybierz = [&](int pozycja) {
@@ -366,7 +355,6 @@ TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefault
     Quarvi->resize(812, 640);
     Kom.OdpowiedzZAnulowaniem = TOdpowiedz::Nie;
     ASSERT_TRUE(Quarvi->close());
-
     Nowe(FolderProgramu, false);
     EXPECT_EQ(Quarvi->size(), QSize(812, 640));
     const auto nastawy = [&] {
@@ -379,7 +367,6 @@ TEST_F(Codzienne, SettingsAndTheWindowsPlaceSurviveARestartAndReturnToTheDefault
     // The settings are the start of the new task, not a change of it.
     EXPECT_FALSE(Przycisk("TBCofnij")->isEnabled());
     EXPECT_EQ(Panel(2), "");
-
     Klik("ToolButton3");
     Kliknij(u, "Domyslne");
     Kliknij(u, "Powrot");
@@ -409,7 +396,6 @@ TEST_F(Codzienne, PrintingSendsADocumentPerSheetTheStatusBarSaysWhereAndAWideBea
     EXPECT_EQ(Quarvi->statusBar()->currentMessage().toStdString(), "Zapisano 4 strony w pliku " + pdf.string() + ".");
     EXPECT_EQ(StronyPdf(pdf), 4);
     EXPECT_TRUE(Kom.Pytania.empty());
-
     // One combination, no envelopes: one sheet. 6 m at 1:25 is 24 cm: asked first, No prints nothing.
     Drukarka = TInformacjaDrukarki{600, 600, 4840, 6730};
     Nowe();
@@ -445,7 +431,6 @@ TEST_F(Codzienne, CtrlPageDownAndUpGoFromSheetToSheetAtTheZoomAndOneButtonShowsT
         EXPECT_DOUBLE_EQ(widok.SrodekX, na(size_t(arkusz)));
     }
     EXPECT_EQ(std::tuple(widok.SkalaWidoku, widok.SrodekY), std::tuple(przed.SkalaWidoku, przed.SrodekY));
-
     Klik("TBWszystkieArkusze");
     const TRozmiarPowierzchni r = Quarvi->Podglad().RozmiarUrzadzenia();
     for (const TPunktArkusza& a : arkusze) {
@@ -478,7 +463,6 @@ TEST_F(Codzienne, TheSummarysSectionIsTypedWithACommaOrAPointOrClickedOnADiagram
     // Text that is no number is refused with the program's message; the section stays.
     EXPECT_EQ(wpisz("piec"), 1500);
     EXPECT_EQ(Kom.Komunikaty.size(), 1u);
-
     // A click on the first combination's moment diagram at 5 m, then on the envelope sheet's shear at 12 m.
     const TWidok& w = Program->Widok;
     const TNastawy& n = Zad().Nastawy;

@@ -72,18 +72,13 @@ protected:
         Przerysuj(Polecenia->Kompozycja, &powierzchnia);
         return obraz;
     }
-    void Otworz(const std::string& przyklad)
-    {
-        ASSERT_TRUE(Polecenia->Otworz((FolderProgramu / "Przykłady" / przyklad).string()));
-        ASSERT_FALSE(Program.Zadanie.DoPrzeliczenia);
-    }
 };
 
 } // namespace
 
 TEST_F(Odtwarzanie, AfterZoomPanAZoomWindowAndAResizeThePictureIsTheCompositionAtThatViewButATaskChangeWaits)
 {
-    Otworz("Strop trzyprzęsłowy.qvr");
+    ASSERT_TRUE(Polecenia->Otworz((FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string()));
     ASSERT_GT(Program.Zadanie.IloscKombinacji, 1); // the envelope sheet too
     TWidok& w = Program.Widok;
     const int32_t H = Podglad.Rozmiar.Wysokosc;
@@ -124,7 +119,6 @@ TEST_F(Odtwarzanie, AfterZoomPanAZoomWindowAndAResizeThePictureIsTheCompositionA
         EXPECT_EQ(Okno(), Bezposrednio());
     }
     EXPECT_NE(Okno().copy(0, 0, start.width(), start.height()), start);
-
     // A change of the task (the grid on every sheet) shows only once the content is composed again.
     const QImage przed = Okno();
     Program.Zadanie.Nastawy.RysujKratke = !Program.Zadanie.Nastawy.RysujKratke;

@@ -88,7 +88,6 @@ TEST_F(Okno, StartsWithItsButtonsShownANewTaskZoomedAllAndTheStartPictureAndGoes
         for (int x = int(20 * s); x < int(400 * s); ++x)
             tekst += qGray(obraz.pixel(x, y)) < 100;
     EXPECT_GT(tekst, 300);
-
     // Every icon, also those of buttons still to come, legible at the three sizes.
     for (const QString& ikona : QDir(":/ikony").entryList({"*.svg"}))
         for (int rozmiar : {16, 24, 32}) {
@@ -123,7 +122,6 @@ TEST_F(Okno, ZoomWindowAndPanFollowTheMouseInDevicePixelsAndTheWheelZoomsOverThe
     const TRozmiarPowierzchni r = Rozmiar();
     EXPECT_NEAR(Widok().SkalaWidoku, double(float(300 * s * poczatkowy.SkalaWidoku / 1000)) * r.Wysokosc / r.Szerokosc,
                 1e-9);
-
     // The pan tool and the middle button: the sheet follows the mouse during the drag.
     for (const auto& [uzbroj, przycisk] : {std::pair{true, Qt::LeftButton}, {false, Qt::MiddleButton}}) {
         if (uzbroj)
@@ -137,7 +135,6 @@ TEST_F(Okno, ZoomWindowAndPanFollowTheMouseInDevicePixelsAndTheWheelZoomsOverThe
         EXPECT_NEAR(Widok().SrodekX, przed.SrodekX + 60 * s * przed.SkalaWidoku / 1000, 1e-9);
         EXPECT_EQ(Podglad().cursor().shape(), Qt::CrossCursor);
     }
-
     // The wheel over the paint box, the status bar or a button; half notches add up.
     const double skala = Widok().SkalaWidoku;
     Kolko(&Podglad(), 120);
@@ -303,7 +300,6 @@ TEST_F(Okno, ALoadIsRefusedBeforeTheGeometryPreviewedWhileTypedAndTheClosedDialo
     EXPECT_EQ(Kom.Komunikaty, std::vector<std::string>{" Najpierw GEOMETRIA ! "});
     Geometria({"4", "5"});
     Kom.Komunikaty.clear();
-
     QWidget* sila = &Quarvi->Dialogi().DodajSile();
     Klik("ToolButton11");
     ASSERT_TRUE(sila->isVisible());
@@ -330,7 +326,6 @@ TEST_F(Okno, ALoadIsRefusedBeforeTheGeometryPreviewedWhileTypedAndTheClosedDialo
     EXPECT_EQ(std::tuple(Zad().Sily[0].X, Zad().Sily[0].Wartosc, wartosc->text()),
               std::tuple(1.5f, 20.5f, QString::fromStdString(S("20,50"))));
     EXPECT_NEAR(SumaReakcji(0), 20.5, 1e-4); // recomputed
-
     // Closed, the paint box shows exactly the sheet picture again, and the clipboard gets it.
     Kliknij(sila, "Rezygnuj");
     EXPECT_EQ(czerwone(), 0);
@@ -371,7 +366,6 @@ TEST_F(Okno, WhileADialogIsOpenTheWindowTakesNoClickButBesideTheSummaryItDoes)
     EXPECT_FALSE(ustawienia->isVisible());
     QTest::keyClick(geometria, Qt::Key_Escape);
     EXPECT_EQ(Modalny(), nullptr);
-
     Klik("ToolButton20");
     ASSERT_TRUE(Quarvi->Zestawienie().isVisible());
     EXPECT_EQ(Modalny(), nullptr); // the summary stays open beside the window
@@ -397,7 +391,6 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
     DodajMoment(oczekiwane, 1, 1.5f, -8.25f);
     std::string wzor, blad;
     ASSERT_TRUE(ZapiszDoTekstu(oczekiwane, Separator(), "Data zapisu", wzor, blad)) << blad;
-
     for (const char wpisany : {',', '.'}) {
         SCOPED_TRACE(std::string("typed with '") + wpisany + "'");
         const auto T = [wpisany](std::string tekst) {
@@ -420,7 +413,6 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         NapiszWKomorce(t, "Tabela", 2, 1, T("1,25"));
         NapiszWKomorce(t, "Tabela", 2, 2, T("0"));
         Kliknij(t, "Button3");
-
         Obciazenie("ToolButton11", 1, {{"Wartosc", T("12,5")}, {"Polozenie", T("2,25")}}, 2);
         Obciazenie("ToolButton12", 0, {{"Wartosc", T("5,5")}, {"pol_pocz", T("0,5")}, {"pol_konc", T("4")}});
         Obciazenie("ToolButton13", 2,
@@ -432,7 +424,6 @@ TEST_F(Okno, ATaskTypedKeyByKeyWithACommaOrAPointIsOneTaskReadBackWithTheUsersSe
         Klik("ToolButton8");
         EXPECT_EQ(Cp1250NaUtf8(BezDaty(Czytaj(plik))), Cp1250NaUtf8(BezDaty(wzor)));
     }
-
     // Read back into a new window: the table and the lists with the user's separator.
     const std::string plik = Quarvi->Polecenia().Plik();
     Nowe(FolderProgramu);

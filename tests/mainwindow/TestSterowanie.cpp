@@ -37,14 +37,12 @@ protected:
         w.EkranSrodekX = 400;
         w.EkranSrodekY = 300;
     }
-
     std::unique_ptr<TProgram> Program = std::make_unique<TProgram>();
     TRejestrKomunikatow Kom;
     TOknoZapis Okno;
     int Przerysowania = 0; // the sheets composed again
     int Widoki = 0;        // the composition shown at a new view
     TSterowanie S{*Program, Kom, Okno, [this] { ++Przerysowania; }, [this] { ++Widoki; }};
-
     TWidok& Widok() { return Program->Widok; }
     TKursor Kursor() const { return Okno.Kursory.empty() ? TKursor::Krzyz : Okno.Kursory.back(); }
 };
@@ -53,19 +51,15 @@ protected:
 
 TEST_F(Sterowanie, EveryViewCommandEndsInOneRepaintAndAnArmedToolShowsInTheCursor)
 {
-    const struct {
-        void (TSterowanie::*Polecenie)();
-        TKursor Kursor;
-    } polecenia[] = {{&TSterowanie::ZoomPan, TKursor::Dlon},
-                     {&TSterowanie::ZoomOkno, TKursor::Okno},
-                     {&TSterowanie::ZoomWszystko, TKursor::Okno},
-                     {&TSterowanie::Powieksz, TKursor::Okno},
-                     {&TSterowanie::Pomniejsz, TKursor::Okno}};
+    const std::pair<void (TSterowanie::*)(), TKursor> polecenia[] = {
+        {&TSterowanie::ZoomPan, TKursor::Dlon}, {&TSterowanie::ZoomOkno, TKursor::Okno},
+        {&TSterowanie::ZoomWszystko, TKursor::Okno}, {&TSterowanie::Powieksz, TKursor::Okno},
+        {&TSterowanie::Pomniejsz, TKursor::Okno}};
     int widoki = 0;
-    for (const auto& p : polecenia) {
-        (S.*p.Polecenie)();
+    for (const auto& [polecenie, kursor] : polecenia) {
+        (S.*polecenie)();
         EXPECT_EQ(Widoki, ++widoki);
-        EXPECT_EQ(Kursor(), p.Kursor);
+        EXPECT_EQ(Kursor(), kursor);
     }
     EXPECT_TRUE(Widok().TrybPrzesuwania && Widok().TrybOkna);
     EXPECT_TRUE(Kom.Komunikaty.empty());
