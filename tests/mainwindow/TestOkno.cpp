@@ -33,12 +33,6 @@ namespace {
 
 class Okno : public OknoProgramu {
 protected:
-    // The mouse over the middle of a device pixel of the paint box.
-    QPointF Mysz(int kolumna, int wiersz)
-    {
-        const double s = Podglad().Skala();
-        return QPointF((kolumna + 0.5) / s, (wiersz + 0.5) / s);
-    }
     void Zdarzenie(QEvent::Type rodzaj, Qt::MouseButton b, QPointF p)
     {
         const Qt::MouseButtons wcisniete = rodzaj == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
@@ -155,7 +149,7 @@ TEST_F(Okno, TheReadOutGivesWorldCoordinatesInTheUsersNumberFormat)
     Quarvi->Polecenia().Przerysuj();
     for (const auto& [kolumna, wiersz, tekst] :
          {std::tuple{10, 10, "X=0,000 Y=0,000"}, {10, 60, "X=0,000 Y=-0,500"}, {60, 110, "X=0,500 Y=-1,000"}}) {
-        Przesun(Mysz(kolumna, wiersz));
+        Przesun(QPointF(kolumna + 0.5, wiersz + 0.5) / Podglad().Skala()); // the middle of a device pixel
         EXPECT_EQ(Panel(0).toStdString(), S(tekst));
     }
 }
@@ -271,12 +265,9 @@ TEST_F(Okno, ACancelledOrFailedOpenLeavesTheTaskAsItWas)
 TEST(Program, WithoutADisplayOrWithAPlatformThatCannotStartSaysSoInItsOwnLineAndExitsWithOne)
 {
     const std::vector<std::vector<std::pair<const char*, const char*>>> srodowiska{
-        {},
-        {{"DISPLAY", ":97"}},
-        {{"QT_QPA_PLATFORM", "xcb"}},
+        {}, {{"DISPLAY", ":97"}}, {{"QT_QPA_PLATFORM", "xcb"}},
         {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}},
-        {{"WAYLAND_DISPLAY", "wayland-0"}},
-        {{"QT_QPA_PLATFORM", "xbc"}}};
+        {{"WAYLAND_DISPLAY", "wayland-0"}}, {{"QT_QPA_PLATFORM", "xbc"}}};
     for (const auto& zmienne : srodowiska) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
