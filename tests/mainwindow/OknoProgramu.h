@@ -1,8 +1,6 @@
 #pragma once
-// The main window of a program of the test's own, shown offscreen and driven
-// through real events: the controls found by the names the program gives
-// them, the user's file dialogs, printer and messages recorded, the settings
-// in a folder of this process's own.
+// The main window shown offscreen, driven through real events on its named controls; dialogs, printer and
+// messages recorded, the settings in a folder of this process's own.
 #include "dialogs/Dialogi.h"
 #include "dialogs/DodajSile.h"
 #include "dialogs/Geometria.h"
@@ -42,6 +40,7 @@ namespace fs = std::filesystem;
 
 inline const fs::path FolderProgramu = QUARVI_OUT;
 inline const std::string Strop = (FolderProgramu / "Przykłady" / "Strop trzyprzęsłowy.qvr").string();
+inline const std::string Jednoprzeslowa = (FolderProgramu / "Przykłady" / "Belka jednoprzęsłowa stalowa.qvr").string();
 
 // A dialog's control by the name the program gives it.
 template <class T>
@@ -67,14 +66,6 @@ inline std::string Komorka(const QObject* okno, const char* siatka, int c, int j
     return item ? item->text().toStdString() : std::string();
 }
 
-inline void Wpisz(const QObject* okno, const char* siatka, int c, int j, const char* tekst)
-{
-    QTableWidget* s = K<QTableWidget>(okno, siatka);
-    if (!s->item(j, c))
-        s->setItem(j, c, new QTableWidgetItem);
-    s->item(j, c)->setText(QString::fromUtf8(tekst));
-}
-
 // Typed key by key over the whole text of the edit.
 inline void Napisz(QLineEdit* edycja, const QString& tekst)
 {
@@ -96,8 +87,7 @@ inline void NapiszWKomorce(const QObject* okno, const char* siatka, int c, int j
         throw std::runtime_error(std::string("no editor in ") + siatka);
     Napisz(edytor, tekst);
     QTest::keyClick(edytor, Qt::Key_Return);
-    // The delegate commits and closes on a queued call; the closed editor
-    // goes too, so that the next cell finds its own.
+    // The delegate commits on a queued call; the closed editor goes too, so that the next cell finds its own.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -111,6 +101,15 @@ inline void Przewin(const QObject* okno, const char* nazwa, int wartosc)
         QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
     if (s->value() != wartosc)
         throw std::runtime_error(std::string(nazwa) + " does not reach " + std::to_string(wartosc));
+}
+
+// "Dodaj grupę" or "Dodaj kombinację" of the table: the name typed, "Wprowadź".
+inline void NowaPozycja(const QObject* tabela, const char* przycisk, const char* okno, const char* nazwa)
+{
+    Kliknij(tabela, przycisk);
+    QWidget* d = K<QWidget>(tabela, okno);
+    QTest::keyClicks(K<QLineEdit>(d, "E_Nazwa"), QString::fromUtf8(nazwa));
+    Kliknij(d, "Wprowadz");
 }
 
 // The file's lines but its date line.
@@ -130,6 +129,16 @@ inline std::string Czytaj(const fs::path& plik)
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+// The pages of a PDF file: its page objects, not the page tree's.
+inline int StronyPdf(const fs::path& plik)
+{
+    const std::string tekst = Czytaj(plik);
+    int strony = 0;
+    for (size_t i = tekst.find("/Type /Page"); i != std::string::npos; i = tekst.find("/Type /Page", i + 1))
+        strony += tekst[i + 11] != 's';
+    return strony;
 }
 
 // The pages of a print job by job, on one recording page.
@@ -199,14 +208,12 @@ protected:
         fs::remove_all(Tymczasowy);
     }
 
-    // A window started afresh, as the program starts, shown at 900 × 700
-    // unless it keeps the size of the last run.
+    // A window started as the program starts, at 900 × 700 unless it keeps the size of the last run.
     void Nowe(const fs::path& folder = FolderProgramu, bool rozmiarTestu = true)
     {
         Quarvi.reset();
         Program = std::make_unique<TProgram>();
         Program->FolderProgramu = folder;
-        // As the program runs: the number, date and time settings of the system.
         Program->Regionalne = RegionalneSystemu();
         Quarvi = std::make_unique<TQuarvi>(*Program, Otoczenie);
         if (rozmiarTestu)
@@ -277,22 +284,22 @@ protected:
             NapiszWKomorce(g, "SGRozpietosci", int(i) + 1, 1, T(dlugosci[i]));
         Kliknij(g, "Wprowadz");
     }
-    // A point force typed into the entry dialog: span, group, position and value, "Wprowadź", "Zamknij".
-    void DodajSileKlawiszami(int przeslo, const char* polozenie, const char* wartosc, int grupa = 0)
+    // A load typed into its dialog: the span by the keyboard, the fields, the group's number, "Wprowadź", "Zamknij".
+    void Obciazenie(const char* przycisk, int przeslo, const std::vector<std::pair<const char*, QString>>& pola,
+                    int grupa = 1)
     {
-        QWidget* d = &Quarvi->Dialogi().DodajSile();
-        Klik("ToolButton11");
-        ASSERT_TRUE(d->isVisible());
+        Klik(przycisk);
+        QWidget* d = Modalny();
+        ASSERT_NE(d, nullptr) << przycisk;
         Przewin(d, "SBPrzeslo", przeslo);
-        QComboBox* grupy = K<QComboBox>(d, "CB_Grupy");
-        for (int i = 0; i < grupy->count(); ++i)
-            QTest::keyClick(grupy, Qt::Key_Up);
-        for (int i = 0; i < grupa; ++i)
-            QTest::keyClick(grupy, Qt::Key_Down);
-        ASSERT_EQ(grupy->currentIndex(), grupa);
-        Napisz(K<QLineEdit>(d, "Wartosc"), T(wartosc));
-        Napisz(K<QLineEdit>(d, "Polozenie"), T(polozenie));
+        for (const auto& [pole, tekst] : pola)
+            Napisz(K<QLineEdit>(d, pole), tekst);
+        Napisz(K<QComboBox>(d, "CB_Grupy")->lineEdit(), QString::number(grupa));
         Kliknij(d, "Wprowadz");
         Kliknij(d, "Rezygnuj");
+    }
+    void DodajSileKlawiszami(int przeslo, const char* polozenie, const char* wartosc, int grupa = 1)
+    {
+        Obciazenie("ToolButton11", przeslo, {{"Wartosc", T(wartosc)}, {"Polozenie", T(polozenie)}}, grupa);
     }
 };
